@@ -1,0 +1,2 @@
+#pragma once
+class CVeltraApp { public: static int Run(int, char**) { return 0; } };

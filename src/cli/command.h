@@ -1,0 +1,38 @@
+#pragma once
+// veltra-cli subcommands: each is a few lines over a logic function. A group of subcommands lives in
+// one file and is listed in main.cpp.
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace cli {
+
+// Command-line words after the subcommand: "--name value" options, "--flag" switches, positionals.
+struct Args {
+    std::vector<std::string> positional;
+    std::map<std::string, std::string> options;
+    std::vector<std::string> flags;
+
+    bool has(const std::string& flag) const;
+    std::optional<std::string> option(const std::string& name) const;
+    // --yes / --no; nullopt when neither was given.
+    std::optional<bool> answer() const;
+};
+
+// `valueOptions` are the options that take a value; every other "--word" is a flag.
+Args ParseArgs(const std::vector<std::string>& words, const std::vector<std::string>& valueOptions);
+
+struct Command {
+    std::string name;
+    std::string usage;  // one line: "create FILE"
+    int (*run)(const std::vector<std::string>& words);
+};
+
+std::vector<Command> ProjectCommands();   // create, tables, dump, saveas
+std::vector<Command> SettingsCommands();  // settings get/set
+
+// Prints "usage: veltra-cli <usage>" to standard error and returns the exit status for a usage error.
+int UsageError(const std::string& usage);
+
+}  // namespace cli

@@ -1,0 +1,29 @@
+// veltra-cli: the operations of the design shell without windows.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/command.h"
+
+int main(int argc, char** argv) {
+    std::vector<cli::Command> commands;
+    for (auto group : {cli::ProjectCommands, cli::SettingsCommands})
+        for (auto& c : group()) commands.push_back(c);
+
+    auto usage = [&] {
+        std::cerr << "usage: veltra-cli SUBCOMMAND ...\n";
+        for (const auto& c : commands) std::cerr << "  veltra-cli " << c.usage << "\n";
+        return 2;
+    };
+    if (argc < 2) return usage();
+    std::string name = argv[1];
+    if (name == "--help" || name == "-h" || name == "help") {
+        usage();
+        return 0;
+    }
+    std::vector<std::string> words(argv + 2, argv + argc);
+    for (const auto& c : commands)
+        if (c.name == name) return c.run(words);
+    std::cerr << "veltra-cli: unknown subcommand '" << name << "'\n";
+    return usage();
+}

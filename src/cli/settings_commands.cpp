@@ -1,0 +1,29 @@
+// settings get SECTION NAME / settings set SECTION NAME VALUE
+#include <iostream>
+
+#include "cli/command.h"
+#include "platform/registry/registry.h"
+
+namespace cli {
+namespace {
+
+int Settings(const std::vector<std::string>& words) {
+    const char* usage = "settings get SECTION NAME | settings set SECTION NAME VALUE";
+    if (words.size() == 3 && words[0] == "get") {
+        std::cout << registry::ReadSetting(words[1], words[2]) << std::endl;
+        return 0;
+    }
+    if (words.size() == 4 && words[0] == "set") {
+        registry::WriteSetting(words[1], words[2], words[3]);
+        return 0;
+    }
+    return UsageError(usage);
+}
+
+}  // namespace
+
+std::vector<Command> SettingsCommands() {
+    return {{"settings", "settings get SECTION NAME | settings set SECTION NAME VALUE", Settings}};
+}
+
+}  // namespace cli

@@ -1,0 +1,82 @@
+#pragma once
+// A database file reached the way DAO reaches one: table definitions in creation order, record sets,
+// SQL execution and transactions. Backed by SQLite; every failure is a DaoException.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/dao/dao_exception.h"
+#include "platform/dao/field.h"
+
+struct sqlite3;
+
+namespace dao {
+
+class Database {
+public:
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    // Opens an existing file shared, for reading and writing, with a busy timeout. A missing file or one
+    // that is not a database raises a DaoException and leaves the file as it was.
+    static std::unique_ptr<Database> Open(const std::string& path, bool readOnly = false);
+    // Creates a new, empty database file; an existing file of that name is deleted first.
+    static std::unique_ptr<Database> Create(const std::string& path);
+
+    void Close();
+    bool IsOpen() const { return db_ != nullptr; }
+    const std::string& GetName() const { return path_; }
+
+    // Table definitions, in the order the tables were created; SQLite's own tables carry the system attribute.
+    std::vector<TableDefInfo> GetTableDefs();
+    bool HasTableDef(const std::string& name);
+    // The table's fields in definition order. Raises kErrItemNotFound when there is no such table.
+    TableDef GetTableDef(const std::string& name);
+    // Creates the table with its fields, in order. Raises kErrTableExists when it is already there.
+    void CreateTableDef(const TableDef& def);
+    // Raises kErrItemNotFound when there is no such table.
+    void DeleteTableDef(const std::string& name);
+    // Renames a table. Raises kErrItemNotFound / kErrTableExists.
+    void RenameTableDef(const std::string& from, const std::string& to);
+    // Adds one field at the end of an existing table.
+    void AppendField(const std::string& table, const FieldInfo& field);
+
+    // Runs SQL text written in the Jet dialect (see TranslateJetSql); returns the number of rows changed.
+    long Execute(const std::string& jetSql);
+
+    // Transactions nest: only the outermost commit writes, any rollback undoes the outermost one.
+    void BeginTrans();
+    void CommitTrans();
+    void Rollback();
+    bool InTransaction() const { return transactionDepth_ > 0; }
+
+    sqlite3* handle() const { return db_; }
+    // Raises the DaoException for the last SQLite error of this connection, with `context` in the text.
+    [[noreturn]] void Raise(int sqliteCode, const std::string& context) const;
+
+private:
+    Database() = default;
+    void Exec(const std::string& sql);
+    sqlite3* db_ = nullptr;
+    std::string path_;
+    int transactionDepth_ = 0;
+    bool transactionFailed_ = false;
+};
+
+// Begins a transaction and rolls it back unless Commit() was called: an operation that throws halfway
+// leaves the file as it was.
+class Transaction {
+public:
+    explicit Transaction(Database& db) : db_(db) { db_.BeginTrans(); }
+    ~Transaction();
+    void Commit();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+
+private:
+    Database& db_;
+    bool done_ = false;
+};
+
+}  // namespace dao

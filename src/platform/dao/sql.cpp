@@ -1,0 +1,73 @@
+#include "platform/dao/sql.h"
+
+namespace dao {
+
+std::string TranslateJetSql(std::string_view jet) {
+    std::string out;
+    out.reserve(jet.size() + 8);
+    for (size_t i = 0; i < jet.size();) {
+        char c = jet[i];
+        if (c == '[') {
+            size_t end = jet.find(']', i);
+            if (end == std::string_view::npos) end = jet.size() - 1;
+            out.append(jet.substr(i, end - i + 1));
+            i = end + 1;
+        } else if (c == '\'') {
+            // A single-quoted literal, with '' as an escaped quote, passes unchanged.
+            size_t j = i + 1;
+            while (j < jet.size()) {
+                if (jet[j] == '\'') {
+                    if (j + 1 < jet.size() && jet[j + 1] == '\'') { j += 2; continue; }
+                    break;
+                }
+                ++j;
+            }
+            out.append(jet.substr(i, j - i + 1));
+            i = j + 1;
+        } else if (c == '"') {
+            std::string literal;
+            size_t j = i + 1;
+            while (j < jet.size()) {
+                if (jet[j] == '"') {
+                    if (j + 1 < jet.size() && jet[j + 1] == '"') { literal += '"'; j += 2; continue; }
+                    break;
+                }
+                literal += jet[j++];
+            }
+            out += QuoteLiteral(literal);
+            i = j + 1;
+        } else {
+            out += c;
+            ++i;
+        }
+    }
+    return out;
+}
+
+std::string QuoteIdentifier(std::string_view name) {
+    if (name.find(']') == std::string_view::npos) {
+        std::string out = "[";
+        out.append(name);
+        out += ']';
+        return out;
+    }
+    std::string out = "\"";
+    for (char c : name) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += '"';
+    return out;
+}
+
+std::string QuoteLiteral(std::string_view value) {
+    std::string out = "'";
+    for (char c : value) {
+        if (c == '\'') out += '\'';
+        out += c;
+    }
+    out += '\'';
+    return out;
+}
+
+}  // namespace dao

@@ -1,0 +1,19 @@
+#pragma once
+// SQL text as the system writes it (the Jet dialect) turned into SQL that SQLite runs the same way.
+#include <string>
+#include <string_view>
+
+namespace dao {
+
+// Double-quoted string literals become single-quoted ones (inner single quotes doubled, doubled double quotes
+// undone); bracketed identifiers, single-quoted literals and everything else stay as written.
+std::string TranslateJetSql(std::string_view jet);
+
+// The one way to put a name into SQL text: in square brackets. A name that holds ']' is quoted with
+// double quotes instead, with inner double quotes doubled.
+std::string QuoteIdentifier(std::string_view name);
+
+// A text value as an SQL literal, single-quoted with inner quotes doubled.
+std::string QuoteLiteral(std::string_view value);
+
+}  // namespace dao

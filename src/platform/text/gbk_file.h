@@ -1,0 +1,35 @@
+#pragma once
+// The one writer of the GBK text files the system produces (interface files, reports).
+// Lines are given in UTF-8 and written in GBK; writeLine ends them with CR LF.
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace text {
+
+class GbkFileWriter {
+public:
+    GbkFileWriter() = default;
+    explicit GbkFileWriter(const std::string& path) { open(path); }
+    ~GbkFileWriter() { close(); }
+    GbkFileWriter(const GbkFileWriter&) = delete;
+    GbkFileWriter& operator=(const GbkFileWriter&) = delete;
+
+    bool open(const std::string& path);
+    bool isOpen() const { return file_ != nullptr; }
+    void write(std::string_view utf8);        // converted to GBK, no line end
+    void writeLine(std::string_view utf8);    // converted to GBK, then CR LF
+    void writeGbk(std::string_view gbkBytes); // already GBK (from FormatGbk)
+    void writeGbkLine(std::string_view gbkBytes);
+    // Flushes and closes; false when anything could not be written.
+    bool close();
+
+private:
+    std::FILE* file_ = nullptr;
+    bool failed_ = false;
+};
+
+// Reads a whole file as bytes; false when it cannot be opened.
+bool ReadFileBytes(const std::string& path, std::string& bytes);
+
+}  // namespace text
