@@ -7,7 +7,7 @@
 
 namespace ui {
 
-Answer ConsolePrompter::message(const std::string& text, Buttons buttons, Icon, const std::string&) {
+Answer ConsolePrompter::show(const std::string& text, Buttons buttons, Icon, const std::string&) {
     std::cerr << text << std::endl;
     bool question = buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel;
     if (!question) return buttons == Buttons::OkCancel && answerYes_ == false ? Answer::Cancel : Answer::Ok;

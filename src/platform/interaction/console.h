@@ -11,7 +11,10 @@ namespace ui {
 class ConsolePrompter : public Prompter {
 public:
     explicit ConsolePrompter(std::optional<bool> answerYes = std::nullopt) : answerYes_(answerYes) {}
-    Answer message(const std::string& text, Buttons buttons, Icon icon, const std::string& caption) override;
+protected:
+    Answer show(const std::string& text, Buttons buttons, Icon icon, const std::string& caption) override;
+
+public:
 
 private:
     std::optional<bool> answerYes_;

@@ -14,8 +14,14 @@ enum class Answer { Ok, Cancel, Yes, No };
 struct Prompter {
     virtual ~Prompter() = default;
     // Shows `text` and waits for an answer. An empty caption means the system's default caption.
-    virtual Answer message(const std::string& text, Buttons buttons = Buttons::Ok, Icon icon = Icon::None,
-                           const std::string& caption = {}) = 0;
+    Answer message(const std::string& text, Buttons buttons = Buttons::Ok, Icon icon = Icon::None,
+                   const std::string& caption = {}) {
+        return show(text, buttons, icon, caption);
+    }
+
+protected:
+    // Implementations show the message their way.
+    virtual Answer show(const std::string& text, Buttons buttons, Icon icon, const std::string& caption) = 0;
 };
 
 // The progress window: a title, one line of text and a bar. Every change of position lets the

@@ -10,7 +10,7 @@
 
 namespace ui {
 
-Answer QtPrompter::message(const std::string& text, Buttons buttons, Icon icon, const std::string& caption) {
+Answer QtPrompter::show(const std::string& text, Buttons buttons, Icon icon, const std::string& caption) {
     QMessageBox box(parent_ ? parent_.data() : QApplication::activeWindow());
     box.setWindowTitle(caption.empty() ? QApplication::applicationDisplayName() : QString::fromStdString(caption));
     box.setText(QString::fromStdString(text));

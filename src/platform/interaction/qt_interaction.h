@@ -16,7 +16,10 @@ class QtPrompter : public Prompter {
 public:
     explicit QtPrompter(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
-    Answer message(const std::string& text, Buttons buttons, Icon icon, const std::string& caption) override;
+protected:
+    Answer show(const std::string& text, Buttons buttons, Icon icon, const std::string& caption) override;
+
+public:
 
 private:
     QPointer<QWidget> parent_;

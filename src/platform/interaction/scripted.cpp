@@ -2,7 +2,7 @@
 
 namespace ui {
 
-Answer ScriptedPrompter::message(const std::string& text, Buttons buttons, Icon icon, const std::string& caption) {
+Answer ScriptedPrompter::show(const std::string& text, Buttons buttons, Icon icon, const std::string& caption) {
     shown_.push_back({text, buttons, icon, caption});
     if (!answers_.empty()) {
         Answer a = answers_.front();

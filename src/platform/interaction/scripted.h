@@ -21,7 +21,10 @@ public:
     // (Ok or Yes) unless a default answer was set.
     void queue(Answer answer) { answers_.push_back(answer); }
     void setDefault(Answer answer) { default_ = answer; hasDefault_ = true; }
-    Answer message(const std::string& text, Buttons buttons, Icon icon, const std::string& caption) override;
+protected:
+    Answer show(const std::string& text, Buttons buttons, Icon icon, const std::string& caption) override;
+
+public:
 
     const std::vector<ShownMessage>& shown() const { return shown_; }
     std::vector<std::string> texts() const;

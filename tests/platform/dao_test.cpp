@@ -1,0 +1,316 @@
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include "platform/dao/database.h"
+#include "platform/dao/recordset.h"
+#include "platform/dao/sql.h"
+#include "support/test_support.h"
+
+namespace {
+
+using dao::Value;
+
+dao::TableDef Table(const std::string& name, std::vector<std::pair<std::string, short>> fields) {
+    dao::TableDef def;
+    def.m_strName = name;
+    for (auto& [n, t] : fields) {
+        dao::FieldInfo f;
+        f.m_strName = n;
+        f.m_nType = t;
+        f.m_lSize = t == dao::dbText ? 255 : 8;
+        def.fields.push_back(f);
+    }
+    return def;
+}
+
+// Runs raw SQL through SQLite itself, the way another program would write the file.
+void Foreign(const std::string& path, const std::string& sql) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+    sqlite3_close(db);
+}
+
+class DaoTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        path = dir.file("p.vlt");
+        db = dao::Database::Create(path);
+        db->CreateTableDef(Table("①类帽梁信息表", {{"PierAbutmentNum", dao::dbLong}, {"CopingLength", dao::dbDouble},
+                                                 {"Name", dao::dbText}, {"Small", dao::dbInteger}}));
+    }
+    void Add(int num, double len, const std::string& name) {
+        dao::Recordset rs(*db);
+        rs.Open("①类帽梁信息表");
+        rs.AddNew();
+        rs.SetFieldValue("PierAbutmentNum", Value::Long(num));
+        rs.SetFieldValue("CopingLength", Value::Double(len));
+        rs.SetFieldValue("Name", Value::Text(name));
+        rs.Update();
+    }
+    testing_support::TempDir dir;
+    std::string path;
+    std::unique_ptr<dao::Database> db;
+};
+
+TEST(JetSql, DoubleQuotedLiteralsBecomeSingleQuotedAndTheRestStays) {
+    struct Case {
+        const char* jet;
+        const char* sqlite;
+    } cases[] = {
+        {R"(Select * From [t] Where (((t.Name)="A")))", R"(Select * From [t] Where (((t.Name)='A')))"},
+        {R"(x="it's")", R"(x='it''s')"},
+        {R"(x="say ""hi""")", R"(x='say "hi"')"},
+        {R"(x='kept' and [a"b]=1)", R"(x='kept' and [a"b]=1)"},
+        {"Select * From 桩柱式、肋板式桥台帽梁信息表 Order By PierAbutmentNum;",
+         "Select * From 桩柱式、肋板式桥台帽梁信息表 Order By PierAbutmentNum;"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(dao::TranslateJetSql(c.jet), c.sqlite) << c.jet;
+    EXPECT_EQ(dao::QuoteIdentifier("一般信息表"), "[一般信息表]");
+    EXPECT_EQ(dao::QuoteIdentifier("a]b\"c"), "\"a]b\"\"c\"");
+}
+
+TEST_F(DaoTest, JetSqlWithChineseIdentifiersAndDoubleQuotesRuns) {
+    Add(2, 12.5, "B");
+    Add(1, 10, "A");
+    Add(3, 8, "Name");  // a literal equal to a column name must stay a literal
+    dao::Recordset rs(*db);
+    rs.Open("Select * From ①类帽梁信息表 Where ①类帽梁信息表.Name=\"Name\" Order By ①类帽梁信息表.PierAbutmentNum;");
+    ASSERT_EQ(rs.GetRecordCount(), 1);
+    EXPECT_EQ(rs.GetFieldValue("PierAbutmentNum").toLong(), 3);
+    rs.Open("Select * From [①类帽梁信息表] Order By PierAbutmentNum;");
+    std::vector<int> order;
+    for (; !rs.IsEOF(); rs.MoveNext()) order.push_back(rs.GetFieldValue(0).toLong());
+    EXPECT_EQ(order, (std::vector<int>{1, 2, 3}));
+}
+
+TEST_F(DaoTest, TableReturnsRecordsInTheOrderTheyWereAdded) {
+    for (int i : {5, 3, 9, 1}) Add(i, i, "x");
+    dao::Recordset rs(*db);
+    rs.Open("Select * From [①类帽梁信息表]");
+    std::vector<int> order;
+    for (; !rs.IsEOF(); rs.MoveNext()) order.push_back(rs.GetFieldValue("pierabutmentnum").toLong());
+    EXPECT_EQ(order, (std::vector<int>{5, 3, 9, 1}));
+    EXPECT_EQ(rs.GetRecordCount(), 4);
+    rs.MoveLast();
+    EXPECT_EQ(rs.GetFieldValue(0).toLong(), 1);
+    rs.MovePrev();
+    EXPECT_EQ(rs.GetFieldValue(0).toLong(), 9);
+    rs.MoveFirst();
+    rs.MovePrev();
+    EXPECT_TRUE(rs.IsBOF());
+    EXPECT_THROW(rs.MovePrev(), dao::DaoException);
+}
+
+TEST_F(DaoTest, TextIsConvertedForNumericFieldsAndNonNumbersAreRefused) {
+    dao::Recordset rs(*db);
+    rs.Open("①类帽梁信息表");
+    rs.AddNew();
+    rs.SetFieldValue("PierAbutmentNum", Value::Text(" 12 "));
+    rs.SetFieldValue("CopingLength", Value::Text("3.25"));
+    rs.SetFieldValue("Name", Value::Double(2.5));
+    rs.SetFieldValue("Small", Value::Text("2.5"));  // rounded half to even
+    struct Bad {
+        const char* field;
+        Value value;
+        long code;
+    } bad[] = {
+        {"CopingLength", Value::Text("abc"), dao::kErrConversion},
+        {"CopingLength", Value::Text(""), dao::kErrConversion},
+        {"PierAbutmentNum", Value::Text("12x"), dao::kErrConversion},
+        {"Small", Value::Long(40000), dao::kErrOverflow},
+        {"Missing", Value::Long(1), dao::kErrItemNotFound},
+    };
+    for (const auto& b : bad) {
+        try {
+            rs.SetFieldValue(b.field, b.value);
+            ADD_FAILURE() << b.field;
+        } catch (const dao::DaoException& e) {
+            EXPECT_EQ(e.m_lErrorCode, b.code) << b.field;
+            EXPECT_FALSE(e.m_strDescription.empty());
+        }
+    }
+    rs.Update();
+    rs.Requery();
+    ASSERT_FALSE(rs.IsEOF());
+    EXPECT_EQ(rs.GetFieldValue("PierAbutmentNum"), Value::Long(12));
+    EXPECT_EQ(rs.GetFieldValue("CopingLength"), Value::Double(3.25));
+    EXPECT_EQ(rs.GetFieldValue("Name"), Value::Text("2.5"));
+    EXPECT_EQ(rs.GetFieldValue("Small"), Value::Short(2));
+}
+
+TEST_F(DaoTest, NullReadsAsNullAndEditAndDeleteChangeTheFile) {
+    Add(1, 1, "a");
+    Add(2, 2, "b");
+    {
+        dao::Recordset rs(*db);
+        rs.Open("Select * From [①类帽梁信息表] Where PierAbutmentNum = 2");
+        ASSERT_TRUE(rs.CanUpdate());
+        EXPECT_TRUE(rs.GetFieldValue("Small").isNull());
+        rs.Edit();
+        rs.SetFieldValue("Name", Value::Text("changed"));
+        rs.Update();
+        rs.Open("①类帽梁信息表");
+        rs.Delete();
+        EXPECT_EQ(rs.GetRecordCount(), 1);
+        rs.MoveNext();
+        EXPECT_EQ(rs.GetFieldValue("Name").text(), "changed");
+    }
+    auto reopened = dao::Database::Open(path);
+    dao::Recordset rs(*reopened);
+    rs.Open("①类帽梁信息表");
+    ASSERT_EQ(rs.GetRecordCount(), 1);
+    EXPECT_EQ(rs.GetFieldValue("Name").text(), "changed");
+}
+
+TEST_F(DaoTest, QueriesOverSeveralTablesAreReadOnly) {
+    Add(1, 1, "a");
+    dao::Recordset rs(*db);
+    rs.Open("Select Count(*) As n From [①类帽梁信息表]");
+    EXPECT_FALSE(rs.CanUpdate());
+    EXPECT_EQ(rs.GetFieldValue("n").toLong(), 1);
+    EXPECT_THROW(rs.AddNew(), dao::DaoException);
+}
+
+TEST_F(DaoTest, AddedRecordsJoinTheEndOfAnOpenSet) {
+    Add(1, 1, "a");
+    dao::Recordset rs(*db);
+    rs.Open("①类帽梁信息表");
+    rs.AddNew();
+    rs.SetFieldValue(0, Value::Long(7));
+    rs.Update();
+    EXPECT_EQ(rs.GetFieldValue(0).toLong(), 1);  // still on the record it was on
+    EXPECT_EQ(rs.GetRecordCount(), 2);
+    rs.MoveLast();
+    EXPECT_EQ(rs.GetFieldValue(0).toLong(), 7);
+}
+
+TEST_F(DaoTest, TransactionRollsBackWhenAnOperationThrowsHalfway) {
+    Add(1, 1, "kept");
+    auto rewrite = [&] {
+        dao::Transaction t(*db);
+        db->Execute("Delete From [①类帽梁信息表]");
+        dao::Recordset rs(*db);
+        rs.Open("①类帽梁信息表");
+        rs.AddNew();
+        rs.SetFieldValue("CopingLength", Value::Text("not a number"));
+        t.Commit();
+    };
+    EXPECT_THROW(rewrite(), dao::DaoException);
+    dao::Recordset rs(*db);
+    rs.Open("①类帽梁信息表");
+    ASSERT_EQ(rs.GetRecordCount(), 1);
+    EXPECT_EQ(rs.GetFieldValue("Name").text(), "kept");
+    EXPECT_FALSE(db->InTransaction());
+}
+
+TEST_F(DaoTest, TableDefinitionsComeInCreationOrderWithSystemTablesMarked) {
+    db->CreateTableDef(Table("b", {{"x", dao::dbLong}}));
+    db->CreateTableDef(Table("a", {{"x", dao::dbLong}}));
+    db->Execute("CREATE TABLE c (id INTEGER PRIMARY KEY AUTOINCREMENT, v)");  // brings sqlite_sequence
+    std::vector<std::string> names;
+    std::vector<bool> system;
+    for (const auto& t : db->GetTableDefs()) {
+        names.push_back(t.m_strName);
+        system.push_back(t.isSystem());
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"①类帽梁信息表", "b", "a", "c", "sqlite_sequence"}));
+    EXPECT_EQ(system, (std::vector<bool>{false, false, false, false, true}));
+    db->DeleteTableDef("b");
+    EXPECT_FALSE(db->HasTableDef("b"));
+    EXPECT_THROW(db->DeleteTableDef("b"), dao::DaoException);
+    EXPECT_THROW(db->GetTableDef("b"), dao::DaoException);
+}
+
+TEST_F(DaoTest, DeclaredTypesOfOurOwnAndOfForeignTablesMapToDaoTypes) {
+    auto def = db->GetTableDef("①类帽梁信息表");
+    ASSERT_EQ(def.fields.size(), 4u);
+    EXPECT_EQ(def.fields[0].m_nType, dao::dbLong);
+    EXPECT_EQ(def.fields[1].m_nType, dao::dbDouble);
+    EXPECT_EQ(def.fields[2].m_nType, dao::dbText);
+    EXPECT_EQ(def.fields[2].m_lSize, 255);
+    EXPECT_EQ(def.fields[3].m_nType, dao::dbInteger);
+    db.reset();
+    Foreign(path, "CREATE TABLE f (a INTEGER, b REAL, c TEXT, d VARCHAR(40), e DOUBLE, g LONG, h, i NUMERIC, j BOOLEAN);"
+                  "INSERT INTO f VALUES (1, 2.5, 'x', 'y', 3, 4, 'z', 5, 1);"
+                  "INSERT INTO f VALUES ('abc', NULL, 7, 'y', 3, 4, 8, 5, 0);");
+    db = dao::Database::Open(path);
+    auto foreign = db->GetTableDef("f");
+    std::vector<short> types;
+    for (const auto& f : foreign.fields) types.push_back(f.m_nType);
+    EXPECT_EQ(types, (std::vector<short>{dao::dbLong, dao::dbDouble, dao::dbText, dao::dbText, dao::dbDouble, dao::dbLong,
+                                         dao::dbText, dao::dbDouble, dao::dbBoolean}));
+    EXPECT_EQ(foreign.fields[3].m_lSize, 40);
+    dao::Recordset rs(*db);
+    rs.Open("f");
+    EXPECT_EQ(rs.GetFieldValue("a"), Value::Long(1));
+    EXPECT_EQ(rs.GetFieldValue("j"), Value::Bool(true));
+    rs.MoveNext();
+    EXPECT_EQ(rs.GetFieldValue("a"), Value::Text("abc"));  // text kept in a numeric column stays text
+    EXPECT_TRUE(rs.GetFieldValue("b").isNull());
+    EXPECT_EQ(rs.GetFieldValue("c"), Value::Text("7"));
+}
+
+TEST(DaoFiles, MissingOrForeignFilesRaiseAndStayUntouched) {
+    testing_support::TempDir dir;
+    std::string notDb = dir.file("notes.vlt");
+    std::string bytes = "This is not a database, just some text.\n";
+    testing_support::WriteBytes(notDb, bytes);
+    try {
+        dao::Database::Open(notDb);
+        ADD_FAILURE();
+    } catch (const dao::DaoException& e) {
+        EXPECT_EQ(e.m_lErrorCode, dao::kErrNotADatabase);
+        EXPECT_NE(e.m_strDescription.find("notes.vlt"), std::string::npos);
+    }
+    EXPECT_EQ(testing_support::ReadBytes(notDb), bytes);
+    std::string missing = dir.file("missing.vlt");
+    EXPECT_THROW(dao::Database::Open(missing), dao::DaoException);
+    EXPECT_FALSE(std::filesystem::exists(missing));
+}
+
+TEST(DaoFiles, CreateReplacesAnExistingFile) {
+    testing_support::TempDir dir;
+    std::string path = dir.file("p.vlt");
+    {
+        auto db = dao::Database::Create(path);
+        db->CreateTableDef(Table("old", {{"x", dao::dbLong}}));
+    }
+    auto db = dao::Database::Create(path);
+    EXPECT_TRUE(db->GetTableDefs().empty());
+    EXPECT_NO_THROW(dao::Database::Open(path));
+}
+
+TEST(DaoFiles, FiftyFieldsAreReadInDefinitionOrderAndAppended) {
+    testing_support::TempDir dir;
+    auto db = dao::Database::Create(dir.file("p.vlt"));
+    std::vector<std::pair<std::string, short>> fields;
+    for (int i = 50; i >= 1; --i) fields.push_back({"F" + std::to_string(i), i % 2 ? dao::dbDouble : dao::dbText});
+    db->CreateTableDef(Table("wide", fields));
+    auto def = db->GetTableDef("wide");
+    ASSERT_EQ(def.fields.size(), 50u);
+    EXPECT_EQ(def.fields.front().m_strName, "F50");
+    EXPECT_EQ(def.fields.back().m_strName, "F1");
+    dao::Recordset rs(*db);
+    rs.Open("wide");
+    rs.AddNew();
+    rs.SetFieldValue(49, Value::Double(1.5));
+    rs.Update();
+    rs.Requery();
+    EXPECT_EQ(rs.GetFieldValue("F1"), Value::Double(1.5));
+}
+
+TEST(DaoFiles, ForwardOnlySetStreamsRecords) {
+    testing_support::TempDir dir;
+    auto db = dao::Database::Create(dir.file("p.vlt"));
+    db->CreateTableDef(Table("t", {{"x", dao::dbLong}}));
+    db->Execute("INSERT INTO t VALUES (1),(2),(3)");
+    dao::Recordset rs(*db);
+    rs.Open("Select * From [t]", dao::dbOpenForwardOnly);
+    long sum = 0;
+    for (; !rs.IsEOF(); rs.MoveNext()) sum += rs.GetFieldValue(0).toLong();
+    EXPECT_EQ(sum, 6);
+    EXPECT_FALSE(rs.CanUpdate());
+}
+
+}  // namespace

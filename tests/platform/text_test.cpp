@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include "platform/text/cformat.h"
+#include "platform/text/gbk.h"
+#include "platform/text/gbk_file.h"
+#include "platform/text/numbers.h"
+#include "support/test_support.h"
+
+namespace {
+
+TEST(Gbk, RoundTripsChineseAndCountsTwoBytesPerCharacter) {
+    std::string utf8 = "桥梁CAD①类帽梁";
+    std::string gbk = text::ToGbk(utf8);
+    EXPECT_EQ(gbk.size(), 3u + 2 * 6);
+    EXPECT_EQ(text::FromGbk(gbk), utf8);
+    EXPECT_EQ(text::GbkWidth(utf8), gbk.size());
+    EXPECT_EQ(text::ToGbk("中"), "\xD6\xD0");
+}
+
+TEST(Gbk, UnrepresentableCharacterBecomesQuestionMarkAndBadBytesAreRefused) {
+    EXPECT_EQ(text::ToGbk("a\xF0\x9F\x98\x80" "b"), "a?b");  // an emoji has no GBK form
+    EXPECT_THROW(text::FromGbk("\x81"), text::EncodingError);
+    EXPECT_EQ(text::FromGbkLenient("a\x81"), "a\xEF\xBF\xBD");
+}
+
+TEST(CFormat, WidthsCountGbkBytes) {
+    struct Case {
+        const char* format;
+        const char* arg;
+        std::string expectedUtf8;
+    } cases[] = {
+        {"%10s|", "单排桩", "    单排桩|"},  // three characters take six of the ten bytes
+        {"%-8s|", "桩帽", "桩帽    |"},
+        {"%-21s|", "墩台", "墩台                 |"},
+        {"%3s|", "系梁信息", "系梁信息|"},  // wider than the field: nothing is cut
+    };
+    for (const auto& c : cases) {
+        std::string gbk = text::FormatGbk(c.format, c.arg);
+        EXPECT_EQ(text::FromGbk(gbk), c.expectedUtf8) << c.format;
+        EXPECT_EQ(text::FormatWide(c.format, c.arg), c.expectedUtf8) << c.format;
+    }
+    EXPECT_EQ(text::Format("%.3lf %d %s", 1.23456, 7, std::string("x")), "1.235 7 x");
+}
+
+TEST(Numbers, ParseTheWayTheCLibraryDoes) {
+    struct Case {
+        const char* in;
+        double f;
+        long l;
+    } cases[] = {
+        {"", 0, 0}, {"  12.5abc", 12.5, 12}, {"-3", -3, -3}, {"abc", 0, 0}, {"1e3", 1000, 1}, {".5", 0.5, 0},
+        {"+7x", 7, 7}, {"K10+200", 0, 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_DOUBLE_EQ(text::Atof(c.in), c.f) << c.in;
+        EXPECT_EQ(text::Atol(c.in), c.l) << c.in;
+    }
+}
+
+TEST(Numbers, WholeNumberAcceptsOnlyANumberWithBlanksAround) {
+    double v = 0;
+    EXPECT_TRUE(text::ParseWholeNumber(" 12.5 ", v));
+    EXPECT_DOUBLE_EQ(v, 12.5);
+    EXPECT_TRUE(text::ParseWholeNumber("-1e-3", v));
+    for (const char* bad : {"", "  ", "12a", "abc", "0x10", "inf", "nan", "1 2"}) EXPECT_FALSE(text::ParseWholeNumber(bad, v)) << bad;
+}
+
+TEST(GbkFileWriter, WritesGbkWithCrLf) {
+    testing_support::TempDir dir;
+    std::string path = dir.file("out.txt");
+    {
+        text::GbkFileWriter w(path);
+        w.writeLine("//桥梁");
+        w.writeGbk(text::FormatGbk("%6s", "墩"));
+        ASSERT_TRUE(w.close());
+    }
+    EXPECT_EQ(testing_support::ReadBytes(path), "//\xC7\xC5\xC1\xBA\r\n    \xB6\xD5");
+    text::GbkFileWriter bad;
+    EXPECT_FALSE(bad.open(dir.file("missing/dir/x.txt")));
+}
+
+}  // namespace
