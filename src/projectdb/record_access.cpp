@@ -157,6 +157,12 @@ bool SameFieldName(const std::string& a, const std::string& b) {
 void CopyTable(dao::Database& source, dao::Database& target, const std::string& tableName, bool replace) {
     try {
         if (!source.HasTableDef(tableName)) return;
+    } catch (const dao::DaoException&) {
+        return;
+    }
+    // One transaction for the whole copy; when it ends early, what was copied before the error stays.
+    dao::Transaction transaction(target);
+    try {
         if (replace && target.HasTableDef(tableName)) target.DeleteTableDef(tableName);
         dao::TableDef sourceDef = source.GetTableDef(tableName);
         if (!target.HasTableDef(tableName)) {
@@ -176,16 +182,18 @@ void CopyTable(dao::Database& source, dao::Database& target, const std::string& 
         from.Open(sql, dao::dbOpenForwardOnly);
         to.Open(sql, dao::dbOpenDynaset);
         int count = std::min(from.GetFieldCount(), to.GetFieldCount());
-        dao::Transaction transaction(target);
         while (!from.IsEOF()) {
             to.AddNew();
             for (int i = 0; i < count; ++i) to.SetFieldValue(i, from.GetFieldValue(i));
             to.Update();
             from.MoveNext();
         }
-        transaction.Commit();
     } catch (const dao::DaoException&) {
         // The copy ends where it failed; the caller goes on.
+    }
+    try {
+        transaction.Commit();
+    } catch (const dao::DaoException&) {
     }
 }
 
