@@ -1,5 +1,6 @@
 #include "platform/interaction/qt_interaction.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test: first the normal build, then the one with the
+# address and undefined-behaviour sanitizers.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup-deps.sh
+jobs=$(nproc)
+for preset in default asan; do
+  echo "== build ($preset)"
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset" -j "$jobs"
+  echo "== test ($preset)"
+  ASAN_OPTIONS=detect_leaks=0 ctest --preset "$preset" -j "$jobs"
+done
