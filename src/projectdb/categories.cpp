@@ -13,43 +13,46 @@ Category Node(int id, std::string name, int refresh, Names tables, Names refresh
 }
 
 Category BuildTree() {
-    const Names general = {kGeneralInfoTable,  kLibraryStructureTable, kSpanDivisionTable, kSuperSpanTable,
-                           kSubLayoutTable,    kJointTable,            kDrawingLayoutTable};
+    const Names general = {kGeneralInfoTable,  kLibraryStructureTable, kSpanDivisionTable,
+                           kSuperSpanTable,    kSubLayoutTable,        kJointTable,
+                           kDrawingLayoutTable};
     // A refresh tries its own list, which also names 上构布置信息表; that table is never shown, so it is
     // left out here.
     const Names generalRefresh = {kGeneralInfoTable, kSpanDivisionTable, kSuperSpanTable,
                                   kSubLayoutTable,   kJointTable,        kDrawingLayoutTable};
     const Names site = {kGroundLineTable,      kBoreholeTable,      kBoreholeLayerTable, kHydrologyTable,
                         kHorizontalCurveTable, kVerticalCurveTable, kRoadDesignTable,    kDeckSlopeTable};
-    const Names siteRefresh = {kGroundLineTable, kHorizontalCurveTable, kVerticalCurveTable, kBoreholeTable,
-                               kBoreholeLayerTable, kHydrologyTable,    kRoadDesignTable,    kDeckSlopeTable};
+    const Names siteRefresh = {kGroundLineTable, kHorizontalCurveTable, kVerticalCurveTable,
+                               kBoreholeTable,   kBoreholeLayerTable,   kHydrologyTable,
+                               kRoadDesignTable, kDeckSlopeTable};
     const Names slab = {kSlabLayoutTable, kInsideSlabTable, kOutsideSlabTable};
     const Names tbeam = {kTBeamLayoutTable, kInsideTBeamTable, kOutsideTBeamTable};
-    const Names box = {kSimpleConstBoxTable,      kSimpleVarBoxTable,       kContConstBoxTable,
-                       kContVarBoxTable,          kSingleBoxSingleCellTable, kSingleBoxMultiCellTable,
-                       kMultiBoxSingleCellTable,  kMultiBoxMultiCellTable};
+    const Names box = {kSimpleConstBoxTable,     kSimpleVarBoxTable,        kContConstBoxTable,
+                       kContVarBoxTable,         kSingleBoxSingleCellTable, kSingleBoxMultiCellTable,
+                       kMultiBoxSingleCellTable, kMultiBoxMultiCellTable};
     const Names caps = {kPierCap1Table, kPierCap2Table, kPierCap3Table, kAbutCap1Table, kAbutCap2Table};
     const Names bodies = {kRoundColumnTable, kRectColumnTable,  kPointedSolidTable, kRoundEndSolidTable,
                           kRectSolidTable,   kPolygonWallTable, kRibAbutBodyTable,  kUAbutBodyTable};
     const Names connects = {kPileCap1Table, kPileCap2Table, kPileHatTable, kTieBeamTable};
-    const Names foundations = {kSinglePileRowTable,    kMultiPileRowTable,        kQuincunxPileTable,
-                               kSteppedFootingTable,   kTrapezoidFootingTable,    kUAbutSteppedFootingTable,
-                               kUAbutToeFootingTable,  kCaissonTable,             kStopperTable};
-    const Names auxiliary = {kDeckPavementTable, kCrashBarrierTable, kWalkwayTable,  kApproachSlabTable,
-                             kDrainageTable,     kLightingTable,     kCrossedRoadTable, kConeTable,
-                             kRetainingWallTable};
+    const Names foundations = {kSinglePileRowTable,   kMultiPileRowTable,     kQuincunxPileTable,
+                               kSteppedFootingTable,  kTrapezoidFootingTable, kUAbutSteppedFootingTable,
+                               kUAbutToeFootingTable, kCaissonTable,          kStopperTable};
+    const Names auxiliary = {kDeckPavementTable, kCrashBarrierTable, kWalkwayTable,
+                             kApproachSlabTable, kDrainageTable,     kLightingTable,
+                             kCrossedRoadTable,  kConeTable,         kRetainingWallTable};
     // Every table that no other category names falls back here; these three are what a refresh lists.
     const Names other = {kDrawingStateSuffix, kTendonTable, kRebarLayoutTable};
 
-    Category super = Node(4, "上部构造信息", 0, {}, {},
-                          {Node(5, "空心板", 3, slab, slab), Node(6, "T梁", 4, tbeam, tbeam),
-                           Node(7, "箱梁", 5, box, box)});
-    Category sub = Node(8, "下部构造信息", 0, {}, {},
-                        {Node(9, "墩台帽梁", 6, caps, caps), Node(10, "墩台身", 7, bodies, bodies),
-                         Node(11, "连接构造", 8, connects, connects),
-                         Node(12, "墩台基础", 9, foundations, foundations)});
-    Category structure = Node(3, "结构信息", 0, {}, {},
-                              {std::move(super), std::move(sub), Node(13, "附属构造信息", 10, auxiliary, auxiliary)});
+    Category super = Node(
+        4, "上部构造信息", 0, {}, {},
+        {Node(5, "空心板", 3, slab, slab), Node(6, "T梁", 4, tbeam, tbeam), Node(7, "箱梁", 5, box, box)});
+    Category sub = Node(
+        8, "下部构造信息", 0, {}, {},
+        {Node(9, "墩台帽梁", 6, caps, caps), Node(10, "墩台身", 7, bodies, bodies),
+         Node(11, "连接构造", 8, connects, connects), Node(12, "墩台基础", 9, foundations, foundations)});
+    Category structure =
+        Node(3, "结构信息", 0, {}, {},
+             {std::move(super), std::move(sub), Node(13, "附属构造信息", 10, auxiliary, auxiliary)});
     return Node(0, "", 0, {}, {},
                 {Node(1, "总体信息", 1, general, generalRefresh), Node(2, "桥址信息", 2, site, siteRefresh),
                  std::move(structure), Node(14, "其它信息", 12, other, other)});
@@ -98,7 +101,8 @@ const Category* CategoryOf(std::string_view table) {
 const Category* CategoryByRefreshNumber(int n) {
     if (n <= 0) return nullptr;
     std::vector<const Category*> path;
-    FindPath(CategoryTree(), [n](const Category& c) { return c.refreshNumber == n; }, path);
+    FindPath(
+        CategoryTree(), [n](const Category& c) { return c.refreshNumber == n; }, path);
     return path.empty() ? nullptr : path.back();
 }
 

@@ -120,7 +120,8 @@ struct FieldDef {
 struct TableSchema {
     std::string name;
     std::vector<FieldDef> fields;
-    std::string orderBy;   // ORDER BY term the system reads the table with ("下构布置信息表.PierAbutNum"), or empty
+    std::string
+        orderBy;  // ORDER BY term the system reads the table with ("下构布置信息表.PierAbutNum"), or empty
     std::string keyField;  // the field by which records are found, or empty
 
     const FieldDef* field(std::string_view fieldName) const;
@@ -152,7 +153,7 @@ std::vector<std::string> GridCaptions(std::string_view table);
 // ---- vocabularies ---------------------------------------------------------------------------------------
 // Type names are whole strings compared byte for byte: no trimming, no case folding.
 
-const std::vector<std::string>& StructureTypes();        // superstructure, in the order the wizard offers them
+const std::vector<std::string>& StructureTypes();  // superstructure, in the order the wizard offers them
 const std::vector<std::string>& BoxCrossSectionTypes();  // 单箱单室, 单箱多室, 多箱单室
 const std::vector<std::string>& BentCapTypes();
 const std::vector<std::string>& BodyTypes();
@@ -163,7 +164,8 @@ const std::vector<std::string>& DesignedParts();  // 左半桥, 右半桥, 全�
 const std::vector<std::string>& ElevationMethods();
 const std::vector<std::string>& SuperelevationMethods();
 // The drawing grid offers these as one semicolon-separated string each.
-inline constexpr const char* kDrawingTypeList = "桥型布置图;上构一般构造图;下构一般构造图;参数化钢筋图;交互式钢筋图";
+inline constexpr const char* kDrawingTypeList =
+    "桥型布置图;上构一般构造图;下构一般构造图;参数化钢筋图;交互式钢筋图";
 inline constexpr const char* kSheetSizeList = "A0;A1;A2;A3;A4";
 const std::vector<std::string>& DrawingTypes();
 const std::vector<std::string>& SheetSizes();

@@ -126,7 +126,9 @@ std::vector<TableSchema> BuildCentralTables() {
     return t;
 }
 
-FieldDef RD(std::string name, std::string grid) { return Double(std::move(name), "", std::move(grid), kRouteDoubleSize); }
+FieldDef RD(std::string name, std::string grid) {
+    return Double(std::move(name), "", std::move(grid), kRouteDoubleSize);
+}
 
 std::vector<TableSchema> BuildRouteTables() {
     std::vector<TableSchema> t;

@@ -17,8 +17,14 @@ inline FieldDef Double(std::string name, std::string form, std::string grid, lon
 }
 
 // Member and site tables have grid captions only.
-inline FieldDef T(std::string name, std::string grid) { return Text(std::move(name), "", std::move(grid)); }
-inline FieldDef L(std::string name, std::string grid) { return Long(std::move(name), "", std::move(grid)); }
-inline FieldDef D(std::string name, std::string grid) { return Double(std::move(name), "", std::move(grid)); }
+inline FieldDef T(std::string name, std::string grid) {
+    return Text(std::move(name), "", std::move(grid));
+}
+inline FieldDef L(std::string name, std::string grid) {
+    return Long(std::move(name), "", std::move(grid));
+}
+inline FieldDef D(std::string name, std::string grid) {
+    return Double(std::move(name), "", std::move(grid));
+}
 
 }  // namespace projectdb::schema_detail

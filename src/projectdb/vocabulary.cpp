@@ -15,18 +15,25 @@ struct TypeTable {
 // Substructure member types with their member tables; the foundation 台阶形扩大基础 is kept in
 // 台阶状扩大基础信息表 (形/状 differ on purpose).
 constexpr std::array kBentCaps{
-    TypeTable{"1类墩帽", kPierCap1Table}, TypeTable{"2类墩帽", kPierCap2Table}, TypeTable{"3类墩帽", kPierCap3Table},
-    TypeTable{"1类台帽", kAbutCap1Table}, TypeTable{"2类台帽", kAbutCap2Table},
+    TypeTable{"1类墩帽", kPierCap1Table}, TypeTable{"2类墩帽", kPierCap2Table},
+    TypeTable{"3类墩帽", kPierCap3Table}, TypeTable{"1类台帽", kAbutCap1Table},
+    TypeTable{"2类台帽", kAbutCap2Table},
 };
 constexpr std::array kBodies{
-    TypeTable{"圆形截面柱式墩身", kRoundColumnTable},     TypeTable{"矩形截面柱式墩身", kRectColumnTable},
-    TypeTable{"尖端形截面实体式墩身", kPointedSolidTable}, TypeTable{"圆端形截面实体式墩身", kRoundEndSolidTable},
-    TypeTable{"矩形截面实体式墩身", kRectSolidTable},     TypeTable{"多边形截面薄壁墩身", kPolygonWallTable},
-    TypeTable{"肋板式台身", kRibAbutBodyTable},           TypeTable{"U型桥台台身", kUAbutBodyTable},
+    TypeTable{"圆形截面柱式墩身", kRoundColumnTable},
+    TypeTable{"矩形截面柱式墩身", kRectColumnTable},
+    TypeTable{"尖端形截面实体式墩身", kPointedSolidTable},
+    TypeTable{"圆端形截面实体式墩身", kRoundEndSolidTable},
+    TypeTable{"矩形截面实体式墩身", kRectSolidTable},
+    TypeTable{"多边形截面薄壁墩身", kPolygonWallTable},
+    TypeTable{"肋板式台身", kRibAbutBodyTable},
+    TypeTable{"U型桥台台身", kUAbutBodyTable},
 };
 constexpr std::array kConnects{
-    TypeTable{"1类承台", kPileCap1Table}, TypeTable{"2类承台", kPileCap2Table},
-    TypeTable{"桩帽", kPileHatTable},     TypeTable{"系梁", kTieBeamTable},
+    TypeTable{"1类承台", kPileCap1Table},
+    TypeTable{"2类承台", kPileCap2Table},
+    TypeTable{"桩帽", kPileHatTable},
+    TypeTable{"系梁", kTieBeamTable},
 };
 constexpr std::array kFoundations{
     TypeTable{"单排桩基础", kSinglePileRowTable},
