@@ -92,8 +92,16 @@ void Database::Close() {
 
 void Database::Raise(int sqliteCode, const std::string& context) const {
     const char* message = db_ ? sqlite3_errmsg(db_) : "database is closed";
-    std::string text = context.empty() ? std::string(message) : context + "：" + message;
-    throw DaoException(CodeFor(sqliteCode, message), text);
+    long code = CodeFor(sqliteCode, message);
+    std::string m = message;
+    std::string text;
+    switch (code) {
+        case kErrTableMissing: text = "找不到输入表或查询 '" + m.substr(m.find(':') == std::string::npos ? 0 : m.find(':') + 2) + "'。"; break;
+        case kErrLocked: text = "数据库文件已被其他用户锁定，请稍后再试。"; break;
+        case kErrReadOnly: text = "不能更新。数据库或对象为只读。"; break;
+        default: text = context.empty() ? m : context + "：" + m;
+    }
+    throw DaoException(code, text);
 }
 
 void Database::Exec(const std::string& sql) {
