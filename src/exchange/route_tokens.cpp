@@ -1,0 +1,125 @@
+#include "exchange/route_tokens.h"
+
+#include <charconv>
+#include <cstring>
+
+namespace exchange {
+namespace {
+
+constexpr std::size_t kChunk = 1 << 16;
+
+// The separators of a "%s" conversion in the C locale. GBK lead and trail bytes are never among them.
+inline bool IsSeparator(char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\v' || c == '\f'; }
+
+std::string_view WithoutPlus(std::string_view token) {
+    if (token.size() > 1 && token[0] == '+' && token[1] != '+' && token[1] != '-') token.remove_prefix(1);
+    return token;
+}
+
+}  // namespace
+
+bool RouteTokenReader::open(const std::string& path) {
+    close();
+    file_ = std::fopen(path.c_str(), "rb");
+    if (!file_) return false;
+    buffer_.resize(kChunk + kMaxToken + 1);
+    data_ = buffer_.data();
+    begin_ = end_ = 0;
+    eof_ = false;
+    return true;
+}
+
+void RouteTokenReader::openMemory(std::string_view bytes) {
+    close();
+    data_ = bytes.data();
+    begin_ = 0;
+    end_ = bytes.size();
+    eof_ = true;
+}
+
+void RouteTokenReader::close() {
+    if (file_) std::fclose(file_);
+    file_ = nullptr;
+    data_ = nullptr;
+    begin_ = end_ = 0;
+    eof_ = true;
+}
+
+bool RouteTokenReader::fill() {
+    if (eof_ || !file_) return false;
+    std::size_t unread = end_ - begin_;
+    if (unread && begin_) std::memmove(buffer_.data(), buffer_.data() + begin_, unread);
+    begin_ = 0;
+    end_ = unread;
+    std::size_t got = std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, file_);
+    end_ += got;
+    if (got == 0) eof_ = true;
+    return got > 0;
+}
+
+bool RouteTokenReader::next(std::string_view& token) {
+    for (;;) {
+        while (begin_ < end_ && IsSeparator(data_[begin_])) ++begin_;
+        if (begin_ == end_) {
+            if (!fill()) return false;
+            continue;
+        }
+        std::size_t p = begin_;
+        while (p < end_ && !IsSeparator(data_[p])) ++p;
+        if (p < end_ || eof_) {
+            token = std::string_view(data_ + begin_, p - begin_);
+            begin_ = p;
+            return true;
+        }
+        if (p - begin_ > kMaxToken) {
+            // A token longer than anything the file can mean: keep its head, skip its tail chunk by chunk.
+            long_.assign(data_ + begin_, kMaxToken + 1);
+            begin_ = end_;
+            for (;;) {
+                if (!fill()) break;
+                std::size_t q = begin_;
+                while (q < end_ && !IsSeparator(data_[q])) ++q;
+                begin_ = q;
+                if (q < end_) break;
+            }
+            token = long_;
+            return true;
+        }
+        if (!fill()) {
+            token = std::string_view(data_ + begin_, end_ - begin_);
+            begin_ = end_;
+            return true;
+        }
+    }
+}
+
+bool RouteTokenReader::seek(std::string_view marker) {
+    std::string_view token;
+    while (next(token))
+        if (token == marker) return true;
+    return false;
+}
+
+bool ParseRouteNumber(std::string_view token, double& value) {
+    token = WithoutPlus(token);
+    if (token.empty() || token.size() > RouteTokenReader::kMaxToken) return false;
+    for (char c : token)
+        if (!((c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E')) return false;
+    double parsed = 0;
+    auto [ptr, ec] = std::from_chars(token.data(), token.data() + token.size(), parsed, std::chars_format::general);
+    if (ec != std::errc() || ptr != token.data() + token.size()) return false;
+    value = parsed;
+    return true;
+}
+
+bool ParseRouteCount(std::string_view token, int& value) {
+    token = WithoutPlus(token);
+    if (token.empty()) return false;
+    int parsed = 0;
+    auto [ptr, ec] = std::from_chars(token.data(), token.data() + token.size(), parsed, 10);
+    if (ec != std::errc() || ptr != token.data() + token.size()) return false;
+    value = parsed;
+    return true;
+}
+
+}  // namespace exchange
