@@ -1,0 +1,91 @@
+// import-route PROJECT FILE [--from S] [--to E] [--only LIST] [--yes|--no]
+#include <iostream>
+#include <sstream>
+
+#include "cli/command.h"
+#include "exchange/route_import.h"
+#include "platform/interaction/console.h"
+#include "platform/text/numbers.h"
+#include "projectdb/schema.h"
+
+namespace cli {
+namespace {
+
+constexpr const char* kImportRouteUsage = "import-route PROJECT FILE [--from S] [--to E] [--only profile,plan,vert] [--yes|--no]";
+constexpr const char* kNoBridgeExtent = "项目中没有伸缩缝信息，无法确定导入数据范围：请用 --from 和 --to 给出。";
+
+// "profile,plan,vert" in any order and subset; false for any other word.
+bool ParseSections(const std::string& list, exchange::RouteSections& sections) {
+    sections = {false, false, false};
+    std::stringstream words(list);
+    std::string word;
+    bool any = false;
+    while (std::getline(words, word, ',')) {
+        if (word == "profile")
+            sections.groundLine = true;
+        else if (word == "plan")
+            sections.horizontal = true;
+        else if (word == "vert")
+            sections.vertical = true;
+        else
+            return false;
+        any = true;
+    }
+    return any;
+}
+
+void PrintResult(const char* table, const exchange::SectionResult& r) {
+    if (r.outcome == exchange::SectionOutcome::NotRun) return;
+    std::cout << table << "\t" << r.written << "\n";
+}
+
+int ImportRoute(const std::vector<std::string>& words) {
+    Args args = ParseArgs(words, {"--from", "--to", "--only"});
+    if (args.positional.size() != 2) return UsageError(kImportRouteUsage);
+    exchange::RouteSections sections;
+    if (auto only = args.option("--only"); only && !ParseSections(*only, sections)) return UsageError(kImportRouteUsage);
+    std::optional<double> from, to;
+    for (auto [name, slot] : {std::pair{"--from", &from}, std::pair{"--to", &to}}) {
+        if (auto text = args.option(name)) {
+            double value;
+            if (!text::ParseWholeNumber(*text, value)) return UsageError(kImportRouteUsage);
+            *slot = value;
+        }
+    }
+
+    std::unique_ptr<dao::Database> db;
+    try {
+        db = dao::Database::Open(args.positional[0]);
+    } catch (const dao::DaoException& e) {
+        std::cerr << e.m_strDescription << "   (" << e.m_lErrorCode << ")" << std::endl;
+        return 1;
+    }
+    // Without a range the bridge extent is used, read as the import command reads it; a bound given alone
+    // replaces its end of the extent.
+    exchange::RouteRange range;
+    if (!from || !to) {
+        auto extent = exchange::ReadBridgeExtent(*db);
+        if (!extent) {
+            std::cerr << kNoBridgeExtent << std::endl;
+            return 1;
+        }
+        range = *extent;
+    }
+    if (from) range.start = *from;
+    if (to) range.end = *to;
+
+    ui::ConsoleInteraction console(args.answer().value_or(false));
+    ui::Interaction interaction = console.interaction();
+    auto result = exchange::ImportRoute(*db, args.positional[1], range, sections, interaction);
+    PrintResult(projectdb::kGroundLineTable, result.groundLine);
+    PrintResult(projectdb::kHorizontalCurveTable, result.horizontal);
+    PrintResult(projectdb::kVerticalCurveTable, result.vertical);
+    PrintResult(projectdb::kRoadDesignTable, result.deck);
+    return 0;
+}
+
+}  // namespace
+
+std::vector<Command> RouteCommands() { return {{"import-route", kImportRouteUsage, ImportRoute}}; }
+
+}  // namespace cli
