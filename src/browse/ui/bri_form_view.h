@@ -1,0 +1,61 @@
+#pragma once
+// The grid editor: one table of the project database in a spreadsheet grid inside a project child window,
+// written back to the table when the window closes (or the project is saved). Central tables are
+// protected: only in advanced-user mode may their cells be edited, and the drawing layout and horizontal
+// curve tables are never written back from the grid.
+#include <QWidget>
+#include <string>
+
+namespace sheet {
+class Spreadsheet;
+}
+namespace dao {
+class Database;
+}
+
+namespace browse {
+
+class ProjectHost;
+
+class CBriFormView : public QWidget {
+    Q_OBJECT
+public:
+    explicit CBriFormView(ProjectHost& host, QWidget* parent = nullptr);
+    ~CBriFormView() override;
+
+    // Shows the table of the host's open project: captions as column headers, records ordered by the first
+    // field. A database error while reading keeps what was read up to then.
+    void Load(const std::string& table);
+    // Drops pending edits without a question and loads the same table again (after a design module ran).
+    void Requery();
+    // Save-on-close: may ask whether to save, checks the first column and writes the table back.
+    // False keeps the window open (first-column rule broken, or the write failed).
+    bool CanClose();
+    // The project's Save (32784): the same routine without closing; false when the grid could not be saved.
+    bool CommitEdits();
+
+    const std::string& TableName() const { return m_strTableName; }
+    bool IsModified() const { return m_bModified; }
+    sheet::Spreadsheet& Grid() const { return *m_pGrid; }
+    // Runs one command of the grid's context menu (33430–33436) the way the menu does.
+    void RunCommand(int commandId);
+    // Whether the context menu may be shown now (depends on the table and the advanced-user flag).
+    bool ContextMenuAllowed() const;
+
+signals:
+    void modifiedChanged(bool modified);
+
+private:
+    void SetModified(bool modified);
+    bool AllowEdit();
+    void ShowContextMenu();
+    bool SaveRoutine();
+
+    ProjectHost& m_host;
+    sheet::Spreadsheet* m_pGrid;
+    std::string m_strTableName;
+    dao::Database* m_pDatabase = nullptr;
+    bool m_bModified = false;
+};
+
+}  // namespace browse

@@ -1,0 +1,36 @@
+#pragma once
+// The context menu and editing commands shared by every window that shows a spreadsheet grid: cut, copy,
+// paste, insert and delete rows, write the grid to a file, and an undo that does nothing.
+#include <QPoint>
+
+#include "browse/grid_menu.h"
+
+class QMenu;
+class QWidget;
+
+namespace sheet {
+class Spreadsheet;
+}
+namespace ui {
+struct FileChooser;
+}
+
+namespace browse {
+
+// The sub-menu `index` of resource 186 as a QMenu whose actions carry their command ids (QAction::data()).
+// nullptr for an index outside 0–4. The caller owns the menu.
+QMenu* CreateGridMenu(int index, QWidget* parent = nullptr);
+
+// Shows sub-menu `index` as a pop-up at `globalPos` (the cursor position by default) and returns the command
+// id chosen, 0 when the menu was dismissed. The owner runs the command (RunGridCommand for 33430–33436).
+int ShowGridMenu(QWidget* owner, int index, const QPoint& globalPos);
+int ShowGridMenu(QWidget* owner, int index);
+
+// Runs one shared command on one grid under the wait cursor. `files` asks for the file of 写文件...
+void RunGridCommand(int commandId, sheet::Spreadsheet& grid, ui::FileChooser& files);
+
+// 写文件...: asks for the file ("保存文件") and writes the grid as a workbook or as tab-separated text.
+// The grid reports a file that cannot be written itself. False when cancelled or not written.
+bool WriteGridFile(sheet::Spreadsheet& grid, ui::FileChooser& files);
+
+}  // namespace browse
