@@ -1,0 +1,65 @@
+#include "exchange/ui/import_range_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "platform/text/cformat.h"
+#include "platform/text/numbers.h"
+
+namespace {
+
+QString StakeText(double stake) { return QString::fromStdString(text::Format("%.3lf", stake)); }
+
+QLineEdit* Edit(QWidget* parent, double value, bool readOnly, const char* name) {
+    auto* edit = new QLineEdit(StakeText(value), parent);
+    edit->setReadOnly(readOnly);
+    edit->setObjectName(name);
+    edit->setMinimumWidth(120);
+    edit->setAlignment(Qt::AlignRight);
+    return edit;
+}
+
+void Row(QGridLayout* grid, int row, const char* label, QLineEdit* start, const char* label2, QLineEdit* end) {
+    grid->addWidget(new QLabel(label), row, 0);
+    grid->addWidget(start, row, 1);
+    grid->addWidget(new QLabel(label2), row, 2);
+    grid->addWidget(end, row, 3);
+}
+
+}  // namespace
+
+CImportRangeDlg::CImportRangeDlg(const exchange::RouteRange& bridge, QWidget* parent) : QDialog(parent) {
+    setWindowTitle("确定导入数据范围");
+    auto* layout = new QVBoxLayout(this);
+
+    auto* top = new QGridLayout;
+    m_pBridgeStart = Edit(this, bridge.start, true, "bridgeStart");
+    m_pBridgeEnd = Edit(this, bridge.end, true, "bridgeEnd");
+    Row(top, 0, "桥梁起点桩号:", m_pBridgeStart, "终点桩号:", m_pBridgeEnd);
+    layout->addLayout(top);
+
+    auto* group = new QGroupBox("导入数据范围", this);
+    auto* grid = new QGridLayout(group);
+    m_pStart = Edit(group, bridge.start, false, "rangeStart");
+    m_pEnd = Edit(group, bridge.end, false, "rangeEnd");
+    Row(grid, 0, "起点桩号:", m_pStart, "终点桩号:", m_pEnd);
+    layout->addWidget(group);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText("确定");
+    buttons->button(QDialogButtonBox::Cancel)->setText("取消");
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    m_pStart->setFocus();
+    m_pStart->selectAll();
+}
+
+exchange::RouteRange CImportRangeDlg::range() const {
+    return {text::Atof(m_pStart->text().toStdString()), text::Atof(m_pEnd->text().toStdString())};
+}

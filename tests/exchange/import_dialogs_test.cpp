@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTimer>
+#include <deque>
+#include <functional>
+
+#include "exchange/ui/import_options_dialog.h"
+#include "exchange/ui/import_range_dialog.h"
+#include "exchange/ui/route_import_command.h"
+#include "route_fixture.h"
+
+namespace {
+
+using exchange::ImportBox;
+using exchange::ImportMode;
+using Strings = std::vector<std::string>;
+
+// With VELTRA_SHOTS set, windows are saved there as pictures to look at.
+void Shot(QWidget& w, const char* name) {
+    QByteArray dir = qgetenv("VELTRA_SHOTS");
+    if (dir.isEmpty()) return;
+    w.adjustSize();
+    w.grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
+}
+
+// Answers the modal dialogs a command opens, one step per dialog, in order.
+class DialogDriver : public QObject {
+public:
+    void then(std::function<void(QWidget*)> step) {
+        steps_.push_back(std::move(step));
+        if (steps_.size() == 1) arm();
+    }
+    bool done() const { return steps_.empty(); }
+
+private:
+    void arm() {
+        QTimer::singleShot(0, this, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal && modal != last_) {
+                last_ = modal;
+                auto step = std::move(steps_.front());
+                steps_.pop_front();
+                step(modal);
+            }
+            if (!steps_.empty()) arm();
+        });
+    }
+    std::deque<std::function<void(QWidget*)>> steps_;
+    QPointer<QWidget> last_;
+};
+
+TEST(ImportDialogs, OptionsDialogShowsTheModeAndTheAllBox) {
+    struct Case {
+        ImportMode mode;
+        const char* shot;
+        Strings enabled;
+    } cases[] = {
+        {ImportMode::RouteFile, "import_options_route", {"地面线数据", "平曲线数据", "竖曲线数据", "导入全部内容"}},
+        {ImportMode::ReferenceProject, "import_options_reference",
+         {"地面线数据", "平曲线数据", "竖曲线数据", "上部构造", "下部构造", "附属构造", "导入全部内容"}},
+        {ImportMode::NewProject, "import_options_new",
+         {"一般信息", "桥跨信息", "绘图信息", "地面线数据", "平曲线数据", "竖曲线数据", "上部构造", "下部构造", "附属构造",
+          "导入全部内容"}},
+    };
+    for (const auto& c : cases) {
+        CImportOptionsDlg dlg(c.mode, "/data/路线.BRF");
+        EXPECT_EQ(dlg.windowTitle(), "导入选项");
+        Strings enabled;
+        for (const auto& info : exchange::ImportBoxes())
+            if (dlg.box(info.box)->isEnabled()) enabled.push_back(dlg.box(info.box)->text().toStdString());
+        EXPECT_EQ(enabled, c.enabled);
+        EXPECT_EQ(dlg.findChild<QCheckBox*>("check1144"), dlg.box(ImportBox::All));
+        Shot(dlg, c.shot);
+        dlg.box(ImportBox::All)->click();
+        EXPECT_TRUE(dlg.box(ImportBox::Auxiliary)->isChecked());
+        EXPECT_EQ(dlg.box(ImportBox::GeneralInfo)->isChecked(), c.mode == ImportMode::NewProject);
+        dlg.box(ImportBox::All)->click();
+        for (const auto& info : exchange::ImportBoxes()) EXPECT_FALSE(dlg.box(info.box)->isChecked()) << info.text;
+    }
+}
+
+TEST(ImportDialogs, RangeDialogStartsAtTheBridgeAndReadsNumbersLikeAtof) {
+    CImportRangeDlg dlg({1234.5, 1300.25});
+    EXPECT_EQ(dlg.windowTitle(), "确定导入数据范围");
+    EXPECT_EQ(dlg.findChild<QLineEdit*>("bridgeStart")->text(), "1234.500");
+    EXPECT_TRUE(dlg.findChild<QLineEdit*>("bridgeEnd")->isReadOnly());
+    EXPECT_FALSE(dlg.startEdit()->isReadOnly());
+    Shot(dlg, "import_range");
+    dlg.startEdit()->setText("1250.5m");
+    dlg.endEdit()->setText("abc");
+    EXPECT_EQ(dlg.range().start, 1250.5);
+    EXPECT_EQ(dlg.range().end, 0);
+}
+
+TEST(ImportDialogs, RouteImportRunsTheDialogsThenTheChosenReaders) {
+    std::string text = route_test::Profile({{0, 1}, {100, 2}, {200, 3}, {300, 4}}) +
+                       route_test::Vert({0, 150, 300}) + route_test::Deck({120, 160});
+    struct Case {
+        std::vector<double> joints;
+        bool acceptOptions;
+        bool rangeShown;
+        bool ran;
+        Strings groundLine;
+        size_t deckRecords;
+    } cases[] = {
+        {{100, 200}, true, true, true, {"0", "100", "200"}, 1},  // range typed as 90 .. 150
+        {{100, 200}, false, false, false, {}, 0},
+        {{}, true, false, false, {}, 0},  // no bridge extent: ends silently
+    };
+    for (const auto& c : cases) {
+        route_test::Project p(c.joints);
+        std::string path = p.writeFile(text, "route.brf");
+        DialogDriver driver;
+        bool rangeShown = false;
+        driver.then([&](QWidget* w) {
+            auto* dlg = qobject_cast<CImportOptionsDlg*>(w);
+            ASSERT_TRUE(dlg);
+            if (!c.acceptOptions) return dlg->reject();
+            dlg->box(ImportBox::GroundLine)->click();
+            dlg->box(ImportBox::VerticalCurve)->click();
+            dlg->accept();
+        });
+        driver.then([&](QWidget* w) {
+            auto* dlg = qobject_cast<CImportRangeDlg*>(w);
+            ASSERT_TRUE(dlg);
+            rangeShown = true;
+            EXPECT_EQ(dlg->startEdit()->text(), "100.000");
+            dlg->startEdit()->setText("90");
+            dlg->endEdit()->setText("150");
+            dlg->accept();
+        });
+        bool ran = exchange::RunRouteImport(nullptr, p.db(), path, p.ui.prompter, &p.ui.progress);
+        EXPECT_EQ(ran, c.ran);
+        EXPECT_EQ(rangeShown, c.rangeShown);
+        if (c.ran) {
+            EXPECT_EQ(p.keys("地形资料表"), c.groundLine);
+            EXPECT_EQ(p.rows("路基设计表").size(), c.deckRecords);
+            EXPECT_FALSE(p.db().HasTableDef("平曲线资料表"));
+            EXPECT_EQ(p.ui.progress.pos, 3);
+        }
+        EXPECT_TRUE(p.ui.prompter.texts().empty());
+    }
+}
+
+TEST(ImportDialogs, ImportCommandSortsFilesByExtension) {
+    struct Case {
+        const char* chosen;
+        exchange::ImportCommandOutcome outcome;
+        Strings messages;
+    } cases[] = {
+        {"", exchange::ImportCommandOutcome::Cancelled, {}},
+        {"/data/桥.vlt", exchange::ImportCommandOutcome::ProjectChosen, {}},
+        {"/data/路线.txt", exchange::ImportCommandOutcome::NoReference, {"该文件中无可参考信息!"}},
+    };
+    for (const auto& c : cases) {
+        route_test::Project p;
+        p.ui.files.queue(c.chosen);
+        auto result = exchange::RunImportCommand(nullptr, p.db(), p.ui.files, p.ui.prompter);
+        EXPECT_EQ(result.outcome, c.outcome) << c.chosen;
+        EXPECT_EQ(p.ui.prompter.texts(), c.messages) << c.chosen;
+        ASSERT_EQ(p.ui.files.requests().size(), 1u);
+        EXPECT_EQ(p.ui.files.requests()[0].title, "导入");
+    }
+}
+
+}  // namespace
