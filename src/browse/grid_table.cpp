@@ -1,0 +1,129 @@
+#include "browse/grid_table.h"
+
+#include <algorithm>
+#include <string>
+#include <unordered_map>
+
+#include "platform/dao/recordset.h"
+#include "platform/dao/sql.h"
+#include "platform/text/cformat.h"
+#include "platform/text/gbk.h"
+#include "projectdb/schema.h"
+#include "projectdb/variant_text.h"
+
+namespace browse {
+
+Protection ProtectionOf(std::string_view table) {
+    using namespace projectdb;
+    if (table == kDrawingLayoutTable) return Protection::DrawingLayout;
+    if (table == kHorizontalCurveTable) return Protection::HorizontalCurve;
+    for (const char* general : {kGeneralInfoTable, kSpanDivisionTable, kSuperSpanTable, kSubLayoutTable, kJointTable})
+        if (table == general) return Protection::General;
+    return Protection::None;
+}
+
+bool EditAllowed(std::string_view table, bool advancedUser) {
+    return advancedUser || ProtectionOf(table) == Protection::None;
+}
+
+bool ContextMenuAllowed(std::string_view table, bool advancedUser) { return EditAllowed(table, advancedUser); }
+
+std::string EditRefusalMessage(std::string_view table) {
+    switch (ProtectionOf(table)) {
+        case Protection::DrawingLayout:
+            return "不要直接修改图形布置信息表。\n要修改图形布置信息，请选择 总体信息->绘图信息 菜单。";
+        case Protection::HorizontalCurve:
+            return "不要直接修改平曲线资料表。\n要修改平曲线资料，请选择 桥位信息->平曲线 菜单。";
+        case Protection::General:
+            return "不要直接修改总体信息，这样将有可能破坏项目数据库。\n\n如果您确有必要且有把握直接修改总体信息，"
+                   "\n请在 设置 菜单下选取 高级用户。";
+        case Protection::None: break;
+    }
+    return {};
+}
+
+bool NeverWrittenBack(std::string_view table) {
+    Protection p = ProtectionOf(table);
+    return p == Protection::DrawingLayout || p == Protection::HorizontalCurve;
+}
+
+int ColumnWidthUnits(std::string_view header) {
+    return std::max(2048, static_cast<int>(text::GbkWidth(header)) * 320);
+}
+
+std::vector<GridColumn> GridColumns(std::string_view table, const std::vector<dao::FieldInfo>& fields) {
+    std::vector<std::string> captions = projectdb::GridCaptions(table);
+    std::vector<GridColumn> columns;
+    columns.reserve(fields.size());
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        std::string header = i < captions.size() ? captions[i] : fields[i].m_strName;
+        int width = ColumnWidthUnits(header);
+        columns.push_back({std::move(header), width});
+    }
+    return columns;
+}
+
+std::string GridSelectSql(const std::string& table, const std::string& firstField) {
+    return text::Format("Select * From [%s] ORDER BY [%s].%s;", table, table, firstField);
+}
+
+long ReadGridRows(dao::Database& db, const std::string& table, const std::vector<dao::FieldInfo>& fields,
+                  const RowSink& row) {
+    if (fields.empty()) return 0;
+    long count = 0;
+    try {
+        dao::Recordset set(db);
+        set.Open(GridSelectSql(table, fields.front().m_strName), dao::dbOpenForwardOnly);
+        const int n = set.GetFieldCount();
+        std::vector<std::string> cells(n);
+        while (!set.IsEOF()) {
+            for (int i = 0; i < n; ++i) cells[i] = projectdb::VariantToText(set.GetFieldValue(i));
+            row(cells);
+            ++count;
+            set.MoveNext();
+        }
+    } catch (const dao::DaoException&) {
+        // The grid keeps what was read.
+    }
+    return count;
+}
+
+std::string CheckFirstColumn(const std::vector<std::string_view>& firstColumn) {
+    // Rows still to come for each value: a row has a later duplicate while its value is counted twice.
+    std::unordered_map<std::string_view, int> remaining;
+    remaining.reserve(firstColumn.size());
+    for (std::string_view v : firstColumn) ++remaining[v];
+    for (std::string_view v : firstColumn) {
+        if (v.empty()) return kFirstColumnEmpty;
+        if (--remaining[v] > 0) return kFirstColumnDuplicate;
+    }
+    return {};
+}
+
+std::string DrawingTableWarning(const std::string& table) {
+    return text::Format("手工修改 “%s” 将有可能引起绘图错误。是否继续？", table);
+}
+
+std::string SaveQuestion(const std::string& table) { return "《" + table + "》" + "中数据已经修改，是否保存到数据库中？"; }
+
+void WriteGridRows(dao::Database& db, const std::string& table, int rows, int cols, const CellSource& cell) {
+    dao::Transaction transaction(db);
+    const std::string source = "Select * From " + dao::QuoteIdentifier(table);
+    db.Execute("Delete From " + dao::QuoteIdentifier(table));
+    dao::Recordset set(db);
+    set.Open(source, dao::dbOpenDynaset);
+    const int n = std::min(cols, set.GetFieldCount());
+    const dao::Value zero = dao::Value::Text("0");
+    for (int r = 1; r <= rows; ++r) {
+        set.AddNew();
+        for (int c = 1; c <= n; ++c) {
+            std::string_view text = cell(r, c);
+            set.SetFieldValue(c - 1, text.empty() ? zero : dao::Value::Text(std::string(text)));
+        }
+        set.Update();
+    }
+    set.Close();
+    transaction.Commit();
+}
+
+}  // namespace browse
