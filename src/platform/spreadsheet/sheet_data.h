@@ -1,0 +1,139 @@
+#pragma once
+// The cells of one sheet of the spreadsheet control, without any window: texts in UTF-8, addressed the way
+// the control is addressed (rows and columns count from 1), with row and column headings, column widths and
+// drop-down lists. The window (Spreadsheet) shows it through a table model; files and the clipboard are
+// written from it.
+//
+// A sheet of 100,000 rows is common (a route table), so each row keeps all its cells in one string buffer:
+// one allocation per row instead of one per cell.
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace sheet {
+
+using Table = std::vector<std::vector<std::string>>;
+
+// A block of cells, inclusive bounds, 1-based.
+struct CellRange {
+    int row1 = 1;
+    int col1 = 1;
+    int row2 = 1;
+    int col2 = 1;
+
+    int rows() const { return row2 - row1 + 1; }
+    int cols() const { return col2 - col1 + 1; }
+    bool contains(int row, int col) const { return row >= row1 && row <= row2 && col >= col1 && col <= col2; }
+    bool isEmpty() const { return row2 < row1 || col2 < col1; }
+    friend bool operator==(const CellRange&, const CellRange&) = default;
+};
+
+// How an inserted or deleted block moves its neighbours. Rows (code 2 of the control) inserts or deletes
+// whole rows from row1 to row2 whatever the columns; Columns likewise whole columns; Down/Right shift only
+// the cells of the block's columns (rows).
+enum class Shift { Right = 1, Rows = 2, Down = 3, Columns = 4 };
+
+// The cells of one row in one buffer: [count][end offset of each cell][texts]. Cells past the count are empty.
+class CellRow {
+public:
+    CellRow() = default;
+    explicit CellRow(const std::vector<std::string>& cells, int maxCells);
+
+    int count() const;
+    std::string_view cell(int index) const;  // 0-based; "" past the count
+    void setCell(int index, std::string_view text);
+    void insertCells(int index, int n);  // empty cells
+    void removeCells(int index, int n);
+    void truncate(int n);
+    bool isBlank() const;
+    int lastUsedCell() const;  // 0-based index of the last non-empty cell, -1 when none
+
+private:
+    void rebuild(const std::vector<std::string_view>& cells);
+    std::vector<std::string_view> cells() const;
+    std::string buf_;
+};
+
+class SheetData {
+public:
+    SheetData();
+
+    int rowCount() const { return rowCount_; }
+    int columnCount() const { return columnCount_; }
+    // Growing adds empty rows (columns); shrinking drops their cells.
+    void setRowCount(int rows);
+    void setColumnCount(int cols);
+
+    // Out-of-range cells read as "" and ignore writes.
+    std::string_view text(int row, int col) const;
+    void setText(int row, int col, std::string_view utf8);
+    // The cells of one row at once (the fast way to load a sheet); cells beyond the column count are dropped.
+    void setRow(int row, const std::vector<std::string>& cells);
+    std::vector<std::string> row(int row) const;
+    void clear();  // empties every cell; size and headings stay
+
+    // The texts of a block (clipped to the sheet) and writing a block from its top-left cell.
+    Table block(const CellRange& range) const;
+    void setBlock(int row, int col, const Table& cells);
+    // Empties the cells of a block.
+    void clearBlock(const CellRange& range);
+
+    // Last row / column holding a non-empty cell, 0 when the sheet is blank.
+    int lastUsedRow() const;
+    int lastUsedColumn() const;
+
+    void insert(const CellRange& range, Shift shift);
+    void remove(const CellRange& range, Shift shift);
+
+    // Headings: custom texts, or the control's defaults (rows 1, 2, 3 ...; columns A, B, ... Z, AA, AB ...).
+    std::string rowHeader(int row) const;
+    std::string columnHeader(int col) const;
+    void setRowHeader(int row, std::string text);
+    void setColumnHeader(int col, std::string text);
+    bool hasCustomRowHeaders() const { return !rowHeaders_.empty(); }
+    bool hasCustomColumnHeaders() const { return !columnHeaders_.empty(); }
+    void resetHeaders();
+    std::string cornerText;  // the cell above the row headings, e.g. "墩台编号"
+
+    // Column width in pixels; 0 = the view's default.
+    int columnWidth(int col) const;
+    void setColumnWidth(int col, int pixels);
+
+    // Drop-down lists, ";"-joined ("A0;A1;A2"). A cell's own list wins over its column's; "" removes.
+    void setDropDown(int row, int col, std::string items);
+    void setColumnDropDown(int col, std::string items);
+    std::string_view dropDown(int row, int col) const;
+
+private:
+    struct Row {
+        CellRow cells;
+        std::unique_ptr<std::map<int, std::string>> dropDowns;  // per cell, rare
+    };
+    bool inside(int row, int col) const {
+        return row >= 1 && row <= rowCount_ && col >= 1 && col <= columnCount_;
+    }
+
+    int rowCount_ = 1;
+    int columnCount_ = 1;
+    std::vector<Row> rows_;
+    std::map<int, std::string> rowHeaders_;
+    std::map<int, std::string> columnHeaders_;
+    std::map<int, int> columnWidths_;
+    std::map<int, std::string> columnDropDowns_;
+};
+
+// The default heading of a column: A ... Z, AA ... AZ, BA ...
+std::string ColumnLetters(int col);
+
+// Splits a ";"-joined list. Empty entries are kept except a single trailing one ("A;B;" is A, B).
+std::vector<std::string> SplitList(std::string_view items);
+
+// Where a copied block goes when pasted over a selection: a single value fills the whole selection; a block
+// fills the selection when the selection is a whole multiple of it, and otherwise is pasted once from the
+// selection's top-left cell. Returns the cells to write, starting at the selection's top-left cell.
+Table PasteBlock(const Table& copied, const CellRange& selection);
+
+}  // namespace sheet

@@ -1,0 +1,100 @@
+// The .xlsx writer of the sheets (libxlsxwriter). No Qt here; it is built into the window library because
+// that is the one that links libxlsxwriter.
+#include <xlsxwriter.h>
+
+#include <algorithm>
+#include <set>
+
+#include "platform/spreadsheet/sheet_files.h"
+
+namespace sheet {
+
+namespace {
+
+// Excel refuses some characters and more than 31 characters in a worksheet name, and equal names.
+std::string WorksheetName(const std::string& wanted, int index, std::set<std::string>& used) {
+    std::string name;
+    for (char c : wanted)
+        if (std::string_view("[]:*?/\\").find(c) == std::string_view::npos) name += c;
+    // Cut at 31 characters, not bytes, without splitting a UTF-8 sequence.
+    std::size_t chars = 0, cut = name.size();
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if ((static_cast<unsigned char>(name[i]) & 0xC0) != 0x80 && chars++ == 31) {
+            cut = i;
+            break;
+        }
+    }
+    name.resize(cut);
+    if (name.empty() || name.front() == '\'' || name.back() == '\'' || used.count(name))
+        name = "Sheet" + std::to_string(index);
+    used.insert(name);
+    return name;
+}
+
+// At most maxBytes bytes, never splitting a UTF-8 sequence.
+std::string CutUtf8(const std::string& s, std::size_t maxBytes) {
+    if (s.size() <= maxBytes) return s;
+    std::size_t cut = maxBytes;
+    while (cut > 0 && (static_cast<unsigned char>(s[cut]) & 0xC0) == 0x80) --cut;
+    return s.substr(0, cut);
+}
+
+// Pixels of the grid to Excel's column width in characters of the default font.
+double WidthInCharacters(int pixels) { return std::max(1.0, (pixels - 5) / 7.0); }
+
+}  // namespace
+
+bool WriteWorkbook(const std::string& path, const std::vector<NamedSheet>& sheets, std::string& error) {
+    lxw_workbook* book = workbook_new(path.c_str());
+    if (!book) {
+        error = "无法写入文件“" + path + "”。";
+        return false;
+    }
+    lxw_format* heading = workbook_add_format(book);
+    format_set_bold(heading);
+    std::set<std::string> used;
+    int index = 0;
+    for (const auto& sheet : sheets) {
+        ++index;
+        if (!sheet.data) continue;
+        const SheetData& data = *sheet.data;
+        std::string name = WorksheetName(sheet.name, index, used);
+        lxw_worksheet* ws = workbook_add_worksheet(book, name.c_str());
+        if (!ws) continue;
+        bool colHeads = data.hasCustomColumnHeaders();
+        bool rowHeads = data.hasCustomRowHeaders();
+        Table table = SheetTable(data);
+        int firstDataCol = rowHeads ? 1 : 0;
+        for (int c = 1; c <= data.columnCount(); ++c) {
+            int px = data.columnWidth(c);
+            if (px > 0)
+                worksheet_set_column(ws, static_cast<lxw_col_t>(c - 1 + firstDataCol),
+                                     static_cast<lxw_col_t>(c - 1 + firstDataCol), WidthInCharacters(px), nullptr);
+        }
+        for (std::size_t r = 0; r < table.size(); ++r) {
+            for (std::size_t c = 0; c < table[r].size(); ++c) {
+                const std::string& cell = table[r][c];
+                if (cell.empty()) continue;
+                bool isHeading = (colHeads && r == 0) || (rowHeads && c == 0);
+                double number = 0;
+                auto row = static_cast<lxw_row_t>(r);
+                auto col = static_cast<lxw_col_t>(c);
+                if (!isHeading && IsPlainNumber(cell, number)) {
+                    worksheet_write_number(ws, row, col, number, nullptr);
+                } else {
+                    std::string text = CutUtf8(cell, 32767);  // Excel's limit of a cell
+                    worksheet_write_string(ws, row, col, text.c_str(), isHeading ? heading : nullptr);
+                }
+            }
+        }
+        if (colHeads || rowHeads) worksheet_freeze_panes(ws, colHeads ? 1 : 0, rowHeads ? 1 : 0);
+    }
+    lxw_error result = workbook_close(book);
+    if (result != LXW_NO_ERROR) {
+        error = "无法写入文件“" + path + "”：" + lxw_strerror(result);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace sheet

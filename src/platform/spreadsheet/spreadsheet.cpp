@@ -1,0 +1,412 @@
+#include "platform/spreadsheet/spreadsheet.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMimeData>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "platform/interaction/qt_interaction.h"
+#include "platform/spreadsheet/clipboard_format.h"
+#include "platform/spreadsheet/sheet_model.h"
+#include "platform/spreadsheet/sheet_view.h"
+
+namespace sheet {
+
+Spreadsheet::Spreadsheet(QWidget* parent) : QWidget(parent) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    stack_ = new QStackedWidget(this);
+    layout->addWidget(stack_, 1);
+    auto* tabRow = new QHBoxLayout;
+    tabRow->setContentsMargins(0, 0, 0, 0);
+    tabs_ = new QTabBar(this);
+    tabs_->setShape(QTabBar::RoundedSouth);
+    tabs_->setExpanding(false);
+    tabs_->setDrawBase(false);
+    tabRow->addWidget(tabs_);
+    tabRow->addStretch(1);
+    layout->addLayout(tabRow);
+    connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
+        if (index >= 0) setCurrentSheet(index + 1);
+    });
+    addSheet();
+    updateTabs();
+}
+
+Spreadsheet::~Spreadsheet() = default;
+
+// ---- sheets --------------------------------------------------------------------------------------------------
+
+void Spreadsheet::addSheet() {
+    auto* model = new SheetModel(this);
+    int number = static_cast<int>(models_.size()) + 1;
+    model->setName(QStringLiteral("Sheet%1").arg(number));
+    model->setReadOnly(readOnly_);
+    auto* view = new SheetView(this, model);
+    models_.push_back(model);
+    views_.push_back(view);
+    stack_->addWidget(view);
+    connectView(view, model);
+    if (models_.size() == 1) setFocusProxy(view);
+}
+
+void Spreadsheet::connectView(SheetView* view, SheetModel* model) {
+    auto isCurrent = [this, view] { return view == this->view(); };
+    connect(model, &SheetModel::editedByUser, this, &Spreadsheet::cellChanged);
+    connect(model, &SheetModel::cornerTextChanged, view, [view, model] { view->setCornerText(model->cornerText()); });
+    connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this, isCurrent] {
+        if (isCurrent()) emit selectionChanged();
+    });
+    connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this, isCurrent](const QModelIndex& current) {
+                if (isCurrent() && current.isValid()) emit currentCellChanged(current.row() + 1, current.column() + 1);
+            });
+    connect(view, &QAbstractItemView::clicked, this,
+            [this](const QModelIndex& index) { emit cellClicked(index.row() + 1, index.column() + 1); });
+}
+
+void Spreadsheet::updateTabs() {
+    QSignalBlocker block(tabs_);
+    while (tabs_->count() > sheetCount()) tabs_->removeTab(tabs_->count() - 1);
+    for (int i = 0; i < sheetCount(); ++i) {
+        if (i < tabs_->count())
+            tabs_->setTabText(i, models_[i]->name());
+        else
+            tabs_->addTab(models_[i]->name());
+    }
+    tabs_->setCurrentIndex(stack_->currentIndex());
+    tabs_->setVisible(tabsVisible_ && sheetCount() > 1);
+}
+
+int Spreadsheet::sheetCount() const { return static_cast<int>(models_.size()); }
+
+void Spreadsheet::setSheetCount(int count) {
+    count = std::max(1, count);
+    while (sheetCount() < count) addSheet();
+    if (sheetCount() > count) {
+        if (currentSheet() > count) setCurrentSheet(count);
+        while (sheetCount() > count) {
+            SheetView* v = views_.back();
+            SheetModel* m = models_.back();
+            views_.pop_back();
+            models_.pop_back();
+            stack_->removeWidget(v);
+            delete v;
+            delete m;
+        }
+    }
+    updateTabs();
+}
+
+int Spreadsheet::currentSheet() const { return stack_->currentIndex() + 1; }
+
+void Spreadsheet::setCurrentSheet(int sheetNumber) {
+    if (sheetNumber < 1 || sheetNumber > sheetCount()) return;
+    if (sheetNumber == currentSheet()) {
+        updateTabs();
+        return;
+    }
+    bool hadFocus = view()->hasFocus();
+    view()->commitEdit();
+    stack_->setCurrentIndex(sheetNumber - 1);
+    setFocusProxy(view());
+    if (hadFocus) view()->setFocus();
+    updateTabs();
+    emit currentSheetChanged(sheetNumber);
+}
+
+QString Spreadsheet::sheetName(int sheetNumber) const {
+    SheetModel* m = sheet(sheetNumber);
+    return m ? m->name() : QString();
+}
+
+void Spreadsheet::setSheetName(int sheetNumber, const QString& name) {
+    if (SheetModel* m = sheet(sheetNumber)) {
+        m->setName(name);
+        updateTabs();
+    }
+}
+
+SheetModel* Spreadsheet::sheet(int sheetNumber) const {
+    if (sheetNumber < 1 || sheetNumber > sheetCount()) return nullptr;
+    return models_[sheetNumber - 1];
+}
+
+SheetModel* Spreadsheet::model() const { return models_[stack_->currentIndex()]; }
+
+SheetView* Spreadsheet::view() const { return views_[stack_->currentIndex()]; }
+
+SheetView* Spreadsheet::viewOf(int sheetNumber) const {
+    if (sheetNumber < 1 || sheetNumber > sheetCount()) return nullptr;
+    return views_[sheetNumber - 1];
+}
+
+void Spreadsheet::setTabsVisible(bool visible) {
+    tabsVisible_ = visible;
+    updateTabs();
+}
+
+// ---- size and cells ------------------------------------------------------------------------------------------
+
+int Spreadsheet::rowCount() const { return model()->rowCount(); }
+void Spreadsheet::setRowCount(int rows) { model()->setRowCount(rows); }
+int Spreadsheet::columnCount() const { return model()->columnCount(); }
+void Spreadsheet::setColumnCount(int cols) { model()->setColumnCount(cols); }
+int Spreadsheet::lastUsedRow() const { return model()->sheetData().lastUsedRow(); }
+int Spreadsheet::lastUsedColumn() const { return model()->sheetData().lastUsedColumn(); }
+
+QString Spreadsheet::text(int row, int col) const { return model()->text(row, col); }
+std::string Spreadsheet::textUtf8(int row, int col) const { return model()->textUtf8(row, col); }
+void Spreadsheet::setText(int row, int col, const QString& text) { model()->setText(row, col, text); }
+double Spreadsheet::number(int row, int col) const { return model()->number(row, col); }
+void Spreadsheet::setNumber(int row, int col, double value) { model()->setNumber(row, col, value); }
+void Spreadsheet::setRowTexts(int row, const std::vector<std::string>& utf8Cells) {
+    model()->setRowTexts(row, utf8Cells);
+}
+void Spreadsheet::setRowTexts(int row, const QStringList& cells) { model()->setRowTexts(row, cells); }
+void Spreadsheet::clearCells() { model()->clearCells(); }
+void Spreadsheet::beginLoad() { model()->beginLoad(); }
+void Spreadsheet::endLoad() { model()->endLoad(); }
+
+// ---- headings and widths ---------------------------------------------------------------------------------------
+
+QString Spreadsheet::rowHeaderText(int row) const { return model()->rowHeaderText(row); }
+void Spreadsheet::setRowHeaderText(int row, const QString& text) { model()->setRowHeaderText(row, text); }
+QString Spreadsheet::columnHeaderText(int col) const { return model()->columnHeaderText(col); }
+void Spreadsheet::setColumnHeaderText(int col, const QString& text) { model()->setColumnHeaderText(col, text); }
+void Spreadsheet::setColumnHeaderTexts(const QStringList& texts) { model()->setColumnHeaderTexts(texts); }
+QString Spreadsheet::cornerText() const { return model()->cornerText(); }
+void Spreadsheet::setCornerText(const QString& text) { model()->setCornerText(text); }
+void Spreadsheet::setRowHeadersVisible(bool visible) { view()->verticalHeader()->setVisible(visible); }
+void Spreadsheet::setColumnHeadersVisible(bool visible) { view()->horizontalHeader()->setVisible(visible); }
+
+int Spreadsheet::columnWidth(int col) const {
+    if (col < 1 || col > columnCount()) return 0;
+    return view()->columnWidth(col - 1);
+}
+
+void Spreadsheet::setColumnWidth(int col, int pixels) {
+    if (col < 1) return;
+    model()->mutableSheetData().setColumnWidth(col, pixels);
+    if (col <= columnCount()) view()->setColumnWidth(col - 1, pixels);
+}
+
+int Spreadsheet::unitsToPixels(int units) const {
+    int digit = view()->fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    return units * digit / 256 + 6;
+}
+
+void Spreadsheet::setColumnWidthUnits(int col, int units) { setColumnWidth(col, unitsToPixels(units)); }
+
+// ---- drop-downs, protection -------------------------------------------------------------------------------------
+
+void Spreadsheet::setDropDown(int row, int col, const QString& items) { model()->setDropDown(row, col, items); }
+void Spreadsheet::setColumnDropDown(int col, const QString& items) { model()->setColumnDropDown(col, items); }
+QStringList Spreadsheet::dropDownItems(int row, int col) const { return model()->dropDownItems(row, col); }
+
+void Spreadsheet::setReadOnly(bool readOnly) {
+    if (readOnly) view()->commitEdit();
+    readOnly_ = readOnly;
+    for (SheetModel* m : models_) m->setReadOnly(readOnly);
+}
+
+bool Spreadsheet::isReadOnly() const { return readOnly_; }
+
+void Spreadsheet::setEditStartFilter(EditStartFilter filter) { filter_ = std::move(filter); }
+
+bool Spreadsheet::allowEdit(int row, int col) {
+    if (readOnly_ || model()->isReadOnly()) return false;
+    return !filter_ || filter_(row, col);
+}
+
+// ---- current cell and selection ------------------------------------------------------------------------------------
+
+int Spreadsheet::currentRow() const {
+    QModelIndex c = view()->currentIndex();
+    return c.isValid() ? c.row() + 1 : 0;
+}
+
+int Spreadsheet::currentColumn() const {
+    QModelIndex c = view()->currentIndex();
+    return c.isValid() ? c.column() + 1 : 0;
+}
+
+void Spreadsheet::setCurrentCell(int row, int col) {
+    if (row < 1 || row > rowCount() || col < 1 || col > columnCount()) return;
+    view()->setCurrentIndex(model()->index(row - 1, col - 1));
+}
+
+CellRange Spreadsheet::selection() const {
+    QItemSelection s = view()->selectionModel()->selection();
+    if (!s.isEmpty()) {
+        const QItemSelectionRange& r = s.first();
+        return {r.top() + 1, r.left() + 1, r.bottom() + 1, r.right() + 1};
+    }
+    int row = currentRow(), col = currentColumn();
+    if (row > 0 && col > 0) return {row, col, row, col};
+    return {1, 1, 1, 1};
+}
+
+std::vector<CellRange> Spreadsheet::selectionRanges() const {
+    std::vector<CellRange> out;
+    for (const QItemSelectionRange& r : view()->selectionModel()->selection())
+        out.push_back({r.top() + 1, r.left() + 1, r.bottom() + 1, r.right() + 1});
+    if (out.empty()) out.push_back(selection());
+    return out;
+}
+
+void Spreadsheet::setSelection(const CellRange& range) {
+    int r1 = std::max(1, range.row1), r2 = std::min(rowCount(), range.row2);
+    int c1 = std::max(1, range.col1), c2 = std::min(columnCount(), range.col2);
+    if (r2 < r1 || c2 < c1) return;
+    auto* sm = view()->selectionModel();
+    QModelIndex topLeft = model()->index(r1 - 1, c1 - 1);
+    sm->setCurrentIndex(topLeft, QItemSelectionModel::NoUpdate);
+    sm->select(QItemSelection(topLeft, model()->index(r2 - 1, c2 - 1)), QItemSelectionModel::ClearAndSelect);
+    view()->scrollTo(topLeft);
+}
+
+void Spreadsheet::selectRows(int firstRow, int lastRow) { setSelection({firstRow, 1, lastRow, columnCount()}); }
+void Spreadsheet::selectColumns(int firstCol, int lastCol) { setSelection({1, firstCol, rowCount(), lastCol}); }
+void Spreadsheet::selectAll() { setSelection({1, 1, rowCount(), columnCount()}); }
+
+// ---- editing ----------------------------------------------------------------------------------------------------
+
+bool Spreadsheet::editCell(int row, int col) {
+    if (row < 1 || row > rowCount() || col < 1 || col > columnCount()) return false;
+    return view()->startEdit(model()->index(row - 1, col - 1));
+}
+
+bool Spreadsheet::isEditing() const { return view()->isEditing(); }
+
+void Spreadsheet::commitEdit() { view()->commitEdit(); }
+
+// ---- clipboard ----------------------------------------------------------------------------------------------------
+
+QMimeData* Spreadsheet::selectionMimeData() const {
+    Table cells = model()->block(selection());
+    auto* data = new QMimeData;
+    data->setText(QString::fromStdString(ToClipboardText(cells)));
+    data->setHtml(QString::fromStdString(ToClipboardHtml(cells)));
+    return data;
+}
+
+void Spreadsheet::copy() {
+    commitEdit();
+    QApplication::clipboard()->setMimeData(selectionMimeData());
+}
+
+void Spreadsheet::cut() {
+    commitEdit();
+    CellRange range = selection();
+    if (!allowEdit(range.row1, range.col1)) return;
+    QApplication::clipboard()->setMimeData(selectionMimeData());
+    writeBlock(range, Table(range.rows(), std::vector<std::string>(range.cols())));
+}
+
+void Spreadsheet::paste() {
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    if (data) pasteMimeData(*data);
+}
+
+bool Spreadsheet::pasteMimeData(const QMimeData& data) {
+    if (readOnly_) return false;
+    commitEdit();
+    Table copied;
+    if (data.hasFormat(QStringLiteral("text/plain")))
+        copied = ParseClipboardText(data.text().toStdString());
+    else if (data.hasHtml())
+        copied = ParseClipboardHtml(data.html().toStdString());
+    if (copied.empty()) {
+        if (!data.formats().isEmpty() && !data.hasText() && !data.hasHtml())
+            report(QStringLiteral("剪贴板中没有可以粘贴到表格中的数据。"));
+        return false;
+    }
+    CellRange target = selection();
+    if (!allowEdit(target.row1, target.col1)) return false;
+    Table block = PasteBlock(copied, target);
+    writeBlock(target, block);
+    int width = block.empty() ? 0 : static_cast<int>(block.front().size());
+    setSelection({target.row1, target.col1, target.row1 + static_cast<int>(block.size()) - 1, target.col1 + width - 1});
+    return true;
+}
+
+void Spreadsheet::clearSelectionContents() {
+    commitEdit();
+    std::vector<CellRange> ranges = selectionRanges();
+    if (ranges.empty() || !allowEdit(ranges.front().row1, ranges.front().col1)) return;
+    for (const CellRange& r : ranges) writeBlock(r, Table(r.rows(), std::vector<std::string>(r.cols())));
+}
+
+void Spreadsheet::writeBlock(const CellRange& target, const Table& cells) {
+    SheetModel* m = model();
+    std::vector<std::pair<int, int>> changed;
+    const SheetData& data = m->sheetData();
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        int r = target.row1 + static_cast<int>(i);
+        for (std::size_t j = 0; j < cells[i].size(); ++j) {
+            int c = target.col1 + static_cast<int>(j);
+            if (c > data.columnCount()) break;
+            if (data.text(r, c) != cells[i][j]) changed.emplace_back(r, c);
+        }
+    }
+    m->setBlock(target.row1, target.col1, cells);
+    for (auto [r, c] : changed) emit cellChanged(r, c);
+}
+
+// ---- insert and delete --------------------------------------------------------------------------------------------
+
+bool Spreadsheet::insertRange(const CellRange& range, Shift shift) {
+    commitEdit();
+    if (!allowEdit(std::max(1, range.row1), std::max(1, range.col1))) return false;
+    model()->insertRange(range, shift);
+    return true;
+}
+
+bool Spreadsheet::deleteRange(const CellRange& range, Shift shift) {
+    commitEdit();
+    if (!allowEdit(std::max(1, range.row1), std::max(1, range.col1))) return false;
+    model()->deleteRange(range, shift);
+    view()->ensureCurrent();
+    return true;
+}
+
+// ---- files -------------------------------------------------------------------------------------------------------
+
+bool Spreadsheet::writeFile(const QString& path, FileType type) {
+    commitEdit();
+    std::string error;
+    bool ok = false;
+    if (type == FileType::Excel) {
+        std::vector<NamedSheet> sheets;
+        for (SheetModel* m : models_) sheets.push_back({m->name().toStdString(), &m->sheetData()});
+        ok = WriteWorkbook(path.toStdString(), sheets, error);
+    } else {
+        ok = WriteTabText(path.toStdString(), model()->sheetData(), error);
+    }
+    lastError_ = ok ? QString() : QString::fromStdString(error);
+    if (!ok) report(lastError_);
+    return ok;
+}
+
+QString Spreadsheet::lastError() const { return lastError_; }
+
+void Spreadsheet::setPrompter(ui::Prompter* prompter) { prompter_ = prompter; }
+
+void Spreadsheet::report(const QString& message) {
+    lastError_ = message;
+    if (prompter_) {
+        prompter_->message(message.toStdString(), ui::Buttons::Ok, ui::Icon::Stop);
+        return;
+    }
+    ui::QtPrompter prompter(window());
+    prompter.message(message.toStdString(), ui::Buttons::Ok, ui::Icon::Stop);
+}
+
+}  // namespace sheet
