@@ -1,0 +1,156 @@
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QListWidget>
+#include <QMenuBar>
+
+#include "app/child_frames.h"
+#include "app/command_ids.h"
+#include "app/start_dialog.h"
+#include "app_fixture.h"
+#include "browse/ui/bri_form_view.h"
+#include "browse/ui/bri_tree_view.h"
+#include "platform/dao/recordset.h"
+#include "platform/spreadsheet/spreadsheet.h"
+
+namespace {
+
+std::string CurrentFileSetting() { return registry::ReadSetting("Current Database File", "File"); }
+
+TEST_F(AppTest, ProjectOnTheCommandLineOpensWithItsTreeWindow) {
+    std::string path = MakeProject("一号桥.vlt");
+    Start(QString::fromStdString(path));
+    ASSERT_NE(app->projectDb(), nullptr);
+    EXPECT_EQ(app->m_nProjectWindows, 1);
+    ASSERT_NE(app->m_pTreeFrame, nullptr);
+    EXPECT_EQ(app->m_pTreeFrame->windowTitle(), "项目数据库");
+    EXPECT_EQ(app->m_pTreeFrame->view()->RootText(), "一号桥.vlt");
+    EXPECT_EQ(CurrentFileSetting(), path);
+    EXPECT_EQ(app->mainFrame()->windowTitle(), QString::fromStdString("LumarisOmbrix - [" + path + "]"));
+    EXPECT_EQ(app->recentFiles().entries().first(), QString::fromStdString(path));
+    EXPECT_EQ(app->mainFrame()->menuBar()->actions().first()->text(), "项目(&P)");
+    EXPECT_EQ(app->mainFrame()->menuBar()->actions()[1]->text(), "设置(&S)");
+}
+
+TEST_F(AppTest, AFileThatIsNoDatabaseIsReportedAndTheCurrentProjectStays) {
+    std::string path = MakeProject("a.vlt");
+    Start(QString::fromStdString(path));
+    std::string junk = dir.file("junk.vlt");
+    testing_support::WriteBytes(junk, "not a database");
+    EXPECT_FALSE(app->OpenDocumentFile(QString::fromStdString(junk)));
+    ASSERT_EQ(ui.prompter.shown().size(), 1u);
+    EXPECT_NE(ui.prompter.shown()[0].text.find("(3343)"), std::string::npos);
+    EXPECT_EQ(app->projectDb()->GetName(), path);
+    EXPECT_EQ(testing_support::ReadBytes(junk), "not a database");
+}
+
+TEST_F(AppTest, OpeningAnotherProjectClosesTheFirstWithItsGridWindows) {
+    std::string first = MakeProject("a.vlt"), second = MakeProject("b.vlt");
+    Start(QString::fromStdString(first));
+    app->projectHost().OpenGridWindow("伸缩缝信息表");
+    app->projectHost().OpenGridWindow("一般信息表");
+    EXPECT_EQ(app->m_nProjectWindows, 3);
+    EXPECT_EQ(app->m_gridFrames.size(), 2u);
+    EXPECT_EQ(app->m_gridFrames[0]->windowTitle(), "表：伸缩缝信息表");
+    // Opening a table that is shown activates its window instead of making a second one.
+    app->projectHost().OpenGridWindow("伸缩缝信息表");
+    EXPECT_EQ(app->m_gridFrames.size(), 2u);
+    ASSERT_TRUE(app->mainFrame()->OpenProject(QString::fromStdString(second)));
+    QApplication::processEvents();
+    EXPECT_TRUE(app->m_gridFrames.empty());
+    EXPECT_EQ(app->m_nProjectWindows, 1);
+    EXPECT_EQ(app->projectDb()->GetName(), second);
+    EXPECT_EQ(app->m_pTreeFrame->windowTitle(), "WorkSpace");
+    EXPECT_EQ(CurrentFileSetting(), second);
+}
+
+TEST_F(AppTest, AGridThatRefusesToCloseKeepsTheOldProjectOpen) {
+    std::string first = MakeProject("a.vlt"), second = MakeProject("b.vlt");
+    Start(QString::fromStdString(first));
+    // Member tables come from design modules; make one the way another program would.
+    app->projectDb()->Execute("CREATE TABLE [钢筋布置信息表] (Num LONG, Name TEXT(255))");
+    browse::CBriFormView* grid = app->projectHost().OpenGridWindow("钢筋布置信息表");
+    ASSERT_NE(grid, nullptr);
+    grid->Grid().setText(1, 1, "");  // an empty first column cannot be saved
+    grid->Grid().setText(1, 2, "x");
+    ui.prompter.queue(ui::Answer::Yes);  // save? yes -> refused by the first-column rule
+    EXPECT_FALSE(app->OpenDocumentFile(QString::fromStdString(second)));
+    EXPECT_EQ(app->projectDb()->GetName(), first);
+    EXPECT_EQ(app->m_gridFrames.size(), 1u);
+    EXPECT_EQ(CurrentFileSetting(), first);
+}
+
+TEST_F(AppTest, SaveAsReplacesAFileCopiesTablesAndSkipsSystemTables) {
+    std::string first = MakeProject("a.vlt");
+    std::string target = dir.file("新桥.vlt");
+    testing_support::WriteBytes(target, "old content");
+    Start(QString::fromStdString(first));
+    app->projectDb()->Execute("CREATE TABLE t (id INTEGER PRIMARY KEY AUTOINCREMENT, v)");
+    app->projectDb()->Execute("INSERT INTO t (v) VALUES ('kept')");
+    app->projectHost().OpenGridWindow("伸缩缝信息表");
+    ui.files.queue(target);
+    app->mainFrame()->OnCommand(cmd::kSaveAs);
+    ASSERT_EQ(app->projectDb()->GetName(), target);
+    EXPECT_EQ(CurrentFileSetting(), target);
+    EXPECT_EQ(app->mainFrame()->windowTitle(), QString::fromStdString("LumarisOmbrix - [" + target + "]"));
+    EXPECT_EQ(app->m_pTreeFrame->view()->RootText(), "新桥.vlt");
+    std::vector<std::string> names;
+    for (const auto& t : app->projectDb()->GetTableDefs()) names.push_back(t.m_strName);
+    EXPECT_EQ(std::count(names.begin(), names.end(), "sqlite_sequence"), 0);
+    EXPECT_EQ(std::count(names.begin(), names.end(), "t"), 1);
+    EXPECT_EQ(std::count(names.begin(), names.end(), "一般信息表"), 1);
+    // The grid window still open reads the new file.
+    EXPECT_EQ(app->m_gridFrames.size(), 1u);
+    dao::Recordset rs(*app->projectDb());
+    rs.Open("t");
+    EXPECT_EQ(rs.GetFieldValue("v").text(), "kept");
+}
+
+TEST_F(AppTest, CloseEmptiesTheSettingAndTheMenu) {
+    std::string path = MakeProject("a.vlt");
+    Start(QString::fromStdString(path));
+    app->mainFrame()->OnCommand(cmd::kClose);
+    EXPECT_EQ(app->projectDb(), nullptr);
+    EXPECT_EQ(app->m_nProjectWindows, 0);
+    EXPECT_EQ(app->m_pTreeFrame, nullptr);
+    EXPECT_EQ(CurrentFileSetting(), "");
+    EXPECT_EQ(app->mainFrame()->windowTitle(), "LumarisOmbrix");
+    EXPECT_EQ(app->mainFrame()->menuBar()->actions()[1]->text(), "查看(&V)");
+}
+
+TEST_F(AppTest, ImportRefusesAFileThatIsNeitherRouteNorProject) {
+    std::string path = MakeProject("a.vlt");
+    Start(QString::fromStdString(path));
+    std::string other = dir.file("notes.txt");
+    testing_support::WriteBytes(other, "x");
+    ui.files.queue(other);
+    app->mainFrame()->OnCommand(cmd::kImport);
+    EXPECT_EQ(ui.prompter.texts(), (std::vector<std::string>{"该文件中无可参考信息!"}));
+}
+
+TEST_F(AppTest, StartDialogListsRecentProjectsAndOpensTheChosenOne) {
+    RecentFileList recent;
+    recent.add("/data/b.vlt");
+    recent.add("/data/a.vlt");
+    ui::ScriptedFileChooser files;
+    CStartDlg dialog(recent.entries(), files);
+    ASSERT_EQ(dialog.list()->count(), 3);
+    EXPECT_EQ(dialog.list()->item(0)->text(), CStartDlg::kOtherFile);
+    EXPECT_EQ(dialog.list()->currentRow(), 1);  // the most recent project is selected
+    dialog.OnOK();
+    EXPECT_EQ(dialog.choice(), CStartDlg::Choice::Open);
+    EXPECT_EQ(dialog.path(), "/data/a.vlt");
+
+    CStartDlg other(recent.entries(), files);
+    other.selectMode(CStartDlg::Choice::Import);
+    other.selectRow(0);
+    other.OnOK();  // the file dialog is cancelled: the start dialog stays
+    EXPECT_EQ(other.choice(), CStartDlg::Choice::None);
+    ASSERT_EQ(files.requests().size(), 1u);
+    EXPECT_EQ(files.requests()[0].title, "导入项目文件");
+    other.selectMode(CStartDlg::Choice::New);
+    EXPECT_FALSE(other.list()->isEnabled());
+    other.OnOK();
+    EXPECT_EQ(other.choice(), CStartDlg::Choice::New);
+}
+
+}  // namespace
