@@ -36,7 +36,8 @@ bool OpenSource(RouteTokenReader& reader, const RouteSource& source) {
     return reader.open(source.path);
 }
 
-std::string Fixed6(double v) { return text::Format("%lf", v); }
+std::string Fixed(double v, int precision) { return FormatFixed(v, precision); }
+std::string Fixed6(double v) { return FormatFixed(v, 6); }  // "%lf"
 
 // Binds the table's fields once it is prepared and returns the writer of one record.
 using RecordWriter = std::function<void(const double*)>;
@@ -134,8 +135,8 @@ RecordWriter BindGroundLine(RouteTableWriter& w) {
     int stake = w.field("Stake"), elevation = w.field("Elevation");
     return [&w, stake, elevation](const double* r) {
         w.addNew();
-        w.set(stake, text::Format("%.3f", r[0]));
-        w.set(elevation, text::Format("%.3f", r[1]));
+        w.set(stake, Fixed(r[0], 3));
+        w.set(elevation, Fixed(r[1], 3));
         w.update();
     };
 }

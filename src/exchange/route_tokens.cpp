@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cstring>
 
+#include "platform/text/cformat.h"
+
 namespace exchange {
 namespace {
 
@@ -120,6 +122,13 @@ bool ParseRouteCount(std::string_view token, int& value) {
     if (ec != std::errc() || ptr != token.data() + token.size()) return false;
     value = parsed;
     return true;
+}
+
+std::string FormatFixed(double value, int precision) {
+    char buffer[400];  // the longest double in fixed notation has 309 digits before the point
+    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);
+    if (ec != std::errc()) return text::Format("%.*f", precision, value);
+    return std::string(buffer, end);
 }
 
 }  // namespace exchange
