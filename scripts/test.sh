@@ -10,5 +10,5 @@ for preset in default asan; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" -j "$jobs"
   echo "== test ($preset)"
-  ASAN_OPTIONS=detect_leaks=0 ctest --preset "$preset" -j "$jobs"
+  LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0" ctest --preset "$preset" -j "$jobs"
 done
