@@ -324,10 +324,11 @@ TEST_F(Grid, WritesTheWorkbookAndTheTextFile) {
     std::string xlsx = dir.file("grid.XLS");
     ASSERT_TRUE(grid->writeFile(QString::fromStdString(xlsx), sheet::FileType::Excel));
     bool ok = false;
-    std::string strings = testing_support::ReadZipMember(xlsx, "xl/sharedStrings.xml", ok);
+    std::string cells = testing_support::ReadZipMember(xlsx, "xl/worksheets/sheet1.xml", ok);
     ASSERT_TRUE(ok);
-    EXPECT_NE(strings.find("桥型布置图"), std::string::npos);
-    EXPECT_NE(strings.find("图名"), std::string::npos);
+    EXPECT_NE(cells.find("<t>图名</t>"), std::string::npos);
+    EXPECT_NE(cells.find("<t>桥型布置图</t>"), std::string::npos);
+    EXPECT_NE(cells.find("<c r=\"B2\"><v>100</v></c>"), std::string::npos);
 
     std::string txt = dir.file("grid.TXT");
     ASSERT_TRUE(grid->writeFile(QString::fromStdString(txt), sheet::FileType::TabText));

@@ -45,7 +45,11 @@ double WidthInCharacters(int pixels) { return std::max(1.0, (pixels - 5) / 7.0);
 }  // namespace
 
 bool WriteWorkbook(const std::string& path, const std::vector<NamedSheet>& sheets, std::string& error) {
-    lxw_workbook* book = workbook_new(path.c_str());
+    // Rows are written in order, so the workbook streams them to a temporary file instead of keeping every
+    // cell in memory (a 100,000-row sheet would otherwise take hundreds of megabytes); strings go inline.
+    lxw_workbook_options options{};
+    options.constant_memory = LXW_TRUE;
+    lxw_workbook* book = workbook_new_opt(path.c_str(), &options);
     if (!book) {
         error = "无法写入文件“" + path + "”。";
         return false;
