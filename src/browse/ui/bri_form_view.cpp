@@ -1,0 +1,141 @@
+#include "browse/ui/bri_form_view.h"
+
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "browse/grid_table.h"
+#include "browse/ui/grid_commands.h"
+#include "browse/ui/project_host.h"
+#include "browse/ui/wait_cursor.h"
+#include "platform/dao/database.h"
+#include "platform/interaction/interaction.h"
+#include "platform/spreadsheet/sheet_model.h"
+#include "platform/spreadsheet/spreadsheet.h"
+#include "projectdb/record_access.h"
+
+namespace browse {
+
+CBriFormView::CBriFormView(ProjectHost& host, QWidget* parent) : QWidget(parent), m_host(host) {
+    m_pGrid = new sheet::Spreadsheet(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_pGrid);
+    m_pGrid->setPrompter(&host.Prompter());
+    m_pGrid->setEditStartFilter([this](int, int) { return AllowEdit(); });
+    connect(m_pGrid, &sheet::Spreadsheet::cellChanged, this, [this](int, int) { SetModified(true); });
+    connect(m_pGrid, &sheet::Spreadsheet::contextMenuRequested, this,
+            [this](int, int, const QPoint& pos) {
+                if (!ContextMenuAllowed()) return;
+                if (int id = ShowGridMenu(this, kMenuType2, pos)) RunCommand(id);
+            });
+}
+
+CBriFormView::~CBriFormView() = default;
+
+void CBriFormView::SetModified(bool modified) {
+    if (m_bModified == modified) return;
+    m_bModified = modified;
+    emit modifiedChanged(modified);
+}
+
+bool CBriFormView::AllowEdit() {
+    if (EditAllowed(m_strTableName, m_host.IsAdvancedUser())) return true;
+    m_host.Prompter().message(EditRefusalMessage(m_strTableName));
+    return false;
+}
+
+bool CBriFormView::ContextMenuAllowed() const {
+    return browse::ContextMenuAllowed(m_strTableName, m_host.IsAdvancedUser());
+}
+
+void CBriFormView::Load(const std::string& table) {
+    CWaitCursor wait;
+    m_strTableName = table;
+    m_pDatabase = m_host.ProjectDatabase();
+    sheet::SheetModel& model = *m_pGrid->model();
+    std::vector<dao::FieldInfo> fields;
+    if (m_pDatabase) {
+        try {
+            fields = m_pDatabase->GetTableDef(table).fields;
+        } catch (const dao::DaoException&) {
+            // A table that cannot be read shows an empty grid.
+        }
+    }
+    model.beginLoad();
+    model.setRowCount(0);
+    model.setColumnCount(static_cast<int>(fields.size()));
+    model.resetHeaders();
+    const std::vector<GridColumn> columns = GridColumns(table, fields);
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        model.setColumnHeaderText(static_cast<int>(i) + 1, QString::fromStdString(columns[i].header));
+    if (m_pDatabase && !fields.empty())
+        ReadGridRows(*m_pDatabase, table, fields, [&model](std::vector<std::string>& cells) { model.appendRowTexts(cells); });
+    if (model.rowCount() < 1) model.setRowCount(1);
+    if (model.columnCount() < 1) model.setColumnCount(1);
+    model.endLoad();
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        m_pGrid->setColumnWidthUnits(static_cast<int>(i) + 1, columns[i].widthUnits);
+    SetModified(false);
+}
+
+void CBriFormView::Requery() {
+    SetModified(false);
+    if (m_pGrid->isEditing()) m_pGrid->commitEdit();
+    sheet::SheetModel& model = *m_pGrid->model();
+    model.beginLoad();
+    model.setRowCount(1);
+    model.setColumnCount(1);
+    model.clearCells();
+    model.endLoad();
+    Load(m_strTableName);
+}
+
+void CBriFormView::RunCommand(int commandId) {
+    if (!IsGridCommand(commandId)) return;
+    RunGridCommand(commandId, *m_pGrid, m_host.FileChooser());
+    if (commandId >= ID_GRID_CUT && commandId <= ID_GRID_DELETE_ROW) SetModified(true);
+}
+
+bool CBriFormView::SaveRoutine() {
+    m_pGrid->commitEdit();
+    if (!m_bModified) return true;
+    ui::Prompter& prompt = m_host.Prompter();
+    if (NeverWrittenBack(m_strTableName)) {
+        if (prompt.message(DrawingTableWarning(m_strTableName), ui::Buttons::YesNo) == ui::Answer::Yes)
+            SetModified(false);
+        return true;
+    }
+    if (prompt.message(SaveQuestion(m_strTableName), ui::Buttons::YesNo, ui::Icon::Exclamation) != ui::Answer::Yes)
+        return true;
+    const sheet::SheetData& cells = m_pGrid->model()->sheetData();
+    const int rows = cells.rowCount();
+    {
+        std::vector<std::string_view> first;
+        first.reserve(rows);
+        for (int r = 1; r <= rows; ++r) first.push_back(cells.text(r, 1));
+        const std::string problem = CheckFirstColumn(first);
+        if (!problem.empty()) {
+            prompt.message(problem);
+            return false;
+        }
+    }
+    // The database of the project now open: after Save As the grid writes into the new file.
+    m_pDatabase = m_host.ProjectDatabase();
+    if (!m_pDatabase) return false;
+    try {
+        CWaitCursor wait;
+        WriteGridRows(*m_pDatabase, m_strTableName, rows, cells.columnCount(),
+                      [&cells](int r, int c) { return cells.text(r, c); });
+    } catch (const dao::DaoException& e) {
+        projectdb::ReportDaoError(e, prompt);
+        return false;
+    }
+    SetModified(false);
+    return true;
+}
+
+bool CBriFormView::CanClose() { return SaveRoutine(); }
+
+bool CBriFormView::CommitEdits() { return SaveRoutine(); }
+
+}  // namespace browse

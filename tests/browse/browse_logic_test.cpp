@@ -1,0 +1,173 @@
+// Decisions of the table tree and the grid editor that need no window.
+#include <gtest/gtest.h>
+
+#include "browse/grid_menu.h"
+#include "browse/grid_table.h"
+#include "browse/table_transfer.h"
+#include "browse/table_tree.h"
+
+namespace {
+
+using namespace browse;
+
+TEST(TransferDescriptor, EncodesKindThenThreeLengthPrefixedStrings) {
+    TransferDescriptor d{2, "/p/a.vlt", "", "表"};
+    const std::string bytes = EncodeTransfer(d);
+    EXPECT_EQ(bytes, std::string("\x02\x00", 2) + "\x08/p/a.vlt" + std::string("\x00", 1) + "\x03表");
+}
+
+TEST(TransferDescriptor, RoundTripsAndRejectsDamagedBytes) {
+    const struct {
+        const char* what;
+        TransferDescriptor d;
+    } cases[] = {
+        {"plain", {2, "/home/a/桥.vlt", ";PWD=", "下构布置信息表"}},
+        {"empty strings", {2, "", "", ""}},
+        {"254-byte path keeps the short prefix", {2, std::string(254, 'p'), "", "t"}},
+        {"255-byte path takes the 16-bit prefix", {2, std::string(255, 'p'), "", "t"}},
+        {"long name takes the 32-bit prefix", {7, "x", "", std::string(70000, 'n')}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string bytes = EncodeTransfer(c.d);
+        ASSERT_EQ(DecodeTransfer(bytes), c.d);
+        EXPECT_FALSE(DecodeTransfer(bytes.substr(0, bytes.size() - 1)));
+        EXPECT_FALSE(DecodeTransfer(bytes + "x"));
+    }
+    EXPECT_FALSE(DecodeTransfer(""));
+    EXPECT_FALSE(DecodeTransfer(std::string("\x02\x00\xff\xff", 4)));
+}
+
+TEST(GridFile, DialogExtensionDecidesTheFormat) {
+    const struct {
+        const char* chosen;
+        const char* path;
+        GridFileKind kind;
+    } cases[] = {
+        {"/t/grid", "/t/grid.XLS", GridFileKind::Workbook},  // the dialog supplies .XLS
+        {"/t/grid.XLS", "/t/grid.XLS", GridFileKind::Workbook},
+        {"/t/grid.xlsx", "/t/grid.xlsx", GridFileKind::Workbook},
+        {"/t/grid.TXT", "/t/grid.TXT", GridFileKind::TabText},
+        {"/t/grid.txt", "/t/grid.txt", GridFileKind::TabText},
+        {"/t/grid.csv", "/t/grid.csv", GridFileKind::Workbook},
+        {"/t.d/grid", "/t.d/grid.XLS", GridFileKind::Workbook},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.chosen);
+        EXPECT_EQ(GridFilePath(c.chosen), c.path);
+        EXPECT_EQ(GridFileKindOf(GridFilePath(c.chosen)), c.kind);
+    }
+}
+
+TEST(GridMenu, SubMenusCarryTheirCommands) {
+    auto ids = [](int index) {
+        std::vector<int> out;
+        for (const auto& e : GridMenuAt(index)->entries) out.push_back(e.id);
+        return out;
+    };
+    EXPECT_EQ(ids(kMenuType1), (std::vector<int>{33430, 33431, 33432}));
+    EXPECT_EQ(ids(kMenuType2), (std::vector<int>{33436, 0, 33430, 33431, 33432, 0, 33433, 33434, 0, 33435}));
+    EXPECT_EQ(ids(kMenuType3), (std::vector<int>{32963, 32964, 32965, 32966}));
+    EXPECT_EQ(ids(kMenuType4), (std::vector<int>{33431}));
+    EXPECT_EQ(ids(kMenuType5), (std::vector<int>{33458, 33461, 33459}));
+    EXPECT_EQ(GridMenuAt(kMenuType2)->entries[9].text, "写文件...");
+    EXPECT_EQ(GridMenuAt(5), nullptr);
+    EXPECT_EQ(GridMenuAt(-1), nullptr);
+}
+
+TEST(GridProtection, CentralTablesNeedTheAdvancedUser) {
+    const std::string general =
+        "不要直接修改总体信息，这样将有可能破坏项目数据库。\n\n如果您确有必要且有把握直接修改总体信息，\n请在 设置 菜单下选取 "
+        "高级用户。";
+    const struct {
+        const char* table;
+        bool editable, writtenBack;
+        std::string refusal;
+    } cases[] = {
+        {"图形布置信息表", false, false,
+         "不要直接修改图形布置信息表。\n要修改图形布置信息，请选择 总体信息->绘图信息 菜单。"},
+        {"平曲线资料表", false, false, "不要直接修改平曲线资料表。\n要修改平曲线资料，请选择 桥位信息->平曲线 菜单。"},
+        {"一般信息表", false, true, general},
+        {"桥孔划分信息表", false, true, general},
+        {"上构布置明细表", false, true, general},
+        {"下构布置信息表", false, true, general},
+        {"伸缩缝信息表", false, true, general},
+        {"上构布置信息表", true, true, ""},
+        {"竖曲线资料表", true, true, ""},
+        {"中板尺寸信息表", true, true, ""},
+        {"下构布置信息表 ", true, true, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.table);
+        EXPECT_EQ(EditAllowed(c.table, false), c.editable);
+        EXPECT_EQ(ContextMenuAllowed(c.table, false), c.editable);
+        EXPECT_TRUE(EditAllowed(c.table, true));
+        EXPECT_TRUE(ContextMenuAllowed(c.table, true));
+        EXPECT_EQ(NeverWrittenBack(c.table), !c.writtenBack);
+        EXPECT_EQ(EditRefusalMessage(c.table), c.refusal);
+    }
+}
+
+TEST(GridColumns, CaptionsThenFieldNamesWithWidthsFromGbkBytes) {
+    std::vector<dao::FieldInfo> fields = {{"JointNum"}, {"JointStake"}, {"Extra1"}, {"AVeryLongFieldNameIndeed"}};
+    std::vector<GridColumn> columns = GridColumns("伸缩缝信息表", fields);
+    ASSERT_EQ(columns.size(), 4u);
+    EXPECT_EQ(columns[0].header, "序号");
+    EXPECT_EQ(columns[1].header, "中心桩号");
+    EXPECT_EQ(columns[2].header, "Extra1");  // beyond the caption list
+    EXPECT_EQ(columns[3].header, "AVeryLongFieldNameIndeed");
+    EXPECT_EQ(columns[0].widthUnits, 2048);      // 4 bytes, at least 2048
+    EXPECT_EQ(columns[1].widthUnits, 8 * 320);   // four characters, two bytes each
+    EXPECT_EQ(columns[3].widthUnits, 24 * 320);
+    EXPECT_EQ(GridColumns("某模块新加的表", fields)[0].header, "JointNum");
+}
+
+TEST(GridFirstColumn, TopmostProblemDecides) {
+    const struct {
+        std::vector<std::string_view> column;
+        std::string message;
+    } cases[] = {
+        {{"1", "2", "3"}, ""},
+        {{"1"}, ""},
+        {{""}, kFirstColumnEmpty},
+        {{"1", "", "3"}, kFirstColumnEmpty},
+        {{"1", "2", "1"}, kFirstColumnDuplicate},
+        {{"a", "", "a"}, kFirstColumnDuplicate},  // row 1 already has a later twin
+        {{"", "a", "a"}, kFirstColumnEmpty},
+        {{"1", "01", "1.0"}, ""},  // texts compare as written
+    };
+    for (const auto& c : cases) EXPECT_EQ(CheckFirstColumn(c.column), c.message);
+}
+
+TEST(TreeRefresh, ListsOnlyTheCategoryTablesThatExist) {
+    auto all = [](const std::string&) { return true; };
+    EXPECT_EQ(RefreshedTables(1, all), (std::vector<std::string>{"一般信息表", "桥孔划分信息表", "上构布置明细表",
+                                                                  "下构布置信息表", "伸缩缝信息表", "图形布置信息表"}));
+    EXPECT_EQ(RefreshedTables(12, all), (std::vector<std::string>{"绘图状态表", "钢束信息表", "钢筋布置信息表"}));
+    EXPECT_EQ(RefreshedTables(2, all).front(), "地形资料表");
+    EXPECT_EQ(RefreshedTables(2, all)[1], "平曲线资料表");
+    auto only = [](const std::string& t) { return t == "钢束信息表" || t == "T梁布置信息表"; };
+    EXPECT_EQ(RefreshedTables(12, only), std::vector<std::string>{"钢束信息表"});
+    EXPECT_EQ(RefreshedTables(4, only), std::vector<std::string>{"T梁布置信息表"});
+    for (int n : {0, 11, 13, -1}) {
+        EXPECT_TRUE(RefreshedTables(n, all).empty()) << n;
+        EXPECT_EQ(RefreshedCategory(n), nullptr) << n;
+    }
+}
+
+TEST(TreeBuild, SkipsSystemTablesAndTheSuperLayoutTable) {
+    std::vector<dao::TableDefInfo> defs = {
+        {"sqlite_sequence", static_cast<long>(0x80000002)}, {"MSysObjects", 0x2}, {"上构布置信息表", 0},
+        {"一般信息表", 0}, {"某模块新加的表", 0}, {"隐藏表", 0x1},
+    };
+    std::vector<TreeEntry> entries = TreeEntries(defs);
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[0].table, "一般信息表");
+    EXPECT_EQ(entries[0].category->name, "总体信息");
+    EXPECT_EQ(entries[1].category->name, "其它信息");
+    EXPECT_EQ(entries[2].table, "隐藏表");
+    EXPECT_EQ(RootTextOf("/home/u/桥梁/大桥.vlt"), "大桥.vlt");
+    EXPECT_EQ(RootTextOf("C:\\p\\a.vlt"), "a.vlt");
+}
+
+}  // namespace

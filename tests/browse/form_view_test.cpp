@@ -1,0 +1,216 @@
+// The grid editor over real project files: loading, protection, save on close and its rules.
+#include <gtest/gtest.h>
+
+#include <QMimeData>
+#include <memory>
+
+#include "browse/grid_menu.h"
+#include "browse/grid_table.h"
+#include "browse/ui/bri_form_view.h"
+#include "browse_fixture.h"
+#include "platform/dao/recordset.h"
+#include "platform/spreadsheet/sheet_model.h"
+#include "platform/spreadsheet/spreadsheet.h"
+#include "support/test_support.h"
+
+namespace {
+
+using namespace browse;
+using namespace browse_test;
+using Names = std::vector<std::string>;
+
+const char* const kGeneralRefusal =
+    "不要直接修改总体信息，这样将有可能破坏项目数据库。\n\n如果您确有必要且有把握直接修改总体信息，\n请在 设置 菜单下选取 高级用户。";
+const char* const kOther = "某模块新加的表";
+
+class FormTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        db = MakeProject(dir.file("bridge.vlt"), {kOther, "伸缩缝信息表", "图形布置信息表"});
+        host = std::make_unique<FakeHost>(db.get());
+    }
+    CBriFormView& Open(const std::string& table) { return *host->OpenGridWindow(table); }
+    // Types `text` into a cell the way the user's paste does (asks the edit filter, announces the change).
+    static bool Type(CBriFormView& view, int row, int col, const std::string& text) {
+        view.Grid().setCurrentCell(row, col);
+        if (text.empty()) {
+            view.Grid().clearSelectionContents();
+            return view.Grid().text(row, col).isEmpty();
+        }
+        QMimeData data;
+        data.setText(QString::fromStdString(text));
+        return view.Grid().pasteMimeData(data);
+    }
+    static Rows GridRows(const CBriFormView& view) {
+        Rows rows;
+        for (int r = 1; r <= view.Grid().rowCount(); ++r) {
+            std::vector<std::string> row;
+            for (int c = 1; c <= view.Grid().columnCount(); ++c) row.push_back(view.Grid().textUtf8(r, c));
+            rows.push_back(row);
+        }
+        return rows;
+    }
+
+    testing_support::TempDir dir;
+    std::unique_ptr<dao::Database> db;
+    std::unique_ptr<FakeHost> host;
+};
+
+TEST_F(FormTest, LoadsCaptionsAndRecordsOrderedByTheFirstField) {
+    AddRows(*db, "伸缩缝信息表", {{"3", "130.5"}, {"1", "100"}, {"2", "115.25"}});
+    db->AppendField("伸缩缝信息表", {"Remark", dao::dbText, 50});
+    CBriFormView& view = Open("伸缩缝信息表");
+    EXPECT_EQ(view.TableName(), "伸缩缝信息表");
+    EXPECT_EQ(view.Grid().columnCount(), 3);
+    EXPECT_EQ(view.Grid().columnHeaderText(1), "序号");
+    EXPECT_EQ(view.Grid().columnHeaderText(2), "中心桩号");
+    EXPECT_EQ(view.Grid().columnHeaderText(3), "Remark");
+    EXPECT_EQ(GridRows(view), (Rows{{"1", "100", "NULL"}, {"2", "115.25", "NULL"}, {"3", "130.5", "NULL"}}));
+    EXPECT_EQ(view.Grid().columnWidth(1), view.Grid().unitsToPixels(2048));
+    EXPECT_FALSE(view.IsModified());
+}
+
+TEST_F(FormTest, EmptyTableShowsOneRowAndClosesWithoutAsking) {
+    CBriFormView& view = Open(kOther);
+    EXPECT_EQ(view.Grid().rowCount(), 1);
+    EXPECT_EQ(view.Grid().columnCount(), 3);
+    EXPECT_TRUE(view.CanClose());
+    EXPECT_TRUE(host->prompter.shown().empty());
+}
+
+TEST_F(FormTest, CentralTableRefusesEditsUnlessAdvancedUser) {
+    AddRows(*db, "伸缩缝信息表", {{"1", "100"}, {"2", "120"}});
+    CBriFormView& view = Open("伸缩缝信息表");
+    EXPECT_FALSE(view.ContextMenuAllowed());
+    EXPECT_FALSE(Type(view, 2, 2, "125"));
+    EXPECT_EQ(host->prompter.texts(), Names{kGeneralRefusal});
+    view.Grid().editCell(1, 1);
+    EXPECT_EQ(host->prompter.texts().size(), 2u) << view.Grid().isEditing();
+    EXPECT_FALSE(view.Grid().isEditing());
+    EXPECT_EQ(view.Grid().textUtf8(2, 2), "120");
+    EXPECT_FALSE(view.IsModified());
+
+    host->advanced = true;  // read at every edit
+    host->prompter.clear();
+    EXPECT_TRUE(view.ContextMenuAllowed());
+    EXPECT_TRUE(Type(view, 2, 2, "125"));
+    EXPECT_TRUE(view.IsModified());
+    host->prompter.queue(ui::Answer::Yes);
+    EXPECT_TRUE(view.CanClose());
+    EXPECT_EQ(host->prompter.texts(), Names{"《伸缩缝信息表》中数据已经修改，是否保存到数据库中？"});
+    EXPECT_EQ(host->prompter.shown()[0].icon, ui::Icon::Exclamation);
+    EXPECT_EQ(ReadRows(*db, "伸缩缝信息表"), (Rows{{"1", "100"}, {"2", "125"}}));
+    EXPECT_FALSE(view.IsModified());
+}
+
+TEST_F(FormTest, DrawingLayoutEditsAreNeverWrittenBack) {
+    AddRows(*db, "图形布置信息表", {{"桥型布置图", "a.dwg"}});
+    host->advanced = true;
+    CBriFormView& view = Open("图形布置信息表");
+    ASSERT_TRUE(Type(view, 1, 2, "b.dwg"));
+    const Rows before = ReadRows(*db, "图形布置信息表");
+    host->prompter.queue(ui::Answer::No);
+    EXPECT_TRUE(view.CanClose());  // closes either way
+    EXPECT_TRUE(view.IsModified());
+    host->prompter.queue(ui::Answer::Yes);
+    EXPECT_TRUE(view.CanClose());
+    EXPECT_FALSE(view.IsModified());
+    EXPECT_EQ(host->prompter.texts(), (Names(2, "手工修改 “图形布置信息表” 将有可能引起绘图错误。是否继续？")));
+    EXPECT_EQ(ReadRows(*db, "图形布置信息表"), before);
+}
+
+TEST_F(FormTest, FirstColumnMustBeFilledAndUnique) {
+    const Rows stored = {{"a", "1", "x"}, {"b", "2", "y"}, {"c", "3", "z"}};
+    AddRows(*db, kOther, stored);
+    const struct {
+        int row;
+        const char* text;
+        const char* message;
+    } cases[] = {
+        {2, "", "第一列数据必须赋值！"},
+        {3, "a", "第一列有重复数据！"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        CBriFormView view(*host);
+        view.Load(kOther);
+        ASSERT_TRUE(Type(view, c.row, 1, c.text));
+        host->prompter.clear();
+        host->prompter.queue(ui::Answer::Yes);
+        EXPECT_FALSE(view.CanClose());
+        EXPECT_FALSE(view.CommitEdits());
+        EXPECT_EQ(host->prompter.texts().at(1), c.message);
+        EXPECT_EQ(ReadRows(*db, kOther), stored);
+        EXPECT_EQ(view.Grid().textUtf8(c.row, 1), c.text);  // the grid keeps the user's edit
+    }
+}
+
+TEST_F(FormTest, SaveDeletesAllAndAppendsEveryRowWithEmptyCellsAsZero) {
+    AddRows(*db, kOther, {{"a", "1", "x"}, {"b", "2", "y"}});
+    CBriFormView& view = Open(kOther);
+    ASSERT_TRUE(Type(view, 1, 3, ""));
+    ASSERT_TRUE(Type(view, 2, 2, ""));
+    view.Grid().setCurrentCell(2, 1);
+    view.RunCommand(ID_GRID_INSERT_ROW);
+    ASSERT_TRUE(Type(view, 2, 1, "new"));
+    host->prompter.queue(ui::Answer::Yes);
+    ASSERT_TRUE(view.CommitEdits());
+    dao::Recordset set(*db);
+    set.Open(kOther);
+    std::vector<std::vector<dao::Value>> records;
+    for (; !set.IsEOF(); set.MoveNext()) records.push_back({set.GetFieldValue(0), set.GetFieldValue(1), set.GetFieldValue(2)});
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records[0][2], dao::Value::Text("0"));  // the text field too
+    EXPECT_EQ(records[1][0], dao::Value::Text("new"));
+    EXPECT_EQ(records[1][1].toDouble(), 0.0);
+    EXPECT_EQ(records[1][2], dao::Value::Text("0"));
+    EXPECT_EQ(records[2][1].toDouble(), 0.0);
+    EXPECT_FALSE(view.IsModified());
+}
+
+TEST_F(FormTest, FailedSaveKeepsTheTableAndTheWindow) {
+    AddRows(*db, kOther, {{"a", "1", "x"}, {"b", "2", "y"}});
+    CBriFormView& view = Open(kOther);
+    ASSERT_TRUE(Type(view, 2, 2, "not a number"));
+    host->prompter.queue(ui::Answer::Yes);
+    EXPECT_FALSE(view.CanClose());
+    EXPECT_EQ(host->prompter.shown().size(), 2u);  // the question and the database error
+    EXPECT_EQ(ReadRows(*db, kOther), (Rows{{"a", "1", "x"}, {"b", "2", "y"}}));
+    EXPECT_TRUE(view.IsModified());
+}
+
+TEST_F(FormTest, AnsweringNoClosesWithoutWritingAndRequeryDropsEdits) {
+    AddRows(*db, kOther, {{"a", "1", "x"}});
+    CBriFormView& view = Open(kOther);
+    ASSERT_TRUE(Type(view, 1, 3, "changed"));
+    host->prompter.queue(ui::Answer::No);
+    EXPECT_TRUE(view.CanClose());
+    EXPECT_EQ(ReadRows(*db, kOther), (Rows{{"a", "1", "x"}}));
+
+    AddRows(*db, kOther, {{"0first", "5", "z"}});  // as a design module would
+    view.Requery();
+    EXPECT_FALSE(view.IsModified());
+    EXPECT_EQ(GridRows(view), (Rows{{"0first", "5", "z"}, {"a", "1", "x"}}));
+}
+
+TEST_F(FormTest, MenuCommandsMarkTheGridModifiedExceptUndoAndWriteFile) {
+    AddRows(*db, kOther, {{"a", "1", "x"}});
+    const struct {
+        int id;
+        bool modifies;
+    } cases[] = {
+        {ID_GRID_UNDO, false}, {ID_GRID_WRITE_FILE, false}, {ID_GRID_COPY, true},
+        {ID_GRID_CUT, true},   {ID_GRID_PASTE, true},       {ID_GRID_INSERT_ROW, true},
+        {ID_GRID_DELETE_ROW, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.id);
+        CBriFormView view(*host);
+        view.Load(kOther);
+        host->files.queue("");  // 写文件... cancelled
+        view.RunCommand(c.id);
+        EXPECT_EQ(view.IsModified(), c.modifies);
+    }
+}
+
+}  // namespace
