@@ -62,7 +62,7 @@ void CellRow::rebuild(const std::vector<std::string_view>& cells) {
     std::size_t at = 4 * (n + 1);
     std::uint32_t end = 0;
     for (std::size_t i = 0; i < n; ++i) {
-        std::memcpy(out.data() + at + end, cells[i].data(), cells[i].size());
+        if (!cells[i].empty()) std::memcpy(out.data() + at + end, cells[i].data(), cells[i].size());
         end += static_cast<std::uint32_t>(cells[i].size());
         WriteU32(out, 4 * (i + 1), end);
     }
