@@ -102,7 +102,7 @@ TEST_F(Grid, EditStartFilterRefusesOrAllowsTheEditOfACell) {
 TEST_F(Grid, OnlyTheUsersChangesAreAnnounced) {
     make(2, 2);
     grid->setText(1, 1, "program");
-    grid->setRowTexts(2, std::vector<std::string>{"a", "b"});
+    grid->setRowTexts(2, {"a", "b"});
     grid->setNumber(1, 2, 3.5);
     EXPECT_TRUE(changes.cells.empty());
     // An edit that leaves the text as it was is no change either.

@@ -211,7 +211,7 @@ void SheetView::mouseReleaseEvent(QMouseEvent* event) {
     if (!index.isValid() || index != currentIndex()) return;
     if (selectionModel()->selectedIndexes().size() > 1) return;
     // One click into a drop-down cell offers its list.
-    if (!model_->sheetData().dropDown(index.row() + 1, index.column() + 1).empty()) edit(index, AllEditTriggers, event);
+    if (!model_->sheetData().dropDown(index.row() + 1, index.column() + 1).empty()) edit(index, AllEditTriggers, nullptr);
 }
 
 void SheetView::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -170,6 +170,9 @@ void Spreadsheet::setRowTexts(int row, const std::vector<std::string>& utf8Cells
     model()->setRowTexts(row, utf8Cells);
 }
 void Spreadsheet::setRowTexts(int row, const QStringList& cells) { model()->setRowTexts(row, cells); }
+void Spreadsheet::setRowTexts(int row, std::initializer_list<const char*> utf8Cells) {
+    model()->setRowTexts(row, std::vector<std::string>(utf8Cells.begin(), utf8Cells.end()));
+}
 void Spreadsheet::clearCells() { model()->clearCells(); }
 void Spreadsheet::beginLoad() { model()->beginLoad(); }
 void Spreadsheet::endLoad() { model()->endLoad(); }

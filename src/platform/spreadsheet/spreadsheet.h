@@ -6,14 +6,19 @@
 // work on the current sheet; sheet(n) reaches any sheet's cells directly (SheetModel has the same cell,
 // heading and drop-down interface).
 //
-// Edits by the user (typing, a drop-down choice, paste, cut, the Delete key, insert and delete through
-// this interface) may be refused by the edit-start filter and are announced with cellChanged; writes by
-// the program (setText, setRowTexts, setNumber, ...) are silent.
+// Edits by the user (typing, a drop-down choice, paste, cut, the Delete key) may be refused by the
+// edit-start filter and are announced with cellChanged, once per changed cell. insertRange/deleteRange are
+// asked of the filter too but move cells rather than change them: no cellChanged (the model's row and
+// column signals tell views). Writes by the program (setText, setRowTexts, setNumber, ...) are silent.
+//
+// Errors of the control itself (a file that can't be written, a clipboard without cells) are shown through
+// the prompter given with setPrompter, or in a message box when none was given.
 #include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -67,6 +72,7 @@ public:
     void setNumber(int row, int col, double value);
     void setRowTexts(int row, const std::vector<std::string>& utf8Cells);
     void setRowTexts(int row, const QStringList& cells);
+    void setRowTexts(int row, std::initializer_list<const char*> utf8Cells);  // {"a", "b"} literals
     void clearCells();
     // Bulk loading of the current sheet without a signal per row (see SheetModel::beginLoad).
     void beginLoad();
