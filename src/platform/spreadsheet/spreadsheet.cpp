@@ -322,7 +322,7 @@ bool Spreadsheet::pasteMimeData(const QMimeData& data) {
     if (readOnly_) return false;
     commitEdit();
     Table copied;
-    if (data.hasFormat(QStringLiteral("text/plain")))
+    if (data.hasText())
         copied = ParseClipboardText(data.text().toStdString());
     else if (data.hasHtml())
         copied = ParseClipboardHtml(data.html().toStdString());
