@@ -1,5 +1,6 @@
 #include "exchange/route_tokens.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 
@@ -7,8 +8,6 @@
 
 namespace exchange {
 namespace {
-
-constexpr std::size_t kChunk = 1 << 16;
 
 // The separators of a "%s" conversion in the C locale. GBK lead and trail bytes are never among them.
 inline bool IsSeparator(char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\v' || c == '\f'; }
@@ -24,7 +23,7 @@ bool RouteTokenReader::open(const std::string& path) {
     close();
     file_ = std::fopen(path.c_str(), "rb");
     if (!file_) return false;
-    buffer_.resize(kChunk + kMaxToken + 1);
+    buffer_.resize(chunk_ + kMaxToken + 1);
     data_ = buffer_.data();
     begin_ = end_ = 0;
     eof_ = false;
@@ -53,7 +52,7 @@ bool RouteTokenReader::fill() {
     if (unread && begin_) std::memmove(buffer_.data(), buffer_.data() + begin_, unread);
     begin_ = 0;
     end_ = unread;
-    std::size_t got = std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, file_);
+    std::size_t got = std::fread(buffer_.data() + end_, 1, std::min(chunk_, buffer_.size() - end_), file_);
     end_ += got;
     if (got == 0) eof_ = true;
     return got > 0;
@@ -69,7 +68,7 @@ bool RouteTokenReader::next(std::string_view& token) {
         std::size_t p = begin_;
         while (p < end_ && !IsSeparator(data_[p])) ++p;
         if (p < end_ || eof_) {
-            token = std::string_view(data_ + begin_, p - begin_);
+            token = std::string_view(data_ + begin_, std::min(p - begin_, kMaxToken + 1));
             begin_ = p;
             return true;
         }

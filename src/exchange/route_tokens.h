@@ -12,11 +12,14 @@ namespace exchange {
 
 class RouteTokenReader {
 public:
-    // Tokens longer than this are kept only as "too long": they never equal a marker and never read as a
-    // number.
+    // Of a longer token only the first kMaxToken + 1 bytes are returned: it never equals a marker and never
+    // reads as a number.
     static constexpr std::size_t kMaxToken = 4096;
 
-    RouteTokenReader() = default;
+    static constexpr std::size_t kChunk = 1 << 16;
+
+    // `chunk` is the number of bytes read from a file at a time (small ones let tests cross many boundaries).
+    explicit RouteTokenReader(std::size_t chunk = kChunk) : chunk_(chunk ? chunk : 1) {}
     ~RouteTokenReader() { close(); }
     RouteTokenReader(const RouteTokenReader&) = delete;
     RouteTokenReader& operator=(const RouteTokenReader&) = delete;
@@ -35,6 +38,7 @@ public:
 private:
     bool fill();  // reads the next chunk after the unread bytes; false when nothing more came
 
+    std::size_t chunk_;
     std::FILE* file_ = nullptr;
     std::vector<char> buffer_;
     const char* data_ = nullptr;  // buffer_ or the caller's bytes

@@ -29,27 +29,34 @@ TEST(RouteTokens, SeparatorsAndChunkBoundariesDoNotChangeTheTokens) {
     }
     std::string path = dir.file("a.BRF");
     testing_support::WriteBytes(path, text.substr(0, text.size() - 1));  // the last token ends the file
-    RouteTokenReader file;
-    ASSERT_TRUE(file.open(path));
-    EXPECT_EQ(AllTokens(file), want);
+    for (std::size_t chunk : {std::size_t{1}, std::size_t{7}, RouteTokenReader::kChunk}) {
+        RouteTokenReader file(chunk);
+        ASSERT_TRUE(file.open(path));
+        EXPECT_EQ(AllTokens(file), want) << chunk;
+    }
     RouteTokenReader memory;
     memory.openMemory(text);
     EXPECT_EQ(AllTokens(memory), want);
 }
 
-TEST(RouteTokens, OverlongTokenNeverMatchesAndReadingGoesOn) {
+TEST(RouteTokens, OverlongTokensAreCutTheSameWayFromFileAndMemory) {
     testing_support::TempDir dir;
-    std::string huge(300000, '*');
-    std::string path = dir.file("a.BRF");
-    testing_support::WriteBytes(path, "a " + huge + " **PLAN** 7");
-    RouteTokenReader reader;
-    ASSERT_TRUE(reader.open(path));
-    auto tokens = AllTokens(reader);
-    ASSERT_EQ(tokens.size(), 4u);
-    EXPECT_EQ(tokens[1].size(), RouteTokenReader::kMaxToken + 1);
-    EXPECT_EQ(tokens[2], "**PLAN**");
-    double v;
-    EXPECT_FALSE(exchange::ParseRouteNumber(tokens[1], v));
+    // One token longer than a chunk, one shorter than a chunk but longer than any meaningful token.
+    for (std::size_t length : {std::size_t{300000}, RouteTokenReader::kMaxToken + 1000}) {
+        std::string text = "a " + std::string(length, '1') + " **PLAN** 7";
+        std::string path = dir.file("a.BRF");
+        testing_support::WriteBytes(path, text);
+        RouteTokenReader file, memory;
+        ASSERT_TRUE(file.open(path));
+        memory.openMemory(text);
+        auto tokens = AllTokens(file);
+        EXPECT_EQ(AllTokens(memory), tokens);
+        ASSERT_EQ(tokens.size(), 4u);
+        EXPECT_EQ(tokens[1].size(), RouteTokenReader::kMaxToken + 1);
+        EXPECT_EQ(tokens[2], "**PLAN**");
+        double v;
+        EXPECT_FALSE(exchange::ParseRouteNumber(tokens[1], v));
+    }
 }
 
 TEST(RouteTokens, SeekFindsWholeCaseSensitiveMarkersOnly) {
