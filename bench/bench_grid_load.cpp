@@ -1,0 +1,135 @@
+// Loads a 100,000-record, 20-field table into the grid editor (CBriFormView::Load: forward-only read, text
+// conversion, bulk load into the sheet) and, in the same run, lets the sqlite3 shell read the same table
+// to /dev/null. Prints "grid-load: ours=<s> reference=<s> ratio=<ours/reference>" (target: ratio <= 1.5).
+// Then writes the loaded grid back the way closing the window does (delete all, append every row, one
+// transaction) and prints "grid-save: ours=<s> reference=<s> ratio=<r>" against the shell copying the same
+// rows into the table in one transaction.
+#include <QApplication>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "browse/grid_menu.h"
+#include "browse/ui/bri_form_view.h"
+#include "browse/ui/project_host.h"
+#include "platform/dao/database.h"
+#include "platform/dao/recordset.h"
+#include "platform/interaction/scripted.h"
+#include "platform/spreadsheet/spreadsheet.h"
+
+namespace {
+
+constexpr int kRecords = 100000;
+constexpr int kFields = 20;
+const char* const kTable = "墩台计算结果表";
+const std::string kText = "圆形截面柱式墩身";
+
+class BenchHost : public browse::ProjectHost {
+public:
+    explicit BenchHost(dao::Database* db) : db_(db) { prompter.setDefault(ui::Answer::Yes); }
+    dao::Database* ProjectDatabase() const override { return db_; }
+    bool IsAdvancedUser() const override { return false; }
+    browse::CBriFormView* OpenGridWindow(const std::string&) override { return nullptr; }
+    std::vector<browse::CBriFormView*> GridViews() const override { return {}; }
+    bool CloseGridWindow(browse::CBriFormView*) override { return true; }
+    int ProjectWindowCount() const override { return 1; }
+    ui::Prompter& Prompter() override { return prompter; }
+    ui::FileChooser& FileChooser() override { return files; }
+    QWidget* MainWindow() const override { return nullptr; }
+    ui::ScriptedPrompter prompter;
+    ui::ScriptedFileChooser files;
+
+private:
+    dao::Database* db_;
+};
+
+double Seconds(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+void MakeTable(dao::Database& db) {
+    dao::TableDef def;
+    def.m_strName = kTable;
+    for (int i = 0; i < kFields; ++i) {
+        dao::FieldInfo f;
+        f.m_strName = "Field" + std::to_string(i);
+        f.m_nType = i % 4 == 0 ? dao::dbLong : i % 4 == 1 ? dao::dbText : dao::dbDouble;
+        def.fields.push_back(f);
+    }
+    db.CreateTableDef(def);
+    dao::Transaction transaction(db);
+    dao::Recordset rs(db);
+    rs.Open(kTable);
+    for (int r = 0; r < kRecords; ++r) {
+        rs.AddNew();
+        for (int i = 0; i < kFields; ++i) {
+            if (i == 0) rs.SetFieldValue(i, dao::Value::Long(r));
+            else if (i % 4 == 0) rs.SetFieldValue(i, dao::Value::Long(r % 97));
+            else if (i % 4 == 1) rs.SetFieldValue(i, dao::Value::Text(kText));
+            else rs.SetFieldValue(i, dao::Value::Double(r * 0.125 + i));
+        }
+        rs.Update();
+    }
+    transaction.Commit();
+}
+
+double Shell(const std::string& path, const std::string& sql) {
+    const std::string command = "sqlite3 '" + path + "' \"" + sql + "\" > /dev/null";
+    auto start = std::chrono::steady_clock::now();
+    if (std::system(command.c_str()) != 0) std::fprintf(stderr, "sqlite3 failed: %s\n", command.c_str());
+    return Seconds(start);
+}
+
+void Print(const char* name, double ours, double reference) {
+    std::printf("%s: ours=%.3f reference=%.3f ratio=%.2f\n", name, ours, reference, ours / reference);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const std::string path = (std::filesystem::temp_directory_path() / "bench_grid_load.vlt").string();
+    {
+        auto db = dao::Database::Create(path);
+        MakeTable(*db);
+    }
+    auto db = dao::Database::Open(path);
+    BenchHost host(db.get());
+    browse::CBriFormView view(host);
+
+    // Best of three each, alternating, so that both read a warm file.
+    double ours = 1e9, reference = 1e9;
+    const std::string select = std::string("select * from [") + kTable + "]";
+    for (int run = 0; run < 3; ++run) {
+        reference = std::min(reference, Shell(path, select));
+        auto start = std::chrono::steady_clock::now();
+        view.Load(kTable);
+        ours = std::min(ours, Seconds(start));
+    }
+    if (view.Grid().rowCount() != kRecords || view.Grid().columnCount() != kFields)
+        std::fprintf(stderr, "grid holds %d x %d\n", view.Grid().rowCount(), view.Grid().columnCount());
+    Print("grid-load", ours, reference);
+
+    // Saving: the shell's copy of the same rows from a side table, in one transaction, is the reference.
+    Shell(path, std::string("create table [copy] as select * from [") + kTable + "]");
+    double save = 1e9, saveReference = 1e9;
+    for (int run = 0; run < 3; ++run) {
+        saveReference = std::min(saveReference, Shell(path, std::string("begin; delete from [") + kTable +
+                                                                "]; insert into [" + kTable +
+                                                                "] select * from [copy]; commit;"));
+        view.RunCommand(browse::ID_GRID_COPY);  // marks the grid modified
+        auto start = std::chrono::steady_clock::now();
+        const bool closed = view.CanClose();
+        save = std::min(save, Seconds(start));
+        if (!closed || view.IsModified()) std::fprintf(stderr, "the grid was not saved\n");
+    }
+    Print("grid-save", save, saveReference);
+    db->Close();
+    std::filesystem::remove(path);
+    return 0;
+}
