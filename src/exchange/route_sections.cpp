@@ -36,8 +36,8 @@ bool OpenSource(RouteTokenReader& reader, const RouteSource& source) {
     return reader.open(source.path);
 }
 
-std::string Fixed(double v, int precision) { return FormatFixed(v, precision); }
-std::string Fixed6(double v) { return FormatFixed(v, 6); }  // "%lf"
+std::string Fixed3(double v) { return FormatFixed(v, 3); }  // "%.3f", the ground line
+std::string Fixed6(double v) { return FormatFixed(v, 6); }  // "%lf", everything else
 
 // Binds the table's fields once it is prepared and returns the writer of one record.
 using RecordWriter = std::function<void(const double*)>;
@@ -135,8 +135,8 @@ RecordWriter BindGroundLine(RouteTableWriter& w) {
     int stake = w.field("Stake"), elevation = w.field("Elevation");
     return [&w, stake, elevation](const double* r) {
         w.addNew();
-        w.set(stake, Fixed(r[0], 3));
-        w.set(elevation, Fixed(r[1], 3));
+        w.set(stake, Fixed3(r[0]));
+        w.set(elevation, Fixed3(r[1]));
         w.update();
     };
 }
