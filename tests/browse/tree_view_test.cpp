@@ -1,6 +1,8 @@
 // The table tree over real project files, driven through a fake host and the scripted interaction.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDropEvent>
 #include <QMimeData>
 #include <QTreeWidget>
 #include <memory>
@@ -150,6 +152,31 @@ TEST_F(TreeTest, DropFromAnotherProjectAsksForANameOnAClash) {
     ASSERT_TRUE(view->DropMimeData(*member));
     EXPECT_EQ(view->TablesUnder("空心板"), Names{"中板尺寸信息表"});
     EXPECT_TRUE(host->prompter.shown().empty());
+}
+
+TEST_F(TreeTest, DropEventCopiesOnceTheDragHasEnded) {
+    Open({"某模块新加的表"});
+    auto other = MakeProject(dir.file("other.vlt"), {"钢束信息表"});
+    CBriTreeView source(*host);
+    source.SetDatabase(other.get());
+    std::unique_ptr<QMimeData> data(source.MimeDataOf("钢束信息表"));
+    QWidget* viewport = view->tree()->viewport();
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &drop);
+    EXPECT_TRUE(drop.isAccepted());
+    EXPECT_FALSE(db->HasTableDef("钢束信息表"));  // not inside the drag
+    QApplication::processEvents();
+    EXPECT_TRUE(db->HasTableDef("钢束信息表"));
+    EXPECT_EQ(view->TablesUnder("其它信息"), (Names{"某模块新加的表", "钢束信息表"}));
+
+    QMimeData text;
+    text.setText("钢束信息表");
+    QDragEnterEvent refused(QPoint(5, 5), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &refused);
+    EXPECT_FALSE(refused.isAccepted());
 }
 
 TEST_F(TreeTest, CancelledRenameCopiesNothing) {

@@ -268,8 +268,6 @@ void CBriTreeView::OnContextMenu(const QPoint& pos) {
     }
 }
 
-void CBriTreeView::keyPressEvent(QKeyEvent* event) { QWidget::keyPressEvent(event); }
-
 void CBriTreeView::OpenTable(const std::string& table) {
     if (!m_pDatabase) return;
     {

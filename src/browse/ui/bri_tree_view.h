@@ -74,9 +74,6 @@ signals:
     void tableDeleted(const QString& table);
     void tableAdded(const QString& table);
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     friend class TableTreeWidget;
     QTreeWidgetItem* AddCategoryItem(QTreeWidgetItem* parent, int categoryId, const std::string& name);
