@@ -2,6 +2,7 @@
 #include <QMdiSubWindow>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMimeData>
 
 #include "app/child_frames.h"
 #include "app/command_ids.h"
@@ -9,6 +10,7 @@
 #include "app_fixture.h"
 #include "browse/ui/bri_form_view.h"
 #include "browse/ui/bri_tree_view.h"
+#include "browse/ui/project_host.h"
 #include "platform/dao/recordset.h"
 #include "platform/spreadsheet/spreadsheet.h"
 
@@ -70,13 +72,17 @@ TEST_F(AppTest, AGridThatRefusesToCloseKeepsTheOldProjectOpen) {
     app->projectDb()->Execute("CREATE TABLE [钢筋布置信息表] (Num LONG, Name TEXT(255))");
     browse::CBriFormView* grid = app->projectHost().OpenGridWindow("钢筋布置信息表");
     ASSERT_NE(grid, nullptr);
-    grid->Grid().setText(1, 1, "");  // an empty first column cannot be saved
-    grid->Grid().setText(1, 2, "x");
+    // The user types into the second column of the empty row: an empty first column cannot be saved.
+    grid->Grid().setCurrentCell(1, 2);
+    QMimeData typed;
+    typed.setText("x");
+    ASSERT_TRUE(grid->Grid().pasteMimeData(typed));
     ui.prompter.queue(ui::Answer::Yes);  // save? yes -> refused by the first-column rule
     EXPECT_FALSE(app->OpenDocumentFile(QString::fromStdString(second)));
     EXPECT_EQ(app->projectDb()->GetName(), first);
     EXPECT_EQ(app->m_gridFrames.size(), 1u);
     EXPECT_EQ(CurrentFileSetting(), first);
+    EXPECT_EQ(ui.prompter.texts().back(), "第一列数据必须赋值！");
 }
 
 TEST_F(AppTest, SaveAsReplacesAFileCopiesTablesAndSkipsSystemTables) {
