@@ -1,0 +1,67 @@
+#include <QDir>
+#include <QMdiArea>
+#include <QTreeWidget>
+
+#include "app/about_dialog.h"
+#include "app/child_frames.h"
+#include "app/start_dialog.h"
+#include "app_fixture.h"
+#include "browse/ui/bri_form_view.h"
+#include "browse/ui/bri_tree_view.h"
+#include "browse/ui/project_host.h"
+#include "platform/spreadsheet/spreadsheet.h"
+
+namespace {
+
+// Saves a picture of a widget when VELTRA_SHOTS names a folder (to look at the windows by eye).
+void Shot(QWidget& widget, const char* name) {
+    QString folder = qEnvironmentVariable("VELTRA_SHOTS");
+    if (folder.isEmpty()) return;
+    QDir().mkpath(folder);
+    widget.grab().save(folder + "/" + name + ".png");
+}
+
+TEST_F(AppTest, ProjectWindowsArePlacedBesideEachOther) {
+    std::string path = MakeProject("二号桥.vlt");
+    {
+        auto db = dao::Database::Open(path);
+        db->Execute("INSERT INTO [伸缩缝信息表] VALUES (1, 1250.5), (2, 1310), (3, 1370.25)");
+        db->Execute("INSERT INTO [下构布置信息表] (PierAbutNum, PierAbutStake, BentCapType, BodyType, ConnectType, "
+                    "FoundationType) VALUES (0, 1250.5, '1类台帽', '肋板式台身', '无', '单排桩基础'), "
+                    "(1, 1280.25, '1类墩帽', '圆形截面柱式墩身', '系梁', '单排桩基础')");
+        db->Execute("CREATE TABLE [钢束信息表] (Num LONG)");
+    }
+    Start(QString::fromStdString(path));
+    CMainFrame* frame = app->mainFrame();
+    frame->resize(1280, 800);
+    QApplication::processEvents();
+    app->m_pTreeFrame->place();
+    app->projectHost().OpenGridWindow("伸缩缝信息表");
+    app->projectHost().OpenGridWindow("下构布置信息表");
+    QApplication::processEvents();
+    QSize client = frame->mdiArea()->viewport()->size();
+    EXPECT_EQ(app->m_pTreeFrame->geometry(), QRect(0, 0, 250, client.height() - 3));
+    ASSERT_EQ(app->m_gridFrames.size(), 2u);
+    EXPECT_EQ(app->m_gridFrames[1]->geometry(), QRect(200, 0, client.width() - 204, client.height() - 3));
+    EXPECT_EQ(app->m_pTreeFrame->view()->CategoryShowing("钢束信息表"), "其它信息");
+    app->m_pTreeFrame->view()->tree()->expandAll();
+    Shot(*frame, "project_windows");
+}
+
+TEST_F(AppTest, StartDialogAndAboutBoxPictures) {
+    RecentFileList recent;
+    recent.add("/home/engineer/projects/一号桥.vlt");
+    recent.add("/home/engineer/projects/二号桥左幅.vlt");
+    ui::ScriptedFileChooser files;
+    CStartDlg start(recent.entries(), files);
+    start.show();
+    QApplication::processEvents();
+    Shot(start, "start_dialog");
+    CAboutDlg about;
+    about.show();
+    QApplication::processEvents();
+    Shot(about, "about_box");
+    EXPECT_GE(about.width(), 340);
+}
+
+}  // namespace
