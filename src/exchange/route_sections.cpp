@@ -36,8 +36,8 @@ bool OpenSource(RouteTokenReader& reader, const RouteSource& source) {
     return reader.open(source.path);
 }
 
-std::string Fixed3(double v) { return FormatFixed(v, 3); }  // "%.3f", the ground line
-std::string Fixed6(double v) { return FormatFixed(v, 6); }  // "%lf", everything else
+std::string Fixed3(double v) { return text::FormatFixed(v, 3); }  // "%.3f", the ground line
+std::string Fixed6(double v) { return text::FormatFixed(v, 6); }  // "%lf", everything else
 
 // Binds the table's fields once it is prepared and returns the writer of one record.
 using RecordWriter = std::function<void(const double*)>;

@@ -123,11 +123,4 @@ bool ParseRouteCount(std::string_view token, int& value) {
     return true;
 }
 
-std::string FormatFixed(double value, int precision) {
-    char buffer[400];  // the longest double in fixed notation has 309 digits before the point
-    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);
-    if (ec != std::errc()) return text::Format("%.*f", precision, value);
-    return std::string(buffer, end);
-}
-
 }  // namespace exchange

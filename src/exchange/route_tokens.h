@@ -53,8 +53,4 @@ bool ParseRouteNumber(std::string_view token, double& value);
 // A token read as a "%d" count: a decimal integer that fits 32 bits, the whole token.
 bool ParseRouteCount(std::string_view token, int& value);
 
-// The text snprintf writes for "%.<precision>f" (to_chars is specified as printf in the C locale), without the
-// cost of parsing a format: a long section formats millions of numbers.
-std::string FormatFixed(double value, int precision);
-
 }  // namespace exchange

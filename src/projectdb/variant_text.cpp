@@ -55,7 +55,7 @@ const char* TypeName(std::uint16_t base) {
 
 // "%lf", then three decimals cut off (truncating to three), then trailing zeros dropped.
 std::string DoubleText(double v) {
-    std::string s = text::Format("%lf", v);
+    std::string s = text::FormatFixed(v, 6);  // "%lf"
     if (s.size() >= 3) s.resize(s.size() - 3);
     if (s.size() >= 4 && s.compare(s.size() - 3, 3, "000") == 0) {
         s.resize(s.size() - 4);

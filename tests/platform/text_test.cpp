@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <vector>
+
 #include "platform/text/cformat.h"
 #include "platform/text/gbk.h"
 #include "platform/text/gbk_file.h"
@@ -77,6 +80,22 @@ TEST(GbkFileWriter, WritesGbkWithCrLf) {
     EXPECT_EQ(testing_support::ReadBytes(path), "//\xC7\xC5\xC1\xBA\r\n    \xB6\xD5");
     text::GbkFileWriter bad;
     EXPECT_FALSE(bad.open(dir.file("missing/dir/x.txt")));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(CFormat, FixedTextIsWhatSnprintfWrites) {
+    std::vector<double> values{0.0, -0.0, 0.0005, 0.0015, 2.5e-7, -2.5e-7, 1.0005, 10.00049, 3400000.37,
+                               -512000.41, 123456789.123456789, 1e300, -1e308, 5e-324, 0.125, 0.375, 99.9995};
+    std::uint64_t bits = 0x9E3779B97F4A7C15ull;
+    for (int i = 0; i < 20000; ++i) {
+        bits ^= bits << 13, bits ^= bits >> 7, bits ^= bits << 17;
+        values.push_back(static_cast<double>(static_cast<std::int64_t>(bits % 2000000000000ull) - 1000000000000) / 7919.0);
+    }
+    for (double v : values)
+        for (int precision : {3, 6}) ASSERT_EQ(text::FormatFixed(v, precision), text::Format("%.*f", precision, v)) << v;
 }
 
 }  // namespace

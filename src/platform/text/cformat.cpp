@@ -1,5 +1,6 @@
 #include "platform/text/cformat.h"
 
+#include <charconv>
 #include <cstdarg>
 
 namespace text::detail {
@@ -29,3 +30,15 @@ std::string FormatRaw(const char* format, ...) {
 }
 
 }  // namespace text::detail
+
+namespace text {
+
+std::string FormatFixed(double value, int precision) {
+    // to_chars is specified to write what printf writes in the C locale.
+    char buffer[400];  // the longest double in fixed notation has 309 digits before the point
+    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);
+    if (ec != std::errc()) return Format("%.*f", precision, value);
+    return std::string(buffer, end);
+}
+
+}  // namespace text
