@@ -59,7 +59,9 @@ void CMainFrame::BuildActions(const std::vector<MenuEntry>& entries) {
         auto [text, shortcut] = SplitShortcut(e.text);
         auto* a = new QAction(text, this);
         if (!shortcut.isEmpty()) a->setShortcut(QKeySequence(shortcut));
-        a->setStatusTip(Qs(e.statusText));
+        QString status = Qs(e.statusText);
+        a->setStatusTip(status.section('\n', 0, 0));
+        if (status.contains('\n')) a->setToolTip(status.section('\n', 1));
         a->setCheckable(e.checkable);
         a->setEnabled(IsCommandAvailable(e.id));
         int id = e.id;

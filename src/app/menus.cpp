@@ -72,7 +72,7 @@ const std::vector<MenuEntry>& ProjectMenu() {
                           Item(cmd::kSaveAs, "另存为(&A)...", "以新的文件名保存当前项目"),
                           Item(cmd::kClose, "关闭(&C)", "关闭当前项目"), Separator(), Recent(), Separator(),
                           Item(cmd::kExit, "退出(&X)\tAlt+F4", "退出应用程序")}),
-        Popup("设置(&S)", {Check(cmd::kAdvancedUser, "高级用户", "允许在表格中修改系统生成的数据表")}),
+        Popup("设置(&S)", {Check(cmd::kAdvancedUser, "高级用户", "允许高级用户直接编辑部分重要的数据库\n打开(关闭)高级用户")}),
         Popup("辅助计算(&O)", {Item(cmd::kPierForces, "墩台水平力计算", "计算桥梁墩台的水平力"),
                               Item(cmd::kCulvert, "涵洞立面计算", "盖板、圆管涵洞立面实用计算")}),
         HelpPopup(),

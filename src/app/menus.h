@@ -9,7 +9,7 @@ struct MenuEntry {
     Kind kind = Command;
     int id = 0;
     std::string text;        // menu text, "\t" followed by the shortcut where there is one
-    std::string statusText;  // shown in the status bar while the entry is highlighted
+    std::string statusText;  // status bar text while highlighted; after a "\n", the tool tip
     std::vector<MenuEntry> children;
     bool checkable = false;
 };

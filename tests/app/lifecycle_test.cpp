@@ -1,5 +1,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QAction>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMimeData>
@@ -157,6 +158,24 @@ TEST_F(AppTest, StartDialogListsRecentProjectsAndOpensTheChosenOne) {
     EXPECT_FALSE(other.list()->isEnabled());
     other.OnOK();
     EXPECT_EQ(other.choice(), CStartDlg::Choice::New);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(AppTest, AdvancedUserTogglesWithItsCheckMark) {
+    std::string path = MakeProject("a.vlt");
+    Start(QString::fromStdString(path));
+    QAction* entry = app->mainFrame()->action(cmd::kAdvancedUser);
+    EXPECT_FALSE(app->advancedUser());
+    entry->trigger();
+    EXPECT_TRUE(entry->isChecked());
+    EXPECT_TRUE(app->advancedUser());
+    EXPECT_TRUE(app->projectHost().IsAdvancedUser());
+    entry->trigger();
+    EXPECT_FALSE(app->advancedUser());
+    EXPECT_EQ(entry->statusTip(), "允许高级用户直接编辑部分重要的数据库");
 }
 
 }  // namespace
