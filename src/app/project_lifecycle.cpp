@@ -1,7 +1,6 @@
 // Opening, closing and saving the project, and the project windows.
 #include <QFileInfo>
 #include <QMdiArea>
-#include <filesystem>
 
 #include "app/child_frames.h"
 #include "app/command_ids.h"
@@ -18,11 +17,6 @@
 namespace {
 
 std::string Std(const QString& s) { return s.toStdString(); }
-
-bool SameFile(const std::string& a, const std::string& b) {
-    std::error_code ec;
-    return std::filesystem::exists(a, ec) && std::filesystem::exists(b, ec) && std::filesystem::equivalent(a, b, ec);
-}
 
 }  // namespace
 
@@ -161,7 +155,7 @@ void CMainFrame::OnFileSaveAs() {
     if (path.empty()) return;
     std::unique_ptr<dao::Database> copy;
     try {
-        if (SameFile(path, app.projectDb()->GetName()))
+        if (projectdb::IsSameFile(path, app.projectDb()->GetName()))
             throw dao::DaoException(dao::kErrIo, "文件 '" + path + "' 是当前打开的项目，不能用作另存为的目标。");
         copy = projectdb::CopyProjectTo(*app.projectDb(), path);
     } catch (const dao::DaoException& e) {

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <filesystem>
 #include <memory>
 
 #include "platform/dao/recordset.h"
 #include "platform/dao/sql.h"
 #include "platform/text/cformat.h"
+#include "projectdb/project_file.h"
 #include "projectdb/record_access.h"
 
 namespace browse {
@@ -101,18 +101,7 @@ void CopyTableAs(dao::Database& source, const std::string& sourceName, dao::Data
     def.m_strName = targetName;
     dao::Transaction transaction(target);
     target.CreateTableDef(def);
-    dao::Recordset from(source), to(target);
-    from.Open("Select * From " + dao::QuoteIdentifier(sourceName), dao::dbOpenForwardOnly);
-    to.Open("Select * From " + dao::QuoteIdentifier(targetName), dao::dbOpenDynaset);
-    const int count = std::min(from.GetFieldCount(), to.GetFieldCount());
-    while (!from.IsEOF()) {
-        to.AddNew();
-        for (int i = 0; i < count; ++i) to.SetFieldValue(i, from.GetFieldValue(i));
-        to.Update();
-        from.MoveNext();
-    }
-    from.Close();
-    to.Close();
+    projectdb::CopyRecords(source, sourceName, target, targetName);
     transaction.Commit();
 }
 
@@ -129,18 +118,12 @@ std::optional<std::string> CopyTableInto(dao::Database& source, const std::strin
     }
 }
 
-bool SameFile(const std::string& a, const std::string& b) {
-    std::error_code ec;
-    if (std::filesystem::equivalent(a, b, ec)) return true;
-    return a == b;
-}
-
 std::optional<std::string> DropTable(const TransferDescriptor& descriptor, dao::Database& target,
                                      const NewNamePrompt& askNewName, ui::Prompter& prompt) {
     if (descriptor.kind != kTransferKindTable) return std::nullopt;
     // A second connection to the file being written would wait for its own lock; a drop onto the same
     // project reads through the target's connection instead.
-    if (SameFile(descriptor.databasePath, target.GetName()))
+    if (projectdb::IsSameFile(descriptor.databasePath, target.GetName()))
         return CopyTableInto(target, descriptor.table, target, askNewName, prompt);
     std::unique_ptr<dao::Database> source;
     try {
@@ -155,7 +138,7 @@ std::optional<std::string> DropTable(const TransferDescriptor& descriptor, dao::
 std::optional<std::string> CopyTableToFile(dao::Database& source, const std::string& table,
                                            const std::string& targetPath, const NewNamePrompt& askNewName,
                                            ui::Prompter& prompt) {
-    if (SameFile(targetPath, source.GetName())) return CopyTableInto(source, table, source, askNewName, prompt);
+    if (projectdb::IsSameFile(targetPath, source.GetName())) return CopyTableInto(source, table, source, askNewName, prompt);
     std::unique_ptr<dao::Database> target;
     try {
         target = dao::Database::Open(targetPath);

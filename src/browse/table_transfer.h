@@ -63,9 +63,6 @@ std::optional<std::string> CopyTableToFile(dao::Database& source, const std::str
                                            const std::string& targetPath, const NewNamePrompt& askNewName,
                                            ui::Prompter& prompt);
 
-// Whether two paths name the same file (an unsaved path compares as text).
-bool SameFile(const std::string& a, const std::string& b);
-
 // ---- deleting ----
 inline constexpr const char* kDeleteCaption = "Lumaris - 警告";
 // "你是否真的要删除表：%s?" with Yes/No; true for Yes.

@@ -1,5 +1,7 @@
 #include "projectdb/project_file.h"
 
+#include <filesystem>
+
 #include "projectdb/record_access.h"
 
 namespace projectdb {
@@ -14,6 +16,11 @@ std::unique_ptr<dao::Database> CopyProjectTo(dao::Database& project, const std::
         copy->Close();
     }
     return dao::Database::Open(path);
+}
+
+bool IsSameFile(const std::string& a, const std::string& b) {
+    std::error_code ec;
+    return a == b || std::filesystem::equivalent(a, b, ec);
 }
 
 std::string FileNameOf(const std::string& path) {

@@ -17,6 +17,9 @@ std::unique_ptr<dao::Database> CreateProjectFile(const std::string& path);
 // file at `path` (replacing one that is there), then opens the new file and returns it.
 std::unique_ptr<dao::Database> CopyProjectTo(dao::Database& project, const std::string& path);
 
+// True when both paths name the same file (also through links), or are the same text.
+bool IsSameFile(const std::string& a, const std::string& b);
+
 // The file name part of a path (the text after its last separator).
 std::string FileNameOf(const std::string& path);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "platform/dao/sql.h"
 #include "platform/text/cformat.h"
 
 namespace projectdb {
@@ -177,23 +178,27 @@ void CopyTable(dao::Database& source, dao::Database& target, const std::string& 
             }
             target.CreateTableDef(created);
         }
-        std::string sql = "Select * From [" + tableName + "]";
-        dao::Recordset from(source), to(target);
-        from.Open(sql, dao::dbOpenForwardOnly);
-        to.Open(sql, dao::dbOpenDynaset);
-        int count = std::min(from.GetFieldCount(), to.GetFieldCount());
-        while (!from.IsEOF()) {
-            to.AddNew();
-            for (int i = 0; i < count; ++i) to.SetFieldValue(i, from.GetFieldValue(i));
-            to.Update();
-            from.MoveNext();
-        }
+        CopyRecords(source, tableName, target, tableName);
     } catch (const dao::DaoException&) {
         // The copy ends where it failed; the caller goes on.
     }
     try {
         transaction.Commit();
     } catch (const dao::DaoException&) {
+    }
+}
+
+void CopyRecords(dao::Database& source, const std::string& sourceTable, dao::Database& target,
+                 const std::string& targetTable) {
+    dao::Recordset from(source), to(target);
+    from.Open("Select * From " + dao::QuoteIdentifier(sourceTable), dao::dbOpenForwardOnly);
+    to.Open("Select * From " + dao::QuoteIdentifier(targetTable), dao::dbOpenDynaset);
+    const int count = std::min(from.GetFieldCount(), to.GetFieldCount());
+    while (!from.IsEOF()) {
+        to.AddNew();
+        for (int i = 0; i < count; ++i) to.SetFieldValue(i, from.GetFieldValue(i));
+        to.Update();
+        from.MoveNext();
     }
 }
 

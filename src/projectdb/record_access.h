@@ -82,6 +82,11 @@ bool CreateTable(dao::Database& db, const std::string& tableName, const std::vec
 // the source's fields in order. Database errors end the copy silently.
 void CopyTable(dao::Database& source, dao::Database& target, const std::string& tableName, bool replace);
 
+// Appends every record of `sourceTable` to `targetTable`, field i to field i, in the source's order.
+// Database errors are raised; the caller decides whether the copy stays (see CopyTable).
+void CopyRecords(dao::Database& source, const std::string& sourceTable, dao::Database& target,
+                 const std::string& targetTable);
+
 // "Select * From [t] Where (((t.f)="v")) And ..." over the text, double and long fields of a record.
 std::string BuildMatchCondition(const std::string& tableName, const std::vector<FieldDescription>& fields,
                                 const std::vector<dao::Value>& values);

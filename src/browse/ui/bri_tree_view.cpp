@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "browse/table_transfer.h"
+#include "projectdb/project_file.h"
 #include "browse/table_tree.h"
 #include "browse/ui/bri_form_view.h"
 #include "browse/ui/grid_commands.h"
@@ -316,7 +317,7 @@ bool CBriTreeView::CopyTableToOtherProject(const std::string& table) {
     std::optional<std::string> copied = CopyTableToFile(
         *m_pDatabase, table, path, [this](const std::string& name) { return AskNewName(name); }, m_host.Prompter());
     if (!copied) return false;
-    if (SameFile(path, m_pDatabase->GetName())) {
+    if (projectdb::IsSameFile(path, m_pDatabase->GetName())) {
         ShowTableInTree(*copied);
         emit tableAdded(Q(*copied));
     }
