@@ -1,0 +1,17 @@
+#pragma once
+// The calculators as the application's menu opens them: modally, over `parent`.
+class QWidget;
+
+namespace calc {
+class CProject;
+}
+
+// "墩台水平力计算": the pier calculation window on the one calculation project of this run.
+void OpenPierForceWindow(QWidget* parent);
+// "涵洞立面计算": the culvert tool.
+void OpenCulvertTool(QWidget* parent);
+
+namespace calc::ui {
+// The pier calculation project: it lives from the first opening of the window to the end of the program.
+CProject& PierForceProject();
+}  // namespace calc::ui

@@ -1,0 +1,237 @@
+#include "calc/ui/pier_force_dlg.h"
+
+#include <QComboBox>
+#include <QFont>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <iterator>
+
+#include "calc/phm_file.h"
+#include "calc/ui/dyna_sizing.h"
+#include "calc/ui/number_text.h"
+#include "calc/ui/pier_dlg.h"
+
+namespace calc::ui {
+
+namespace {
+constexpr const char* kUntitled = "桥墩水平力计算 - unnamed";
+constexpr const char* kTitlePrefix = "桥墩水平力计算 - ";
+}  // namespace
+
+CPierForceDlg::CPierForceDlg(CProject& project, ::ui::Prompter& prompt, ::ui::FileChooser& files, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      m_runEditor([](CPierDlg& editor) { return editor.exec(); }),
+      m_project(project),
+      m_prompt(prompt),
+      m_files(files) {
+    setWindowTitle(kUntitled);
+    setSizeGripEnabled(true);
+
+    auto* heading = new QLabel("连续梁、连续刚构及简支桥面连续桥梁墩台柱底温度与制动力计算", this);
+    QFont headingFont = heading->font();
+    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.25);
+    headingFont.setBold(true);
+    heading->setFont(headingFont);
+    heading->setAlignment(Qt::AlignCenter);
+
+    auto* basics = new QGroupBox("基本信息", this);
+    auto* grid = new QHBoxLayout(basics);
+    m_comboGrade = new QComboBox(basics);
+    for (const char* name : kVehicleGradeNames) m_comboGrade->addItem(name);
+    m_editLanes = new QLineEdit(basics);
+    m_editDeltaT = new QLineEdit(basics);
+    m_editAlpha = new QLineEdit(basics);
+    const std::pair<const char*, QWidget*> fields[] = {
+        {"汽车荷载等级", m_comboGrade}, {"行车道数", m_editLanes}, {"温度变化(度)", m_editDeltaT}, {"温胀系数", m_editAlpha}};
+    for (auto [label, field] : fields) {
+        grid->addWidget(new QLabel(label, basics));
+        field->setMinimumWidth(80);
+        grid->addWidget(field, 1);
+        grid->addSpacing(12);
+    }
+
+    m_listPiers = new QTreeWidget(this);
+    m_listPiers->setRootIsDecorated(false);
+    m_listPiers->setUniformRowHeights(true);
+    m_listPiers->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_listPiers->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_listPiers->setAllColumnsShowFocus(true);
+    m_listPiers->setColumnCount(kPierListColumns);
+    QStringList headings;
+    for (const char* h : kPierListHeadings) headings << h;
+    m_listPiers->setHeaderLabels(headings);
+    for (int c = 0; c < kPierListColumns; ++c) m_listPiers->setColumnWidth(c, kPierListWidths[c]);
+    m_listPiers->header()->setStretchLastSection(false);
+
+    m_btnAdd = new QPushButton("添加桥墩", this);
+    m_btnDelete = new QPushButton("删除桥墩", this);
+    m_btnChange = new QPushButton("修改桥墩", this);
+    m_btnOpen = new QPushButton("打开文件", this);
+    m_btnSave = new QPushButton("保存文件", this);
+    m_btnClose = new QPushButton("关闭", this);
+    for (auto* b : {m_btnAdd, m_btnDelete, m_btnChange, m_btnOpen, m_btnSave, m_btnClose}) b->setAutoDefault(false);
+    auto* buttons = new QVBoxLayout;
+    for (auto* b : {m_btnAdd, m_btnDelete, m_btnChange}) buttons->addWidget(b);
+    buttons->addSpacing(16);
+    buttons->addWidget(m_btnOpen);
+    buttons->addWidget(m_btnSave);
+    buttons->addStretch(1);
+    buttons->addWidget(m_btnClose);
+
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(m_listPiers, 1);
+    middle->addLayout(buttons);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(heading);
+    layout->addWidget(basics);
+    layout->addLayout(middle, 1);
+
+    int listWidth = 0;
+    for (int w : kPierListWidths) listWidth += w;
+    resize(listWidth + 160, 460);
+    RestorePlacement(*this);
+
+    connect(m_btnAdd, &QPushButton::clicked, this, &CPierForceDlg::OnAddPier);
+    connect(m_btnDelete, &QPushButton::clicked, this, &CPierForceDlg::OnDeletePier);
+    connect(m_btnChange, &QPushButton::clicked, this, &CPierForceDlg::OnChangePier);
+    connect(m_btnOpen, &QPushButton::clicked, this, &CPierForceDlg::OnOpenFile);
+    connect(m_btnSave, &QPushButton::clicked, this, &CPierForceDlg::OnSaveFile);
+    connect(m_btnClose, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_listPiers, &QTreeWidget::itemDoubleClicked, this, [this] { OnChangePier(); });
+    connect(m_comboGrade, &QComboBox::activated, this, &CPierForceDlg::OnGradeChosen);
+    for (auto* edit : {m_editLanes, m_editDeltaT, m_editAlpha})
+        connect(edit, &QLineEdit::textEdited, this, &CPierForceDlg::OnParameterEdited);
+
+    m_project.ResetParameters();
+    ShowParameters();
+    // Piers kept from an earlier opening of the window are listed at once.
+    Recalculate();
+}
+
+void CPierForceDlg::ShowParameters() {
+    auto grade = std::find(std::begin(kVehicleGrades), std::end(kVehicleGrades), m_project.m_nGrade);
+    m_comboGrade->setCurrentIndex(grade == std::end(kVehicleGrades) ? -1 : static_cast<int>(grade - std::begin(kVehicleGrades)));
+    m_editLanes->setText(NumberText(m_project.m_nLanes));
+    m_editDeltaT->setText(NumberText(m_project.m_dDeltaT));
+    m_editAlpha->setText(NumberText(m_project.m_dAlpha));
+}
+
+void CPierForceDlg::OnGradeChosen(int index) {
+    if (index < 0 || index >= static_cast<int>(std::size(kVehicleGrades))) return;
+    m_project.m_nGrade = kVehicleGrades[index];
+    Recalculate();
+}
+
+void CPierForceDlg::OnParameterEdited() {
+    m_project.m_nLanes = ReadWholeNumber(m_editLanes->text());
+    m_project.m_dDeltaT = ReadNumber(m_editDeltaT->text());
+    m_project.m_dAlpha = ReadNumber(m_editAlpha->text());
+    Recalculate();
+}
+
+void CPierForceDlg::Recalculate() {
+    // A pier that cannot be calculated only comes from a file; opening the file says so.
+    m_project.Recalculate();
+    FillList();
+}
+
+void CPierForceDlg::FillList() {
+    m_listPiers->clear();
+    QList<QTreeWidgetItem*> items;
+    for (std::size_t i = 0; i < m_project.m_Piers.size(); ++i) {
+        QStringList cells;
+        for (const auto& cell : PierListRow(m_project, i)) cells << QString::fromStdString(cell);
+        auto* item = new QTreeWidgetItem(cells);
+        for (int c = 1; c < kPierListColumns; ++c) item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+        items << item;
+    }
+    m_listPiers->addTopLevelItems(items);
+}
+
+std::vector<int> CPierForceDlg::SelectedPiers() const {
+    std::vector<int> rows;
+    for (auto* item : m_listPiers->selectedItems()) rows.push_back(m_listPiers->indexOfTopLevelItem(item));
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void CPierForceDlg::OnAddPier() {
+    CPierDlg editor(CPierDlg::NewPier(), m_project, m_prompt, this);
+    if (m_runEditor(editor) != QDialog::Accepted) return;
+    m_project.m_Piers.push_back(editor.pier());
+    Recalculate();
+}
+
+void CPierForceDlg::OnChangePier() {
+    auto rows = SelectedPiers();
+    if (rows.empty()) return;
+    if (rows.size() > 1) {
+        m_prompt.message("一次只能修改一个目标!");
+        return;
+    }
+    CPierDlg editor(m_project.m_Piers[rows[0]], m_project, m_prompt, this);
+    if (m_runEditor(editor) != QDialog::Accepted) return;
+    m_project.m_Piers[rows[0]] = editor.pier();
+    Recalculate();
+}
+
+void CPierForceDlg::OnDeletePier() {
+    auto rows = SelectedPiers();
+    if (rows.empty()) {
+        m_prompt.message("没有选择删除目标!");
+        return;
+    }
+    if (rows.size() > 1) {
+        m_prompt.message("一次只能删除一个目标!");
+        return;
+    }
+    m_project.m_Piers.erase(m_project.m_Piers.begin() + rows[0]);
+    Recalculate();
+}
+
+::ui::FileRequest CPierForceDlg::FileRequestFor(bool save) const {
+    ::ui::FileRequest request;
+    request.save = save;
+    request.title = "保存桥墩水平力计算文件";
+    request.defaultExtension = "phm";
+    request.filter = "桥墩水平力计算文件 (*.phm)|*.phm||";
+    request.fileName = m_strPath;
+    request.overwritePrompt = save;
+    request.mustExist = false;
+    return request;
+}
+
+void CPierForceDlg::OnSaveFile() {
+    std::string path = m_files.choose(FileRequestFor(true));
+    if (path.empty()) return;
+    if (!SavePhm(path, m_project, m_prompt)) return;
+    m_strPath = path;
+    setWindowTitle(QString(kTitlePrefix) + QString::fromStdString(path));
+}
+
+void CPierForceDlg::OnOpenFile() {
+    std::string path = m_files.choose(FileRequestFor(false));
+    if (path.empty()) return;
+    if (!OpenPhm(path, m_project, m_prompt)) return;
+    m_strPath = path;
+    setWindowTitle(QString(kTitlePrefix) + QString::fromStdString(path));
+    ShowParameters();
+    Recalculate();
+}
+
+void CPierForceDlg::done(int result) {
+    SavePlacement(*this);
+    QDialog::done(result);
+}
+
+}  // namespace calc::ui
