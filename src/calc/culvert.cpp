@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "platform/text/cformat.h"
+
 namespace calc {
 
 const std::array<CulvertField, kCulvertFieldCount> kCulvertFields = {{
@@ -19,6 +21,8 @@ const std::array<CulvertField, kCulvertFieldCount> kCulvertFields = {{
     {"S2", &CulvertValues::S2, CulvertField::Result},       {"HL", &CulvertValues::HL, CulvertField::Result},
     {"HR", &CulvertValues::HR, CulvertField::Result},       {"Hs", &CulvertValues::Hs, CulvertField::Result},
 }};
+
+std::string CulvertNumberText(double value) { return text::Format("%.10g", value); }
 
 void ApplySingleStage(CulvertValues& v) {
     v.m2 = v.m1;

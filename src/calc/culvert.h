@@ -28,6 +28,9 @@ extern const std::array<CulvertField, kCulvertFieldCount> kCulvertFields;
 // Without the second stage the berm disappears: m2, n2 take m1, n1; H3, H4 take H1, H2; B3 = B4 = 0.
 void ApplySingleStage(CulvertValues& v);
 
+// A value as the tool shows and prints it ("%.10g").
+std::string CulvertNumberText(double value);
+
 // Calculates the results in place (after the one-stage substitution when `twoStage` is false). A zero
 // denominator leaves `v` untouched and returns the reason; "" on success.
 std::string CalculateCulvert(CulvertValues& v, bool twoStage);

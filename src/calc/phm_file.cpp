@@ -154,6 +154,10 @@ bool OpenPhm(const std::string& path, CProject& project, ::ui::Prompter& prompt)
 }
 
 bool SavePhm(const std::string& path, const CProject& project, ::ui::Prompter& prompt) {
+    return SavePhm(path, ReportPathFor(path), project, prompt);
+}
+
+bool SavePhm(const std::string& path, const std::string& reportPath, const CProject& project, ::ui::Prompter& prompt) {
     std::string bytes = PhmBytes(project);
     std::FILE* f = std::fopen(path.c_str(), "wb");
     bool ok = f && std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
@@ -162,7 +166,7 @@ bool SavePhm(const std::string& path, const CProject& project, ::ui::Prompter& p
         prompt.message("文件保存错误，不能写入:\n" + path, ::ui::Buttons::Ok, ::ui::Icon::Stop);
         return false;
     }
-    project.WriteReport(ReportPathFor(path), prompt);
+    project.WriteReport(reportPath, prompt);
     return true;
 }
 

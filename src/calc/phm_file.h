@@ -27,5 +27,7 @@ bool OpenPhm(const std::string& path, CProject& project, ::ui::Prompter& prompt)
 // Save: writes the file and then the report beside it. False (with a message) when the calculation file
 // cannot be written; a report that cannot be written is told ("文件打开错误!") but the save stands.
 bool SavePhm(const std::string& path, const CProject& project, ::ui::Prompter& prompt);
+// The same with the report written to `reportPath` instead.
+bool SavePhm(const std::string& path, const std::string& reportPath, const CProject& project, ::ui::Prompter& prompt);
 
 }  // namespace calc

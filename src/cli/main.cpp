@@ -7,7 +7,7 @@
 
 int main(int argc, char** argv) {
     std::vector<cli::Command> commands;
-    for (auto group : {cli::ProjectCommands, cli::SettingsCommands, cli::RouteCommands})
+    for (auto group : {cli::ProjectCommands, cli::SettingsCommands, cli::RouteCommands, cli::CalcCommands})
         for (auto& c : group()) commands.push_back(c);
 
     auto usage = [&] {

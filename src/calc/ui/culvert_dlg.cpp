@@ -65,7 +65,7 @@ CCulvertDlg::CCulvertDlg(::ui::Prompter& prompt, QWidget* parent) : QDialog(pare
         grid->setHorizontalSpacing(4);
         for (const Place& place : places) {
             auto* edit = new QLineEdit(group);
-            edit->setFixedWidth(76);
+            edit->setFixedWidth(92);
             auto* label = new QLabel(QString(place.name) + "=", group);
             label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             grid->addWidget(label, place.row, place.column * 3);
@@ -118,7 +118,11 @@ CulvertValues CCulvertDlg::values() const {
 }
 
 void CCulvertDlg::ShowValues(const CulvertValues& v) {
-    for (const auto& f : kCulvertFields) m_fields.at(f.name)->setText(NumberText(v.*f.value));
+    for (const auto& f : kCulvertFields) {
+        QLineEdit* edit = m_fields.at(f.name);
+        edit->setText(QString::fromStdString(CulvertNumberText(v.*f.value)));
+        edit->setCursorPosition(0);
+    }
 }
 
 void CCulvertDlg::OnTwoStage() {
