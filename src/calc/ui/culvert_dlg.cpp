@@ -65,7 +65,7 @@ CCulvertDlg::CCulvertDlg(::ui::Prompter& prompt, QWidget* parent) : QDialog(pare
         grid->setHorizontalSpacing(4);
         for (const Place& place : places) {
             auto* edit = new QLineEdit(group);
-            edit->setFixedWidth(92);
+            edit->setFixedWidth(100);
             auto* label = new QLabel(QString(place.name) + "=", group);
             label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             grid->addWidget(label, place.row, place.column * 3);
