@@ -16,6 +16,7 @@
 #include "app/about_dialog.h"
 #include "app/command_ids.h"
 #include "app/veltra_app.h"
+#include "calc/ui/calc_windows.h"
 
 namespace {
 
@@ -162,6 +163,8 @@ void CMainFrame::OnCommand(int id) {
             break;
         }
         case cmd::kAdvancedUser: app.setAdvancedUser(m_actions[cmd::kAdvancedUser]->isChecked()); break;
+        case cmd::kPierForces: OpenPierForceWindow(this); break;
+        case cmd::kCulvert: OpenCulvertTool(this); break;
         default: OnProjectCommand(id); break;
     }
 }
