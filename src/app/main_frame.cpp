@@ -187,8 +187,11 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
-    const auto urls = event->mimeData()->urls();
-    if (urls.isEmpty() || !urls.first().isLocalFile()) return;
-    event->acceptProposedAction();
-    CVeltraApp::Instance().OpenDocumentFile(urls.first().toLocalFile());
+    if (OnDropFiles(event->mimeData()->urls())) event->acceptProposedAction();
+}
+
+bool CMainFrame::OnDropFiles(const QList<QUrl>& urls) {
+    // A dropped file is opened like a recent entry; of several files the first is taken.
+    if (urls.isEmpty() || !urls.first().isLocalFile()) return false;
+    return CVeltraApp::Instance().OpenDocumentFile(urls.first().toLocalFile());
 }

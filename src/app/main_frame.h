@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QMap>
 #include <QPointer>
+#include <QUrl>
 
 #include "app/menus.h"
 
@@ -38,6 +39,8 @@ public:
     void UpdateCaption();
 
     void ShowStartDialog();
+    // Files dropped on the main window.
+    bool OnDropFiles(const QList<QUrl>& urls);
     void OnAppAbout();
 
     // Project lifecycle.

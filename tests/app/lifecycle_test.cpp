@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QUrl>
 
 #include "app/child_frames.h"
 #include "app/command_ids.h"
@@ -176,6 +177,19 @@ TEST_F(AppTest, AdvancedUserTogglesWithItsCheckMark) {
     entry->trigger();
     EXPECT_FALSE(app->advancedUser());
     EXPECT_EQ(entry->statusTip(), "允许高级用户直接编辑部分重要的数据库");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(AppTest, AProjectDroppedOnTheMainWindowOpens) {
+    std::string path = MakeProject("拖入.vlt");
+    Start();
+    EXPECT_TRUE(app->mainFrame()->acceptDrops());
+    EXPECT_TRUE(app->mainFrame()->OnDropFiles({QUrl::fromLocalFile(QString::fromStdString(path))}));
+    ASSERT_NE(app->projectDb(), nullptr);
+    EXPECT_EQ(app->projectDb()->GetName(), path);
 }
 
 }  // namespace
