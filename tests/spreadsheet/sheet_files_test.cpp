@@ -3,7 +3,7 @@
 #include "platform/spreadsheet/sheet_files.h"
 #include "platform/text/gbk.h"
 #include "support/test_support.h"
-#include "zip_reader.h"
+#include "support/zip_reader.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "platform/spreadsheet/spreadsheet.h"
 #include "platform/text/gbk.h"
 #include "support/test_support.h"
-#include "zip_reader.h"
+#include "support/zip_reader.h"
 
 namespace {
 
