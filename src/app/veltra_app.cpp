@@ -89,7 +89,8 @@ bool CVeltraApp::InitInstance(const StartOptions& options) {
     // No drawing host is known until one announces itself.
     AcadWindow() = 0;
 
-    if (!options.projectPath.isEmpty()) OpenDocumentFile(options.projectPath);
+    // A project named on the command line that cannot be opened ends the start-up (its error was shown).
+    if (!options.projectPath.isEmpty() && !OpenDocumentFile(options.projectPath)) return false;
 
     m_pMainFrame->setAcceptDrops(true);
     m_pMainFrame->setWindowIcon(icon);

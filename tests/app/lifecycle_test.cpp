@@ -35,6 +35,17 @@ TEST_F(AppTest, ProjectOnTheCommandLineOpensWithItsTreeWindow) {
     EXPECT_EQ(app->mainFrame()->menuBar()->actions()[1]->text(), "设置(&S)");
 }
 
+TEST_F(AppTest, AProjectOnTheCommandLineThatCannotBeOpenedEndsTheStartUp) {
+    StartOptions options;
+    options.showSplash = false;
+    options.showStartDialog = false;
+    options.projectPath = QString::fromStdString(dir.file("missing.vlt"));
+    EXPECT_FALSE(app->InitInstance(options));
+    ASSERT_EQ(ui.prompter.shown().size(), 1u);
+    EXPECT_NE(ui.prompter.shown()[0].text.find("(3024)"), std::string::npos);
+    EXPECT_NE(registry::ReadSetting("Running State", "VeltraIsRunning"), "Yes");
+}
+
 TEST_F(AppTest, AFileThatIsNoDatabaseIsReportedAndTheCurrentProjectStays) {
     std::string path = MakeProject("a.vlt");
     Start(QString::fromStdString(path));
