@@ -1,6 +1,9 @@
 #include "browse/grid_table.h"
 
+#include <sqlite3.h>
+
 #include <algorithm>
+#include <cctype>
 #include <string>
 #include <unordered_map>
 
@@ -63,8 +66,27 @@ std::vector<GridColumn> GridColumns(std::string_view table, const std::vector<da
     return columns;
 }
 
+namespace {
+
+// A name that SQL reads unquoted: letters, digits, '_' and non-ASCII characters, not starting with a
+// digit, and no keyword ("Order", "Index", "Group" would end the statement).
+bool IsPlainName(std::string_view name) {
+    if (name.empty() || (name[0] >= '0' && name[0] <= '9')) return false;
+    for (char ch : name) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (!(c >= 0x80 || std::isalnum(c) || c == '_')) return false;
+    }
+    return sqlite3_keyword_check(name.data(), static_cast<int>(name.size())) == 0;
+}
+
+}  // namespace
+
 std::string GridSelectSql(const std::string& table, const std::string& firstField) {
-    return text::Format("Select * From [%s] ORDER BY [%s].%s;", table, table, firstField);
+    if (IsPlainName(firstField) && table.find(']') == std::string::npos)
+        return text::Format("Select * From [%s] ORDER BY [%s].%s;", table, table, firstField);
+    // A table from elsewhere (a drop, a design module) may name its first field "Pier No" or "Order";
+    // quoted, its records still show instead of an empty grid that a save would write back.
+    return "Select * From " + dao::QuoteIdentifier(table) + " ORDER BY " + dao::QuoteIdentifier(firstField) + ";";
 }
 
 long ReadGridRows(dao::Database& db, const std::string& table, const std::vector<dao::FieldInfo>& fields,

@@ -38,7 +38,7 @@ std::vector<GridColumn> GridColumns(std::string_view table, const std::vector<da
 int ColumnWidthUnits(std::string_view header);
 
 // ---- reading ----
-// "Select * From [t] ORDER BY [t].<first field>;"
+// "Select * From [t] ORDER BY [t].<first field>;" (names that SQL cannot read bare are quoted instead).
 std::string GridSelectSql(const std::string& table, const std::string& firstField);
 // Streams the records in that order, each as the texts of its fields (VariantToText), to `row`.
 // A database error ends the reading silently: what was read up to then stays delivered.

@@ -122,6 +122,23 @@ TEST(GridColumns, CaptionsThenFieldNamesWithWidthsFromGbkBytes) {
     EXPECT_EQ(GridColumns("某模块新加的表", fields)[0].header, "JointNum");
 }
 
+TEST(GridColumns, RecordsAreReadOrderedByTheFirstField) {
+    const struct {
+        const char* table;
+        const char* field;
+        const char* sql;
+    } cases[] = {
+        {"伸缩缝信息表", "JointNum", "Select * From [伸缩缝信息表] ORDER BY [伸缩缝信息表].JointNum;"},
+        {"地形资料表", "起点桩号", "Select * From [地形资料表] ORDER BY [地形资料表].起点桩号;"},
+        // Names that SQL cannot read bare are quoted rather than leaving the grid empty.
+        {"副本", "Pier No", "Select * From [副本] ORDER BY [Pier No];"},
+        {"副本", "Order", "Select * From [副本] ORDER BY [Order];"},
+        {"副本", "桩径(m)", "Select * From [副本] ORDER BY [桩径(m)];"},
+        {"副本", "1st", "Select * From [副本] ORDER BY [1st];"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(GridSelectSql(c.table, c.field), c.sql) << c.field;
+}
+
 TEST(GridFirstColumn, TopmostProblemDecides) {
     const struct {
         std::vector<std::string_view> column;

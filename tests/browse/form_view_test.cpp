@@ -70,6 +70,20 @@ TEST_F(FormTest, LoadsCaptionsAndRecordsOrderedByTheFirstField) {
     EXPECT_FALSE(view.IsModified());
 }
 
+TEST_F(FormTest, TableWithAnAwkwardFirstFieldNameStillShowsItsRecords) {
+    for (const char* first : {"Order", "Pier No"}) {
+        SCOPED_TRACE(first);
+        const std::string table = std::string("外来表 ") + first;
+        dao::TableDef def;
+        def.m_strName = table;
+        def.fields = {{first, dao::dbText, 50}, {"Value", dao::dbDouble, 8}};
+        db->CreateTableDef(def);
+        AddRows(*db, table, {{"b", "2"}, {"a", "1"}});
+        CBriFormView& view = Open(table);
+        EXPECT_EQ(GridRows(view), (Rows{{"a", "1"}, {"b", "2"}}));
+    }
+}
+
 TEST_F(FormTest, EmptyTableShowsOneRowAndClosesWithoutAsking) {
     CBriFormView& view = Open(kOther);
     EXPECT_EQ(view.Grid().rowCount(), 1);
