@@ -51,7 +51,8 @@ std::string_view ExtensionOf(std::string_view path) {
 
 std::string GridFilePath(const std::string& chosen) {
     if (chosen.empty() || !ExtensionOf(chosen).empty()) return chosen;
-    return chosen + "." + kWriteFileDefaultExtension;
+    // "grid." already ends with the dot.
+    return chosen + (chosen.back() == '.' ? "" : ".") + kWriteFileDefaultExtension;
 }
 
 GridFileKind GridFileKindOf(const std::string& path) {

@@ -51,6 +51,7 @@ TEST(GridFile, DialogExtensionDecidesTheFormat) {
         {"/t/grid.txt", "/t/grid.txt", GridFileKind::TabText},
         {"/t/grid.csv", "/t/grid.csv", GridFileKind::Workbook},
         {"/t.d/grid", "/t.d/grid.XLS", GridFileKind::Workbook},
+        {"/t/grid.", "/t/grid.XLS", GridFileKind::Workbook},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.chosen);
