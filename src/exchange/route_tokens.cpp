@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cstring>
 
+#include <sys/stat.h>
+
 #include "platform/text/cformat.h"
 
 namespace exchange {
@@ -23,6 +25,12 @@ bool RouteTokenReader::open(const std::string& path) {
     close();
     file_ = std::fopen(path.c_str(), "rb");
     if (!file_) return false;
+    // A folder opens here but cannot be read: it is a file that cannot be opened, not an empty one.
+    struct stat info {};
+    if (fstat(fileno(file_), &info) != 0 || S_ISDIR(info.st_mode)) {
+        close();
+        return false;
+    }
     buffer_.resize(chunk_ + kMaxToken + 1);
     data_ = buffer_.data();
     begin_ = end_ = 0;

@@ -69,6 +69,8 @@ TEST(RouteTokens, SeekFindsWholeCaseSensitiveMarkersOnly) {
     EXPECT_EQ(t, "5");
     EXPECT_FALSE(reader.seek("**PLAN**"));
     EXPECT_FALSE(RouteTokenReader().open("/nonexistent/route.BRF"));
+    testing_support::TempDir dir;
+    EXPECT_FALSE(RouteTokenReader().open(dir.path().string()));  // a folder is not a file that can be read
 }
 
 TEST(RouteTokens, NumbersAndCounts) {
