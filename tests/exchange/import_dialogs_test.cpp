@@ -94,6 +94,13 @@ TEST(ImportDialogs, RangeDialogStartsAtTheBridgeAndReadsNumbersLikeAtof) {
     dlg.endEdit()->setText("abc");
     EXPECT_EQ(dlg.range().start, 1250.5);
     EXPECT_EQ(dlg.range().end, 0);
+    // Edits left as shown give the bridge extent exactly, also where it is finer than the shown millimetres.
+    CImportRangeDlg fine({1234.56789, 1300.00049});
+    EXPECT_EQ(fine.startEdit()->text(), "1234.568");
+    EXPECT_EQ(fine.range().start, 1234.56789);
+    EXPECT_EQ(fine.range().end, 1300.00049);
+    fine.endEdit()->setText("1300.001");
+    EXPECT_EQ(fine.range().end, 1300.001);
 }
 
 TEST(ImportDialogs, RouteImportRunsTheDialogsThenTheChosenReaders) {

@@ -33,7 +33,8 @@ void Row(QGridLayout* grid, int row, const char* label, QLineEdit* start, const 
 
 }  // namespace
 
-CImportRangeDlg::CImportRangeDlg(const exchange::RouteRange& bridge, QWidget* parent) : QDialog(parent) {
+CImportRangeDlg::CImportRangeDlg(const exchange::RouteRange& bridge, QWidget* parent)
+    : QDialog(parent), m_bridge(bridge) {
     setWindowTitle("确定导入数据范围");
     auto* layout = new QVBoxLayout(this);
 
@@ -61,5 +62,10 @@ CImportRangeDlg::CImportRangeDlg(const exchange::RouteRange& bridge, QWidget* pa
 }
 
 exchange::RouteRange CImportRangeDlg::range() const {
-    return {text::Atof(m_pStart->text().toStdString()), text::Atof(m_pEnd->text().toStdString())};
+    // An edit left as it was shown gives the bridge stake itself, not its rounding to the millimetre: a
+    // record exactly at the bridge end must stay inside the range.
+    auto read = [](const QLineEdit* edit, double shown) {
+        return edit->text() == StakeText(shown) ? shown : text::Atof(edit->text().toStdString());
+    };
+    return {read(m_pStart, m_bridge.start), read(m_pEnd, m_bridge.end)};
 }

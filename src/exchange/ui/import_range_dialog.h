@@ -18,6 +18,7 @@ public:
     QLineEdit* endEdit() const { return m_pEnd; }
 
 private:
+    exchange::RouteRange m_bridge;  // the extent as read, finer than the edits show it
     QLineEdit* m_pBridgeStart;
     QLineEdit* m_pBridgeEnd;
     QLineEdit* m_pStart;
