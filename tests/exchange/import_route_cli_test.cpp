@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include "cli/command.h"
+#include "route_fixture.h"
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+int RunImportRoute(const Strings& words, std::string& out, std::string& err) {
+    for (const auto& command : cli::RouteCommands()) {
+        if (command.name != "import-route") continue;
+        testing::internal::CaptureStdout();
+        testing::internal::CaptureStderr();
+        int status = command.run(words);
+        out = testing::internal::GetCapturedStdout();
+        err = testing::internal::GetCapturedStderr();
+        return status;
+    }
+    ADD_FAILURE() << "no import-route command";
+    return -1;
+}
+
+TEST(ImportRouteCommand, RangeSectionsAndAnswersFromTheCommandLine) {
+    // Vertical points start after the bridge start (100): the question is answered from --yes/--no.
+    std::string text = route_test::Profile({{0, 1}, {150, 2}, {250, 3}}) + route_test::Plan({{50}, {120}, {260}}) +
+                       route_test::Vert({120, 180, 300}) + route_test::Deck({100, 180, 200});
+    const std::string ask = "项目参考文件数据不足!\n继续导入其余数据?\n";
+    struct Case {
+        std::vector<double> joints;
+        Strings options;
+        int status;
+        std::string out;
+        std::string err;
+    } cases[] = {
+        // the bridge extent 100 .. 200, all three sections, the question answered No by default
+        {{100, 200}, {}, 0, "地形资料表\t3\n平曲线资料表\t3\n竖曲线资料表\t0\n路基设计表\t3\n", ask},
+        {{100, 200}, {"--yes"}, 0, "地形资料表\t3\n平曲线资料表\t3\n竖曲线资料表\t3\n路基设计表\t3\n", ask},
+        // a range given replaces the extent, also in a project that has none
+        {{}, {"--from", "130", "--to", "190", "--only", "vert,profile"}, 0, "地形资料表\t3\n竖曲线资料表\t3\n路基设计表\t1\n",
+         ""},
+        // one bound given: the other end is the bridge's
+        {{100, 200}, {"--from", "190", "--only", "plan"}, 0, "平曲线资料表\t2\n", ""},
+        {{}, {}, 1, "", "项目中没有伸缩缝信息，无法确定导入数据范围：请用 --from 和 --to 给出。\n"},
+        {{100, 200}, {"--only", "plan,deck"}, 2, "", ""},
+        {{100, 200}, {"--from", "1x"}, 2, "", ""},
+    };
+    for (const auto& c : cases) {
+        route_test::Project p(c.joints);
+        Strings words{p.db().GetName(), p.writeFile(text)};
+        words.insert(words.end(), c.options.begin(), c.options.end());
+        std::string out, err;
+        int status = RunImportRoute(words, out, err);
+        std::string label = testing::PrintToString(c.options);
+        EXPECT_EQ(status, c.status) << label;
+        EXPECT_EQ(out, c.out) << label;
+        if (c.status == 2)
+            EXPECT_EQ(err.rfind("usage: veltra-cli import-route", 0), 0u) << label << err;
+        else
+            EXPECT_EQ(err, c.err) << label;
+    }
+    std::string out, err;
+    EXPECT_NE(RunImportRoute({"/nonexistent/bridge.vlt", "/nonexistent/route.BRF", "--from", "0", "--to", "1"}, out, err), 0);
+    EXPECT_TRUE(out.empty());
+}
+
+}  // namespace
