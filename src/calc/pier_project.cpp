@@ -62,10 +62,13 @@ TrainLoad WalkVehicleTrain(int nGrade, double dLength) {
         if (step.p >= 0) load.P = step.p;
     }
     // A loaded length of kilometres would take many thousand units: take all but the last few at once.
+    // The remainder comes from fmod, which is exact: subtracting a rounded product from a length of
+    // 1e22 m or more could leave a remainder of millions of units for the loop below.
     const double unitLength = 15 + 4;
     if (l > 1000 * unitLength) {
-        double units = std::floor(l / unitLength) - 2;
-        l -= units * unitLength;
+        double rest = std::fmod(l, unitLength);
+        double units = std::round((l - rest) / unitLength) - 2;
+        l = rest + 2 * unitLength;
         load.W += units * (train->unitWeight + train->unitAxles);
     }
     while (l > 15) {

@@ -51,11 +51,22 @@ TEST(VehicleTrain, TurnsWhereTheNextAxleGroupOrRepeatingUnitFits) {
         {15, 32.0, 500, 200},  {20, 1.4, 240, 240},   {20, 5.5, 300, 300},   {20, 19.5, 500, 300},
         {20, 38.6, 700, 300},  {25, 1.4, 280, 280},   {25, 13.0, 550, 550},  {25, 27.0, 750, 550},
         {25, 46.0, 950, 550},  {7, 100, 0, 0},         {10, 13.0 + 19 * 2000 + 0.5, 250 + 2000 * 100, 150},
+        {10, 13.0 + 19 * 1000 + 15.5, 250 + 1000 * 100 + 30, 150},  // a last unit's 15 m after the long run
+        {10, 123456.78, 250 + 6497 * 100, 150},
     };
     for (const auto& c : cases) {
         auto load = calc::WalkVehicleTrain(c.grade, c.length);
         EXPECT_DOUBLE_EQ(load.W, c.w) << "grade " << c.grade << " length " << c.length;
         EXPECT_DOUBLE_EQ(load.P, c.p) << "grade " << c.grade << " length " << c.length;
+    }
+}
+
+TEST(VehicleTrain, AnAbsurdLengthEndsWithTheWeightOfItsUnits) {
+    // Lengths whose rounded unit count once left millions of units to walk one by one.
+    for (double length : {3.3e22, 7.0640567807175039e+180, 1e300}) {
+        auto load = calc::WalkVehicleTrain(10, length);
+        EXPECT_NEAR(load.W / (length / 19 * 100), 1, 1e-9) << length;
+        EXPECT_EQ(load.P, 150) << length;
     }
 }
 
