@@ -62,12 +62,13 @@ TEST(JetSql, DoubleQuotedLiteralsBecomeSingleQuotedAndTheRestStays) {
         {R"(x="it's")", R"(x='it''s')"},
         {R"(x="say ""hi""")", R"(x='say "hi"')"},
         {R"(x='kept' and [a"b]=1)", R"(x='kept' and [a"b]=1)"},
+        {R"(Select * From `a]"b` Where v="q")", R"(Select * From `a]"b` Where v='q')"},
         {"Select * From 桩柱式、肋板式桥台帽梁信息表 Order By PierAbutmentNum;",
          "Select * From 桩柱式、肋板式桥台帽梁信息表 Order By PierAbutmentNum;"},
     };
     for (const auto& c : cases) EXPECT_EQ(dao::TranslateJetSql(c.jet), c.sqlite) << c.jet;
     EXPECT_EQ(dao::QuoteIdentifier("一般信息表"), "[一般信息表]");
-    EXPECT_EQ(dao::QuoteIdentifier("a]b\"c"), "\"a]b\"\"c\"");
+    EXPECT_EQ(dao::QuoteIdentifier("a]b`c"), "`a]b``c`");
 }
 
 TEST_F(DaoTest, JetSqlWithChineseIdentifiersAndDoubleQuotesRuns) {
@@ -161,6 +162,21 @@ TEST_F(DaoTest, NullReadsAsNullAndEditAndDeleteChangeTheFile) {
     rs.Open("①类帽梁信息表");
     ASSERT_EQ(rs.GetRecordCount(), 1);
     EXPECT_EQ(rs.GetFieldValue("Name").text(), "changed");
+}
+
+TEST_F(DaoTest, ATableWhoseNameHoldsABracketOrQuotesIsReachable) {
+    for (std::string name : {"a]b", "x\"y", "it's", "p]\"q"}) {
+        db->CreateTableDef(Table(name, {{"v", dao::dbText}}));
+        dao::Recordset rs(*db);
+        rs.Open("Select * From " + dao::QuoteIdentifier(name) + " Where v = \"q\"");
+        EXPECT_TRUE(rs.CanUpdate()) << name;
+        rs.AddNew();
+        rs.SetFieldValue("v", Value::Text("q"));
+        rs.Update();
+        rs.Requery();
+        EXPECT_EQ(rs.GetRecordCount(), 1) << name;
+        db->DeleteTableDef(name);
+    }
 }
 
 TEST_F(DaoTest, QueriesOverSeveralTablesAreReadOnly) {

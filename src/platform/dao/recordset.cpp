@@ -24,9 +24,17 @@ bool StartsWithSelect(const std::string& s) {
     return i != std::string::npos && Lower(s.substr(i, 6)) == "select";
 }
 
+// The bare name of a quoted identifier ([name], `name` or "name", with doubled quote characters undone).
 std::string Unbracket(const std::string& name) {
-    if (name.size() >= 2 && ((name.front() == '[' && name.back() == ']') || (name.front() == '"' && name.back() == '"')))
-        return name.substr(1, name.size() - 2);
+    if (name.size() >= 2 && name.front() == '[' && name.back() == ']') return name.substr(1, name.size() - 2);
+    if (name.size() >= 2 && (name.front() == '`' || name.front() == '"') && name.back() == name.front()) {
+        std::string out;
+        for (size_t i = 1; i + 1 < name.size(); ++i) {
+            out += name[i];
+            if (name[i] == name.front() && name[i + 1] == name.front()) ++i;
+        }
+        return out;
+    }
     return name;
 }
 
@@ -41,7 +49,7 @@ std::string Skeleton(const std::string& sql) {
         } else if (c == '[') {
             quote = ']';
             out += ' ';
-        } else if (c == '\'' || c == '"') {
+        } else if (c == '\'' || c == '"' || c == '`') {
             quote = c;
             out += ' ';
         } else {
@@ -60,7 +68,7 @@ std::optional<SingleTableSelect> MatchSingleTable(const std::string& sql) {
     std::string skeleton = Skeleton(sql);
     for (const char* word : {" join ", " group ", " union ", " distinct ", " having ", " limit "})
         if ((" " + skeleton + " ").find(word) != std::string::npos) return std::nullopt;
-    static const std::regex pattern(R"(^\s*select\s+(.*?)\s+from\s+(\[[^\]]+\]|[^\s,;()\[\]]+)\s*((where|order)\s.*|;\s*)?$)",
+    static const std::regex pattern(R"(^\s*select\s+(.*?)\s+from\s+(\[[^\]]+\]|`(?:[^`]|``)+`|[^\s,;()\[\]`]+)\s*((where|order)\s.*|;\s*)?$)",
                                     std::regex::icase);
     std::smatch m;
     if (!std::regex_match(sql, m, pattern)) return std::nullopt;

@@ -12,12 +12,12 @@ std::string TranslateJetSql(std::string_view jet) {
             if (end == std::string_view::npos) end = jet.size() - 1;
             out.append(jet.substr(i, end - i + 1));
             i = end + 1;
-        } else if (c == '\'') {
-            // A single-quoted literal, with '' as an escaped quote, passes unchanged.
+        } else if (c == '\'' || c == '`') {
+            // A single-quoted literal or a back-quoted name, with the quote doubled inside, passes unchanged.
             size_t j = i + 1;
             while (j < jet.size()) {
-                if (jet[j] == '\'') {
-                    if (j + 1 < jet.size() && jet[j + 1] == '\'') { j += 2; continue; }
+                if (jet[j] == c) {
+                    if (j + 1 < jet.size() && jet[j + 1] == c) { j += 2; continue; }
                     break;
                 }
                 ++j;
@@ -51,12 +51,14 @@ std::string QuoteIdentifier(std::string_view name) {
         out += ']';
         return out;
     }
-    std::string out = "\"";
+    // A name holding ']' cannot stand in brackets. Back quotes, which SQLite also reads as identifier quotes,
+    // pass the translation of Jet SQL untouched, where double quotes would turn into a string literal.
+    std::string out = "`";
     for (char c : name) {
-        if (c == '"') out += '"';
+        if (c == '`') out += '`';
         out += c;
     }
-    out += '"';
+    out += '`';
     return out;
 }
 

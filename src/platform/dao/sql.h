@@ -10,7 +10,7 @@ namespace dao {
 std::string TranslateJetSql(std::string_view jet);
 
 // The one way to put a name into SQL text: in square brackets. A name that holds ']' is quoted with
-// double quotes instead, with inner double quotes doubled.
+// back quotes instead, with inner back quotes doubled.
 std::string QuoteIdentifier(std::string_view name);
 
 // A text value as an SQL literal, single-quoted with inner quotes doubled.
