@@ -159,10 +159,7 @@ bool SavePhm(const std::string& path, const CProject& project, ::ui::Prompter& p
 
 bool SavePhm(const std::string& path, const std::string& reportPath, const CProject& project, ::ui::Prompter& prompt) {
     std::string bytes = PhmBytes(project);
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    bool ok = f && std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    if (f && std::fclose(f) != 0) ok = false;
-    if (!ok) {
+    if (!text::ReplaceFileContents(path, bytes)) {
         prompt.message("文件保存错误，不能写入:\n" + path, ::ui::Buttons::Ok, ::ui::Icon::Stop);
         return false;
     }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <vector>
 
 #include "platform/text/cformat.h"
@@ -66,6 +67,18 @@ TEST(Numbers, WholeNumberAcceptsOnlyANumberWithBlanksAround) {
     EXPECT_DOUBLE_EQ(v, 12.5);
     EXPECT_TRUE(text::ParseWholeNumber("-1e-3", v));
     for (const char* bad : {"", "  ", "12a", "abc", "0x10", "inf", "nan", "1 2"}) EXPECT_FALSE(text::ParseWholeNumber(bad, v)) << bad;
+}
+
+TEST(ReplaceFileContents, AFailedWriteLeavesTheOldFile) {
+    testing_support::TempDir dir;
+    std::string path = dir.file("a.phm");
+    ASSERT_TRUE(text::ReplaceFileContents(path, "first"));
+    ASSERT_TRUE(text::ReplaceFileContents(path, "second"));
+    EXPECT_EQ(testing_support::ReadBytes(path), "second");
+    std::filesystem::create_directory(path + ".veltra-new");  // the new file cannot be made
+    EXPECT_FALSE(text::ReplaceFileContents(path, "third"));
+    EXPECT_EQ(testing_support::ReadBytes(path), "second");
+    EXPECT_FALSE(text::ReplaceFileContents(dir.file("missing/x.phm"), "x"));
 }
 
 TEST(GbkFileWriter, WritesGbkWithCrLf) {

@@ -35,6 +35,17 @@ bool GbkFileWriter::close() {
     return !failed_;
 }
 
+bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
+    std::string temporary = path + ".veltra-new";
+    std::FILE* f = std::fopen(temporary.c_str(), "wb");
+    if (!f) return false;
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    ok = std::fclose(f) == 0 && ok;
+    if (ok) ok = std::rename(temporary.c_str(), path.c_str()) == 0;
+    if (!ok) std::remove(temporary.c_str());
+    return ok;
+}
+
 bool ReadFileBytes(const std::string& path, std::string& bytes) {
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f) return false;

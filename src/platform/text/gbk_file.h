@@ -29,6 +29,10 @@ private:
     bool failed_ = false;
 };
 
+// Writes `bytes` as the whole content of `path` so that a failed write leaves the old file as it was: the bytes go
+// to a new file beside it first, which then takes the old one's place. False when nothing could be written.
+bool ReplaceFileContents(const std::string& path, std::string_view bytes);
+
 // Reads a whole file as bytes; false when it cannot be opened.
 bool ReadFileBytes(const std::string& path, std::string& bytes);
 
