@@ -9,6 +9,7 @@
 #include "app/veltra_app.h"
 #include "browse/ui/bri_form_view.h"
 #include "browse/ui/bri_tree_view.h"
+#include "exchange/import_options.h"
 #include "exchange/ui/route_import_command.h"
 #include "platform/registry/registry.h"
 #include "projectdb/project_file.h"
@@ -186,12 +187,7 @@ void CMainFrame::OnImport() {
 }
 
 void CMainFrame::OnImportProject() {
-    ui::FileRequest request;
-    request.title = "导入项目文件";
-    request.defaultExtension = "VLT";
-    request.filter = "桥梁CAD项目文件 (*.VLT)|*.VLT||";
-    request.mustExist = true;
-    CVeltraApp::Instance().fileChooser().choose(request);
+    CVeltraApp::Instance().fileChooser().choose(exchange::ImportProjectFileRequest());
     // The import from another project builds the new project from the chosen file.
 }
 
