@@ -1,12 +1,20 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts the application. Without a display it renders the main
-# window offscreen to a PNG and prints where it is.
+# Installs what is missing, builds, and starts the application on the sample bridge (or on the project named on
+# the command line). Without a display it renders the main window offscreen to a PNG and prints where it is.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup-deps.sh
 cmake --preset default >/dev/null
-cmake --build --preset default -j "$(nproc)" --target veltra veltra-cli
+cmake --build --preset default -j "$(nproc)" --target veltra veltra-cli make_sample_bridge
 app=build/default/src/app/veltra
+if [ $# -eq 0 ]; then
+  sample=build/default/samples/示例大桥.vlt
+  if [ ! -f "$sample" ]; then
+    mkdir -p "$(dirname "$sample")"
+    build/default/tools/sample/make_sample_bridge samples/sample_bridge.BRF "$sample"
+  fi
+  set -- "$sample"
+fi
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   exec "$app" "$@"
 fi
