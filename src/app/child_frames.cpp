@@ -75,7 +75,9 @@ CChildFrame::CChildFrame(CVeltraDoc* doc, CBriFormView* view) : m_pDoc(doc), m_p
     setWindowIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     doc->setParent(this);
     doc->m_pGridView = view;
-    CVeltraApp::Instance().m_gridFrames.push_back(this);
+    auto& app = CVeltraApp::Instance();
+    app.m_gridFrames.push_back(this);
+    ++app.m_nProjectWindows;
 }
 
 CChildFrame::~CChildFrame() {

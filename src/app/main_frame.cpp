@@ -48,8 +48,6 @@ CMainFrame::CMainFrame() {
 
 CMainFrame::~CMainFrame() = default;
 
-void CMainFrame::InstallTemplates(CDocTemplate&, CDocTemplate&) {}
-
 void CMainFrame::BuildActions(const std::vector<MenuEntry>& entries) {
     for (const auto& e : entries) {
         if (e.kind == MenuEntry::Popup) {
@@ -131,14 +129,12 @@ void CMainFrame::BuildStatusBar() {
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setEnabled(false);  // lock keys are not readable portably; shown as the indicators are
         statusBar()->addPermanentWidget(label);
-        m_indicators << label;
     }
     m_actions[cmd::kViewStatusBar]->setChecked(true);
 }
 
 void CMainFrame::UpdateFrameMenu() {
     bool project = CVeltraApp::HasInstance() && CVeltraApp::Instance().projectDb();
-    m_shownMenu = project ? cmd::kMenuProject : cmd::kMenuNoProject;
     BuildMenuBar(project ? ProjectMenu() : NoProjectMenu());
     m_actions[cmd::kSave]->setEnabled(project);
     UpdateCaption();

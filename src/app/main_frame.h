@@ -13,11 +13,9 @@ class CChildFrame1;
 namespace browse {
 class CBriFormView;
 }
-class QLabel;
 class QMdiArea;
 class QMenu;
 class QToolBar;
-struct CDocTemplate;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -25,7 +23,6 @@ public:
     CMainFrame();
     ~CMainFrame() override;
 
-    void InstallTemplates(CDocTemplate& treeTemplate, CDocTemplate& gridTemplate);
     QMdiArea* mdiArea() const { return m_pMdiArea; }
     QAction* action(int id) const { return m_actions.value(id); }
     QToolBar* toolBar() const { return m_pToolBar; }
@@ -75,6 +72,4 @@ private:
     QMdiArea* m_pMdiArea;
     QToolBar* m_pToolBar = nullptr;
     QMap<int, QAction*> m_actions;
-    QList<QLabel*> m_indicators;
-    int m_shownMenu = 0;
 };

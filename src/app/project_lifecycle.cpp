@@ -73,24 +73,20 @@ bool CVeltraApp::CloseProject() {
 
 CChildFrame1* CMainFrame::CreateTreeWindow(const QString& caption) {
     auto& app = CVeltraApp::Instance();
-    auto* doc = new CVeltraDoc;
-    auto* view = new browse::CBriTreeView(app.projectHost());
-    auto* frame = new CChildFrame1(doc, view);
+    auto* frame = static_cast<CChildFrame1*>(app.m_pTreeTemplate->createFrame(new CVeltraDoc));
     m_pMdiArea->addSubWindow(frame);
     frame->setWindowTitle(caption);
     frame->place();
     frame->show();
-    view->SetDatabase(app.projectDb());
+    frame->view()->SetDatabase(app.projectDb());
     return frame;
 }
 
 browse::CBriFormView* CMainFrame::CreateGridWindow(const std::string& table) {
     auto& app = CVeltraApp::Instance();
     if (!app.projectDb()) return nullptr;
-    auto* doc = new CVeltraDoc;
-    auto* view = new browse::CBriFormView(app.projectHost());
-    auto* frame = new CChildFrame(doc, view);
-    ++app.m_nProjectWindows;
+    auto* frame = static_cast<CChildFrame*>(app.m_pGridTemplate->createFrame(new CVeltraDoc));
+    browse::CBriFormView* view = frame->view();
     m_pMdiArea->addSubWindow(frame);
     frame->setWindowTitle(QString::fromStdString("表：" + table));
     view->Load(table);

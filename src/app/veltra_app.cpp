@@ -8,6 +8,9 @@
 #include <QTimer>
 
 #include "app/app_project_host.h"
+#include "app/child_frames.h"
+#include "browse/ui/bri_form_view.h"
+#include "browse/ui/bri_tree_view.h"
 #include "app/main_frame.h"
 #include "app/splash.h"
 #include "platform/interaction/qt_interaction.h"
@@ -80,11 +83,18 @@ bool CVeltraApp::InitInstance(const StartOptions& options) {
     QApplication::setWindowIcon(icon);
 
     m_pMainFrame = new CMainFrame;
+    // Both kinds of project window show the project menu; neither is known to a document manager, so there
+    // is no New or Open of the framework's own.
     m_pTreeTemplate = std::make_unique<CDocTemplate>();
     m_pTreeTemplate->menuResource = 148;
+    m_pTreeTemplate->createFrame = [this](CVeltraDoc* doc) -> QMdiSubWindow* {
+        return new CChildFrame1(doc, new browse::CBriTreeView(*m_pHost));
+    };
     m_pGridTemplate = std::make_unique<CDocTemplate>();
     m_pGridTemplate->menuResource = 148;
-    m_pMainFrame->InstallTemplates(*m_pTreeTemplate, *m_pGridTemplate);
+    m_pGridTemplate->createFrame = [this](CVeltraDoc* doc) -> QMdiSubWindow* {
+        return new CChildFrame(doc, new browse::CBriFormView(*m_pHost));
+    };
 
     // No drawing host is known until one announces itself.
     AcadWindow() = 0;

@@ -23,7 +23,7 @@ namespace browse {
 class ProjectHost;
 }
 
-// A kind of project window: the menu it shows and how its frame is made.
+// A kind of project window: the menu it shows and how its frame (with its view) is made for a document.
 struct CDocTemplate {
     int menuResource = 0;
     std::function<QMdiSubWindow*(CVeltraDoc*)> createFrame;
