@@ -255,10 +255,8 @@ void Recordset::Requery() {
 bool Recordset::IsEOF() const { return !open_ || eof_; }
 bool Recordset::IsBOF() const { return !open_ || bof_; }
 
-long Recordset::GetRecordCount() {
-    if (!open_) return 0;
-    return openType_ == dbOpenForwardOnly ? liveCount_ : liveCount_;
-}
+// A forward-only set counts the records read so far, as a set that has not moved to its end does.
+long Recordset::GetRecordCount() { return open_ ? liveCount_ : 0; }
 
 void Recordset::SkipDeleted(int direction) {
     while (position_ >= 0 && position_ < static_cast<long>(rows_.size()) && rows_[position_].deleted)

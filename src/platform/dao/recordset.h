@@ -33,7 +33,7 @@ public:
 
     bool IsEOF() const;
     bool IsBOF() const;
-    long GetRecordCount();
+    long GetRecordCount();  // all records of a dynaset; the ones read so far of a forward-only set
     void MoveFirst();
     void MoveNext();
     void MovePrev();
