@@ -204,3 +204,20 @@ TEST_F(AppTest, AProjectDroppedOnTheMainWindowOpens) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(AppTest, ClosingTheTreeWindowClosesTheProject) {
+    std::string path = MakeProject("a.vlt");
+    Start(QString::fromStdString(path));
+    app->projectHost().OpenGridWindow("伸缩缝信息表");
+    ASSERT_TRUE(app->m_pTreeFrame->close());
+    QApplication::processEvents();
+    EXPECT_EQ(app->projectDb(), nullptr);
+    EXPECT_EQ(app->m_pTreeFrame, nullptr);
+    EXPECT_TRUE(app->m_gridFrames.empty());
+    EXPECT_EQ(app->m_nProjectWindows, 0);
+    EXPECT_TRUE(app->mainFrame()->mdiArea()->subWindowList().isEmpty());
+}
+
+}  // namespace
