@@ -14,7 +14,7 @@
 
 #include "calc/phm_file.h"
 #include "calc/ui/culvert_dlg.h"
-#include "calc/ui/dyna_sizing.h"
+#include "platform/interaction/dyna_sizing.h"
 #include "calc/ui/pier_dlg.h"
 #include "calc/ui/pier_force_dlg.h"
 #include "platform/interaction/scripted.h"
@@ -59,7 +59,7 @@ QStringList Row(const QTreeWidget* list, int row) {
 
 class PierWindow : public ::testing::Test {
 protected:
-    void SetUp() override { QSettings().remove(calc::ui::kDynaSizingSection); }
+    void SetUp() override { QSettings().remove(ui::kDynaSizingSection); }
 
     // Adds the piers through the editor, as a user does.
     void AddPiers(CPierForceDlg& window, std::vector<PierInput> inputs) {
@@ -267,7 +267,7 @@ TEST_F(PierWindow, PlacementIsStoredWithItsMarkerAndRestored) {
         window.reject();
     }
     QSettings settings;
-    settings.beginGroup(calc::ui::kDynaSizingSection);
+    settings.beginGroup(ui::kDynaSizingSection);
     EXPECT_EQ(settings.value("(check)").toInt(), 32639);
     EXPECT_EQ(settings.value("Left").toInt(), 40);
     EXPECT_EQ(settings.value("Right").toInt(), 740);

@@ -15,7 +15,7 @@
 #include <iterator>
 
 #include "calc/phm_file.h"
-#include "calc/ui/dyna_sizing.h"
+#include "platform/interaction/dyna_sizing.h"
 #include "calc/ui/number_text.h"
 #include "calc/ui/pier_dlg.h"
 
@@ -99,7 +99,7 @@ CPierForceDlg::CPierForceDlg(CProject& project, ::ui::Prompter& prompt, ::ui::Fi
     int listWidth = 0;
     for (int w : kPierListWidths) listWidth += w;
     resize(listWidth + 160, 460);
-    RestorePlacement(*this);
+    ::ui::RestorePlacement(*this);
 
     connect(m_btnAdd, &QPushButton::clicked, this, &CPierForceDlg::OnAddPier);
     connect(m_btnDelete, &QPushButton::clicked, this, &CPierForceDlg::OnDeletePier);
@@ -230,7 +230,7 @@ void CPierForceDlg::OnOpenFile() {
 }
 
 void CPierForceDlg::done(int result) {
-    SavePlacement(*this);
+    ::ui::SavePlacement(*this);
     QDialog::done(result);
 }
 

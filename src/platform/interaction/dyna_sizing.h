@@ -1,10 +1,10 @@
 #pragma once
-// Placement of the resizable dialogs in the application profile, section "DynaSizingComponent": the
+// Placement of the resizable dialogs (pier calculation window, library dialogs) in the application profile, section "DynaSizingComponent": the
 // integer keys "Left", "Top", "Right", "Bottom" (the window's rectangle) and "State" (1 normal,
 // 3 maximised), and "(check)" = 32639 marking a placement that was written completely.
 class QWidget;
 
-namespace calc::ui {
+namespace ui {
 
 inline constexpr const char* kDynaSizingSection = "DynaSizingComponent";
 inline constexpr int kDynaSizingCheck = 32639;
@@ -14,4 +14,4 @@ inline constexpr int kDynaSizingCheck = 32639;
 bool RestorePlacement(QWidget& window);
 void SavePlacement(const QWidget& window);
 
-}  // namespace calc::ui
+}  // namespace ui

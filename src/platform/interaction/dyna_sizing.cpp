@@ -1,11 +1,11 @@
-#include "calc/ui/dyna_sizing.h"
+#include "platform/interaction/dyna_sizing.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
 #include <QWidget>
 
-namespace calc::ui {
+namespace ui {
 
 namespace {
 constexpr int kStateNormal = 1;
@@ -43,4 +43,4 @@ void SavePlacement(const QWidget& window) {
     settings.setValue("(check)", kDynaSizingCheck);
 }
 
-}  // namespace calc::ui
+}  // namespace ui
