@@ -3,6 +3,7 @@
 
 #include "cli/command.h"
 #include "platform/dao/recordset.h"
+#include "platform/dao/sql.h"
 #include "projectdb/project_file.h"
 #include "projectdb/schema.h"
 #include "projectdb/variant_text.h"
@@ -52,7 +53,7 @@ int Dump(const std::vector<std::string>& words) {
     return Guarded([&] {
         auto db = dao::Database::Open(words[0], true);
         dao::Recordset rs(*db);
-        rs.Open("Select * From [" + words[1] + "]", dao::dbOpenForwardOnly);
+        rs.Open("Select * From " + dao::QuoteIdentifier(words[1]), dao::dbOpenForwardOnly);
         for (int i = 0; i < rs.GetFieldCount(); ++i) std::cout << (i ? "\t" : "") << rs.GetFieldInfo(i).m_strName;
         std::cout << "\n";
         for (; !rs.IsEOF(); rs.MoveNext()) {

@@ -34,8 +34,8 @@ void CMyDaoRecordset::Open() {
     }
     m_set = std::make_unique<dao::Recordset>(*m_pDatabase);
     std::string sql = "SELECT ";
-    for (size_t i = 0; i < m_fields.size(); ++i) sql += (i ? ", [" : "[") + m_fields[i].m_strName + "]";
-    sql += " FROM " + GetDefaultSQL();
+    for (size_t i = 0; i < m_fields.size(); ++i) sql += (i ? ", " : "") + dao::QuoteIdentifier(m_fields[i].m_strName);
+    sql += " FROM " + dao::QuoteIdentifier(m_strTableName);
     m_set->Open(sql, dao::dbOpenDynaset);
     ExchangeFromRecord();
 }
