@@ -46,11 +46,15 @@ bool CVeltraApp::OpenDocumentFile(const QString& path) {
     std::string fullPath = db->GetName();
     registry::WriteSetting("Current Database File", "File", fullPath);
     m_recentFiles.add(QString::fromStdString(fullPath));
+    ShowProject(std::move(db), "项目数据库");
+    return true;
+}
+
+void CVeltraApp::ShowProject(std::unique_ptr<dao::Database> db, const QString& treeCaption) {
     SetProjectDatabase(std::move(db));
-    m_pMainFrame->CreateTreeWindow("项目数据库");
+    m_pMainFrame->CreateTreeWindow(treeCaption);
     m_pMainFrame->UpdateFrameMenu();
     SendToDrawingHost("LoadDBAuto ");
-    return true;
 }
 
 bool CVeltraApp::CloseProject() {
@@ -107,13 +111,12 @@ bool CMainFrame::OpenProject(const QString& path) {
         db = dao::Database::Open(Std(path));
     } catch (const dao::DaoException& e) {
         projectdb::ReportDaoError(e, app.prompter());
+        // No project is open now, and the shared setting says so.
+        registry::WriteSetting("Current Database File", "File", "");
         UpdateFrameMenu();
         return false;
     }
-    app.SetProjectDatabase(std::move(db));
-    CreateTreeWindow("WorkSpace");
-    UpdateFrameMenu();
-    SendToDrawingHost("LoadDBAuto ");
+    app.ShowProject(std::move(db), "WorkSpace");
     return true;
 }
 

@@ -60,8 +60,10 @@ public:
 
     CMainFrame* mainFrame() const { return m_pMainFrame; }
     browse::ProjectHost& projectHost() { return *m_pHost; }
-    // Makes `db` the open project: the registry value, the recent list and the menus follow.
+    // Replaces the open project database (closing the old one); none closes it.
     void SetProjectDatabase(std::unique_ptr<dao::Database> db);
+    // Makes `db` the open project and shows it: tree window, project menu, caption, the drawing host told.
+    void ShowProject(std::unique_ptr<dao::Database> db, const QString& treeCaption);
     RecentFileList& recentFiles() { return m_recentFiles; }
     dao::Database* projectDb() const { return m_pProjectDb.get(); }
     bool advancedUser() const { return m_bAdvancedUser; }

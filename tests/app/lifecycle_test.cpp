@@ -221,3 +221,22 @@ TEST_F(AppTest, ClosingTheTreeWindowClosesTheProject) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(AppTest, OpenOfADamagedFileClosesTheOldProjectAndLeavesNone) {
+    std::string path = MakeProject("a.vlt");
+    std::string junk = dir.file("坏.vlt");
+    testing_support::WriteBytes(junk, "damaged");
+    Start(QString::fromStdString(path));
+    ui.files.queue(junk);
+    app->mainFrame()->OnCommand(cmd::kOpen);
+    EXPECT_EQ(app->projectDb(), nullptr);
+    EXPECT_EQ(CurrentFileSetting(), "");
+    ASSERT_EQ(ui.prompter.shown().size(), 1u);
+    EXPECT_NE(ui.prompter.shown()[0].text.find("(3343)"), std::string::npos);
+    EXPECT_EQ(ui.files.requests().back().title, "打开项目文件");
+    EXPECT_EQ(app->mainFrame()->windowTitle(), "LumarisOmbrix");
+}
+
+}  // namespace
