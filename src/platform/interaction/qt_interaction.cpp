@@ -81,7 +81,7 @@ void QtProgress::setPos(int pos) {
 void QtProgress::step() {
     // The bar wraps to its lower end when a step passes the upper end, as a progress control does.
     int next = bar_->value() + step_;
-    if (next > bar_->maximum()) next = bar_->minimum() + (next - bar_->maximum()) - 1;
+    if (next > bar_->maximum()) next = bar_->minimum() + (next - bar_->maximum());
     setPos(next);
 }
 
