@@ -345,15 +345,27 @@ sqlite3_stmt* Recordset::Cached(std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_st
         if (rc != SQLITE_OK) db_->Raise(rc, table_);
         slot = {stmt, sqlite3_finalize};
     }
+    // Every user binds all its parameters anew, so the old bindings need no clearing.
     sqlite3_reset(slot.get());
-    sqlite3_clear_bindings(slot.get());
     return slot.get();
 }
 
-void Recordset::LoadRow(Row& row) {
+std::string Recordset::ColumnList() const {
     std::string columns;
     for (size_t i = 0; i < fields_.size(); ++i) columns += (i ? ", " : "") + QuoteIdentifier(fields_[i].m_strName);
-    sqlite3_stmt* stmt = Cached(load_, "SELECT " + columns + " FROM " + QuoteIdentifier(table_) + " WHERE rowid = ?");
+    return columns;
+}
+
+std::string Recordset::InsertSql() const {
+    std::string params;
+    for (size_t i = 0; i < fields_.size(); ++i) params += i ? ", ?" : "?";
+    return "INSERT INTO " + QuoteIdentifier(table_) + " (" + ColumnList() + ") VALUES (" + params + ")";
+}
+
+void Recordset::LoadRow(Row& row) {
+    // The SQL text is built only the first time; afterwards the prepared statement is reused.
+    sqlite3_stmt* stmt = load_ ? Cached(load_, {})
+                               : Cached(load_, "SELECT " + ColumnList() + " FROM " + QuoteIdentifier(table_) + " WHERE rowid = ?");
     sqlite3_bind_int64(stmt, 1, row.rowid);
     row.values = std::make_unique<std::vector<Value>>();
     if (sqlite3_step(stmt) == SQLITE_ROW) {
@@ -461,16 +473,7 @@ void Recordset::Update() {
     if (mode_ == EditMode::None) throw DaoException(kErrUpdateWithoutEdit, "没有使用 AddNew 或 Edit 便执行了更新。");
     sqlite3* handle = db_->handle();
     if (mode_ == EditMode::AddNew) {
-        if (!insert_) {
-            std::string names, params;
-            for (size_t i = 0; i < fields_.size(); ++i) {
-                names += (i ? ", " : "") + QuoteIdentifier(fields_[i].m_strName);
-                params += i ? ", ?" : "?";
-            }
-            Cached(insert_, "INSERT INTO " + QuoteIdentifier(table_) + " (" + names + ") VALUES (" + params + ")");
-        }
-        sqlite3_stmt* stmt = insert_.get();
-        sqlite3_reset(stmt);
+        sqlite3_stmt* stmt = insert_ ? Cached(insert_, {}) : Cached(insert_, InsertSql());
         for (size_t i = 0; i < fields_.size(); ++i) BindValue(stmt, static_cast<int>(i) + 1, buffer_[i]);
         int rc = sqlite3_step(stmt);
         sqlite3_reset(stmt);

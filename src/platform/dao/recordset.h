@@ -76,12 +76,15 @@ private:
     bool FetchOne();        // reads the next record of the statement into rows_; false at the end
     void FetchAll();
     void LoadRow(Row& row);  // reads a record added through this set
+    std::string ColumnList() const;  // "[f1], [f2], ..." of every field
+    std::string InsertSql() const;
     Row& Current();
     void RequireCurrent() const;
     Value ReadColumn(sqlite3_stmt* stmt, int column, short fieldType) const;
     void BindValue(sqlite3_stmt* stmt, int param, const Value& value) const;
     Value Coerce(int index, const Value& value) const;
     void SkipDeleted(int direction);
+    // The statement in `slot`, prepared from `sql` the first time, reset.
     sqlite3_stmt* Cached(std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)>& slot, const std::string& sql);
 
     Database* db_;

@@ -69,15 +69,8 @@ std::string FromGbkLenient(std::string_view gbk) {
 }
 
 std::size_t GbkWidth(std::string_view utf8) {
-    // Every non-ASCII character that GBK holds takes two bytes; the '?' written for others takes one.
-    std::size_t width = 0;
-    for (std::size_t i = 0; i < utf8.size();) {
-        unsigned char c = static_cast<unsigned char>(utf8[i]);
-        std::size_t step = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
-        width += step == 1 ? 1 : ToGbk(utf8.substr(i, step)).size();
-        i += step;
-    }
-    return width;
+    // The '?' written for a character GBK lacks takes one byte, as it does in the file.
+    return ToGbk(utf8).size();
 }
 
 }  // namespace text
