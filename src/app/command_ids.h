@@ -12,7 +12,7 @@ constexpr int kClose = 32934;
 constexpr int kImport = 32911;         // import into the open project
 constexpr int kImportProject = 32912;  // import a project as a new project
 constexpr int kPrintSetup = 57606;
-constexpr int kRecentFirst = 57616;    // recent projects: 57616 .. 57630
+constexpr int kRecentFirst = 57616;  // recent projects: 57616 .. 57630
 constexpr int kRecentCount = 15;
 constexpr int kExit = 57665;
 constexpr int kViewToolbar = 59392;
@@ -24,6 +24,10 @@ constexpr int kAbout = 57664;
 constexpr int kAdvancedUser = 32977;
 constexpr int kPierForces = 33468;
 constexpr int kCulvert = 33470;
+
+// The window menu of the project menu bar.
+constexpr int kWindowCascade = 57650;
+constexpr int kWindowTile = 57651;
 
 // Resources.
 constexpr int kMenuNoProject = 140;

@@ -5,8 +5,10 @@
 #include <QApplication>
 #include <QSettings>
 
-#include "app/main_frame.h"
-#include "app/veltra_app.h"
+#include "app/ui/child_frames.h"
+#include "app/ui/main_frame.h"
+#include "app/ui/project_window_set.h"
+#include "app/ui/veltra_app.h"
 #include "platform/dao/database.h"
 #include "platform/interaction/scripted.h"
 #include "platform/registry/registry.h"
@@ -41,6 +43,7 @@ protected:
         for (const auto& table : projectdb::CentralTables()) projectdb::RecreateCentralTable(*db, table);
         return path;
     }
+    ProjectWindowSet& windows() { return app->mainFrame()->projectWindows(); }
     testing_support::TempDir dir;
     ui::ScriptedInteraction ui;
     std::unique_ptr<CVeltraApp> app;

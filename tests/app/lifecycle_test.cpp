@@ -6,9 +6,9 @@
 #include <QMimeData>
 #include <QUrl>
 
-#include "app/child_frames.h"
+#include "app/ui/child_frames.h"
 #include "app/command_ids.h"
-#include "app/start_dialog.h"
+#include "app/ui/start_dialog.h"
 #include "app_fixture.h"
 #include "browse/ui/bri_form_view.h"
 #include "browse/ui/bri_tree_view.h"
@@ -24,10 +24,10 @@ TEST_F(AppTest, ProjectOnTheCommandLineOpensWithItsTreeWindow) {
     std::string path = MakeProject("一号桥.vlt");
     Start(QString::fromStdString(path));
     ASSERT_NE(app->projectDb(), nullptr);
-    EXPECT_EQ(app->m_nProjectWindows, 1);
-    ASSERT_NE(app->m_pTreeFrame, nullptr);
-    EXPECT_EQ(app->m_pTreeFrame->windowTitle(), "项目数据库");
-    EXPECT_EQ(app->m_pTreeFrame->view()->RootText(), "一号桥.vlt");
+    EXPECT_EQ(app->ProjectWindowCount(), 1);
+    ASSERT_NE(windows().TreeFrame(), nullptr);
+    EXPECT_EQ(windows().TreeFrame()->windowTitle(), "项目数据库");
+    EXPECT_EQ(windows().TreeFrame()->view()->RootText(), "一号桥.vlt");
     EXPECT_EQ(CurrentFileSetting(), path);
     EXPECT_EQ(app->mainFrame()->windowTitle(), QString::fromStdString("LumarisOmbrix - [" + path + "]"));
     EXPECT_EQ(app->recentFiles().entries().first(), QString::fromStdString(path));
@@ -63,18 +63,18 @@ TEST_F(AppTest, OpeningAnotherProjectClosesTheFirstWithItsGridWindows) {
     Start(QString::fromStdString(first));
     app->projectHost().OpenGridWindow("伸缩缝信息表");
     app->projectHost().OpenGridWindow("一般信息表");
-    EXPECT_EQ(app->m_nProjectWindows, 3);
-    EXPECT_EQ(app->m_gridFrames.size(), 2u);
-    EXPECT_EQ(app->m_gridFrames[0]->windowTitle(), "表：伸缩缝信息表");
+    EXPECT_EQ(app->ProjectWindowCount(), 3);
+    EXPECT_EQ(windows().GridFrames().size(), 2u);
+    EXPECT_EQ(windows().GridFrames()[0]->windowTitle(), "表：伸缩缝信息表[*]");
     // Opening a table that is shown activates its window instead of making a second one.
     app->projectHost().OpenGridWindow("伸缩缝信息表");
-    EXPECT_EQ(app->m_gridFrames.size(), 2u);
-    ASSERT_TRUE(app->mainFrame()->OpenProject(QString::fromStdString(second)));
+    EXPECT_EQ(windows().GridFrames().size(), 2u);
+    ASSERT_TRUE(app->Session().Open(second, app::OpenRoute::CloseFirst));
     QApplication::processEvents();
-    EXPECT_TRUE(app->m_gridFrames.empty());
-    EXPECT_EQ(app->m_nProjectWindows, 1);
+    EXPECT_TRUE(windows().GridFrames().empty());
+    EXPECT_EQ(app->ProjectWindowCount(), 1);
     EXPECT_EQ(app->projectDb()->GetName(), second);
-    EXPECT_EQ(app->m_pTreeFrame->windowTitle(), "WorkSpace");
+    EXPECT_EQ(windows().TreeFrame()->windowTitle(), "WorkSpace");
     EXPECT_EQ(CurrentFileSetting(), second);
 }
 
@@ -93,7 +93,7 @@ TEST_F(AppTest, AGridThatRefusesToCloseKeepsTheOldProjectOpen) {
     ui.prompter.queue(ui::Answer::Yes);  // save? yes -> refused by the first-column rule
     EXPECT_FALSE(app->OpenDocumentFile(QString::fromStdString(second)));
     EXPECT_EQ(app->projectDb()->GetName(), first);
-    EXPECT_EQ(app->m_gridFrames.size(), 1u);
+    EXPECT_EQ(windows().GridFrames().size(), 1u);
     EXPECT_EQ(CurrentFileSetting(), first);
     EXPECT_EQ(ui.prompter.texts().back(), "第一列数据必须赋值！");
 }
@@ -111,14 +111,14 @@ TEST_F(AppTest, SaveAsReplacesAFileCopiesTablesAndSkipsSystemTables) {
     ASSERT_EQ(app->projectDb()->GetName(), target);
     EXPECT_EQ(CurrentFileSetting(), target);
     EXPECT_EQ(app->mainFrame()->windowTitle(), QString::fromStdString("LumarisOmbrix - [" + target + "]"));
-    EXPECT_EQ(app->m_pTreeFrame->view()->RootText(), "新桥.vlt");
+    EXPECT_EQ(windows().TreeFrame()->view()->RootText(), "新桥.vlt");
     std::vector<std::string> names;
     for (const auto& t : app->projectDb()->GetTableDefs()) names.push_back(t.m_strName);
     EXPECT_EQ(std::count(names.begin(), names.end(), "sqlite_sequence"), 0);
     EXPECT_EQ(std::count(names.begin(), names.end(), "t"), 1);
     EXPECT_EQ(std::count(names.begin(), names.end(), "一般信息表"), 1);
     // The grid window still open reads the new file.
-    EXPECT_EQ(app->m_gridFrames.size(), 1u);
+    EXPECT_EQ(windows().GridFrames().size(), 1u);
     dao::Recordset rs(*app->projectDb());
     rs.Open("t");
     EXPECT_EQ(rs.GetFieldValue("v").text(), "kept");
@@ -129,8 +129,8 @@ TEST_F(AppTest, CloseEmptiesTheSettingAndTheMenu) {
     Start(QString::fromStdString(path));
     app->mainFrame()->OnCommand(cmd::kClose);
     EXPECT_EQ(app->projectDb(), nullptr);
-    EXPECT_EQ(app->m_nProjectWindows, 0);
-    EXPECT_EQ(app->m_pTreeFrame, nullptr);
+    EXPECT_EQ(app->ProjectWindowCount(), 0);
+    EXPECT_EQ(windows().TreeFrame(), nullptr);
     EXPECT_EQ(CurrentFileSetting(), "");
     EXPECT_EQ(app->mainFrame()->windowTitle(), "LumarisOmbrix");
     EXPECT_EQ(app->mainFrame()->menuBar()->actions()[1]->text(), "查看(&V)");
@@ -180,13 +180,13 @@ TEST_F(AppTest, AdvancedUserTogglesWithItsCheckMark) {
     std::string path = MakeProject("a.vlt");
     Start(QString::fromStdString(path));
     QAction* entry = app->mainFrame()->action(cmd::kAdvancedUser);
-    EXPECT_FALSE(app->advancedUser());
+    EXPECT_FALSE(app->IsAdvancedUser());
     entry->trigger();
     EXPECT_TRUE(entry->isChecked());
-    EXPECT_TRUE(app->advancedUser());
+    EXPECT_TRUE(app->IsAdvancedUser());
     EXPECT_TRUE(app->projectHost().IsAdvancedUser());
     entry->trigger();
-    EXPECT_FALSE(app->advancedUser());
+    EXPECT_FALSE(app->IsAdvancedUser());
     EXPECT_EQ(entry->statusTip(), "允许高级用户直接编辑部分重要的数据库");
 }
 
@@ -211,12 +211,12 @@ TEST_F(AppTest, ClosingTheTreeWindowClosesTheProject) {
     std::string path = MakeProject("a.vlt");
     Start(QString::fromStdString(path));
     app->projectHost().OpenGridWindow("伸缩缝信息表");
-    ASSERT_TRUE(app->m_pTreeFrame->close());
+    ASSERT_TRUE(windows().TreeFrame()->close());
     QApplication::processEvents();
     EXPECT_EQ(app->projectDb(), nullptr);
-    EXPECT_EQ(app->m_pTreeFrame, nullptr);
-    EXPECT_TRUE(app->m_gridFrames.empty());
-    EXPECT_EQ(app->m_nProjectWindows, 0);
+    EXPECT_EQ(windows().TreeFrame(), nullptr);
+    EXPECT_TRUE(windows().GridFrames().empty());
+    EXPECT_EQ(app->ProjectWindowCount(), 0);
     EXPECT_TRUE(app->mainFrame()->mdiArea()->subWindowList().isEmpty());
 }
 

@@ -4,7 +4,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 
-#include "app/about_dialog.h"
+#include "app/ui/about_dialog.h"
 #include "app/command_ids.h"
 #include "app_fixture.h"
 

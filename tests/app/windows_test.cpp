@@ -2,9 +2,9 @@
 #include <QMdiArea>
 #include <QTreeWidget>
 
-#include "app/about_dialog.h"
-#include "app/child_frames.h"
-#include "app/start_dialog.h"
+#include "app/ui/about_dialog.h"
+#include "app/ui/child_frames.h"
+#include "app/ui/start_dialog.h"
 #include "app_fixture.h"
 #include "browse/ui/bri_form_view.h"
 #include "browse/ui/bri_tree_view.h"
@@ -35,16 +35,16 @@ TEST_F(AppTest, ProjectWindowsArePlacedBesideEachOther) {
     CMainFrame* frame = app->mainFrame();
     frame->resize(1280, 800);
     QApplication::processEvents();
-    app->m_pTreeFrame->place();
+    windows().TreeFrame()->place();
     app->projectHost().OpenGridWindow("伸缩缝信息表");
     app->projectHost().OpenGridWindow("下构布置信息表");
     QApplication::processEvents();
     QSize client = frame->mdiArea()->viewport()->size();
-    EXPECT_EQ(app->m_pTreeFrame->geometry(), QRect(0, 0, 250, client.height() - 3));
-    ASSERT_EQ(app->m_gridFrames.size(), 2u);
-    EXPECT_EQ(app->m_gridFrames[1]->geometry(), QRect(200, 0, client.width() - 204, client.height() - 3));
-    EXPECT_EQ(app->m_pTreeFrame->view()->CategoryShowing("钢束信息表"), "其它信息");
-    app->m_pTreeFrame->view()->tree()->expandAll();
+    EXPECT_EQ(windows().TreeFrame()->geometry(), QRect(0, 0, 250, client.height() - 3));
+    ASSERT_EQ(windows().GridFrames().size(), 2u);
+    EXPECT_EQ(windows().GridFrames()[1]->geometry(), QRect(250, 0, client.width() - 254, client.height() - 3));
+    EXPECT_EQ(windows().TreeFrame()->view()->CategoryShowing("钢束信息表"), "其它信息");
+    windows().TreeFrame()->view()->tree()->expandAll();
     Shot(*frame, "project_windows");
 }
 

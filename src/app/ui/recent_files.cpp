@@ -1,4 +1,4 @@
-#include "app/recent_files.h"
+#include "app/ui/recent_files.h"
 
 #include <QFileInfo>
 #include <QSettings>

@@ -1,31 +1,13 @@
-#include "app/veltra_app.h"
+#include "app/ui/veltra_app.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QMessageBox>
-#include <QScreen>
-#include <QSettings>
-#include <QTimer>
 
-#include "app/app_project_host.h"
-#include "app/child_frames.h"
-#include "browse/ui/bri_form_view.h"
-#include "browse/ui/bri_tree_view.h"
-#include "app/main_frame.h"
-#include "app/splash.h"
+#include "app/ui/main_frame.h"
+#include "app/ui/project_window_set.h"
+#include "app/ui/splash.h"
 #include "platform/interaction/qt_interaction.h"
 #include "platform/registry/registry.h"
-
-namespace {
-
-CVeltraApp* g_theApp = nullptr;
-
-}  // namespace
-
-std::intptr_t& AcadWindow() {
-    static std::intptr_t handle = 0;
-    return handle;
-}
 
 StartOptions StartOptions::Parse(const QStringList& arguments) {
     StartOptions options;
@@ -44,32 +26,32 @@ StartOptions StartOptions::Parse(const QStringList& arguments) {
     return options;
 }
 
-void SendToDrawingHost(const std::string& commandLine) {
-    if (AcadWindow() == 0) return;
-    (void)commandLine;  // the link to the drawing host carries it once a host has announced itself
-}
-
-CVeltraApp::CVeltraApp() {
-    g_theApp = this;
-    m_pHost = std::make_unique<AppProjectHost>(*this);
-    m_ownPrompter = std::make_unique<ui::QtPrompter>();
-    m_ownFileChooser = std::make_unique<ui::QtFileChooser>();
-    m_pPrompter = m_ownPrompter.get();
-    m_pFileChooser = m_ownFileChooser.get();
-}
+CVeltraApp::CVeltraApp()
+    : m_ownPrompter(std::make_unique<ui::QtPrompter>()),
+      m_ownFileChooser(std::make_unique<ui::QtFileChooser>()),
+      m_pPrompter(m_ownPrompter.get()),
+      m_pFileChooser(m_ownFileChooser.get()),
+      m_session(app::SessionServices{m_prompterRelay, &m_windowsRelay, &m_recentRelay, &m_acadLink}) {}
 
 CVeltraApp::~CVeltraApp() {
-    delete m_pMainFrame;
-    m_pMainFrame = nullptr;
-    if (g_theApp == this) g_theApp = nullptr;
+    // The database goes first, so that no window asks about a project while the windows are destroyed.
+    m_session.Release();
+    m_pMainFrame.reset();
 }
-
-CVeltraApp& CVeltraApp::Instance() { return *g_theApp; }
-bool CVeltraApp::HasInstance() { return g_theApp != nullptr; }
 
 void CVeltraApp::setInteraction(ui::Prompter* prompter, ui::FileChooser* files) {
     m_pPrompter = prompter ? prompter : m_ownPrompter.get();
     m_pFileChooser = files ? files : m_ownFileChooser.get();
+}
+
+browse::ProjectHost& CVeltraApp::projectHost() { return m_pMainFrame->projectHost(); }
+
+int CVeltraApp::ProjectWindowCount() const {
+    return m_pMainFrame ? m_pMainFrame->projectWindows().ProjectWindowCount() : 0;
+}
+
+bool CVeltraApp::OpenDocumentFile(const QString& path) {
+    return m_session.Open(path.toStdString(), app::OpenRoute::OpenFirst);
 }
 
 bool CVeltraApp::InitInstance(const StartOptions& options) {
@@ -81,20 +63,7 @@ bool CVeltraApp::InitInstance(const StartOptions& options) {
     m_recentFiles.load();
     QIcon icon(":/icons/app.svg");
     QApplication::setWindowIcon(icon);
-
-    m_pMainFrame = new CMainFrame;
-    // Both kinds of project window show the project menu; neither is known to a document manager, so there
-    // is no New or Open of the framework's own.
-    m_pTreeTemplate = std::make_unique<CDocTemplate>();
-    m_pTreeTemplate->menuResource = 148;
-    m_pTreeTemplate->createFrame = [this](CVeltraDoc* doc) -> QMdiSubWindow* {
-        return new CChildFrame1(doc, new browse::CBriTreeView(*m_pHost));
-    };
-    m_pGridTemplate = std::make_unique<CDocTemplate>();
-    m_pGridTemplate->menuResource = 148;
-    m_pGridTemplate->createFrame = [this](CVeltraDoc* doc) -> QMdiSubWindow* {
-        return new CChildFrame(doc, new browse::CBriFormView(*m_pHost));
-    };
+    m_pMainFrame = std::make_unique<CMainFrame>(*this);
 
     // No drawing host is known until one announces itself.
     AcadWindow() = 0;
@@ -112,21 +81,36 @@ bool CVeltraApp::InitInstance(const StartOptions& options) {
         m_pMainFrame->show();
     }
 
-    if (!m_pProjectDb && options.showStartDialog) m_pMainFrame->ShowStartDialog();
+    if (!m_session.IsOpen() && options.showStartDialog) m_pMainFrame->ShowStartDialog();
 
     registry::WriteSetting("Running State", "VeltraIsRunning", "Yes");
     return true;
 }
 
 int CVeltraApp::ExitInstance() {
-    m_pTreeTemplate.reset();
-    m_pGridTemplate.reset();
-    if (m_pProjectDb) {
-        m_pProjectDb->Close();
-        m_pProjectDb.reset();
-    }
+    m_session.Release();
     registry::WriteSetting("Running State", "VeltraIsRunning", "No");
     return 0;
+}
+
+bool CVeltraApp::WindowsRelay::CloseGridWindows() {
+    return !m_app.m_pMainFrame || m_app.m_pMainFrame->projectWindows().CloseGridWindows();
+}
+
+bool CVeltraApp::WindowsRelay::CommitGridWindows() {
+    return !m_app.m_pMainFrame || m_app.m_pMainFrame->projectWindows().CommitGridWindows();
+}
+
+void CVeltraApp::WindowsRelay::ShowProject(const std::string& treeCaption) {
+    if (m_app.m_pMainFrame) m_app.m_pMainFrame->projectWindows().ShowProject(treeCaption);
+}
+
+void CVeltraApp::WindowsRelay::ProjectMoved() {
+    if (m_app.m_pMainFrame) m_app.m_pMainFrame->projectWindows().ProjectMoved();
+}
+
+void CVeltraApp::WindowsRelay::ProjectClosed() {
+    if (m_app.m_pMainFrame) m_app.m_pMainFrame->projectWindows().ProjectClosed();
 }
 
 int CVeltraApp::Run(int argc, char** argv) {

@@ -1,4 +1,4 @@
-#include "app/splash.h"
+#include "app/ui/splash.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

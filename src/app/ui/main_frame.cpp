@@ -1,11 +1,11 @@
-#include "app/main_frame.h"
+#include "app/ui/main_frame.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
@@ -13,57 +13,55 @@
 #include <QToolBar>
 #include <QWhatsThis>
 
-#include "app/about_dialog.h"
 #include "app/command_ids.h"
-#include "app/veltra_app.h"
-#include "calc/ui/calc_windows.h"
+#include "app/project_session.h"
+#include "app/shell_texts.h"
+#include "app/ui/app_project_host.h"
+#include "app/ui/project_window_set.h"
+#include "app/ui/shell_host.h"
 
 namespace {
 
-constexpr const char* kAppTitle = "LumarisOmbrix";
-
 QString Qs(const std::string& s) { return QString::fromStdString(s); }
-
-// "新建(&N)\tCtrl+N" -> text "新建(&N)" and shortcut "Ctrl+N".
-std::pair<QString, QString> SplitShortcut(const std::string& text) {
-    QString t = Qs(text);
-    int tab = t.indexOf('\t');
-    if (tab < 0) return {t, {}};
-    return {t.left(tab), t.mid(tab + 1)};
-}
 
 }  // namespace
 
-CMainFrame::CMainFrame() {
+CMainFrame::CMainFrame(ShellHost& shell) : m_shell(shell), m_commands(app::ShellCommands()) {
     m_pMdiArea = new QMdiArea(this);
     m_pMdiArea->setBackground(QColor(0x80, 0x80, 0x80));
+    // Windows that reach beyond the client area stay reachable.
+    m_pMdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_pMdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_pMdiArea);
-    BuildActions(NoProjectMenu());
-    BuildActions(ProjectMenu());
+    m_pHost = std::make_unique<AppProjectHost>(m_shell, *this);
+    m_pWindows = std::make_unique<ProjectWindowSet>(*m_pMdiArea, *m_pHost,
+                                                    [this]() -> app::ProjectSession& { return m_shell.Session(); });
+    m_pHost->AttachWindows(*m_pWindows);
+    connect(m_pWindows.get(), &ProjectWindowSet::projectChanged, this, &CMainFrame::UpdateFrameMenu);
+    BindCommands();
+    BuildActions();
     BuildToolBar();
     BuildStatusBar();
     UpdateFrameMenu();
     resize(1024, 720);
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    // The project windows go before the window set and the host their views use.
+    delete m_pMdiArea;
+    m_pMdiArea = nullptr;
+}
 
-void CMainFrame::BuildActions(const std::vector<MenuEntry>& entries) {
-    for (const auto& e : entries) {
-        if (e.kind == MenuEntry::Popup) {
-            BuildActions(e.children);
-            continue;
-        }
-        if (e.kind != MenuEntry::Command || m_actions.contains(e.id)) continue;
-        auto [text, shortcut] = SplitShortcut(e.text);
-        auto* a = new QAction(text, this);
-        if (!shortcut.isEmpty()) a->setShortcut(QKeySequence(shortcut));
-        QString status = Qs(e.statusText);
-        a->setStatusTip(status.section('\n', 0, 0));
-        if (status.contains('\n')) a->setToolTip(status.section('\n', 1));
-        a->setCheckable(e.checkable);
-        a->setEnabled(IsCommandAvailable(e.id));
-        int id = e.id;
+browse::ProjectHost& CMainFrame::projectHost() const { return *m_pHost; }
+
+void CMainFrame::BuildActions() {
+    for (const app::CommandSpec& spec : m_commands.Specs()) {
+        auto* a = new QAction(Qs(spec.menuText), this);
+        if (!spec.shortcut.empty()) a->setShortcut(QKeySequence(Qs(spec.shortcut)));
+        a->setStatusTip(Qs(spec.statusText));
+        if (!spec.toolTip.empty()) a->setToolTip(Qs(spec.toolTip));
+        a->setCheckable(spec.checkable);
+        int id = spec.id;
         connect(a, &QAction::triggered, this, [this, id] { OnCommand(id); });
         addAction(a);  // shortcuts work whichever menu is shown
         m_actions.insert(id, a);
@@ -76,13 +74,14 @@ void CMainFrame::FillMenu(QMenu* menu, const std::vector<MenuEntry>& entries) {
             case MenuEntry::Separator: menu->addSeparator(); break;
             case MenuEntry::Popup: FillMenu(menu->addMenu(Qs(e.text)), e.children); break;
             case MenuEntry::RecentFiles: FillRecentFiles(menu); break;
+            case MenuEntry::WindowList: FillWindowList(menu); break;
             case MenuEntry::Command: menu->addAction(m_actions.value(e.id)); break;
         }
     }
 }
 
 void CMainFrame::FillRecentFiles(QMenu* menu) {
-    QStringList files = CVeltraApp::HasInstance() ? CVeltraApp::Instance().recentFiles().entries() : QStringList();
+    QStringList files = m_shell.RecentProjects();
     if (files.isEmpty()) {
         menu->addAction("最近文件")->setEnabled(false);
         return;
@@ -91,13 +90,27 @@ void CMainFrame::FillRecentFiles(QMenu* menu) {
         QString path = files[i];
         auto* a = menu->addAction(QString("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
         a->setStatusTip(path);
-        connect(a, &QAction::triggered, this, [path] { CVeltraApp::Instance().OpenDocumentFile(path); });
+        connect(a, &QAction::triggered, this,
+                [this, path] { m_shell.Session().Open(path.toStdString(), app::OpenRoute::OpenFirst); });
     }
 }
 
-void CMainFrame::BuildMenuBar(const std::vector<MenuEntry>& entries) {
-    menuBar()->clear();
-    for (const auto& e : entries) FillMenu(menuBar()->addMenu(Qs(e.text)), e.children);
+void CMainFrame::FillWindowList(QMenu* menu) {
+    // The open windows are listed afresh each time the menu opens, the active one checked.
+    QList<QAction*> fixed = menu->actions();
+    connect(menu, &QMenu::aboutToShow, this, [this, menu, fixed] {
+        for (QAction* a : menu->actions())
+            if (!fixed.contains(a)) delete a;
+        int number = 1;
+        for (QMdiSubWindow* window : m_pMdiArea->subWindowList(QMdiArea::CreationOrder)) {
+            if (!window->isVisible()) continue;
+            QString title = window->windowTitle().replace("[*]", window->isWindowModified() ? "*" : "");
+            QAction* a = menu->addAction(QString("&%1 %2").arg(number++).arg(title));
+            a->setCheckable(true);
+            a->setChecked(window == m_pMdiArea->activeSubWindow());
+            connect(a, &QAction::triggered, this, [this, window] { m_pMdiArea->setActiveSubWindow(window); });
+        }
+    });
 }
 
 void CMainFrame::BuildToolBar() {
@@ -110,9 +123,7 @@ void CMainFrame::BuildToolBar() {
     m_actions[cmd::kOpen]->setIcon(s->standardIcon(QStyle::SP_DialogOpenButton));
     m_actions[cmd::kSave]->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
     m_actions[cmd::kAbout]->setIcon(QIcon(":/icons/app.svg"));
-    m_pToolBar->addAction(m_actions[cmd::kNew]);
-    m_pToolBar->addAction(m_actions[cmd::kOpen]);
-    m_pToolBar->addAction(m_actions[cmd::kSave]);
+    for (int id : {cmd::kNew, cmd::kOpen, cmd::kSave}) m_pToolBar->addAction(m_actions[id]);
     m_pToolBar->addSeparator();
     m_pToolBar->addAction(m_actions[cmd::kAbout]);
     auto* contextHelp = QWhatsThis::createAction(this);
@@ -134,44 +145,22 @@ void CMainFrame::BuildStatusBar() {
 }
 
 void CMainFrame::UpdateFrameMenu() {
-    bool project = CVeltraApp::HasInstance() && CVeltraApp::Instance().projectDb();
-    BuildMenuBar(project ? ProjectMenu() : NoProjectMenu());
-    m_actions[cmd::kSave]->setEnabled(project);
-    UpdateCaption();
-}
-
-void CMainFrame::UpdateCaption() {
-    QString caption = kAppTitle;
-    if (CVeltraApp::HasInstance())
-        if (auto* db = CVeltraApp::Instance().projectDb()) caption += " - [" + Qs(db->GetName()) + "]";
-    setWindowTitle(caption);
+    const bool project = m_shell.Session().IsOpen();
+    menuBar()->clear();
+    for (const auto& e : project ? ProjectMenu() : NoProjectMenu()) FillMenu(menuBar()->addMenu(Qs(e.text)), e.children);
+    for (auto it = m_actions.begin(); it != m_actions.end(); ++it)
+        it.value()->setEnabled(m_commands.IsEnabled(it.key(), project));
+    setWindowTitle(Qs(app::MainCaption(m_shell.Session().Path())));
 }
 
 void CMainFrame::OnCommand(int id) {
-    auto& app = CVeltraApp::Instance();
-    switch (id) {
-        case cmd::kAbout: OnAppAbout(); break;
-        case cmd::kExit: close(); break;
-        case cmd::kViewToolbar: m_pToolBar->setVisible(!m_pToolBar->isVisible()); break;
-        case cmd::kViewStatusBar: {
-            statusBar()->setVisible(!statusBar()->isVisible());
-            m_actions[cmd::kViewStatusBar]->setChecked(statusBar()->isVisible());
-            break;
-        }
-        case cmd::kAdvancedUser: app.setAdvancedUser(m_actions[cmd::kAdvancedUser]->isChecked()); break;
-        case cmd::kPierForces: OpenPierForceWindow(this); break;
-        case cmd::kCulvert: OpenCulvertTool(this); break;
-        default: OnProjectCommand(id); break;
-    }
-}
-
-void CMainFrame::OnAppAbout() {
-    CAboutDlg dialog(this);
-    dialog.exec();
+    app::ProjectSession& session = m_shell.Session();
+    m_commands.Run(id, session.IsOpen(), &session);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (!CanCloseMainWindow()) {
+    // The main window stays while a grid window refuses to close.
+    if (!m_pWindows->CloseAll()) {
         event->ignore();
         return;
     }
@@ -189,5 +178,5 @@ void CMainFrame::dropEvent(QDropEvent* event) {
 bool CMainFrame::OnDropFiles(const QList<QUrl>& urls) {
     // A dropped file is opened like a recent entry; of several files the first is taken.
     if (urls.isEmpty() || !urls.first().isLocalFile()) return false;
-    return CVeltraApp::Instance().OpenDocumentFile(urls.first().toLocalFile());
+    return m_shell.Session().Open(urls.first().toLocalFile().toStdString(), app::OpenRoute::OpenFirst);
 }

@@ -1,12 +1,17 @@
 #pragma once
-// The application's side of what the table tree and the grid editor need.
+// The shell's side of what the table tree and the grid editor need.
 #include "browse/ui/project_host.h"
 
-class CVeltraApp;
+class ShellHost;
+class ProjectWindowSet;
+class QWidget;
 
 class AppProjectHost : public browse::ProjectHost {
 public:
-    explicit AppProjectHost(CVeltraApp& app) : m_app(app) {}
+    AppProjectHost(ShellHost& shell, QWidget& mainWindow) : m_shell(shell), m_mainWindow(mainWindow) {}
+    // The window set exists after the main window's MDI area; it is attached once.
+    void AttachWindows(ProjectWindowSet& windows) { m_pWindows = &windows; }
+
     dao::Database* ProjectDatabase() const override;
     bool IsAdvancedUser() const override;
     browse::CBriFormView* OpenGridWindow(const std::string& table) override;
@@ -15,8 +20,10 @@ public:
     int ProjectWindowCount() const override;
     ui::Prompter& Prompter() override;
     ui::FileChooser& FileChooser() override;
-    QWidget* MainWindow() const override;
+    QWidget* MainWindow() const override { return &m_mainWindow; }
 
 private:
-    CVeltraApp& m_app;
+    ShellHost& m_shell;
+    QWidget& m_mainWindow;
+    ProjectWindowSet* m_pWindows = nullptr;
 };

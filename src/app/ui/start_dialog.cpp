@@ -1,4 +1,4 @@
-#include "app/start_dialog.h"
+#include "app/ui/start_dialog.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/shell_texts.h"
 #include "platform/interaction/interaction.h"
 
 namespace {
@@ -95,12 +96,7 @@ void CStartDlg::OnOK() {
     if (!item || !item->isSelected()) return;  // nothing happens without a selection
     QString path;
     if (m_pList->currentRow() == 0) {
-        ui::FileRequest request;
-        request.title = import ? "导入项目文件" : "打开项目文件";
-        request.defaultExtension = "vlt";
-        request.filter = "桥梁CAD项目文件 (*.vlt)|*.vlt||";
-        request.mustExist = true;
-        path = QString::fromStdString(m_files.choose(request));
+        path = QString::fromStdString(m_files.choose(app::StartDialogRequest(import)));
         if (path.isEmpty()) return;  // the start dialog stays open
     } else {
         path = item->text();

@@ -1,0 +1,38 @@
+#include "app/command_table.h"
+
+#include <algorithm>
+
+#include "app/project_session.h"
+
+namespace app {
+
+CommandTable::CommandTable(std::vector<CommandSpec> specs) : m_specs(std::move(specs)) {}
+
+const CommandSpec* CommandTable::Find(int id) const {
+    auto it = std::find_if(m_specs.begin(), m_specs.end(), [id](const CommandSpec& s) { return s.id == id; });
+    return it == m_specs.end() ? nullptr : &*it;
+}
+
+void CommandTable::SetHandler(int id, Handler handler) { m_handlers[id] = std::move(handler); }
+
+bool CommandTable::IsEnabled(int id, bool projectOpen) const {
+    const CommandSpec* spec = Find(id);
+    if (!spec || !HasHandler(id)) return false;
+    switch (spec->availability) {
+        case Availability::Always: return true;
+        case Availability::WithProject: return projectOpen;
+        case Availability::WithoutProject: return !projectOpen;
+        case Availability::NotYetBuilt: return false;
+    }
+    return false;
+}
+
+bool CommandTable::Run(int id, bool projectOpen, ProjectSession* session) const {
+    if (!IsEnabled(id, projectOpen)) return false;
+    bool wrote = m_handlers.at(id)();
+    const CommandSpec* spec = Find(id);
+    if (wrote && session && !spec->refreshCategories.empty()) session->AnnounceTablesChanged(spec->refreshCategories);
+    return true;
+}
+
+}  // namespace app

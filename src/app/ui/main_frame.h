@@ -1,0 +1,73 @@
+#pragma once
+// The main window: the menus without and with a project, toolbar, status bar, and the project windows in
+// an MDI area. Commands come from the command table; the session decides what happens to the project.
+#include <QMainWindow>
+#include <QMap>
+#include <QUrl>
+#include <memory>
+
+#include "app/command_table.h"
+#include "app/menus.h"
+
+class QAction;
+class QMdiArea;
+class QMenu;
+class QToolBar;
+class ShellHost;
+class ProjectWindowSet;
+class AppProjectHost;
+namespace browse {
+class ProjectHost;
+}
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit CMainFrame(ShellHost& shell);
+    ~CMainFrame() override;
+
+    QMdiArea* mdiArea() const { return m_pMdiArea; }
+    ProjectWindowSet& projectWindows() const { return *m_pWindows; }
+    browse::ProjectHost& projectHost() const;
+    const app::CommandTable& commands() const { return m_commands; }
+    QAction* action(int id) const { return m_actions.value(id); }
+    QToolBar* toolBar() const { return m_pToolBar; }
+
+    // Runs a command as if its menu entry had been chosen (nothing when it is disabled).
+    void OnCommand(int id);
+
+    // Shows menu 148 while a project is open, menu 140 otherwise; renews the commands' states and the caption.
+    void UpdateFrameMenu();
+
+    void ShowStartDialog();
+    // Files dropped on the main window.
+    bool OnDropFiles(const QList<QUrl>& urls);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void BindCommands();
+    void BuildActions();
+    void FillMenu(QMenu* menu, const std::vector<MenuEntry>& entries);
+    void FillRecentFiles(QMenu* menu);
+    void FillWindowList(QMenu* menu);
+    void BuildToolBar();
+    void BuildStatusBar();
+
+    // Handlers of the project commands.
+    bool OnFileOpen();
+    bool OnFileSaveAs();
+    bool OnImport();
+    bool OnImportProject();
+
+    ShellHost& m_shell;
+    QMdiArea* m_pMdiArea;
+    std::unique_ptr<AppProjectHost> m_pHost;
+    std::unique_ptr<ProjectWindowSet> m_pWindows;
+    app::CommandTable m_commands;
+    QToolBar* m_pToolBar = nullptr;
+    QMap<int, QAction*> m_actions;
+};

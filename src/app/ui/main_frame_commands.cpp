@@ -1,0 +1,88 @@
+// The handlers the main window attaches to the command table. Each asks what it must ask in windows and
+// leaves the project to the session; a handler returns true when it wrote to the project.
+#include <QAction>
+#include <QMdiArea>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "app/command_ids.h"
+#include "app/project_session.h"
+#include "app/shell_texts.h"
+#include "app/ui/about_dialog.h"
+#include "app/ui/main_frame.h"
+#include "app/ui/shell_host.h"
+#include "app/ui/start_dialog.h"
+#include "calc/ui/calc_windows.h"
+#include "exchange/import_options.h"
+#include "exchange/ui/route_import_command.h"
+#include "platform/interaction/interaction.h"
+
+void CMainFrame::BindCommands() {
+    auto bind = [this](int id, std::function<void()> action) {
+        m_commands.SetHandler(id, [action = std::move(action)] {
+            action();
+            return false;
+        });
+    };
+    app::ProjectSession& session = m_shell.Session();
+    m_commands.SetHandler(cmd::kOpen, [this] { return OnFileOpen(); });
+    m_commands.SetHandler(cmd::kSaveAs, [this] { return OnFileSaveAs(); });
+    m_commands.SetHandler(cmd::kImport, [this] { return OnImport(); });
+    m_commands.SetHandler(cmd::kImportProject, [this] { return OnImportProject(); });
+    bind(cmd::kSave, [&session] { session.Save(); });
+    bind(cmd::kClose, [&session] { session.Close(); });
+    bind(cmd::kExit, [this] { close(); });
+    bind(cmd::kViewToolbar, [this] { m_pToolBar->setVisible(!m_pToolBar->isVisible()); });
+    bind(cmd::kViewStatusBar, [this] {
+        statusBar()->setVisible(!statusBar()->isVisible());
+        m_actions[cmd::kViewStatusBar]->setChecked(statusBar()->isVisible());
+    });
+    bind(cmd::kAdvancedUser, [this] { m_shell.SetAdvancedUser(m_actions[cmd::kAdvancedUser]->isChecked()); });
+    bind(cmd::kPierForces, [this] { OpenPierForceWindow(this); });
+    bind(cmd::kCulvert, [this] { OpenCulvertTool(this); });
+    bind(cmd::kWindowCascade, [this] { m_pMdiArea->cascadeSubWindows(); });
+    bind(cmd::kWindowTile, [this] { m_pMdiArea->tileSubWindows(); });
+    bind(cmd::kAbout, [this] {
+        CAboutDlg dialog(this);
+        dialog.exec();
+    });
+}
+
+bool CMainFrame::OnFileOpen() {
+    std::string path = m_shell.FileChooser().choose(app::OpenProjectRequest());
+    if (!path.empty()) m_shell.Session().Open(path, app::OpenRoute::CloseFirst);
+    return false;
+}
+
+bool CMainFrame::OnFileSaveAs() {
+    std::string path = m_shell.FileChooser().choose(app::SaveProjectAsRequest());
+    if (!path.empty()) m_shell.Session().SaveAs(path);
+    return false;
+}
+
+bool CMainFrame::OnImport() {
+    dao::Database* db = m_shell.Session().Database();
+    if (!db) return false;
+    auto result = exchange::RunImportCommand(this, *db, m_shell.FileChooser(), m_shell.Prompter());
+    // A project chosen as the reference: the import from another project takes it from here.
+    return result.outcome == exchange::ImportCommandOutcome::RouteImported;
+}
+
+bool CMainFrame::OnImportProject() {
+    m_shell.FileChooser().choose(exchange::ImportProjectFileRequest());
+    // The import from another project builds the new project from the chosen file.
+    return false;
+}
+
+void CMainFrame::ShowStartDialog() {
+    CStartDlg dialog(m_shell.RecentProjects(), m_shell.FileChooser(), this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    switch (dialog.choice()) {
+        case CStartDlg::Choice::Open:
+            m_shell.Session().Open(dialog.path().toStdString(), app::OpenRoute::OpenFirst);
+            break;
+        case CStartDlg::Choice::New: OnCommand(cmd::kNew); break;
+        case CStartDlg::Choice::Import: break;  // the import from another project takes dialog.path()
+        case CStartDlg::Choice::None: break;
+    }
+}

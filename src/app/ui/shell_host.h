@@ -1,0 +1,26 @@
+#pragma once
+// What the main window needs of the application object. The main window never reaches the application
+// by a global; it is given this.
+#include <QStringList>
+
+namespace app {
+class ProjectSession;
+}
+namespace ui {
+struct Prompter;
+struct FileChooser;
+}  // namespace ui
+
+class ShellHost {
+public:
+    virtual ~ShellHost() = default;
+    virtual app::ProjectSession& Session() = 0;
+    // Message boxes and file dialogs (scripted in tests).
+    virtual ui::Prompter& Prompter() = 0;
+    virtual ui::FileChooser& FileChooser() = 0;
+    // The recent projects, most recent first.
+    virtual QStringList RecentProjects() const = 0;
+    // The application-wide advanced-user flag (设置 → 高级用户).
+    virtual bool IsAdvancedUser() const = 0;
+    virtual void SetAdvancedUser(bool on) = 0;
+};
