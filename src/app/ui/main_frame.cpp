@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
@@ -11,7 +12,6 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
-#include <QWhatsThis>
 
 #include "app/command_ids.h"
 #include "app/project_session.h"
@@ -56,7 +56,8 @@ browse::ProjectHost& CMainFrame::projectHost() const { return *m_pHost; }
 
 void CMainFrame::BuildActions() {
     for (const app::CommandSpec& spec : m_commands.Specs()) {
-        auto* a = new QAction(Qs(spec.menuText), this);
+        auto* a = new QAction(Qs(spec.menuText.empty() ? spec.statusText : spec.menuText), this);
+        a->setData(spec.id);
         if (!spec.shortcut.empty()) a->setShortcut(QKeySequence(Qs(spec.shortcut)));
         a->setStatusTip(Qs(spec.statusText));
         if (!spec.toolTip.empty()) a->setToolTip(Qs(spec.toolTip));
@@ -123,12 +124,23 @@ void CMainFrame::BuildToolBar() {
     m_actions[cmd::kOpen]->setIcon(s->standardIcon(QStyle::SP_DialogOpenButton));
     m_actions[cmd::kSave]->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
     m_actions[cmd::kAbout]->setIcon(QIcon(":/icons/app.svg"));
+    m_actions[cmd::kHelpContext]->setIcon(s->standardIcon(QStyle::SP_TitleBarContextHelpButton));
+    m_actions[cmd::kShrink]->setIcon(s->standardIcon(QStyle::SP_TitleBarMinButton));
+    m_actions[cmd::kRestore]->setIcon(s->standardIcon(QStyle::SP_TitleBarNormalButton));
     for (int id : {cmd::kNew, cmd::kOpen, cmd::kSave}) m_pToolBar->addAction(m_actions[id]);
     m_pToolBar->addSeparator();
-    m_pToolBar->addAction(m_actions[cmd::kAbout]);
-    auto* contextHelp = QWhatsThis::createAction(this);
-    contextHelp->setText("帮助");
-    m_pToolBar->addAction(contextHelp);
+    for (int id : {cmd::kShrink, cmd::kRestore}) m_pToolBar->addAction(m_actions[id]);
+    m_pToolBar->addSeparator();
+    // The drawing target and the drawing range of the drawing link sit here.
+    for (int id : {cmd::kDrawingTargetCombo, cmd::kDrawingRangeCombo}) {
+        auto* combo = new QComboBox(m_pToolBar);
+        combo->setObjectName(QString("DrawingCombo%1").arg(id));
+        combo->setMinimumWidth(id == cmd::kDrawingTargetCombo ? 160 : 100);
+        combo->setEnabled(false);
+        m_pToolBar->addWidget(combo);
+    }
+    m_pToolBar->addSeparator();
+    for (int id : {cmd::kAbout, cmd::kHelpContext}) m_pToolBar->addAction(m_actions[id]);
     m_actions[cmd::kViewToolbar]->setChecked(true);
     connect(m_pToolBar, &QToolBar::visibilityChanged, m_actions[cmd::kViewToolbar], &QAction::setChecked);
 }
@@ -150,6 +162,8 @@ void CMainFrame::UpdateFrameMenu() {
     for (const auto& e : project ? ProjectMenu() : NoProjectMenu()) FillMenu(menuBar()->addMenu(Qs(e.text)), e.children);
     for (auto it = m_actions.begin(); it != m_actions.end(); ++it)
         it.value()->setEnabled(m_commands.IsEnabled(it.key(), project));
+    // A shrunk window cannot shrink again; its button stays grey until the window is restored.
+    m_actions[cmd::kShrink]->setEnabled(!m_bShrunk);
     setWindowTitle(Qs(app::MainCaption(m_shell.Session().Path())));
 }
 

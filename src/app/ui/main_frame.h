@@ -3,8 +3,10 @@
 // an MDI area. Commands come from the command table; the session decides what happens to the project.
 #include <QMainWindow>
 #include <QMap>
+#include <QRect>
 #include <QUrl>
 #include <memory>
+#include <optional>
 
 #include "app/command_table.h"
 #include "app/menus.h"
@@ -62,6 +64,9 @@ private:
     bool OnFileSaveAs();
     bool OnImport();
     bool OnImportProject();
+    // Shrinks the main window to its bars, on top of the drawing host, and gives it back its size.
+    void OnShrink();
+    void OnRestore();
 
     ShellHost& m_shell;
     QMdiArea* m_pMdiArea;
@@ -70,4 +75,6 @@ private:
     app::CommandTable m_commands;
     QToolBar* m_pToolBar = nullptr;
     QMap<int, QAction*> m_actions;
+    bool m_bShrunk = false;
+    std::optional<QRect> m_rememberedRect;
 };

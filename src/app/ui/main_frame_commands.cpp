@@ -3,7 +3,9 @@
 #include <QAction>
 #include <QMdiArea>
 #include <QStatusBar>
+#include <QMenuBar>
 #include <QToolBar>
+#include <QWhatsThis>
 
 #include "app/command_ids.h"
 #include "app/project_session.h"
@@ -42,6 +44,9 @@ void CMainFrame::BindCommands() {
     bind(cmd::kCulvert, [this] { OpenCulvertTool(this); });
     bind(cmd::kWindowCascade, [this] { m_pMdiArea->cascadeSubWindows(); });
     bind(cmd::kWindowTile, [this] { m_pMdiArea->tileSubWindows(); });
+    bind(cmd::kShrink, [this] { OnShrink(); });
+    bind(cmd::kRestore, [this] { OnRestore(); });
+    bind(cmd::kHelpContext, [] { QWhatsThis::enterWhatsThisMode(); });
     bind(cmd::kAbout, [this] {
         CAboutDlg dialog(this);
         dialog.exec();
@@ -85,4 +90,28 @@ void CMainFrame::ShowStartDialog() {
         case CStartDlg::Choice::Import: break;  // the import from another project takes dialog.path()
         case CStartDlg::Choice::None: break;
     }
+}
+
+void CMainFrame::OnShrink() {
+    if (m_bShrunk) return;
+    m_rememberedRect = geometry();
+    if (m_pToolBar->isFloating()) addToolBar(Qt::TopToolBarArea, m_pToolBar);
+    int height = m_pToolBar->height() + menuBar()->height() + (statusBar()->isVisible() ? statusBar()->height() : 0);
+    QRect old = *m_rememberedRect;
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    showNormal();
+    setGeometry(old.left(), old.top(), old.width(), height);
+    m_bShrunk = true;
+    m_actions[cmd::kShrink]->setEnabled(false);
+}
+
+void CMainFrame::OnRestore() {
+    if (m_pToolBar->isFloating()) addToolBar(Qt::TopToolBarArea, m_pToolBar);
+    setWindowFlag(Qt::WindowMaximizeButtonHint, true);
+    setWindowFlag(Qt::WindowStaysOnTopHint, false);
+    show();
+    if (m_rememberedRect) setGeometry(*m_rememberedRect);
+    m_bShrunk = false;
+    m_actions[cmd::kShrink]->setEnabled(true);
 }

@@ -2,10 +2,15 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QMenuBar>
+#include <cstdio>
+#include <cstring>
 
 #include "app/ui/main_frame.h"
+#include "app/ui/menu_listing.h"
 #include "app/ui/project_window_set.h"
 #include "app/ui/splash.h"
+#include "platform/interaction/console.h"
 #include "platform/interaction/qt_interaction.h"
 #include "platform/registry/registry.h"
 
@@ -15,6 +20,10 @@ StartOptions StartOptions::Parse(const QStringList& arguments) {
         const QString& a = arguments[i];
         if (a == "--screenshot" && i + 1 < arguments.size()) {
             options.screenshotPath = arguments[++i];
+            options.showSplash = false;
+            options.showStartDialog = false;
+        } else if (a == "--list-menus") {
+            options.listMenus = true;
             options.showSplash = false;
             options.showStartDialog = false;
         } else if (a == "--no-splash") {
@@ -113,18 +122,40 @@ void CVeltraApp::WindowsRelay::ProjectClosed() {
     if (m_app.m_pMainFrame) m_app.m_pMainFrame->projectWindows().ProjectClosed();
 }
 
+namespace {
+
+// Runs that only print or render need no display.
+void UseOffscreenWithoutDisplay(int argc, char** argv) {
+    bool batch = false;
+    for (int i = 1; i < argc; ++i)
+        batch = batch || std::strcmp(argv[i], "--list-menus") == 0 || std::strcmp(argv[i], "--screenshot") == 0;
+    if (batch && !qEnvironmentVariableIsSet("DISPLAY") && !qEnvironmentVariableIsSet("WAYLAND_DISPLAY") &&
+        !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+}  // namespace
+
 int CVeltraApp::Run(int argc, char** argv) {
+    UseOffscreenWithoutDisplay(argc, argv);
     QApplication application(argc, argv);
     QApplication::setOrganizationName("Veltra");
-    QApplication::setApplicationName("Veltra");
-    QApplication::setApplicationDisplayName("LumarisOmbrix");
+    // The application title; no display name is set, so that window titles are exactly what the program
+    // sets ("LumarisOmbrix - [path]") and the toolkit appends nothing.
+    QApplication::setApplicationName("LumarisOmbrix");
     QApplication::setApplicationVersion("4.6.1.1");
     StartOptions options = StartOptions::Parse(QApplication::arguments());
 
     CVeltraApp app;
+    // A printing run has nobody to answer a message box: its messages go to standard error.
+    ui::ConsolePrompter console(false);
+    if (options.listMenus) app.setInteraction(&console, nullptr);
     if (!app.InitInstance(options)) return 1;
     int status = 0;
-    if (!options.screenshotPath.isEmpty()) {
+    if (options.listMenus) {
+        std::fputs(ListMenus(*app.mainFrame()->menuBar()).toUtf8().constData(), stdout);
+        app.mainFrame()->close();
+    } else if (!options.screenshotPath.isEmpty()) {
         QApplication::processEvents();
         bool saved = app.mainFrame()->grab().save(options.screenshotPath);
         app.mainFrame()->close();

@@ -24,6 +24,7 @@ struct StartOptions {
     QString screenshotPath;  // render the main window to this PNG and quit (no display needed)
     bool showSplash = true;
     bool showStartDialog = true;
+    bool listMenus = false;  // print the menu bar as built and quit
     static StartOptions Parse(const QStringList& arguments);
 };
 

@@ -1,0 +1,49 @@
+// The menu bars as built from the command table, the listing for reviewers, and shrinking the main window.
+#include <QAction>
+#include <QMenuBar>
+
+#include "app/command_ids.h"
+#include "app/ui/menu_listing.h"
+#include "app_fixture.h"
+
+namespace {
+
+QStringList Popups(const QMenuBar& bar) {
+    QStringList texts;
+    for (QAction* a : bar.actions()) texts << a->text();
+    return texts;
+}
+
+TEST_F(AppTest, ProjectMenuHoldsEveryPopupWithUnbuiltEntriesDisabled) {
+    Start(QString::fromStdString(MakeProject("a.vlt")));
+    EXPECT_EQ(Popups(*app->mainFrame()->menuBar()),
+              (QStringList{"项目(&P)", "设置(&S)", "总体信息(&A)", "桥址信息(&I)", "结构信息(&T)", "构件库(&C)",
+                           "钢筋图设计(&D)", "辅助计算(&O)", "窗口(&W)", "帮助(&H)"}));
+    QString listing = ListMenus(*app->mainFrame()->menuBar());
+    EXPECT_TRUE(listing.contains("项目(&P)\t32784\t保存(&S)\tCtrl+S\t保存当前项目\t1\n"));
+    EXPECT_TRUE(listing.contains("结构信息(&T) > 下部构造\t32907\t墩台设计\t\t"));
+    EXPECT_TRUE(listing.contains("\t32906\t挡土墙\t\t设计挡土墙\t0\n"));
+    EXPECT_TRUE(listing.contains("钢筋图设计(&D) > 基础钢筋布置\t33381\t桩基础"));
+}
+
+TEST_F(AppTest, ShrinkingTwiceHasNoFurtherEffectAndRestoreGivesTheSizeBack) {
+    Start();
+    CMainFrame* frame = app->mainFrame();
+    frame->showNormal();
+    frame->setGeometry(40, 50, 900, 600);
+    QRect before = frame->geometry();
+    frame->OnCommand(cmd::kShrink);
+    QRect shrunk = frame->geometry();
+    EXPECT_LT(shrunk.height(), 200);
+    EXPECT_EQ(shrunk.width(), before.width());
+    EXPECT_TRUE(frame->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_FALSE(frame->action(cmd::kShrink)->isEnabled());
+    frame->OnCommand(cmd::kShrink);
+    EXPECT_EQ(frame->geometry(), shrunk);
+    frame->OnCommand(cmd::kRestore);
+    EXPECT_EQ(frame->geometry(), before);
+    EXPECT_FALSE(frame->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(frame->action(cmd::kShrink)->isEnabled());
+}
+
+}  // namespace
