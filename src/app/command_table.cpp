@@ -15,23 +15,23 @@ const CommandSpec* CommandTable::Find(int id) const {
 
 void CommandTable::SetHandler(int id, Handler handler) { m_handlers[id] = std::move(handler); }
 
-bool CommandTable::IsEnabled(int id, bool projectOpen) const {
+bool CommandTable::IsEnabled(int id, dao::Database* project) const {
     const CommandSpec* spec = Find(id);
     if (!spec || !HasHandler(id)) return false;
     switch (spec->availability) {
         case Availability::Always: return true;
-        case Availability::WithProject: return projectOpen;
-        case Availability::WithoutProject: return !projectOpen;
+        case Availability::WithProject: return project && (!spec->condition || spec->condition(*project));
+        case Availability::WithoutProject: return !project;
         case Availability::NotYetBuilt: return false;
     }
     return false;
 }
 
-bool CommandTable::Run(int id, bool projectOpen, ProjectSession* session) const {
-    if (!IsEnabled(id, projectOpen)) return false;
+bool CommandTable::Run(int id, ProjectSession& session) const {
+    if (!IsEnabled(id, session.Database())) return false;
     bool wrote = m_handlers.at(id)();
     const CommandSpec* spec = Find(id);
-    if (wrote && session && !spec->refreshCategories.empty()) session->AnnounceTablesChanged(spec->refreshCategories);
+    if (wrote && !spec->refreshCategories.empty()) session.AnnounceTablesChanged(spec->refreshCategories);
     return true;
 }
 

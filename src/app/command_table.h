@@ -7,6 +7,10 @@
 #include <string>
 #include <vector>
 
+namespace dao {
+class Database;
+}
+
 namespace app {
 
 class ProjectSession;
@@ -28,6 +32,8 @@ struct CommandSpec {
     Availability availability = Availability::Always;
     // Refresh numbers of the table categories the command writes (1 总体信息 … 12 其它信息).
     std::vector<int> refreshCategories;
+    // A further condition on the open project (a table that must exist, a record that must be there).
+    std::function<bool(dao::Database&)> condition;
 };
 
 class CommandTable {
@@ -42,11 +48,11 @@ public:
     void SetHandler(int id, Handler handler);
     bool HasHandler(int id) const { return m_handlers.count(id) != 0; }
 
-    // Whether the command can be chosen now.
-    bool IsEnabled(int id, bool projectOpen) const;
+    // Whether the command can be chosen now; `project` is the open project or nullptr.
+    bool IsEnabled(int id, dao::Database* project) const;
     // Runs an enabled command's handler; when it reports a write, the session announces the command's
     // categories once. False when the command is unknown, disabled or has no handler.
-    bool Run(int id, bool projectOpen, ProjectSession* session) const;
+    bool Run(int id, ProjectSession& session) const;
 
 private:
     std::vector<CommandSpec> m_specs;

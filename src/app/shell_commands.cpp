@@ -3,6 +3,7 @@
 // disabled.
 #include "app/command_ids.h"
 #include "app/command_table.h"
+#include "app/design_calls.h"
 
 namespace app {
 namespace {
@@ -37,6 +38,17 @@ CommandSpec Tip(CommandSpec spec, std::string tip) {
 
 CommandSpec Checked(CommandSpec spec) {
     spec.checkable = true;
+    return spec;
+}
+
+// Offered only while the layout holds a section of that structure type.
+CommandSpec ForStructure(CommandSpec spec, std::string structureType) {
+    spec.condition = [type = std::move(structureType)](dao::Database& db) { return HasStructureType(db, type); };
+    return spec;
+}
+
+CommandSpec WhileTable(CommandSpec spec, std::string table) {
+    spec.condition = [table = std::move(table)](dao::Database& db) { return HasTable(db, table); };
     return spec;
 }
 
@@ -85,30 +97,30 @@ void AddDesignCommands(std::vector<CommandSpec>& rows) {
         Row(cmd::kGeneralInfo, "一般信息", "编辑项目的一般信息", A::NotYetBuilt, kCentral),
         Row(cmd::kSpanInfo, "桥跨信息", "编辑桥梁的分联、分跨和墩台布置", A::NotYetBuilt, kCentral),
         Row(cmd::kDrawingInfo, "绘图信息", "编辑绘图列表", A::NotYetBuilt, kCentral),
-        Row(cmd::kGroundLine, "地面线资料", "编辑地面线资料", A::NotYetBuilt, kSite),
-        Row(cmd::kDrill, "地质资料", "编辑钻孔资料", A::NotYetBuilt, kSite),
-        Row(cmd::kWater, "水文资料", "编辑水文资料", A::NotYetBuilt, kSite),
-        Row(cmd::kHorizontalCurves, "平曲线资料", "编辑平曲线资料", A::NotYetBuilt, kSite),
-        Row(cmd::kVerticalCurves, "竖曲线资料", "编辑竖曲线资料", A::NotYetBuilt, kSite),
-        Row(cmd::kDeckSlope, "桥面横坡资料", "编辑桥面横坡资料", A::NotYetBuilt, kSite),
-        Row(cmd::kRoadTable, "路基设计表", "编辑路基设计表", A::NotYetBuilt, kSite),
+        Row(cmd::kGroundLine, "地面线资料", "编辑地面线资料", A::WithProject, kSite),
+        Row(cmd::kDrill, "地质资料", "编辑钻孔资料", A::WithProject, kSite),
+        Row(cmd::kWater, "水文资料", "编辑水文资料", A::WithProject, kSite),
+        Row(cmd::kHorizontalCurves, "平曲线资料", "编辑平曲线资料", A::WithProject, kSite),
+        Row(cmd::kVerticalCurves, "竖曲线资料", "编辑竖曲线资料", A::WithProject, kSite),
+        Row(cmd::kDeckSlope, "桥面横坡资料", "编辑桥面横坡资料", A::WithProject, kSite),
+        Row(cmd::kRoadTable, "路基设计表", "编辑路基设计表", A::WithProject, kSite),
         Row(cmd::kRouteGeometry, "辅助计算", "计算路线上任一点的坐标、高程和方向"),
-        Row(cmd::kDesignSlab, "简支空心板", "设计装配式简支空心板", A::NotYetBuilt, {3}),
-        Row(cmd::kDesignTBeam, "简支T梁", "设计装配式简支T梁", A::NotYetBuilt, {4}),
-        Row(cmd::kDesignSUBox, "简支等截面箱梁", "设计简支等截面箱梁", A::NotYetBuilt, {5}),
-        Row(cmd::kDesignSSBox, "简支变截面箱梁", "设计简支变截面箱梁", A::NotYetBuilt, {5}),
-        Row(cmd::kDesignCUBox, "连续等截面箱梁", "设计连续等截面箱梁", A::NotYetBuilt, {5}),
-        Row(cmd::kDesignCSBox, "连续变截面箱梁", "设计连续变截面箱梁", A::NotYetBuilt, {5}),
-        Row(cmd::kDesignPierAbut, "墩台设计", "设计墩台的帽梁、墩台身、连接构造和基础", A::NotYetBuilt, {6, 7, 8, 9}),
-        Row(cmd::kPavement, "桥面铺装", "设计桥面铺装", A::NotYetBuilt, kAdjunct),
-        Row(cmd::kFence, "墙式护栏", "设计墙式护栏", A::NotYetBuilt, kAdjunct),
-        Row(cmd::kWalkway, "人行道及栏杆", "设计人行道及栏杆", A::NotYetBuilt, kAdjunct),
-        Row(cmd::kSubslab, "桥头搭板", "设计桥头搭板", A::NotYetBuilt, kAdjunct),
-        Row(cmd::kDrainage, "泄水管", "设计泄水管", A::NotYetBuilt, kAdjunct),
-        Row(cmd::kCrossway, "被交道", "设计被交道", A::NotYetBuilt, kAdjunct),
-        Row(cmd::kConeSlope, "桥头锥坡", "设计桥头锥坡", A::NotYetBuilt, kAdjunct),
+        ForStructure(Row(cmd::kDesignSlab, "简支空心板", "设计装配式简支空心板", A::WithProject, {3}), "装配式简支空心板桥"),
+        ForStructure(Row(cmd::kDesignTBeam, "简支T梁", "设计装配式简支T梁", A::WithProject, {4}), "装配式简支T梁桥"),
+        ForStructure(Row(cmd::kDesignSUBox, "简支等截面箱梁", "设计简支等截面箱梁", A::WithProject, {5}), "简支等截面箱梁桥"),
+        ForStructure(Row(cmd::kDesignSSBox, "简支变截面箱梁", "设计简支变截面箱梁", A::WithProject, {5}), "简支变截面箱梁桥"),
+        ForStructure(Row(cmd::kDesignCUBox, "连续等截面箱梁", "设计连续等截面箱梁", A::WithProject, {5}), "连续等截面箱梁桥"),
+        ForStructure(Row(cmd::kDesignCSBox, "连续变截面箱梁", "设计连续变截面箱梁", A::WithProject, {5}), "连续变截面箱梁桥"),
+        Row(cmd::kDesignPierAbut, "墩台设计", "设计墩台的帽梁、墩台身、连接构造和基础", A::WithProject, {6, 7, 8, 9}),
+        Row(cmd::kPavement, "桥面铺装", "设计桥面铺装", A::WithProject, kAdjunct),
+        Row(cmd::kFence, "墙式护栏", "设计墙式护栏", A::WithProject, kAdjunct),
+        Row(cmd::kWalkway, "人行道及栏杆", "设计人行道及栏杆", A::WithProject, kAdjunct),
+        Row(cmd::kSubslab, "桥头搭板", "设计桥头搭板", A::WithProject, kAdjunct),
+        Row(cmd::kDrainage, "泄水管", "设计泄水管", A::WithProject, kAdjunct),
+        Row(cmd::kCrossway, "被交道", "设计被交道", A::WithProject, kAdjunct),
+        Row(cmd::kConeSlope, "桥头锥坡", "设计桥头锥坡", A::WithProject, kAdjunct),
         Row(cmd::kRetainingWall, "挡土墙", "设计挡土墙"),
-        Row(cmd::kAssembly, "上下部构造关系", "编辑上下部构造之间的装配关系"),
+        WhileTable(Row(cmd::kAssembly, "上下部构造关系", "编辑上下部构造之间的装配关系"), "下构布置信息表"),
     });
 }
 
@@ -124,38 +136,38 @@ void AddLibraryCommands(std::vector<CommandSpec>& rows) {
 
 void AddRebarCommands(std::vector<CommandSpec>& rows) {
     rows.insert(rows.end(), {
-        Row(cmd::kRebarPrestressedTBeam, "简支预应力T梁", "布置简支预应力T梁的钢束", A::NotYetBuilt, kOther),
-        Row(cmd::kRebarContinuousBox, "连续等截面箱梁", "布置连续等截面箱梁的钢束", A::NotYetBuilt, kOther),
-        Row(cmd::kRebarCapBeam1, "钢筋混凝土多柱式墩台帽梁（矩形截面）", "布置多柱式墩台帽梁钢筋", A::NotYetBuilt, kOther),
-        Row(cmd::kRebarCapBeam2, "钢筋砼/预应力砼独柱墩帽梁（矩形截面）", "布置独柱墩帽梁钢筋", A::NotYetBuilt, kOther),
-        Row(cmd::kRebarCapBeam3, "钢筋砼/预应力砼双柱墩台帽梁（T形截面）", "布置T形截面双柱墩台帽梁钢筋", A::NotYetBuilt,
+        Row(cmd::kRebarPrestressedTBeam, "简支预应力T梁", "布置简支预应力T梁的钢束", A::WithProject, kOther),
+        Row(cmd::kRebarContinuousBox, "连续等截面箱梁", "布置连续等截面箱梁的钢束", A::WithProject, kOther),
+        Row(cmd::kRebarCapBeam1, "钢筋混凝土多柱式墩台帽梁（矩形截面）", "布置多柱式墩台帽梁钢筋", A::WithProject, kOther),
+        Row(cmd::kRebarCapBeam2, "钢筋砼/预应力砼独柱墩帽梁（矩形截面）", "布置独柱墩帽梁钢筋", A::WithProject, kOther),
+        Row(cmd::kRebarCapBeam3, "钢筋砼/预应力砼双柱墩台帽梁（T形截面）", "布置T形截面双柱墩台帽梁钢筋", A::WithProject,
             kOther),
         Row(cmd::kRebarCapBeam4, "钢筋砼/预应力砼双柱墩台帽梁（倒T形截面）", "布置倒T形截面双柱墩台帽梁钢筋",
-            A::NotYetBuilt, kOther),
-        Row(cmd::kRebarEarWall, "肋板式桥台耳墙", "布置肋板式桥台耳墙钢筋", A::NotYetBuilt, kOther),
-        Row(cmd::kRebarBackWall, "肋板式桥台背墙", "布置肋板式桥台背墙钢筋", A::NotYetBuilt, kOther),
-        Row(cmd::kRebarPierBody1, "圆形截面柱式墩身", "布置圆形截面柱式墩身钢筋", A::NotYetBuilt, kOther),
-        Row(cmd::kRebarPierBody2, "矩形截面柱式墩身", "布置矩形截面柱式墩身钢筋", A::NotYetBuilt, kOther),
-        Row(cmd::kRebarPierBody3, "矩形截面实体墩身", "布置矩形截面实体墩身钢筋", A::NotYetBuilt, kOther),
-        Row(cmd::kRebarAbutBody1, "肋板式桥台台身", "布置肋板式桥台台身钢筋", A::NotYetBuilt, kOther),
-        Row(cmd::kRebarTieBeam, "桥墩系梁", "布置桥墩系梁钢筋", A::NotYetBuilt, kOther),
-        Row(cmd::kRebarPileCap1, "一类承台", "布置一类承台钢筋", A::NotYetBuilt, kOther),
-        Row(cmd::kRebarPile, "桩基础", "布置桩基础钢筋", A::NotYetBuilt, kOther),
-        Row(cmd::kRebarSpreadFooting, "台阶状扩大基础", "布置台阶状扩大基础钢筋", A::NotYetBuilt, kOther),
-        Row(cmd::kRebarApproachSlab, "桥头搭板", "布置桥头搭板钢筋", A::NotYetBuilt, kOther),
+            A::WithProject, kOther),
+        Row(cmd::kRebarEarWall, "肋板式桥台耳墙", "布置肋板式桥台耳墙钢筋", A::WithProject, kOther),
+        Row(cmd::kRebarBackWall, "肋板式桥台背墙", "布置肋板式桥台背墙钢筋", A::WithProject, kOther),
+        Row(cmd::kRebarPierBody1, "圆形截面柱式墩身", "布置圆形截面柱式墩身钢筋", A::WithProject, kOther),
+        Row(cmd::kRebarPierBody2, "矩形截面柱式墩身", "布置矩形截面柱式墩身钢筋", A::WithProject, kOther),
+        Row(cmd::kRebarPierBody3, "矩形截面实体墩身", "布置矩形截面实体墩身钢筋", A::WithProject, kOther),
+        Row(cmd::kRebarAbutBody1, "肋板式桥台台身", "布置肋板式桥台台身钢筋", A::WithProject, kOther),
+        Row(cmd::kRebarTieBeam, "桥墩系梁", "布置桥墩系梁钢筋", A::WithProject, kOther),
+        Row(cmd::kRebarPileCap1, "一类承台", "布置一类承台钢筋", A::WithProject, kOther),
+        Row(cmd::kRebarPile, "桩基础", "布置桩基础钢筋", A::WithProject, kOther),
+        Row(cmd::kRebarSpreadFooting, "台阶状扩大基础", "布置台阶状扩大基础钢筋", A::WithProject, kOther),
+        Row(cmd::kRebarApproachSlab, "桥头搭板", "布置桥头搭板钢筋", A::WithProject, kOther),
     });
 }
 
 void AddCalculatorCommands(std::vector<CommandSpec>& rows) {
     rows.insert(rows.end(), {
-        Row(cmd::kCircleDesign, "圆形截面配筋计算", "圆形截面配筋计算"),
-        Row(cmd::kNonCircleDesign, "非圆截面配筋计算", "非圆截面配筋计算"),
-        Row(cmd::kCircleCheck, "圆形截面强度复核", "圆形截面强度复核"),
-        Row(cmd::kNonCircleCheck, "非圆截面强度复核", "非圆截面强度复核"),
-        Row(cmd::kCrackDesign, "抗裂计算", "抗裂计算"),
-        Row(cmd::kShearDesign, "抗剪计算", "抗剪计算"),
+        Row(cmd::kCircleDesign, "圆形截面配筋计算", "圆形截面配筋计算", A::WithProject),
+        Row(cmd::kNonCircleDesign, "非圆截面配筋计算", "非圆截面配筋计算", A::WithProject),
+        Row(cmd::kCircleCheck, "圆形截面强度复核", "圆形截面强度复核", A::WithProject),
+        Row(cmd::kNonCircleCheck, "非圆截面强度复核", "非圆截面强度复核", A::WithProject),
+        Row(cmd::kCrackDesign, "抗裂计算", "抗裂计算", A::WithProject),
+        Row(cmd::kShearDesign, "抗剪计算", "抗剪计算", A::WithProject),
         Row(cmd::kPierForces, "墩台水平力计算", "墩台水平力计算工具（柔性墩理论）", A::Always),
-        Row(cmd::kPileDesign, "桩基础计算", "桩基础计算"),
+        Row(cmd::kPileDesign, "桩基础计算", "桩基础计算", A::WithProject),
         Row(cmd::kCulvert, "涵洞立面计算", "盖板涵、圆管涵立面实用计算工具", A::Always),
         Row(cmd::kRunArvo3D, "三维造型", "启动桥梁三维造型CAD系统"),
         Row(cmd::kRunKelsa, "下部计算", "启动桥梁下部构造CAD模块"),

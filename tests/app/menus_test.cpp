@@ -4,6 +4,8 @@
 
 #include "app/command_ids.h"
 #include "app/ui/menu_listing.h"
+#include "browse/ui/bri_tree_view.h"
+#include "platform/modules/module_loader.h"
 #include "app_fixture.h"
 
 namespace {
@@ -44,6 +46,38 @@ TEST_F(AppTest, ShrinkingTwiceHasNoFurtherEffectAndRestoreGivesTheSizeBack) {
     EXPECT_EQ(frame->geometry(), before);
     EXPECT_FALSE(frame->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_TRUE(frame->action(cmd::kShrink)->isEnabled());
+}
+
+}  // namespace
+
+namespace {
+
+extern "C" void CreateTieBeamTable(dao::Database* db) { db->Execute("CREATE TABLE [系梁信息表] (PierAbutmentNum LONG)"); }
+
+class OneModule : public modules::ModuleLoader {
+public:
+    std::unique_ptr<modules::LoadedModule> Load(const std::string& name, long& errorCode) override {
+        struct Module : modules::LoadedModule {
+            void* Resolve(const std::string& e) override {
+                return e == "DesignPierAbut" ? reinterpret_cast<void*>(&CreateTieBeamTable) : nullptr;
+            }
+        };
+        if (name != "PierAbut.dll") {
+            errorCode = 2;
+            return nullptr;
+        }
+        return std::make_unique<Module>();
+    }
+};
+
+TEST_F(AppTest, AfterADesignModuleTheTreeShowsWhatItWrote) {
+    OneModule modules;
+    app->setModuleLoader(&modules);
+    Start(QString::fromStdString(MakeProject("a.vlt")));
+    EXPECT_EQ(windows().TreeFrame()->view()->CategoryShowing("系梁信息表"), "");
+    app->mainFrame()->OnCommand(cmd::kDesignPierAbut);
+    EXPECT_EQ(windows().TreeFrame()->view()->CategoryShowing("系梁信息表"), "连接构造");
+    EXPECT_TRUE(ui.prompter.shown().empty());
 }
 
 }  // namespace

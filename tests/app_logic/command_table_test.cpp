@@ -1,65 +1,81 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <map>
 #include <set>
 
 #include "app/command_ids.h"
 #include "app/command_table.h"
+#include "app/design_calls.h"
 #include "app/menus.h"
 #include "app/project_session.h"
 #include "platform/interaction/scripted.h"
+#include "projectdb/project_file.h"
+#include "support/test_support.h"
 
 namespace {
 
-TEST(CommandTable, AvailabilityFollowsTheProjectAndAHandlerMustExist) {
-    app::CommandTable table(app::ShellCommands());
-    for (const auto& spec : table.Specs()) table.SetHandler(spec.id, [] { return false; });
+class CommandTableTest : public ::testing::Test {
+protected:
+    CommandTableTest() {
+        project = projectdb::CreateProjectFile(dir.file("a.vlt"));
+        for (const auto& spec : table.Specs()) table.SetHandler(spec.id, [] { return false; });
+    }
+    testing_support::TempDir dir;
+    std::unique_ptr<dao::Database> project;
+    app::CommandTable table{app::ShellCommands()};
+};
+
+TEST_F(CommandTableTest, AvailabilityFollowsTheProjectAndWhatItHolds) {
     struct Case {
         int id;
         bool withoutProject, withProject;
     } cases[] = {
-        {cmd::kOpen, true, true},          {cmd::kSave, false, true},         {cmd::kSaveAs, false, true},
-        {cmd::kClose, false, true},        {cmd::kImport, false, true},       {cmd::kImportProject, true, false},
-        {cmd::kNew, false, false},         {cmd::kHelpTopics, false, false},  {cmd::kWindowTile, false, true},
+        {cmd::kOpen, true, true},         {cmd::kSave, false, true},          {cmd::kImport, false, true},
+        {cmd::kImportProject, true, false}, {cmd::kNew, false, false},        {cmd::kRetainingWall, false, false},
+        {cmd::kWindowTile, false, true},  {cmd::kDesignPierAbut, false, true}, {cmd::kDesignSlab, false, false},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(table.IsEnabled(c.id, false), c.withoutProject) << c.id;
-        EXPECT_EQ(table.IsEnabled(c.id, true), c.withProject) << c.id;
+        EXPECT_EQ(table.IsEnabled(c.id, nullptr), c.withoutProject) << c.id;
+        EXPECT_EQ(table.IsEnabled(c.id, project.get()), c.withProject) << c.id;
     }
+    // The superstructure design entries follow the structure types of the layout.
+    project->Execute("CREATE TABLE [上构布置明细表] (SectNum LONG, StructureType TEXT(255))");
+    project->Execute("INSERT INTO [上构布置明细表] VALUES (1, '装配式简支空心板桥'), (2, '连续等截面箱梁桥')");
+    std::map<int, bool> expected = {{cmd::kDesignSlab, true},   {cmd::kDesignTBeam, false}, {cmd::kDesignSUBox, false},
+                                    {cmd::kDesignSSBox, false}, {cmd::kDesignCUBox, true},  {cmd::kDesignCSBox, false}};
+    for (auto [id, enabled] : expected) EXPECT_EQ(table.IsEnabled(id, project.get()), enabled) << id;
     app::CommandTable bare(app::ShellCommands());
-    EXPECT_FALSE(bare.IsEnabled(cmd::kOpen, true));
-    EXPECT_FALSE(bare.Run(cmd::kOpen, true, nullptr));
+    EXPECT_FALSE(bare.IsEnabled(cmd::kOpen, project.get()));  // no handler, no command
 }
 
-TEST(CommandTable, NoShortcutIsEverLiveTwice) {
-    app::CommandTable table(app::ShellCommands());
-    for (const auto& spec : table.Specs()) table.SetHandler(spec.id, [] { return false; });
-    for (bool project : {false, true}) {
+TEST_F(CommandTableTest, NoShortcutIsEverLiveTwice) {
+    for (dao::Database* open : {static_cast<dao::Database*>(nullptr), project.get()}) {
         std::set<std::string> live;
         for (const auto& spec : table.Specs())
-            if (!spec.shortcut.empty() && table.IsEnabled(spec.id, project))
-                EXPECT_TRUE(live.insert(spec.shortcut).second) << spec.shortcut << " with project " << project;
+            if (!spec.shortcut.empty() && table.IsEnabled(spec.id, open))
+                EXPECT_TRUE(live.insert(spec.shortcut).second) << spec.shortcut;
     }
 }
 
-TEST(CommandTable, ACommandThatWroteAnnouncesItsCategoriesOnce) {
+TEST_F(CommandTableTest, ACommandThatWroteAnnouncesItsCategoriesOnce) {
     ui::ScriptedPrompter prompter;
     app::ProjectSession session(app::SessionServices{prompter});
     std::vector<std::vector<int>> announced;
     auto subscription = session.OnTablesChanged([&](const std::vector<int>& c) { announced.push_back(c); });
-    app::CommandTable table(app::ShellCommands());
     bool wrote = false;
     table.SetHandler(cmd::kImport, [&] { return wrote; });
-    EXPECT_TRUE(table.Run(cmd::kImport, true, &session));
+    EXPECT_FALSE(table.Run(cmd::kImport, session));  // disabled without a project
+    ASSERT_TRUE(session.Open(dir.file("a.vlt"), app::OpenRoute::OpenFirst));
+    EXPECT_TRUE(table.Run(cmd::kImport, session));
     EXPECT_TRUE(announced.empty());
     wrote = true;
-    EXPECT_TRUE(table.Run(cmd::kImport, true, &session));
+    EXPECT_TRUE(table.Run(cmd::kImport, session));
     ASSERT_EQ(announced.size(), 1u);
     EXPECT_EQ(announced[0], (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
-    EXPECT_FALSE(table.Run(cmd::kImport, false, &session));  // disabled without a project
-    EXPECT_EQ(announced.size(), 1u);
 }
 
-TEST(CommandTable, EveryMenuEntryNamesACommandOfTheTable) {
+TEST(ShellMenus, EveryMenuEntryNamesACommandAndEveryDesignCallHasItsRow) {
     app::CommandTable table(app::ShellCommands());
     std::function<void(const std::vector<MenuEntry>&)> check = [&](const std::vector<MenuEntry>& entries) {
         for (const auto& e : entries) {
@@ -69,6 +85,9 @@ TEST(CommandTable, EveryMenuEntryNamesACommandOfTheTable) {
     };
     check(NoProjectMenu());
     check(ProjectMenu());
+    for (const auto& call : app::DesignCalls()) EXPECT_NE(table.Find(call.commandId), nullptr) << call.commandId;
+    EXPECT_EQ(table.Find(cmd::kDesignPierAbut)->refreshCategories, (std::vector<int>{6, 7, 8, 9}));
+    EXPECT_EQ(table.Find(cmd::kGeneralInfo)->refreshCategories, (std::vector<int>{1, 3, 4, 5, 6, 7, 8, 9}));
 }
 
 }  // namespace

@@ -159,17 +159,26 @@ void CMainFrame::BuildStatusBar() {
 void CMainFrame::UpdateFrameMenu() {
     const bool project = m_shell.Session().IsOpen();
     menuBar()->clear();
-    for (const auto& e : project ? ProjectMenu() : NoProjectMenu()) FillMenu(menuBar()->addMenu(Qs(e.text)), e.children);
+    for (const auto& e : project ? ProjectMenu() : NoProjectMenu()) {
+        QMenu* popup = menuBar()->addMenu(Qs(e.text));
+        FillMenu(popup, e.children);
+        // Some commands depend on what the project holds: their states are taken afresh when a menu opens.
+        connect(popup, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+    }
+    UpdateCommandStates();
+    setWindowTitle(Qs(app::MainCaption(m_shell.Session().Path())));
+}
+
+void CMainFrame::UpdateCommandStates() {
+    dao::Database* project = m_shell.Session().Database();
     for (auto it = m_actions.begin(); it != m_actions.end(); ++it)
         it.value()->setEnabled(m_commands.IsEnabled(it.key(), project));
     // A shrunk window cannot shrink again; its button stays grey until the window is restored.
     m_actions[cmd::kShrink]->setEnabled(!m_bShrunk);
-    setWindowTitle(Qs(app::MainCaption(m_shell.Session().Path())));
 }
 
 void CMainFrame::OnCommand(int id) {
-    app::ProjectSession& session = m_shell.Session();
-    m_commands.Run(id, session.IsOpen(), &session);
+    m_commands.Run(id, m_shell.Session());
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -40,6 +40,8 @@ public:
 
     // Shows menu 148 while a project is open, menu 140 otherwise; renews the commands' states and the caption.
     void UpdateFrameMenu();
+    // Enables each command as the command table says for the project as it is now.
+    void UpdateCommandStates();
 
     void ShowStartDialog();
     // Files dropped on the main window.

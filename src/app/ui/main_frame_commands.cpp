@@ -8,6 +8,7 @@
 #include <QWhatsThis>
 
 #include "app/command_ids.h"
+#include "app/design_calls.h"
 #include "app/project_session.h"
 #include "app/shell_texts.h"
 #include "app/ui/about_dialog.h"
@@ -44,6 +45,12 @@ void CMainFrame::BindCommands() {
     bind(cmd::kCulvert, [this] { OpenCulvertTool(this); });
     bind(cmd::kWindowCascade, [this] { m_pMdiArea->cascadeSubWindows(); });
     bind(cmd::kWindowTile, [this] { m_pMdiArea->tileSubWindows(); });
+    // Every design command hands the open project to its module; the views refresh after it ran.
+    for (const app::DesignCall& call : app::DesignCalls())
+        m_commands.SetHandler(call.commandId, [this, &call] {
+            dao::Database* db = m_shell.Session().Database();
+            return db && app::RunDesignCall(call, *db, m_shell.Modules(), m_shell.Prompter());
+        });
     bind(cmd::kShrink, [this] { OnShrink(); });
     bind(cmd::kRestore, [this] { OnRestore(); });
     bind(cmd::kHelpContext, [] { QWhatsThis::enterWhatsThisMode(); });

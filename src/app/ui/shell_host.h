@@ -6,6 +6,9 @@
 namespace app {
 class ProjectSession;
 }
+namespace modules {
+class ModuleLoader;
+}
 namespace ui {
 struct Prompter;
 struct FileChooser;
@@ -18,6 +21,8 @@ public:
     // Message boxes and file dialogs (scripted in tests).
     virtual ui::Prompter& Prompter() = 0;
     virtual ui::FileChooser& FileChooser() = 0;
+    // Where the design modules come from (a fake in tests).
+    virtual modules::ModuleLoader& Modules() = 0;
     // The recent projects, most recent first.
     virtual QStringList RecentProjects() const = 0;
     // The application-wide advanced-user flag (设置 → 高级用户).

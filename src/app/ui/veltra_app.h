@@ -12,6 +12,7 @@
 #include "app/ui/recent_files.h"
 #include "app/ui/shell_host.h"
 #include "platform/interaction/interaction.h"
+#include "platform/modules/module_loader.h"
 
 class CMainFrame;
 namespace browse {
@@ -52,11 +53,14 @@ public:
 
     // The interaction the windows use; tests install scripted ones.
     void setInteraction(ui::Prompter* prompter, ui::FileChooser* files);
+    // The design modules; tests install a fake (nullptr gives the modules folder back).
+    void setModuleLoader(modules::ModuleLoader* loader) { m_pModules = loader ? loader : &m_sharedLibraries; }
 
     // ShellHost
     app::ProjectSession& Session() override { return m_session; }
     ui::Prompter& Prompter() override { return *m_pPrompter; }
     ui::FileChooser& FileChooser() override { return *m_pFileChooser; }
+    modules::ModuleLoader& Modules() override { return *m_pModules; }
     QStringList RecentProjects() const override { return m_recentFiles.entries(); }
     bool IsAdvancedUser() const override { return m_bAdvancedUser; }
     void SetAdvancedUser(bool on) override { m_bAdvancedUser = on; }
@@ -107,6 +111,8 @@ private:
     RecentRelay m_recentRelay{m_recentFiles};
     WindowsRelay m_windowsRelay{*this};
     app::AcadCommandLink m_acadLink;
+    modules::SharedLibraryLoader m_sharedLibraries;
+    modules::ModuleLoader* m_pModules = &m_sharedLibraries;
     bool m_bAdvancedUser = false;
     app::ProjectSession m_session;
     std::unique_ptr<CMainFrame> m_pMainFrame;
