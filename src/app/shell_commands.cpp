@@ -181,8 +181,8 @@ void AddFrameCommands(std::vector<CommandSpec>& rows) {
         Row(cmd::kRestore, "", "还原应用程序的主窗口以便于浏览设计数据", A::Always),
         Row(cmd::kWindowCascade, "层叠(&C)", "层叠排列窗口", A::WithProject),
         Row(cmd::kWindowTile, "平铺(&T)", "平铺排列窗口", A::WithProject),
-        Row(cmd::kHelpTopics, "帮助主题(&H)", "列出帮助主题"),
-        Key(Row(cmd::kHelpTask, "", "显示当前任务的帮助"), "F1"),
+        Row(cmd::kHelpTopics, "帮助主题(&H)", "列出帮助主题", A::Always),
+        Key(Row(cmd::kHelpTask, "", "显示当前任务的帮助", A::Always), "F1"),
         Tip(Key(Row(cmd::kHelpContext, "", "显示单击的按钮、菜单和窗口的帮助", A::Always), "Shift+F1"), "帮助"),
         Tip(Row(cmd::kAbout, "关于Ombrix(&A)...", "显示程序信息、版本号和版权", A::Always), "关于"),
     });

@@ -4,6 +4,9 @@
 
 #include "app/command_ids.h"
 #include "app/ui/menu_listing.h"
+#include "app/ui/help_window.h"
+#include <QListWidget>
+#include <QTextBrowser>
 #include "browse/ui/bri_tree_view.h"
 #include "platform/modules/module_loader.h"
 #include "app_fixture.h"
@@ -78,6 +81,30 @@ TEST_F(AppTest, AfterADesignModuleTheTreeShowsWhatItWrote) {
     app->mainFrame()->OnCommand(cmd::kDesignPierAbut);
     EXPECT_EQ(windows().TreeFrame()->view()->CategoryShowing("系梁信息表"), "连接构造");
     EXPECT_TRUE(ui.prompter.shown().empty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(AppTest, HelpTopicsShowTheManualWithContentsAndSearch) {
+    Start();
+    app->mainFrame()->OnCommand(cmd::kHelpTopics);
+    CHelpWindow* help = app->mainFrame()->helpWindow();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(ui.prompter.shown().empty());
+    EXPECT_GE(help->contents()->count(), 8);
+    EXPECT_EQ(help->contents()->item(0)->text(), "LumarisOmbrix 帮助");
+    help->Search("k1+190.5");
+    ASSERT_EQ(help->results()->count(), 1);
+    EXPECT_EQ(help->results()->item(0)->text(), "导入");
+    help->ShowPage(help->results()->item(0)->data(Qt::UserRole).toString());
+    EXPECT_TRUE(help->browser()->toPlainText().contains("K1+190.5"));
+    EXPECT_TRUE(help->browser()->isBackwardAvailable());
+    help->resize(900, 640);
+    QApplication::processEvents();
+    QString folder = qEnvironmentVariable("VELTRA_SHOTS");
+    if (!folder.isEmpty()) help->grab().save(folder + "/help_window.png");
 }
 
 }  // namespace

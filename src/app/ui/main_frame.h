@@ -3,6 +3,7 @@
 // an MDI area. Commands come from the command table; the session decides what happens to the project.
 #include <QMainWindow>
 #include <QMap>
+#include <QPointer>
 #include <QRect>
 #include <QUrl>
 #include <memory>
@@ -16,6 +17,7 @@ class QMdiArea;
 class QMenu;
 class QToolBar;
 class ShellHost;
+class CHelpWindow;
 class ProjectWindowSet;
 class AppProjectHost;
 namespace browse {
@@ -33,6 +35,7 @@ public:
     browse::ProjectHost& projectHost() const;
     const app::CommandTable& commands() const { return m_commands; }
     QAction* action(int id) const { return m_actions.value(id); }
+    CHelpWindow* helpWindow() const;
     QToolBar* toolBar() const { return m_pToolBar; }
 
     // Runs a command as if its menu entry had been chosen (nothing when it is disabled).
@@ -68,6 +71,8 @@ private:
     bool OnImportProject();
     // Shrinks the main window to its bars, on top of the drawing host, and gives it back its size.
     void OnShrink();
+    // The manual in the help window (帮助主题, F1).
+    void OnHelp();
     void OnRestore();
 
     ShellHost& m_shell;
@@ -77,6 +82,7 @@ private:
     app::CommandTable m_commands;
     QToolBar* m_pToolBar = nullptr;
     QMap<int, QAction*> m_actions;
+    QPointer<CHelpWindow> m_pHelpWindow;
     bool m_bShrunk = false;
     std::optional<QRect> m_rememberedRect;
 };

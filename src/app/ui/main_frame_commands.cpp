@@ -12,6 +12,7 @@
 #include "app/project_session.h"
 #include "app/shell_texts.h"
 #include "app/ui/about_dialog.h"
+#include "app/ui/help_window.h"
 #include "app/ui/main_frame.h"
 #include "app/ui/shell_host.h"
 #include "app/ui/start_dialog.h"
@@ -53,6 +54,8 @@ void CMainFrame::BindCommands() {
         });
     bind(cmd::kShrink, [this] { OnShrink(); });
     bind(cmd::kRestore, [this] { OnRestore(); });
+    bind(cmd::kHelpTopics, [this] { OnHelp(); });
+    bind(cmd::kHelpTask, [this] { OnHelp(); });
     bind(cmd::kHelpContext, [] { QWhatsThis::enterWhatsThisMode(); });
     bind(cmd::kAbout, [this] {
         CAboutDlg dialog(this);
@@ -121,4 +124,17 @@ void CMainFrame::OnRestore() {
     if (m_rememberedRect) setGeometry(*m_rememberedRect);
     m_bShrunk = false;
     m_actions[cmd::kShrink]->setEnabled(true);
+}
+
+CHelpWindow* CMainFrame::helpWindow() const { return m_pHelpWindow; }
+
+void CMainFrame::OnHelp() {
+    if (!CHelpWindow::ManualPresent()) {
+        m_shell.Prompter().message("运行联机帮助文件失败！请检查是否正确安装帮助文件。");
+        return;
+    }
+    if (!m_pHelpWindow) m_pHelpWindow = new CHelpWindow(this);
+    m_pHelpWindow->show();
+    m_pHelpWindow->raise();
+    m_pHelpWindow->activateWindow();
 }
