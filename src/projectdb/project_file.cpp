@@ -134,7 +134,10 @@ std::string FileNameOf(const std::string& path) {
 
 void KillHereIfTestAsks(std::size_t tablesWritten) {
     const char* after = std::getenv("VELTRA_TEST_KILL_AFTER_TABLES");
-    if (after && *after && std::strtoul(after, nullptr, 10) == tablesWritten) std::raise(SIGKILL);
+    if (!after || !*after) return;
+    char* end = nullptr;
+    unsigned long n = std::strtoul(after, &end, 10);
+    if (*end == '\0' && n == tablesWritten) std::raise(SIGKILL);
 }
 
 }  // namespace projectdb
