@@ -15,8 +15,8 @@ bool RouteImportResult::complete() const {
     if (failed) return false;
     for (const SectionResult* r : {&groundLine, &horizontal, &vertical, &deck}) {
         SectionOutcome o = r->outcome;
-        if (o == SectionOutcome::CannotOpen || o == SectionOutcome::NoSection || o == SectionOutcome::Insufficient ||
-            o == SectionOutcome::DatabaseError)
+        if (o == SectionOutcome::CannotOpen || o == SectionOutcome::NoSection ||
+            o == SectionOutcome::Insufficient || o == SectionOutcome::DatabaseError)
             return false;
     }
     return true;
@@ -69,7 +69,14 @@ RouteImportResult ImportRoute(dao::Database& db, const RouteSource& source, cons
                 break;
             }
         }
-        if (!result.failed) transaction.Commit();
+        if (!result.failed) {
+            try {
+                transaction.Commit();
+            } catch (const dao::DaoException& e) {
+                throw dao::DaoException(e.m_lErrorCode, "导入的数据未能写入项目文件，项目保持导入前的内容：" +
+                                                            e.m_strDescription);
+            }
+        }
     } catch (const dao::DaoException& e) {
         EndUnfinishedTransaction(db);
         result.failed = true;
