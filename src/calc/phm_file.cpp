@@ -157,13 +157,16 @@ bool SavePhm(const std::string& path, const CProject& project, ::ui::Prompter& p
     return SavePhm(path, ReportPathFor(path), project, prompt);
 }
 
-bool SavePhm(const std::string& path, const std::string& reportPath, const CProject& project, ::ui::Prompter& prompt) {
+bool SavePhm(const std::string& path, const std::string& reportPath, const CProject& project,
+             ::ui::Prompter& prompt, bool* reportWritten) {
+    if (reportWritten) *reportWritten = false;
     std::string bytes = PhmBytes(project);
     if (!text::ReplaceFileContents(path, bytes)) {
         prompt.message("文件保存错误，不能写入:\n" + path, ::ui::Buttons::Ok, ::ui::Icon::Stop);
         return false;
     }
-    project.WriteReport(reportPath, prompt);
+    bool written = project.WriteReport(reportPath, prompt);
+    if (reportWritten) *reportWritten = written;
     return true;
 }
 

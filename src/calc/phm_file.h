@@ -24,10 +24,12 @@ std::string ReportPathFor(const std::string& phmPath);
 // four parameters are replaced and everything is recalculated; the project is unchanged otherwise.
 bool OpenPhm(const std::string& path, CProject& project, ::ui::Prompter& prompt);
 
-// Save: writes the file and then the report beside it. False (with a message) when the calculation file
-// cannot be written; a report that cannot be written is told ("文件打开错误!") but the save stands.
+// Save: writes the file and then the report beside it, each whole or not at all. False (with a message) when
+// the calculation file cannot be written; a report that cannot be written is told ("文件打开错误!") but the
+// save stands, and `reportWritten` (when given) says whether the report was written.
 bool SavePhm(const std::string& path, const CProject& project, ::ui::Prompter& prompt);
 // The same with the report written to `reportPath` instead.
-bool SavePhm(const std::string& path, const std::string& reportPath, const CProject& project, ::ui::Prompter& prompt);
+bool SavePhm(const std::string& path, const std::string& reportPath, const CProject& project,
+             ::ui::Prompter& prompt, bool* reportWritten = nullptr);
 
 }  // namespace calc

@@ -226,13 +226,8 @@ std::string CProject::ReportText() const {
 }
 
 bool CProject::WriteReport(const std::string& path, ::ui::Prompter& prompt) const {
-    text::GbkFileWriter file;
-    if (!file.open(path)) {
-        prompt.message("文件打开错误!");
-        return false;
-    }
-    file.writeGbk(ReportText());
-    if (!file.close()) {
+    // Written beside and then moved into place: a full disk or a crash leaves the previous report whole.
+    if (!text::ReplaceFileContents(path, ReportText())) {
         prompt.message("文件打开错误!");
         return false;
     }

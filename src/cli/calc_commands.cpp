@@ -31,7 +31,7 @@ int PierFromJson(const Args& args, ui::ConsolePrompter& prompt) {
     if (!save || !args.positional.empty()) return UsageError(kPierUsage);
     std::string json;
     if (!text::ReadFileBytes(*args.option("--json"), json)) {
-        std::cerr << "veltra-cli pier-force: cannot read " << *args.option("--json") << std::endl;
+        std::cerr << "打不开文件 '" << *args.option("--json") << "'。" << std::endl;
         return 1;
     }
     calc::CProject project;
@@ -42,9 +42,10 @@ int PierFromJson(const Args& args, ui::ConsolePrompter& prompt) {
     }
     project.Recalculate();
     std::string report = args.option("--report").value_or(calc::ReportPathFor(*save));
-    if (!calc::SavePhm(*save, report, project, prompt)) return 1;
+    bool reportWritten = false;
+    if (!calc::SavePhm(*save, report, project, prompt, &reportWritten)) return 1;
     PrintPierRows(project);
-    return 0;
+    return reportWritten ? 0 : 1;
 }
 
 int PierForce(const std::vector<std::string>& words) {
@@ -76,11 +77,11 @@ int Culvert(const std::vector<std::string>& words) {
         auto given = args.option(std::string("--") + f.name);
         if (!given) continue;
         if (!text::ParseWholeNumber(*given, values.*f.value)) {
-            std::cerr << "veltra-cli culvert: --" << f.name << " needs a number, not '" << *given << "'" << std::endl;
+            std::cerr << "veltra-cli culvert: --" << f.name << " 需要一个数值，'" << *given << "' 不是数值。" << std::endl;
             return 2;
         }
         if (f.group == calc::CulvertField::SecondStage && !twoStage)
-            std::cerr << "veltra-cli culvert: --" << f.name << " is replaced without --two-stage" << std::endl;
+            std::cerr << "veltra-cli culvert: 没有 --two-stage 时 --" << f.name << " 的值按单级涵洞另行确定，给出的值不用。" << std::endl;
     }
     std::string error = calc::CalculateCulvert(values, twoStage);
     if (!error.empty()) {

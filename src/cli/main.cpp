@@ -22,8 +22,16 @@ int main(int argc, char** argv) {
         return 0;
     }
     std::vector<std::string> words(argv + 2, argv + argc);
-    for (const auto& c : commands)
-        if (c.name == name) return c.run(words);
+    for (const auto& c : commands) {
+        if (c.name != name) continue;
+        int status = c.run(words);
+        // Output that did not arrive (a full disk behind a redirection, a closed pipe) is a failure too.
+        if (!std::cout.flush()) {
+            std::cerr << "无法写入标准输出。" << std::endl;
+            return status != 0 ? status : 1;
+        }
+        return status;
+    }
     std::cerr << "veltra-cli: unknown subcommand '" << name << "'\n";
     return usage();
 }

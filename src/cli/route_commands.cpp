@@ -77,11 +77,14 @@ int ImportRoute(const std::vector<std::string>& words) {
     ui::ConsoleInteraction console(args.answer().value_or(false));
     ui::Interaction interaction = console.interaction();
     auto result = exchange::ImportRoute(*db, args.positional[1], range, sections, interaction);
+    // After a failed import nothing of it is in the project: there are no counts to print.
+    if (result.failed) return 1;
     PrintResult(projectdb::kGroundLineTable, result.groundLine);
     PrintResult(projectdb::kHorizontalCurveTable, result.horizontal);
     PrintResult(projectdb::kVerticalCurveTable, result.vertical);
     PrintResult(projectdb::kRoadDesignTable, result.deck);
-    return 0;
+    // The reader has said on standard error why a section could not be read as asked.
+    return result.complete() ? 0 : 1;
 }
 
 }  // namespace

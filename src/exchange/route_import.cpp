@@ -1,9 +1,37 @@
 #include "exchange/route_import.h"
 
+#include <sqlite3.h>
+
+#include <utility>
+
 #include "platform/dao/recordset.h"
+#include "projectdb/project_file.h"
+#include "projectdb/record_access.h"
 #include "projectdb/schema.h"
 
 namespace exchange {
+
+bool RouteImportResult::complete() const {
+    if (failed) return false;
+    for (const SectionResult* r : {&groundLine, &horizontal, &vertical, &deck}) {
+        SectionOutcome o = r->outcome;
+        if (o == SectionOutcome::CannotOpen || o == SectionOutcome::NoSection ||
+            o == SectionOutcome::Insufficient || o == SectionOutcome::DatabaseError)
+            return false;
+    }
+    return true;
+}
+
+namespace {
+
+// A COMMIT that failed (another program still reading when the busy timeout ran out, a full disk) can leave
+// the connection inside the transaction; it is ended here so that the project is not kept locked.
+void EndUnfinishedTransaction(dao::Database& db) {
+    if (db.handle() && !sqlite3_get_autocommit(db.handle()))
+        sqlite3_exec(db.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+}  // namespace
 
 RouteImportResult ImportRoute(dao::Database& db, const RouteSource& source, const RouteRange& range,
                               const RouteSections& sections, ui::Interaction& ui) {
@@ -19,23 +47,40 @@ RouteImportResult ImportRoute(dao::Database& db, const RouteSource& source, cons
     int pos = 0;
     // Between two steps the bar stays where it is; touching it lets the window handle its events.
     KeepAlive keepAlive = [&progress, &pos] { progress.setPos(pos); };
-    auto advance = [&] {
-        progress.step();
-        ++pos;
+    using Reader = SectionResult (*)(dao::Database&, const RouteSource&, const RouteRange&, ui::Prompter&,
+                                     const KeepAlive&);
+    const std::pair<SectionResult*, Reader> chosen[] = {
+        {sections.groundLine ? &result.groundLine : nullptr, ImportGroundLine},
+        {sections.horizontal ? &result.horizontal : nullptr, ImportHorizontalCurves},
+        {sections.vertical ? &result.vertical : nullptr, ImportVerticalCurves},
+        {sections.vertical ? &result.deck : nullptr, ImportRoadDesign},
     };
-    if (sections.groundLine) {
-        result.groundLine = ImportGroundLine(db, source, range, ui.prompt, keepAlive);
-        advance();
-    }
-    if (sections.horizontal) {
-        result.horizontal = ImportHorizontalCurves(db, source, range, ui.prompt, keepAlive);
-        advance();
-    }
-    if (sections.vertical) {
-        result.vertical = ImportVerticalCurves(db, source, range, ui.prompt, keepAlive);
-        advance();
-        result.deck = ImportRoadDesign(db, source, range, ui.prompt, keepAlive);
-        advance();
+    try {
+        dao::Transaction transaction(db);
+        for (const auto& [slot, read] : chosen) {
+            if (!slot) continue;
+            *slot = read(db, source, range, ui.prompt, keepAlive);
+            progress.step();
+            ++pos;
+            projectdb::KillHereIfTestAsks(pos);
+            // The reader has shown the error and its rollback has doomed the import's transaction.
+            if (slot->outcome == SectionOutcome::DatabaseError) {
+                result.failed = true;
+                break;
+            }
+        }
+        if (!result.failed) {
+            try {
+                transaction.Commit();
+            } catch (const dao::DaoException& e) {
+                throw dao::DaoException(e.m_lErrorCode, "导入的数据未能写入项目文件，项目保持导入前的内容：" +
+                                                            e.m_strDescription);
+            }
+        }
+    } catch (const dao::DaoException& e) {
+        EndUnfinishedTransaction(db);
+        result.failed = true;
+        projectdb::ReportDaoError(e, ui.prompt);
     }
     progress.close();
     return result;

@@ -66,6 +66,11 @@ struct SectionResult {
 
 struct RouteImportResult {
     SectionResult groundLine, horizontal, vertical, deck;
+    // A database error (shown to the user) ended the import: the project is as it was before it.
+    bool failed = false;
+    // False when a chosen section could not be read as asked (no file, no section, too few records) or the
+    // import failed; a section the user declined or an empty section is not a failure.
+    bool complete() const;
 };
 
 // Called now and then while a section is read, so that the application can stay responsive.
@@ -73,6 +78,7 @@ using KeepAlive = std::function<void()>;
 
 // The four section readers. Each writes in one transaction that is committed when it ends, also when it
 // ends early with a message; a database error rolls the section back and is shown with ReportDaoError.
+// Inside ImportRoute that transaction is part of the import's own.
 SectionResult ImportGroundLine(dao::Database& db, const RouteSource& source, const RouteRange& range,
                                ui::Prompter& prompt, const KeepAlive& keepAlive = {});
 SectionResult ImportHorizontalCurves(dao::Database& db, const RouteSource& source, const RouteRange& range,
@@ -83,7 +89,10 @@ SectionResult ImportRoadDesign(dao::Database& db, const RouteSource& source, con
                                ui::Prompter& prompt, const KeepAlive& keepAlive = {});
 
 // Runs the chosen readers in the order ground line, horizontal, vertical, road design, with the progress
-// window titled "导入数据" advancing by one after each.
+// window titled "导入数据" advancing by one after each. The whole import is one write: it holds the project's
+// write lock from its start (another program writing waits for it, or it waits for that program up to the
+// busy timeout and then fails) and commits when the last reader ends, so that a crash leaves the project as
+// it was. A database error in any reader ends the import and rolls all of it back.
 RouteImportResult ImportRoute(dao::Database& db, const RouteSource& source, const RouteRange& range,
                               const RouteSections& sections, ui::Interaction& ui);
 RouteImportResult ImportRoute(dao::Database& db, const std::string& path, const RouteRange& range,

@@ -252,6 +252,23 @@ TEST(RouteImport, DatabaseErrorLeavesTheTableAsItWas) {
     EXPECT_NE(p.ui.prompter.texts()[0].find("(3265)"), std::string::npos) << p.ui.prompter.texts()[0];
 }
 
+TEST(RouteImport, ADatabaseErrorInAnySectionUndoesTheWholeImport) {
+    Project p;
+    for (const char* table : {kGround, kPlanTable, kVertTable}) p.fill(table, 2);
+    // The road design table lacks the fields the last reader writes.
+    p.db().Execute("CREATE TABLE [路基设计表] (CenterStake DOUBLE, CenterElev DOUBLE)");
+    p.db().Execute("INSERT INTO [路基设计表] VALUES (1, 2)");
+    std::string path = p.writeFile(Profile({{0, 1}, {300, 2}}) + Plan({{0}, {300}}) + Vert({0, 300}) + Deck({150}));
+    auto result = ImportAll(p, path, {100, 200});
+    EXPECT_TRUE(result.failed);
+    EXPECT_FALSE(result.complete());
+    EXPECT_EQ(result.deck.outcome, SectionOutcome::DatabaseError);
+    for (const char* table : {kGround, kPlanTable, kVertTable}) EXPECT_EQ(p.keys(table), (Strings{"-1", "-2"})) << table;
+    EXPECT_EQ(p.rows(kDeckTable), (Strings{"1 2"}));
+    EXPECT_EQ(p.ui.prompter.texts().size(), 1u);
+    EXPECT_FALSE(p.db().InTransaction());
+}
+
 TEST(RouteImport, ChosenSectionsRunUnderTheProgressWindow) {
     std::string text = Profile({{0, 1}, {300, 2}}) + Plan({{0}, {300}}) + Vert({0, 300}) + Deck({150});
     struct Case {

@@ -75,10 +75,13 @@ TEST(ReplaceFileContents, AFailedWriteLeavesTheOldFile) {
     ASSERT_TRUE(text::ReplaceFileContents(path, "first"));
     ASSERT_TRUE(text::ReplaceFileContents(path, "second"));
     EXPECT_EQ(testing_support::ReadBytes(path), "second");
-    std::filesystem::create_directory(path + ".veltra-new");  // the new file cannot be made
-    EXPECT_FALSE(text::ReplaceFileContents(path, "third"));
-    EXPECT_EQ(testing_support::ReadBytes(path), "second");
+    // A folder in the way: the new file is written but cannot take its place, and is removed again.
+    std::string folder = dir.file("b.phm");
+    std::filesystem::create_directories(folder + "/inside");
+    EXPECT_FALSE(text::ReplaceFileContents(folder, "third"));
+    EXPECT_TRUE(std::filesystem::is_directory(folder + "/inside"));
     EXPECT_FALSE(text::ReplaceFileContents(dir.file("missing/x.phm"), "x"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
 }
 
 TEST(GbkFileWriter, WritesGbkWithCrLf) {

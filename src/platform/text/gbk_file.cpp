@@ -1,5 +1,11 @@
 #include "platform/text/gbk_file.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+
 #include "platform/text/gbk.h"
 
 namespace text {
@@ -35,13 +41,60 @@ bool GbkFileWriter::close() {
     return !failed_;
 }
 
+namespace {
+
+std::string FolderOf(const std::string& path) {
+    auto cut = path.find_last_of('/');
+    if (cut == std::string::npos) return ".";
+    return cut == 0 ? "/" : path.substr(0, cut);
+}
+
+bool SyncPath(const std::string& path, int flags) {
+    int fd = ::open(path.c_str(), flags | O_CLOEXEC);
+    if (fd < 0) return false;
+    bool ok = ::fsync(fd) == 0;
+    return ::close(fd) == 0 && ok;
+}
+
+}  // namespace
+
+std::string CreateFileBeside(const std::string& path) {
+    static std::atomic<unsigned> counter{0};
+    std::string folder = FolderOf(path);
+    auto cut = path.find_last_of('/');
+    std::string name = cut == std::string::npos ? path : path.substr(cut + 1);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        // The process id and a counter keep two writers apart; O_EXCL settles what they cannot.
+        std::string candidate = folder + "/." + name + "." + std::to_string(::getpid()) + "." +
+                                std::to_string(counter.fetch_add(1)) + ".tmp";
+        int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            ::close(fd);
+            return candidate;
+        }
+        if (errno != EEXIST) return {};
+    }
+    return {};
+}
+
+bool MoveFileIntoPlace(const std::string& temporary, const std::string& path) {
+    if (!SyncPath(temporary, O_RDONLY)) return false;
+    if (std::rename(temporary.c_str(), path.c_str()) != 0) return false;
+    // Without this the rename may be lost in a power cut although the call returned.
+    SyncPath(FolderOf(path), O_RDONLY | O_DIRECTORY);
+    return true;
+}
+
 bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
-    std::string temporary = path + ".veltra-new";
+    std::string temporary = CreateFileBeside(path);
+    if (temporary.empty()) return false;
     std::FILE* f = std::fopen(temporary.c_str(), "wb");
-    if (!f) return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    ok = std::fclose(f) == 0 && ok;
-    if (ok) ok = std::rename(temporary.c_str(), path.c_str()) == 0;
+    bool ok = f != nullptr;
+    if (f) {
+        ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+        ok = std::fclose(f) == 0 && ok;
+    }
+    if (ok) ok = MoveFileIntoPlace(temporary, path);
     if (!ok) std::remove(temporary.c_str());
     return ok;
 }

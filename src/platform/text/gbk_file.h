@@ -29,9 +29,18 @@ private:
     bool failed_ = false;
 };
 
-// Writes `bytes` as the whole content of `path` so that a failed write leaves the old file as it was: the bytes go
-// to a new file beside it first, which then takes the old one's place. False when nothing could be written.
+// Writes `bytes` as the whole content of `path` so that a failed write or a crash leaves the old file as it was:
+// the bytes go to a new file of a unique name beside it first, which reaches the disk and then takes the old
+// one's place. False when nothing could be written; the old file stays and no temporary is left behind.
 bool ReplaceFileContents(const std::string& path, std::string_view bytes);
+
+// Creates a new, empty file of a unique name in the folder of `path` (so that a rename onto `path` stays on one
+// file system) and returns its name; empty when none could be created. Two writers never get the same name.
+std::string CreateFileBeside(const std::string& path);
+
+// Moves the finished file `temporary` onto `path` in one step, after its contents have reached the disk, and
+// makes the rename itself durable. Readers see the old file or the new one, never a part of either.
+bool MoveFileIntoPlace(const std::string& temporary, const std::string& path);
 
 // Reads a whole file as bytes; false when it cannot be opened.
 bool ReadFileBytes(const std::string& path, std::string& bytes);
