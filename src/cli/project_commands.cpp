@@ -1,7 +1,9 @@
 // create FILE / tables FILE / dump FILE TABLE / saveas SRC DST
 #include <iostream>
 
+#include "app/project_session.h"
 #include "cli/command.h"
+#include "platform/interaction/console.h"
 #include "platform/dao/recordset.h"
 #include "platform/dao/sql.h"
 #include "projectdb/project_file.h"
@@ -67,11 +69,10 @@ int Dump(const std::vector<std::string>& words) {
 
 int SaveAs(const std::vector<std::string>& words) {
     if (words.size() != 2) return UsageError("saveas SRC DST");
-    return Guarded([&] {
-        auto source = dao::Database::Open(words[0]);
-        projectdb::CopyProjectTo(*source, words[1]);
-        return 0;
-    });
+    // The windows' Save As, without windows: a project session that leaves the user's shared settings alone.
+    ui::ConsolePrompter prompter(false);
+    app::ProjectSession session(app::SessionServices{prompter, nullptr, nullptr, nullptr, false});
+    return session.Open(words[0], app::OpenRoute::OpenFirst) && session.SaveAs(words[1]) ? 0 : 1;
 }
 
 }  // namespace
