@@ -1,4 +1,4 @@
-// import-route PROJECT FILE [--from S] [--to E] [--only LIST] [--yes|--no]
+// import-route PROJECT FILE [--from S] [--to E] [--only LIST] [--yes|--no]; S and E are numbers or stakes.
 #include <iostream>
 #include <sstream>
 
@@ -44,12 +44,17 @@ int ImportRoute(const std::vector<std::string>& words) {
     if (args.positional.size() != 2) return UsageError(kImportRouteUsage);
     exchange::RouteSections sections;
     if (auto only = args.option("--only"); only && !ParseSections(*only, sections)) return UsageError(kImportRouteUsage);
+    // A bound is a number or a stake ("K1+190.5"); one given without its value is a usage error, not the
+    // bridge extent.
     std::optional<double> from, to;
     for (auto [name, slot] : {std::pair{"--from", &from}, std::pair{"--to", &to}}) {
-        if (auto text = args.option(name)) {
-            double value;
-            if (!text::ParseWholeNumber(*text, value)) return UsageError(kImportRouteUsage);
-            *slot = value;
+        if (args.has(name)) return UsageError(kImportRouteUsage);
+        if (auto typed = args.option(name)) {
+            *slot = text::ParseStake(*typed);
+            if (!*slot) {
+                std::cerr << text::InvalidStakeMessage(*typed) << std::endl;
+                return 2;
+            }
         }
     }
 
