@@ -4,8 +4,6 @@
 #include <cstdint>
 #include <memory>
 
-#include "platform/dao/recordset.h"
-#include "platform/dao/sql.h"
 #include "platform/text/cformat.h"
 #include "projectdb/project_file.h"
 #include "projectdb/record_access.h"
@@ -95,22 +93,12 @@ std::optional<std::string> ChooseTargetName(dao::Database& target, const std::st
     return candidate;
 }
 
-void CopyTableAs(dao::Database& source, const std::string& sourceName, dao::Database& target,
-                 const std::string& targetName) {
-    dao::TableDef def = source.GetTableDef(sourceName);
-    def.m_strName = targetName;
-    dao::Transaction transaction(target);
-    target.CreateTableDef(def);
-    projectdb::CopyRecords(source, sourceName, target, targetName);
-    transaction.Commit();
-}
-
 std::optional<std::string> CopyTableInto(dao::Database& source, const std::string& table, dao::Database& target,
                                          const NewNamePrompt& askNewName, ui::Prompter& prompt) {
     try {
         std::optional<std::string> name = ChooseTargetName(target, table, askNewName);
         if (!name) return std::nullopt;
-        CopyTableAs(source, table, target, *name);
+        projectdb::CopyTableAs(source, table, target, *name);
         return name;
     } catch (const dao::DaoException& e) {
         projectdb::ReportDaoError(e, prompt);
