@@ -37,7 +37,8 @@ public:
     bool Int(std::uint32_t& v, int n) {
         if (bytes_.size() - pos_ < static_cast<std::size_t>(n)) return false;
         v = 0;
-        for (int i = 0; i < n; ++i) v |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes_[pos_ + i])) << (8 * i);
+        for (int i = 0; i < n; ++i)
+            v |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes_[pos_ + i])) << (8 * i);
         pos_ += n;
         return true;
     }
@@ -75,8 +76,7 @@ std::optional<TransferDescriptor> DecodeTransfer(std::string_view bytes) {
     Reader in(bytes);
     std::uint32_t kind;
     TransferDescriptor d;
-    if (!in.Int(kind, 2) || !in.String(d.databasePath) || !in.String(d.connect) || !in.String(d.table) ||
-        !in.AtEnd())
+    if (!in.Int(kind, 2) || !in.String(d.databasePath) || !in.String(d.connect) || !in.String(d.table) || !in.AtEnd())
         return std::nullopt;
     d.kind = static_cast<short>(kind);
     return d;
@@ -126,7 +126,8 @@ std::optional<std::string> DropTable(const TransferDescriptor& descriptor, dao::
 std::optional<std::string> CopyTableToFile(dao::Database& source, const std::string& table,
                                            const std::string& targetPath, const NewNamePrompt& askNewName,
                                            ui::Prompter& prompt) {
-    if (projectdb::IsSameFile(targetPath, source.GetName())) return CopyTableInto(source, table, source, askNewName, prompt);
+    if (projectdb::IsSameFile(targetPath, source.GetName()))
+        return CopyTableInto(source, table, source, askNewName, prompt);
     std::unique_ptr<dao::Database> target;
     try {
         target = dao::Database::Open(targetPath);

@@ -11,7 +11,8 @@
 namespace cli {
 namespace {
 
-constexpr const char* kImportRouteUsage = "import-route PROJECT FILE [--from S] [--to E] [--only profile,plan,vert] [--yes|--no]";
+constexpr const char* kImportRouteUsage =
+    "import-route PROJECT FILE [--from S] [--to E] [--only profile,plan,vert] [--yes|--no]";
 constexpr const char* kNoBridgeExtent = "项目中没有伸缩缝信息，无法确定导入数据范围：请用 --from 和 --to 给出。";
 
 // "profile,plan,vert" in any order and subset; false for any other word.
@@ -43,7 +44,8 @@ int ImportRoute(const std::vector<std::string>& words) {
     Args args = ParseArgs(words, {"--from", "--to", "--only"});
     if (args.positional.size() != 2) return UsageError(kImportRouteUsage);
     exchange::RouteSections sections;
-    if (auto only = args.option("--only"); only && !ParseSections(*only, sections)) return UsageError(kImportRouteUsage);
+    if (auto only = args.option("--only"); only && !ParseSections(*only, sections))
+        return UsageError(kImportRouteUsage);
     // A bound is a number or a stake ("K1+190.5"); one given without its value is a usage error, not the
     // bridge extent.
     std::optional<double> from, to;
