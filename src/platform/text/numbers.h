@@ -1,6 +1,6 @@
 #pragma once
-// Every reading of a number from text goes through here, always in the C locale (a decimal point, whatever
-// LC_NUMERIC says).
+// Reading numbers from text: one place for typed values, field values, route file tokens and workbook
+// cells, always in the C locale (a decimal point, whatever LC_NUMERIC says).
 //
 // Numbers typed by users are read the way the C library's atof and atol read them: leading blanks skipped,
 // the longest leading number taken, the rest ignored, no number at all is 0.
