@@ -4,8 +4,6 @@
 #include <cstdint>
 #include <memory>
 
-#include "platform/dao/recordset.h"
-#include "platform/dao/sql.h"
 #include "platform/text/cformat.h"
 #include "projectdb/project_file.h"
 #include "projectdb/record_access.h"
@@ -39,7 +37,8 @@ public:
     bool Int(std::uint32_t& v, int n) {
         if (bytes_.size() - pos_ < static_cast<std::size_t>(n)) return false;
         v = 0;
-        for (int i = 0; i < n; ++i) v |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes_[pos_ + i])) << (8 * i);
+        for (int i = 0; i < n; ++i)
+            v |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes_[pos_ + i])) << (8 * i);
         pos_ += n;
         return true;
     }
@@ -77,8 +76,7 @@ std::optional<TransferDescriptor> DecodeTransfer(std::string_view bytes) {
     Reader in(bytes);
     std::uint32_t kind;
     TransferDescriptor d;
-    if (!in.Int(kind, 2) || !in.String(d.databasePath) || !in.String(d.connect) || !in.String(d.table) ||
-        !in.AtEnd())
+    if (!in.Int(kind, 2) || !in.String(d.databasePath) || !in.String(d.connect) || !in.String(d.table) || !in.AtEnd())
         return std::nullopt;
     d.kind = static_cast<short>(kind);
     return d;
@@ -95,22 +93,12 @@ std::optional<std::string> ChooseTargetName(dao::Database& target, const std::st
     return candidate;
 }
 
-void CopyTableAs(dao::Database& source, const std::string& sourceName, dao::Database& target,
-                 const std::string& targetName) {
-    dao::TableDef def = source.GetTableDef(sourceName);
-    def.m_strName = targetName;
-    dao::Transaction transaction(target);
-    target.CreateTableDef(def);
-    projectdb::CopyRecords(source, sourceName, target, targetName);
-    transaction.Commit();
-}
-
 std::optional<std::string> CopyTableInto(dao::Database& source, const std::string& table, dao::Database& target,
                                          const NewNamePrompt& askNewName, ui::Prompter& prompt) {
     try {
         std::optional<std::string> name = ChooseTargetName(target, table, askNewName);
         if (!name) return std::nullopt;
-        CopyTableAs(source, table, target, *name);
+        projectdb::CopyTableAs(source, table, target, *name);
         return name;
     } catch (const dao::DaoException& e) {
         projectdb::ReportDaoError(e, prompt);
@@ -138,7 +126,8 @@ std::optional<std::string> DropTable(const TransferDescriptor& descriptor, dao::
 std::optional<std::string> CopyTableToFile(dao::Database& source, const std::string& table,
                                            const std::string& targetPath, const NewNamePrompt& askNewName,
                                            ui::Prompter& prompt) {
-    if (projectdb::IsSameFile(targetPath, source.GetName())) return CopyTableInto(source, table, source, askNewName, prompt);
+    if (projectdb::IsSameFile(targetPath, source.GetName()))
+        return CopyTableInto(source, table, source, askNewName, prompt);
     std::unique_ptr<dao::Database> target;
     try {
         target = dao::Database::Open(targetPath);

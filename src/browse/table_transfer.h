@@ -40,13 +40,8 @@ using NewNamePrompt = std::function<std::optional<std::string>(const std::string
 std::optional<std::string> ChooseTargetName(dao::Database& target, const std::string& name,
                                             const NewNamePrompt& askNewName);
 
-// Creates `targetName` in `target` with the source table's attributes and fields (name, type and size, in
-// order) and copies every record, field by field, in one transaction. Raises dao::DaoException; on an
-// error the target is left as it was.
-void CopyTableAs(dao::Database& source, const std::string& sourceName, dao::Database& target,
-                 const std::string& targetName);
-
-// Copies a table from `source` into `target` under a free name (asking on a clash). Database errors are
+// Copies a table from `source` into `target` under a free name (asking on a clash), with the project
+// layer's one table copy (projectdb::CopyTableAs), all or nothing. Database errors are
 // shown with ReportDaoError and end the copy. Returns the name the copy got, or none when nothing was
 // copied (cancelled or failed).
 std::optional<std::string> CopyTableInto(dao::Database& source, const std::string& table, dao::Database& target,

@@ -5,9 +5,7 @@
 
 namespace cli {
 
-bool Args::has(const std::string& flag) const {
-    return std::find(flags.begin(), flags.end(), flag) != flags.end();
-}
+bool Args::has(const std::string& flag) const { return std::find(flags.begin(), flags.end(), flag) != flags.end(); }
 
 std::optional<std::string> Args::option(const std::string& name) const {
     auto it = options.find(name);

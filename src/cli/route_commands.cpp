@@ -1,4 +1,4 @@
-// import-route PROJECT FILE [--from S] [--to E] [--only LIST] [--yes|--no]
+// import-route PROJECT FILE [--from S] [--to E] [--only LIST] [--yes|--no]; S and E are numbers or stakes.
 #include <iostream>
 #include <sstream>
 
@@ -11,7 +11,8 @@
 namespace cli {
 namespace {
 
-constexpr const char* kImportRouteUsage = "import-route PROJECT FILE [--from S] [--to E] [--only profile,plan,vert] [--yes|--no]";
+constexpr const char* kImportRouteUsage =
+    "import-route PROJECT FILE [--from S] [--to E] [--only profile,plan,vert] [--yes|--no]";
 constexpr const char* kNoBridgeExtent = "项目中没有伸缩缝信息，无法确定导入数据范围：请用 --from 和 --to 给出。";
 
 // "profile,plan,vert" in any order and subset; false for any other word.
@@ -43,13 +44,19 @@ int ImportRoute(const std::vector<std::string>& words) {
     Args args = ParseArgs(words, {"--from", "--to", "--only"});
     if (args.positional.size() != 2) return UsageError(kImportRouteUsage);
     exchange::RouteSections sections;
-    if (auto only = args.option("--only"); only && !ParseSections(*only, sections)) return UsageError(kImportRouteUsage);
+    if (auto only = args.option("--only"); only && !ParseSections(*only, sections))
+        return UsageError(kImportRouteUsage);
+    // A bound is a number or a stake ("K1+190.5"); one given without its value is a usage error, not the
+    // bridge extent.
     std::optional<double> from, to;
     for (auto [name, slot] : {std::pair{"--from", &from}, std::pair{"--to", &to}}) {
-        if (auto text = args.option(name)) {
-            double value;
-            if (!text::ParseWholeNumber(*text, value)) return UsageError(kImportRouteUsage);
-            *slot = value;
+        if (args.has(name)) return UsageError(kImportRouteUsage);
+        if (auto typed = args.option(name)) {
+            *slot = text::ParseStake(*typed);
+            if (!*slot) {
+                std::cerr << text::InvalidStakeMessage(*typed) << std::endl;
+                return 2;
+            }
         }
     }
 

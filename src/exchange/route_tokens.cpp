@@ -1,23 +1,17 @@
 #include "exchange/route_tokens.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstring>
 
 #include <sys/stat.h>
 
-#include "platform/text/cformat.h"
+#include "platform/text/numbers.h"
 
 namespace exchange {
 namespace {
 
 // The separators of a "%s" conversion in the C locale. GBK lead and trail bytes are never among them.
 inline bool IsSeparator(char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\v' || c == '\f'; }
-
-std::string_view WithoutPlus(std::string_view token) {
-    if (token.size() > 1 && token[0] == '+' && token[1] != '+' && token[1] != '-') token.remove_prefix(1);
-    return token;
-}
 
 }  // namespace
 
@@ -110,24 +104,17 @@ bool RouteTokenReader::seek(std::string_view marker) {
 }
 
 bool ParseRouteNumber(std::string_view token, double& value) {
-    token = WithoutPlus(token);
-    if (token.empty() || token.size() > RouteTokenReader::kMaxToken) return false;
-    for (char c : token)
-        if (!((c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E')) return false;
-    double parsed = 0;
-    auto [ptr, ec] = std::from_chars(token.data(), token.data() + token.size(), parsed, std::chars_format::general);
-    if (ec != std::errc() || ptr != token.data() + token.size()) return false;
-    value = parsed;
+    if (token.size() > RouteTokenReader::kMaxToken) return false;
+    std::optional<double> parsed = text::ParseDecimal(token);
+    if (!parsed) return false;
+    value = *parsed;
     return true;
 }
 
 bool ParseRouteCount(std::string_view token, int& value) {
-    token = WithoutPlus(token);
-    if (token.empty()) return false;
-    int parsed = 0;
-    auto [ptr, ec] = std::from_chars(token.data(), token.data() + token.size(), parsed, 10);
-    if (ec != std::errc() || ptr != token.data() + token.size()) return false;
-    value = parsed;
+    std::optional<int> parsed = text::ParseInteger(token);
+    if (!parsed) return false;
+    value = *parsed;
     return true;
 }
 

@@ -41,8 +41,8 @@ private:
     std::size_t chunk_;
     std::FILE* file_ = nullptr;
     std::vector<char> buffer_;
-    const char* data_ = nullptr;  // buffer_ or the caller's bytes
-    std::string long_;             // head of the last over-long token
+    const char* data_ = nullptr;       // buffer_ or the caller's bytes
+    std::string long_;                 // head of the last over-long token
     std::size_t begin_ = 0, end_ = 0;  // unread bytes of the buffer
     bool eof_ = true;
 };

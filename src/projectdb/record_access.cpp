@@ -153,6 +153,20 @@ bool SameFieldName(const std::string& a, const std::string& b) {
            });
 }
 
+// The definition of a new table `name` with the attributes and fields of `source`.
+dao::TableDef DefinitionLike(const dao::TableDef& source, const std::string& name) {
+    dao::TableDef created;
+    created.m_strName = name;
+    created.m_lAttributes = source.m_lAttributes;
+    for (const auto& f : source.fields) {
+        // A field the target cannot hold (a duplicate name) is skipped.
+        bool duplicate = false;
+        for (const auto& g : created.fields) duplicate |= SameFieldName(g.m_strName, f.m_strName);
+        if (!duplicate) created.fields.push_back(f);
+    }
+    return created;
+}
+
 }  // namespace
 
 void CopyTable(dao::Database& source, dao::Database& target, const std::string& tableName, bool replace) {
@@ -166,18 +180,7 @@ void CopyTable(dao::Database& source, dao::Database& target, const std::string& 
     try {
         if (replace && target.HasTableDef(tableName)) target.DeleteTableDef(tableName);
         dao::TableDef sourceDef = source.GetTableDef(tableName);
-        if (!target.HasTableDef(tableName)) {
-            dao::TableDef created;
-            created.m_strName = tableName;
-            created.m_lAttributes = sourceDef.m_lAttributes;
-            for (const auto& f : sourceDef.fields) {
-                // A field the target cannot hold (a duplicate name) is skipped.
-                bool duplicate = false;
-                for (const auto& g : created.fields) duplicate |= SameFieldName(g.m_strName, f.m_strName);
-                if (!duplicate) created.fields.push_back(f);
-            }
-            target.CreateTableDef(created);
-        }
+        if (!target.HasTableDef(tableName)) target.CreateTableDef(DefinitionLike(sourceDef, tableName));
         CopyRecords(source, tableName, target, tableName);
     } catch (const dao::DaoException&) {
         // The copy ends where it failed; the caller goes on.
@@ -186,6 +189,15 @@ void CopyTable(dao::Database& source, dao::Database& target, const std::string& 
         transaction.Commit();
     } catch (const dao::DaoException&) {
     }
+}
+
+void CopyTableAs(dao::Database& source, const std::string& sourceName, dao::Database& target,
+                 const std::string& targetName) {
+    dao::TableDef def = DefinitionLike(source.GetTableDef(sourceName), targetName);
+    dao::Transaction transaction(target);
+    target.CreateTableDef(def);
+    CopyRecords(source, sourceName, target, targetName);
+    transaction.Commit();
 }
 
 void CopyRecords(dao::Database& source, const std::string& sourceTable, dao::Database& target,

@@ -82,6 +82,12 @@ bool CreateTable(dao::Database& db, const std::string& tableName, const std::vec
 // the source's fields in order. Database errors end the copy silently.
 void CopyTable(dao::Database& source, dao::Database& target, const std::string& tableName, bool replace);
 
+// Creates `targetName` in `target` with the attributes and fields (name, type and size, in order) of
+// `sourceName` in `source` and copies every record, in one transaction. Values travel as they were read.
+// Raises dao::DaoException; on an error the target is left as it was.
+void CopyTableAs(dao::Database& source, const std::string& sourceName, dao::Database& target,
+                 const std::string& targetName);
+
 // Appends every record of `sourceTable` to `targetTable`, field i to field i, in the source's order.
 // Database errors are raised; the caller decides whether the copy stays (see CopyTable).
 void CopyRecords(dao::Database& source, const std::string& sourceTable, dao::Database& target,

@@ -5,6 +5,10 @@
 #include "browse/grid_table.h"
 #include "browse/table_transfer.h"
 #include "browse/table_tree.h"
+#include "browse_fixture.h"
+#include "platform/dao/recordset.h"
+#include "platform/interaction/scripted.h"
+#include "support/test_support.h"
 
 namespace {
 
@@ -36,6 +40,64 @@ TEST(TransferDescriptor, RoundTripsAndRejectsDamagedBytes) {
     }
     EXPECT_FALSE(DecodeTransfer(""));
     EXPECT_FALSE(DecodeTransfer(std::string("\x02\x00\xff\xff", 4)));
+}
+
+std::vector<std::vector<dao::Value>> Values(dao::Database& db, const std::string& table) {
+    std::vector<std::vector<dao::Value>> rows;
+    dao::Recordset set(db);
+    set.Open(table, dao::dbOpenForwardOnly);
+    for (; !set.IsEOF(); set.MoveNext()) {
+        rows.emplace_back();
+        for (int i = 0; i < set.GetFieldCount(); ++i) rows.back().push_back(set.GetFieldValue(i));
+    }
+    return rows;
+}
+
+TEST(TableCopy, CarriesFieldsAndValuesAsReadUnderAFreeName) {
+    testing_support::TempDir dir;
+    auto source = browse_test::MakeProject(dir.file("a.vlt"), {"新表"});
+    auto target = browse_test::MakeProject(dir.file("b.vlt"), {"新表"});
+    const std::vector<std::vector<dao::Value>> rows = {
+        {dao::Value::Text("墩1"), dao::Value::Double(0.1 + 0.2), dao::Value::Null()},
+        {dao::Value::Null(), dao::Value::Double(-1e-300), dao::Value::Text("")},
+    };
+    {
+        dao::Recordset set(*source);
+        set.Open("新表");
+        for (const auto& row : rows) {
+            set.AddNew();
+            for (std::size_t i = 0; i < row.size(); ++i) set.SetFieldValue(static_cast<int>(i), row[i]);
+            set.Update();
+        }
+    }
+    ui::ScriptedPrompter prompt;
+    std::vector<std::string> asked;
+    auto answer = [&](std::optional<std::string> name) {
+        return [&asked, name](const std::string& clash) {
+            asked.push_back(clash);
+            return name;
+        };
+    };
+    EXPECT_EQ(CopyTableInto(*source, "新表", *target, answer(std::nullopt), prompt), std::nullopt);
+    ASSERT_EQ(CopyTableInto(*source, "新表", *target, answer("新表1"), prompt), "新表1");
+    EXPECT_EQ(asked, (std::vector<std::string>{"新表", "新表"}));
+    EXPECT_EQ(Values(*target, "新表1"), rows);
+    const dao::TableDef from = source->GetTableDef("新表"), to = target->GetTableDef("新表1");
+    ASSERT_EQ(to.fields.size(), from.fields.size());
+    for (std::size_t i = 0; i < from.fields.size(); ++i) {
+        EXPECT_EQ(to.fields[i].m_strName, from.fields[i].m_strName);
+        EXPECT_EQ(to.fields[i].m_nType, from.fields[i].m_nType);
+        EXPECT_EQ(to.fields[i].m_lSize, from.fields[i].m_lSize);
+    }
+    EXPECT_TRUE(Values(*target, "新表").empty());
+    EXPECT_TRUE(prompt.texts().empty());
+
+    // A target that cannot be written: the error is shown and nothing is left behind.
+    target->Close();
+    auto readOnly = dao::Database::Open(dir.file("b.vlt"), /*readOnly=*/true);
+    EXPECT_EQ(CopyTableInto(*source, "新表", *readOnly, answer("新表2"), prompt), std::nullopt);
+    EXPECT_EQ(prompt.texts().size(), 1u);
+    EXPECT_FALSE(readOnly->HasTableDef("新表2"));
 }
 
 TEST(GridFile, DialogExtensionDecidesTheFormat) {

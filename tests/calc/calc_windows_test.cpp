@@ -188,12 +188,24 @@ TEST_F(PierWindow, TheEditorRefusesAPierThatCannotBeCalculated) {
         {{"0", "0", "8"}, "墩柱个数必须大于0!"},
         {{"0", "1", "8", false, "0", "1"}, "墩柱截面尺寸必须大于0!"},
         {{"0", "1", "8", true, "1", "1", ""}, "墩柱截面尺寸必须大于0!"},
+        {{"12abc", "1", "8"}, "“12abc”不是有效的桩号，请输入数值或K1+190.5形式的桩号。"},
+        {{"K1+", "1", "8"}, "“K1+”不是有效的桩号，请输入数值或K1+190.5形式的桩号。"},
     };
     for (const auto& [input, message] : refused) {
         prompt.clear();
         EXPECT_NE(TypeAndConfirm(editor, input), QDialog::Accepted) << message;
         EXPECT_EQ(prompt.texts(), std::vector<std::string>{message});
     }
+}
+
+TEST_F(PierWindow, TheStakeIsANumberOrAKilometreStake) {
+    const std::pair<const char*, double> stakes[] = {{"K1+190.5", 1190.5}, {" k0+005 ", 5}, {"25.5", 25.5}, {"", 0}};
+    for (const auto& [typed, metres] : stakes) {
+        CPierDlg editor(CPierDlg::NewPier(), project, prompt);
+        EXPECT_EQ(TypeAndConfirm(editor, {typed, "1", "8"}), QDialog::Accepted) << typed;
+        EXPECT_EQ(editor.pier().m_dStake, metres) << typed;
+    }
+    EXPECT_TRUE(prompt.texts().empty());
 }
 
 TEST_F(PierWindow, TheReferenceDropDownCopiesAnExistingPier) {

@@ -83,24 +83,53 @@ TEST(ImportDialogs, OptionsDialogShowsTheModeAndTheAllBox) {
     }
 }
 
-TEST(ImportDialogs, RangeDialogStartsAtTheBridgeAndReadsNumbersLikeAtof) {
-    CImportRangeDlg dlg({1234.5, 1300.25});
+TEST(ImportDialogs, RangeDialogStartsAtTheBridgeAndKeepsItsExactValues) {
+    ui::ScriptedPrompter prompt;
+    CImportRangeDlg dlg({1234.5, 1300.25}, prompt);
     EXPECT_EQ(dlg.windowTitle(), "确定导入数据范围");
     EXPECT_EQ(dlg.findChild<QLineEdit*>("bridgeStart")->text(), "1234.500");
     EXPECT_TRUE(dlg.findChild<QLineEdit*>("bridgeEnd")->isReadOnly());
     EXPECT_FALSE(dlg.startEdit()->isReadOnly());
     Shot(dlg, "import_range");
-    dlg.startEdit()->setText("1250.5m");
-    dlg.endEdit()->setText("abc");
-    EXPECT_EQ(dlg.range().start, 1250.5);
-    EXPECT_EQ(dlg.range().end, 0);
     // Edits left as shown give the bridge extent exactly, also where it is finer than the shown millimetres.
-    CImportRangeDlg fine({1234.56789, 1300.00049});
+    CImportRangeDlg fine({1234.56789, 1300.00049}, prompt);
     EXPECT_EQ(fine.startEdit()->text(), "1234.568");
-    EXPECT_EQ(fine.range().start, 1234.56789);
-    EXPECT_EQ(fine.range().end, 1300.00049);
+    EXPECT_EQ(fine.range()->start, 1234.56789);
+    EXPECT_EQ(fine.range()->end, 1300.00049);
     fine.endEdit()->setText("1300.001");
-    EXPECT_EQ(fine.range().end, 1300.001);
+    EXPECT_EQ(fine.range()->end, 1300.001);
+    EXPECT_TRUE(prompt.texts().empty());
+}
+
+TEST(ImportDialogs, RangeDialogReadsStakesAndRefusesOtherText) {
+    struct Case {
+        const char* start;
+        const char* end;
+        bool accepted;
+        exchange::RouteRange range;
+        Strings messages;
+    } cases[] = {
+        {"K1+190.5", " k1+300 ", true, {1190.5, 1300}, {}},
+        {"1250.5", "K1+300.000", true, {1250.5, 1300}, {}},
+        {"1250.5m", "1300", false, {}, {"“1250.5m”不是有效的桩号，请输入数值或K1+190.5形式的桩号。"}},
+        {"1250", "K1+", false, {}, {"“K1+”不是有效的桩号，请输入数值或K1+190.5形式的桩号。"}},
+        {"", "1300", false, {}, {"“”不是有效的桩号，请输入数值或K1+190.5形式的桩号。"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.start);
+        ui::ScriptedPrompter prompt;
+        CImportRangeDlg dlg({1234.5, 1300.25}, prompt);
+        dlg.startEdit()->setText(c.start);
+        dlg.endEdit()->setText(c.end);
+        dlg.accept();
+        EXPECT_EQ(dlg.result() == QDialog::Accepted, c.accepted);
+        EXPECT_EQ(prompt.texts(), c.messages);
+        EXPECT_EQ(dlg.range().has_value(), c.accepted);
+        if (c.accepted) {
+            EXPECT_EQ(dlg.range()->start, c.range.start);
+            EXPECT_EQ(dlg.range()->end, c.range.end);
+        }
+    }
 }
 
 TEST(ImportDialogs, RouteImportRunsTheDialogsThenTheChosenReaders) {

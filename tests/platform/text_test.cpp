@@ -7,7 +7,6 @@
 #include "platform/text/cformat.h"
 #include "platform/text/gbk.h"
 #include "platform/text/gbk_file.h"
-#include "platform/text/numbers.h"
 #include "support/test_support.h"
 
 namespace {
@@ -44,29 +43,6 @@ TEST(CFormat, WidthsCountGbkBytes) {
         EXPECT_EQ(text::FormatWide(c.format, c.arg), c.expectedUtf8) << c.format;
     }
     EXPECT_EQ(text::Format("%.3lf %d %s", 1.23456, 7, std::string("x")), "1.235 7 x");
-}
-
-TEST(Numbers, ParseTheWayTheCLibraryDoes) {
-    struct Case {
-        const char* in;
-        double f;
-        long l;
-    } cases[] = {
-        {"", 0, 0}, {"  12.5abc", 12.5, 12}, {"-3", -3, -3}, {"abc", 0, 0}, {"1e3", 1000, 1}, {".5", 0.5, 0},
-        {"+7x", 7, 7}, {"K10+200", 0, 0},
-    };
-    for (const auto& c : cases) {
-        EXPECT_DOUBLE_EQ(text::Atof(c.in), c.f) << c.in;
-        EXPECT_EQ(text::Atol(c.in), c.l) << c.in;
-    }
-}
-
-TEST(Numbers, WholeNumberAcceptsOnlyANumberWithBlanksAround) {
-    double v = 0;
-    EXPECT_TRUE(text::ParseWholeNumber(" 12.5 ", v));
-    EXPECT_DOUBLE_EQ(v, 12.5);
-    EXPECT_TRUE(text::ParseWholeNumber("-1e-3", v));
-    for (const char* bad : {"", "  ", "12a", "abc", "0x10", "inf", "nan", "1 2"}) EXPECT_FALSE(text::ParseWholeNumber(bad, v)) << bad;
 }
 
 TEST(ReplaceFileContents, AFailedWriteLeavesTheOldFile) {

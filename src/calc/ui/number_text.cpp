@@ -24,4 +24,9 @@ int ReadWholeNumber(const QString& text) {
     return static_cast<int>(value);
 }
 
+std::optional<double> ReadStake(const QString& text) {
+    if (text.trimmed().isEmpty()) return 0.0;
+    return text::ParseStake(text.toStdString());
+}
+
 }  // namespace calc::ui

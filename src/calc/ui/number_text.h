@@ -3,6 +3,7 @@
 // digits), read the way the C library's atof and atol read typed text. Text that reads as infinity or
 // "nan" counts as 0, so that no list or result ever shows one.
 #include <QString>
+#include <optional>
 
 namespace calc::ui {
 
@@ -10,5 +11,7 @@ QString NumberText(double value);
 QString NumberText(int value);
 double ReadNumber(const QString& text);
 int ReadWholeNumber(const QString& text);
+// A stake field: a number or "K1+190.5"; an empty field is 0, as an empty number field is. None for other text.
+std::optional<double> ReadStake(const QString& text);
 
 }  // namespace calc::ui

@@ -12,7 +12,10 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
+#include <limits>
+
 #include "calc/ui/number_text.h"
+#include "platform/text/numbers.h"
 
 namespace calc::ui {
 
@@ -153,7 +156,8 @@ void CPierDlg::OnReferenceChosen(int index) {
 
 CPier CPierDlg::pier() const {
     CPier pier;
-    pier.m_dStake = ReadNumber(m_editStake->text());
+    // Text that is no stake never reaches a calculation: OnOK refuses it first.
+    pier.m_dStake = ReadStake(m_editStake->text()).value_or(std::numeric_limits<double>::quiet_NaN());
     pier.m_nColumns = ReadWholeNumber(m_editColumns->text());
     pier.m_dHeight = ReadNumber(m_editHeight->text());
     pier.m_nGrade = ReadWholeNumber(m_editGrade->text());
@@ -169,6 +173,12 @@ CPier CPierDlg::pier() const {
 }
 
 void CPierDlg::OnOK() {
+    if (!ReadStake(m_editStake->text())) {
+        m_prompt.message(text::InvalidStakeMessage(m_editStake->text().toStdString()), ::ui::Buttons::Ok,
+                         ::ui::Icon::Exclamation);
+        m_editStake->setFocus();
+        return;
+    }
     std::string problem = pier().CalculationProblem();
     if (!problem.empty()) {
         m_prompt.message(problem, ::ui::Buttons::Ok, ::ui::Icon::Exclamation);

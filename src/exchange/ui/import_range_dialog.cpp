@@ -33,8 +33,8 @@ void Row(QGridLayout* grid, int row, const char* label, QLineEdit* start, const 
 
 }  // namespace
 
-CImportRangeDlg::CImportRangeDlg(const exchange::RouteRange& bridge, QWidget* parent)
-    : QDialog(parent), m_bridge(bridge) {
+CImportRangeDlg::CImportRangeDlg(const exchange::RouteRange& bridge, ui::Prompter& prompt, QWidget* parent)
+    : QDialog(parent), m_prompt(prompt), m_bridge(bridge) {
     setWindowTitle("确定导入数据范围");
     auto* layout = new QVBoxLayout(this);
 
@@ -61,11 +61,26 @@ CImportRangeDlg::CImportRangeDlg(const exchange::RouteRange& bridge, QWidget* pa
     m_pStart->selectAll();
 }
 
-exchange::RouteRange CImportRangeDlg::range() const {
+std::optional<double> CImportRangeDlg::Bound(const QLineEdit* edit, double shown) {
     // An edit left as it was shown gives the bridge stake itself, not its rounding to the millimetre: a
     // record exactly at the bridge end must stay inside the range.
-    auto read = [](const QLineEdit* edit, double shown) {
-        return edit->text() == StakeText(shown) ? shown : text::Atof(edit->text().toStdString());
-    };
-    return {read(m_pStart, m_bridge.start), read(m_pEnd, m_bridge.end)};
+    if (edit->text() == StakeText(shown)) return shown;
+    return text::ParseStake(edit->text().toStdString());
+}
+
+std::optional<exchange::RouteRange> CImportRangeDlg::range() const {
+    std::optional<double> start = Bound(m_pStart, m_bridge.start), end = Bound(m_pEnd, m_bridge.end);
+    if (!start || !end) return std::nullopt;
+    return exchange::RouteRange{*start, *end};
+}
+
+void CImportRangeDlg::accept() {
+    for (auto [edit, shown] : {std::pair{m_pStart, m_bridge.start}, std::pair{m_pEnd, m_bridge.end}}) {
+        if (Bound(edit, shown)) continue;
+        m_prompt.message(text::InvalidStakeMessage(edit->text().toStdString()), ui::Buttons::Ok, ui::Icon::Exclamation);
+        edit->setFocus();
+        edit->selectAll();
+        return;
+    }
+    QDialog::accept();
 }

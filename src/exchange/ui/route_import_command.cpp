@@ -17,9 +17,9 @@ bool RunRouteImport(QWidget* parent, dao::Database& db, const std::string& brfPa
 
     auto extent = ReadBridgeExtent(db);
     if (!extent) return false;
-    CImportRangeDlg rangeDlg(*extent, parent);
+    CImportRangeDlg rangeDlg(*extent, prompter, parent);
     if (rangeDlg.exec() != QDialog::Accepted) return false;
-    RouteRange range = rangeDlg.range();
+    RouteRange range = *rangeDlg.range();
 
     RouteSections sections;
     sections.groundLine = choices.has(ImportBox::GroundLine);

@@ -1,9 +1,8 @@
 #include "platform/spreadsheet/sheet_files.h"
 
-#include <charconv>
-
 #include "platform/spreadsheet/clipboard_format.h"
 #include "platform/text/gbk_file.h"
+#include "platform/text/numbers.h"
 
 namespace sheet {
 
@@ -45,40 +44,10 @@ bool WriteTabText(const std::string& path, const SheetData& data, std::string& e
 }
 
 bool IsPlainNumber(std::string_view text, double& value) {
-    if (text.empty()) return false;
-    std::size_t i = 0;
-    if (text[0] == '-') ++i;
-    std::size_t intStart = i;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
-    std::size_t intDigits = i - intStart;
-    if (intDigits > 1 && text[intStart] == '0') return false;  // "007" is a code, not a number
-    std::size_t fracDigits = 0;
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        std::size_t fracStart = i;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
-        fracDigits = i - fracStart;
-    }
-    if (intDigits + fracDigits == 0) return false;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        ++i;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-        std::size_t expStart = i;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
-        if (i == expStart) return false;
-    }
-    if (i != text.size()) return false;
-    // from_chars reads neither a bare "5." nor ".5" in every library; give it the digits it wants.
-    std::string normal(text);
-    if (normal.back() == '.') normal.pop_back();
-    auto [end, ec] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
-    if (ec != std::errc() || end != normal.data() + normal.size()) {
-        std::string padded = normal;
-        std::size_t dot = padded.find('.');
-        if (dot != std::string::npos && (dot == 0 || padded[dot - 1] == '-')) padded.insert(dot, 1, '0');
-        auto r = std::from_chars(padded.data(), padded.data() + padded.size(), value);
-        return r.ec == std::errc() && r.ptr == padded.data() + padded.size();
-    }
+    // "007" is a code and "+3" a text someone typed on purpose: a workbook keeps both as text.
+    std::optional<double> parsed = text::ParseDecimal(text, {.plusSign = false, .leadingZeros = false});
+    if (!parsed) return false;
+    value = *parsed;
     return true;
 }
 
