@@ -12,6 +12,7 @@
 #include "app/ui/splash.h"
 #include "platform/interaction/console.h"
 #include "platform/interaction/qt_interaction.h"
+#include "platform/interaction/translations.h"
 #include "platform/registry/registry.h"
 
 StartOptions StartOptions::Parse(const QStringList& arguments) {
@@ -144,6 +145,8 @@ int CVeltraApp::Run(int argc, char** argv) {
     // sets ("LumarisOmbrix - [path]") and the toolkit appends nothing.
     QApplication::setApplicationName("LumarisOmbrix");
     QApplication::setApplicationVersion("4.6.1.1");
+    // The toolkit's own buttons and dialogs speak Chinese like the rest of the program.
+    ui::InstallChineseTranslations(application);
     StartOptions options = StartOptions::Parse(QApplication::arguments());
 
     CVeltraApp app;
