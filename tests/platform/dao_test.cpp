@@ -410,6 +410,7 @@ TEST_F(DaoTest, TableNamesFindTheirTableWithoutRegardToCase) {
         ADD_FAILURE();
     } catch (const dao::DaoException& e) {
         EXPECT_EQ(e.m_lErrorCode, dao::kErrTableExists);
+        EXPECT_EQ(e.m_strDescription, "表 'ABC' 已存在。");
     }
     db->RenameTableDef("abc", "ABC");  // only the case changes
     EXPECT_EQ(db->GetTableDefs().back().m_strName, "ABC");

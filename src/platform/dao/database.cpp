@@ -228,6 +228,7 @@ TableDef Database::GetTableDef(const std::string& requested) {
 
 void Database::CreateTableDef(const TableDef& def) {
     if (def.fields.empty()) throw DaoException(kErrGeneric, "表 '" + def.m_strName + "' 没有字段。");
+    if (HasTableDef(def.m_strName)) throw DaoException(kErrTableExists, "表 '" + def.m_strName + "' 已存在。");
     std::string sql = "CREATE TABLE " + QuoteIdentifier(def.m_strName) + " (";
     for (size_t i = 0; i < def.fields.size(); ++i) {
         if (i) sql += ", ";
