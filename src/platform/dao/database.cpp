@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
@@ -12,7 +13,7 @@
 namespace dao {
 namespace {
 
-int busyTimeoutMs = 5000;
+std::atomic<int> busyTimeoutMs{5000};
 
 // The one text for a file that another program holds locked longer than the busy timeout.
 DaoException InUse(const std::string& path) {
