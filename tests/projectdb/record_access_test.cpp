@@ -97,6 +97,17 @@ TEST_F(RecordAccessTest, AppendRecordAddsAtTheEndAndCutsLongTextTo255) {
     EXPECT_TRUE(p.texts().empty());
 }
 
+TEST_F(RecordAccessTest, LongChineseTextIsCutTo255CharactersNeverInsideOne) {
+    auto bridges = [](int n) {
+        std::string s = "a";
+        for (int i = 0; i < n; ++i) s += "桥";
+        return s;
+    };
+    ui::ScriptedPrompter p;
+    projectdb::AppendRecord(source, "伸缩缝信息表", {Value::Long(3), Value::Double(7.5), Value::Text(bridges(300))}, p);
+    EXPECT_EQ(Rows(source, "伸缩缝信息表").back(), "3|7.5|" + bridges(254));
+}
+
 TEST_F(RecordAccessTest, CopyTableCopiesFieldsAndRecordsInOrderWithAndWithoutReplace) {
     {
         auto from = dao::Database::Open(source);
