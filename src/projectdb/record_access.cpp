@@ -57,8 +57,7 @@ dao::Value CMyDaoRecordset::SlotOf(const FieldDescription& field, const dao::Val
         case dao::dbDouble: return dao::Value::Double(value.toDouble());
         case dao::dbText: {
             std::string t = value.toString();
-            if (t.size() > kMaxTextExchange) t.resize(kMaxTextExchange);
-            return dao::Value::Text(t);
+            return dao::Value::Text(dao::CutToCharacters(t, static_cast<long>(kMaxTextExchange)));
         }
         default: return dao::Value::Short(static_cast<std::int16_t>(value.toLong()));
     }

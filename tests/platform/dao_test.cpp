@@ -267,19 +267,8 @@ TEST_F(DaoTest, DeclaredTypesOfOurOwnAndOfForeignTablesMapToDaoTypes) {
     EXPECT_EQ(rs.GetFieldValue("c"), Value::Text("7"));
 }
 
-TEST(DaoFiles, MissingOrForeignFilesRaiseAndStayUntouched) {
+TEST(DaoFiles, MissingFilesRaiseAndAreNotCreated) {
     testing_support::TempDir dir;
-    std::string notDb = dir.file("notes.vlt");
-    std::string bytes = "This is not a database, just some text.\n";
-    testing_support::WriteBytes(notDb, bytes);
-    try {
-        dao::Database::Open(notDb);
-        ADD_FAILURE();
-    } catch (const dao::DaoException& e) {
-        EXPECT_EQ(e.m_lErrorCode, dao::kErrNotADatabase);
-        EXPECT_NE(e.m_strDescription.find("notes.vlt"), std::string::npos);
-    }
-    EXPECT_EQ(testing_support::ReadBytes(notDb), bytes);
     std::string missing = dir.file("missing.vlt");
     EXPECT_THROW(dao::Database::Open(missing), dao::DaoException);
     EXPECT_FALSE(std::filesystem::exists(missing));
@@ -327,6 +316,106 @@ TEST(DaoFiles, ForwardOnlySetStreamsRecords) {
     for (; !rs.IsEOF(); rs.MoveNext()) sum += rs.GetFieldValue(0).toLong();
     EXPECT_EQ(sum, 6);
     EXPECT_FALSE(rs.CanUpdate());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(DaoTest, BinaryFieldsKeepEveryByte) {
+    const std::string bytes[] = {std::string("\x00\x01\xff\xfe\x00"
+                                             "abc\x80",
+                                             9),
+                                 std::string(), std::string(70000, '\0')};
+    dao::FieldInfo picture;
+    picture.m_strName = "Picture";
+    picture.m_nType = dao::dbLongBinary;
+    db->CreateTableDef(dao::TableDef{"图片", 0, {picture}});
+    {
+        dao::Recordset rs(*db);
+        rs.Open("图片");
+        for (const auto& b : bytes) {
+            rs.AddNew();
+            rs.SetFieldValue(0, Value::Binary(b));
+            rs.Update();
+        }
+        rs.AddNew();
+        rs.SetFieldValue(0, Value::Text("text"));  // text goes in as its bytes
+        rs.Update();
+        rs.AddNew();
+        EXPECT_THROW(rs.SetFieldValue(0, Value::Long(1)), dao::DaoException);
+    }
+    EXPECT_EQ(db->GetTableDef("图片").fields[0].m_nType, dao::dbLongBinary);
+    dao::Recordset rs(*db);
+    rs.Open("Select * From [图片]");
+    for (const auto& b : bytes) {
+        ASSERT_FALSE(rs.IsEOF());
+        Value v = rs.GetFieldValue(0);
+        EXPECT_TRUE(v.isBinary());
+        EXPECT_EQ(v.bytes(), b);
+        rs.MoveNext();
+    }
+    EXPECT_EQ(rs.GetFieldValue(0), Value::Binary("text"));
+}
+
+TEST(DaoTypes, DeclaredBinaryTypesMapToLongBinary) {
+    for (const char* declared :
+         {"LONGBINARY", "OLE", "OLEOBJECT", "BLOB", "image", "MEDIUMBLOB", "LONGVARBINARY"})
+        EXPECT_EQ(dao::FieldFromDeclaredType("f", declared).m_nType, dao::dbLongBinary) << declared;
+}
+
+TEST(DaoTypes, TextLimitsCountCharactersNotBytes) {
+    struct Case {
+        std::string text;
+        long limit;
+        long count;
+        std::string cut;
+    } cases[] = {
+        {"abc", 2, 3, "ab"},
+        {"桥梁工程", 2, 4, "桥梁"},
+        {"a桥b", 2, 3, "a桥"},
+        {"①类\xF0\x9F\x98\x80x", 3, 4, "①类\xF0\x9F\x98\x80"},  // four-byte characters stay whole
+        {"桥", 5, 1, "桥"},
+        {"", 1, 0, ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(dao::CharacterCount(c.text), c.count) << c.text;
+        EXPECT_EQ(dao::CutToCharacters(c.text, c.limit), c.cut) << c.text;
+    }
+}
+
+TEST_F(DaoTest, ATextFieldHoldsAsManyChineseCharactersAsItsSize) {
+    std::string chars;
+    for (int i = 0; i < 255; ++i) chars += "桥";
+    dao::Recordset rs(*db);
+    rs.Open("①类帽梁信息表");
+    rs.AddNew();
+    rs.SetFieldValue("Name", Value::Text(chars));  // 765 bytes
+    rs.Update();
+    rs.AddNew();
+    EXPECT_THROW(rs.SetFieldValue("Name", Value::Text(chars + "a")), dao::DaoException);
+    rs.CancelUpdate();
+    rs.Requery();
+    EXPECT_EQ(rs.GetFieldValue("Name"), Value::Text(chars));
+}
+
+TEST_F(DaoTest, TableNamesFindTheirTableWithoutRegardToCase) {
+    db->CreateTableDef(Table("Abc", {{"x", dao::dbLong}}));
+    EXPECT_TRUE(db->HasTableDef("ABC"));
+    EXPECT_TRUE(db->HasTableDef("abc"));
+    EXPECT_FALSE(db->HasTableDef("abcd"));
+    EXPECT_EQ(db->GetTableDef("aBC").m_strName, "Abc");
+    try {
+        db->CreateTableDef(Table("ABC", {{"y", dao::dbLong}}));
+        ADD_FAILURE();
+    } catch (const dao::DaoException& e) {
+        EXPECT_EQ(e.m_lErrorCode, dao::kErrTableExists);
+        EXPECT_EQ(e.m_strDescription, "表 'ABC' 已存在。");
+    }
+    db->RenameTableDef("abc", "ABC");  // only the case changes
+    EXPECT_EQ(db->GetTableDefs().back().m_strName, "ABC");
+    db->DeleteTableDef("abc");
+    EXPECT_FALSE(db->HasTableDef("ABC"));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "hot_journal.h"
 #include "platform/registry/registry.h"
 #include "support/test_support.h"
 
@@ -59,6 +60,36 @@ TEST_F(RegistryTest, TwoProcessesWritingAndReadingNeverSeeATornValue) {
     waitpid(child, &status, 0);
     EXPECT_EQ(torn, 0);
     EXPECT_EQ(registry::ReadSetting("Other", "Counter"), "199");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(RegistryTest, AValueAWriterLeftMidTransactionReadsAsItWasBefore) {
+    registry::WriteSetting("Current Database File", "File", "/tmp/一号桥.vlt");
+    testing_support::LeaveHotJournal(
+        store, testing_support::ManyRowsInto("vals", "value") + "UPDATE vals SET value = 'torn';");
+    EXPECT_EQ(registry::ReadSetting("Current Database File", "File"), "/tmp/一号桥.vlt");
+    EXPECT_TRUE(registry::KeyExists("SOFTWARE\\Veltra\\Current Database File"));
+}
+
+TEST_F(RegistryTest, AStoreThatCannotBeReadOrWrittenIsReported) {
+    testing_support::WriteBytes(store, "not a settings store, just text\n");
+    EXPECT_THROW(registry::ReadSetting("Running State", "VeltraIsRunning"), registry::SettingsError);
+    EXPECT_THROW(registry::KeyExists("SOFTWARE\\Veltra\\Running State"), registry::SettingsError);
+    EXPECT_THROW(registry::WriteSettingOrThrow("Running State", "VeltraIsRunning", "Yes"),
+                 registry::SettingsError);
+    EXPECT_NO_THROW(
+        registry::WriteSetting("Running State", "VeltraIsRunning", "Yes"));  // the windows' silent write
+
+    std::string uncreatable = dir.file("plain-file") + "/veltra/registry.db";  // its folder is a file
+    testing_support::WriteBytes(dir.file("plain-file"), "x");
+    setenv("VELTRA_REGISTRY", uncreatable.c_str(), 1);
+    EXPECT_THROW(registry::WriteSettingOrThrow("Running State", "VeltraIsRunning", "Yes"),
+                 registry::SettingsError);
+    EXPECT_EQ(registry::ReadSetting("Running State", "VeltraIsRunning"),
+              "");  // no store: nothing written yet
 }
 
 }  // namespace

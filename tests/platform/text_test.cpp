@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <vector>
 
+#include "platform/dao/value.h"
 #include "platform/text/cformat.h"
 #include "platform/text/gbk.h"
 #include "platform/text/gbk_file.h"
@@ -88,6 +91,26 @@ TEST(CFormat, FixedTextIsWhatSnprintfWrites) {
     }
     for (double v : values)
         for (int precision : {3, 6}) ASSERT_EQ(text::FormatFixed(v, precision), text::Format("%.*f", precision, v)) << v;
+}
+
+}  // namespace
+
+namespace {
+
+TEST(CFormat, NumbersKeepThePointUnderADecimalCommaLocale) {
+    std::string before = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "no de_DE.UTF-8 locale";
+    char probe[16];
+    std::snprintf(probe, sizeof probe, "%.1f", 0.5);
+    std::string results[] = {
+        text::Format("%lf", 0.95),      text::Format("%.3f|%g", 1.5, 2.25),
+        text::FormatGbk("%8.2lf", 3.5), text::FormatWide("%-6.1f|", 4.5),
+        text::FormatFixed(0.5, 3),      dao::Value::Double(0.125).toString(),
+    };
+    std::setlocale(LC_ALL, before.c_str());
+    EXPECT_STREQ(probe, "0,5");  // the locale is in force for snprintf itself
+    const char* expected[] = {"0.950000", "1.500|2.25", "    3.50", "4.5   |", "0.500", "0.125"};
+    for (size_t i = 0; i < std::size(expected); ++i) EXPECT_EQ(results[i], expected[i]);
 }
 
 }  // namespace

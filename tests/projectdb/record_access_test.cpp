@@ -97,6 +97,17 @@ TEST_F(RecordAccessTest, AppendRecordAddsAtTheEndAndCutsLongTextTo255) {
     EXPECT_TRUE(p.texts().empty());
 }
 
+TEST_F(RecordAccessTest, LongChineseTextIsCutTo255CharactersNeverInsideOne) {
+    auto bridges = [](int n) {
+        std::string s = "a";
+        for (int i = 0; i < n; ++i) s += "桥";
+        return s;
+    };
+    ui::ScriptedPrompter p;
+    projectdb::AppendRecord(source, "伸缩缝信息表", {Value::Long(3), Value::Double(7.5), Value::Text(bridges(300))}, p);
+    EXPECT_EQ(Rows(source, "伸缩缝信息表").back(), "3|7.5|" + bridges(254));
+}
+
 TEST_F(RecordAccessTest, CopyTableCopiesFieldsAndRecordsInOrderWithAndWithoutReplace) {
     {
         auto from = dao::Database::Open(source);
@@ -132,6 +143,45 @@ TEST_F(RecordAccessTest, CopyEndsSilentlyAtAnErrorKeepingWhatItCopied) {
         EXPECT_FALSE(to->InTransaction());
     }
     EXPECT_EQ(Rows(target, "伸缩缝信息表"), (std::vector<std::string>{"2|100.5"}));
+}
+
+TEST_F(RecordAccessTest, CopyTableCarriesBinaryFieldsByteForByte) {
+    const std::vector<std::string> pictures = {std::string("\x89PNG\r\n\x1a\n\x00\x00\xff\xfe", 12),
+                                               std::string(), std::string(5000, '\0') + "\xc3\x28"};
+    std::string name;  // as many Chinese characters as the field's size
+    for (int i = 0; i < 255; ++i) name += "桥";
+    {
+        auto db = dao::Database::Open(source);
+        db->Execute("CREATE TABLE [图形] (Num LONG, Picture LONGBINARY, Sketch OLE, Name TEXT(255))");
+        dao::Recordset rs(*db);
+        rs.Open("图形");
+        for (size_t i = 0; i < pictures.size(); ++i) {
+            rs.AddNew();
+            rs.SetFieldValue(0, Value::Long(static_cast<int>(i)));
+            rs.SetFieldValue(1, Value::Binary(pictures[i]));
+            rs.SetFieldValue(3, Value::Text(name));
+            rs.Update();
+        }
+    }
+    {
+        auto from = dao::Database::Open(source, /*readOnly=*/true);
+        auto to = dao::Database::Open(target);
+        projectdb::CopyTable(*from, *to, "图形", false);
+    }
+    auto db = dao::Database::Open(target, /*readOnly=*/true);
+    auto def = db->GetTableDef("图形");
+    EXPECT_EQ(def.fields[1].m_nType, dao::dbLongBinary);
+    EXPECT_EQ(def.fields[2].m_nType, dao::dbLongBinary);
+    dao::Recordset rs(*db);
+    rs.Open("图形");
+    ASSERT_EQ(rs.GetRecordCount(), 3);
+    for (const auto& picture : pictures) {
+        EXPECT_EQ(rs.GetFieldValue(1), Value::Binary(picture));
+        EXPECT_TRUE(rs.GetFieldValue(2).isNull());
+        EXPECT_EQ(rs.GetFieldValue(3), Value::Text(name));
+        EXPECT_EQ(VariantToText(rs.GetFieldValue(1)), "Array of VT_UI1");
+        rs.MoveNext();
+    }
 }
 
 TEST(MatchCondition, ClausesByFieldType) {

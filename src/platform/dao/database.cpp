@@ -2,6 +2,9 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <atomic>
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 
@@ -10,7 +13,41 @@
 namespace dao {
 namespace {
 
-constexpr int kBusyTimeoutMs = 5000;
+std::atomic<int> busyTimeoutMs{5000};
+
+// The one text for a file that another program holds locked longer than the busy timeout.
+DaoException InUse(const std::string& path) {
+    return DaoException(kErrLocked, "项目文件 '" + path + "' 正被另一个程序使用，请稍后再试。");
+}
+
+DaoException NotADatabase(const std::string& path) {
+    return DaoException(kErrNotADatabase, "无法识别的数据库格式 '" + path + "'。");
+}
+
+// Table names compare as SQLite compares identifiers: ASCII letters without regard to case, other bytes
+// exactly.
+bool SameName(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+// A program that ended in the middle of a write leaves a hot journal beside the file. Only a connection that
+// may write can roll it back, and a read-only one fails until then; so before a read-only open a writing
+// connection reads the file once, which rolls the journal back. Its errors are left to the open that follows.
+void RecoverHotJournal(const std::string& path) {
+    std::error_code ec;
+    auto size = std::filesystem::file_size(path + "-journal", ec);
+    if (ec || size == 0) return;
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) ==
+        SQLITE_OK) {
+        sqlite3_busy_timeout(db, busyTimeoutMs);
+        sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+    }
+    sqlite3_close_v2(db);
+}
 
 // SQLite answers "no such table" for tables and views alike.
 bool IsNoSuchTable(const char* message) { return message && std::string(message).find("no such table") == 0; }
@@ -41,6 +78,10 @@ std::unique_ptr<Database> Database::Open(const std::string& path, bool readOnly)
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec))
         throw DaoException(kErrFileNotFound, "找不到文件 '" + path + "'。");
+    // SQLite takes a zero-byte file for an empty database and would write one into it; a database file the
+    // system made always has its header, so an empty file is as foreign as any other.
+    if (std::filesystem::file_size(path, ec) == 0 && !ec) throw NotADatabase(path);
+    if (readOnly) RecoverHotJournal(path);
     std::unique_ptr<Database> db(new Database);
     db->path_ = std::filesystem::absolute(path, ec).string();
     int flags = (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
@@ -50,16 +91,26 @@ std::unique_ptr<Database> Database::Open(const std::string& path, bool readOnly)
         db->Close();
         throw DaoException(kErrIo, "无法打开数据库文件 '" + path + "'：" + message);
     }
-    sqlite3_busy_timeout(db->db_, kBusyTimeoutMs);
+    sqlite3_busy_timeout(db->db_, busyTimeoutMs);
     sqlite3_extended_result_codes(db->db_, 0);
     // Reading the schema is the first touch of the file's contents: a file that is not a database fails here.
     rc = sqlite3_exec(db->db_, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) {
         int code = rc;
         db->Close();
-        if (code == SQLITE_NOTADB || code == SQLITE_CORRUPT)
-            throw DaoException(kErrNotADatabase, "无法识别的数据库格式 '" + path + "'。");
-        throw DaoException(CodeFor(code, nullptr), "无法打开数据库文件 '" + path + "'。");
+        switch (code) {
+            case SQLITE_NOTADB:
+            case SQLITE_CORRUPT:
+                throw NotADatabase(path);
+            case SQLITE_BUSY:
+            case SQLITE_LOCKED:
+                throw InUse(path);
+            case SQLITE_READONLY:  // a hot journal that this read-only open cannot roll back
+                throw DaoException(kErrReadOnly,
+                                   "项目文件 '" + path + "' 上次未正常关闭，需要恢复，但该文件不能写入。");
+            default:
+                throw DaoException(CodeFor(code, nullptr), "无法打开数据库文件 '" + path + "'。");
+        }
     }
     return db;
 }
@@ -76,7 +127,7 @@ std::unique_ptr<Database> Database::Create(const std::string& path) {
         db->Close();
         throw DaoException(kErrIo, "无法创建数据库文件 '" + path + "'。");
     }
-    sqlite3_busy_timeout(db->db_, kBusyTimeoutMs);
+    sqlite3_busy_timeout(db->db_, busyTimeoutMs);
     // Write the header now, so that the new file is a database even before its first table.
     db->Exec("PRAGMA user_version = 0; BEGIN; CREATE TABLE [veltra$init](x); DROP TABLE [veltra$init]; COMMIT;");
     return db;
@@ -97,7 +148,8 @@ void Database::Raise(int sqliteCode, const std::string& context) const {
     std::string text;
     switch (code) {
         case kErrTableMissing: text = "找不到输入表或查询 '" + m.substr(m.find(':') == std::string::npos ? 0 : m.find(':') + 2) + "'。"; break;
-        case kErrLocked: text = "数据库文件已被其他用户锁定，请稍后再试。"; break;
+        case kErrLocked:
+            throw InUse(path_);
         case kErrReadOnly: text = "不能更新。数据库或对象为只读。"; break;
         default: text = context.empty() ? m : context + "：" + m;
     }
@@ -111,7 +163,9 @@ void Database::Exec(const std::string& sql) {
     if (rc != SQLITE_OK) {
         std::string message = error ? error : sqlite3_errstr(rc);
         sqlite3_free(error);
-        throw DaoException(CodeFor(rc, message.c_str()), message);
+        long code = CodeFor(rc, message.c_str());
+        if (code == kErrLocked) throw InUse(path_);
+        throw DaoException(code, message);
     }
 }
 
@@ -134,14 +188,24 @@ std::vector<TableDefInfo> Database::GetTableDefs() {
     return out;
 }
 
-bool Database::HasTableDef(const std::string& name) {
-    for (const auto& t : GetTableDefs())
-        if (t.m_strName == name) return true;
-    return false;
+std::optional<std::string> Database::FindTableDef(const std::string& name) {
+    for (auto& t : GetTableDefs())
+        if (SameName(t.m_strName, name)) return std::move(t.m_strName);
+    return std::nullopt;
 }
 
-TableDef Database::GetTableDef(const std::string& name) {
-    if (!HasTableDef(name)) throw DaoException(kErrItemNotFound, "在此集合中找不到项目 '" + name + "'。");
+bool Database::HasTableDef(const std::string& name) {
+    return FindTableDef(name).has_value();
+}
+
+std::string Database::StoredTableName(const std::string& name) {
+    std::optional<std::string> stored = FindTableDef(name);
+    if (!stored) throw DaoException(kErrItemNotFound, "在此集合中找不到项目 '" + name + "'。");
+    return *stored;
+}
+
+TableDef Database::GetTableDef(const std::string& requested) {
+    const std::string name = StoredTableName(requested);
     TableDef def;
     def.m_strName = name;
     if (name.rfind("sqlite_", 0) == 0) def.m_lAttributes = dbSystemObject;
@@ -165,6 +229,7 @@ TableDef Database::GetTableDef(const std::string& name) {
 
 void Database::CreateTableDef(const TableDef& def) {
     if (def.fields.empty()) throw DaoException(kErrGeneric, "表 '" + def.m_strName + "' 没有字段。");
+    if (HasTableDef(def.m_strName)) throw DaoException(kErrTableExists, "表 '" + def.m_strName + "' 已存在。");
     std::string sql = "CREATE TABLE " + QuoteIdentifier(def.m_strName) + " (";
     for (size_t i = 0; i < def.fields.size(); ++i) {
         if (i) sql += ", ";
@@ -176,14 +241,29 @@ void Database::CreateTableDef(const TableDef& def) {
 }
 
 void Database::DeleteTableDef(const std::string& name) {
-    if (!HasTableDef(name)) throw DaoException(kErrItemNotFound, "在此集合中找不到项目 '" + name + "'。");
-    Exec("DROP TABLE " + QuoteIdentifier(name));
+    Exec("DROP TABLE " + QuoteIdentifier(StoredTableName(name)));
 }
 
-void Database::RenameTableDef(const std::string& from, const std::string& to) {
-    if (!HasTableDef(from)) throw DaoException(kErrItemNotFound, "在此集合中找不到项目 '" + from + "'。");
-    if (HasTableDef(to)) throw DaoException(kErrTableExists, "表 '" + to + "' 已存在。");
-    Exec("ALTER TABLE " + QuoteIdentifier(from) + " RENAME TO " + QuoteIdentifier(to));
+void Database::RenameTableDef(const std::string& requested, const std::string& to) {
+    const std::string from = StoredTableName(requested);
+    if (from == to) return;
+    if (!SameName(from, to)) {
+        if (HasTableDef(to)) throw DaoException(kErrTableExists, "表 '" + to + "' 已存在。");
+        Exec("ALTER TABLE " + QuoteIdentifier(from) + " RENAME TO " + QuoteIdentifier(to));
+        return;
+    }
+    // SQLite refuses a rename that changes only the case of letters, as the new name is taken by the table
+    // itself; the rename goes through a name of its own.
+    std::string step = from + "$rename";
+    while (HasTableDef(step)) step += "$";
+    Transaction transaction(*this);
+    Exec("ALTER TABLE " + QuoteIdentifier(from) + " RENAME TO " + QuoteIdentifier(step));
+    Exec("ALTER TABLE " + QuoteIdentifier(step) + " RENAME TO " + QuoteIdentifier(to));
+    transaction.Commit();
+}
+
+void Database::SetBusyTimeout(int milliseconds) {
+    busyTimeoutMs = milliseconds;
 }
 
 void Database::AppendField(const std::string& table, const FieldInfo& field) {

@@ -2,6 +2,7 @@
 // A database file reached the way DAO reaches one: table definitions in creation order, record sets,
 // SQL execution and transactions. Backed by SQLite; every failure is a DaoException.
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,19 +20,27 @@ public:
     Database& operator=(const Database&) = delete;
 
     // Opens an existing file shared, for reading and writing, with a busy timeout. A missing file or one
-    // that is not a database raises a DaoException and leaves the file as it was.
+    // that is not a database (an empty file too) raises a DaoException and leaves the file as it was. A file
+    // left mid-write by a program that ended is recovered first, also for a read-only open.
     static std::unique_ptr<Database> Open(const std::string& path, bool readOnly = false);
     // Creates a new, empty database file; an existing file of that name is deleted first.
     static std::unique_ptr<Database> Create(const std::string& path);
+
+    // How long a statement waits for another program's lock before it raises kErrLocked ("项目文件 ...
+    // 正被另一个 程序使用"): five seconds. Applies to the files opened afterwards.
+    static void SetBusyTimeout(int milliseconds);
 
     void Close();
     bool IsOpen() const { return db_ != nullptr; }
     const std::string& GetName() const { return path_; }
 
-    // Table definitions, in the order the tables were created; SQLite's own tables carry the system attribute.
+    // Table definitions, in the order the tables were created; SQLite's own tables carry the system
+    // attribute. A name finds its table without regard to the case of ASCII letters ("ABC" finds "abc"), as
+    // in SQL.
     std::vector<TableDefInfo> GetTableDefs();
     bool HasTableDef(const std::string& name);
-    // The table's fields in definition order. Raises kErrItemNotFound when there is no such table.
+    // The table's fields in definition order, under the name the table is stored with. Raises
+    // kErrItemNotFound when there is no such table.
     TableDef GetTableDef(const std::string& name);
     // Creates the table with its fields, in order. Raises kErrTableExists when it is already there.
     void CreateTableDef(const TableDef& def);
@@ -58,6 +67,8 @@ public:
 private:
     Database() = default;
     void Exec(const std::string& sql);
+    std::optional<std::string> FindTableDef(const std::string& name);
+    std::string StoredTableName(const std::string& name);  // raises kErrItemNotFound
     sqlite3* db_ = nullptr;
     std::string path_;
     int transactionDepth_ = 0;

@@ -36,6 +36,26 @@ std::string DeclaredType(const FieldInfo& f) {
 
 namespace {
 
+// Every byte except a UTF-8 continuation byte (10xxxxxx) begins a character.
+bool StartsCharacter(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+}
+
+}  // namespace
+
+long CharacterCount(std::string_view utf8) {
+    return static_cast<long>(std::count_if(utf8.begin(), utf8.end(), StartsCharacter));
+}
+
+std::string CutToCharacters(std::string_view utf8, long limit) {
+    long seen = 0;
+    for (size_t i = 0; i < utf8.size(); ++i)
+        if (StartsCharacter(utf8[i]) && seen++ == limit) return std::string(utf8.substr(0, i));
+    return std::string(utf8);
+}
+
+namespace {
+
 std::string Upper(std::string s) {
     std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::toupper(c); });
     return s;
@@ -67,11 +87,15 @@ FieldInfo FieldFromDeclaredType(const std::string& name, const std::string& decl
     else if (head == "SINGLE" || head == "FLOAT4" || head == "IEEESINGLE") type = dbSingle;
     else if (head == "DATETIME" || head == "DATE" || head == "TIME" || head == "TIMESTAMP") type = dbDate;
     else if (head == "MEMO" || head == "LONGTEXT" || head == "LONGCHAR" || head == "CLOB") type = dbMemo;
-    else if (head == "LONGBINARY" || head == "BLOB" || head == "IMAGE" || head == "OLEOBJECT") type = dbLongBinary;
+    else if (head == "LONGBINARY" || head == "BLOB" || head == "IMAGE" || head == "OLEOBJECT" ||
+             head == "OLE" || head == "GENERAL" || head == "LONGVARBINARY")
+        type = dbLongBinary;
     else if (head == "BINARY" || head == "VARBINARY") type = dbBinary;
     // SQLite's affinity rules, in their order, for everything else.
     else if (Contains(t, "INT")) type = dbLong;
     else if (Contains(t, "CHAR") || Contains(t, "CLOB") || Contains(t, "TEXT")) type = dbText;
+    else if (Contains(t, "BLOB"))
+        type = dbLongBinary;
     else if (t.empty()) type = dbText;  // no declared type: values are shown as they are stored
     else type = dbDouble;              // REAL, DOUBLE, FLOAT, NUMERIC, DECIMAL, ...
     f.m_nType = type;

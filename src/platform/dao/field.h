@@ -1,6 +1,7 @@
 #pragma once
 // Table and field definitions with the DAO type codes.
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace dao {
@@ -44,5 +45,11 @@ FieldInfo FieldFromDeclaredType(const std::string& name, const std::string& decl
 
 // The size a field of a fixed-size type reports.
 long NaturalSize(short type);
+
+// Text fields hold characters, not bytes: TEXT(255) takes 255 Chinese characters as it takes 255 letters.
+// Counts UTF-8 code points: the bytes that are not continuation bytes.
+long CharacterCount(std::string_view utf8);
+// The first `limit` characters of the text, never ending inside a character.
+std::string CutToCharacters(std::string_view utf8, long limit);
 
 }  // namespace dao

@@ -202,8 +202,10 @@ Value Recordset::ReadColumn(sqlite3_stmt* stmt, int column, short type) const {
         case dbDate: return Value::Date(sqlite3_column_double(stmt, column));
         case dbBinary:
         case dbLongBinary: {
-            Value v = Value::OfType(VT_ARRAY | VT_UI1);
-            return v;
+            // Read as a blob whatever the storage, so that the bytes come back exactly as they were written.
+            const void* bytes = sqlite3_column_blob(stmt, column);
+            int size = sqlite3_column_bytes(stmt, column);
+            return Value::Binary(bytes ? std::string(static_cast<const char*>(bytes), size) : std::string());
         }
         default: {
             const char* t = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
@@ -395,9 +397,15 @@ Value Recordset::Coerce(int index, const Value& value) const {
     if (!IsNumericType(type)) {
         if (type == dbText || type == dbMemo || type == 0) {
             std::string t = value.toString();
-            if (type == dbText && fields_[index].m_lSize > 0 && static_cast<long>(t.size()) > fields_[index].m_lSize)
+            if (type == dbText && fields_[index].m_lSize > 0 && CharacterCount(t) > fields_[index].m_lSize)
                 throw DaoException(kErrOverflow, "字段太小，不能接受所要添加的数据量。");
             return Value::Text(t);
+        }
+        if (type == dbBinary || type == dbLongBinary) {
+            // A binary field takes bytes; text is stored as its bytes.
+            if (value.isBinary()) return value;
+            if (value.isText()) return Value::Binary(value.text());
+            ConversionError();
         }
         return value;
     }
@@ -447,6 +455,10 @@ void Recordset::BindValue(sqlite3_stmt* stmt, int param, const Value& v) const {
     switch (v.type()) {
         case VT_EMPTY: case VT_NULL: sqlite3_bind_null(stmt, param); break;
         case VT_BSTR: sqlite3_bind_text(stmt, param, v.text().data(), static_cast<int>(v.text().size()), SQLITE_TRANSIENT); break;
+        // An empty byte string still has a data pointer, so it is stored as an empty blob, not as null.
+        case VT_ARRAY | VT_UI1:
+            sqlite3_bind_blob(stmt, param, v.bytes().data(), static_cast<int>(v.bytes().size()), SQLITE_TRANSIENT);
+            break;
         case VT_R4: case VT_R8: case VT_DATE: sqlite3_bind_double(stmt, param, v.real()); break;
         case VT_CY: sqlite3_bind_double(stmt, param, v.toDouble()); break;
         default: sqlite3_bind_int64(stmt, param, v.integer()); break;

@@ -38,6 +38,7 @@ std::string Value::toString() const {
     switch (type_) {
         case VT_EMPTY: case VT_NULL: return {};
         case VT_BSTR: return text_;
+        case VT_ARRAY | VT_UI1: return text_;
         case VT_R4: case VT_R8: case VT_DATE: return text::Format("%.15g", real_);
         case VT_CY: return text::Format("%.4f", static_cast<double>(int_) / 10000.0);
         default: return std::to_string(int_);

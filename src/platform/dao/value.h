@@ -32,24 +32,34 @@ public:
     static Value Currency(std::int64_t scaled) { Value r(VT_CY); r.int_ = scaled; return r; }
     // Date as days since 30 December 1899, fraction = time of day.
     static Value Date(double days) { Value r(VT_DATE); r.real_ = days; return r; }
+    // The bytes of a binary field, as the byte array (VT_ARRAY | VT_UI1) a binary field reads as. Any bytes,
+    // zeros and bytes that are not UTF-8 included.
+    static Value Binary(std::string bytes) {
+        Value r(VT_ARRAY | VT_UI1);
+        r.text_ = std::move(bytes);
+        return r;
+    }
     // Any other variant type, carrying no payload (shown by its type name).
     static Value OfType(std::uint16_t vt) { return Value(vt); }
 
     std::uint16_t type() const { return type_; }
     bool isNull() const { return type_ == VT_NULL || type_ == VT_EMPTY; }
     bool isText() const { return type_ == VT_BSTR; }
+    bool isBinary() const { return type_ == (VT_ARRAY | VT_UI1); }
     bool isNumber() const;
 
-    // Raw payloads: integer kinds (I2, I4, UI1, BOOL, CY) / real kinds (R4, R8, DATE) / text.
+    // Raw payloads: integer kinds (I2, I4, UI1, BOOL, CY) / real kinds (R4, R8, DATE) / text / binary bytes.
     std::int64_t integer() const { return int_; }
     double real() const { return real_; }
     const std::string& text() const { return text_; }
+    const std::string& bytes() const { return text_; }
 
     // Conversions for callers that know what they read: numbers convert between kinds, text is parsed
     // the C library's way, null is 0 / "".
     double toDouble() const;
     std::int32_t toLong() const;
-    std::string toString() const;  // plain conversion, not the display text (see VariantToText)
+    // Plain conversion (binary: its bytes), not the display text (see VariantToText).
+    std::string toString() const;
 
     bool operator==(const Value& o) const {
         return type_ == o.type_ && int_ == o.int_ && real_ == o.real_ && text_ == o.text_;

@@ -16,48 +16,80 @@ constexpr const char* kSchema =
     "CREATE TABLE IF NOT EXISTS vals (path TEXT COLLATE NOCASE, name TEXT COLLATE NOCASE, value TEXT,"
     " PRIMARY KEY (path, name));";
 
-using Handle = std::unique_ptr<sqlite3, int (*)(sqlite3*)>;
+constexpr int kBusyTimeoutMs = 10000;
 
-Handle OpenStore(bool create) {
-    std::string path = StorePath();
-    std::error_code ec;
-    if (!create && !std::filesystem::exists(path, ec)) return {nullptr, sqlite3_close_v2};
-    if (create) std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
-    sqlite3* db = nullptr;
-    int flags = create ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READONLY;
-    if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
-        sqlite3_close_v2(db);
-        return {nullptr, sqlite3_close_v2};
-    }
-    sqlite3_busy_timeout(db, 10000);
-    if (create && sqlite3_exec(db, kSchema, nullptr, nullptr, nullptr) != SQLITE_OK) {
-        sqlite3_close_v2(db);
-        return {nullptr, sqlite3_close_v2};
-    }
-    return {db, sqlite3_close_v2};
+using Handle = std::unique_ptr<sqlite3, int (*)(sqlite3*)>;
+using Statement = std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)>;
+
+[[noreturn]] void ReadFailed(const std::string& path) {
+    throw SettingsError("无法读取设置文件 '" + path + "'。");
 }
 
-std::string Read(const std::string& keyPath, const std::string& name) {
-    Handle db = OpenStore(false);
-    if (!db) return {};
-    sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(db.get(), "SELECT value FROM vals WHERE path = ? AND name = ?", -1, &stmt, nullptr) !=
-        SQLITE_OK)
-        return {};
-    sqlite3_bind_text(stmt, 1, keyPath.c_str(), -1, SQLITE_TRANSIENT);
-    sqlite3_bind_text(stmt, 2, name.c_str(), -1, SQLITE_TRANSIENT);
-    std::string value;
-    if (sqlite3_step(stmt) == SQLITE_ROW) {
-        const unsigned char* t = sqlite3_column_text(stmt, 0);
-        if (t) value = reinterpret_cast<const char*>(t);
+[[noreturn]] void WriteFailed(const std::string& path) {
+    throw SettingsError("无法写入设置文件 '" + path + "'。");
+}
+
+// The store for reading, or none when there is no store yet (every value then reads as missing).
+// It is opened for writing when the file allows it, without creating anything: a writer that ended in the
+// middle of a write leaves a journal that only a connection that may write rolls back.
+Handle OpenForReading() {
+    std::string path = StorePath();
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) {
+        if (ec) ReadFailed(path);
+        return {nullptr, sqlite3_close_v2};
     }
-    sqlite3_finalize(stmt);
-    return value;
+    // A writer that ended before it wrote the first table leaves an empty file: no values yet.
+    if (std::filesystem::file_size(path, ec) == 0 && !ec) return {nullptr, sqlite3_close_v2};
+    sqlite3* db = nullptr;
+    int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    Handle handle(db, sqlite3_close_v2);
+    if (rc != SQLITE_OK) ReadFailed(path);
+    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    return handle;
+}
+
+Handle OpenForWriting() {
+    std::string path = StorePath();
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
+    sqlite3* db = nullptr;
+    int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    Handle handle(db, sqlite3_close_v2);
+    if (rc != SQLITE_OK) WriteFailed(path);
+    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    if (sqlite3_exec(db, kSchema, nullptr, nullptr, nullptr) != SQLITE_OK) WriteFailed(path);
+    return handle;
+}
+
+// Prepares `sql` with its text parameters bound in order; on failure `fail` reports the store.
+Statement Prepare(sqlite3* db, const char* sql, std::initializer_list<const std::string*> params,
+                  void (*fail)(const std::string&)) {
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(stmt);
+        fail(StorePath());
+    }
+    int index = 1;
+    for (const std::string* p : params) sqlite3_bind_text(stmt, index++, p->c_str(), -1, SQLITE_TRANSIENT);
+    return {stmt, sqlite3_finalize};
 }
 
 std::string Normalize(std::string keyPath) {
     while (!keyPath.empty() && keyPath.back() == '\\') keyPath.pop_back();
     return keyPath;
+}
+
+std::string Read(const std::string& keyPath, const std::string& name) {
+    Handle db = OpenForReading();
+    if (!db) return {};
+    Statement stmt = Prepare(db.get(), "SELECT value FROM vals WHERE path = ? AND name = ?",
+                             {&keyPath, &name}, ReadFailed);
+    int rc = sqlite3_step(stmt.get());
+    if (rc == SQLITE_DONE) return {};
+    if (rc != SQLITE_ROW) ReadFailed(StorePath());
+    const unsigned char* t = sqlite3_column_text(stmt.get(), 0);
+    return t ? reinterpret_cast<const char*>(t) : "";
 }
 
 }  // namespace
@@ -75,46 +107,46 @@ std::string StorePath() {
 }
 
 void WriteMachineValue(const std::string& keyPath, const std::string& name, const std::string& value) {
-    Handle db = OpenStore(true);
-    if (!db) return;
+    Handle db = OpenForWriting();
     std::string key = Normalize(keyPath);
     // One transaction: a reader in another process sees the old value or the new one, never a part.
-    if (sqlite3_exec(db.get(), "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) return;
-    sqlite3_stmt* stmt = nullptr;
-    bool ok = sqlite3_prepare_v2(db.get(), "INSERT OR IGNORE INTO keys (path) VALUES (?)", -1, &stmt, nullptr) == SQLITE_OK;
-    if (ok) {
-        sqlite3_bind_text(stmt, 1, key.c_str(), -1, SQLITE_TRANSIENT);
-        ok = sqlite3_step(stmt) == SQLITE_DONE;
+    if (sqlite3_exec(db.get(), "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
+        WriteFailed(StorePath());
+    bool ok;
+    {
+        Statement addKey =
+            Prepare(db.get(), "INSERT OR IGNORE INTO keys (path) VALUES (?)", {&key}, WriteFailed);
+        Statement setValue =
+            Prepare(db.get(), "INSERT OR REPLACE INTO vals (path, name, value) VALUES (?, ?, ?)",
+                    {&key, &name, &value}, WriteFailed);
+        ok = sqlite3_step(addKey.get()) == SQLITE_DONE && sqlite3_step(setValue.get()) == SQLITE_DONE;
     }
-    sqlite3_finalize(stmt);
-    stmt = nullptr;
-    if (ok)
-        ok = sqlite3_prepare_v2(db.get(), "INSERT OR REPLACE INTO vals (path, name, value) VALUES (?, ?, ?)", -1, &stmt,
-                                nullptr) == SQLITE_OK;
-    if (ok) {
-        sqlite3_bind_text(stmt, 1, key.c_str(), -1, SQLITE_TRANSIENT);
-        sqlite3_bind_text(stmt, 2, name.c_str(), -1, SQLITE_TRANSIENT);
-        sqlite3_bind_text(stmt, 3, value.c_str(), -1, SQLITE_TRANSIENT);
-        ok = sqlite3_step(stmt) == SQLITE_DONE;
-    }
-    sqlite3_finalize(stmt);
-    sqlite3_exec(db.get(), ok ? "COMMIT" : "ROLLBACK", nullptr, nullptr, nullptr);
+    if (ok && sqlite3_exec(db.get(), "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK) return;
+    sqlite3_exec(db.get(), "ROLLBACK", nullptr, nullptr, nullptr);
+    WriteFailed(StorePath());
 }
 
 bool KeyExists(const std::string& keyPath) {
-    Handle db = OpenStore(false);
+    Handle db = OpenForReading();
     if (!db) return false;
-    sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(db.get(), "SELECT 1 FROM keys WHERE path = ?", -1, &stmt, nullptr) != SQLITE_OK) return false;
     std::string key = Normalize(keyPath);
-    sqlite3_bind_text(stmt, 1, key.c_str(), -1, SQLITE_TRANSIENT);
-    bool found = sqlite3_step(stmt) == SQLITE_ROW;
-    sqlite3_finalize(stmt);
-    return found;
+    Statement stmt = Prepare(db.get(), "SELECT 1 FROM keys WHERE path = ?", {&key}, ReadFailed);
+    int rc = sqlite3_step(stmt.get());
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE) ReadFailed(StorePath());
+    return rc == SQLITE_ROW;
+}
+
+void WriteSettingOrThrow(const std::string& section, const std::string& name, const std::string& value) {
+    WriteMachineValue(kRootKey + section, name, value);
 }
 
 void WriteSetting(const std::string& section, const std::string& name, const std::string& value) {
-    WriteMachineValue(kRootKey + section, name, value);
+    try {
+        WriteSettingOrThrow(section, name, value);
+    } catch (const SettingsError&) {
+        // The windows write their settings in passing; a store that cannot be written changes nothing for
+        // them.
+    }
 }
 
 std::string ReadSetting(const std::string& section, const std::string& name) {

@@ -1,11 +1,37 @@
 #include "platform/text/cformat.h"
 
 #include <charconv>
+#include <clocale>
 #include <cstdarg>
 
 namespace text::detail {
+namespace {
+
+// The files and SQL texts we write always use a decimal point, whatever locale the window system has set for
+// the process. The C locale is set for the calling thread only, around the call, so other threads keep
+// theirs.
+class CNumericScope {
+public:
+    CNumericScope() : previous_(CLocale() ? uselocale(CLocale()) : nullptr) {}
+    ~CNumericScope() {
+        if (previous_) uselocale(previous_);
+    }
+    CNumericScope(const CNumericScope&) = delete;
+    CNumericScope& operator=(const CNumericScope&) = delete;
+
+private:
+    // Made on first use, so that formatting during static initialisation finds it too.
+    static locale_t CLocale() {
+        static const locale_t c = newlocale(LC_ALL_MASK, "C", nullptr);
+        return c;
+    }
+    locale_t previous_;
+};
+
+}  // namespace
 
 std::string FormatRaw(const char* format, ...) {
+    CNumericScope cLocale;
     va_list args;
     va_start(args, format);
     char small[256];

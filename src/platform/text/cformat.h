@@ -1,7 +1,8 @@
 #pragma once
 // C-style formatting for the files and texts the system writes. String arguments are UTF-8; they are
 // converted to GBK before formatting, so that widths such as "%10s" or "%-21s" count GBK bytes, as the
-// programs that read our files expect.
+// programs that read our files expect. Numbers are always written in the C locale ("0.950000", never
+// "0,950000"), whatever locale the process runs in.
 #include <cstdio>
 #include <string>
 #include <type_traits>
