@@ -19,7 +19,7 @@ using namespace browse_test;
 const char* const kOther = "某模块新加的表";
 
 class FormUndoTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         db = MakeProject(dir.file("bridge.vlt"), {kOther, "伸缩缝信息表"});
         host = std::make_unique<FakeHost>(db.get());

@@ -138,6 +138,21 @@ TEST(UndoStep, EveryKindOfChangeUndoesAndRedoesExactly) {
     }
 }
 
+TEST(UndoStep, UndoingShiftedCellsTakesBackOnlyTheRoomTheyMade) {
+    SheetData data = Filled();
+    SheetDataTarget target(data);
+    UndoStep step;
+    step.insert(target, {1, 1, 2, 1}, Shift::Down);
+    ASSERT_EQ(data.rowCount(), 6);
+    data.setRowCount(8);
+    data.setText(8, 1, "program");  // rows the program added after the edit
+    step.undo(target);
+    EXPECT_EQ(data.rowCount(), 6);
+    EXPECT_EQ(data.text(1, 1), "1.1");
+    EXPECT_EQ(data.text(4, 1), "4.1");
+    EXPECT_EQ(data.text(6, 1), "program");  // moved up with the column
+}
+
 TEST(UndoStep, ChangesThatChangeNothingAreNotRecorded) {
     SheetData data = Filled();
     SheetDataTarget target(data);

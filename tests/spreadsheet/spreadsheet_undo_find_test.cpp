@@ -23,7 +23,7 @@ using sheet::Shift;
 using sheet::Spreadsheet;
 
 class UndoGrid : public ::testing::Test {
-  protected:
+protected:
     // rows x cols, cell (r, c) holding "r.c", loaded the way windows load (an empty stack to start with).
     void make(int rows, int cols) {
         grid = std::make_unique<Spreadsheet>();

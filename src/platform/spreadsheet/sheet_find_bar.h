@@ -11,7 +11,7 @@ namespace sheet {
 
 class SheetFindBar : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit SheetFindBar(QWidget* parent = nullptr);
 
     QString text() const;
@@ -20,14 +20,14 @@ class SheetFindBar : public QWidget {
     // Shows the bar with the text selected, ready for a new one.
     void open();
 
-  signals:
+signals:
     void findRequested(const QString& text, bool forward, bool caseSensitive);
     void closed();
 
-  protected:
+protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-  private:
+private:
     void request(bool forward);
 
     QLineEdit* edit_;

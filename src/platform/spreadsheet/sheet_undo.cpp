@@ -119,13 +119,24 @@ void UndoStep::recordText(int row, int col, std::string before, std::string afte
     changes_.push_back(std::move(change));
 }
 
-// ---- replaying
-// ---------------------------------------------------------------------------------------------
+// ---- replaying -------------------------------------------------------------------------------------------
 
 namespace {
 
 void ResizeTo(SheetEditTarget& target, int rows, int cols) {
     if (target.cells().rowCount() != rows || target.cells().columnCount() != cols) target.resize(rows, cols);
+}
+
+// Whole rows and columns go and come back exactly. Cells shifted down (right) differ: inserting grows the
+// sheet by the block's height (width) and deleting does not shrink it, so the reverse of either leaves that
+// many empty rows (columns) at the end, which go. Counted from the present size rather than restored to the
+// recorded one, so that rows (columns) the program added since do not all go with them.
+void DropShiftRoom(SheetEditTarget& target, const CellRange& range, Shift shift) {
+    const int rows = target.cells().rowCount(), cols = target.cells().columnCount();
+    if (shift == Shift::Down)
+        target.resize(rows - range.rows(), cols);
+    else if (shift == Shift::Right)
+        target.resize(rows, cols - range.cols());
 }
 
 }  // namespace
@@ -142,14 +153,13 @@ void UndoStep::undoChange(SheetEditTarget& target, const Change& change) const {
             return;
         case Kind::Insert:
             target.remove(change.range, change.shift);
-            // Moving cells back down (right) leaves the rows (columns) the insert added empty at the end.
-            ResizeTo(target, change.rowsBefore, change.colsBefore);
+            DropShiftRoom(target, change.range, change.shift);
             return;
         case Kind::Remove:
             target.insert(change.range, change.shift);
             if (!change.before.empty())
                 target.writeBlock(change.range.row1, change.range.col1, change.before);
-            ResizeTo(target, change.rowsBefore, change.colsBefore);
+            DropShiftRoom(target, change.range, change.shift);
             return;
     }
 }
@@ -194,8 +204,7 @@ CellRange UndoStep::area() const {
     return out;
 }
 
-// ---- the stack
-// ---------------------------------------------------------------------------------------------
+// ---- the stack -------------------------------------------------------------------------------------------
 
 void UndoStack::push(UndoStep step) {
     if (step.isEmpty()) return;

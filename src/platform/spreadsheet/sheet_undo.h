@@ -20,7 +20,7 @@ namespace sheet {
 
 // What a step changes a sheet through.
 class SheetEditTarget {
-  public:
+public:
     virtual ~SheetEditTarget() = default;
     virtual const SheetData& cells() const = 0;
     virtual void resize(int rows, int cols) = 0;
@@ -32,7 +32,7 @@ class SheetEditTarget {
 
 // A sheet without a window.
 class SheetDataTarget : public SheetEditTarget {
-  public:
+public:
     explicit SheetDataTarget(SheetData& data) : data_(data) {}
     const SheetData& cells() const override { return data_; }
     void resize(int rows, int cols) override;
@@ -40,12 +40,12 @@ class SheetDataTarget : public SheetEditTarget {
     void insert(const CellRange& range, Shift shift) override { data_.insert(range, shift); }
     void remove(const CellRange& range, Shift shift) override { data_.remove(range, shift); }
 
-  private:
+private:
     SheetData& data_;
 };
 
 class UndoStep {
-  public:
+public:
     // Each of these changes the sheet through the target and remembers how to go back.
     // writeBlock grows the rows to hold the block and drops what lies past the last column, as a paste does.
     void writeBlock(SheetEditTarget& target, int row, int col, const Table& cells);
@@ -68,7 +68,7 @@ class UndoStep {
     int anchorRow = 1;
     int anchorCol = 1;
 
-  private:
+private:
     enum class Kind { Cells, Resize, Insert, Remove };
     struct Change {
         Kind kind = Kind::Cells;
@@ -87,7 +87,7 @@ class UndoStep {
 // The steps done and undone. Every new step drops the steps that could have been redone. The clean state
 // is the one after the last load or save; the stack knows when undo or redo brings the sheet back to it.
 class UndoStack {
-  public:
+public:
     explicit UndoStack(std::size_t limit = 200) : limit_(limit) {}
 
     // An empty step (an edit that changed nothing) is not kept.
@@ -107,7 +107,7 @@ class UndoStack {
     std::size_t count() const { return steps_.size(); }
     std::size_t index() const { return index_; }
 
-  private:
+private:
     std::vector<UndoStep> steps_;
     std::size_t index_ = 0;       // steps before it are done, from it on undone
     std::size_t cleanIndex_ = 0;  // meaningful while hasClean_

@@ -25,7 +25,7 @@ namespace {
 // Undo steps change a sheet through its table model, so that the views follow; the cells whose text
 // changes are collected for cellChanged.
 class ModelTarget : public SheetEditTarget {
-  public:
+public:
     ModelTarget(SheetModel* model, std::vector<std::pair<int, int>>& changed)
         : model_(model), changed_(changed) {}
     const SheetData& cells() const override { return model_->sheetData(); }
@@ -48,7 +48,7 @@ class ModelTarget : public SheetEditTarget {
     void insert(const CellRange& range, Shift shift) override { model_->insertRange(range, shift); }
     void remove(const CellRange& range, Shift shift) override { model_->deleteRange(range, shift); }
 
-  private:
+private:
     SheetModel* model_;
     std::vector<std::pair<int, int>>& changed_;
 };
