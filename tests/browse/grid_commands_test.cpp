@@ -66,9 +66,44 @@ TEST_F(GridCommandTest, InsertRowPutsAnEmptyRowAboveTheCurrentOne) {
     EXPECT_EQ(grid.textUtf8(2, 3), "");
     EXPECT_EQ(grid.textUtf8(3, 3), "r2c3");
 
-    RunGridCommand(ID_GRID_UNDO, grid, files);
-    EXPECT_EQ(grid.rowCount(), 4);
-    EXPECT_EQ(FirstColumn(grid), (std::vector<std::string>{"r1c1", "", "r2c1", "r3c1"}));
+}
+
+// Each command is one step of the grid's undo, which 撤消 (&U) takes back whole.
+TEST_F(GridCommandTest, UndoTakesBackEachCommandWhole) {
+    struct Case {
+        const char* name;
+        int id;
+        sheet::CellRange selection;
+    };
+    const Case cases[] = {
+        {"insert row", ID_GRID_INSERT_ROW, {2, 3, 2, 3}},
+        {"delete rows", ID_GRID_DELETE_ROW, {2, 1, 3, 2}},
+        {"delete every row", ID_GRID_DELETE_ROW, {1, 1, 4, 3}},
+        {"cut", ID_GRID_CUT, {1, 2, 3, 3}},
+        {"paste", ID_GRID_PASTE, {4, 1, 4, 1}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Fill(grid, 4);
+        grid.clearUndo();
+        QApplication::clipboard()->setText("p\tq\nr\ts\n");
+        const std::vector<std::string> before = FirstColumn(grid);
+        const std::string corner = grid.textUtf8(4, 3);
+        grid.setSelection(c.selection);
+        RunGridCommand(c.id, grid, files);
+        ASSERT_TRUE(grid.canUndo());
+        const int rowsAfter = grid.rowCount();
+        const std::vector<std::string> after = FirstColumn(grid);
+        RunGridCommand(ID_GRID_UNDO, grid, files);
+        EXPECT_EQ(grid.rowCount(), 4);
+        EXPECT_EQ(FirstColumn(grid), before);
+        EXPECT_EQ(grid.textUtf8(4, 3), corner);
+        EXPECT_FALSE(grid.canUndo());
+        ASSERT_TRUE(grid.redo());
+        EXPECT_EQ(grid.rowCount(), rowsAfter);
+        EXPECT_EQ(FirstColumn(grid), after);
+    }
+    EXPECT_FALSE(QApplication::overrideCursor());
 }
 
 TEST_F(GridCommandTest, RefusedEditLeavesRowsAlone) {
@@ -145,6 +180,21 @@ TEST_F(GridCommandTest, MenusCarryTheCommandIds) {
     EXPECT_TRUE(actions[1]->isSeparator());
     EXPECT_EQ(actions[9]->data().toInt(), ID_GRID_WRITE_FILE);
     EXPECT_EQ(CreateGridMenu(7), nullptr);
+}
+
+TEST_F(GridCommandTest, UndoEntryIsEnabledWhenTheGridHasAnEditToUndo) {
+    Fill(grid, 2);
+    auto undoEntry = [this] {
+        std::unique_ptr<QMenu> menu(CreateGridMenu(kMenuType2, nullptr, &grid));
+        return menu->actions()[0]->isEnabled();
+    };
+    EXPECT_FALSE(undoEntry());
+    grid.setCurrentCell(1, 1);
+    grid.clearSelectionContents();
+    EXPECT_TRUE(undoEntry());
+    RunGridCommand(ID_GRID_UNDO, grid, files);
+    EXPECT_FALSE(undoEntry());
+    EXPECT_EQ(grid.textUtf8(1, 1), "r1c1");
 }
 
 }  // namespace

@@ -23,10 +23,13 @@ CBriFormView::CBriFormView(ProjectHost& host, QWidget* parent) : QWidget(parent)
     m_pGrid->setPrompter(&host.Prompter());
     m_pGrid->setEditStartFilter([this](int, int) { return AllowEdit(); });
     connect(m_pGrid, &sheet::Spreadsheet::cellChanged, this, [this](int, int) { SetModified(true); });
+    // Undoing every edit since the grid was loaded or saved brings back the saved contents; redoing leaves
+    // them again (also for row commands, which announce no cell).
+    connect(m_pGrid, &sheet::Spreadsheet::cleanChanged, this, [this](bool clean) { SetModified(!clean); });
     connect(m_pGrid, &sheet::Spreadsheet::contextMenuRequested, this,
             [this](int, int, const QPoint& pos) {
                 if (!ContextMenuAllowed()) return;
-                if (int id = ShowGridMenu(this, kMenuType2, pos)) RunCommand(id);
+                if (int id = ShowGridMenu(this, kMenuType2, pos, m_pGrid)) RunCommand(id);
             });
 }
 
@@ -75,6 +78,7 @@ void CBriFormView::Load(const std::string& table) {
     model.endLoad();
     for (std::size_t i = 0; i < columns.size(); ++i)
         m_pGrid->setColumnWidthUnits(static_cast<int>(i) + 1, columns[i].widthUnits);
+    m_pGrid->clearUndo();  // nothing to undo in what was just read
     SetModified(false);
 }
 
@@ -101,8 +105,11 @@ bool CBriFormView::SaveRoutine() {
     if (!m_bModified) return true;
     ui::Prompter& prompt = m_host.Prompter();
     if (NeverWrittenBack(m_strTableName)) {
-        if (prompt.message(DrawingTableWarning(m_strTableName), ui::Buttons::YesNo) == ui::Answer::Yes)
+        if (prompt.message(DrawingTableWarning(m_strTableName), ui::Buttons::YesNo) == ui::Answer::Yes) {
+            // The edits are accepted as they are: undoing them leaves that state again.
+            m_pGrid->setUndoClean();
             SetModified(false);
+        }
         return true;
     }
     if (prompt.message(SaveQuestion(m_strTableName), ui::Buttons::YesNo, ui::Icon::Exclamation) != ui::Answer::Yes)
@@ -130,6 +137,7 @@ bool CBriFormView::SaveRoutine() {
         projectdb::ReportDaoError(e, prompt);
         return false;
     }
+    m_pGrid->clearUndo();  // the edits are in the table now; undo works until the grid is saved
     SetModified(false);
     return true;
 }

@@ -43,6 +43,8 @@ public:
     bool ContextMenuAllowed() const;
 
 signals:
+    // Each change of IsModified: an edit or editing command, an undo or redo to or from the loaded (saved)
+    // contents, Load, Requery and a save.
     void modifiedChanged(bool modified);
 
 private:

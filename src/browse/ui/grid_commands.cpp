@@ -12,7 +12,7 @@
 
 namespace browse {
 
-QMenu* CreateGridMenu(int index, QWidget* parent) {
+QMenu* CreateGridMenu(int index, QWidget* parent, const sheet::Spreadsheet* grid) {
     const GridMenu* spec = GridMenuAt(index);
     if (!spec) return nullptr;
     auto* menu = new QMenu(QString::fromStdString(spec->title), parent);
@@ -23,12 +23,13 @@ QMenu* CreateGridMenu(int index, QWidget* parent) {
         }
         QAction* action = menu->addAction(QString::fromStdString(entry.text));
         action->setData(entry.id);
+        if (entry.id == ID_GRID_UNDO && grid) action->setEnabled(grid->canUndo());
     }
     return menu;
 }
 
-int ShowGridMenu(QWidget* owner, int index, const QPoint& globalPos) {
-    std::unique_ptr<QMenu> menu(CreateGridMenu(index, owner));
+int ShowGridMenu(QWidget* owner, int index, const QPoint& globalPos, const sheet::Spreadsheet* grid) {
+    std::unique_ptr<QMenu> menu(CreateGridMenu(index, owner, grid));
     if (!menu) return 0;
     QAction* chosen = menu->exec(globalPos);
     return chosen ? chosen->data().toInt() : 0;
@@ -51,22 +52,25 @@ void RunGridCommand(int commandId, sheet::Spreadsheet& grid, ui::FileChooser& fi
         case ID_GRID_CUT: grid.cut(); break;
         case ID_GRID_COPY: grid.copy(); break;
         case ID_GRID_PASTE: grid.paste(); break;
-        case ID_GRID_INSERT_ROW:
+        case ID_GRID_INSERT_ROW: {
             if (currentRow < 1) break;
+            sheet::Spreadsheet::EditStep step(grid);  // the row and the row count undo together
             if (grid.insertRange({currentRow, 1, currentRow, lastColumn}, sheet::Shift::Rows))
                 grid.setRowCount(rowCount + 1);
             break;
+        }
         case ID_GRID_DELETE_ROW: {
             // A grid always keeps one row.
             if (rowCount == 1) break;
             const int first = std::max(1, selected.row1);
             const int last = std::min(rowCount, selected.row2);
             if (last < first) break;
+            sheet::Spreadsheet::EditStep step(grid);
             if (grid.deleteRange({first, 1, last, lastColumn}, sheet::Shift::Rows))
                 grid.setRowCount(std::max(1, rowCount - (last - first + 1)));
             break;
         }
-        case ID_GRID_UNDO:  // stands in the menu and changes nothing
+        case ID_GRID_UNDO: grid.undo(); break;
         default: break;
     }
 }

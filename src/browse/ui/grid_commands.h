@@ -1,6 +1,6 @@
 #pragma once
 // The context menu and editing commands shared by every window that shows a spreadsheet grid: cut, copy,
-// paste, insert and delete rows, write the grid to a file, and an undo that does nothing.
+// paste, insert and delete rows, write the grid to a file, and undo the last edit of the grid.
 #include <QPoint>
 
 #include "browse/grid_menu.h"
@@ -18,12 +18,14 @@ struct FileChooser;
 namespace browse {
 
 // The sub-menu `index` of resource 186 as a QMenu whose actions carry their command ids (QAction::data()).
-// nullptr for an index outside 0–4. The caller owns the menu.
-QMenu* CreateGridMenu(int index, QWidget* parent = nullptr);
+// nullptr for an index outside 0–4. The caller owns the menu. Given the grid the menu is for, 撤消 (&U) is
+// enabled only when the grid has an edit to undo.
+QMenu* CreateGridMenu(int index, QWidget* parent = nullptr, const sheet::Spreadsheet* grid = nullptr);
 
 // Shows sub-menu `index` as a pop-up at `globalPos` (the cursor position by default) and returns the command
 // id chosen, 0 when the menu was dismissed. The owner runs the command (RunGridCommand for 33430–33436).
-int ShowGridMenu(QWidget* owner, int index, const QPoint& globalPos);
+int ShowGridMenu(QWidget* owner, int index, const QPoint& globalPos,
+                 const sheet::Spreadsheet* grid = nullptr);
 int ShowGridMenu(QWidget* owner, int index);
 
 // Runs one shared command on one grid under the wait cursor. `files` asks for the file of 写文件...

@@ -62,9 +62,10 @@ bool SheetModel::setData(const QModelIndex& index, const QVariant& value, int ro
     int row = index.row() + 1, col = index.column() + 1;
     std::string text = ToUtf8(value.toString());
     if (data_.text(row, col) == text) return true;
+    const std::string before(data_.text(row, col));
     data_.setText(row, col, text);
     emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
-    emit editedByUser(row, col);
+    emit editedByUser(row, col, before);
     return true;
 }
 
@@ -124,7 +125,10 @@ void SheetModel::beginLoad() {
 }
 
 void SheetModel::endLoad() {
-    if (loading_ > 0 && --loading_ == 0) endResetModel();
+    if (loading_ > 0 && --loading_ == 0) {
+        endResetModel();
+        emit loaded();
+    }
 }
 
 void SheetModel::emitRowsChanged(int firstRow, int lastRow) {

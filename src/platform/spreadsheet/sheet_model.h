@@ -82,8 +82,11 @@ public:
     SheetData& mutableSheetData() { return data_; }
 
 signals:
-    // A cell was changed by the view's editor (setData). The Spreadsheet turns it into cellChanged.
-    void editedByUser(int row, int col);
+    // A cell was changed by the view's editor (setData); `before` is the text it held. The Spreadsheet turns
+    // it into an undo step and cellChanged.
+    void editedByUser(int row, int col, const std::string& before);
+    // A bulk load (beginLoad ... endLoad) has ended: the sheet holds new contents.
+    void loaded();
     void cornerTextChanged();
 
 private:

@@ -176,8 +176,35 @@ void SheetView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint 
         setCurrentIndex(model_->index(index.row() + 1, index.column()));
 }
 
+namespace {
+
+bool IsKey(const QKeyEvent* event, QKeyCombination key) {
+    return event->keyCombination() == key ||
+           QKeyCombination(event->modifiers() & ~Qt::KeypadModifier, Qt::Key(event->key())) == key;
+}
+
+}  // namespace
+
 void SheetView::keyPressEvent(QKeyEvent* event) {
     if (state() != EditingState) {
+        // The grid's actions take these keys while the window is active; here they reach a grid whose
+        // window is not (and the editor's own undo keeps them while a cell is being edited).
+        if (IsKey(event, Qt::CTRL | Qt::Key_Z)) {
+            owner_->undo();
+            return;
+        }
+        if (IsKey(event, Qt::CTRL | Qt::Key_Y) || IsKey(event, Qt::CTRL | Qt::SHIFT | Qt::Key_Z)) {
+            owner_->redo();
+            return;
+        }
+        if (IsKey(event, Qt::CTRL | Qt::Key_F)) {
+            owner_->showFindBar();
+            return;
+        }
+        if (IsKey(event, QKeyCombination(Qt::Key_F3)) || IsKey(event, Qt::SHIFT | Qt::Key_F3)) {
+            owner_->findAgain(!(event->modifiers() & Qt::ShiftModifier));
+            return;
+        }
         if (event->matches(QKeySequence::Copy)) {
             owner_->copy();
             return;

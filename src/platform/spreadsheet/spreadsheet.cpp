@@ -1,5 +1,6 @@
 #include "platform/spreadsheet/spreadsheet.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QHBoxLayout>
@@ -12,10 +13,47 @@
 
 #include "platform/interaction/qt_interaction.h"
 #include "platform/spreadsheet/clipboard_format.h"
+#include "platform/spreadsheet/sheet_find.h"
+#include "platform/spreadsheet/sheet_find_bar.h"
 #include "platform/spreadsheet/sheet_model.h"
 #include "platform/spreadsheet/sheet_view.h"
 
 namespace sheet {
+
+namespace {
+
+// Undo steps change a sheet through its table model, so that the views follow; the cells whose text
+// changes are collected for cellChanged.
+class ModelTarget : public SheetEditTarget {
+public:
+    ModelTarget(SheetModel* model, std::vector<std::pair<int, int>>& changed)
+        : model_(model), changed_(changed) {}
+    const SheetData& cells() const override { return model_->sheetData(); }
+    void resize(int rows, int cols) override {
+        model_->setRowCount(rows);
+        model_->setColumnCount(cols);
+    }
+    void writeBlock(int row, int col, const Table& cells) override {
+        const SheetData& data = model_->sheetData();
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            const int r = row + static_cast<int>(i);
+            for (std::size_t j = 0; j < cells[i].size(); ++j) {
+                const int c = col + static_cast<int>(j);
+                if (r <= data.rowCount() && c <= data.columnCount() && data.text(r, c) != cells[i][j])
+                    changed_.emplace_back(r, c);
+            }
+        }
+        model_->setBlock(row, col, cells);
+    }
+    void insert(const CellRange& range, Shift shift) override { model_->insertRange(range, shift); }
+    void remove(const CellRange& range, Shift shift) override { model_->deleteRange(range, shift); }
+
+private:
+    SheetModel* model_;
+    std::vector<std::pair<int, int>>& changed_;
+};
+
+}  // namespace
 
 Spreadsheet::Spreadsheet(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
@@ -23,6 +61,14 @@ Spreadsheet::Spreadsheet(QWidget* parent) : QWidget(parent) {
     layout->setSpacing(0);
     stack_ = new QStackedWidget(this);
     layout->addWidget(stack_, 1);
+    findBar_ = new SheetFindBar(this);
+    findBar_->hide();
+    layout->addWidget(findBar_);
+    connect(findBar_, &SheetFindBar::findRequested, this,
+            [this](const QString& what, bool forward, bool caseSensitive) {
+                find(what, forward, caseSensitive);
+            });
+    connect(findBar_, &SheetFindBar::closed, this, [this] { view()->setFocus(); });
     auto* tabRow = new QHBoxLayout;
     tabRow->setContentsMargins(0, 0, 0, 0);
     tabs_ = new QTabBar(this);
@@ -37,6 +83,28 @@ Spreadsheet::Spreadsheet(QWidget* parent) : QWidget(parent) {
     });
     addSheet();
     updateTabs();
+    createActions();
+}
+
+void Spreadsheet::createActions() {
+    auto make = [this](const char* text, QList<QKeySequence> keys, auto slot) {
+        auto* action = new QAction(QString::fromUtf8(text), this);
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(action);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    undoAction_ = make("撤消", {QKeySequence(Qt::CTRL | Qt::Key_Z)}, [this] { undo(); });
+    redoAction_ =
+        make("重做", {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+             [this] { redo(); });
+    findAction_ = make("查找", {QKeySequence(Qt::CTRL | Qt::Key_F)}, [this] { showFindBar(); });
+    findNextAction_ = make("查找下一个", {QKeySequence(Qt::Key_F3)}, [this] { findAgain(true); });
+    findPreviousAction_ =
+        make("查找上一个", {QKeySequence(Qt::SHIFT | Qt::Key_F3)}, [this] { findAgain(false); });
+    undoAction_->setEnabled(false);
+    redoAction_->setEnabled(false);
 }
 
 Spreadsheet::~Spreadsheet() = default;
@@ -58,7 +126,11 @@ void Spreadsheet::addSheet() {
 
 void Spreadsheet::connectView(SheetView* view, SheetModel* model) {
     auto isCurrent = [this, view] { return view == this->view(); };
-    connect(model, &SheetModel::editedByUser, this, &Spreadsheet::cellChanged);
+    connect(model, &SheetModel::editedByUser, this,
+            [this, model](int row, int col, const std::string& before) { recordTyping(model, row, col, before); });
+    connect(model, &SheetModel::loaded, this, [this] {
+        if (stepDepth_ == 0) clearUndo();
+    });
     connect(model, &SheetModel::cornerTextChanged, view, [view, model] { view->setCornerText(model->cornerText()); });
     connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this, isCurrent] {
         if (isCurrent()) emit selectionChanged();
@@ -100,6 +172,7 @@ void Spreadsheet::setSheetCount(int count) {
             delete v;
             delete m;
         }
+        clearUndo();  // steps of a removed sheet cannot be replayed
     }
     updateTabs();
 }
@@ -155,9 +228,26 @@ void Spreadsheet::setTabsVisible(bool visible) {
 // ---- size and cells ------------------------------------------------------------------------------------------
 
 int Spreadsheet::rowCount() const { return model()->rowCount(); }
-void Spreadsheet::setRowCount(int rows) { model()->setRowCount(rows); }
 int Spreadsheet::columnCount() const { return model()->columnCount(); }
-void Spreadsheet::setColumnCount(int cols) { model()->setColumnCount(cols); }
+
+void Spreadsheet::setRowCount(int rows) {
+    if (stepDepth_ == 0) {
+        model()->setRowCount(rows);
+        return;
+    }
+    ModelTarget target(model(), stepChanges_);
+    openStep_.resize(target, rows, columnCount());
+}
+
+void Spreadsheet::setColumnCount(int cols) {
+    if (stepDepth_ == 0) {
+        model()->setColumnCount(cols);
+        return;
+    }
+    ModelTarget target(model(), stepChanges_);
+    openStep_.resize(target, rowCount(), cols);
+}
+
 int Spreadsheet::lastUsedRow() const { return model()->sheetData().lastUsedRow(); }
 int Spreadsheet::lastUsedColumn() const { return model()->sheetData().lastUsedColumn(); }
 
@@ -344,23 +434,15 @@ void Spreadsheet::clearSelectionContents() {
     commitEdit();
     std::vector<CellRange> ranges = selectionRanges();
     if (ranges.empty() || !allowEdit(ranges.front().row1, ranges.front().col1)) return;
+    EditStep step(*this);
     for (const CellRange& r : ranges) writeBlock(r, Table(r.rows(), std::vector<std::string>(r.cols())));
 }
 
 void Spreadsheet::writeBlock(const CellRange& target, const Table& cells) {
-    SheetModel* m = model();
-    std::vector<std::pair<int, int>> changed;
-    const SheetData& data = m->sheetData();
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        int r = target.row1 + static_cast<int>(i);
-        for (std::size_t j = 0; j < cells[i].size(); ++j) {
-            int c = target.col1 + static_cast<int>(j);
-            if (c > data.columnCount()) break;
-            if (data.text(r, c) != cells[i][j]) changed.emplace_back(r, c);
-        }
-    }
-    m->setBlock(target.row1, target.col1, cells);
-    for (auto [r, c] : changed) emit cellChanged(r, c);
+    EditStep step(*this);
+    anchorStep(target.row1, target.col1);
+    ModelTarget edit(model(), stepChanges_);
+    openStep_.writeBlock(edit, target.row1, target.col1, cells);
 }
 
 // ---- insert and delete --------------------------------------------------------------------------------------------
@@ -368,19 +450,166 @@ void Spreadsheet::writeBlock(const CellRange& target, const Table& cells) {
 bool Spreadsheet::insertRange(const CellRange& range, Shift shift) {
     commitEdit();
     if (!allowEdit(std::max(1, range.row1), std::max(1, range.col1))) return false;
-    model()->insertRange(range, shift);
+    EditStep step(*this);
+    anchorStep(std::max(1, range.row1), std::max(1, range.col1));
+    ModelTarget edit(model(), stepChanges_);
+    openStep_.insert(edit, range, shift);
     return true;
 }
 
 bool Spreadsheet::deleteRange(const CellRange& range, Shift shift) {
     commitEdit();
     if (!allowEdit(std::max(1, range.row1), std::max(1, range.col1))) return false;
-    model()->deleteRange(range, shift);
+    {
+        EditStep step(*this);
+        anchorStep(std::max(1, range.row1), std::max(1, range.col1));
+        ModelTarget edit(model(), stepChanges_);
+        openStep_.remove(edit, range, shift);
+    }
     view()->ensureCurrent();
     return true;
 }
 
-// ---- files -------------------------------------------------------------------------------------------------------
+// ---- undo and redo ---------------------------------------------------------------------------------------
+
+void Spreadsheet::beginEditStep() {
+    if (stepDepth_++ > 0) return;
+    openStep_ = UndoStep();
+    openStep_.sheet = currentSheet();
+    stepAnchored_ = false;
+    stepChanges_.clear();
+}
+
+void Spreadsheet::endEditStep() {
+    if (stepDepth_ == 0 || --stepDepth_ > 0) return;
+    const bool wasClean = undo_.isClean();
+    const bool changed = !openStep_.isEmpty();
+    undo_.push(std::move(openStep_));
+    openStep_ = UndoStep();
+    // Announced once the step is complete, so that a window reacting to a change sees all of it.
+    std::vector<std::pair<int, int>> cells;
+    cells.swap(stepChanges_);
+    for (auto [r, c] : cells) emit cellChanged(r, c);
+    if (changed) stackChanged(wasClean);
+}
+
+void Spreadsheet::anchorStep(int row, int col) {
+    if (stepAnchored_) return;
+    openStep_.anchorRow = row;
+    openStep_.anchorCol = col;
+    stepAnchored_ = true;
+}
+
+void Spreadsheet::recordTyping(SheetModel* edited, int row, int col, const std::string& before) {
+    const auto it = std::find(models_.begin(), models_.end(), edited);
+    EditStep step(*this);
+    if (stepDepth_ == 1 && it != models_.end()) openStep_.sheet = static_cast<int>(it - models_.begin()) + 1;
+    anchorStep(row, col);
+    openStep_.recordText(row, col, before, edited->textUtf8(row, col));
+    stepChanges_.emplace_back(row, col);
+}
+
+bool Spreadsheet::undo() {
+    return replay(true);
+}
+
+bool Spreadsheet::redo() {
+    return replay(false);
+}
+
+bool Spreadsheet::replay(bool back) {
+    if (stepDepth_ > 0) return false;
+    commitEdit();  // what is being typed becomes a step of its own first
+    const UndoStep* step = back ? undo_.nextUndo() : undo_.nextRedo();
+    if (!step) return false;
+    if (step->sheet != currentSheet()) setCurrentSheet(step->sheet);
+    if (!allowEdit(step->anchorRow, step->anchorCol)) return false;
+    const CellRange area = step->area();
+    const int anchorRow = step->anchorRow, anchorCol = step->anchorCol;
+    const bool wasClean = undo_.isClean();
+    std::vector<std::pair<int, int>> changed;
+    ModelTarget target(model(), changed);
+    if (back)
+        undo_.undo(target);
+    else
+        undo_.redo(target);
+    view()->ensureCurrent();
+    // The user sees what came back or went again.
+    const CellRange visible{area.row1, area.col1, std::min(area.row2, rowCount()),
+                            std::min(area.col2, columnCount())};
+    if (!area.isEmpty() && !visible.isEmpty() && visible.row1 <= rowCount() && visible.col1 <= columnCount())
+        setSelection(visible);
+    else
+        setCurrentCell(std::clamp(anchorRow, 1, std::max(1, rowCount())),
+                       std::clamp(anchorCol, 1, std::max(1, columnCount())));
+    for (auto [r, c] : changed) emit cellChanged(r, c);
+    stackChanged(wasClean);
+    return true;
+}
+
+bool Spreadsheet::canUndo() const {
+    return undo_.canUndo();
+}
+
+bool Spreadsheet::canRedo() const {
+    return undo_.canRedo();
+}
+
+void Spreadsheet::clearUndo() {
+    const bool wasClean = undo_.isClean();
+    undo_.clear();
+    stackChanged(wasClean);
+}
+
+void Spreadsheet::setUndoClean() {
+    const bool wasClean = undo_.isClean();
+    undo_.setClean();
+    stackChanged(wasClean);
+}
+
+bool Spreadsheet::isUndoClean() const {
+    return undo_.isClean();
+}
+
+void Spreadsheet::stackChanged(bool wasClean) {
+    undoAction_->setEnabled(undo_.canUndo());
+    redoAction_->setEnabled(undo_.canRedo());
+    emit undoStateChanged();
+    if (wasClean != undo_.isClean()) emit cleanChanged(undo_.isClean());
+}
+
+// ---- find ------------------------------------------------------------------------------------------------
+
+bool Spreadsheet::find(const QString& what, bool forward, bool caseSensitive) {
+    commitEdit();
+    findText_ = what;
+    findCaseSensitive_ = caseSensitive;
+    if (what.isEmpty()) return false;
+    const std::optional<CellPos> hit = FindCell(model()->sheetData(), what.toStdString(),
+                                                {currentRow(), currentColumn()}, {forward, caseSensitive});
+    if (!hit) {
+        inform(QStringLiteral("找不到“%1”。").arg(what));
+        return false;
+    }
+    setSelection({hit->row, hit->col, hit->row, hit->col});
+    return true;
+}
+
+bool Spreadsheet::findAgain(bool forward) {
+    if (findText_.isEmpty()) {
+        showFindBar();
+        return false;
+    }
+    return find(findText_, forward, findCaseSensitive_);
+}
+
+void Spreadsheet::showFindBar() {
+    commitEdit();
+    if (findBar_->text().isEmpty()) findBar_->setText(findText_);
+    findBar_->open();
+}
+
+// ---- files -----------------------------------------------------------------------------------------------
 
 bool Spreadsheet::writeFile(const QString& path, FileType type) {
     commitEdit();
@@ -410,6 +639,15 @@ void Spreadsheet::report(const QString& message) {
     }
     ui::QtPrompter prompter(window());
     prompter.message(message.toStdString(), ui::Buttons::Ok, ui::Icon::Stop);
+}
+
+void Spreadsheet::inform(const QString& message) {
+    if (prompter_) {
+        prompter_->message(message.toStdString(), ui::Buttons::Ok, ui::Icon::Information);
+        return;
+    }
+    ui::QtPrompter prompter(window());
+    prompter.message(message.toStdString(), ui::Buttons::Ok, ui::Icon::Information);
 }
 
 }  // namespace sheet

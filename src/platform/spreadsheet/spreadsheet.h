@@ -11,6 +11,10 @@
 // asked of the filter too but move cells rather than change them: no cellChanged (the model's row and
 // column signals tell views). Writes by the program (setText, setRowTexts, setNumber, ...) are silent.
 //
+// Each edit of the user is one step that Ctrl+Z undoes and Ctrl+Y (Ctrl+Shift+Z) redoes; undo and redo are
+// edits themselves, refused by the same filter and announced the same way. Ctrl+F opens a find bar below the
+// grid; F3 and Shift+F3 find the next and previous cell holding the same text.
+//
 // Errors of the control itself (a file that can't be written, a clipboard without cells) are shown through
 // the prompter given with setPrompter, or in a message box when none was given.
 #include <QPoint>
@@ -20,11 +24,14 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/spreadsheet/sheet_data.h"
 #include "platform/spreadsheet/sheet_files.h"
+#include "platform/spreadsheet/sheet_undo.h"
 
+class QAction;
 class QMimeData;
 class QStackedWidget;
 class QTabBar;
@@ -35,6 +42,7 @@ struct Prompter;
 
 namespace sheet {
 
+class SheetFindBar;
 class SheetModel;
 class SheetView;
 
@@ -145,6 +153,48 @@ public:
     bool insertRange(const CellRange& range, Shift shift);
     bool deleteRange(const CellRange& range, Shift shift);
 
+    // ---- Undo and redo of the user's edits ----
+    // The program's own writes are not recorded: a window that rewrites cells the user may have edited
+    // calls clearUndo. A bulk load (endLoad) of any sheet empties the stack as well.
+    bool undo();
+    bool redo();
+    bool canUndo() const;
+    bool canRedo() const;
+    void clearUndo();
+    // The present contents are the saved ones: undo or redo back to them makes the stack clean again.
+    void setUndoClean();
+    bool isUndoClean() const;
+    // Several edits as one step (a command that inserts a row and then sets the row count). While a step is
+    // open, setRowCount and setColumnCount belong to it. Steps nest; the outermost one is kept.
+    void beginEditStep();
+    void endEditStep();
+    class EditStep {
+      public:
+        explicit EditStep(Spreadsheet& grid) : grid_(grid) { grid_.beginEditStep(); }
+        ~EditStep() { grid_.endEditStep(); }
+        EditStep(const EditStep&) = delete;
+        EditStep& operator=(const EditStep&) = delete;
+
+      private:
+        Spreadsheet& grid_;
+    };
+
+    // ---- Find ----
+    // Selects and scrolls to the next (previous) cell of the current sheet whose text holds `what`, from the
+    // current cell on and wrapping around. When no cell holds it: "找不到“what”。" and false.
+    bool find(const QString& what, bool forward = true, bool caseSensitive = false);
+    // F3 / Shift+F3: the last text again; the find bar opens when nothing has been searched yet.
+    bool findAgain(bool forward);
+    void showFindBar();
+    SheetFindBar* findBar() const { return findBar_; }
+
+    // ---- Actions a window may put in its menu; they also work on their keys while the grid has the focus.
+    QAction* undoAction() const { return undoAction_; }                  // 撤消, Ctrl+Z
+    QAction* redoAction() const { return redoAction_; }                  // 重做, Ctrl+Y and Ctrl+Shift+Z
+    QAction* findAction() const { return findAction_; }                  // 查找, Ctrl+F
+    QAction* findNextAction() const { return findNextAction_; }          // 查找下一个, F3
+    QAction* findPreviousAction() const { return findPreviousAction_; }  // 查找上一个, Shift+F3
+
     // ---- Files ----
     // Excel: a workbook of every sheet; TabText: the current sheet in GBK with CR LF. On failure the message
     // is shown through the prompter (when one is set) and kept in lastError().
@@ -165,6 +215,10 @@ signals:
     // Right mouse button (or the menu key) over a cell; the cell has become current when it was not selected.
     void contextMenuRequested(int row, int col, const QPoint& globalPos);
     void currentSheetChanged(int sheet);
+    // Undo or redo became possible or impossible, or the stack was emptied.
+    void undoStateChanged();
+    // The contents came back to the saved ones (true) or left them (false), by an edit, undo or redo.
+    void cleanChanged(bool clean);
 
 private:
     friend class SheetView;
@@ -177,6 +231,12 @@ private:
     bool allowEdit(int row, int col);
     void writeBlock(const CellRange& target, const Table& cells);
     void report(const QString& message);
+    void inform(const QString& message);
+    void createActions();
+    void recordTyping(SheetModel* model, int row, int col, const std::string& before);
+    void anchorStep(int row, int col);
+    bool replay(bool back);
+    void stackChanged(bool wasClean);
 
     QStackedWidget* stack_;
     QTabBar* tabs_;
@@ -187,6 +247,21 @@ private:
     QString lastError_;
     bool readOnly_ = false;
     bool tabsVisible_ = true;
+
+    UndoStack undo_;
+    UndoStep openStep_;
+    int stepDepth_ = 0;
+    bool stepAnchored_ = false;
+    std::vector<std::pair<int, int>> stepChanges_;  // cells to announce when the step ends
+
+    SheetFindBar* findBar_ = nullptr;
+    QString findText_;
+    bool findCaseSensitive_ = false;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
+    QAction* findAction_ = nullptr;
+    QAction* findNextAction_ = nullptr;
+    QAction* findPreviousAction_ = nullptr;
 };
 
 }  // namespace sheet
