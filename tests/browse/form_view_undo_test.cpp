@@ -60,9 +60,9 @@ TEST_F(FormUndoTest, ModifiedFollowsEditsUndoSaveAndRequery) {
     ASSERT_TRUE(Type(view, 2, 2, "5"));
     ASSERT_TRUE(Type(view, 1, 3, "z"));
     EXPECT_EQ(modified, (std::vector<bool>{true}));
-    view.RunCommand(ID_GRID_UNDO);
+    view.Grid().undo();
     EXPECT_TRUE(view.IsModified());
-    view.RunCommand(ID_GRID_UNDO);  // back to what was loaded
+    view.Grid().undo();  // back to what was loaded
     EXPECT_EQ(GridRows(view), loaded);
     EXPECT_FALSE(view.IsModified());
     EXPECT_TRUE(view.Grid().redo());
@@ -78,7 +78,7 @@ TEST_F(FormUndoTest, ModifiedFollowsEditsUndoSaveAndRequery) {
     view.Grid().setCurrentCell(1, 1);
     view.RunCommand(ID_GRID_INSERT_ROW);
     EXPECT_TRUE(view.IsModified());
-    view.RunCommand(ID_GRID_UNDO);
+    view.Grid().undo();
     EXPECT_FALSE(view.IsModified());
     EXPECT_EQ(view.Grid().rowCount(), 2);
     EXPECT_TRUE(view.Grid().redo());
@@ -99,7 +99,7 @@ TEST_F(FormUndoTest, LoadingForgetsTheEditsAndAFailedSaveKeepsThem) {
     host->prompter.queue(ui::Answer::Yes);
     EXPECT_FALSE(view.CommitEdits());
     EXPECT_TRUE(view.Grid().canUndo());
-    view.RunCommand(ID_GRID_UNDO);
+    view.Grid().undo();
     EXPECT_EQ(view.Grid().textUtf8(2, 1), "b");
     EXPECT_FALSE(view.IsModified());
 

@@ -23,7 +23,6 @@ QMenu* CreateGridMenu(int index, QWidget* parent, const sheet::Spreadsheet* grid
         }
         QAction* action = menu->addAction(QString::fromStdString(entry.text));
         action->setData(entry.id);
-        if (entry.id == ID_GRID_UNDO && grid) action->setEnabled(grid->canUndo());
     }
     return menu;
 }
@@ -70,7 +69,8 @@ void RunGridCommand(int commandId, sheet::Spreadsheet& grid, ui::FileChooser& fi
                 grid.setRowCount(std::max(1, rowCount - (last - first + 1)));
             break;
         }
-        case ID_GRID_UNDO: grid.undo(); break;
+        // 撤消 stands in the menu and changes nothing; the grid's own undo is Ctrl+Z.
+        case ID_GRID_UNDO: break;
         default: break;
     }
 }
