@@ -28,6 +28,42 @@ void AppendNumber(std::string& list, const std::string& number) {
     list += (list.empty() ? "" : ",") + number;
 }
 
+// "1,2,3,4,7" -> "1-4,7": runs of three or more consecutive numbers as ranges.
+std::string CompressRuns(const std::string& numbers) {
+    std::vector<long> n;
+    for (size_t start = 0; start <= numbers.size();) {
+        size_t comma = numbers.find(',', start);
+        if (comma == std::string::npos) comma = numbers.size();
+        n.push_back(text::Atol(numbers.substr(start, comma - start)));
+        start = comma + 1;
+    }
+    std::string out;
+    for (size_t i = 0; i < n.size();) {
+        size_t j = i;
+        while (j + 1 < n.size() && n[j + 1] == n[j] + 1) ++j;
+        if (j - i >= 2) {
+            AppendNumber(out, std::to_string(n[i]) + "-" + std::to_string(n[j]));
+        } else {
+            for (size_t k = i; k <= j; ++k) AppendNumber(out, std::to_string(n[k]));
+        }
+        i = j + 1;
+    }
+    return out;
+}
+
+// A drawing title has to fit its text field. A long bridge merges hundreds of spans into one entry: their
+// numbers are then written as ranges, and what still does not fit ends with "等".
+std::string FitTitle(const std::string& prefix, const std::string& numbers, const std::string& suffix) {
+    const size_t room = static_cast<size_t>(kTextSize);
+    if (prefix.size() + numbers.size() + suffix.size() <= room) return prefix + numbers + suffix;
+    std::string compact = CompressRuns(numbers);
+    if (prefix.size() + compact.size() + suffix.size() <= room) return prefix + compact + suffix;
+    const std::string more = "等";
+    size_t keep = room - prefix.size() - suffix.size() - more.size();
+    size_t cut = compact.rfind(',', keep);
+    return prefix + compact.substr(0, cut == std::string::npos ? 0 : cut) + more + suffix;
+}
+
 }  // namespace
 
 std::vector<SuperstructureCandidate> SuperstructureCandidates(const TextSheet& sections) {
@@ -91,12 +127,12 @@ void DrawingPage::AddRow(Titles& listed, const std::string& title, const std::st
 }
 
 void DrawingPage::AddSuperstructure(Titles& listed, const SuperstructureCandidate& c) {
-    AddRow(listed, SuperTitlePrefix(c.type) + c.spans + "跨)", kSuperDrawingType);
+    AddRow(listed, FitTitle(SuperTitlePrefix(c.type), c.spans, "跨)"), kSuperDrawingType);
 }
 
 void DrawingPage::AddSubstructure(Titles& listed, const SubstructureCandidate& c) {
     bool abutment = c.types.find("台帽") != std::string::npos;
-    AddRow(listed, std::string(abutment ? "桥台一般构造图(" : "桥墩一般构造图(") + c.supports + "号)",
+    AddRow(listed, FitTitle(abutment ? "桥台一般构造图(" : "桥墩一般构造图(", c.supports, "号)"),
            kSubDrawingType);
 }
 

@@ -195,7 +195,10 @@ int GeneralPage::SectionPicture() const {
 }
 
 void GeneralPage::Remember() const {
-    for (const auto& r : kRemembered) registry::WriteSetting(kRememberedSection, r.name, text(r.field));
+    // Each stored value is a write to disk of the shared settings file: only changed values are written.
+    for (const auto& r : kRemembered)
+        if (registry::ReadSetting(kRememberedSection, r.name) != text(r.field))
+            registry::WriteSetting(kRememberedSection, r.name, text(r.field));
 }
 
 std::optional<std::string> GeneralPage::Apply(

@@ -8,13 +8,13 @@ const std::string kEmpty;
 
 const std::string& TextSheet::cell(int row, int column) const {
     if (row < 0 || row >= rows() || column < 0 || column >= m_nColumns) return kEmpty;
-    return m_rows[row][column];
+    return m_cells[static_cast<size_t>(row) * m_nColumns + column];
 }
 
 void TextSheet::setCell(int row, int column, std::string text) {
     if (row < 0 || column < 0 || column >= m_nColumns) return;
     if (row >= rows()) resize(row + 1);
-    m_rows[row][column] = std::move(text);
+    m_cells[static_cast<size_t>(row) * m_nColumns + column] = std::move(text);
 }
 
 const std::string& TextSheet::header(int row) const {
@@ -30,17 +30,17 @@ void TextSheet::setHeader(int row, std::string text) {
 
 void TextSheet::resize(int rows) {
     if (rows < 0) rows = 0;
-    m_rows.resize(rows, std::vector<std::string>(m_nColumns));
+    m_cells.resize(static_cast<size_t>(rows) * m_nColumns);
     m_headers.resize(rows);
 }
 
 void TextSheet::assign(const std::vector<std::vector<std::string>>& rows, int firstHeader) {
-    m_rows.clear();
+    m_cells.clear();
     m_headers.clear();
     resize(static_cast<int>(rows.size()));
     for (int r = 0; r < this->rows(); ++r)
         for (int c = 0; c < m_nColumns && c < static_cast<int>(rows[r].size()); ++c)
-            m_rows[r][c] = rows[r][c];
+            m_cells[static_cast<size_t>(r) * m_nColumns + c] = rows[r][c];
     numberRows(firstHeader);
 }
 

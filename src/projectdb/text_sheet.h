@@ -11,7 +11,7 @@ class TextSheet {
     explicit TextSheet(int columns = 1) : m_nColumns(columns) {}
 
     int columns() const { return m_nColumns; }
-    int rows() const { return static_cast<int>(m_rows.size()); }
+    int rows() const { return static_cast<int>(m_headers.size()); }
 
     const std::string& cell(int row, int column) const;
     // Writes a cell; rows are added up to `row` when it lies beyond the sheet.
@@ -32,7 +32,7 @@ class TextSheet {
   private:
     int m_nColumns;
     std::vector<std::string> m_headers;
-    std::vector<std::vector<std::string>> m_rows;
+    std::vector<std::string> m_cells;  // row by row: a sheet of thousands of supports is one allocation
 };
 
 }  // namespace projectdb

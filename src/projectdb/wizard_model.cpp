@@ -20,7 +20,21 @@ FinishResult NewProjectWizard::Finish(const std::string& path, const FinishSteps
     if (steps.closeCurrentProject && !steps.closeCurrentProject()) return FinishResult::ProjectKeptOpen;
     try {
         auto db = CreateProjectFile(path);
-        WriteProject(*db);
+        {
+            // The new file is written in one transaction, one write to disk; each table is a savepoint in
+            // it, so that after an error the tables written before it are committed all the same.
+            dao::Transaction whole(*db);
+            try {
+                WriteProject(*db);
+            } catch (const dao::DaoException&) {
+                try {
+                    whole.Commit();
+                } catch (const dao::DaoException&) {
+                }
+                throw;
+            }
+            whole.Commit();
+        }
         // The application opens the file on its own connection.
         db->Close();
     } catch (const dao::DaoException& e) {

@@ -393,4 +393,40 @@ TEST(DrawingPage, DefaultRowsAddAndClear) {
     EXPECT_EQ(page.ChoiceAt(drawing_col::kSignOff), DrawingChoice::SignOff);
 }
 
+TEST(DrawingPage, TitlesOfLongBridgesFitTheirField) {
+    struct Case {
+        Strings lengths;  // one span each, in order
+        std::string superTitle;
+    } cases[] = {
+        {Strings(200, "20"), "空心板一般构造图(1-200跨)"},
+        // every other span: no runs to shorten, the list is cut at a number and ends with 等
+        {[] {
+             Strings l;
+             for (int i = 0; i < 200; ++i) l.push_back(i % 2 ? "16" : "20");
+             return l;
+         }(),
+         ""},
+    };
+    for (const auto& c : cases) {
+        SpanPage spans = SpanPage::NewProject();
+        std::vector<Strings> sections;
+        for (const auto& length : c.lengths) sections.push_back({"装配式简支空心板桥", "1", length});
+        SpanInput input;
+        input.sections = sections;
+        ASSERT_FALSE(spans.Apply(input));
+        DrawingPage page;
+        page.OnShown(spans, true);
+        const std::string title = page.drawings().cell(1, drawing_col::kTitle);
+        EXPECT_LE(title.size(), 255u) << title;
+        if (!c.superTitle.empty()) {
+            EXPECT_EQ(title, c.superTitle);
+        } else {
+            EXPECT_EQ(title.rfind("空心板一般构造图(1,3,5,", 0), 0u) << title;
+            EXPECT_EQ(title.substr(title.size() - 7), "等跨)") << title;
+        }
+        EXPECT_EQ(page.drawings().cell(page.drawings().rows() - 1, drawing_col::kTitle),
+                  "桥墩一般构造图(1-199号)");
+    }
+}
+
 }  // namespace
