@@ -66,10 +66,6 @@ bool Contains(const std::vector<std::string>& list, const std::string& text) {
     return std::find(list.begin(), list.end(), text) != list.end();
 }
 
-bool IsComputed(F field) {
-    return field == F::RoadWidth || field == F::BridgeWidth || field == F::Dist1 || field == F::Dist2;
-}
-
 }  // namespace
 
 std::optional<GeneralField> GeneralFieldByName(const std::string& name) {
@@ -201,6 +197,24 @@ void GeneralPage::Remember() const {
             registry::WriteSetting(kRememberedSection, r.name, text(r.field));
 }
 
+bool GeneralPage::Locked(GeneralField field) const {
+    switch (field) {
+        case F::RoadWidth:
+        case F::BridgeWidth:
+        case F::Dist1:
+        case F::Dist2:
+            return true;
+        case F::DividerWidth:
+            return !DividerAndOffsetsEnabled();
+        case F::RightBridgeWidth:
+            return RightWidthReadOnly();
+        case F::LeftOrRight:
+            return !DesignedPartEnabled();
+        default:
+            return false;
+    }
+}
+
 std::optional<std::string> GeneralPage::Apply(
     const std::vector<std::pair<std::string, std::string>>& values) {
     std::vector<std::pair<F, std::string>> fields;
@@ -215,17 +229,24 @@ std::optional<std::string> GeneralPage::Apply(
         fields.emplace_back(*field, value);
     }
     GeneralPage page = *this;
-    auto pass = [&](auto wanted) {
-        for (const auto& [field, value] : fields)
-            if (wanted(field)) page.SetText(field, value);
-    };
-    pass([](F f) { return f == F::TransectType; });
     for (const auto& [field, value] : fields)
-        if (field == F::LeftOrRight)
+        if (field == F::TransectType) page.SetTransectType(value);
+    for (const auto& [field, value] : fields)
+        if (field == F::LeftOrRight && !page.Locked(field))
             if (auto refused = page.ChooseDesignedPart(value)) return refused->text;
-    pass([](F f) { return f != F::TransectType && f != F::LeftOrRight && !IsComputed(f); });
     for (const auto& [field, value] : fields)
-        if (IsComputed(field)) page.m_texts[int(field)] = value;
+        if (field != F::TransectType && field != F::LeftOrRight && !page.Locked(field))
+            page.SetText(field, value);
+    // A value the page computes or holds fixed may be given only as the page has it (a record printed by
+    // `general` can be given back whole).
+    for (const auto& [field, value] : fields) {
+        if (!page.Locked(field)) continue;
+        const std::string& held = page.text(field);
+        bool same = field == F::LeftOrRight ? value == held : text::Atof(value) == text::Atof(held);
+        if (!same)
+            return "字段“" + GeneralFieldName(field) + "”由页面确定为“" + held + "”，不能填写为“" + value +
+                   "”。";
+    }
     *this = page;
     return std::nullopt;
 }

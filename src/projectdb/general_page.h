@@ -55,8 +55,9 @@ class GeneralPage {
     void SetText(GeneralField field, std::string text);
     // The transect list: the rules for enabling the boxes, the designed part and the widths.
     void SetTransectType(const std::string& type);
-    // The 当前项目仅设计 list. Choosing 全桥 for a bridge whose halves differ is refused: the message is
-    // returned and the list keeps the choice it had (左半桥 when that is not one of the list's entries).
+    // The 当前项目仅设计 list (call this rather than SetText to show the refusal). Choosing 全桥 for a bridge
+    // whose halves differ is refused: the message is returned and the list keeps the choice it had (左半桥
+    // when that is not one of the list's entries).
     std::optional<PageMessage> ChooseDesignedPart(const std::string& part);
 
     // What the window shows beside the texts.
@@ -65,13 +66,17 @@ class GeneralPage {
     bool RightWidthReadOnly() const;  // B2 follows B1 for halves alike
     int SectionPicture() const;       // 181 integral, 180 divided
 
+    // True when the window shows the field read-only or disabled.
+    bool Locked(GeneralField field) const;
+
     // The eight remembered values, as stored when the page is read for writing.
     void Remember() const;
 
     // Sets fields by name as a user would type or choose them: transect type first, then the designed part,
-    // then the other values (half widths with their rules), and last the computed values given explicitly.
-    // Returns the message for an unknown field, a value outside a list, or a refused choice; then nothing
-    // has changed.
+    // then the other values (half widths with their rules). A field the page computes or holds fixed (B, C1,
+    // C2, 路基宽度, B0 of an integral bridge, B2 of equal halves, the designed part unless the halves differ)
+    // is accepted only with the value the page gives it. Returns the message for an unknown field, a value
+    // outside a list, a refused choice or a fixed field given otherwise; then nothing has changed.
     std::optional<std::string> Apply(const std::vector<std::pair<std::string, std::string>>& values);
 
   private:

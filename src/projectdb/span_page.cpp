@@ -282,6 +282,7 @@ std::optional<std::string> SpanPage::Apply(const SpanInput& input) {
     if (auto m = check(input.sections, section_col::kCount, "上构布置信息")) return m;
     if (auto m = check(input.supports, support_col::kCount, "下构布置信息")) return m;
     if (auto m = check(input.joints, joint_col::kCount, "伸缩缝信息")) return m;
+    if (input.sections && input.sections->empty()) return std::string("上构布置信息至少应有一段。");
     if (input.sections)
         for (const auto& row : *input.sections)
             if (!Known(StructureTypes(), row[section_col::kType]))

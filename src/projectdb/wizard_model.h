@@ -20,7 +20,8 @@ struct FinishSteps {
     // Makes the new file the open project, which also publishes its path and adds it to the recent list;
     // false when it could not be opened (the error has been shown).
     std::function<bool(const std::string& path)> openProject;
-    // Tells an attached drawing host to load the new project.
+    // Tells an attached drawing host to load the new project; leave it empty when opening the project
+    // already does (the application's project session sends "LoadDBAuto " on every open).
     std::function<void()> notifyDrawingHost;
 };
 

@@ -116,6 +116,7 @@ TEST_F(WizardCommands, BadInputIsRefusedAndNothingIsWritten) {
         {R"J({"general": {"TransectType": "分离式(左右半桥不同)", "LeftOrRight": "全桥"}})J",
          "对于分离式桥梁结构"},
         {R"J({"drawings": [["桥型布置图"]]})J", "绘图信息第1行应有8项。"},
+        {R"J({"spans": {"sections": []}})J", "上构布置信息至少应有一段。"},
         {R"J([1, 2])J", "应为对象"},
     };
     std::string path = dir.file("kept.vlt");

@@ -160,15 +160,39 @@ TEST(GeneralPage, ApplyByFieldNameRefusesWithoutChanging) {
             EXPECT_EQ(page.texts(), before);
         }
     }
-    // The type is chosen before the part, whatever the order given; computed values given explicitly win.
+    // The type is chosen before the part, whatever the order given.
     GeneralPage page = FreshGeneralPage();
-    ASSERT_FALSE(page.Apply({{"BridgeWidth", "40"},
-                             {"LeftOrRight", "右半桥"},
-                             {"TransectType", "分离式(左右半桥不同)"},
-                             {"DividerWidth", "2"}}));
+    ASSERT_FALSE(page.Apply(
+        {{"LeftOrRight", "右半桥"}, {"TransectType", "分离式(左右半桥不同)"}, {"DividerWidth", "2"}}));
     EXPECT_EQ(page.text(F::LeftOrRight), "右半桥");
-    EXPECT_EQ(page.text(F::BridgeWidth), "40");
     EXPECT_EQ(page.text(F::Dist2), "4.000000");
+}
+
+TEST(GeneralPage, FieldsThePageFixesAreAcceptedOnlyAsThePageHasThem) {
+    struct Case {
+        std::vector<std::pair<std::string, std::string>> values;
+        std::string refusal;
+    } cases[] = {
+        // a record printed by `general` goes back whole
+        {{{"BridgeWidth", "12"},
+          {"RoadWidth", "12"},
+          {"Dist1", "3"},
+          {"Dist2", "3"},
+          {"DividerWidth", "0"},
+          {"LeftOrRight", "全桥"}},
+         ""},
+        {{{"BridgeWidth", "40"}}, "字段“BridgeWidth”由页面确定为“12.000000”，不能填写为“40”。"},
+        {{{"DividerWidth", "2"}}, "字段“DividerWidth”由页面确定为“0”，不能填写为“2”。"},
+        {{{"LeftOrRight", "左半桥"}}, "字段“LeftOrRight”由页面确定为“全桥”，不能填写为“左半桥”。"},
+        {{{"TransectType", "分离式(左右半桥相同)"}, {"LeftBridgeWidth", "7"}, {"RightBridgeWidth", "5"}},
+         "字段“RightBridgeWidth”由页面确定为“7”，不能填写为“5”。"},
+        {{{"TransectType", "分离式(左右半桥相同)"}, {"LeftBridgeWidth", "7"}, {"RightBridgeWidth", "7.0"}},
+         ""},
+    };
+    for (const auto& c : cases) {
+        GeneralPage page = FreshGeneralPage();
+        EXPECT_EQ(page.Apply(c.values).value_or(""), c.refusal);
+    }
 }
 
 TEST(GeneralPage, RememberedValuesReplaceTheInitialOnesWhenNotEmpty) {
