@@ -254,7 +254,8 @@ SpanUpdate SpanPage::OnCellsPasted(SpanSheet s, int row, int column,
                                    const std::vector<std::vector<std::string>>& block) {
     TextSheet& target = mutableSheet(s);
     bool layoutTouched = false;
-    for (size_t r = 0; r < block.size(); ++r)
+    // The boxes size the sheets; a paste reaching beyond a sheet's last row or column is cut off there.
+    for (size_t r = 0; r < block.size() && row + static_cast<int>(r) < target.rows(); ++r)
         for (size_t c = 0; c < block[r].size(); ++c) {
             int col = column + static_cast<int>(c);
             if (col >= target.columns()) continue;

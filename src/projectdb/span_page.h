@@ -72,7 +72,7 @@ class SpanPage {
     EditStart OnEditStart(SpanSheet sheet, int row, int column) const;
     // A cell edit ended with `text`; a span count or length recomputes the stakes and the span count.
     SpanUpdate OnCellEdited(SpanSheet sheet, int row, int column, std::string text);
-    // A block pasted at (row, column), recomputed once.
+    // A block pasted at (row, column), cut off at the sheet's edges, recomputed once.
     SpanUpdate OnCellsPasted(SpanSheet sheet, int row, int column,
                              const std::vector<std::vector<std::string>>& block);
     // The selection dialog a double-click on a supports cell opens, if any.

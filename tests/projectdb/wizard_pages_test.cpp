@@ -287,6 +287,8 @@ TEST(SpanPage, StakesFollowTheSectionsAndTheStartStake) {
 
 TEST(SpanPage, EditRules) {
     SpanPage page = SpanPage::NewProject();
+    page.SetBoxText(SpanBox::SectSum, "2");
+    page.OnFocusBox(SpanBox::SectSum);
     page.OnCellEdited(SpanSheet::Sections, 1, section_col::kSpans, "0");
     using K = EditStart::Kind;
     struct Case {
@@ -341,6 +343,18 @@ TEST(SpanPage, ClickIntoAnotherSheetRebuildsTheSupports) {
     EXPECT_EQ(SheetColumn(supports, support_col::kStake), (Strings{"0.000", "20.000", "40.000", "60.000"}));
     EXPECT_EQ(SheetColumn(supports, support_col::kSlope), (Strings{"2", "2", "2", "2"}));
     EXPECT_EQ(SheetColumn(page.sheet(SpanSheet::Joints), 0), (Strings{"0.000", "60.000"}));
+}
+
+TEST(SpanPage, PasteIsCutAtTheSheetEdgeAndRecomputedOnce) {
+    SpanPage page = SpanPage::NewProject();
+    page.SetBoxText(SpanBox::SectSum, "2");
+    page.OnFocusBox(SpanBox::SectSum);
+    SpanUpdate update = page.OnCellsPasted(SpanSheet::Sections, 0, section_col::kSpans,
+                                           {{"2", "10", "ignored"}, {"1", "5"}, {"9", "9"}});
+    EXPECT_TRUE(update.boxes);
+    EXPECT_EQ(page.sheet(SpanSheet::Sections).rows(), 2);
+    EXPECT_EQ(page.stakes(), (Strings{"0.000", "10.000", "20.000", "25.000"}));
+    EXPECT_EQ(page.boxText(SpanBox::SpanSum), "3");
 }
 
 TEST(DrawingCandidates, EqualSpansMergeExceptBoxGirders) {
