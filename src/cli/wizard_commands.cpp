@@ -135,7 +135,7 @@ int New(const std::vector<std::string>& words) {
     } catch (const InputError& e) {
         return Refuse(e.message);
     }
-    ui::ConsolePrompter prompter;
+    ui::ConsolePrompter prompter(false);  // the help question of a database error is not asked
     auto result = wizard.Finish(args.positional[0], projectdb::FinishSteps{}, prompter);
     return result == projectdb::FinishResult::Created ? 0 : 1;
 }
@@ -172,7 +172,7 @@ int General(const std::vector<std::string>& words) {
     auto db = OpenProject(words[0]);
     if (!db) return 1;
     if (sets.empty()) return PrintGeneral(*db);
-    ui::ConsolePrompter prompter;
+    ui::ConsolePrompter prompter(false);  // the help question of a database error is not asked
     try {
         auto page = projectdb::GeneralPage::FromProject(*db);
         if (auto refused = page.Apply(sets)) return Refuse(*refused);
@@ -195,7 +195,7 @@ int Spans(const std::vector<std::string>& words) {
     }
     auto db = OpenProject(args.positional[0]);
     if (!db) return 1;
-    ui::ConsolePrompter prompter;
+    ui::ConsolePrompter prompter(false);  // the help question of a database error is not asked
     try {
         auto page = projectdb::SpanPage::FromProject(*db);
         ApplySpans(page, description);
