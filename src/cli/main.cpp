@@ -7,7 +7,8 @@
 
 int main(int argc, char** argv) {
     std::vector<cli::Command> commands;
-    for (auto group : {cli::ProjectCommands, cli::SettingsCommands, cli::RouteCommands, cli::CalcCommands})
+    for (auto group : {cli::ProjectCommands, cli::WizardCommands, cli::SettingsCommands, cli::RouteCommands,
+                       cli::CalcCommands})
         for (auto& c : group()) commands.push_back(c);
 
     auto usage = [&] {

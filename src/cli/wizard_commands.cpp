@@ -1,0 +1,220 @@
+// new FILE [--from WIZARD.json] / general PROJECT [--set FIELD=VALUE ...] / spans PROJECT --from SPANS.json
+#include <fstream>
+#include <iostream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "cli/command.h"
+#include "platform/dao/recordset.h"
+#include "platform/interaction/console.h"
+#include "projectdb/schema.h"
+#include "projectdb/variant_text.h"
+#include "projectdb/wizard_model.h"
+
+namespace cli {
+namespace {
+
+using nlohmann::json;
+using Rows = std::vector<std::vector<std::string>>;
+
+constexpr const char* kNewUsage = "new FILE [--from WIZARD.json]";
+constexpr const char* kGeneralUsage = "general PROJECT [--set FIELD=VALUE ...]";
+constexpr const char* kSpansUsage = "spans PROJECT --from SPANS.json";
+
+// A refusal of the input: the message is printed and nothing is written.
+struct InputError {
+    std::string message;
+};
+
+json ReadJson(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw InputError{"无法读取文件“" + path + "”。"};
+    std::stringstream text;
+    text << in.rdbuf();
+    try {
+        return json::parse(text.str());
+    } catch (const json::parse_error& e) {
+        throw InputError{"文件“" + path + "”不是有效的JSON（第" + std::to_string(e.byte) +
+                         "个字节处有误）。"};
+    }
+}
+
+// A value as the pages keep it: text, or a number written as JSON writes it.
+std::string Text(const json& value, const std::string& where) {
+    if (value.is_string()) return value.get<std::string>();
+    if (value.is_number()) return value.dump();
+    throw InputError{"“" + where + "”的值应为文本。"};
+}
+
+const json& Object(const json& value, const std::string& where) {
+    if (!value.is_object()) throw InputError{"“" + where + "”应为对象（{...}）。"};
+    return value;
+}
+
+Rows TextRows(const json& value, const std::string& where) {
+    if (!value.is_array()) throw InputError{"“" + where + "”应为数组的数组（[[...], ...]）。"};
+    Rows rows;
+    for (size_t r = 0; r < value.size(); ++r) {
+        std::string rowName = where + "[" + std::to_string(r) + "]";
+        if (!value[r].is_array()) throw InputError{"“" + rowName + "”应为数组（[...]）。"};
+        std::vector<std::string> row;
+        for (size_t c = 0; c < value[r].size(); ++c)
+            row.push_back(Text(value[r][c], rowName + "[" + std::to_string(c) + "]"));
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+projectdb::SpanInput SpanInputOf(const json& spans) {
+    projectdb::SpanInput input;
+    for (const auto& [key, value] : Object(spans, "spans").items()) {
+        if (auto box = projectdb::SpanBoxByName(key))
+            input.boxes.emplace_back(*box, Text(value, "spans." + key));
+        else if (key == "sections")
+            input.sections = TextRows(value, "spans.sections");
+        else if (key == "supports")
+            input.supports = TextRows(value, "spans.supports");
+        else if (key == "joints")
+            input.joints = TextRows(value, "spans.joints");
+        else
+            throw InputError{"“spans”中没有字段“" + key + "”。"};
+    }
+    return input;
+}
+
+void ApplySpans(projectdb::SpanPage& page, const json& spans) {
+    if (auto refused = page.Apply(SpanInputOf(spans))) throw InputError{*refused};
+}
+
+void ApplyWizard(projectdb::NewProjectWizard& wizard, const json& description) {
+    std::optional<Rows> drawings;
+    for (const auto& [key, value] : Object(description, "").items()) {
+        if (key == "general") {
+            std::vector<std::pair<std::string, std::string>> fields;
+            for (const auto& [field, text] : Object(value, "general").items())
+                fields.emplace_back(field, Text(text, "general." + field));
+            if (auto refused = wizard.general().Apply(fields)) throw InputError{*refused};
+        } else if (key == "spans") {
+            ApplySpans(wizard.spans(), value);
+        } else if (key == "drawings") {
+            drawings = TextRows(value, "drawings");
+            for (size_t r = 0; r < drawings->size(); ++r)
+                if ((*drawings)[r].size() != projectdb::drawing_col::kCount)
+                    throw InputError{"绘图信息第" + std::to_string(r + 1) + "行应有8项。"};
+        } else {
+            throw InputError{"没有字段“" + key + "”（可用 general、spans、drawings）。"};
+        }
+    }
+    wizard.OnDrawingPageShown();
+    if (drawings) wizard.drawings().SetRows(*drawings);
+}
+
+int Refuse(const std::string& message) {
+    std::cerr << message << std::endl;
+    return 1;
+}
+
+std::unique_ptr<dao::Database> OpenProject(const std::string& path) {
+    try {
+        return dao::Database::Open(path);
+    } catch (const dao::DaoException& e) {
+        std::cerr << e.m_strDescription << "   (" << e.m_lErrorCode << ")" << std::endl;
+        return nullptr;
+    }
+}
+
+int New(const std::vector<std::string>& words) {
+    Args args = ParseArgs(words, {"--from"});
+    if (args.positional.size() != 1 || !args.flags.empty()) return UsageError(kNewUsage);
+    projectdb::NewProjectWizard wizard;
+    try {
+        if (auto from = args.option("--from"))
+            ApplyWizard(wizard, ReadJson(*from));
+        else
+            wizard.OnDrawingPageShown();
+    } catch (const InputError& e) {
+        return Refuse(e.message);
+    }
+    ui::ConsolePrompter prompter(false);  // the help question of a database error is not asked
+    auto result = wizard.Finish(args.positional[0], projectdb::FinishSteps{}, prompter);
+    return result == projectdb::FinishResult::Created ? 0 : 1;
+}
+
+int PrintGeneral(dao::Database& db) {
+    try {
+        dao::Recordset rs(db);
+        rs.Open(std::string("Select * From [") + projectdb::kGeneralInfoTable + "]", dao::dbOpenForwardOnly);
+        if (rs.IsEOF()) return Refuse(std::string(projectdb::kGeneralInfoTable) + "中没有记录。");
+        for (int i = 0; i < rs.GetFieldCount(); ++i)
+            std::cout << rs.GetFieldInfo(i).m_strName << "=" << projectdb::VariantToText(rs.GetFieldValue(i))
+                      << "\n";
+        return 0;
+    } catch (const dao::DaoException& e) {
+        return Refuse(e.m_strDescription);
+    }
+}
+
+int General(const std::vector<std::string>& words) {
+    if (words.empty()) return UsageError(kGeneralUsage);
+    std::vector<std::pair<std::string, std::string>> sets;
+    for (size_t i = 1; i < words.size(); ++i) {
+        std::string assignment;
+        if (words[i] == "--set" && i + 1 < words.size())
+            assignment = words[++i];
+        else if (words[i].rfind("--set=", 0) == 0)
+            assignment = words[i].substr(6);
+        else
+            return UsageError(kGeneralUsage);
+        auto eq = assignment.find('=');
+        if (eq == std::string::npos || eq == 0) return UsageError(kGeneralUsage);
+        sets.emplace_back(assignment.substr(0, eq), assignment.substr(eq + 1));
+    }
+    auto db = OpenProject(words[0]);
+    if (!db) return 1;
+    if (sets.empty()) return PrintGeneral(*db);
+    ui::ConsolePrompter prompter(false);  // the help question of a database error is not asked
+    try {
+        auto page = projectdb::GeneralPage::FromProject(*db);
+        if (auto refused = page.Apply(sets)) return Refuse(*refused);
+        return projectdb::SaveGeneralInformation(*db, page, prompter) ? 0 : 1;
+    } catch (const dao::DaoException& e) {
+        return Refuse(e.m_strDescription);
+    }
+}
+
+int Spans(const std::vector<std::string>& words) {
+    Args args = ParseArgs(words, {"--from"});
+    auto from = args.option("--from");
+    if (args.positional.size() != 1 || !from || !args.flags.empty()) return UsageError(kSpansUsage);
+    json description;
+    try {
+        description = ReadJson(*from);
+        SpanInputOf(description);  // refuse a bad file before the project is touched
+    } catch (const InputError& e) {
+        return Refuse(e.message);
+    }
+    auto db = OpenProject(args.positional[0]);
+    if (!db) return 1;
+    ui::ConsolePrompter prompter(false);  // the help question of a database error is not asked
+    try {
+        auto page = projectdb::SpanPage::FromProject(*db);
+        ApplySpans(page, description);
+        return projectdb::SaveSpanLayout(*db, page, prompter) ? 0 : 1;
+    } catch (const InputError& e) {
+        return Refuse(e.message);
+    } catch (const dao::DaoException& e) {
+        return Refuse(e.m_strDescription);
+    }
+}
+
+}  // namespace
+
+std::vector<Command> WizardCommands() {
+    return {
+        {"new", kNewUsage, New},
+        {"general", kGeneralUsage, General},
+        {"spans", kSpansUsage, Spans},
+    };
+}
+
+}  // namespace cli

@@ -1,0 +1,184 @@
+#include "projectdb/drawing_page.h"
+
+#include <map>
+#include <unordered_map>
+
+#include "platform/text/cformat.h"
+#include "platform/text/numbers.h"
+#include "projectdb/schema.h"
+
+namespace projectdb {
+
+namespace {
+
+const char* const kSuperDrawingType = "上构一般构造图";
+const char* const kSubDrawingType = "下构一般构造图";
+
+std::string SuperTitlePrefix(const std::string& type) {
+    static const std::map<std::string, std::string> prefixes = {
+        {"装配式简支空心板桥", "空心板一般构造图("},       {"装配式简支T梁桥", "T梁一般构造图("},
+        {"简支等截面箱梁桥", "简支等截面箱梁一般构造图("}, {"简支变截面箱梁桥", "简支变截面箱梁一般构造图("},
+        {"连续等截面箱梁桥", "连续等截面箱梁一般构造图("}, {"连续变截面箱梁桥", "连续变截面箱梁一般构造图("},
+    };
+    auto it = prefixes.find(type);
+    return it != prefixes.end() ? it->second : type + "一般构造图(";
+}
+
+void AppendNumber(std::string& list, const std::string& number) {
+    list += (list.empty() ? "" : ",") + number;
+}
+
+// "1,2,3,4,7" -> "1-4,7": runs of three or more consecutive numbers as ranges.
+std::string CompressRuns(const std::string& numbers) {
+    std::vector<long> n;
+    for (size_t start = 0; start <= numbers.size();) {
+        size_t comma = numbers.find(',', start);
+        if (comma == std::string::npos) comma = numbers.size();
+        n.push_back(text::Atol(numbers.substr(start, comma - start)));
+        start = comma + 1;
+    }
+    std::string out;
+    for (size_t i = 0; i < n.size();) {
+        size_t j = i;
+        while (j + 1 < n.size() && n[j + 1] == n[j] + 1) ++j;
+        if (j - i >= 2) {
+            AppendNumber(out, std::to_string(n[i]) + "-" + std::to_string(n[j]));
+        } else {
+            for (size_t k = i; k <= j; ++k) AppendNumber(out, std::to_string(n[k]));
+        }
+        i = j + 1;
+    }
+    return out;
+}
+
+// A drawing title has to fit its text field. A long bridge merges hundreds of spans into one entry: their
+// numbers are then written as ranges, and what still does not fit ends with "等".
+std::string FitTitle(const std::string& prefix, const std::string& numbers, const std::string& suffix) {
+    const size_t room = static_cast<size_t>(kTextSize);
+    if (prefix.size() + numbers.size() + suffix.size() <= room) return prefix + numbers + suffix;
+    std::string compact = CompressRuns(numbers);
+    if (prefix.size() + compact.size() + suffix.size() <= room) return prefix + compact + suffix;
+    const std::string more = "等";
+    size_t keep = room - prefix.size() - suffix.size() - more.size();
+    size_t cut = compact.rfind(',', keep);
+    return prefix + compact.substr(0, cut == std::string::npos ? 0 : cut) + more + suffix;
+}
+
+}  // namespace
+
+std::vector<SuperstructureCandidate> SuperstructureCandidates(const TextSheet& sections) {
+    std::vector<SuperstructureCandidate> out;
+    std::map<std::pair<std::string, double>, size_t> first;  // (type, length) -> entry
+    long span = 0;
+    for (int r = 0; r < sections.rows(); ++r) {
+        const std::string& type = sections.cell(r, section_col::kType);
+        double length = text::Atof(sections.cell(r, section_col::kLength));
+        bool box = type.find("箱梁") != std::string::npos;
+        for (long s = SpansOf(sections, r); s > 0; --s) {
+            std::string number = std::to_string(++span);
+            if (!box) {
+                auto [it, added] = first.try_emplace({type, length}, out.size());
+                if (!added) {
+                    AppendNumber(out[it->second].spans, number);
+                    continue;
+                }
+            }
+            out.push_back({type, number, text::FormatFixed(length, 1)});
+        }
+    }
+    return out;
+}
+
+std::vector<SubstructureCandidate> SubstructureCandidates(const TextSheet& supports) {
+    std::vector<SubstructureCandidate> out;
+    std::unordered_map<std::string, size_t> first;
+    for (int r = 0; r < supports.rows(); ++r) {
+        std::string types;
+        for (int c = support_col::kCap; c <= support_col::kFoundation; ++c)
+            types += (c == support_col::kCap ? "" : ",") + supports.cell(r, c);
+        auto [it, added] = first.try_emplace(types, out.size());
+        if (added)
+            out.push_back({types, supports.header(r)});
+        else
+            AppendNumber(out[it->second].supports, supports.header(r));
+    }
+    return out;
+}
+
+void DrawingPage::OnShown(const SpanPage& spans, bool newProject) {
+    m_super = SuperstructureCandidates(spans.sheet(SpanSheet::Sections));
+    m_sub = SubstructureCandidates(spans.sheet(SpanSheet::Supports));
+    if (newProject && !m_bFilled) FillDefaultRows();
+}
+
+DrawingPage::Titles DrawingPage::ListedTitles() const {
+    Titles titles;
+    for (int r = 0; r < m_rows.rows(); ++r) titles.insert(m_rows.cell(r, drawing_col::kTitle));
+    return titles;
+}
+
+void DrawingPage::AddRow(Titles& listed, const std::string& title, const std::string& type) {
+    if (!listed.insert(title).second) return;
+    int row = m_rows.rows();
+    m_rows.setHeader(row, std::to_string(row + 1));
+    const std::string values[drawing_col::kCount] = {
+        title, text::Format("Draw%d", row + 1), type, "A3", "100", "100", "图标1", "不绘制"};
+    for (int c = 0; c < drawing_col::kCount; ++c) m_rows.setCell(row, c, values[c]);
+}
+
+void DrawingPage::AddSuperstructure(Titles& listed, const SuperstructureCandidate& c) {
+    AddRow(listed, FitTitle(SuperTitlePrefix(c.type), c.spans, "跨)"), kSuperDrawingType);
+}
+
+void DrawingPage::AddSubstructure(Titles& listed, const SubstructureCandidate& c) {
+    bool abutment = c.types.find("台帽") != std::string::npos;
+    AddRow(listed, FitTitle(abutment ? "桥台一般构造图(" : "桥墩一般构造图(", c.supports, "号)"),
+           kSubDrawingType);
+}
+
+void DrawingPage::FillDefaultRows() {
+    m_rows.resize(0);
+    Titles listed;
+    AddRow(listed, kBridgeLayoutDrawing, kBridgeLayoutDrawing);
+    for (const auto& c : m_super) AddSuperstructure(listed, c);
+    for (const auto& c : m_sub) AddSubstructure(listed, c);
+    m_bFilled = true;
+}
+
+void DrawingPage::AddToDrawingList(const std::vector<int>& superSelected,
+                                   const std::vector<int>& subSelected) {
+    Titles listed = ListedTitles();
+    for (int i : superSelected)
+        if (i >= 0 && i < static_cast<int>(m_super.size())) AddSuperstructure(listed, m_super[i]);
+    for (int i : subSelected)
+        if (i >= 0 && i < static_cast<int>(m_sub.size())) AddSubstructure(listed, m_sub[i]);
+}
+
+void DrawingPage::ClearDrawingList() {
+    std::vector<std::vector<std::string>> kept;
+    for (int r = 0; r < m_rows.rows(); ++r) {
+        if (m_rows.cell(r, drawing_col::kTitle) != kBridgeLayoutDrawing) continue;
+        std::vector<std::string> row;
+        for (int c = 0; c < drawing_col::kCount; ++c) row.push_back(m_rows.cell(r, c));
+        kept.push_back(std::move(row));
+    }
+    m_rows.assign(kept, 1);
+}
+
+EditStart DrawingPage::OnEditStart(int row, int column) const {
+    EditStart e;
+    if (column == drawing_col::kType || column == drawing_col::kSheetSize) {
+        e.kind = EditStart::Kind::DropDown;
+        e.choices = column == drawing_col::kType ? kDrawingTypeList : kSheetSizeList;
+        e.preselect = m_rows.cell(row, column);
+    }
+    return e;
+}
+
+std::optional<DrawingChoice> DrawingPage::ChoiceAt(int column) const {
+    if (column == drawing_col::kTitleBlock) return DrawingChoice::TitleBlock;
+    if (column == drawing_col::kSignOff) return DrawingChoice::SignOff;
+    return std::nullopt;
+}
+
+}  // namespace projectdb

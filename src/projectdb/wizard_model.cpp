@@ -1,0 +1,69 @@
+#include "projectdb/wizard_model.h"
+
+#include "projectdb/project_file.h"
+#include "projectdb/record_access.h"
+#include "projectdb/wizard_writer.h"
+
+namespace projectdb {
+
+NewProjectWizard::NewProjectWizard()
+    : m_general(GeneralPage::NewProject()), m_spans(SpanPage::NewProject()) {}
+
+void NewProjectWizard::WriteProject(dao::Database& db) const {
+    WriteGeneralInformation(db, m_general);
+    WriteSpanLayout(db, m_spans);
+    WriteDrawingLayout(db, m_drawings.drawings());
+}
+
+FinishResult NewProjectWizard::Finish(const std::string& path, const FinishSteps& steps,
+                                      ui::Prompter& prompt) const {
+    if (steps.closeCurrentProject && !steps.closeCurrentProject()) return FinishResult::ProjectKeptOpen;
+    try {
+        auto db = CreateProjectFile(path);
+        {
+            // The new file is written in one transaction, one write to disk; each table is a savepoint in
+            // it, so that after an error the tables written before it are committed all the same.
+            dao::Transaction whole(*db);
+            try {
+                WriteProject(*db);
+            } catch (const dao::DaoException&) {
+                try {
+                    whole.Commit();
+                } catch (const dao::DaoException&) {
+                }
+                throw;
+            }
+            whole.Commit();
+        }
+        // The application opens the file on its own connection.
+        db->Close();
+    } catch (const dao::DaoException& e) {
+        ReportDaoError(e, prompt);
+        return FinishResult::Failed;
+    }
+    if (steps.openProject && !steps.openProject(path)) return FinishResult::Failed;
+    if (steps.notifyDrawingHost) steps.notifyDrawingHost();
+    return FinishResult::Created;
+}
+
+bool SaveGeneralInformation(dao::Database& db, const GeneralPage& page, ui::Prompter& prompt) {
+    try {
+        WriteGeneralInformation(db, page);
+        return true;
+    } catch (const dao::DaoException& e) {
+        ReportDaoError(e, prompt);
+        return false;
+    }
+}
+
+bool SaveSpanLayout(dao::Database& db, const SpanPage& page, ui::Prompter& prompt) {
+    try {
+        WriteSpanLayout(db, page);
+        return true;
+    } catch (const dao::DaoException& e) {
+        ReportDaoError(e, prompt);
+        return false;
+    }
+}
+
+}  // namespace projectdb

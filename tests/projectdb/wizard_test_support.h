@@ -1,0 +1,42 @@
+#pragma once
+// Reading back what the wizard's writers stored, and a clean slate for the remembered page-1 values.
+#include <string>
+#include <vector>
+
+#include "platform/dao/recordset.h"
+#include "platform/registry/registry.h"
+#include "projectdb/variant_text.h"
+#include "projectdb/wizard_texts.h"
+
+namespace wizard_test {
+
+using Rows = std::vector<std::vector<std::string>>;
+
+// Every record of `sql` (or a table name) as display texts.
+inline Rows ReadRows(dao::Database& db, const std::string& source) {
+    dao::Recordset rs(db);
+    rs.Open(source, dao::dbOpenForwardOnly);
+    Rows rows;
+    for (; !rs.IsEOF(); rs.MoveNext()) {
+        std::vector<std::string> row;
+        for (int i = 0; i < rs.GetFieldCount(); ++i)
+            row.push_back(projectdb::VariantToText(rs.GetFieldValue(i)));
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+// One column of every record.
+inline std::vector<std::string> Column(const Rows& rows, size_t column) {
+    std::vector<std::string> out;
+    for (const auto& r : rows) out.push_back(column < r.size() ? r[column] : "<none>");
+    return out;
+}
+
+inline void ForgetRememberedValues() {
+    for (const char* name : {"Department", "Project", "Bridge", "Forward Site", "Backward Site",
+                             "Left Half Bridge Width", "Right Half Bridge Width", "Dist3"})
+        registry::WriteSetting(projectdb::kRememberedSection, name, "");
+}
+
+}  // namespace wizard_test
