@@ -247,3 +247,21 @@ TEST_F(TreeTest, SaveAsGivesTheTreeTheNewDatabase) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(TreeTest, ANameThatDiffersOnlyInLetterCaseIsAClash) {
+    Open({"abc"});
+    auto other = MakeProject(dir.file("other.vlt"), {"ABC"});
+    AddRows(*other, "ABC", {{"theirs", "1", ""}});
+    CBriTreeView source(*host);
+    source.SetDatabase(other.get());
+    std::unique_ptr<QMimeData> data(source.MimeDataOf("ABC"));
+    AnswerRenames({"Abc", "ABC2"});
+    ASSERT_TRUE(view->DropMimeData(*data));
+    EXPECT_EQ(asked, (Names{"ABC", "Abc"}));
+    EXPECT_EQ(ReadRows(*db, "ABC2"), (Rows{{"theirs", "1", "0"}}));
+    EXPECT_TRUE(host->prompter.shown().empty());
+}
+
+}  // namespace
