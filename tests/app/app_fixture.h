@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QSettings>
 
 #include "app/ui/child_frames.h"
@@ -15,6 +16,14 @@
 #include "projectdb/project_file.h"
 #include "projectdb/schema.h"
 #include "support/test_support.h"
+
+// Saves a picture of a widget when VELTRA_SHOTS names a folder (to look at the windows by eye).
+inline void Shot(QWidget& widget, const char* name) {
+    QString folder = qEnvironmentVariable("VELTRA_SHOTS");
+    if (folder.isEmpty()) return;
+    QDir().mkpath(folder);
+    widget.grab().save(folder + "/" + name + ".png");
+}
 
 class AppTest : public ::testing::Test {
 protected:

@@ -31,13 +31,6 @@ long CountJoints(dao::Database& db) {
     return n;
 }
 
-void Shot(QWidget& widget, const char* name) {
-    QString folder = qEnvironmentVariable("VELTRA_SHOTS");
-    if (folder.isEmpty()) return;
-    QDir().mkpath(folder);
-    widget.grab().save(folder + "/" + name + ".png");
-}
-
 TEST_F(AppTest, SaveAsWritesWhatWasTypedIntoTheGridsFirst) {
     std::string path = MakeProject("a.vlt");
     Start(QString::fromStdString(path));

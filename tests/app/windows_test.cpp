@@ -13,14 +13,6 @@
 
 namespace {
 
-// Saves a picture of a widget when VELTRA_SHOTS names a folder (to look at the windows by eye).
-void Shot(QWidget& widget, const char* name) {
-    QString folder = qEnvironmentVariable("VELTRA_SHOTS");
-    if (folder.isEmpty()) return;
-    QDir().mkpath(folder);
-    widget.grab().save(folder + "/" + name + ".png");
-}
-
 TEST_F(AppTest, ProjectWindowsArePlacedBesideEachOther) {
     std::string path = MakeProject("二号桥.vlt");
     {

@@ -1,5 +1,7 @@
 #include "browse_fixture.h"
 
+#include "platform/spreadsheet/spreadsheet.h"
+
 #include <algorithm>
 
 #include "platform/dao/recordset.h"
@@ -70,6 +72,16 @@ bool FakeHost::CloseGridWindow(browse::CBriFormView* view) {
     grids.erase(std::remove_if(grids.begin(), grids.end(), [view](const auto& g) { return g.get() == view; }),
                 grids.end());
     return true;
+}
+
+Rows GridRows(const browse::CBriFormView& view) {
+    Rows rows;
+    for (int r = 1; r <= view.Grid().rowCount(); ++r) {
+        std::vector<std::string> row;
+        for (int c = 1; c <= view.Grid().columnCount(); ++c) row.push_back(view.Grid().textUtf8(r, c));
+        rows.push_back(row);
+    }
+    return rows;
 }
 
 }  // namespace browse_test

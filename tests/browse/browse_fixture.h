@@ -21,6 +21,8 @@ std::unique_ptr<dao::Database> MakeProject(const std::string& path, const std::v
 void AddRows(dao::Database& db, const std::string& table, const Rows& rows);
 // All records as texts (VariantToText), in the order the table keeps them.
 Rows ReadRows(dao::Database& db, const std::string& table);
+// The cell texts a grid view shows, row by row.
+Rows GridRows(const browse::CBriFormView& view);
 
 class FakeHost : public browse::ProjectHost {
 public:

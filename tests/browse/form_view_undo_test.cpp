@@ -36,15 +36,6 @@ protected:
         data.setText(QString::fromUtf8(text));
         return view.Grid().pasteMimeData(data);
     }
-    static Rows GridRows(const CBriFormView& view) {
-        Rows rows;
-        for (int r = 1; r <= view.Grid().rowCount(); ++r) {
-            std::vector<std::string> row;
-            for (int c = 1; c <= view.Grid().columnCount(); ++c) row.push_back(view.Grid().textUtf8(r, c));
-            rows.push_back(row);
-        }
-        return rows;
-    }
 
     testing_support::TempDir dir;
     std::unique_ptr<dao::Database> db;
