@@ -215,6 +215,8 @@ TEST_F(WizardWindowsTest, TransectTypeDecidesTheBoxesAndThePicture) {
     EXPECT_TRUE(page.Box(GeneralField::DividerWidth)->isEnabled());
     EXPECT_TRUE(part->isEnabled());
     EXPECT_EQ(part->currentText(), "左半桥");
+    page.show();
+    Shot(page, "general_page_divided");
     emit part->activated(part->findText("全桥"));
     ASSERT_EQ(ui.prompter.shown().size(), 1u);
     EXPECT_EQ(ui.prompter.shown()[0].text, kDesignedPartRefused);

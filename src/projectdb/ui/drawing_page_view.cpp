@@ -74,6 +74,7 @@ CMyPropertyPage31::CMyPropertyPage31(DrawingPage& page, PageServices services, Q
         m_pGrid->setColumnWidth(c + 1, std::max(70, metrics.horizontalAdvance(kDrawingColumns[c]) + 24));
     }
     m_pGrid->setColumnWidth(drawing_col::kTitle + 1, metrics.horizontalAdvance("桥台一般构造图(0,1号)") + 48);
+    m_pGrid->setColumnWidth(drawing_col::kType + 1, metrics.horizontalAdvance("上构一般构造图") + 40);
     m_pGrid->setColumnDropDown(drawing_col::kType + 1, kDrawingTypeList);
     m_pGrid->setColumnDropDown(drawing_col::kSheetSize + 1, kSheetSizeList);
     layout->addWidget(m_pGrid, 3);

@@ -119,6 +119,10 @@ void CMyPropertyPage21::SetUpSheets() {
     std::string types;
     for (const auto& t : StructureTypes()) types += (types.empty() ? "" : ";") + t;
     m_pGrid->sheet(1)->setColumnDropDown(section_col::kType + 1, QString::fromStdString(types));
+    // The member columns hold the longest default names whole.
+    m_pGrid->setCurrentSheet(2);
+    for (int column = support_col::kCap; column <= support_col::kFoundation; ++column)
+        m_pGrid->setColumnWidth(column + 1, metrics.horizontalAdvance("圆形截面柱式墩身") + 16);
     m_pGrid->setCurrentSheet(1);
     m_pGrid->setColumnWidth(section_col::kType + 1,
                             metrics.horizontalAdvance(QString::fromStdString(StructureTypes().front())) + 48);

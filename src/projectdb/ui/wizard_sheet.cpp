@@ -67,7 +67,7 @@ CMyPropertySheet1::CMyPropertySheet1(PageServices services, FinishSteps steps, Q
     connect(m_pFinish, &QPushButton::clicked, this, &CMyPropertySheet1::OnFinish);
     connect(m_pCancel, &QPushButton::clicked, this, &QDialog::reject);
     ShowPage(0);
-    resize(820, 620);
+    resize(900, 620);
 }
 
 CMyPropertySheet1::~CMyPropertySheet1() = default;
