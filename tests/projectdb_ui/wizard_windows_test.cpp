@@ -201,6 +201,35 @@ TEST_F(WizardWindowsTest, RefusedCellEditsExplainThemselves) {
     EXPECT_TRUE(grid.isEditing());
 }
 
+TEST_F(WizardWindowsTest, DrawingListAsksForTitleBlockAndSignOff) {
+    SpanPage spans = SpanPage::NewProject();
+    DrawingPage model;
+    model.OnShown(spans, true);
+    std::vector<std::pair<MemberChoice, std::string>> asked;
+    CMyPropertyPage31 page(model, Services([&](MemberChoice choice, const std::string& current, QWidget*) {
+                               asked.emplace_back(choice, current);
+                               return std::optional<std::string>("图标2");
+                           }));
+    struct Case {
+        int column;
+        std::optional<MemberChoice> choice;
+    } cases[] = {{7, MemberChoice::TitleBlock}, {8, MemberChoice::SignOff}, {1, std::nullopt}, {3, std::nullopt}};
+    for (const auto& c : cases) {
+        asked.clear();
+        std::string before = page.Grid().textUtf8(2, c.column);
+        emit page.Grid().cellDoubleClicked(2, c.column);
+        if (!c.choice) {
+            EXPECT_TRUE(asked.empty()) << c.column;
+            EXPECT_EQ(model.drawings().cell(1, c.column - 1), before);
+            continue;
+        }
+        ASSERT_EQ(asked.size(), 1u) << c.column;
+        EXPECT_EQ(asked[0], std::make_pair(*c.choice, before));
+        EXPECT_EQ(model.drawings().cell(1, c.column - 1), "图标2");
+        EXPECT_EQ(page.Grid().textUtf8(2, c.column), "图标2");
+    }
+}
+
 TEST_F(WizardWindowsTest, TransectTypeDecidesTheBoxesAndThePicture) {
     GeneralPage model = GeneralPage::NewProject();
     CMyPropertyPage11 page(model, ui.prompter);
