@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTreeWidget>
+#include <filesystem>
 
 #include "browse/grid_menu.h"
 #include "platform/interaction/scripted.h"
@@ -103,6 +104,21 @@ TEST_F(WizardWindowsTest, EachPageOffersItsButtons) {
     ASSERT_EQ(ui.files.requests().size(), 1u);
     EXPECT_EQ(ui.files.requests()[0].title, "保存项目文件");
     EXPECT_EQ(ui.files.requests()[0].defaultExtension, "vlt");
+}
+
+TEST_F(WizardWindowsTest, AGridWindowThatStaysOpenEndsTheWizardWithoutAProject) {
+    FinishSteps steps;
+    steps.closeCurrentProject = [] { return false; };
+    CMyPropertySheet1 sheet(Services(), steps);
+    sheet.show();
+    sheet.NextButton()->click();
+    sheet.NextButton()->click();
+    std::string path = dir.file("未建.vlt");
+    ui.files.queue(path);
+    sheet.FinishButton()->click();
+    EXPECT_EQ(sheet.Result(), FinishResult::ProjectKeptOpen);
+    EXPECT_FALSE(sheet.isVisible());
+    EXPECT_FALSE(std::filesystem::exists(path));
 }
 
 TEST_F(WizardWindowsTest, ThreePagesMakeAProjectOfTwoSections) {
