@@ -60,7 +60,7 @@ std::vector<int> EveryCategory() {
 
 void AddProjectCommands(std::vector<CommandSpec>& rows) {
     rows.insert(rows.end(), {
-        Tip(Key(Row(cmd::kNew, "新建(&N)", "建立新项目"), "Ctrl+N"), "新建"),
+        Tip(Key(Row(cmd::kNew, "新建(&N)", "建立新项目", A::Always), "Ctrl+N"), "新建"),
         Tip(Key(Row(cmd::kOpen, "打开(&O)...", "打开一个现有项目", A::Always), "Ctrl+O"), "打开"),
         // Ctrl+I belongs to whichever import the shown menu offers: never both at once.
         Tip(Key(Row(cmd::kImport, "导入(&I)...", "从路线CAD参考文件或其它桥梁CAD项目文件中导入有关数据", A::WithProject,
@@ -94,8 +94,8 @@ void AddSettingsCommands(std::vector<CommandSpec>& rows) {
 
 void AddDesignCommands(std::vector<CommandSpec>& rows) {
     rows.insert(rows.end(), {
-        Row(cmd::kGeneralInfo, "一般信息", "编辑项目的一般信息", A::NotYetBuilt, kCentral),
-        Row(cmd::kSpanInfo, "桥跨信息", "编辑桥梁的分联、分跨和墩台布置", A::NotYetBuilt, kCentral),
+        Row(cmd::kGeneralInfo, "一般信息", "编辑项目的一般信息", A::WithProject, kCentral),
+        Row(cmd::kSpanInfo, "桥跨信息", "编辑桥梁的分联、分跨和墩台布置", A::WithProject, kCentral),
         Row(cmd::kDrawingInfo, "绘图信息", "编辑绘图列表", A::NotYetBuilt, kCentral),
         Row(cmd::kGroundLine, "地面线资料", "编辑地面线资料", A::WithProject, kSite),
         Row(cmd::kDrill, "地质资料", "编辑钻孔资料", A::WithProject, kSite),

@@ -32,7 +32,8 @@ TEST_F(CommandTableTest, AvailabilityFollowsTheProjectAndWhatItHolds) {
         bool withoutProject, withProject;
     } cases[] = {
         {cmd::kOpen, true, true},         {cmd::kSave, false, true},          {cmd::kImport, false, true},
-        {cmd::kImportProject, true, false}, {cmd::kNew, false, false},        {cmd::kRetainingWall, false, false},
+        {cmd::kImportProject, true, false}, {cmd::kNew, true, true},          {cmd::kRetainingWall, false, false},
+        {cmd::kGeneralInfo, false, true}, {cmd::kSpanInfo, false, true},
         {cmd::kWindowTile, false, true},  {cmd::kDesignPierAbut, false, true}, {cmd::kDesignSlab, false, false},
     };
     for (const auto& c : cases) {

@@ -20,6 +20,9 @@
 #include "exchange/import_options.h"
 #include "exchange/ui/route_import_command.h"
 #include "platform/interaction/interaction.h"
+#include "projectdb/ui/general_info_dialog.h"
+#include "projectdb/ui/span_info_dialog.h"
+#include "projectdb/ui/wizard_sheet.h"
 
 void CMainFrame::BindCommands() {
     auto bind = [this](int id, std::function<void()> action) {
@@ -33,6 +36,25 @@ void CMainFrame::BindCommands() {
     m_commands.SetHandler(cmd::kSaveAs, [this] { return OnFileSaveAs(); });
     m_commands.SetHandler(cmd::kImport, [this] { return OnImport(); });
     m_commands.SetHandler(cmd::kImportProject, [this] { return OnImportProject(); });
+    // The wizard and the central-table dialogs; the member-type selection dialogs are not attached yet.
+    auto pageServices = [this] { return projectdb::PageServices{m_shell.Prompter(), m_shell.FileChooser(), {}}; };
+    bind(cmd::kNew, [this, pageServices, &session] {
+        projectdb::FinishSteps steps;
+        steps.closeCurrentProject = [&session] { return session.Close(); };
+        steps.openProject = [&session](const std::string& path) {
+            return session.Open(path, app::OpenRoute::CloseFirst);
+        };
+        projectdb::CMyPropertySheet1 wizard(pageServices(), std::move(steps), this);
+        wizard.exec();
+    });
+    m_commands.SetHandler(cmd::kGeneralInfo, [this, pageServices, &session] {
+        dao::Database* db = session.Database();
+        return db && projectdb::RunGeneralInfoDialog(*db, pageServices(), this);
+    });
+    m_commands.SetHandler(cmd::kSpanInfo, [this, pageServices, &session] {
+        dao::Database* db = session.Database();
+        return db && projectdb::RunSpanInfoDialog(*db, pageServices(), this);
+    });
     bind(cmd::kSave, [&session] { session.Save(); });
     bind(cmd::kClose, [&session] { session.Close(); });
     bind(cmd::kExit, [this] { close(); });
