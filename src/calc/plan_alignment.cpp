@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace calc {
 
@@ -56,6 +57,61 @@ PlanElement ElementFromRecord(const PlanRecord& r, std::string& error) {
         error = "类型“" + r.type + "”不是 直线、圆曲线 或 缓和曲线";
     }
     return e;
+}
+
+void ApplyConvention(std::vector<PlanRecord>& records, PlanConvention convention) {
+    constexpr double kRadiansPerDegree = std::numbers::pi / 180;
+    for (auto& r : records) {
+        if (convention.degrees) {
+            r.startAzimuth *= kRadiansPerDegree;
+            if (r.endAzimuth) *r.endAzimuth *= kRadiansPerDegree;
+        }
+        if (convention.xIsEasting) {
+            std::swap(r.startX, r.startY);
+            std::swap(r.endX, r.endY);
+        }
+    }
+}
+
+namespace {
+
+// How far the elements, read with radians and X the northing, arrive from their stored ends: metres summed
+// over the elements with a stored end point, radians of end azimuth for the others.
+double EndMisfit(const std::vector<PlanRecord>& records) {
+    double misfit = 0;
+    for (const auto& r : records) {
+        std::string error;
+        const PlanElement e = ElementFromRecord(r, error);
+        if (!error.empty()) continue;
+        const PlanPoint end = PointOnElement(e, e.length);
+        if (r.endX && r.endY && (*r.endX != 0 || *r.endY != 0))
+            misfit += std::hypot(end.x - *r.endX, end.y - *r.endY);
+        else if (r.endAzimuth)
+            misfit += std::abs(std::remainder(end.azimuth - *r.endAzimuth, 2 * std::numbers::pi));
+    }
+    return misfit;
+}
+
+}  // namespace
+
+PlanConvention DetectConvention(const std::vector<PlanRecord>& records) {
+    constexpr double kFullTurn = 2 * std::numbers::pi;
+    bool mustBeDegrees = false;
+    for (const auto& r : records)
+        if (std::abs(r.startAzimuth) > kFullTurn + 1e-9 || (r.endAzimuth && std::abs(*r.endAzimuth) > kFullTurn + 1e-9))
+            mustBeDegrees = true;
+    // In order of preference: a later convention must fit strictly better.
+    const PlanConvention candidates[] = {{false, false}, {true, false}, {false, true}, {true, true}};
+    PlanConvention best;
+    double bestMisfit = -1;
+    for (const PlanConvention& c : candidates) {
+        if (mustBeDegrees && !c.degrees) continue;
+        std::vector<PlanRecord> converted = records;
+        ApplyConvention(converted, c);
+        const double misfit = EndMisfit(converted);
+        if (bestMisfit < 0 || misfit < bestMisfit * (1 - 1e-9) - 1e-12) best = c, bestMisfit = misfit;
+    }
+    return best;
 }
 
 PlanAlignment::PlanAlignment(std::vector<PlanElement> elements) : elements_(std::move(elements)) {

@@ -1,6 +1,7 @@
 #pragma once
 // The horizontal alignment: its elements in stake order, found by binary search. Before the first element
 // the first element's start tangent is extended backwards, after the last element its end tangent forwards.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,8 +24,23 @@ struct PlanRecord {
     int number = 0;
     std::string type, direction;
     double startStake = 0, startX = 0, startY = 0, startAzimuth = 0, startRadius = 0, endRadius = 0, length = 0;
+    // The stored end, a check only: points are always integrated from the start.
+    std::optional<double> endX, endY, endAzimuth;
 };
 PlanElement ElementFromRecord(const PlanRecord& record, std::string& error);
+
+// How a route table writes its elements. Azimuths are radians or, as route files commonly write them,
+// degrees; X is the northing or, in some route data, the easting (Y then the northing). The convention is
+// the one in which the elements, integrated from their starts, arrive nearest their stored ends (end points,
+// else end azimuths); an azimuth beyond 2π can only be degrees; radians with X the northing when nothing
+// tells the conventions apart.
+struct PlanConvention {
+    bool degrees = false;
+    bool xIsEasting = false;
+};
+PlanConvention DetectConvention(const std::vector<PlanRecord>& records);
+// The records brought into radians with X the northing.
+void ApplyConvention(std::vector<PlanRecord>& records, PlanConvention convention);
 
 class PlanAlignment {
 public:

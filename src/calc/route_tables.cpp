@@ -24,6 +24,8 @@ public:
     RecordReader(dao::Recordset& set, const std::string& table, long record)
         : set_(set), table_(table), record_(record) {}
 
+    bool HasField(const std::string& name) const { return set_.FieldIndex(name) >= 0; }
+
     int Field(const std::string& name) const {
         int index = set_.FieldIndex(name);
         if (index < 0) throw TableProblem{"“" + table_ + "”没有字段 " + name + "。"};
@@ -78,15 +80,13 @@ bool ForEachRecord(dao::Database& db, const std::string& table, std::vector<std:
     return false;
 }
 
-PlanAlignment ReadPlan(dao::Database& db, std::vector<std::string>& problems) {
-    std::vector<PlanElement> elements;
+PlanAlignment ReadPlan(dao::Database& db, std::vector<std::string>& problems, bool& xIsEasting) {
+    std::vector<PlanRecord> records;
     const std::string table = "平曲线资料表";
-    long ordinal = 0;
     bool ok = ForEachRecord(db, table, problems, [&](const RecordReader& r) {
         PlanRecord record;
-        ++ordinal;
         auto number = r.Number("CurveSectNum", true);
-        record.number = number ? static_cast<int>(*number) : static_cast<int>(ordinal);
+        record.number = number ? static_cast<int>(*number) : static_cast<int>(records.size() + 1);
         record.type = r.Text("CurveType");
         record.direction = r.Text("CurveDirect");
         record.startStake = *r.Number("StartPointStake");
@@ -96,13 +96,26 @@ PlanAlignment ReadPlan(dao::Database& db, std::vector<std::string>& problems) {
         record.startRadius = *r.Number("StartPointRadii");
         record.endRadius = *r.Number("EndPointRadii");
         record.length = *r.Number("CurveLength");
-        std::string error;
-        PlanElement e = ElementFromRecord(record, error);
-        if (!error.empty())
-            throw TableProblem{text::Format("“%s”第%ld条记录：%s。", table.c_str(), ordinal, error.c_str())};
-        elements.push_back(e);
+        // The stored end is only a check of the angle unit; a table without it still gives the alignment.
+        for (auto [name, slot] : {std::pair{"EndPointX", &record.endX}, std::pair{"EndPointY", &record.endY},
+                                  std::pair{"EndPointAngle", &record.endAzimuth}})
+            if (r.HasField(name)) *slot = r.Number(name, true);
+        records.push_back(std::move(record));
     });
-    return ok ? PlanAlignment(std::move(elements)) : PlanAlignment();
+    if (!ok) return PlanAlignment();
+    const PlanConvention convention = DetectConvention(records);
+    ApplyConvention(records, convention);
+    xIsEasting = convention.xIsEasting;
+    std::vector<PlanElement> elements;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        std::string error;
+        elements.push_back(ElementFromRecord(records[i], error));
+        if (!error.empty()) {
+            problems.push_back(text::Format("“%s”第%zu条记录：%s。", table.c_str(), i + 1, error.c_str()));
+            return PlanAlignment();
+        }
+    }
+    return PlanAlignment(std::move(elements));
 }
 
 VerticalProfile ReadProfile(dao::Database& db, std::vector<std::string>& problems) {
@@ -164,7 +177,7 @@ RouteData ReadRouteTables(dao::Database& db) {
     ReadMethods(db, elevationMethod, transitionMethod, data.problems);
     data.method = elevationMethod == "按路基设计表计算" ? ElevationMethod::RoadDesignTable
                                                         : ElevationMethod::VerticalCurves;
-    data.plan = ReadPlan(db, data.problems);
+    data.plan = ReadPlan(db, data.problems, data.xIsEasting);
     data.profile = ReadProfile(db, data.problems);
     if (data.method == ElevationMethod::RoadDesignTable) data.design = ReadDesignTable(db, data.problems);
     data.slopes = CrossSlopes(ReadSlopeSegments(db, data.problems), TransitionLawFromText(transitionMethod));

@@ -28,6 +28,8 @@ struct RouteData {
     CrossSlopes slopes;
     RoadDesignTable design;
     ElevationMethod method = ElevationMethod::VerticalCurves;
+    // The plan works with X the northing; a table that stores the easting in X gets its points back so.
+    bool xIsEasting = false;
     std::vector<std::string> problems;  // what could not be read, one sentence each
 };
 

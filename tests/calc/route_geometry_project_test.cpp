@@ -28,7 +28,10 @@ struct RouteProject {
     std::string path = dir.file("route.vlt");
     std::unique_ptr<dao::Database> db = dao::Database::Create(path);
 
-    RouteProject(const std::string& elevationMethod = "按竖曲线计算") {
+    // `degrees`: azimuths stored in degrees, as route files commonly hold them.
+    explicit RouteProject(const std::string& elevationMethod = "按竖曲线计算", bool degrees = false,
+                          double startAzimuth = std::numbers::pi / 4) {
+        const double unit = degrees ? 180 / std::numbers::pi : 1;
         db->Execute(
             "CREATE TABLE [平曲线资料表] (CurveSectNum LONG, CurveType TEXT(255), CurveDirect TEXT(255), "
             "StartPointStake DOUBLE, StartPointX DOUBLE, StartPointY DOUBLE, StartPointAngle DOUBLE, StartPointRadii "
@@ -45,7 +48,7 @@ struct RouteProject {
                               {"圆曲线", "右偏", 300, 300, 80},
                               {"缓和曲线", "右偏", 300, 0, 60},
                               {"直线", "无", 0, 0, 100}};
-        double stake = 0, x = 3'400'000, y = 480'000, azimuth = std::numbers::pi / 4;
+        double stake = 0, x = 3'400'000, y = 480'000, azimuth = startAzimuth;
         int number = 1;
         for (const Spec& s : specs) {
             std::string error;
@@ -53,8 +56,8 @@ struct RouteProject {
             const calc::PlanPoint end = calc::PointOnElement(calc::ElementFromRecord(r, error), s.length);
             db->Execute(
                 text::Format("INSERT INTO [平曲线资料表] VALUES (%d, \"%s\", \"%s\", ", number, s.type, s.direction) +
-                N(stake) + "," + N(x) + "," + N(y) + "," + N(azimuth) + "," + N(s.r0) + "," + N(end.x) + "," +
-                N(end.y) + "," + N(end.azimuth) + "," + N(s.r1) + "," + N(s.length) + ",0)");
+                N(stake) + "," + N(x) + "," + N(y) + "," + N(azimuth * unit) + "," + N(s.r0) + "," + N(end.x) + "," +
+                N(end.y) + "," + N(end.azimuth * unit) + "," + N(s.r1) + "," + N(s.length) + ",0)");
             ++number;
             stake += s.length;
             x = end.x;
@@ -108,6 +111,42 @@ TEST(RouteGeometryProject, ReadsTheRouteTablesOfTheProject) {
         const calc::PlanPoint end = calc::PointOnElement(elements[i], elements[i].length);
         EXPECT_NEAR(end.x, elements[i + 1].x0, 1e-8);
         EXPECT_NEAR(end.y, elements[i + 1].y0, 1e-8);
+    }
+}
+
+TEST(RouteGeometryProject, AzimuthsStoredInDegreesGiveTheSamePoints) {
+    // 0.05 rad is 2.86°, below 2π: only the stored ends tell the units apart.
+    for (double startAzimuth : {0.05, std::numbers::pi / 4, 5.5}) {
+        const RouteProject radians("按竖曲线计算", false, startAzimuth), degrees("按竖曲线计算", true, startAzimuth);
+        const calc::CGeoAssist a(radians.db.get()), b(degrees.db.get());
+        for (double stake : {-20.0, 130.0, 180.0, 260.0, 420.0}) {
+            const calc::RoutePoint p = a.Evaluate(stake, 3), q = b.Evaluate(stake, 3);
+            EXPECT_NEAR(p.x, q.x, 1e-8) << startAzimuth << " " << stake;
+            EXPECT_NEAR(p.y, q.y, 1e-8) << startAzimuth << " " << stake;
+            EXPECT_NEAR(p.azimuth, q.azimuth, 1e-12) << startAzimuth << " " << stake;
+        }
+    }
+    // Without stored ends nothing tells them apart below 2π: radians.
+    calc::PlanRecord line{1, "直线", "无", 0, 0, 0, 2.0, 0, 0, 100};
+    EXPECT_FALSE(calc::DetectConvention({line}).degrees);
+    line.startAzimuth = 90;
+    EXPECT_TRUE(calc::DetectConvention({line}).degrees);
+}
+
+TEST(RouteGeometryProject, ATableWithTheEastingInXGivesItsPointsBackSo) {
+    const RouteProject northing;
+    const RouteProject easting;
+    easting.db->Execute(
+        "UPDATE [平曲线资料表] SET StartPointX = StartPointY, StartPointY = StartPointX, "
+        "EndPointX = EndPointY, EndPointY = EndPointX");
+    const calc::CGeoAssist a(northing.db.get()), b(easting.db.get());
+    EXPECT_FALSE(a.data().xIsEasting);
+    EXPECT_TRUE(b.data().xIsEasting);
+    for (double stake : {-20.0, 130.0, 180.0, 260.0, 420.0}) {
+        const calc::RoutePoint p = a.Evaluate(stake, -3), q = b.Evaluate(stake, -3);
+        EXPECT_NEAR(p.x, q.y, 1e-8) << stake;
+        EXPECT_NEAR(p.y, q.x, 1e-8) << stake;
+        EXPECT_NEAR(p.azimuth, q.azimuth, 1e-12) << stake;
     }
 }
 
