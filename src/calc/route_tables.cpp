@@ -61,6 +61,12 @@ private:
     long record_;
 };
 
+// What a database error says; a bare status code when it carries no description.
+std::string DaoText(const dao::DaoException& e) {
+    if (e.m_bHasErrorInfo && !e.m_strDescription.empty()) return e.m_strDescription;
+    return text::Format("数据库错误（%ld）", e.m_bHasErrorInfo ? e.m_lErrorCode : e.m_scode);
+}
+
 // Calls `read` for every record of a table in stake order as stored. False, with a problem added, when the
 // table cannot be read; true and nothing read when the project has no such table.
 bool ForEachRecord(dao::Database& db, const std::string& table, std::vector<std::string>& problems,
@@ -75,7 +81,7 @@ bool ForEachRecord(dao::Database& db, const std::string& table, std::vector<std:
     } catch (const TableProblem& problem) {
         problems.push_back(problem.text);
     } catch (const dao::DaoException& e) {
-        problems.push_back("不能读取“" + table + "”：" + e.what());
+        problems.push_back("不能读取“" + table + "”：" + DaoText(e));
     }
     return false;
 }
@@ -165,7 +171,7 @@ void ReadMethods(dao::Database& db, std::string& elevation, std::string& transit
         if (int i = set.FieldIndex("高程计算方法"); i >= 0) elevation = set.GetFieldValue(i).toString();
         if (int i = set.FieldIndex("超高过渡方法"); i >= 0) transition = set.GetFieldValue(i).toString();
     } catch (const dao::DaoException& e) {
-        problems.push_back(std::string("不能读取“一般信息表”：") + e.what());
+        problems.push_back("不能读取“一般信息表”：" + DaoText(e));
     }
 }
 

@@ -36,6 +36,12 @@ constexpr Control kOutputs[] = {
 
 QString Number(double value) { return NumberText(value); }
 
+std::string ProblemsText(const CGeoAssist& geometry) {
+    std::string text = "路线资料无法读取：";
+    for (const auto& problem : geometry.problems()) text += "\n" + problem;
+    return text;
+}
+
 // The range and step of the stake-by-stake table, asked in a small window.
 bool AskRange(QWidget* parent, StakeTableRequest& request) {
     QDialog window(parent);
@@ -158,12 +164,10 @@ void CRouteGeometryDlg::OnCalculate() {
     const CGeoAssist geometry(m_project);
     if (!geometry.problems().empty()) {
         // Numbers from a table read in part would look right and be wrong: show none.
-        std::string text = "路线资料无法读取：";
-        for (const auto& problem : geometry.problems()) text += "\n" + problem;
         for (auto& [name, edit] : m_fields)
             if (name != "stake" && name != "offset") edit->clear();
         ShowEmptySketches();
-        m_prompt.message(text, ::ui::Buttons::Ok, ::ui::Icon::Stop);
+        m_prompt.message(ProblemsText(geometry), ::ui::Buttons::Ok, ::ui::Icon::Stop);
         return;
     }
     double x = 0, y = 0, elevation = 0, azimuth = 0, centre = 0, side = 0, r = 0;
@@ -211,9 +215,7 @@ void CRouteGeometryDlg::OnStakeTable() {
     if (path.empty()) return;
     const CGeoAssist geometry(m_project);
     if (!geometry.problems().empty()) {
-        std::string text = "路线资料无法读取：";
-        for (const auto& problem : geometry.problems()) text += "\n" + problem;
-        m_prompt.message(text, ::ui::Buttons::Ok, ::ui::Icon::Stop);
+        m_prompt.message(ProblemsText(geometry), ::ui::Buttons::Ok, ::ui::Icon::Stop);
         return;
     }
     if (!WriteStakeTable(path, StakeTableFormatFor(path), geometry, stakes, ReadNumber(range.offset), error)) {
