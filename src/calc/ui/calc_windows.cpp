@@ -2,6 +2,7 @@
 
 #include "calc/ui/culvert_dlg.h"
 #include "calc/ui/pier_force_dlg.h"
+#include "calc/ui/route_geometry_dlg.h"
 #include "platform/interaction/qt_interaction.h"
 
 namespace calc::ui {
@@ -35,5 +36,14 @@ void OpenCulvertTool(QWidget* parent) {
     ui::QtPrompter prompt(parent);
     calc::ui::CCulvertDlg window(prompt, parent);
     prompt.setParent(&window);
+    window.exec();
+}
+
+void OpenRouteGeometryTool(QWidget* parent, dao::Database* project) {
+    ui::QtPrompter prompt(parent);
+    calc::ui::WindowFileChooser files;
+    calc::ui::CRouteGeometryDlg window(project, prompt, files, parent);
+    prompt.setParent(&window);
+    files.window = &window;
     window.exec();
 }

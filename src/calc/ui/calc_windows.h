@@ -2,6 +2,10 @@
 // The calculators as the application's menu opens them: modally, over `parent`.
 class QWidget;
 
+namespace dao {
+class Database;
+}
+
 namespace calc {
 class CProject;
 }
@@ -10,6 +14,8 @@ class CProject;
 void OpenPierForceWindow(QWidget* parent);
 // "涵洞立面计算": the culvert tool.
 void OpenCulvertTool(QWidget* parent);
+// "路线几何计算辅助工具" on the open project's route tables (`project` may be null: no route data).
+void OpenRouteGeometryTool(QWidget* parent, dao::Database* project);
 
 namespace calc::ui {
 // The pier calculation project: it lives from the first opening of the window to the end of the program.
