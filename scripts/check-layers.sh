@@ -4,7 +4,8 @@
 #    its ui/ folder; in src/app the files at its root are logic, src/app/ui/ and src/app/main.cpp windows),
 #    or includes a window header (anything in a ui/ folder);
 #  - a folder includes one it may not use: platform nothing of ours outside platform, projectdb only
-#    platform, the subsystems platform, projectdb and themselves, the command line no windows (it runs the
+#    platform, the subsystems platform, projectdb and themselves (windows that show a spreadsheet, the
+#    wizard's included, also the shared grid commands), the command line no windows (it runs the
 #    project session and the other logic of app);
 #  - the files of src/app include each other in a circle (scripts/check-app-cycles.sh).
 # Usage: check-layers.sh [ROOT] (default: the repository).
@@ -40,7 +41,9 @@ may_include() {
     case "$top" in
         app) return 0 ;;
         platform) [ "$to" = platform ] ;;
-        projectdb) [ "$to" = platform ] || [ "$to" = projectdb ] ;;
+        projectdb)
+            [ "$to" = platform ] || [ "$to" = projectdb ] && return 0
+            [[ "$file" == src/*/ui/* ]] && [[ " $shared_grid_headers " == *" $target "* ]] ;;
         cli) [[ "$target" != */ui/* ]] ;;
         exchange | calc | browse | library | drawing)
             [ "$to" = platform ] || [ "$to" = projectdb ] || [ "$to" = "$top" ] && return 0

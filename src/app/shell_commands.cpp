@@ -104,7 +104,7 @@ void AddDesignCommands(std::vector<CommandSpec>& rows) {
         Row(cmd::kVerticalCurves, "竖曲线资料", "编辑竖曲线资料", A::WithProject, kSite),
         Row(cmd::kDeckSlope, "桥面横坡资料", "编辑桥面横坡资料", A::WithProject, kSite),
         Row(cmd::kRoadTable, "路基设计表", "编辑路基设计表", A::WithProject, kSite),
-        Row(cmd::kRouteGeometry, "辅助计算", "计算路线上任一点的坐标、高程和方向"),
+        Row(cmd::kRouteGeometry, "辅助计算", "计算路线上任一点的坐标、高程和方向", A::WithProject),
         ForStructure(Row(cmd::kDesignSlab, "简支空心板", "设计装配式简支空心板", A::WithProject, {3}), "装配式简支空心板桥"),
         ForStructure(Row(cmd::kDesignTBeam, "简支T梁", "设计装配式简支T梁", A::WithProject, {4}), "装配式简支T梁桥"),
         ForStructure(Row(cmd::kDesignSUBox, "简支等截面箱梁", "设计简支等截面箱梁", A::WithProject, {5}), "简支等截面箱梁桥"),

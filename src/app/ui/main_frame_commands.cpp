@@ -66,6 +66,7 @@ void CMainFrame::BindCommands() {
     bind(cmd::kAdvancedUser, [this] { m_shell.SetAdvancedUser(m_actions[cmd::kAdvancedUser]->isChecked()); });
     bind(cmd::kPierForces, [this] { OpenPierForceWindow(this); });
     bind(cmd::kCulvert, [this] { OpenCulvertTool(this); });
+    bind(cmd::kRouteGeometry, [this] { OpenRouteGeometryTool(this, m_shell.Session().Database()); });
     bind(cmd::kWindowCascade, [this] { m_pMdiArea->cascadeSubWindows(); });
     bind(cmd::kWindowTile, [this] { m_pMdiArea->tileSubWindows(); });
     // Every design command hands the open project to its module; the views refresh after it ran.
