@@ -20,6 +20,7 @@
 #include "exchange/import_options.h"
 #include "exchange/ui/route_import_command.h"
 #include "platform/interaction/interaction.h"
+#include "projectdb/ui/assembly_dialog.h"
 
 void CMainFrame::BindCommands() {
     auto bind = [this](int id, std::function<void()> action) {
@@ -52,6 +53,10 @@ void CMainFrame::BindCommands() {
             dao::Database* db = m_shell.Session().Database();
             return db && app::RunDesignCall(call, *db, m_shell.Modules(), m_shell.Prompter());
         });
+    m_commands.SetHandler(cmd::kAssembly, [this] {
+        dao::Database* db = m_shell.Session().Database();
+        return db && projectdb::EditAssemblyRelations(*db, m_shell.FileChooser(), this);
+    });
     bind(cmd::kShrink, [this] { OnShrink(); });
     bind(cmd::kRestore, [this] { OnRestore(); });
     bind(cmd::kHelpTopics, [this] { OnHelp(); });
