@@ -15,9 +15,9 @@ namespace projectdb {
 
 namespace {
 
-// Room for the longest heading of a column, so that no heading is cut off.
+// Room for a column's heading also when it is set in bold (the current column's), so none is cut off.
 int HeadingWidth(const QFontMetrics& metrics, const char* heading) {
-    return metrics.horizontalAdvance(QString::fromUtf8(heading)) + 24;
+    return metrics.horizontalAdvance(QString::fromUtf8(heading)) + 28;
 }
 
 }  // namespace
@@ -27,7 +27,9 @@ CAssemblyDlg::CAssemblyDlg(dao::Database& db, ::ui::FileChooser& files, QWidget*
     setWindowTitle("上下部构造之间装配关系");
     // The sheets' names, headings and widths are the dialog's own; the rows come from the project.
     m_pGrid->setSheetCount(kAssemblySheetCount);
-    QFontMetrics metrics(m_pGrid->font());
+    QFont bold = m_pGrid->font();
+    bold.setBold(true);
+    QFontMetrics metrics(bold);
     int widest = 0;
     for (int s = 0; s < kAssemblySheetCount; ++s) {
         const AssemblySheetLayout& layout = AssemblySheetLayouts()[s];

@@ -4,6 +4,7 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -14,7 +15,7 @@ namespace projectdb {
 
 namespace {
 
-// Wide pictures (the title blocks) go below the buttons, the others beside them.
+// Pictures at least this wide go below the buttons, the others beside them.
 constexpr int kWidePicture = 300;
 
 QString PictureName(const MemberChoiceList& list, int index) {
@@ -27,9 +28,12 @@ QString PictureName(const MemberChoiceList& list, int index) {
 CMemberTypeDlg::CMemberTypeDlg(MemberChoice kind, const std::string& current, QWidget* parent)
     : QDialog(parent), m_list(MemberChoiceListOf(kind)) {
     setWindowTitle(QString::fromStdString(m_list.title));
+    // Wide pictures (the title blocks) go below the buttons, which then stand in a row.
+    const bool widePicture = m_list.pictureWidth >= kWidePicture;
     auto* group = new QButtonGroup(this);
     auto* buttonBox = new QGroupBox(this);
-    auto* buttonLayout = new QVBoxLayout(buttonBox);
+    QBoxLayout* buttonLayout = widePicture ? static_cast<QBoxLayout*>(new QHBoxLayout(buttonBox))
+                                           : static_cast<QBoxLayout*>(new QVBoxLayout(buttonBox));
     for (int i = 0; i < static_cast<int>(m_list.options.size()); ++i) {
         auto* button = new QRadioButton(QString::fromStdString(m_list.options[i].caption), buttonBox);
         group->addButton(button, i);
@@ -58,7 +62,7 @@ CMemberTypeDlg::CMemberTypeDlg(MemberChoice kind, const std::string& current, QW
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(buttonBox, 0, 0);
-    if (m_pPicture && m_pPicture->ImageWidth() >= kWidePicture)
+    if (m_pPicture && widePicture)
         layout->addWidget(m_pPicture, 1, 0);
     else if (m_pPicture)
         layout->addWidget(m_pPicture, 0, 1, Qt::AlignTop);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QPainter>
+#include <QPixmap>
 #include <QRadioButton>
 
 #include "platform/dao/recordset.h"
@@ -20,12 +22,14 @@ using namespace projectdb;
 using Strings = std::vector<std::string>;
 
 // Saves a picture of a window when VELTRA_SHOTS names a folder (to look at the windows by eye).
-void Shot(QWidget& window, const QString& name) {
+void SavePicture(const QPixmap& picture, const QString& name) {
     QString folder = qEnvironmentVariable("VELTRA_SHOTS");
     if (folder.isEmpty()) return;
     QDir().mkpath(folder);
-    window.grab().save(folder + "/" + name + ".png");
+    picture.save(folder + "/" + name + ".png");
 }
+
+void Shot(QWidget& window, const QString& name) { SavePicture(window.grab(), name); }
 
 std::unique_ptr<dao::Database> NewProject(const testing_support::TempDir& dir) {
     wizard_test::ForgetRememberedValues();
@@ -139,20 +143,31 @@ TEST(MemberTypeWindows, OpeningAndClickingShowTheCheckedTypesPicture) {
     EXPECT_FALSE(CMemberTypeDlg(MemberChoice::Structure, "装配式简支T梁桥").Picture());
 }
 
-// Every list with every one of its types checked, as pictures to look at.
+// Every list with every one of its types checked, saved as one picture per list to look at.
 TEST(MemberTypeWindows, EveryTypeWithItsPicture) {
     for (int k = 0; k <= static_cast<int>(MemberChoice::SignOff); ++k) {
         auto kind = static_cast<MemberChoice>(k);
         const auto& options = MemberChoiceListOf(kind).options;
-        for (int i = 0; i < static_cast<int>(options.size()); ++i) {
-            CMemberTypeDlg dialog(kind, options[i].name);
-            dialog.show();
-            if (!options[i].picture.empty()) {
-                EXPECT_GT(CTypePicture::HeightAt(QString::fromStdString(options[i].picture), 100), 0)
-                    << options[i].picture;
+        std::vector<QPixmap> shots;
+        for (const MemberTypeOption& option : options) {
+            if (!option.picture.empty()) {
+                EXPECT_GT(CTypePicture::HeightAt(QString::fromStdString(option.picture), 100), 0) << option.picture;
             }
-            Shot(dialog, QString("member_type_%1_%2").arg(k).arg(i));
+            CMemberTypeDlg dialog(kind, option.name);
+            dialog.show();
+            shots.push_back(dialog.grab());
         }
+        // Side by side, three to a row.
+        const QSize cell = shots.front().size();
+        const int across = std::min<int>(3, shots.size());
+        const int down = (static_cast<int>(shots.size()) + across - 1) / across;
+        QPixmap sheet(cell.width() * across, cell.height() * down);
+        sheet.fill(Qt::darkGray);
+        QPainter painter(&sheet);
+        for (int i = 0; i < static_cast<int>(shots.size()); ++i)
+            painter.drawPixmap((i % across) * cell.width(), (i / across) * cell.height(), shots[i]);
+        painter.end();
+        SavePicture(sheet, QString("member_types_%1").arg(k));
     }
 }
 
