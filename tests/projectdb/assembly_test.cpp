@@ -107,6 +107,23 @@ TEST(AssemblyRelations, NoSupportsAndNoTable) {
     EXPECT_TRUE(result.complete);
 }
 
+TEST(AssemblyRelations, AMissingFieldEndsTheFillingWithWhatWasRead) {
+    testing_support::TempDir dir;
+    auto db = dao::Database::Create(dir.file("old.vlt"));
+    // A layout written before the transverse body offset existed.
+    db->Execute("CREATE TABLE [下构布置信息表] (PierAbutNum LONG, BriCntrToCapY DOUBLE, CapToBodyY DOUBLE)");
+    db->Execute("INSERT INTO [下构布置信息表] VALUES (1, 3.5, 4), (0, 1, 2)");
+    AssemblyRelations relations = ReadAssemblyRelations(*db);
+    ASSERT_EQ(relations.rows(), 2);
+    EXPECT_EQ(Row(relations.sheets[0], 0), (Strings{"0", "1", "2", "", ""}));
+    EXPECT_EQ(Row(relations.sheets[0], 1), (Strings{"", "", "", "", ""}));  // the first record stopped it
+    EXPECT_EQ(Row(relations.sheets[2], 0), (Strings{"", "", ""}));
+    // Writing stops at the first record, whose fields are not all there: nothing changes.
+    relations.sheets[0].setCell(0, 0, "9");
+    EXPECT_EQ(WriteAssemblyRelations(*db, relations).recordsWritten, 0);
+    EXPECT_EQ(wizard_test::ReadRows(*db, kOrdered)[0], (Strings{"0", "1", "2"}));
+}
+
 TEST(MemberTypes, ButtonsInOrderWithStoredNamesAndPictures) {
     struct Case {
         MemberChoice kind;

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "browse/grid_menu.h"
 #include "browse/ui/grid_commands.h"

@@ -28,7 +28,7 @@ QString PictureName(const MemberChoiceList& list, int index) {
 CMemberTypeDlg::CMemberTypeDlg(MemberChoice kind, const std::string& current, QWidget* parent)
     : QDialog(parent), m_list(MemberChoiceListOf(kind)) {
     setWindowTitle(QString::fromStdString(m_list.title));
-    // Wide pictures (the title blocks) go below the buttons, which then stand in a row.
+    // Below a wide picture (the title blocks) the buttons stand in a row.
     const bool widePicture = m_list.pictureWidth >= kWidePicture;
     auto* group = new QButtonGroup(this);
     auto* buttonBox = new QGroupBox(this);
