@@ -51,8 +51,8 @@ CAssemblyDlg::CAssemblyDlg(dao::Database& db, ::ui::FileChooser& files, QWidget*
     m_pGrid->setMinimumSize(widest + 40, 260);
 
     connect(m_pGrid, &sheet::Spreadsheet::contextMenuRequested, this, [this](int, int, const QPoint& pos) {
-        int id = browse::ShowGridMenu(this, browse::kMenuType1, pos, m_pGrid);
-        if (id == browse::ID_GRID_CUT || id == browse::ID_GRID_COPY || id == browse::ID_GRID_PASTE)
+        // 类型1 offers cut, copy and paste only.
+        if (int id = browse::ShowGridMenu(this, browse::kMenuType1, pos, m_pGrid))
             browse::RunGridCommand(id, *m_pGrid, m_files);
     });
 
