@@ -120,7 +120,10 @@ void AddDesignCommands(std::vector<CommandSpec>& rows) {
         Row(cmd::kCrossway, "被交道", "设计被交道", A::WithProject, kAdjunct),
         Row(cmd::kConeSlope, "桥头锥坡", "设计桥头锥坡", A::WithProject, kAdjunct),
         Row(cmd::kRetainingWall, "挡土墙", "设计挡土墙"),
-        WhileTable(Row(cmd::kAssembly, "上下部构造关系", "编辑上下部构造之间的装配关系"), "下构布置信息表"),
+        WhileTable(Tip(Row(cmd::kAssembly, "上下部构造关系", "定义上下部构造之间及下部构造个部件之间的装配关系",
+                           A::WithProject, {1}),
+                       "上下部构造关系"),
+                   "下构布置信息表"),
     });
 }
 

@@ -46,6 +46,10 @@ TEST_F(CommandTableTest, AvailabilityFollowsTheProjectAndWhatItHolds) {
     std::map<int, bool> expected = {{cmd::kDesignSlab, true},   {cmd::kDesignTBeam, false}, {cmd::kDesignSUBox, false},
                                     {cmd::kDesignSSBox, false}, {cmd::kDesignCUBox, true},  {cmd::kDesignCSBox, false}};
     for (auto [id, enabled] : expected) EXPECT_EQ(table.IsEnabled(id, project.get()), enabled) << id;
+    // 上下部构造关系 edits the layout of the supports, so it waits for that table.
+    EXPECT_FALSE(table.IsEnabled(cmd::kAssembly, project.get()));
+    project->Execute("CREATE TABLE [下构布置信息表] (PierAbutNum LONG)");
+    EXPECT_TRUE(table.IsEnabled(cmd::kAssembly, project.get()));
     app::CommandTable bare(app::ShellCommands());
     EXPECT_FALSE(bare.IsEnabled(cmd::kOpen, project.get()));  // no handler, no command
 }

@@ -210,7 +210,7 @@ TEST_F(WizardWindowsTest, RefusedCellEditsExplainThemselves) {
     EXPECT_EQ(ui.prompter.shown().size(), 1u);
     emit grid.cellDoubleClicked(1, 2);
     ASSERT_EQ(asked.size(), 1u);
-    EXPECT_EQ(asked[0], std::make_pair(MemberChoice::CapBeam, std::string("1类台帽")));
+    EXPECT_EQ(asked[0], std::make_pair(MemberChoice::BentCap, std::string("1类台帽")));
     EXPECT_EQ(grid.sheet(2)->textUtf8(1, 2), "2类台帽");
     EXPECT_EQ(model.sheet(SpanSheet::Supports).cell(0, 1), "2类台帽");
     grid.editCell(1, 6);

@@ -20,7 +20,9 @@
 #include "exchange/import_options.h"
 #include "exchange/ui/route_import_command.h"
 #include "platform/interaction/interaction.h"
+#include "projectdb/ui/assembly_dialog.h"
 #include "projectdb/ui/general_info_dialog.h"
+#include "projectdb/ui/member_type_dialog.h"
 #include "projectdb/ui/span_info_dialog.h"
 #include "projectdb/ui/wizard_sheet.h"
 
@@ -36,8 +38,10 @@ void CMainFrame::BindCommands() {
     m_commands.SetHandler(cmd::kSaveAs, [this] { return OnFileSaveAs(); });
     m_commands.SetHandler(cmd::kImport, [this] { return OnImport(); });
     m_commands.SetHandler(cmd::kImportProject, [this] { return OnImportProject(); });
-    // The wizard and the central-table dialogs; the member-type selection dialogs are not attached yet.
-    auto pageServices = [this] { return projectdb::PageServices{m_shell.Prompter(), m_shell.FileChooser(), {}}; };
+    // The wizard and the central-table dialogs, with the member-type selection dialogs behind their double-clicks.
+    auto pageServices = [this] {
+        return projectdb::PageServices{m_shell.Prompter(), m_shell.FileChooser(), &projectdb::ChooseMemberType};
+    };
     bind(cmd::kNew, [this, pageServices, &session] {
         projectdb::FinishSteps steps;
         steps.closeCurrentProject = [&session] { return session.Close(); };
@@ -75,6 +79,10 @@ void CMainFrame::BindCommands() {
             dao::Database* db = m_shell.Session().Database();
             return db && app::RunDesignCall(call, *db, m_shell.Modules(), m_shell.Prompter());
         });
+    m_commands.SetHandler(cmd::kAssembly, [this] {
+        dao::Database* db = m_shell.Session().Database();
+        return db && projectdb::EditAssemblyRelations(*db, m_shell.FileChooser(), this);
+    });
     bind(cmd::kShrink, [this] { OnShrink(); });
     bind(cmd::kRestore, [this] { OnRestore(); });
     bind(cmd::kHelpTopics, [this] { OnHelp(); });

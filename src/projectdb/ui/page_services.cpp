@@ -4,7 +4,7 @@ namespace projectdb {
 
 MemberChoice ToMemberChoice(MemberKind kind) {
     switch (kind) {
-        case MemberKind::CapBeam: return MemberChoice::CapBeam;
+        case MemberKind::CapBeam: return MemberChoice::BentCap;
         case MemberKind::Body: return MemberChoice::Body;
         case MemberKind::Connection: return MemberChoice::Connection;
         case MemberKind::Foundation: break;

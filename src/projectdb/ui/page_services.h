@@ -7,15 +7,14 @@
 
 #include "platform/interaction/interaction.h"
 #include "projectdb/drawing_page.h"
+#include "projectdb/member_types.h"
 #include "projectdb/span_page.h"
 
 class QWidget;
 
 namespace projectdb {
 
-// The selection dialogs a double-click on a grid cell opens.
-enum class MemberChoice { CapBeam, Body, Connection, Foundation, TitleBlock, SignOff };
-
+// The selection dialog a double-click on a grid cell opens (MemberChoice, with the selection lists).
 MemberChoice ToMemberChoice(MemberKind kind);
 MemberChoice ToMemberChoice(DrawingChoice choice);
 
