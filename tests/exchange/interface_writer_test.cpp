@@ -318,3 +318,68 @@ TEST(InterfaceExport, SaveDialogAndSuccessMessage) {
 }
 
 }  // namespace
+
+namespace {
+
+// Hollow slabs and T-beams: the layout of the section's first span names the inner and outer member types.
+TEST(InterfaceBeams, LayoutOfTheFirstSpanAndMembersByType) {
+    using namespace exchange_test;
+    testing_support::TempDir dir;
+    ProjectFile project(dir.file("bridge.vlt"));
+    project.add("桥孔划分信息表", {{"SectSum", L(2)}});
+    project.add("上构布置信息表", {{"StructureType", T("装配式简支T梁桥")}, {"SpansInSect", L(2)}});
+    project.add("上构布置信息表", {{"StructureType", T("装配式简支空心板桥")}, {"SpansInSect", L(1)}});
+    project.add("T梁布置信息表", {{"TBeamInWhichSpan", L(2)}, {"TBeamsEverySpan", L(9)}});
+    project.add("T梁布置信息表", {{"TBeamInWhichSpan", L(1)},
+                                  {"TBeamsEverySpan", L(5)},
+                                  {"TransverseDist", N(2.2)},
+                                  {"InsideTBeamType", T("中梁B")},
+                                  {"OutsideTBeamType", T("边梁B")}});
+    project.add("中梁尺寸信息表", {{"TBeamType", T("中梁B")}, {"TBeamLength", N(19.96)}, {"DiaphragmNum", L(5)}});
+    project.add("边梁尺寸信息表", {{"TBeamType", T("边梁B")}, {"TopWidth1", N(1.1)}, {"WebWidth2", N(0.2)}});
+    project.add("空心板布置信息表", {{"SlabInWhichSpan", L(3)},
+                                     {"SlabsEverySpan", L(10)},
+                                     {"InsideSlabType", T("中板")},
+                                     {"OutsideSlabType", T("边板")}});
+    project.add("中板尺寸信息表", {{"SlabType", T("中板")}, {"CavityType", T("圆形")}, {"CavityNum", L(2)}});
+    project.add(
+        "边板尺寸信息表",
+        {{"SlabType", T("边板")}, {"SuspendWidth", N(0.5)}, {"CavityType", T("圆形")}, {"CavityBotHeight", N(0.1)}});
+    ui::ScriptedInteraction ui;
+    ui.prompter.setDefault(ui::Answer::Yes);
+    std::string path = dir.file("Arvo3D.bri");
+    exchange::WriteArvo3dFile(project.db(), path, ui.prompter);
+    // A zero as the first value of a line, and as any later one.
+    const std::string f = "     0.000", z = " " + f;
+    Lines expected{"//第1段:T梁",
+                   "//布置信息",
+                   "         5      2.200      0.000",
+                   "//中梁尺寸",
+                   "    19.960" + z + z + z + z + "          5" + z,
+                   f + z + z + z + z + z + z,
+                   f + z + z + z + z + z + z,
+                   f + z + z + z + z + z + z,
+                   f + z + z + z + z,
+                   "//边梁尺寸",
+                   f + z + z + z + z + "          0" + z,
+                   f + z + "      1.100" + z + z + z + z + z,
+                   f + z + z + z + z + z + z + z,
+                   f + z + z + z + z + z + z,
+                   f + z + z + z + "      0.200",
+                   "//第2段:空心板",
+                   "//布置信息",
+                   "        10      0.000      0.000",
+                   "//中板尺寸",
+                   f + z + z + z + z + z + z,
+                   f + z + z + z + z + "       圆形          2",
+                   f + z + z + z + z + z + z,
+                   "//边板尺寸",
+                   f + z + z + z + z + z + z,
+                   f + z + z + z + z + z + z,
+                   "     0.500       圆形          0" + z + z + z + z,
+                   f + z + "      0.100",
+                   "//下部构造"};
+    EXPECT_EQ(LinesAfter(ReadCrLfLines(path), "//上部构造", static_cast<int>(expected.size())), expected);
+}
+
+}  // namespace
