@@ -18,7 +18,7 @@ struct LineSpec {
 
 class InterfaceOutput {
 public:
-    InterfaceOutput(dao::Database& db, ui::Prompter& prompt) : tables_(db), prompt_(prompt) {}
+    InterfaceOutput(dao::Database& db, ui::Prompter& prompt) : tables_(db), prompt_(prompt) { bytes_.reserve(1 << 20); }
 
     void comment(const std::string& utf8);  // any line given in UTF-8
     void line(const std::string& format, const std::vector<const dao::Value*>& values);

@@ -8,8 +8,8 @@
 namespace exchange {
 namespace {
 
-std::string Folded(const std::string& name) {
-    std::string folded = name;
+std::string Folded(std::string_view name) {
+    std::string folded(name);
     for (char& c : folded)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return folded;
@@ -29,7 +29,10 @@ TableSnapshot::TableSnapshot(dao::Database& db, const std::string& source) {
     sql_ = source.find(' ') == std::string::npos ? "Select * From [" + source + "]" : source;
     dao::Recordset set(db);
     set.Open(sql_, dao::dbOpenForwardOnly);
-    for (int i = 0; i < set.GetFieldCount(); ++i) fieldIndex_.emplace(Folded(set.GetFieldInfo(i).m_strName), i);
+    for (int i = 0; i < set.GetFieldCount(); ++i) {
+        fieldIndex_.emplace(set.GetFieldInfo(i).m_strName, i);
+        fieldIndex_.emplace(Folded(set.GetFieldInfo(i).m_strName), i);
+    }
     while (!set.IsEOF()) {
         Record record;
         record.reserve(set.GetFieldCount());
@@ -44,14 +47,15 @@ const TableSnapshot::Record& TableSnapshot::record(std::size_t index) const {
     return records_[index];
 }
 
-int TableSnapshot::indexOf(const std::string& name) const {
-    auto found = fieldIndex_.find(Folded(name));
+int TableSnapshot::indexOf(std::string_view name) const {
+    auto found = fieldIndex_.find(name);
+    if (found == fieldIndex_.end()) found = fieldIndex_.find(Folded(name));
     if (found == fieldIndex_.end())
-        throw dao::DaoException(dao::kErrItemNotFound, "Item not found in this collection: " + name);
+        throw dao::DaoException(dao::kErrItemNotFound, "Item not found in this collection: " + std::string(name));
     return found->second;
 }
 
-const dao::Value& TableSnapshot::field(const Record& record, const std::string& name) const {
+const dao::Value& TableSnapshot::field(const Record& record, std::string_view name) const {
     return record[indexOf(name)];
 }
 
@@ -60,7 +64,7 @@ const dao::Value& TableSnapshot::at(const Record& record, std::size_t position) 
     return record[position];
 }
 
-const TableSnapshot::Record& TableSnapshot::firstWhere(const std::string& fieldName, const dao::Value& key) {
+const TableSnapshot::Record& TableSnapshot::firstWhere(std::string_view fieldName, const dao::Value& key) {
     int column = indexOf(fieldName);
     auto [index, built] = keyIndex_.try_emplace(column);
     if (built)
@@ -85,11 +89,11 @@ std::vector<const TableSnapshot::Record*> TableSnapshot::sortedBy(const std::str
     return sorted;
 }
 
-TableSnapshot& SnapshotCache::get(const std::string& source) {
+TableSnapshot& SnapshotCache::get(std::string_view source) {
     auto found = snapshots_.find(source);
     if (found != snapshots_.end()) return *found->second;
-    auto snapshot = std::make_unique<TableSnapshot>(db_, source);
-    return *snapshots_.emplace(source, std::move(snapshot)).first->second;
+    auto snapshot = std::make_unique<TableSnapshot>(db_, std::string(source));
+    return *snapshots_.emplace(std::string(source), std::move(snapshot)).first->second;
 }
 
 }  // namespace exchange

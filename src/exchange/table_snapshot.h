@@ -3,6 +3,7 @@
 // the interface writers look up the members of thousands of piers without reading a table twice.
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -10,6 +11,14 @@
 #include "platform/dao/value.h"
 
 namespace exchange {
+
+// Lets the maps below find a name given as a literal without building a string first.
+struct NameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+};
+template <class T>
+using NameMap = std::unordered_map<std::string, T, NameHash, std::equal_to<>>;
 
 class TableSnapshot {
 public:
@@ -22,19 +31,19 @@ public:
     const Record& record(std::size_t index) const;  // raises kErrNoCurrentRecord past the end
     // The value of the named field (ASCII letters in any case); raises kErrItemNotFound for a field the
     // table lacks.
-    const dao::Value& field(const Record& record, const std::string& name) const;
+    const dao::Value& field(const Record& record, std::string_view name) const;
     // The value at a field position; raises kErrItemNotFound past the last field.
     const dao::Value& at(const Record& record, std::size_t position) const;
     // The first record whose `fieldName` equals `key` (numbers compared as numbers, texts whole); raises
     // kErrNoCurrentRecord when there is none.
-    const Record& firstWhere(const std::string& fieldName, const dao::Value& key);
+    const Record& firstWhere(std::string_view fieldName, const dao::Value& key);
     // The records ordered by a numeric field, equal values in stored order.
     std::vector<const Record*> sortedBy(const std::string& fieldName) const;
 
 private:
-    int indexOf(const std::string& name) const;
+    int indexOf(std::string_view name) const;
     std::string sql_;
-    std::unordered_map<std::string, int> fieldIndex_;
+    NameMap<int> fieldIndex_;  // the stored names, and their ASCII letters in lower case
     std::vector<Record> records_;
     std::unordered_map<int, std::unordered_map<std::string, std::size_t>> keyIndex_;
 };
@@ -43,11 +52,11 @@ private:
 class SnapshotCache {
 public:
     explicit SnapshotCache(dao::Database& db) : db_(db) {}
-    TableSnapshot& get(const std::string& source);
+    TableSnapshot& get(std::string_view source);
 
 private:
     dao::Database& db_;
-    std::unordered_map<std::string, std::unique_ptr<TableSnapshot>> snapshots_;
+    NameMap<std::unique_ptr<TableSnapshot>> snapshots_;
 };
 
 }  // namespace exchange
