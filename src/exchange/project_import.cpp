@@ -3,6 +3,7 @@
 #include <memory>
 #include <sstream>
 
+#include "projectdb/project_file.h"
 #include "projectdb/record_access.h"
 
 namespace exchange {
@@ -138,6 +139,9 @@ std::unique_ptr<dao::Database> OpenSource(const std::string& path, ui::Prompter&
 
 std::optional<std::vector<std::string>> ImportReferenceProject(dao::Database& target, const ImportChoices& choices,
                                                                ui::Interaction& ui) {
+    // The open project as its own reference changes nothing; copying it onto itself would drop each table
+    // before reading it.
+    if (projectdb::IsSameFile(choices.sourcePath, target.GetName())) return std::vector<std::string>{};
     StartProgress(ui.progress, CheckedCount(choices, ReferenceProjectBoxes()));
     std::unique_ptr<dao::Database> source = OpenSource(choices.sourcePath, ui.prompt);
     if (!source) {
@@ -175,6 +179,12 @@ NewProjectResult ImportNewProject(ImportChoices choices, ui::FileChooser& files,
     }
     result.path = files.choose(NewProjectSaveRequest());
     if (result.path.empty()) return result;
+    // The new file replaces what is at its path: never the project it is made from.
+    if (projectdb::IsSameFile(result.path, choices.sourcePath)) {
+        ui.prompt.message(kSourceAsTarget, ui::Buttons::Ok, ui::Icon::Exclamation);
+        result.outcome = NewProjectOutcome::CreateFailed;
+        return result;
+    }
     if (steps.closeProject && !steps.closeProject()) {
         result.outcome = NewProjectOutcome::CloseRefused;
         return result;

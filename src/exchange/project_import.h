@@ -30,10 +30,13 @@ inline constexpr const char* kAskImportGeneral =
     "总体信息对于项目数据库是必需的。\n\n如果不导入总体信息，系统将不能维护您的\n项目数据库的完整性和正确性。\n\n"
     "您可以在导入完成后修改项目的总体信息。\n\n是否导入总体信息?";
 
+inline constexpr const char* kSourceAsTarget = "新项目文件不能是被导入的项目文件本身。请选择另一个文件名。";
+
 // Copies the checked site and structure groups of the project at `choices.sourcePath` into `target`, each
 // table replacing the target's table of that name. A table the source lacks is skipped and the target
 // keeps its own; a copy that fails leaves that table and the import goes on. Returns the tables that
-// were in the source, in copy order; nullopt when the source could not be opened (the error was shown).
+// were in the source, in copy order (none when the source is the open project itself); nullopt when the
+// source could not be opened (the error was shown).
 std::optional<std::vector<std::string>> ImportReferenceProject(dao::Database& target, const ImportChoices& choices,
                                                                ui::Interaction& ui);
 

@@ -183,4 +183,25 @@ TEST_F(ProjectImportTest, RefusedCloseEndsBeforeTheFileIsCreated) {
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 
+TEST_F(ProjectImportTest, TheProjectItselfIsNeitherReferenceNorTarget) {
+    auto reference = choices(ImportMode::ReferenceProject, {ImportBox::Superstructure});
+    reference.sourcePath = dir.file("target.vlt");
+    auto interaction = ui.interaction();
+    auto copied = exchange::ImportReferenceProject(target.db(), reference, interaction);
+    ASSERT_TRUE(copied.has_value());
+    EXPECT_TRUE(copied->empty());
+    EXPECT_EQ(target.rows("空心板布置信息表").size(), 1u);
+
+    ImportChoices chosen = choices(
+        ImportMode::NewProject, {ImportBox::All, ImportBox::GeneralInfo, ImportBox::SpanInfo, ImportBox::DrawingInfo});
+    ui.files.queue(dir.file("source.vlt"));
+    bool closed = false;
+    exchange::NewProjectSteps steps{[&] { return closed = true; }, nullptr};
+    auto result = exchange::ImportNewProject(chosen, ui.files, interaction, steps);
+    EXPECT_EQ(result.outcome, exchange::NewProjectOutcome::CreateFailed);
+    EXPECT_FALSE(closed);
+    EXPECT_EQ(ui.prompter.texts(), std::vector<std::string>{exchange::kSourceAsTarget});
+    EXPECT_TRUE(dao::Database::Open(dir.file("source.vlt"))->HasTableDef("空心板布置信息表"));
+}
+
 }  // namespace
