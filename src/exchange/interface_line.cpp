@@ -30,12 +30,16 @@ std::string FormatInterfaceLine(const std::string& format, const std::vector<con
         std::size_t end = format.find_first_of("dsf", i + 1);
         if (end == std::string::npos || next >= values.size())
             throw std::logic_error("interface line format does not match its fields: " + format);
-        std::string spec = format.substr(i, end + 1 - i);
+        std::string conversion = format.substr(i, end + 1 - i);
         const dao::Value& value = *values[next++];
         switch (format[end]) {
-            case 'd': line += text::Format((spec.substr(0, spec.size() - 1) + "lld").c_str(), AsInteger(value)); break;
-            case 'f': line += text::Format(spec.c_str(), value.isNull() ? 0.0 : value.toDouble()); break;
-            default: line += text::FormatGbk(spec.c_str(), value.isNull() ? std::string() : value.toString()); break;
+            case 'd':
+                line += text::Format((conversion.substr(0, conversion.size() - 1) + "lld").c_str(), AsInteger(value));
+                break;
+            case 'f': line += text::Format(conversion.c_str(), value.isNull() ? 0.0 : value.toDouble()); break;
+            default:
+                line += text::FormatGbk(conversion.c_str(), value.isNull() ? std::string() : value.toString());
+                break;
         }
         i = end;
     }

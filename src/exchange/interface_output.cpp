@@ -16,17 +16,17 @@ void InterfaceOutput::line(const std::string& format, const std::vector<const da
     bytes_ += "\r\n";
 }
 
-void InterfaceOutput::line(const LineSpec& spec, const TableSnapshot& table, const TableSnapshot::Record& record) {
+void InterfaceOutput::line(const LineLayout& layout, const TableSnapshot& table, const TableSnapshot::Record& record) {
     std::vector<const dao::Value*> values;
-    values.reserve(spec.fields.size());
+    values.reserve(layout.fields.size());
     // Every field is read before the line is written, so that a missing one leaves no part of a line.
-    for (const char* name : spec.fields) values.push_back(&table.field(record, name));
-    line(spec.format, values);
+    for (const char* name : layout.fields) values.push_back(&table.field(record, name));
+    line(layout.format, values);
 }
 
-void InterfaceOutput::lines(const std::vector<LineSpec>& specs, const TableSnapshot& table,
+void InterfaceOutput::lines(const std::vector<LineLayout>& layouts, const TableSnapshot& table,
                             const TableSnapshot::Record& record) {
-    for (const LineSpec& spec : specs) line(spec, table, record);
+    for (const LineLayout& layout : layouts) line(layout, table, record);
 }
 
 void InterfaceOutput::askToGoOn(const std::string& table) {

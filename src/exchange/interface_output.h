@@ -11,7 +11,7 @@ namespace exchange {
 
 struct StopWriting {};  // thrown when the user answers No; the file keeps what was written
 
-struct LineSpec {
+struct LineLayout {
     const char* format;
     std::vector<const char*> fields;
 };
@@ -23,8 +23,8 @@ public:
     void comment(const std::string& utf8);  // any line given in UTF-8
     void line(const std::string& format, const std::vector<const dao::Value*>& values);
     // One line from the named fields of a record.
-    void line(const LineSpec& spec, const TableSnapshot& table, const TableSnapshot::Record& record);
-    void lines(const std::vector<LineSpec>& specs, const TableSnapshot& table, const TableSnapshot::Record& record);
+    void line(const LineLayout& layout, const TableSnapshot& table, const TableSnapshot::Record& record);
+    void lines(const std::vector<LineLayout>& layouts, const TableSnapshot& table, const TableSnapshot::Record& record);
 
     // Runs `block`; a database error in it asks "不能打开 [table]。是否继续？": Yes goes on after the
     // block, No throws StopWriting. Returns whether the block ran to its end.

@@ -99,7 +99,7 @@ std::vector<Section> WriteSpans(InterfaceOutput& out) {
 
 // The lines of a member found by one key field, under the block's table name.
 void MemberLines(InterfaceOutput& out, const char* table, const char* keyField, const dao::Value& key,
-                 const std::vector<LineSpec>& lines) {
+                 const std::vector<LineLayout>& lines) {
     out.guarded(table, [&] {
         TableSnapshot& t = out.tables().get(table);
         out.lines(lines, t, t.firstWhere(keyField, key));
@@ -109,7 +109,7 @@ void MemberLines(InterfaceOutput& out, const char* table, const char* keyField, 
 void WriteCrossSections(InterfaceOutput& out, int span, const std::string& type) {
     struct Shape {
         const char* table;
-        std::vector<LineSpec> lines;
+        std::vector<LineLayout> lines;
     };
     static const std::map<std::string, Shape> shapes{
         {"单箱单室",
@@ -154,7 +154,7 @@ struct BoxKind {
     const char* title;
     const char* table;
     bool continuous;
-    std::vector<LineSpec> lines;
+    std::vector<LineLayout> lines;
 };
 
 const std::vector<BoxKind>& BoxKinds() {
@@ -231,10 +231,10 @@ struct BeamKind {
     const char* typeField;
     const char* innerTitle;
     const char* innerTable;
-    std::vector<LineSpec> innerLines;
+    std::vector<LineLayout> innerLines;
     const char* outerTitle;
     const char* outerTable;
-    std::vector<LineSpec> outerLines;
+    std::vector<LineLayout> outerLines;
 };
 
 const BeamKind& HollowSlab() {
@@ -272,11 +272,11 @@ const BeamKind& TBeam() {
     const char* line1 = "%10.3lf %10.3lf %10.3lf %10.3lf %10.3lf %10d %10.3lf";
     std::vector<const char*> line1Fields{"TBeamLength",      "DistToBearing", "TBeamPitch",     "DistToChangeSect",
                                          "ChangeSectLength", "DiaphragmNum",  "DistToDiaphragm"};
-    LineSpec line4{k7,
-                   {"DiaphragmDim_T", "DiaphragmDim_U", "DiaphragmDim_V", "DiaphragmDim_W", "BotFlangeHeight1",
-                    "ToeHeight1", "BottomWidth1"}};
-    LineSpec line5{"%10.3lf %10.3lf %10.3lf %10.3lf %10.3lf",
-                   {"WebWidth1", "BotFlangeHeight2", "ToeHeight2", "BottomWidth2", "WebWidth2"}};
+    LineLayout line4{k7,
+                     {"DiaphragmDim_T", "DiaphragmDim_U", "DiaphragmDim_V", "DiaphragmDim_W", "BotFlangeHeight1",
+                      "ToeHeight1", "BottomWidth1"}};
+    LineLayout line5{"%10.3lf %10.3lf %10.3lf %10.3lf %10.3lf",
+                     {"WebWidth1", "BotFlangeHeight2", "ToeHeight2", "BottomWidth2", "WebWidth2"}};
     static const BeamKind kind{
         "T梁",
         "T梁布置信息表",

@@ -13,7 +13,7 @@ constexpr const char* kKey = "PierAbutmentNum";
 struct MemberBlock {
     const char* comment;
     const char* table;
-    std::vector<LineSpec> lines;
+    std::vector<LineLayout> lines;
 };
 
 constexpr const char* k5 = "%10.3lf %10.3lf %10.3lf %10.3lf %10.3lf";
@@ -215,7 +215,7 @@ void WriteSubstructure(InterfaceOutput& out, const SubstructureOptions& options)
 void WriteAssembly(InterfaceOutput& out, const SubstructureOptions& options) {
     out.comment("//上、下部构造之间的装配关系");
     const char* relations = "%10d %10.3lf %10.3lf %10.3lf %10.3lf";
-    const std::vector<std::pair<const char*, LineSpec>> lists{
+    const std::vector<std::pair<const char*, LineLayout>> lists{
         {"//顺桥向关系",
          {relations, {"PierAbutNum", "BriCntrToCapY", "CapToBodyY", "BodyToConnectY", "ConnectToFoundY"}}},
         {"//横桥向关系",
@@ -225,11 +225,12 @@ void WriteAssembly(InterfaceOutput& out, const SubstructureOptions& options) {
                                       ? std::vector<const char*>{"PierAbutNum", "DistToGround", "DistToDeck"}
                                       : std::vector<const char*>{"PierAbutNum", "DistToDeck", "DistToGround"}}},
     };
-    for (const auto& [comment, spec] : lists) {
+    for (const auto& [comment, relation] : lists) {
         out.comment(comment);
         out.guarded(kSubLayout, [&] {
             TableSnapshot& layout = out.tables().get(kSubLayout);
-            for (const TableSnapshot::Record* record : layout.sortedBy("PierAbutNum")) out.line(spec, layout, *record);
+            for (const TableSnapshot::Record* record : layout.sortedBy("PierAbutNum"))
+                out.line(relation, layout, *record);
         });
     }
 }
