@@ -74,8 +74,8 @@ void AddProjectCommands(std::vector<CommandSpec>& rows) {
         Tip(Key(Row(cmd::kSave, "保存(&S)", "保存当前项目", A::WithProject), "Ctrl+S"), "保存"),
         Row(cmd::kSaveAs, "另存为(&A)...", "以新的文件名保存当前项目", A::WithProject),
         Row(cmd::kClose, "关闭(&C)", "关闭当前项目", A::WithProject),
-        Row(cmd::kExportArvo3D, "输出Arvo3D数据", "输出桥梁三维造型CAD接口文件"),
-        Row(cmd::kExportKelsa, "输出Kelsa数据", "输出下部构造施工图CAD接口文件"),
+        Row(cmd::kExportArvo3D, "输出Arvo3D数据", "生成桥梁三维造型CAD系统Arvo3D数据接口文件", A::WithProject),
+        Row(cmd::kExportKelsa, "输出Kelsa数据", "生成桥梁下部构造施工图CAD系统Kelsa数据接口文件", A::WithProject),
         Row(cmd::kPrintSetup, "打印设置(&R)...", "改变打印机及打印选项"),
         Key(Row(cmd::kExit, "退出(&X)", "退出应用程序", A::Always), "Alt+F4"),
     });

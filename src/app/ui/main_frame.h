@@ -69,6 +69,7 @@ private:
     bool OnFileSaveAs();
     bool OnImport();
     bool OnImportProject();
+    void ImportNewProject(const std::string& sourcePath);  // the options dialog and the new project
     // Shrinks the main window to its bars, on top of the drawing host, and gives it back its size.
     void OnShrink();
     // The manual in the help window (帮助主题, F1).

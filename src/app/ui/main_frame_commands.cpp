@@ -18,6 +18,8 @@
 #include "app/ui/start_dialog.h"
 #include "calc/ui/calc_windows.h"
 #include "exchange/import_options.h"
+#include "exchange/interface_writer.h"
+#include "exchange/ui/project_import_command.h"
 #include "exchange/ui/route_import_command.h"
 #include "platform/interaction/interaction.h"
 #include "projectdb/ui/assembly_dialog.h"
@@ -58,6 +60,16 @@ void CMainFrame::BindCommands() {
     m_commands.SetHandler(cmd::kSpanInfo, [this, pageServices, &session] {
         dao::Database* db = session.Database();
         return db && projectdb::RunSpanInfoDialog(*db, pageServices(), this);
+    });
+    bind(cmd::kExportArvo3D, [this, &session] {
+        if (session.Database())
+            exchange::RunInterfaceExport(exchange::InterfaceFile::Arvo3d, *session.Database(), m_shell.FileChooser(),
+                                         m_shell.Prompter());
+    });
+    bind(cmd::kExportKelsa, [this, &session] {
+        if (session.Database())
+            exchange::RunInterfaceExport(exchange::InterfaceFile::Kelsa, *session.Database(), m_shell.FileChooser(),
+                                         m_shell.Prompter());
     });
     bind(cmd::kSave, [&session] { session.Save(); });
     bind(cmd::kClose, [&session] { session.Close(); });
@@ -110,14 +122,23 @@ bool CMainFrame::OnImport() {
     dao::Database* db = m_shell.Session().Database();
     if (!db) return false;
     auto result = exchange::RunImportCommand(this, *db, m_shell.FileChooser(), m_shell.Prompter());
-    // A project chosen as the reference: the import from another project takes it from here.
+    if (result.outcome == exchange::ImportCommandOutcome::ProjectChosen)
+        return exchange::RunReferenceProjectImport(this, *db, result.path, m_shell.Prompter());
     return result.outcome == exchange::ImportCommandOutcome::RouteImported;
 }
 
 bool CMainFrame::OnImportProject() {
-    m_shell.FileChooser().choose(exchange::ImportProjectFileRequest());
-    // The import from another project builds the new project from the chosen file.
+    std::string path = m_shell.FileChooser().choose(exchange::ImportProjectFileRequest());
+    if (!path.empty()) ImportNewProject(path);
     return false;
+}
+
+void CMainFrame::ImportNewProject(const std::string& sourcePath) {
+    app::ProjectSession& session = m_shell.Session();
+    exchange::NewProjectSteps steps;
+    if (session.IsOpen()) steps.closeProject = [&session] { return session.Close(); };
+    steps.openProject = [&session](const std::string& path) { return session.Open(path, app::OpenRoute::CloseFirst); };
+    exchange::RunNewProjectImport(this, sourcePath, m_shell.FileChooser(), m_shell.Prompter(), steps);
 }
 
 void CMainFrame::ShowStartDialog() {
@@ -128,7 +149,7 @@ void CMainFrame::ShowStartDialog() {
             m_shell.Session().Open(dialog.path().toStdString(), app::OpenRoute::OpenFirst);
             break;
         case CStartDlg::Choice::New: OnCommand(cmd::kNew); break;
-        case CStartDlg::Choice::Import: break;  // the import from another project takes dialog.path()
+        case CStartDlg::Choice::Import: ImportNewProject(dialog.path().toStdString()); break;
         case CStartDlg::Choice::None: break;
     }
 }
