@@ -5,13 +5,13 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup-deps.sh
 cmake --preset default >/dev/null
-cmake --build --preset default -j "$(nproc)" --target veltra veltra-cli make_sample_bridge
+cmake --build --preset default -j "$(nproc)" --target veltra veltra-cli
 app=build/default/src/app/veltra
 if [ $# -eq 0 ]; then
   sample=build/default/samples/示例大桥.vlt
   if [ ! -f "$sample" ]; then
     mkdir -p "$(dirname "$sample")"
-    build/default/tools/sample/make_sample_bridge samples/sample_bridge.BRF "$sample"
+    bash scripts/make-sample.sh build/default/src/cli/veltra-cli "$sample"
   fi
   set -- "$sample"
 fi
