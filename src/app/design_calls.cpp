@@ -48,8 +48,9 @@ std::vector<DesignCall> MakeCalls() {
     const char* capBeam = "CapBeamDes.dll";
     DesignCall tBeam = Linked(cmd::kRebarPrestressedTBeam, "Detail.dll", "CableTBeamDetail");
     tBeam.needsTBeamLayout = true;
-    DesignCall capBeam1 = ConfirmedBy(OnDemand(cmd::kRebarCapBeam1, capBeam, "CapBeam1", K::DatabasePath), "①类帽梁信息表",
-                                      "尚未建立桥墩一类帽梁尺寸信息，或本项目不含桥墩一类帽梁构造。\n继续进行桥墩一类帽梁钢筋布置吗？");
+    DesignCall capBeam1 = ConfirmedBy(
+        OnDemand(cmd::kRebarCapBeam1, capBeam, "CapBeam1", K::DatabasePath), "①类帽梁信息表",
+        "尚未建立桥墩一类帽梁尺寸信息，或本项目不含桥墩一类帽梁构造。\n继续进行桥墩一类帽梁钢筋布置吗？");
     capBeam1.reportsLoadError = true;
     return {
         Linked(cmd::kGroundLine, "Site.dll", "EditGroundLine", K::GroundLine),
@@ -85,7 +86,8 @@ std::vector<DesignCall> MakeCalls() {
                     "尚未建立倒T形截面双柱墩帽梁钢筋布置信息，或本项目不含倒T形截面双柱墩帽梁构造。\n"
                     "继续进行倒T形截面双柱墩帽梁钢筋布置吗？"),
         Confirmed(Linked(cmd::kRebarEarWall, "Detail.dll", "ErQiangDetail"), {"桩柱式、肋板式桥台帽梁信息表"}, "耳墙"),
-        Confirmed(Linked(cmd::kRebarBackWall, "Detail.dll", "BeiQiangDetail"), {"桩柱式、肋板式桥台帽梁信息表"}, "背墙"),
+        Confirmed(Linked(cmd::kRebarBackWall, "Detail.dll", "BeiQiangDetail"), {"桩柱式、肋板式桥台帽梁信息表"},
+                  "背墙"),
         Confirmed(Linked(cmd::kRebarPierBody1, "Detail.dll", "PierBody1Detail"), {"圆形截面柱式墩身信息表"},
                   "圆形截面柱式墩身"),
         Confirmed(Linked(cmd::kRebarPierBody2, "Detail.dll", "PierBody2Detail"), {"矩形截面柱式墩身信息表"},
@@ -171,8 +173,9 @@ bool HasStructureType(dao::Database& db, const std::string& structureType) {
 
 bool RunDesignCall(const DesignCall& call, dao::Database& db, modules::ModuleLoader& loader, ui::Prompter& prompt) {
     if (call.needsTBeamLayout && !TBeamLayoutReadable(db)) {
-        prompt.message("尚未建立T梁尺寸信息，或本项目不含简支T梁结构。\n\n您必须先设计T梁基本尺寸，经结构计算后确定预应\n"
-                       "力钢束布置信息。");
+        prompt.message(
+            "尚未建立T梁尺寸信息，或本项目不含简支T梁结构。\n\n您必须先设计T梁基本尺寸，经结构计算后确定预应\n"
+            "力钢束布置信息。");
         return false;
     }
     if (!call.memberTables.empty()) {

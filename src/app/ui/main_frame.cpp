@@ -177,9 +177,7 @@ void CMainFrame::UpdateCommandStates() {
     m_actions[cmd::kShrink]->setEnabled(!m_bShrunk);
 }
 
-void CMainFrame::OnCommand(int id) {
-    m_commands.Run(id, m_shell.Session());
-}
+void CMainFrame::OnCommand(int id) { m_commands.Run(id, m_shell.Session()); }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
     // The main window stays while a grid window refuses to close.

@@ -16,8 +16,12 @@ void ListEntries(const QList<QAction*>& actions, const QString& path, QString& o
         }
         // Recent entries and the window list carry no command id.
         QString id = a->data().isValid() ? QString::number(a->data().toInt()) : QString();
-        out += QStringList{path, id, text, a->shortcut().toString(QKeySequence::PortableText),
-                           a->statusTip().section('\n', 0, 0), a->isEnabled() ? "1" : "0"}
+        out += QStringList{path,
+                           id,
+                           text,
+                           a->shortcut().toString(QKeySequence::PortableText),
+                           a->statusTip().section('\n', 0, 0),
+                           a->isEnabled() ? "1" : "0"}
                    .join('\t');
         out += '\n';
     }
