@@ -14,16 +14,17 @@
 namespace {
 
 struct TableDesign {
+    const char* name;
     int commandId;
     const char* table;
     long records;
 };
 
 const TableDesign kDesigns[] = {
-    {cmd::kPavement, "桥面铺装信息表", 1},    {cmd::kFence, "防撞护栏信息表", 1},
-    {cmd::kWalkway, "人行道及栏杆信息表", 1}, {cmd::kSubslab, "桥头搭板信息表", 1},
-    {cmd::kDrainage, "排水系统信息表", 1},    {cmd::kCrossway, "被交道路信息表", 1},
-    {cmd::kConeSlope, "锥坡信息表", 2},
+    {"Pavement", cmd::kPavement, "桥面铺装信息表", 1},   {"Fence", cmd::kFence, "防撞护栏信息表", 1},
+    {"Walkway", cmd::kWalkway, "人行道及栏杆信息表", 1}, {"Subslab", cmd::kSubslab, "桥头搭板信息表", 1},
+    {"Drainage", cmd::kDrainage, "排水系统信息表", 1},   {"Crossway", cmd::kCrossway, "被交道路信息表", 1},
+    {"ConeSlope", cmd::kConeSlope, "锥坡信息表", 2},
 };
 
 class AdjunctTest : public ::testing::TestWithParam<TableDesign> {
@@ -82,6 +83,7 @@ TEST_P(AdjunctTest, AProjectThatCannotBeWrittenIsReportedAndLeftAlone) {
     EXPECT_FALSE(db->HasTableDef(GetParam().table));
 }
 
-INSTANTIATE_TEST_SUITE_P(Designs, AdjunctTest, ::testing::ValuesIn(kDesigns));
+INSTANTIATE_TEST_SUITE_P(Designs, AdjunctTest, ::testing::ValuesIn(kDesigns),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

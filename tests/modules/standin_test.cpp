@@ -25,6 +25,7 @@ TEST(ModuleFolder, EveryBuiltModuleExportsTheEntriesItsCommandsCall) {
 }
 
 struct StandIn {
+    const char* name;
     int commandId;
     std::string text;  // "@" stands for the project's path
 };
@@ -46,12 +47,14 @@ TEST_P(StandInTest, SaysWhatItWouldDoThroughTheShellsPrompter) {
 
 INSTANTIATE_TEST_SUITE_P(
     Modules, StandInTest,
-    ::testing::Values(StandIn{cmd::kRebarEarWall, "钢筋布置模块尚未提供：将为耳墙布置钢筋。"},
-                      StandIn{cmd::kRebarApproachSlab, "钢筋布置模块尚未提供：将为桥头搭板布置钢筋。"},
-                      StandIn{cmd::kRebarCapBeam2, "钢筋设计模块尚未提供：将按项目 @ 的尺寸信息为独柱墩帽梁布置钢筋。"},
-                      StandIn{cmd::kRebarContinuousBox,
+    ::testing::Values(StandIn{"EarWall", cmd::kRebarEarWall, "钢筋布置模块尚未提供：将为耳墙布置钢筋。"},
+                      StandIn{"ApproachSlab", cmd::kRebarApproachSlab, "钢筋布置模块尚未提供：将为桥头搭板布置钢筋。"},
+                      StandIn{"CapBeam2", cmd::kRebarCapBeam2,
+                              "钢筋设计模块尚未提供：将按项目 @ 的尺寸信息为独柱墩帽梁布置钢筋。"},
+                      StandIn{"ContinuousBox", cmd::kRebarContinuousBox,
                               "钢筋设计模块尚未提供：将按项目 @ 的尺寸信息为预应力连续箱梁布置钢筋。"},
-                      StandIn{cmd::kShearDesign, "钢筋混凝土截面计算模块尚未提供：将进行抗剪计算。"},
-                      StandIn{cmd::kPileDesign, "桩基计算模块尚未提供：将进行桩基础计算。"}));
+                      StandIn{"Shear", cmd::kShearDesign, "钢筋混凝土截面计算模块尚未提供：将进行抗剪计算。"},
+                      StandIn{"Pile", cmd::kPileDesign, "桩基计算模块尚未提供：将进行桩基础计算。"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
