@@ -14,6 +14,7 @@ using DatabaseEntry = void (*)(dao::Database*);
 using GroundLineEntry = int (*)(dao::Database*, double);
 using PathEntry = void (*)(char*);
 using CalculatorEntry = void (*)();
+using PrompterHook = void (*)(ui::Prompter*);
 
 DesignCall Linked(int id, const char* module, const char* entry, EntryKind kind = EntryKind::Database) {
     DesignCall call;
@@ -195,8 +196,14 @@ bool RunDesignCall(const DesignCall& call, dao::Database& db, modules::ModuleLoa
     }
     void* entry = module->Resolve(call.entry);
     if (!entry) return false;
-    Call(call, entry, db);
+    CallEntry(call, *module, entry, db, prompt);
     return true;
+}
+
+void CallEntry(const DesignCall& call, modules::LoadedModule& module, void* entry, dao::Database& db,
+               ui::Prompter& prompt) {
+    if (void* hook = module.Resolve("SetModulePrompter")) reinterpret_cast<PrompterHook>(hook)(&prompt);
+    Call(call, entry, db);
 }
 
 }  // namespace app

@@ -41,6 +41,11 @@ const DesignCall* FindDesignCall(int commandId);
 // entry point ran, so that the views refresh.
 bool RunDesignCall(const DesignCall& call, dao::Database& db, modules::ModuleLoader& loader, ui::Prompter& prompt);
 
+// Calls a resolved entry point with the arguments its kind takes. A module that exports SetModulePrompter is
+// first handed `prompt`, so that its messages show the shell's way.
+void CallEntry(const DesignCall& call, modules::LoadedModule& module, void* entry, dao::Database& db,
+               ui::Prompter& prompt);
+
 // The superstructure design commands are offered only for structure types the layout holds.
 bool HasStructureType(dao::Database& db, const std::string& structureType);
 bool HasTable(dao::Database& db, const std::string& table);

@@ -1,0 +1,121 @@
+// design PROJECT MODULE ENTRY: runs a design module's entry point on a project without windows, as if its
+// dialog were confirmed unchanged, and prints the tables it made or filled.
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <map>
+
+#include "app/design_calls.h"
+#include "cli/command.h"
+#include "platform/dao/recordset.h"
+#include "platform/dao/sql.h"
+#include "platform/interaction/console.h"
+
+namespace cli {
+namespace {
+
+constexpr const char* kUsage = "design PROJECT MODULE ENTRY [--yes|--no]";
+
+// $VELTRA_MODULES when set; else "modules" beside veltra-cli when it is there (an installed layout); else
+// the application's module folder of the same build tree (build/<preset>/src/cli -> ../app/modules).
+std::string ModulesFolder() {
+    if (const char* folder = std::getenv("VELTRA_MODULES"); folder && *folder) return folder;
+    std::error_code ec;
+    std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) return "modules";
+    std::filesystem::path beside = program.parent_path() / "modules";
+    if (std::filesystem::is_directory(beside, ec)) return beside.string();
+    return (program.parent_path().parent_path() / "app" / "modules").string();
+}
+
+// "Adjunct" and "Adjunct.dll" name the same module.
+std::string BaseName(const std::string& module) {
+    auto dot = module.rfind('.');
+    return dot == std::string::npos ? module : module.substr(0, dot);
+}
+
+const app::DesignCall* FindCall(const std::string& module, const std::string& entry) {
+    for (const auto& call : app::DesignCalls())
+        if (BaseName(call.module) == BaseName(module) && call.entry == entry) return &call;
+    return nullptr;
+}
+
+// Record counts of the project's own tables; a table that cannot be read stops the command.
+std::map<std::string, long> RecordCounts(dao::Database& db) {
+    std::map<std::string, long> counts;
+    for (const auto& table : db.GetTableDefs()) {
+        if (table.isSystem()) continue;
+        dao::Recordset rs(db);
+        rs.Open("Select * From " + dao::QuoteIdentifier(table.m_strName), dao::dbOpenForwardOnly);
+        long n = 0;
+        for (; !rs.IsEOF(); rs.MoveNext()) ++n;
+        counts[table.m_strName] = n;
+    }
+    return counts;
+}
+
+void PrintChanges(const std::map<std::string, long>& before, const std::map<std::string, long>& after) {
+    bool any = false;
+    for (const auto& [table, count] : after) {
+        auto old = before.find(table);
+        if (old == before.end())
+            std::cout << "新建表 " << table << "：" << count << " 条记录\n";
+        else if (old->second != count)
+            std::cout << "表 " << table << "：" << old->second << " → " << count << " 条记录\n";
+        else
+            continue;
+        any = true;
+    }
+    for (const auto& [table, count] : before) {
+        if (after.count(table)) continue;
+        std::cout << "删除表 " << table << "（原有 " << count << " 条记录）\n";
+        any = true;
+    }
+    if (!any) std::cout << "未改动任何表。\n";
+}
+
+int Design(const std::vector<std::string>& words) {
+    Args args = ParseArgs(words, {});
+    if (args.positional.size() != 3) return UsageError(kUsage);
+    const std::string& project = args.positional[0];
+    const std::string& moduleName = args.positional[1];
+    const std::string& entryName = args.positional[2];
+    ui::ConsolePrompter prompter(args.answer());
+    try {
+        auto db = dao::Database::Open(project);
+        modules::SharedLibraryLoader loader(ModulesFolder());
+        long errorCode = 0;
+        std::unique_ptr<modules::LoadedModule> module = loader.Load(moduleName, errorCode);
+        if (!module) {
+            std::string file =
+                (std::filesystem::path(loader.folder()) / modules::SharedLibraryFileName(moduleName)).string();
+            std::cerr << "找不到设计模块 " << moduleName << "（" << file << "，错误码 " << errorCode << "）。"
+                      << std::endl;
+            return 1;
+        }
+        void* entry = module->Resolve(entryName);
+        if (!entry) {
+            std::cerr << "设计模块 " << moduleName << " 没有入口 " << entryName << "。" << std::endl;
+            return 1;
+        }
+        const app::DesignCall* call = FindCall(moduleName, entryName);
+        if (!call) {
+            std::cerr << "没有哪条命令调用 " << moduleName << " 的入口 " << entryName << "，不知如何调用它。"
+                      << std::endl;
+            return 1;
+        }
+        std::map<std::string, long> before = RecordCounts(*db);
+        app::CallEntry(*call, *module, entry, *db, prompter);
+        PrintChanges(before, RecordCounts(*db));
+        return 0;
+    } catch (const dao::DaoException& e) {
+        std::cerr << e.m_strDescription << "   (" << e.m_lErrorCode << ")" << std::endl;
+        return 1;
+    }
+}
+
+}  // namespace
+
+std::vector<Command> DesignCommands() { return {{"design", kUsage, Design}}; }
+
+}  // namespace cli

@@ -1,0 +1,59 @@
+// veltra-cli design: what it prints, and its exit status when the module or the entry point is missing.
+#include <gtest/gtest.h>
+
+#include "cli_child.h"
+#include "projectdb/project_file.h"
+
+namespace {
+
+using cli_test::ChildOptions;
+using cli_test::RunCli;
+
+class DesignCliTest : public ::testing::Test {
+protected:
+    DesignCliTest() { projectdb::CreateProjectFile(project)->Close(); }
+    cli_test::ChildRun Design(const std::string& module, const std::string& entry) {
+        return RunCli({"design", project, module, entry}, modulesHere);
+    }
+    testing_support::TempDir dir;
+    std::string project = dir.file("p.vlt");
+    ChildOptions modulesHere{{{"VELTRA_MODULES", VELTRA_MODULES_DIR}}};
+};
+
+TEST_F(DesignCliTest, PrintsTheTablesItWroteAndThenThatNothingChanged) {
+    auto first = Design("Adjunct", "DesignWalkway");
+    EXPECT_EQ(first.status, 0) << first.err;
+    EXPECT_EQ(first.out, "新建表 人行道及栏杆信息表：1 条记录\n");
+    auto second = Design("Adjunct.dll", "DesignWalkway");
+    EXPECT_EQ(second.status, 0) << second.err;
+    EXPECT_EQ(second.out, "未改动任何表。\n");
+}
+
+TEST_F(DesignCliTest, FindsTheApplicationsModulesFromTheBuildTreeWithoutTheVariable) {
+    auto run = RunCli({"design", project, "Pile", "PileDsn"}, ChildOptions{{{"VELTRA_MODULES", ""}}});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "桩基计算模块尚未提供：将进行桩基础计算。\n");
+}
+
+TEST_F(DesignCliTest, FailsWhenTheModuleOrTheEntryIsMissingOrTheWordsAreWrong) {
+    struct Case {
+        std::vector<std::string> words;
+        int status;
+        std::string errStart;
+    };
+    const Case cases[] = {
+        {{"design", project, "Nowhere", "DesignWalkway"}, 1, "找不到设计模块 Nowhere"},
+        {{"design", project, "Adjunct", "DesignNothing"}, 1, "设计模块 Adjunct 没有入口 DesignNothing"},
+        {{"design", project, "Adjunct", "SetModulePrompter"}, 1, "没有哪条命令调用"},
+        {{"design", dir.file("none.vlt"), "Adjunct", "DesignWalkway"}, 1, ""},
+        {{"design", project, "Adjunct"}, 2, "usage: veltra-cli design"},
+    };
+    for (const auto& c : cases) {
+        auto run = RunCli(c.words, modulesHere);
+        EXPECT_EQ(run.status, c.status) << c.words[2] << ": " << run.err;
+        EXPECT_EQ(run.err.rfind(c.errStart, 0), 0u) << run.err;
+        EXPECT_EQ(run.out, "");
+    }
+}
+
+}  // namespace
