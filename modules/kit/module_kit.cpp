@@ -19,6 +19,7 @@ protected:
 };
 
 ui::Prompter* g_prompter = nullptr;
+ui::RecordEditor* g_editor = nullptr;
 
 long RecordCount(dao::Database& db, const std::string& table) {
     dao::Recordset rs(db);
@@ -36,6 +37,13 @@ ui::Prompter& ModulePrompter() {
 }
 
 void SetModulePrompter(ui::Prompter* prompter) { g_prompter = prompter; }
+
+ui::RecordEditor& ModuleEditor() {
+    static ui::AcceptingRecordEditor accepting;
+    return g_editor ? *g_editor : accepting;
+}
+
+void SetModuleEditor(ui::RecordEditor* editor) { g_editor = editor; }
 
 const projectdb::TableSchema& SchemaOf(const char* table) {
     const projectdb::TableSchema* schema = projectdb::FindTableSchema(table);

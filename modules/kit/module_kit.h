@@ -8,6 +8,7 @@
 #include "platform/dao/database.h"
 #include "platform/dao/value.h"
 #include "platform/interaction/interaction.h"
+#include "platform/interaction/record_editor.h"
 #include "projectdb/schema.h"
 
 // An entry point the shell looks up by name.
@@ -19,6 +20,11 @@ namespace modulekit {
 // module runs without a shell that did.
 ui::Prompter& ModulePrompter();
 void SetModulePrompter(ui::Prompter* prompter);
+
+// The record editor the shell handed over with SetModuleEditor, or one that accepts every proposal as it
+// stands when the module runs without a shell that did.
+ui::RecordEditor& ModuleEditor();
+void SetModuleEditor(ui::RecordEditor* editor);
 
 // One record as (field name, value) pairs; fields not named stay empty.
 using Record = std::vector<std::pair<std::string, dao::Value>>;
@@ -50,6 +56,8 @@ void Guarded(Body body) {
 
 }  // namespace modulekit
 
-// Every module exports this hook so that the shell can show the module's messages its own way.
-#define VELTRA_MODULE_PROMPTER_HOOK() \
-    VELTRA_MODULE_ENTRY void SetModulePrompter(ui::Prompter* prompter) { modulekit::SetModulePrompter(prompter); }
+// Every module exports these hooks so that the shell can show the module's messages and its proposed records
+// its own way.
+#define VELTRA_MODULE_PROMPTER_HOOK()                                                                              \
+    VELTRA_MODULE_ENTRY void SetModulePrompter(ui::Prompter* prompter) { modulekit::SetModulePrompter(prompter); } \
+    VELTRA_MODULE_ENTRY void SetModuleEditor(ui::RecordEditor* editor) { modulekit::SetModuleEditor(editor); }

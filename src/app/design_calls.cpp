@@ -15,6 +15,7 @@ using GroundLineEntry = int (*)(dao::Database*, double);
 using PathEntry = void (*)(char*);
 using CalculatorEntry = void (*)();
 using PrompterHook = void (*)(ui::Prompter*);
+using EditorHook = void (*)(ui::RecordEditor*);
 
 DesignCall Linked(int id, const char* module, const char* entry, EntryKind kind = EntryKind::Database) {
     DesignCall call;
@@ -172,7 +173,8 @@ bool HasStructureType(dao::Database& db, const std::string& structureType) {
     return false;
 }
 
-bool RunDesignCall(const DesignCall& call, dao::Database& db, modules::ModuleLoader& loader, ui::Prompter& prompt) {
+bool RunDesignCall(const DesignCall& call, dao::Database& db, modules::ModuleLoader& loader, ui::Prompter& prompt,
+                   ui::RecordEditor* editor) {
     if (call.needsTBeamLayout && !TBeamLayoutReadable(db)) {
         prompt.message(
             "尚未建立T梁尺寸信息，或本项目不含简支T梁结构。\n\n您必须先设计T梁基本尺寸，经结构计算后确定预应\n"
@@ -196,13 +198,14 @@ bool RunDesignCall(const DesignCall& call, dao::Database& db, modules::ModuleLoa
     }
     void* entry = module->Resolve(call.entry);
     if (!entry) return false;
-    CallEntry(call, *module, entry, db, prompt);
+    CallEntry(call, *module, entry, db, prompt, editor);
     return true;
 }
 
 void CallEntry(const DesignCall& call, modules::LoadedModule& module, void* entry, dao::Database& db,
-               ui::Prompter& prompt) {
+               ui::Prompter& prompt, ui::RecordEditor* editor) {
     if (void* hook = module.Resolve("SetModulePrompter")) reinterpret_cast<PrompterHook>(hook)(&prompt);
+    if (void* hook = module.Resolve("SetModuleEditor")) reinterpret_cast<EditorHook>(hook)(editor);
     Call(call, entry, db);
 }
 

@@ -6,6 +6,7 @@
 
 #include "platform/dao/database.h"
 #include "platform/interaction/interaction.h"
+#include "platform/interaction/record_editor.h"
 #include "platform/modules/module_loader.h"
 
 namespace app {
@@ -39,12 +40,14 @@ const DesignCall* FindDesignCall(int commandId);
 
 // Runs a design command: the member-table confirmation, then load, look up, call, release. True when the
 // entry point ran, so that the views refresh.
-bool RunDesignCall(const DesignCall& call, dao::Database& db, modules::ModuleLoader& loader, ui::Prompter& prompt);
+bool RunDesignCall(const DesignCall& call, dao::Database& db, modules::ModuleLoader& loader, ui::Prompter& prompt,
+                   ui::RecordEditor* editor = nullptr);
 
 // Calls a resolved entry point with the arguments its kind takes. A module that exports SetModulePrompter is
-// first handed `prompt`, so that its messages show the shell's way.
+// first handed `prompt`, so that its messages show the shell's way, and one that exports SetModuleEditor is
+// handed `editor` (none: the module takes its proposals as they stand).
 void CallEntry(const DesignCall& call, modules::LoadedModule& module, void* entry, dao::Database& db,
-               ui::Prompter& prompt);
+               ui::Prompter& prompt, ui::RecordEditor* editor = nullptr);
 
 // The superstructure design commands are offered only for structure types the layout holds.
 bool HasStructureType(dao::Database& db, const std::string& structureType);
