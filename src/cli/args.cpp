@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "cli/command.h"
+#include "platform/dao/database.h"
 
 namespace cli {
 
@@ -39,6 +40,15 @@ Args ParseArgs(const std::vector<std::string>& words, const std::vector<std::str
         }
     }
     return args;
+}
+
+int RunCommand(const Command& command, const std::vector<std::string>& words) {
+    try {
+        return command.run(words);
+    } catch (const dao::DaoException& e) {
+        std::cerr << e.m_strDescription << "   (" << e.m_lErrorCode << ")" << std::endl;
+        return 1;
+    }
 }
 
 int UsageError(const std::string& usage) {

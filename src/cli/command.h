@@ -38,6 +38,10 @@ std::vector<Command> GeometryCommands();  // geometry
 std::vector<Command> ExchangeCommands();  // export-3d, export-sub, import-project, new-from
 std::vector<Command> DesignCommands();    // design
 
+// Runs one subcommand. A database that cannot be opened or read ends every subcommand the same way: its
+// message on standard error and status 1.
+int RunCommand(const Command& command, const std::vector<std::string>& words);
+
 // Prints "usage: veltra-cli <usage>" to standard error and returns the exit status for a usage error.
 int UsageError(const std::string& usage);
 

@@ -81,37 +81,30 @@ int Design(const std::vector<std::string>& words) {
     const std::string& moduleName = args.positional[1];
     const std::string& entryName = args.positional[2];
     ui::ConsolePrompter prompter(args.answer());
-    try {
-        auto db = dao::Database::Open(project);
-        modules::SharedLibraryLoader loader(ModulesFolder());
-        long errorCode = 0;
-        std::unique_ptr<modules::LoadedModule> module = loader.Load(moduleName, errorCode);
-        if (!module) {
-            std::string file =
-                (std::filesystem::path(loader.folder()) / modules::SharedLibraryFileName(moduleName)).string();
-            std::cerr << "找不到设计模块 " << moduleName << "（" << file << "，错误码 " << errorCode << "）。"
-                      << std::endl;
-            return 1;
-        }
-        void* entry = module->Resolve(entryName);
-        if (!entry) {
-            std::cerr << "设计模块 " << moduleName << " 没有入口 " << entryName << "。" << std::endl;
-            return 1;
-        }
-        const app::DesignCall* call = FindCall(moduleName, entryName);
-        if (!call) {
-            std::cerr << "没有哪条命令调用 " << moduleName << " 的入口 " << entryName << "，不知如何调用它。"
-                      << std::endl;
-            return 1;
-        }
-        std::map<std::string, long> before = RecordCounts(*db);
-        app::CallEntry(*call, *module, entry, *db, prompter);
-        PrintChanges(before, RecordCounts(*db));
-        return 0;
-    } catch (const dao::DaoException& e) {
-        std::cerr << e.m_strDescription << "   (" << e.m_lErrorCode << ")" << std::endl;
+    auto db = dao::Database::Open(project);
+    modules::SharedLibraryLoader loader(ModulesFolder());
+    long errorCode = 0;
+    std::unique_ptr<modules::LoadedModule> module = loader.Load(moduleName, errorCode);
+    if (!module) {
+        std::string file =
+            (std::filesystem::path(loader.folder()) / modules::SharedLibraryFileName(moduleName)).string();
+        std::cerr << "找不到设计模块 " << moduleName << "（" << file << "，错误码 " << errorCode << "）。" << std::endl;
         return 1;
     }
+    void* entry = module->Resolve(entryName);
+    if (!entry) {
+        std::cerr << "设计模块 " << moduleName << " 没有入口 " << entryName << "。" << std::endl;
+        return 1;
+    }
+    const app::DesignCall* call = FindCall(moduleName, entryName);
+    if (!call) {
+        std::cerr << "没有哪条命令调用 " << moduleName << " 的入口 " << entryName << "，不知如何调用它。" << std::endl;
+        return 1;
+    }
+    std::map<std::string, long> before = RecordCounts(*db);
+    app::CallEntry(*call, *module, entry, *db, prompter);
+    PrintChanges(before, RecordCounts(*db));
+    return 0;
 }
 
 }  // namespace

@@ -18,15 +18,6 @@ constexpr const char* kImportProjectUsage =
     "import-project PROJECT SOURCE [--groups 地面线数据,平曲线数据,竖曲线数据,上部构造,下部构造,附属构造]";
 constexpr const char* kNewFromUsage = "new-from SOURCE TARGET [--all | --groups LIST] [--yes|--no]";
 
-std::unique_ptr<dao::Database> OpenProject(const std::string& path) {
-    try {
-        return dao::Database::Open(path);
-    } catch (const dao::DaoException& e) {
-        std::cerr << e.m_strDescription << "   (" << e.m_lErrorCode << ")" << std::endl;
-        return nullptr;
-    }
-}
-
 using Writer = exchange::InterfaceOutcome (*)(dao::Database&, const std::string&, ui::Prompter&);
 
 // Questions go to standard error and are answered by the flag (No without one): a complete file is
@@ -34,8 +25,7 @@ using Writer = exchange::InterfaceOutcome (*)(dao::Database&, const std::string&
 int Export(const std::vector<std::string>& words, const char* usage, Writer write, const char* success) {
     Args args = ParseArgs(words, {});
     if (args.positional.size() != 2) return UsageError(usage);
-    auto db = OpenProject(args.positional[0]);
-    if (!db) return 1;
+    auto db = dao::Database::Open(args.positional[0]);
     std::string path = std::filesystem::absolute(args.positional[1]).string();
     ui::ConsolePrompter prompter(args.answer().value_or(false));
     switch (write(*db, path, prompter)) {
@@ -66,8 +56,7 @@ int ImportProject(const std::vector<std::string>& words) {
     } else {
         for (auto box : allowed) choices.checked[static_cast<int>(box)] = true;
     }
-    auto db = OpenProject(args.positional[0]);
-    if (!db) return 1;
+    auto db = dao::Database::Open(args.positional[0]);
     ui::ConsoleInteraction console(false);
     ui::Interaction interaction = console.interaction();
     auto copied = exchange::ImportReferenceProject(*db, choices, interaction);

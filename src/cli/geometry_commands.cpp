@@ -95,13 +95,7 @@ int Geometry(const std::vector<std::string>& words) {
         }
     }
 
-    std::unique_ptr<dao::Database> db;
-    try {
-        db = dao::Database::Open(args.positional[0], true);
-    } catch (const dao::DaoException& e) {
-        std::cerr << e.m_strDescription << "   (" << e.m_lErrorCode << ")" << std::endl;
-        return 1;
-    }
+    std::unique_ptr<dao::Database> db = dao::Database::Open(args.positional[0], true);
     const calc::CGeoAssist geo(db.get());
     if (!geo.problems().empty()) {
         // A table that cannot be read would give numbers that look right and are not.

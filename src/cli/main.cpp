@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
     std::vector<std::string> words(argv + 2, argv + argc);
     for (const auto& c : commands) {
         if (c.name != name) continue;
-        int status = c.run(words);
+        int status = cli::RunCommand(c, words);
         // Output that did not arrive (a full disk behind a redirection, a closed pipe) is a failure too.
         if (!std::cout.flush()) {
             std::cerr << "无法写入标准输出。" << std::endl;

@@ -13,23 +13,10 @@
 namespace cli {
 namespace {
 
-// Runs `body`, printing a database error the way the command line reports failures.
-template <class Body>
-int Guarded(Body body) {
-    try {
-        return body();
-    } catch (const dao::DaoException& e) {
-        std::cerr << e.m_strDescription << "   (" << e.m_lErrorCode << ")" << std::endl;
-        return 1;
-    }
-}
-
 int Create(const std::vector<std::string>& words) {
     if (words.size() != 1) return UsageError("create FILE");
-    return Guarded([&] {
-        projectdb::CreateProjectFile(words[0]);
-        return 0;
-    });
+    projectdb::CreateProjectFile(words[0]);
+    return 0;
 }
 
 std::string JoinPath(const std::vector<std::string>& parts) {
@@ -40,31 +27,27 @@ std::string JoinPath(const std::vector<std::string>& parts) {
 
 int Tables(const std::vector<std::string>& words) {
     if (words.size() != 1) return UsageError("tables FILE");
-    return Guarded([&] {
-        auto db = dao::Database::Open(words[0], true);
-        for (const auto& t : db->GetTableDefs()) {
-            std::string path = t.isSystem() ? "(系统表)" : JoinPath(projectdb::CategoryPath(t.m_strName));
-            std::cout << t.m_strName << "\t" << (path.empty() ? "-" : path) << "\n";
-        }
-        return 0;
-    });
+    auto db = dao::Database::Open(words[0], true);
+    for (const auto& t : db->GetTableDefs()) {
+        std::string path = t.isSystem() ? "(系统表)" : JoinPath(projectdb::CategoryPath(t.m_strName));
+        std::cout << t.m_strName << "\t" << (path.empty() ? "-" : path) << "\n";
+    }
+    return 0;
 }
 
 int Dump(const std::vector<std::string>& words) {
     if (words.size() != 2) return UsageError("dump FILE TABLE");
-    return Guarded([&] {
-        auto db = dao::Database::Open(words[0], true);
-        dao::Recordset rs(*db);
-        rs.Open("Select * From " + dao::QuoteIdentifier(words[1]), dao::dbOpenForwardOnly);
-        for (int i = 0; i < rs.GetFieldCount(); ++i) std::cout << (i ? "\t" : "") << rs.GetFieldInfo(i).m_strName;
+    auto db = dao::Database::Open(words[0], true);
+    dao::Recordset rs(*db);
+    rs.Open("Select * From " + dao::QuoteIdentifier(words[1]), dao::dbOpenForwardOnly);
+    for (int i = 0; i < rs.GetFieldCount(); ++i) std::cout << (i ? "\t" : "") << rs.GetFieldInfo(i).m_strName;
+    std::cout << "\n";
+    for (; !rs.IsEOF(); rs.MoveNext()) {
+        for (int i = 0; i < rs.GetFieldCount(); ++i)
+            std::cout << (i ? "\t" : "") << projectdb::VariantToText(rs.GetFieldValue(i));
         std::cout << "\n";
-        for (; !rs.IsEOF(); rs.MoveNext()) {
-            for (int i = 0; i < rs.GetFieldCount(); ++i)
-                std::cout << (i ? "\t" : "") << projectdb::VariantToText(rs.GetFieldValue(i));
-            std::cout << "\n";
-        }
-        return 0;
-    });
+    }
+    return 0;
 }
 
 int SaveAs(const std::vector<std::string>& words) {
@@ -79,7 +62,7 @@ int SaveAs(const std::vector<std::string>& words) {
 
 std::vector<Command> ProjectCommands() {
     return {
-        {"create", "create FILE", Create},
+        {"create", "create FILE    (an empty project database: the tables, no records)", Create},
         {"tables", "tables FILE", Tables},
         {"dump", "dump FILE TABLE", Dump},
         {"saveas", "saveas SRC DST", SaveAs},

@@ -60,13 +60,7 @@ int ImportRoute(const std::vector<std::string>& words) {
         }
     }
 
-    std::unique_ptr<dao::Database> db;
-    try {
-        db = dao::Database::Open(args.positional[0]);
-    } catch (const dao::DaoException& e) {
-        std::cerr << e.m_strDescription << "   (" << e.m_lErrorCode << ")" << std::endl;
-        return 1;
-    }
+    std::unique_ptr<dao::Database> db = dao::Database::Open(args.positional[0]);
     // Without a range the bridge extent is used, read as the import command reads it; a bound given alone
     // replaces its end of the extent.
     exchange::RouteRange range;

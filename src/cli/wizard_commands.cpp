@@ -6,6 +6,7 @@
 
 #include "cli/command.h"
 #include "platform/dao/recordset.h"
+#include "platform/dao/sql.h"
 #include "platform/interaction/console.h"
 #include "projectdb/schema.h"
 #include "projectdb/variant_text.h"
@@ -34,8 +35,7 @@ json ReadJson(const std::string& path) {
     try {
         return json::parse(text.str());
     } catch (const json::parse_error& e) {
-        throw InputError{"文件“" + path + "”不是有效的JSON（第" + std::to_string(e.byte) +
-                         "个字节处有误）。"};
+        throw InputError{"文件“" + path + "”不是有效的JSON（第" + std::to_string(e.byte) + "个字节处有误）。"};
     }
 }
 
@@ -114,15 +114,6 @@ int Refuse(const std::string& message) {
     return 1;
 }
 
-std::unique_ptr<dao::Database> OpenProject(const std::string& path) {
-    try {
-        return dao::Database::Open(path);
-    } catch (const dao::DaoException& e) {
-        std::cerr << e.m_strDescription << "   (" << e.m_lErrorCode << ")" << std::endl;
-        return nullptr;
-    }
-}
-
 int New(const std::vector<std::string>& words) {
     Args args = ParseArgs(words, {"--from"});
     if (args.positional.size() != 1 || !args.flags.empty()) return UsageError(kNewUsage);
@@ -141,17 +132,12 @@ int New(const std::vector<std::string>& words) {
 }
 
 int PrintGeneral(dao::Database& db) {
-    try {
-        dao::Recordset rs(db);
-        rs.Open(std::string("Select * From [") + projectdb::kGeneralInfoTable + "]", dao::dbOpenForwardOnly);
-        if (rs.IsEOF()) return Refuse(std::string(projectdb::kGeneralInfoTable) + "中没有记录。");
-        for (int i = 0; i < rs.GetFieldCount(); ++i)
-            std::cout << rs.GetFieldInfo(i).m_strName << "=" << projectdb::VariantToText(rs.GetFieldValue(i))
-                      << "\n";
-        return 0;
-    } catch (const dao::DaoException& e) {
-        return Refuse(e.m_strDescription);
-    }
+    dao::Recordset rs(db);
+    rs.Open("Select * From " + dao::QuoteIdentifier(projectdb::kGeneralInfoTable), dao::dbOpenForwardOnly);
+    if (rs.IsEOF()) return Refuse(std::string(projectdb::kGeneralInfoTable) + "中没有记录。");
+    for (int i = 0; i < rs.GetFieldCount(); ++i)
+        std::cout << rs.GetFieldInfo(i).m_strName << "=" << projectdb::VariantToText(rs.GetFieldValue(i)) << "\n";
+    return 0;
 }
 
 int General(const std::vector<std::string>& words) {
@@ -169,17 +155,12 @@ int General(const std::vector<std::string>& words) {
         if (eq == std::string::npos || eq == 0) return UsageError(kGeneralUsage);
         sets.emplace_back(assignment.substr(0, eq), assignment.substr(eq + 1));
     }
-    auto db = OpenProject(words[0]);
-    if (!db) return 1;
+    auto db = dao::Database::Open(words[0]);
     if (sets.empty()) return PrintGeneral(*db);
     ui::ConsolePrompter prompter(false);  // the help question of a database error is not asked
-    try {
-        auto page = projectdb::GeneralPage::FromProject(*db);
-        if (auto refused = page.Apply(sets)) return Refuse(*refused);
-        return projectdb::SaveGeneralInformation(*db, page, prompter) ? 0 : 1;
-    } catch (const dao::DaoException& e) {
-        return Refuse(e.m_strDescription);
-    }
+    auto page = projectdb::GeneralPage::FromProject(*db);
+    if (auto refused = page.Apply(sets)) return Refuse(*refused);
+    return projectdb::SaveGeneralInformation(*db, page, prompter) ? 0 : 1;
 }
 
 int Spans(const std::vector<std::string>& words) {
@@ -193,8 +174,7 @@ int Spans(const std::vector<std::string>& words) {
     } catch (const InputError& e) {
         return Refuse(e.message);
     }
-    auto db = OpenProject(args.positional[0]);
-    if (!db) return 1;
+    auto db = dao::Database::Open(args.positional[0]);
     ui::ConsolePrompter prompter(false);  // the help question of a database error is not asked
     try {
         auto page = projectdb::SpanPage::FromProject(*db);
@@ -202,8 +182,6 @@ int Spans(const std::vector<std::string>& words) {
         return projectdb::SaveSpanLayout(*db, page, prompter) ? 0 : 1;
     } catch (const InputError& e) {
         return Refuse(e.message);
-    } catch (const dao::DaoException& e) {
-        return Refuse(e.m_strDescription);
     }
 }
 

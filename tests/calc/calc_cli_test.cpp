@@ -16,7 +16,7 @@ int RunCalc(const std::string& name, const std::vector<std::string>& words, std:
     auto* old = std::cout.rdbuf(out.rdbuf());
     int status = -1;
     for (const auto& c : cli::CalcCommands())
-        if (c.name == name) status = c.run(words);
+        if (c.name == name) status = cli::RunCommand(c, words);
     std::cout.rdbuf(old);
     printed = out.str();
     return status;

@@ -82,7 +82,7 @@ struct RouteProject {
 int RunGeometry(const std::vector<std::string>& words, std::string& printed) {
     std::ostringstream out;
     auto* old = std::cout.rdbuf(out.rdbuf());
-    int status = cli::GeometryCommands().at(0).run(words);
+    int status = cli::RunCommand(cli::GeometryCommands().at(0), words);
     std::cout.rdbuf(old);
     printed = out.str();
     return status;

@@ -16,7 +16,7 @@ int RunCommand(const std::string& name, const Strings& words, std::string& out, 
         if (command.name != name) continue;
         testing::internal::CaptureStdout();
         testing::internal::CaptureStderr();
-        int status = command.run(words);
+        int status = cli::RunCommand(command, words);
         out = testing::internal::GetCapturedStdout();
         err = testing::internal::GetCapturedStderr();
         return status;

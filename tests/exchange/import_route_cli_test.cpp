@@ -12,7 +12,7 @@ int RunImportRoute(const Strings& words, std::string& out, std::string& err) {
         if (command.name != "import-route") continue;
         testing::internal::CaptureStdout();
         testing::internal::CaptureStderr();
-        int status = command.run(words);
+        int status = cli::RunCommand(command, words);
         out = testing::internal::GetCapturedStdout();
         err = testing::internal::GetCapturedStderr();
         return status;

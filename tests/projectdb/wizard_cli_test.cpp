@@ -22,7 +22,7 @@ Outcome RunCommand(const std::string& name, const Strings& words) {
         if (command.name != name) continue;
         testing::internal::CaptureStdout();
         testing::internal::CaptureStderr();
-        int status = command.run(words);
+        int status = cli::RunCommand(command, words);
         return {status, testing::internal::GetCapturedStdout(), testing::internal::GetCapturedStderr()};
     }
     ADD_FAILURE() << "no subcommand " << name;

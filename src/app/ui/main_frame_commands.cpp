@@ -45,10 +45,13 @@ void CMainFrame::BindCommands() {
         return projectdb::PageServices{m_shell.Prompter(), m_shell.FileChooser(), &projectdb::ChooseMemberType};
     };
     bind(cmd::kNew, [this, pageServices, &session] {
+        m_shell.SetNewProject(true);
         projectdb::FinishSteps steps;
         steps.closeCurrentProject = [&session] { return session.Close(); };
-        steps.openProject = [&session](const std::string& path) {
-            return session.Open(path, app::OpenRoute::CloseFirst);
+        steps.openProject = [this, &session](const std::string& path) {
+            const bool opened = session.Open(path, app::OpenRoute::CloseFirst);
+            m_shell.SetNewProject(false);
+            return opened;
         };
         projectdb::CMyPropertySheet1 wizard(pageServices(), std::move(steps), this);
         wizard.exec();

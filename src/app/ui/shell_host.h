@@ -28,4 +28,8 @@ public:
     // The application-wide advanced-user flag (设置 → 高级用户).
     virtual bool IsAdvancedUser() const = 0;
     virtual void SetAdvancedUser(bool on) = 0;
+    // Set by 新建 before the wizard runs and cleared once Finish has written the project: a cancelled wizard
+    // leaves it set.
+    virtual bool IsNewProject() const = 0;
+    virtual void SetNewProject(bool on) = 0;
 };

@@ -64,6 +64,8 @@ public:
     QStringList RecentProjects() const override { return m_recentFiles.entries(); }
     bool IsAdvancedUser() const override { return m_bAdvancedUser; }
     void SetAdvancedUser(bool on) override { m_bAdvancedUser = on; }
+    bool IsNewProject() const override { return m_bNewProject; }
+    void SetNewProject(bool on) override { m_bNewProject = on; }
 
 private:
     // The session's messages go to whichever prompter is installed at the time.
@@ -114,6 +116,7 @@ private:
     modules::SharedLibraryLoader m_sharedLibraries;
     modules::ModuleLoader* m_pModules = &m_sharedLibraries;
     bool m_bAdvancedUser = false;
+    bool m_bNewProject = false;
     app::ProjectSession m_session;
     std::unique_ptr<CMainFrame> m_pMainFrame;
 };
