@@ -55,10 +55,12 @@ void DrawCylinder(QPainter& painter, const Block& b) {
 MemberPicture::MemberPicture(std::vector<Block> blocks, QWidget* parent)
     : QWidget(parent), m_blocks(std::move(blocks)) {
     setMinimumSize(420, 320);
-    // Far solids first, lower ones before those that stand on them.
+    // Painter's order for a view from the front, the right and above: lower solids first, then the far ones,
+    // then from left to right.
     std::stable_sort(m_blocks.begin(), m_blocks.end(), [](const Block& a, const Block& b) {
+        if (a.z != b.z) return a.z < b.z;
         if (a.y + a.width != b.y + b.width) return a.y + a.width > b.y + b.width;
-        return a.z < b.z;
+        return a.x < b.x;
     });
 }
 
@@ -70,14 +72,16 @@ void MemberPicture::paintEvent(QPaintEvent*) {
         painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("给定的尺寸不足以绘出构件。"));
         return;
     }
-    QRectF bounds;
+    double left = std::numeric_limits<double>::max(), top = left, right = -left, bottom = -left;
     for (const Block& b : m_blocks)
         for (double x : {b.x, b.x + b.length})
             for (double y : {b.y, b.y + b.width})
                 for (double z : {b.z, b.z + b.height}) {
                     QPointF p = Project(x, y, z);
-                    bounds = bounds.isNull() ? QRectF(p, QSizeF(1e-9, 1e-9)) : bounds.united(QRectF(p, QSizeF(0, 0)));
+                    left = std::min(left, p.x()), right = std::max(right, p.x());
+                    top = std::min(top, p.y()), bottom = std::max(bottom, p.y());
                 }
+    QRectF bounds(QPointF(left, top), QPointF(right, bottom));
     double margin = 24;
     double scale = std::min((width() - 2 * margin) / std::max(bounds.width(), 1e-9),
                             (height() - 2 * margin) / std::max(bounds.height(), 1e-9));

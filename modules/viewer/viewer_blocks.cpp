@@ -13,6 +13,9 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
+// A girder is drawn as a piece a few widths long, so that its section reads; its length stands in the list.
+double PieceLength(double length, double width, double depth) { return std::min(length, 2.5 * std::max(width, depth)); }
+
 double Number(const Texts& values, std::size_t i) { return i < values.size() ? text::Atof(values[i]) : 0.0; }
 int Count(const Texts& values, std::size_t i) {
     return i < values.size() ? std::clamp(static_cast<int>(text::Atol(values[i])), 0, 64) : 0;
@@ -45,7 +48,7 @@ std::optional<SectionLayout> LayoutOf(const std::string& kind) {
 }
 
 std::vector<Block> BoxGirder(const std::string& kind, const Texts& v) {
-    double length = Number(v, 2), width = Number(v, 3), depth = Number(v, 4);
+    double width = Number(v, 3), depth = Number(v, 4), length = PieceLength(Number(v, 2), width, depth);
     std::size_t sectionStart = kind == "连续等截面箱梁" ? 19 : 16;
     auto layout = LayoutOf(v.size() > 1 ? v[1] : std::string());
     if (!layout) return {Box(0, 0, 0, length, width, depth)};
@@ -63,7 +66,7 @@ std::vector<Block> BoxGirder(const std::string& kind, const Texts& v) {
 }
 
 std::vector<Block> TBeam(const Texts& v) {
-    double length = Number(v, 4), width = Number(v, 3), depth = Number(v, 2);
+    double width = Number(v, 3), depth = Number(v, 2), length = PieceLength(Number(v, 4), width, depth);
     double flange = Number(v, 17) > 0 ? Number(v, 17) : depth * 0.15;
     double web = Number(v, 35) > 0 ? Number(v, 35) : width * 0.2;
     if (flange >= depth || web >= width) return {Box(0, 0, 0, length, width, depth)};
@@ -175,7 +178,8 @@ std::vector<Block> MemberBlocks(const std::string& kind, const std::vector<std::
     else if (kind == "简支T梁")
         blocks = TBeam(values);
     else if (kind == "简支空心板")
-        blocks = {Box(0, 0, 0, Number(values, 4), Number(values, 3), Number(values, 2))};
+        blocks = {Box(0, 0, 0, PieceLength(Number(values, 4), Number(values, 3), Number(values, 2)), Number(values, 3),
+                      Number(values, 2))};
     else if (library::IsSubstructureCode(kind))
         blocks = Substructure(kind, values);
     blocks.erase(std::remove_if(blocks.begin(), blocks.end(),

@@ -28,6 +28,7 @@ ViewerDialog::ViewerDialog(const std::string& kind, const std::vector<std::strin
         m_pValues->setItem(row, 1, new QTableWidgetItem(QString::fromStdString(labelled[row].value)));
     }
     m_pValues->resizeColumnsToContents();
+    m_pValues->horizontalHeader()->setStretchLastSection(true);
     m_pValues->verticalHeader()->setDefaultSectionSize(m_pValues->fontMetrics().height() + 6);
     m_pValues->setMinimumWidth(260);
 
