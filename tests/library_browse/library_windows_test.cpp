@@ -283,4 +283,28 @@ TEST_F(LibraryWindowsTest, PlacementIsKeptWithItsMarker) {
     EXPECT_EQ(manager.geometry().width(), 600);
 }
 
+TEST_F(LibraryWindowsTest, CommandsAskForALibraryAndOpenNoDialogWithoutOne) {
+    files.queue("");  // cancelled
+    RunLibraryViewCommand(nullptr, Services());
+    ASSERT_EQ(files.requests().size(), 1u);
+    EXPECT_EQ(files.requests()[0].title, "选择构件库");
+    EXPECT_EQ(files.requests()[0].filter, "桥梁CAD构件库文件 (*.BCL)|*.BCL||");
+    EXPECT_EQ(files.requests()[0].defaultExtension, "BCL");
+    EXPECT_TRUE(prompt.texts().empty());
+
+    std::string bad = dir.file("EMPTY.BCL");
+    testing_support::WriteBytes(bad, "");
+    files.queue(bad);
+    RunLibraryManagerCommand(nullptr, Services());  // told, and no dialog waits for the user
+    EXPECT_EQ(prompt.texts(), Texts{bad + " 不是合法的构件库文件"});
+}
+
+TEST(ViewerModule, ExportsTheEntryThePreviewCalls) {
+    modules::SharedLibraryLoader loader(VELTRA_MODULES_DIR);
+    long error = 0;
+    std::unique_ptr<modules::LoadedModule> viewer = loader.Load("GLViewer.dll", error);
+    ASSERT_TRUE(viewer) << error;
+    EXPECT_NE(viewer->Resolve("OpenGLView"), nullptr);
+}
+
 }  // namespace
