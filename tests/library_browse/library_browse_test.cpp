@@ -1,11 +1,11 @@
 // The lists of the library dialogs and the manager's edits, on library files made with plain SQL.
 #include <gtest/gtest.h>
 
-#include "library/component_captions.h"
 #include "library/component_sections.h"
 #include "library/library_browse.h"
 #include "library/library_entries.h"
 #include "library_fixture.h"
+#include "platform/dao/recordset.h"
 #include "platform/interaction/scripted.h"
 
 namespace {
@@ -124,18 +124,23 @@ TEST_F(LibraryBrowseTest, EditsReachTheRecordTheRowShows) {
     AddEntry(*db, "简支空心板", changed);
     EXPECT_EQ(FirstFields(*db, "简支空心板"), (Texts{"C", "A", "C"}));
 
+    // Fields left as the list shows them keep their stored value: more decimals than shown, an empty text.
+    db->Execute("UPDATE [简支空心板] SET [板长] = 1296.12345, [内腔类型] = '' WHERE [名称] = 'A'");
+    Texts shown = ReadEntries(*db, "简支空心板", TableSelection::Manager).rows[0];
+    EXPECT_EQ(shown[4], "1296.123");
+    EXPECT_EQ(shown[7], "0");
+    shown[5] = "97";
+    ChangeEntry(*db, "简支空心板", 0, shown);
+    dao::Recordset rs(*db);
+    rs.Open("Select * From [简支空心板] Where [名称] = 'A'");
+    EXPECT_DOUBLE_EQ(rs.GetFieldValue("板长").toDouble(), 1296.12345);
+    EXPECT_EQ(rs.GetFieldValue("内腔类型").toString(), "");
+    EXPECT_DOUBLE_EQ(rs.GetFieldValue("顶宽").toDouble(), 97);
+    rs.Close();
+
     changed[1] = "not a number";
     EXPECT_THROW(ChangeEntry(*db, "简支空心板", 0, changed), dao::DaoException);
     EXPECT_THROW(DeleteEntry(*db, "简支空心板", 3), dao::DaoException);  // no such row
-}
-
-TEST(EntryNameRows, TheEditorKeepsTheRowsThatNameAnEntry) {
-    struct Case {
-        const char* table;
-        int lockedRows;
-    } cases[] = {{"1111", 4}, {"6959", 4}, {"简支空心板", 1}, {"单箱单室", 1}};
-    for (const Case& c : cases)
-        for (int row = 0; row < 6; ++row) EXPECT_EQ(IsEntryNameRow(c.table, row), row < c.lockedRows) << c.table << row;
 }
 
 TEST_F(LibraryBrowseTest, ChooserOffersTheSectionsMadeForTheFamily) {
@@ -163,18 +168,6 @@ TEST_F(LibraryBrowseTest, ChooserOffersTheSectionsMadeForTheFamily) {
     EXPECT_EQ(chosen.values[16], "26");
     EXPECT_EQ(chosen.values[17], "30");
     EXPECT_EQ(chosen.kind, "单箱单室");
-}
-
-TEST(ComponentCaptions, EveryCaptionedTableHasOneCaptionPerField) {
-    struct Case {
-        const char* table;
-        std::size_t fields;
-    } cases[] = {{"简支空心板", 27},     {"简支T梁", 40},
-                 {"简支等截面箱梁", 14}, {"简支变截面箱梁", 18},
-                 {"连续等截面箱梁", 16}, {"连续变截面箱梁", 26},
-                 {"单箱单室", 23},       {"单箱多室", 25},
-                 {"多箱单室", 29},       {"1111", 0}};
-    for (const Case& c : cases) EXPECT_EQ(FamilyCaptions(c.table).size(), c.fields) << c.table;
 }
 
 }  // namespace
