@@ -11,7 +11,8 @@ int main(int argc, char** argv) {
     for (auto group : {cli::ProjectCommands, cli::WizardCommands, cli::SettingsCommands, cli::RouteCommands,
                        cli::CalcCommands, cli::GeometryCommands, cli::ExchangeCommands, cli::DesignCommands})
         for (auto& c : group()) commands.push_back(c);
-    commands.push_back({"library-preview", "library-preview LIB TABLE ROW [--section TABLE:ROW]", cli::RunLibraryPreview});
+    commands.push_back(
+        {"library-preview", "library-preview LIB TABLE ROW [--section TABLE:ROW]", cli::RunLibraryPreview});
 
     auto usage = [&] {
         std::cerr << "usage: veltra-cli SUBCOMMAND ...\n";
