@@ -140,9 +140,12 @@ void AddDesignCommands(std::vector<CommandSpec>& rows) {
 
 void AddLibraryCommands(std::vector<CommandSpec>& rows) {
     rows.insert(rows.end(), {
-                                Row(cmd::kLibraryBrowse, "查询构件库", "查看构件库中的构件"),
+                                Tip(Row(cmd::kLibraryBrowse, "查询构件库", "查看构件库中的构件数据并浏览构件的三维图形",
+                                        A::Always),
+                                    "查询构件库"),
                                 Row(cmd::kLibraryWrite, "加入构件库", "把本项目的构件写入构件库"),
-                                Row(cmd::kLibraryManage, "管理构件库", "增加、修改和删除构件库中的构件"),
+                                Tip(Row(cmd::kLibraryManage, "管理构件库", "向构件库添加、删除或修改构件", A::Always),
+                                    "管理构件库"),
                                 Row(cmd::kLibraryMerge, "合并构件库", "把几个构件库合并为一个"),
                                 Row(cmd::kLibraryClean, "清理构件库", "删除构件库中重复的构件"),
                             });

@@ -21,6 +21,8 @@
 #include "exchange/interface_writer.h"
 #include "exchange/ui/project_import_command.h"
 #include "exchange/ui/route_import_command.h"
+#include "library/ui/library_manager_dialog.h"
+#include "library/ui/library_view_dialog.h"
 #include "platform/interaction/interaction.h"
 #include "projectdb/ui/assembly_dialog.h"
 #include "projectdb/ui/general_info_dialog.h"
@@ -98,6 +100,11 @@ void CMainFrame::BindCommands() {
         dao::Database* db = m_shell.Session().Database();
         return db && projectdb::EditAssemblyRelations(*db, m_shell.FileChooser(), this);
     });
+    auto libraryServices = [this] {
+        return library::LibraryDialogServices{m_shell.Prompter(), m_shell.FileChooser(), m_shell.Modules(), {}};
+    };
+    bind(cmd::kLibraryBrowse, [this, libraryServices] { library::RunLibraryViewCommand(this, libraryServices()); });
+    bind(cmd::kLibraryManage, [this, libraryServices] { library::RunLibraryManagerCommand(this, libraryServices()); });
     bind(cmd::kShrink, [this] { OnShrink(); });
     bind(cmd::kRestore, [this] { OnRestore(); });
     bind(cmd::kHelpTopics, [this] { OnHelp(); });
