@@ -141,10 +141,14 @@ void AddDesignCommands(std::vector<CommandSpec>& rows) {
 void AddLibraryCommands(std::vector<CommandSpec>& rows) {
     rows.insert(rows.end(), {
                                 Row(cmd::kLibraryBrowse, "查询构件库", "查看构件库中的构件"),
-                                Row(cmd::kLibraryWrite, "加入构件库", "把本项目的构件写入构件库"),
+                                Tip(Row(cmd::kLibraryWrite, "加入构件库", "将当前项目数据库中的构件信息写入构件库",
+                                        A::WithProject),
+                                    "加入构件库"),
                                 Row(cmd::kLibraryManage, "管理构件库", "增加、修改和删除构件库中的构件"),
-                                Row(cmd::kLibraryMerge, "合并构件库", "把几个构件库合并为一个"),
-                                Row(cmd::kLibraryClean, "清理构件库", "删除构件库中重复的构件"),
+                                Tip(Row(cmd::kLibraryMerge, "合并构件库", "将不同的构件库合并生成新的构件库", A::Always),
+                                    "合并构件库"),
+                                Tip(Row(cmd::kLibraryClean, "清理构件库", "删除构件库中的重复信息", A::Always),
+                                    "清理构件库"),
                             });
 }
 
