@@ -110,7 +110,8 @@ int Write(const std::vector<std::string>& words) {
             return 1;
         }
         switch (library::WriteToLibrary(*project, target, *upper, *lower, interaction)) {
-            case library::WriteOutcome::Declined: return 1;
+            case library::WriteOutcome::Declined:
+            case library::WriteOutcome::Unopened: return 1;
             case library::WriteOutcome::Failed: CleanAfter(target); return 1;
             case library::WriteOutcome::Written: break;
         }

@@ -25,7 +25,7 @@ WriteOutcome WriteToLibrary(dao::Database& project, const std::string& typedPath
         std::error_code ec;
         if (std::filesystem::exists(path, ec)) {
             projectdb::ReportDaoError(refused, ui.prompt);
-            return WriteOutcome::Failed;
+            return WriteOutcome::Unopened;
         }
         if (ui.prompt.message(kCreateLibraryQuestion, ui::Buttons::YesNo) != ui::Answer::Yes)
             return WriteOutcome::Declined;
@@ -33,7 +33,7 @@ WriteOutcome WriteToLibrary(dao::Database& project, const std::string& typedPath
             library = dao::Database::Create(path);
         } catch (const dao::DaoException& e) {
             projectdb::ReportDaoError(e, ui.prompt);
-            return WriteOutcome::Failed;
+            return WriteOutcome::Unopened;
         }
     }
 

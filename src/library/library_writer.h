@@ -24,6 +24,7 @@ void WriteSubstructureEntry(dao::Database& library, dao::Database& project, cons
 enum class WriteOutcome {
     Written,   // every chosen row was written
     Declined,  // the library did not exist and the user did not want it created: nothing written
+    Unopened,  // the library could not be opened or created; the error was shown and nothing written
     Failed,    // a database error was shown; the entries written before it stay
 };
 

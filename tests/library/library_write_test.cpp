@@ -195,7 +195,7 @@ TEST_F(LibraryWrite, DeclinedOrForeignLibraryIsNotWritten) {
 
     testing_support::WriteBytes(dir.file("NOTES.BCL"), "not a library");
     ui.prompter.clear();
-    EXPECT_EQ(Write(dir.file("notes"), rows), WriteOutcome::Failed);
+    EXPECT_EQ(Write(dir.file("notes"), rows), WriteOutcome::Unopened);
     EXPECT_EQ(testing_support::ReadBytes(dir.file("NOTES.BCL")), "not a library");
     ASSERT_EQ(ui.prompter.texts().size(), 1u);
     EXPECT_EQ(ui.prompter.texts()[0].find(kCreateLibraryQuestion), std::string::npos);

@@ -155,9 +155,10 @@ void CWriteLibraryDlg::OnOK() {
     }
     ui::QtProgress writing(this);
     ui::Interaction interaction{m_prompter, writing};
-    if (WriteToLibrary(m_project, target, Pick(m_candidates.upper, upper), Pick(m_candidates.lower, lower),
-                       interaction) == WriteOutcome::Declined)
-        return;
+    const WriteOutcome outcome = WriteToLibrary(m_project, target, Pick(m_candidates.upper, upper),
+                                                Pick(m_candidates.lower, lower), interaction);
+    // Nothing written: the dialog stays with its choice, so that the user can name another library.
+    if (outcome == WriteOutcome::Declined || outcome == WriteOutcome::Unopened) return;
     accept();
 }
 
