@@ -55,11 +55,11 @@ int List(const std::vector<std::string>& words) {
 
 // "all" or "1,3,4": the rows of a list numbered from 1. None for anything else.
 template <class Row>
-std::optional<std::vector<Row>> Choose(const std::optional<std::string>& spec, const std::vector<Row>& rows) {
+std::optional<std::vector<Row>> Choose(const std::optional<std::string>& choice, const std::vector<Row>& rows) {
     std::vector<Row> chosen;
-    if (!spec) return chosen;
-    if (*spec == "all") return rows;
-    std::istringstream items(*spec);
+    if (!choice) return chosen;
+    if (*choice == "all") return rows;
+    std::istringstream items(*choice);
     for (std::string item; std::getline(items, item, ',');) {
         std::size_t used = 0;
         int number = 0;
