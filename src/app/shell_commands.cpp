@@ -139,16 +139,17 @@ void AddDesignCommands(std::vector<CommandSpec>& rows) {
 }
 
 void AddLibraryCommands(std::vector<CommandSpec>& rows) {
-    rows.insert(rows.end(), {
-                                Tip(Row(cmd::kLibraryBrowse, "查询构件库", "查看构件库中的构件数据并浏览构件的三维图形",
-                                        A::Always),
-                                    "查询构件库"),
-                                Row(cmd::kLibraryWrite, "加入构件库", "把本项目的构件写入构件库"),
-                                Tip(Row(cmd::kLibraryManage, "管理构件库", "向构件库添加、删除或修改构件", A::Always),
-                                    "管理构件库"),
-                                Row(cmd::kLibraryMerge, "合并构件库", "把几个构件库合并为一个"),
-                                Row(cmd::kLibraryClean, "清理构件库", "删除构件库中重复的构件"),
-                            });
+    rows.insert(
+        rows.end(),
+        {
+            Tip(Row(cmd::kLibraryBrowse, "查询构件库", "查看构件库中的构件数据并浏览构件的三维图形", A::Always),
+                "查询构件库"),
+            Tip(Row(cmd::kLibraryWrite, "加入构件库", "将当前项目数据库中的构件信息写入构件库", A::WithProject),
+                "加入构件库"),
+            Tip(Row(cmd::kLibraryManage, "管理构件库", "向构件库添加、删除或修改构件", A::Always), "管理构件库"),
+            Tip(Row(cmd::kLibraryMerge, "合并构件库", "将不同的构件库合并生成新的构件库", A::Always), "合并构件库"),
+            Tip(Row(cmd::kLibraryClean, "清理构件库", "删除构件库中的重复信息", A::Always), "清理构件库"),
+        });
 }
 
 void AddRebarCommands(std::vector<CommandSpec>& rows) {

@@ -4,15 +4,13 @@
 #include <vector>
 
 #include "cli/command.h"
-#include "cli/library_preview_command.h"
 
 int main(int argc, char** argv) {
     std::vector<cli::Command> commands;
     for (auto group : {cli::ProjectCommands, cli::WizardCommands, cli::SettingsCommands, cli::RouteCommands,
-                       cli::CalcCommands, cli::GeometryCommands, cli::ExchangeCommands, cli::DesignCommands})
+                       cli::CalcCommands, cli::GeometryCommands, cli::ExchangeCommands, cli::DesignCommands,
+                       cli::LibraryCommands})
         for (auto& c : group()) commands.push_back(c);
-    commands.push_back(
-        {"library-preview", "library-preview LIB TABLE ROW [--section TABLE:ROW]", cli::RunLibraryPreview});
 
     auto usage = [&] {
         std::cerr << "usage: veltra-cli SUBCOMMAND ...\n";

@@ -190,25 +190,25 @@ protected:
 
 TEST_F(LibraryPreviewCli, PrintsTheValueListOfTheRowAsTheViewListsIt) {
     // Row 2 in the order of names is "B", the polygonal slab.
-    cli_test::ChildRun run = cli_test::RunCli({"library-preview", path, "简支空心板", "2"});
+    cli_test::ChildRun run = cli_test::RunCli({"library", "preview", path, "简支空心板", "2"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out.substr(0, 12), "B\n1300\n60\n99");
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 27);
 
-    run = cli_test::RunCli({"library-preview", path, "简支空心板", "1"});
+    run = cli_test::RunCli({"library", "preview", path, "简支空心板", "1"});
     EXPECT_NE(run.status, 0);
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find("系统目前尚不能预览内腔为圆端形的空心板。"), std::string::npos);
 
-    run = cli_test::RunCli({"library-preview", path, "简支等截面箱梁", "1", "--section", "单箱单室:1"});
+    run = cli_test::RunCli({"library", "preview", path, "简支等截面箱梁", "1", "--section", "单箱单室:1"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out.substr(0, run.out.find("\n100\n")),
               "简支等截面箱梁\n单箱单室\n2996\n1200\n180\n2996\n180\n\n\n\n\n\n\n\n\n");
     EXPECT_NE(run.out.find("\n116\n200\n"), std::string::npos);  // mid-span "内腔 d", then the support's "顶宽 TW"
 
-    for (const Texts& words :
-         {Texts{"library-preview", path, "简支等截面箱梁", "1"}, Texts{"library-preview", path, "简支空心板", "3"},
-          Texts{"library-preview", dir.file("NONE.BCL"), "简支空心板", "1"}}) {
+    for (const Texts& words : {Texts{"library", "preview", path, "简支等截面箱梁", "1"},
+                               Texts{"library", "preview", path, "简支空心板", "3"},
+                               Texts{"library", "preview", dir.file("NONE.BCL"), "简支空心板", "1"}}) {
         run = cli_test::RunCli(words);
         EXPECT_NE(run.status, 0) << words[2];
         EXPECT_FALSE(run.err.empty());

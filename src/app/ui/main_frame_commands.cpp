@@ -21,8 +21,11 @@
 #include "exchange/interface_writer.h"
 #include "exchange/ui/project_import_command.h"
 #include "exchange/ui/route_import_command.h"
+#include "library/ui/library_clean_run.h"
 #include "library/ui/library_manager_dialog.h"
 #include "library/ui/library_view_dialog.h"
+#include "library/ui/merge_library_dialog.h"
+#include "library/ui/write_library_dialog.h"
 #include "platform/interaction/interaction.h"
 #include "projectdb/ui/assembly_dialog.h"
 #include "projectdb/ui/general_info_dialog.h"
@@ -76,6 +79,14 @@ void CMainFrame::BindCommands() {
             exchange::RunInterfaceExport(exchange::InterfaceFile::Kelsa, *session.Database(), m_shell.FileChooser(),
                                          m_shell.Prompter());
     });
+    bind(cmd::kLibraryWrite, [this, &session] {
+        if (session.Database())
+            library::RunWriteLibraryCommand(this, *session.Database(), m_shell.Prompter(), m_shell.FileChooser());
+    });
+    bind(cmd::kLibraryMerge,
+         [this] { library::RunMergeLibraryCommand(this, m_shell.Prompter(), m_shell.FileChooser()); });
+    bind(cmd::kLibraryClean,
+         [this] { library::RunCleanLibraryCommand(this, m_shell.Prompter(), m_shell.FileChooser()); });
     bind(cmd::kSave, [&session] { session.Save(); });
     bind(cmd::kClose, [&session] { session.Close(); });
     bind(cmd::kExit, [this] { close(); });

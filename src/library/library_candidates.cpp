@@ -1,0 +1,265 @@
+#include "library/library_candidates.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+#include <optional>
+
+#include "library/library_schema.h"
+#include "library/library_project_rows.h"
+#include "platform/dao/recordset.h"
+#include "platform/text/cformat.h"
+#include "projectdb/schema.h"
+#include "projectdb/variant_text.h"
+
+namespace library {
+namespace {
+
+using projectdb::VariantToText;
+
+struct SpanInfo {
+    double length = 0;  // metres
+    std::string structureType;
+};
+
+// The first record of each span in 上构布置明细表.
+std::map<long, SpanInfo> ReadSpans(dao::Database& project) {
+    std::map<long, SpanInfo> spans;
+    ProjectRows rows(project, projectdb::kSuperSpanTable);
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        long number = rows.value(r, "SpanNumber").toLong();
+        if (!spans.count(number))
+            spans[number] = {rows.value(r, "SpanLength").toDouble(), rows.value(r, "StructureType").toString()};
+    }
+    return spans;
+}
+
+std::string Centimetres(double metres) { return text::Format("%.1lf", metres * 100.0); }
+
+// The elevation table of a box girder structure type and how its depth is written.
+struct ElevationKind {
+    const char* structureType;
+    const char* family;
+    const char* table;
+};
+constexpr ElevationKind kElevations[] = {
+    {"简支等截面箱梁桥", kSimpleConstBox, projectdb::kSimpleConstBoxTable},
+    {"简支变截面箱梁桥", kSimpleVarBox, projectdb::kSimpleVarBoxTable},
+    {"连续等截面箱梁桥", kContConstBox, projectdb::kContConstBoxTable},
+    {"连续变截面箱梁桥", kContVarBox, projectdb::kContVarBoxTable},
+};
+
+const ElevationKind* ElevationOfStructure(const std::string& structureType) {
+    for (const auto& kind : kElevations)
+        if (structureType == kind.structureType) return &kind;
+    return nullptr;
+}
+
+const ElevationKind* ElevationOfFamily(const std::string& family) {
+    for (const auto& kind : kElevations)
+        if (family == kind.family) return &kind;
+    return nullptr;
+}
+
+// The depth fields of an elevation record: one for constant depth, end and centre for a simply supported
+// variable depth, left end, centre and right end for a continuous one.
+std::vector<std::string> DepthFields(const std::string& family) {
+    if (family == kSimpleVarBox) return {"BoxEndHeight", "BoxCenterHeight"};
+    if (family == kContVarBox) return {"BoxEndHeightL", "BoxCenterHeight", "BoxEndHeightR"};
+    return {"BoxHeight"};
+}
+
+// Whether record r equals the record before it in the columns [first, last).
+bool SameAsPrevious(const ProjectRows& rows, std::size_t r, int first, int last) {
+    if (r == 0) return false;
+    for (int c = first; c < last; ++c)
+        if (!(rows.value(r, c) == rows.value(r - 1, c))) return false;
+    return true;
+}
+
+class CandidateReader {
+public:
+    explicit CandidateReader(dao::Database& project) : project_(project), spans_(ReadSpans(project)) {}
+
+    void CrossSections(const std::string& kind) {
+        ProjectRows rows(project_, projectdb::CrossSectionTableOf(kind));
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            if (SameAsPrevious(rows, r, 1, rows.fieldCount())) continue;
+            std::string position = rows.value(r, "Position").toString();
+            auto underscore = position.find('_');
+            if (underscore == std::string::npos) continue;
+            long span = std::atol(position.substr(0, underscore).c_str());
+            auto info = spans_.find(span);
+            if (info == spans_.end()) continue;
+            const ElevationKind* elevation = ElevationOfStructure(info->second.structureType);
+            if (!elevation) continue;
+            std::optional<std::string> depth = ElevationDepth(*elevation, span, "%.1lf");
+            if (!depth) continue;
+            upper_.push_back({kind, position.substr(underscore + 1), text::Format("%ld", span),
+                              Centimetres(info->second.length), *depth, VariantToText(rows.value(r, "TopWidth"))});
+        }
+    }
+
+    void Elevations(const std::string& family) {
+        const ElevationKind* kind = ElevationOfFamily(family);
+        ProjectRows general(project_, projectdb::kGeneralInfoTable);
+        if (general.size() == 0) return;
+        std::string side = general.value(0, "LeftOrRight").toString();
+        const char* widthField = side == "左半桥"   ? "LeftBridgeWidth"
+                                 : side == "右半桥" ? "RightBridgeWidth"
+                                                    : "BridgeWidth";
+        std::string width = Centimetres(general.value(0, widthField).toDouble());
+
+        ProjectRows rows(project_, kind->table);
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            if (SameAsPrevious(rows, r, 1, rows.fieldCount() - 1)) continue;
+            dao::Value span = rows.value(r, "InWhichSpan");
+            auto info = spans_.find(span.toLong());
+            if (info == spans_.end()) continue;
+            std::string depth;
+            for (const std::string& field : DepthFields(family))
+                depth += (depth.empty() ? "" : "-") + VariantToText(rows.value(r, field));
+            upper_.push_back({family, family, VariantToText(span), Centimetres(info->second.length), depth, width});
+        }
+    }
+
+    // T-beams (side or middle) and hollow slabs (side or middle) share one shape: a size table keyed by the
+    // type, a layout table naming the type of each span.
+    struct MemberKind {
+        const char* family;
+        const char* sizeTable;
+        const char* typeField;
+        const char* layoutTable;
+        const char* layoutTypeField;
+        const char* layoutSpanField;
+        const char* depthField;
+    };
+
+    void Members(const MemberKind& kind, bool sideMember) {
+        ProjectRows sizes(project_, kind.sizeTable);
+        if (sizes.size() == 0) return;
+        ProjectRows layout(project_, kind.layoutTable);
+        for (std::size_t r = 0; r < sizes.size(); ++r) {
+            std::string type = sizes.value(r, kind.typeField).toString();
+            std::optional<long> span;
+            for (std::size_t l = 0; l < layout.size() && !span; ++l)
+                if (layout.value(l, kind.layoutTypeField).toString() == type)
+                    span = layout.value(l, kind.layoutSpanField).toLong();
+            if (!span) continue;
+            auto info = spans_.find(*span);
+            if (info == spans_.end()) continue;
+            upper_.push_back({kind.family, type, text::Format("%ld", *span), Centimetres(info->second.length),
+                              VariantToText(sizes.value(r, kind.depthField)), MemberWidth(kind, sizes, r, sideMember)});
+        }
+    }
+
+    void Supports() {
+        ProjectRows rows(project_, projectdb::kSubLayoutTable, "PierAbutNum");
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            std::string cap = rows.value(r, "BentCapType").toString(), body = rows.value(r, "BodyType").toString(),
+                        connection = rows.value(r, "ConnectType").toString(),
+                        foundation = rows.value(r, "FoundationType").toString();
+            lower_.push_back({SubstructureCode(cap, body, connection, foundation),
+                              VariantToText(rows.value(r, "PierAbutNum")), cap, body, connection, foundation});
+        }
+    }
+
+    Candidates Take() {
+        // Every row went in at the top of its list: the list shows them in the reverse of reading order.
+        std::reverse(upper_.begin(), upper_.end());
+        std::reverse(lower_.begin(), lower_.end());
+        return {std::move(upper_), std::move(lower_)};
+    }
+
+private:
+    std::optional<std::string> ElevationDepth(const ElevationKind& kind, long span, const char* format) {
+        dao::Recordset set(project_);
+        if (!project_.HasTableDef(kind.table)) return std::nullopt;
+        set.Open(text::Format("Select * From [%s] Where (((%s.InWhichSpan)=%ld))", kind.table, kind.table, span));
+        if (set.IsEOF()) return std::nullopt;
+        std::string depth;
+        for (const std::string& field : DepthFields(kind.family))
+            depth += (depth.empty() ? "" : "-") + text::Format(format, set.GetFieldValue(field).toDouble());
+        return depth;
+    }
+
+    static std::string MemberWidth(const MemberKind& kind, const ProjectRows& sizes, std::size_t r, bool sideMember) {
+        if (std::string(kind.family) == kHollowSlab) return VariantToText(sizes.value(r, "BottomWidth"));
+        double width = sideMember ? sizes.value(r, "TopWidth1").toDouble() + sizes.value(r, "TopWidth2").toDouble()
+                                  : sizes.value(r, "TopWidth").toDouble();
+        return text::Format("%.1f", width);
+    }
+
+    dao::Database& project_;
+    std::map<long, SpanInfo> spans_;
+    std::vector<UpperRow> upper_;
+    std::vector<LowerRow> lower_;
+};
+
+}  // namespace
+
+const std::array<ListColumn, 6>& UpperColumns() {
+    static const std::array<ListColumn, 6> columns = {
+        {{"名称", 120}, {"类型", 120}, {"跨号", 40}, {"跨径 L", 60}, {"梁高 H", 150}, {"梁宽 W", 60}}};
+    return columns;
+}
+
+const std::array<ListColumn, 6>& LowerColumns() {
+    static const std::array<ListColumn, 6> columns = {
+        {{"代码", 40}, {"墩台号", 60}, {"帽梁", 80}, {"墩台身", 170}, {"连接构造", 80}, {"基础", 156}}};
+    return columns;
+}
+
+Candidates ListCandidates(dao::Database& project, ui::Progress& progress) {
+    progress.setTitle(ui::kProgressDefaultTitle);
+    progress.setText(ui::kProgressDefaultText);
+    progress.setRange(0, 120);
+    progress.setStep(10);
+    progress.setPos(0);
+    progress.show();
+    struct Closer {
+        ui::Progress& progress;
+        ~Closer() { progress.close(); }
+    } closer{progress};
+
+    CandidateReader reader(project);
+    for (const char* kind : {kMultiBoxSingleCell, kSingleBoxMultiCell, kSingleBoxSingleCell}) {
+        reader.CrossSections(kind);
+        progress.step();
+    }
+    for (const char* family : {kContVarBox, kContConstBox, kSimpleVarBox, kSimpleConstBox}) {
+        reader.Elevations(family);
+        progress.step();
+    }
+    using Kind = CandidateReader::MemberKind;
+    const Kind sideBeams{kTBeam,
+                         projectdb::kOutsideTBeamTable,
+                         "TBeamType",
+                         projectdb::kTBeamLayoutTable,
+                         "OutsideTBeamType",
+                         "TBeamInWhichSpan",
+                         "TBeamHeight"};
+    const Kind middleBeams{kTBeam,
+                           projectdb::kInsideTBeamTable,
+                           "TBeamType",
+                           projectdb::kTBeamLayoutTable,
+                           "InsideTBeamType",
+                           "TBeamInWhichSpan",
+                           "TBeamHeight"};
+    const Kind sideSlabs{kHollowSlab,       projectdb::kOutsideSlabTable,
+                         "SlabType",        projectdb::kSlabLayoutTable,
+                         "OutsideSlabType", "SlabInWhichSpan",
+                         "Height"};
+    const Kind middleSlabs{kHollowSlab,      projectdb::kInsideSlabTable, "SlabType", projectdb::kSlabLayoutTable,
+                           "InsideSlabType", "SlabInWhichSpan",           "Height"};
+    for (const auto& [kind, side] : {std::pair{sideBeams, true}, std::pair{middleBeams, false},
+                                     std::pair{sideSlabs, true}, std::pair{middleSlabs, false}}) {
+        reader.Members(kind, side);
+        progress.step();
+    }
+    reader.Supports();
+    progress.step();
+    return reader.Take();
+}
+
+}  // namespace library
