@@ -40,7 +40,7 @@ std::vector<LabelledValue> LabelValues(const std::string& kind, const std::vecto
     Texts captions;
     if (kind == "简支等截面箱梁" || kind == "连续等截面箱梁")
         captions = ElevationCaptions(kind, values.size() > 1 ? values[1] : std::string());
-    else if (library::IsSuperstructureFamily(kind) || library::IsCrossSectionTable(kind))
+    else if (library::IsSuperstructureFamily(kind) || library::IsCrossSectionKind(kind))
         captions = library::FamilyCaptions(kind);
     else if (library::IsSubstructureCode(kind))
         captions = SubstructureCaptions(kind);

@@ -4,13 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "library/library_schema.h"
+
 namespace library {
 
-// The superstructure families and the box cross-section tables, by the names their tables carry.
+// The superstructure families (not the box cross-section tables), by the names their tables carry.
 bool IsSuperstructureFamily(const std::string& table);
-bool IsCrossSectionTable(const std::string& table);
-// A substructure table is named by its four-digit code: a name made of digits only.
-bool IsSubstructureCode(const std::string& table);
 
 // The display captions of a family's or a cross-section table's columns, in field order; empty for any
 // other table (its columns are captioned with its field names).

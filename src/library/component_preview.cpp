@@ -113,7 +113,7 @@ std::optional<std::vector<std::string>> ViewerValueList(const std::string& kind,
         prompt.message("系统目前尚没有变截面箱梁的预览功能。");
         return std::nullopt;
     }
-    if (IsCrossSectionTable(kind)) {
+    if (IsCrossSectionKind(kind)) {
         prompt.message("箱梁横断面目前只能配合立面和平面进行预览。\n\n下一个版本将加入箱梁横断面预览功能。");
         return std::nullopt;
     }

@@ -25,7 +25,7 @@ std::vector<std::string> LibraryTables(dao::Database& db, TableSelection selecti
     std::vector<std::string> tables;
     for (const dao::TableDefInfo& def : db.GetTableDefs()) {
         if (def.isSystem()) continue;
-        bool section = IsCrossSectionTable(def.m_strName);
+        bool section = IsCrossSectionKind(def.m_strName);
         if (selection == TableSelection::View && section) continue;
         if (selection == TableSelection::Chooser && !section) continue;
         tables.push_back(def.m_strName);
@@ -43,7 +43,7 @@ std::string EntryQuery(const std::string& table) {
 EntryList ReadEntries(dao::Database& db, const std::string& table, TableSelection selection) {
     EntryList list;
     bool captioned = IsSuperstructureFamily(table) ||
-                     (selection == TableSelection::Chooser && IsCrossSectionTable(table));
+                     (selection == TableSelection::Chooser && IsCrossSectionKind(table));
     try {
         dao::Recordset rs(db);
         rs.Open(EntryQuery(table));
