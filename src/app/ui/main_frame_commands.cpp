@@ -17,6 +17,7 @@
 #include "app/ui/shell_host.h"
 #include "app/ui/start_dialog.h"
 #include "calc/ui/calc_windows.h"
+#include "drawing/acad_session.h"
 #include "exchange/import_options.h"
 #include "exchange/interface_writer.h"
 #include "exchange/ui/project_import_command.h"
@@ -49,6 +50,10 @@ void CMainFrame::BindCommands() {
         steps.closeCurrentProject = [&session] { return session.Close(); };
         steps.openProject = [&session](const std::string& path) {
             return session.Open(path, app::OpenRoute::CloseFirst);
+        };
+        // Finish tells a running drawing host once more, after the open has told it already.
+        steps.notifyDrawingHost = [this] {
+            if (AcadWindow() != 0) m_shell.Acad().SendAcadCommand("LoadDBAuto ");
         };
         projectdb::CMyPropertySheet1 wizard(pageServices(), std::move(steps), this);
         wizard.exec();
@@ -94,6 +99,10 @@ void CMainFrame::BindCommands() {
     m_commands.SetHandler(cmd::kAssembly, [this] {
         dao::Database* db = m_shell.Session().Database();
         return db && projectdb::EditAssemblyRelations(*db, m_shell.FileChooser(), this);
+    });
+    // The main window's close asks the grid windows first, as its close box does.
+    bind(cmd::kSwitchToDrawing, [this] {
+        if (m_shell.Acad().SwitchToDrawing()) close();
     });
     bind(cmd::kShrink, [this] { OnShrink(); });
     bind(cmd::kRestore, [this] { OnRestore(); });

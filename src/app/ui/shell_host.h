@@ -6,6 +6,9 @@
 namespace app {
 class ProjectSession;
 }
+namespace drawing {
+class AcadSession;
+}
 namespace modules {
 class ModuleLoader;
 }
@@ -28,4 +31,6 @@ public:
     // The application-wide advanced-user flag (设置 → 高级用户).
     virtual bool IsAdvancedUser() const = 0;
     virtual void SetAdvancedUser(bool on) = 0;
+    // The link to the running drawing host.
+    virtual drawing::AcadSession& Acad() = 0;
 };
