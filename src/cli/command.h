@@ -37,6 +37,7 @@ std::vector<Command> WizardCommands();    // new, general, spans
 std::vector<Command> GeometryCommands();  // geometry
 std::vector<Command> ExchangeCommands();  // export-3d, export-sub, import-project, new-from
 std::vector<Command> DesignCommands();    // design
+std::vector<Command> DrawingCommands();   // drawing send
 
 // Prints "usage: veltra-cli <usage>" to standard error and returns the exit status for a usage error.
 int UsageError(const std::string& usage);
