@@ -1,5 +1,5 @@
-// The shell and a running drawing host: found at start-up and told of every project opened, the switch to
-// the drawing subsystem, and the host's quit notice arriving at the main window.
+// The shell and a running drawing host: found at start-up and told of every project opened, the switch that
+// closes the shell, and the host's quit notice arriving at the main window.
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <chrono>
@@ -43,17 +43,6 @@ TEST_F(DrawingLinkTest, AHostRunningAtStartUpIsToldOfEveryProjectOpened) {
     }
     EXPECT_EQ(received, (Strings{"(arxload \"Ombrix.arx\") ", "LOADDBAUTO ", "LOADDBAUTO "}));
     EXPECT_TRUE(ui.prompter.texts().empty());
-}
-
-TEST_F(DrawingLinkTest, WithoutAHostNothingIsSentAndTheSwitchDoesNothing) {
-    registry::WriteSetting("Loaded ARX Application", "AppName", "Ombrix.arx");
-    Start(QString::fromStdString(MakeProject("a.vlt")));
-    EXPECT_EQ(AcadWindow(), 0);
-    EXPECT_EQ(registry::ReadSetting("Loaded ARX Application", "AppName"), "");
-    app->mainFrame()->OnCommand(cmd::kSwitchToDrawing);
-    EXPECT_TRUE(ui.prompter.texts().empty());
-    EXPECT_TRUE(app->mainFrame()->isVisible());
-    EXPECT_TRUE(app->Session().IsOpen());
 }
 
 TEST_F(DrawingLinkTest, TheSwitchClosesTheShellWhenTheUserSaysYes) {
