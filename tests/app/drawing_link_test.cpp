@@ -1,7 +1,8 @@
 // The shell and a running drawing host: found at start-up and told of every project opened, the switch that
 // closes the shell, and the host's quit notice arriving at the main window.
-#include <QMdiArea>
-#include <QMdiSubWindow>
+#include <QApplication>
+#include <QPushButton>
+#include <QTimer>
 #include <chrono>
 #include <future>
 
@@ -10,6 +11,7 @@
 #include "app_fixture.h"
 #include "platform/windows/registered_window.h"
 #include "platform/windows/ui/window_endpoint.h"
+#include "projectdb/ui/wizard_sheet.h"
 #include "support/window_server.h"
 
 namespace {
@@ -25,7 +27,7 @@ protected:
     windows::WindowDirectory directory = windows::WindowDirectory::ForUser();
 };
 
-TEST_F(DrawingLinkTest, AHostRunningAtStartUpIsToldOfEveryProjectOpened) {
+TEST_F(DrawingLinkTest, AHostRunningAtStartUpIsToldOfEveryProjectOpenedCreatedOrSavedAs) {
     windows::RegisteredWindow host(directory, "AutoCAD 2002 - [Drawing1.dwg]");
     windows::RegisteredWindow textWindow(directory, "AutoCAD Text Window");  // above the host: skipped
     Strings received;
@@ -40,8 +42,24 @@ TEST_F(DrawingLinkTest, AHostRunningAtStartUpIsToldOfEveryProjectOpened) {
         Start(QString::fromStdString(MakeProject("a.vlt")));
         EXPECT_EQ(AcadWindow(), host.Handle());
         ASSERT_TRUE(app->Session().Open(MakeProject("b.vlt"), app::OpenRoute::CloseFirst));
+        ASSERT_TRUE(app->Session().SaveAs(dir.file("c.vlt")));
+        // New: the open tells the host, and so does the wizard's Finish once more.
+        ui.files.queue(dir.file("d.vlt"));
+        QTimer::singleShot(0, [] {
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                if (auto* sheet = qobject_cast<projectdb::CMyPropertySheet1*>(widget); sheet && sheet->isVisible()) {
+                    sheet->NextButton()->click();
+                    sheet->NextButton()->click();
+                    sheet->FinishButton()->click();
+                    if (sheet->isVisible()) sheet->reject();
+                }
+        });
+        app->mainFrame()->OnCommand(cmd::kNew);
+        EXPECT_EQ(app->Session().Path(), dir.file("d.vlt"));
     }
-    EXPECT_EQ(received, (Strings{"(arxload \"Ombrix.arx\") ", "LOADDBAUTO ", "LOADDBAUTO "}));
+    // At start-up, the open of b, Save As, and New twice.
+    EXPECT_EQ(received, (Strings{"(arxload \"Ombrix.arx\") ", "LOADDBAUTO ", "LOADDBAUTO ", "LOADDBAUTO ",
+                                 "LOADDBAUTO ", "LOADDBAUTO "}));
     EXPECT_TRUE(ui.prompter.texts().empty());
 }
 
