@@ -1,20 +1,22 @@
 #pragma once
-// The running drawing host as the shell knows it: the handle of its main window (0 when none is known) and
-// the link that hands it command lines.
-#include <cstdint>
+// The project session's link to the running drawing host: while a host is known, every project that
+// becomes the open one is announced to it ("LoadDBAuto ").
 #include <string>
 
 #include "app/project_session.h"
-
-// The window handle of the running drawing host's main window; 0 when none is known.
-std::intptr_t& AcadWindow();
+#include "drawing/acad_session.h"
+#include "drawing/acad_window.h"
 
 namespace app {
 
-// Sends command lines to the drawing host while one is known; without one they go nowhere.
 class AcadCommandLink : public DrawingHostLink {
 public:
+    explicit AcadCommandLink(drawing::AcadSession& acad) : m_acad(acad) {}
+    // Sends `commandLine` as the drawing link sends commands; nothing when no host is known.
     void Send(const std::string& commandLine) override;
+
+private:
+    drawing::AcadSession& m_acad;
 };
 
 }  // namespace app

@@ -200,7 +200,7 @@ void AddFrameCommands(std::vector<CommandSpec>& rows) {
     rows.insert(
         rows.end(),
         {
-            Key(Row(cmd::kSwitchToDrawing, "", "关闭设计子系统并切换到绘图子系统"), "Ctrl+Alt+A"),
+            Key(Row(cmd::kSwitchToDrawing, "", "关闭设计子系统并切换到绘图子系统", A::Always), "Ctrl+Alt+A"),
             Row(cmd::kShrink, "", "将应用程序的主窗口置于顶层并减至最小以便于浏览AutoCAD图形", A::Always),
             Row(cmd::kRestore, "", "还原应用程序的主窗口以便于浏览设计数据", A::Always),
             Row(cmd::kWindowCascade, "层叠(&C)", "层叠排列窗口", A::WithProject),

@@ -19,6 +19,8 @@
 #include "app/ui/app_project_host.h"
 #include "app/ui/project_window_set.h"
 #include "app/ui/shell_host.h"
+#include "drawing/acad_session.h"
+#include "platform/windows/ui/window_endpoint.h"
 
 namespace {
 
@@ -44,6 +46,30 @@ CMainFrame::CMainFrame(ShellHost& shell) : m_shell(shell), m_commands(app::Shell
     BuildStatusBar();
     UpdateFrameMenu();
     resize(1024, 720);
+    RegisterWindow();
+}
+
+void CMainFrame::RegisterWindow() {
+    // The drawing host finds the shell by this entry to send its quit notice.
+    try {
+        m_pEndpoint = new windows::WindowEndpoint(*this, windows::WindowDirectory::ForUser(),
+                                                  [this](const windows::CopyData& data) { return OnCopyData(data); });
+    } catch (const windows::DirectoryError& e) {
+        // The search for the drawing host reports the same folder to the user; the shell works on without it.
+        qWarning("%s", e.what());
+    }
+}
+
+std::int32_t CMainFrame::OnCopyData(const windows::CopyData& data) {
+    if (!drawing::HandleQuitNotice(data)) return 0;
+    // The window may have been hidden or minimised while the user was drawing.
+    if (isMinimized())
+        showNormal();
+    else
+        show();
+    raise();
+    activateWindow();
+    return 1;
 }
 
 CMainFrame::~CMainFrame() {
@@ -129,6 +155,8 @@ void CMainFrame::BuildToolBar() {
     m_actions[cmd::kRestore]->setIcon(s->standardIcon(QStyle::SP_TitleBarNormalButton));
     for (int id : {cmd::kNew, cmd::kOpen, cmd::kSave}) m_pToolBar->addAction(m_actions[id]);
     m_pToolBar->addSeparator();
+    m_actions[cmd::kSwitchToDrawing]->setIcon(s->standardIcon(QStyle::SP_ArrowRight));
+    m_pToolBar->addAction(m_actions[cmd::kSwitchToDrawing]);
     for (int id : {cmd::kShrink, cmd::kRestore}) m_pToolBar->addAction(m_actions[id]);
     m_pToolBar->addSeparator();
     // The drawing target and the drawing range of the drawing link sit here.

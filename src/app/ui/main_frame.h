@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QRect>
 #include <QUrl>
+#include <cstdint>
 #include <memory>
 #include <optional>
 
@@ -23,6 +24,10 @@ class AppProjectHost;
 namespace browse {
 class ProjectHost;
 }
+namespace windows {
+struct CopyData;
+class WindowEndpoint;
+}  // namespace windows
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -49,6 +54,10 @@ public:
     void ShowStartDialog();
     // Files dropped on the main window.
     bool OnDropFiles(const QList<QUrl>& urls);
+    // A copy-data message from another program's window (the drawing host's quit notice).
+    std::int32_t OnCopyData(const windows::CopyData& data);
+    // The main window's entry in the window directory, or nullptr when it could not be registered.
+    windows::WindowEndpoint* windowEndpoint() const { return m_pEndpoint; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -63,6 +72,7 @@ private:
     void FillWindowList(QMenu* menu);
     void BuildToolBar();
     void BuildStatusBar();
+    void RegisterWindow();
 
     // Handlers of the project commands.
     bool OnFileOpen();
@@ -85,5 +95,6 @@ private:
     QMap<int, QAction*> m_actions;
     QPointer<CHelpWindow> m_pHelpWindow;
     bool m_bShrunk = false;
+    windows::WindowEndpoint* m_pEndpoint = nullptr;
     std::optional<QRect> m_rememberedRect;
 };

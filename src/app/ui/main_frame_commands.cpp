@@ -17,6 +17,7 @@
 #include "app/ui/shell_host.h"
 #include "app/ui/start_dialog.h"
 #include "calc/ui/calc_windows.h"
+#include "drawing/acad_session.h"
 #include "exchange/import_options.h"
 #include "exchange/interface_writer.h"
 #include "exchange/ui/project_import_command.h"
@@ -57,6 +58,10 @@ void CMainFrame::BindCommands() {
             const bool opened = session.Open(path, app::OpenRoute::CloseFirst);
             m_shell.SetNewProject(false);
             return opened;
+        };
+        // Finish tells a running drawing host once more, after the open has told it already.
+        steps.notifyDrawingHost = [this] {
+            if (AcadWindow() != 0) m_shell.Acad().SendAcadCommand("LoadDBAuto ");
         };
         projectdb::CMyPropertySheet1 wizard(pageServices(), std::move(steps), this);
         wizard.exec();
@@ -116,6 +121,10 @@ void CMainFrame::BindCommands() {
     };
     bind(cmd::kLibraryBrowse, [this, libraryServices] { library::RunLibraryViewCommand(this, libraryServices()); });
     bind(cmd::kLibraryManage, [this, libraryServices] { library::RunLibraryManagerCommand(this, libraryServices()); });
+    // The main window's close asks the grid windows first, as its close box does.
+    bind(cmd::kSwitchToDrawing, [this] {
+        if (m_shell.Acad().SwitchToDrawing()) close();
+    });
     bind(cmd::kShrink, [this] { OnShrink(); });
     bind(cmd::kRestore, [this] { OnRestore(); });
     bind(cmd::kHelpTopics, [this] { OnHelp(); });

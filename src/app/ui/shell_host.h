@@ -6,6 +6,9 @@
 namespace app {
 class ProjectSession;
 }
+namespace drawing {
+class AcadSession;
+}
 namespace modules {
 class ModuleLoader;
 }
@@ -32,4 +35,6 @@ public:
     // leaves it set.
     virtual bool IsNewProject() const = 0;
     virtual void SetNewProject(bool on) = 0;
+    // The link to the running drawing host.
+    virtual drawing::AcadSession& Acad() = 0;
 };

@@ -75,8 +75,10 @@ bool CVeltraApp::InitInstance(const StartOptions& options) {
     QApplication::setWindowIcon(icon);
     m_pMainFrame = std::make_unique<CMainFrame>(*this);
 
-    // No drawing host is known until one announces itself.
+    // A drawing host already running is found before the command line opens a project, so that it is
+    // told to load that project.
     AcadWindow() = 0;
+    m_acad.FindAcadWindow(AcadWindow());
 
     // A project named on the command line that cannot be opened ends the start-up (its error was shown).
     if (!options.projectPath.isEmpty() && !OpenDocumentFile(options.projectPath)) return false;

@@ -11,6 +11,8 @@
 #include "app/project_session.h"
 #include "app/ui/recent_files.h"
 #include "app/ui/shell_host.h"
+#include "drawing/acad_session.h"
+#include "drawing/acad_window_directory.h"
 #include "platform/interaction/interaction.h"
 #include "platform/modules/module_loader.h"
 
@@ -66,6 +68,11 @@ public:
     void SetAdvancedUser(bool on) override { m_bAdvancedUser = on; }
     bool IsNewProject() const override { return m_bNewProject; }
     void SetNewProject(bool on) override { m_bNewProject = on; }
+    drawing::AcadSession& Acad() override { return m_acad; }
+    // Where the drawing host is looked for; tests install a fake (nullptr gives the window directory back).
+    void setWindowSystem(drawing::WindowSystem* windows) {
+        m_acad.SetWindowSystem(windows ? *windows : m_windowDirectory);
+    }
 
 private:
     // The session's messages go to whichever prompter is installed at the time.
@@ -112,7 +119,9 @@ private:
     PrompterRelay m_prompterRelay{*this};
     RecentRelay m_recentRelay{m_recentFiles};
     WindowsRelay m_windowsRelay{*this};
-    app::AcadCommandLink m_acadLink;
+    drawing::DirectoryWindowSystem m_windowDirectory;
+    drawing::AcadSession m_acad{m_windowDirectory, m_prompterRelay};
+    app::AcadCommandLink m_acadLink{m_acad};
     modules::SharedLibraryLoader m_sharedLibraries;
     modules::ModuleLoader* m_pModules = &m_sharedLibraries;
     bool m_bAdvancedUser = false;

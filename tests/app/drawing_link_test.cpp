@@ -1,0 +1,119 @@
+// The shell and a running drawing host: found at start-up and told of every project opened, the switch that
+// closes the shell, and the host's quit notice arriving at the main window.
+#include <QApplication>
+#include <QPushButton>
+#include <QTimer>
+#include <chrono>
+#include <future>
+
+#include "app/command_ids.h"
+#include "app/drawing_host.h"
+#include "app_fixture.h"
+#include "platform/windows/registered_window.h"
+#include "platform/windows/ui/window_endpoint.h"
+#include "projectdb/ui/wizard_sheet.h"
+#include "support/window_server.h"
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+class DrawingLinkTest : public AppTest {
+protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        registry::WriteSetting("Loaded ARX Application", "AppName", "");
+    }
+    windows::WindowDirectory directory = windows::WindowDirectory::ForUser();
+};
+
+TEST_F(DrawingLinkTest, AHostRunningAtStartUpIsToldOfEveryProjectOpenedCreatedOrSavedAs) {
+    windows::RegisteredWindow host(directory, "AutoCAD 2002 - [Drawing1.dwg]");
+    windows::RegisteredWindow textWindow(directory, "AutoCAD Text Window");  // above the host: skipped
+    Strings received;
+    host.SetHandler([&](const windows::CopyData& data) {
+        received.push_back(windows::RecordText(data));
+        if (received.back() == "(arxload \"Ombrix.arx\") ")
+            registry::WriteSetting("Loaded ARX Application", "AppName", "Ombrix.arx");
+        return 1;
+    });
+    {
+        testing_support::WindowServer server(host);
+        Start(QString::fromStdString(MakeProject("a.vlt")));
+        EXPECT_EQ(AcadWindow(), host.Handle());
+        ASSERT_TRUE(app->Session().Open(MakeProject("b.vlt"), app::OpenRoute::CloseFirst));
+        ASSERT_TRUE(app->Session().SaveAs(dir.file("c.vlt")));
+        // New: the open tells the host, and so does the wizard's Finish once more.
+        ui.files.queue(dir.file("d.vlt"));
+        QTimer::singleShot(0, [] {
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                if (auto* sheet = qobject_cast<projectdb::CMyPropertySheet1*>(widget); sheet && sheet->isVisible()) {
+                    sheet->NextButton()->click();
+                    sheet->NextButton()->click();
+                    sheet->FinishButton()->click();
+                    if (sheet->isVisible()) sheet->reject();
+                }
+        });
+        app->mainFrame()->OnCommand(cmd::kNew);
+        EXPECT_EQ(app->Session().Path(), dir.file("d.vlt"));
+    }
+    // At start-up, the open of b, Save As, and New twice.
+    EXPECT_EQ(received, (Strings{"(arxload \"Ombrix.arx\") ", "LOADDBAUTO ", "LOADDBAUTO ", "LOADDBAUTO ",
+                                 "LOADDBAUTO ", "LOADDBAUTO "}));
+    EXPECT_TRUE(ui.prompter.texts().empty());
+}
+
+TEST_F(DrawingLinkTest, TheSwitchClosesTheShellWhenTheUserSaysYes) {
+    windows::RegisteredWindow host(directory, "AutoCAD 2002 - [Drawing1.dwg]");
+    Strings received;
+    host.SetHandler([&](const windows::CopyData& data) {
+        received.push_back(windows::RecordText(data));
+        return 1;
+    });
+    registry::WriteSetting("Loaded ARX Application", "AppName", "Ombrix.arx");
+    testing_support::WindowServer server(host);
+    Start();
+    ui.prompter.queue(ui::Answer::No);
+    ui.prompter.queue(ui::Answer::Yes);
+    app->mainFrame()->OnCommand(cmd::kSwitchToDrawing);
+    EXPECT_TRUE(app->mainFrame()->isVisible());
+    app->mainFrame()->OnCommand(cmd::kSwitchToDrawing);
+    EXPECT_FALSE(app->mainFrame()->isVisible());
+    EXPECT_EQ(ui.prompter.texts(), Strings(2, "该命令将切换到绘图子系统。\n是否关闭当前应用程序？"));
+    EXPECT_EQ(received, (Strings{"(arxload \"Rare.did\") ", "VLTIN ", "(arxload \"Rare.did\") ", "VLTIN "}));
+}
+
+TEST_F(DrawingLinkTest, TheQuitNoticeReachesTheMainWindowThroughTheDirectory) {
+    Start();
+    CMainFrame& frame = *app->mainFrame();
+    ASSERT_NE(frame.windowEndpoint(), nullptr);
+    auto listed = directory.List();
+    ASSERT_FALSE(listed.empty());
+    EXPECT_EQ(listed.front().title, "LumarisOmbrix");
+    EXPECT_EQ(listed.front().handle, frame.windowEndpoint()->handle());
+
+    // Sent from another thread, as from another program, while the main window's event loop runs.
+    auto send = [&](const std::string& text) {
+        auto sent = std::async(std::launch::async, [&] {
+            return directory.Send(frame.windowEndpoint()->handle(), windows::CommandLineRecord(text, 7)).result;
+        });
+        while (sent.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+        return sent.get();
+    };
+    AcadWindow() = 7;
+    registry::WriteSetting("Loaded ARX Application", "AppName", "Ombrix.arx");
+    frame.showMinimized();
+    EXPECT_EQ(send("AutoCAD is about to quit."), windows::SendResult::Delivered);
+    EXPECT_EQ(AcadWindow(), 7);
+    EXPECT_TRUE(frame.isMinimized());
+    EXPECT_EQ(registry::ReadSetting("Loaded ARX Application", "AppName"), "Ombrix.arx");
+
+    EXPECT_EQ(send("AutoCAD is about quitting."), windows::SendResult::Delivered);
+    EXPECT_EQ(AcadWindow(), 0);
+    EXPECT_FALSE(frame.isMinimized());
+    EXPECT_TRUE(frame.isVisible());
+    EXPECT_EQ(registry::ReadSetting("Loaded ARX Application", "AppName"), "");
+}
+
+}  // namespace

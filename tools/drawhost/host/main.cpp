@@ -1,0 +1,65 @@
+// drawhost: the stand-in drawing host. Without arguments it opens its window beside the design shell;
+// "drawhost --render PROJECT --out DIR [--kind KIND] [--title TITLE]" draws without a window;
+// "drawhost --screenshot PNG" saves a picture of the window after every command.
+#include <QApplication>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "host/command_processor.h"
+#include "host/drawhost_window.h"
+#include "platform/windows/ui/window_endpoint.h"
+#include "platform/windows/window_directory.h"
+
+namespace {
+
+int RenderWithoutWindow(int argc, char** argv) {
+    std::string project, out, kind = drawhost::kBridgeLayoutKind, title;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        std::string name = argv[i];
+        if (name == "--render")
+            project = argv[i + 1];
+        else if (name == "--out")
+            out = argv[i + 1];
+        else if (name == "--kind")
+            kind = argv[i + 1];
+        else if (name == "--title")
+            title = argv[i + 1];
+        else
+            project.clear();
+    }
+    if (project.empty() || out.empty() || argc % 2 == 0) {
+        std::fputs("usage: drawhost --render PROJECT --out DIR [--kind KIND] [--title TITLE]\n", stderr);
+        return 2;
+    }
+    try {
+        drawhost::RenderedDrawing drawn = drawhost::RenderProject(project, kind, title.empty() ? kind : title, out);
+        std::printf("%s\n%s\n", drawn.dxfPath.c_str(), drawn.svgPath.c_str());
+        return 0;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc > 1 && std::strcmp(argv[1], "--render") == 0) return RenderWithoutWindow(argc, argv);
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("drawhost");
+    try {
+        DrawHostWindow window;
+        QStringList arguments = QApplication::arguments();
+        if (qsizetype at = arguments.indexOf("--screenshot"); at > 0 && at + 1 < arguments.size())
+            window.setScreenshotPath(arguments[at + 1]);
+        window.show();
+        // Scripts and tests wait for this line before they send anything.
+        std::fprintf(stderr, "drawhost: window %lld registered\n", static_cast<long long>(window.endpoint().handle()));
+        std::fflush(stderr);
+        return QApplication::exec();
+    } catch (const windows::DirectoryError& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
+}
