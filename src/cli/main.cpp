@@ -4,12 +4,15 @@
 #include <vector>
 
 #include "cli/command.h"
+#include "cli/drawing_layout_commands.h"
 
 int main(int argc, char** argv) {
     std::vector<cli::Command> commands;
     for (auto group : {cli::ProjectCommands, cli::WizardCommands, cli::SettingsCommands, cli::RouteCommands,
                        cli::CalcCommands, cli::GeometryCommands, cli::ExchangeCommands, cli::DesignCommands})
         for (auto& c : group()) commands.push_back(c);
+    commands.push_back({"drawing-list", cli::kDrawingListUsage, cli::RunDrawingList});
+    commands.push_back({"drawing-target", cli::kDrawingTargetUsage, cli::RunDrawingTarget});
 
     auto usage = [&] {
         std::cerr << "usage: veltra-cli SUBCOMMAND ...\n";
