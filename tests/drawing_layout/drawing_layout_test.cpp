@@ -94,22 +94,6 @@ TEST_F(DrawingLayoutTest, AListThatCannotBeReadIsNotOfferedAsEmpty) {
     EXPECT_EQ(prompt.shown().size(), 1u);
 }
 
-TEST_F(DrawingLayoutTest, ClearAddAndOkRewriteTheListWithZeroPlacements) {
-    auto page = LoadDrawingLayout(*db, prompt);
-    ASSERT_TRUE(page);
-    page->ClearDrawingList();
-    EXPECT_EQ(page->drawings().rows(), 0);  // on an open project nothing stays behind
-    page->AddToDrawingList({1, 0}, {1});
-    page->AddToDrawingList({0}, {});  // already listed: not twice
-    page->OnCellEdited(2, projectdb::drawing_col::kScale, "50");
-    ASSERT_TRUE(SaveDrawingLayout(*db, *page, prompt));
-    EXPECT_EQ(Records(*db, "图形布置信息表"),
-              (Strings{"T梁一般构造图(4跨)|Draw1|上构一般构造图|A3|100|100|图标1|不绘制|0|0|0|0|0|0|0|0",
-                       "空心板一般构造图(1,2,3跨)|Draw2|上构一般构造图|A3|100|100|图标1|不绘制|0|0|0|0|0|0|0|0",
-                       "桥墩一般构造图(1,2,3,4,5号)|Draw3|下构一般构造图|A3|50|100|图标1|不绘制|0|0|0|0|0|0|0|0"}));
-    EXPECT_EQ(db->GetTableDef(projectdb::kDrawingLayoutTable).fields.size(), 16u);
-}
-
 TEST_F(DrawingLayoutTest, AFailedWriteKeepsTheOldList) {
     auto page = LoadDrawingLayout(*db, prompt);
     ASSERT_TRUE(page);

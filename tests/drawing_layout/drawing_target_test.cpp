@@ -72,13 +72,6 @@ TEST_F(TargetTest, OneNumberPassesWithoutReadingAndAMissingTableSaysSo) {
     EXPECT_EQ(prompt.texts(), (Strings{"不能打开上构布置明细表。", "不能打开下构布置信息表。"}));
 }
 
-TEST_F(TargetTest, RangeDialogTakesExactlyOneDrawing) {
-    EXPECT_EQ(RangeSelectionRefusal(DrawingKind::SuperGeneral, 0), "没有选择绘图区间。");
-    EXPECT_EQ(RangeSelectionRefusal(DrawingKind::SubGeneral, 0), "没有选择绘图目标。");
-    EXPECT_EQ(RangeSelectionRefusal(DrawingKind::SubGeneral, 2), "在一般构造图中，一次只能选择一项。\n请重新选择！");
-    EXPECT_EQ(RangeSelectionRefusal(DrawingKind::SuperGeneral, 1), std::nullopt);
-}
-
 TEST_F(TargetTest, TheBridgeLayoutIsBothKindAndTitle) {
     SetCurrent({"上构一般构造图", "空心板一般构造图(1,2,3跨)", "Draw2.dwg"});
     auto range = ApplyTargetChoice(*db, DrawingKind::BridgeLayout, std::nullopt, prompt);

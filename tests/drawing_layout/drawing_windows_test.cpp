@@ -66,6 +66,7 @@ TEST_F(DrawingWindowsTest, LayoutDialogClearsAddsAndWritesTheList) {
     SelectRows(view->SuperstructureList(), {1});
     SelectRows(view->SubstructureList(), {0});
     view->AddButton()->click();
+    view->AddButton()->click();  // what is listed already is not listed twice
     EXPECT_EQ(view->Grid().textUtf8(2, 1), "桥台一般构造图(0,6号)");
     view->Grid().setCurrentCell(1, 5);  // 比例 of the first row, pasted as a user would
     QApplication::clipboard()->setText("50");
