@@ -90,8 +90,8 @@ void AddSettingsCommands(std::vector<CommandSpec>& rows) {
                     Checked(Row(cmd::kViewStatusBar, "状态栏(&S)", "显示或隐藏状态栏", A::Always)),
                     Tip(Checked(Row(cmd::kAdvancedUser, "高级用户", "允许高级用户直接编辑部分重要的数据库", A::Always)),
                         "打开(关闭)高级用户"),
-                    Row(cmd::kDrawingTarget, "绘图目标...", "选择绘图目标和绘图范围"),
-                    Row(cmd::kDrawingPreview, "图形预览...", "预览绘图目标的图形"),
+                    Row(cmd::kDrawingTarget, "绘图目标...", "选择绘图目标和绘图范围", A::WithProject),
+                    Row(cmd::kDrawingPreview, "图形预览...", "预览绘图目标的图形", A::WithProject),
                 });
 }
 
@@ -100,7 +100,7 @@ void AddDesignCommands(std::vector<CommandSpec>& rows) {
                 {
                     Row(cmd::kGeneralInfo, "一般信息", "编辑项目的一般信息", A::WithProject, kCentral),
                     Row(cmd::kSpanInfo, "桥跨信息", "编辑桥梁的分联、分跨和墩台布置", A::WithProject, kCentral),
-                    Row(cmd::kDrawingInfo, "绘图信息", "编辑绘图列表", A::NotYetBuilt, kCentral),
+                    Row(cmd::kDrawingInfo, "绘图信息", "编辑绘图列表", A::WithProject, kCentral),
                     Row(cmd::kGroundLine, "地面线资料", "编辑地面线资料", A::WithProject, kSite),
                     Row(cmd::kDrill, "地质资料", "编辑钻孔资料", A::WithProject, kSite),
                     Row(cmd::kWater, "水文资料", "编辑水文资料", A::WithProject, kSite),

@@ -37,7 +37,7 @@ std::vector<Command> WizardCommands();    // new, general, spans
 std::vector<Command> GeometryCommands();  // geometry
 std::vector<Command> ExchangeCommands();  // export-3d, export-sub, import-project, new-from
 std::vector<Command> DesignCommands();    // design
-std::vector<Command> DrawingCommands();   // drawing send
+std::vector<Command> DrawingCommands();   // drawing send|list|target
 std::vector<Command> LibraryCommands();   // library list|write|tables|dump|clean|merge|preview
 
 // Runs one subcommand. A database that cannot be opened or read ends every subcommand the same way: its

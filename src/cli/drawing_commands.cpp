@@ -1,7 +1,8 @@
-// drawing send TEXT: the drawing host link without windows. Further drawing subcommands join the table.
+// drawing send|list|target: the drawing host link and the drawing target without windows.
 #include <iostream>
 
 #include "cli/command.h"
+#include "cli/drawing_layout_commands.h"
 #include "drawing/acad_session.h"
 #include "drawing/acad_window_directory.h"
 #include "platform/interaction/console.h"
@@ -26,6 +27,8 @@ struct DrawingSubcommand {
 
 const DrawingSubcommand kDrawingSubcommands[] = {
     {"send", "drawing send TEXT", DrawingSend},
+    {"list", kDrawingListUsage, RunDrawingList},
+    {"target", kDrawingTargetUsage, RunDrawingTarget},
 };
 
 std::string DrawingUsage() {

@@ -157,7 +157,7 @@ void DrawingPage::AddToDrawingList(const std::vector<int>& superSelected,
 void DrawingPage::ClearDrawingList() {
     std::vector<std::vector<std::string>> kept;
     for (int r = 0; r < m_rows.rows(); ++r) {
-        if (m_rows.cell(r, drawing_col::kTitle) != kBridgeLayoutDrawing) continue;
+        if (!m_bClearKeepsBridgeLayout || m_rows.cell(r, drawing_col::kTitle) != kBridgeLayoutDrawing) continue;
         std::vector<std::string> row;
         for (int c = 0; c < drawing_col::kCount; ++c) row.push_back(m_rows.cell(r, c));
         kept.push_back(std::move(row));

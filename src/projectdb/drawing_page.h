@@ -52,8 +52,15 @@ class DrawingPage {
     void FillDefaultRows();
     // 加入绘图列表: the selected entries (indexes into the two lists), each unless its title is listed.
     void AddToDrawingList(const std::vector<int>& superSelected, const std::vector<int>& subSelected);
-    // 清除绘图列表: every row but 桥型布置图 goes.
+    // 清除绘图列表: every row but 桥型布置图 goes (the whole list when the page edits an open project).
     void ClearDrawingList();
+
+    // The page on an open project: candidates read from the stored layout, and 清除绘图列表 empties the list.
+    void SetCandidates(std::vector<SuperstructureCandidate> super, std::vector<SubstructureCandidate> sub) {
+        m_super = std::move(super);
+        m_sub = std::move(sub);
+    }
+    void SetClearKeepsBridgeLayout(bool keep) { m_bClearKeepsBridgeLayout = keep; }
 
     EditStart OnEditStart(int row, int column) const;
     void OnCellEdited(int row, int column, std::string text) { m_rows.setCell(row, column, std::move(text)); }
@@ -73,6 +80,7 @@ class DrawingPage {
     std::vector<SubstructureCandidate> m_sub;
     TextSheet m_rows;
     bool m_bFilled = false;
+    bool m_bClearKeepsBridgeLayout = true;
 };
 
 }  // namespace projectdb

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
@@ -21,6 +20,7 @@
 #include "app/ui/shell_host.h"
 #include "drawing/acad_session.h"
 #include "platform/windows/ui/window_endpoint.h"
+#include "drawing/ui/drawing_combos.h"
 
 namespace {
 
@@ -160,13 +160,10 @@ void CMainFrame::BuildToolBar() {
     for (int id : {cmd::kShrink, cmd::kRestore}) m_pToolBar->addAction(m_actions[id]);
     m_pToolBar->addSeparator();
     // The drawing target and the drawing range of the drawing link sit here.
-    for (int id : {cmd::kDrawingTargetCombo, cmd::kDrawingRangeCombo}) {
-        auto* combo = new QComboBox(m_pToolBar);
-        combo->setObjectName(QString("DrawingCombo%1").arg(id));
-        combo->setMinimumWidth(id == cmd::kDrawingTargetCombo ? 160 : 100);
-        combo->setEnabled(false);
-        m_pToolBar->addWidget(combo);
-    }
+    m_pDrawingCombos = new drawing::CDrawingCombos(
+        m_pToolBar, [this] { return m_shell.Session().Database(); }, m_shell.Prompter());
+    m_pToolBar->addWidget(m_pDrawingCombos->TargetCombo());
+    m_pToolBar->addWidget(m_pDrawingCombos->RangeCombo());
     m_pToolBar->addSeparator();
     for (int id : {cmd::kAbout, cmd::kHelpContext}) m_pToolBar->addAction(m_actions[id]);
     m_actions[cmd::kViewToolbar]->setChecked(true);
@@ -194,6 +191,7 @@ void CMainFrame::UpdateFrameMenu() {
         connect(popup, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
     }
     UpdateCommandStates();
+    m_pDrawingCombos->SetProjectOpen(project);
     setWindowTitle(Qs(app::MainCaption(m_shell.Session().Path())));
 }
 

@@ -28,6 +28,9 @@ namespace windows {
 struct CopyData;
 class WindowEndpoint;
 }  // namespace windows
+namespace drawing {
+class CDrawingCombos;
+}
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -42,6 +45,7 @@ public:
     QAction* action(int id) const { return m_actions.value(id); }
     CHelpWindow* helpWindow() const;
     QToolBar* toolBar() const { return m_pToolBar; }
+    drawing::CDrawingCombos* drawingCombos() const { return m_pDrawingCombos; }
 
     // Runs a command as if its menu entry had been chosen (nothing when it is disabled).
     void OnCommand(int id);
@@ -92,6 +96,7 @@ private:
     std::unique_ptr<ProjectWindowSet> m_pWindows;
     app::CommandTable m_commands;
     QToolBar* m_pToolBar = nullptr;
+    drawing::CDrawingCombos* m_pDrawingCombos = nullptr;
     QMap<int, QAction*> m_actions;
     QPointer<CHelpWindow> m_pHelpWindow;
     bool m_bShrunk = false;

@@ -18,6 +18,10 @@
 #include "app/ui/start_dialog.h"
 #include "calc/ui/calc_windows.h"
 #include "drawing/acad_session.h"
+#include "drawing/ui/drawing_combos.h"
+#include "drawing/ui/drawing_layout_dialog.h"
+#include "drawing/ui/drawing_state_dialog.h"
+#include "drawing/ui/drawing_target_command.h"
 #include "exchange/import_options.h"
 #include "exchange/interface_writer.h"
 #include "exchange/ui/project_import_command.h"
@@ -73,6 +77,20 @@ void CMainFrame::BindCommands() {
     m_commands.SetHandler(cmd::kSpanInfo, [this, pageServices, &session] {
         dao::Database* db = session.Database();
         return db && projectdb::RunSpanInfoDialog(*db, pageServices(), this);
+    });
+    m_commands.SetHandler(cmd::kDrawingInfo, [this, pageServices, &session] {
+        dao::Database* db = session.Database();
+        return db && drawing::RunDrawingLayoutDialog(*db, pageServices(), this);
+    });
+    bind(cmd::kDrawingTarget, [this, &session] {
+        dao::Database* db = session.Database();
+        if (!db) return;
+        auto steps = drawing::DialogTargetSteps(m_shell.Prompter(), this);
+        if (auto result = drawing::RunDrawingTargetCommand(*db, m_shell.Prompter(), steps))
+            m_pDrawingCombos->Show(*result);
+    });
+    bind(cmd::kDrawingPreview, [this, &session] {
+        if (session.Database()) drawing::RunDrawingPreview(*session.Database(), m_shell.Prompter(), this);
     });
     bind(cmd::kExportArvo3D, [this, &session] {
         if (session.Database())

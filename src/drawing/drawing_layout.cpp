@@ -1,0 +1,144 @@
+#include "drawing/drawing_layout.h"
+
+#include <map>
+#include <unordered_map>
+
+#include "platform/dao/recordset.h"
+#include "platform/text/cformat.h"
+#include "projectdb/record_access.h"
+#include "projectdb/schema.h"
+#include "projectdb/variant_text.h"
+#include "projectdb/wizard_texts.h"
+#include "projectdb/wizard_writer.h"
+
+namespace drawing {
+
+namespace {
+
+using projectdb::SubstructureCandidate;
+using projectdb::SuperstructureCandidate;
+
+void AppendNumber(std::string& list, const std::string& number) { list += (list.empty() ? "" : ",") + number; }
+
+std::string SelectAll(const char* table) { return std::string("Select * From [") + table + "]"; }
+
+// A grid cell's text: numbers as the grids show them (100, 0.5), texts as stored, nothing for null.
+std::string CellText(const dao::Value& v) {
+    if (v.isNull()) return {};
+    if (v.isText()) return v.text();
+    return projectdb::VariantToText(v);
+}
+
+}  // namespace
+
+std::vector<SuperstructureCandidate> MergeSpans(const std::vector<SpanEntry>& spans) {
+    std::vector<SuperstructureCandidate> out;
+    std::map<std::pair<std::string, std::string>, size_t> first;  // (type, printed length) -> entry
+    for (size_t k = 0; k < spans.size(); ++k) {
+        const SpanEntry& span = spans[k];
+        if (span.type.empty()) continue;
+        std::string number = std::to_string(k + 1), length = text::FormatFixed(span.length, 1);
+        if (span.type.find("箱梁") == std::string::npos) {
+            auto [it, added] = first.try_emplace({span.type, length}, out.size());
+            if (!added) {
+                AppendNumber(out[it->second].spans, number);
+                continue;
+            }
+        }
+        out.push_back({span.type, number, length});
+    }
+    return out;
+}
+
+std::vector<SubstructureCandidate> MergeSupports(const std::vector<SupportEntry>& supports) {
+    std::vector<SubstructureCandidate> out;
+    std::unordered_map<std::string, size_t> first;
+    for (const SupportEntry& s : supports) {
+        auto [it, added] = first.try_emplace(s.types, out.size());
+        if (added)
+            out.push_back({s.types, s.number});
+        else
+            AppendNumber(out[it->second].supports, s.number);
+    }
+    return out;
+}
+
+std::vector<SuperstructureCandidate> ReadSuperstructureCandidates(dao::Database& db) {
+    if (!db.HasTableDef(projectdb::kSuperSpanTable)) return {};
+    dao::Recordset rs(db);
+    rs.Open(SelectAll(projectdb::kSuperSpanTable), dao::dbOpenForwardOnly);
+    std::vector<SpanEntry> spans;
+    for (; !rs.IsEOF(); rs.MoveNext())
+        spans.push_back({rs.GetFieldValue("StructureType").toString(), rs.GetFieldValue("SpanLength").toDouble()});
+    return MergeSpans(spans);
+}
+
+std::vector<SubstructureCandidate> ReadSubstructureCandidates(dao::Database& db) {
+    if (!db.HasTableDef(projectdb::kSubLayoutTable)) return {};
+    dao::Recordset rs(db);
+    rs.Open(SelectAll(projectdb::kSubLayoutTable), dao::dbOpenForwardOnly);
+    std::vector<SupportEntry> supports;
+    for (; !rs.IsEOF(); rs.MoveNext()) {
+        std::string types;
+        const char* separator = "";
+        for (const char* f : {"BentCapType", "BodyType", "ConnectType", "FoundationType"}) {
+            types += separator + rs.GetFieldValue(f).toString();
+            separator = ",";
+        }
+        supports.push_back({projectdb::VariantToText(rs.GetFieldValue("PierAbutNum")), types});
+    }
+    return MergeSupports(supports);
+}
+
+std::vector<std::string> BridgeLayoutRow() {
+    return {projectdb::kBridgeLayoutDrawing,
+            "Draw1",
+            projectdb::kBridgeLayoutDrawing,
+            "A3",
+            "100",
+            "100",
+            "图标1",
+            "不绘制"};
+}
+
+std::vector<std::vector<std::string>> ReadDrawingRows(dao::Database& db) {
+    std::vector<std::vector<std::string>> rows;
+    if (db.HasTableDef(projectdb::kDrawingLayoutTable)) {
+        dao::Recordset rs(db);
+        rs.Open(SelectAll(projectdb::kDrawingLayoutTable), dao::dbOpenForwardOnly);
+        const auto& fields = projectdb::FindTableSchema(projectdb::kDrawingLayoutTable)->fields;
+        for (; !rs.IsEOF(); rs.MoveNext()) {
+            std::vector<std::string> row;
+            for (int c = 0; c < projectdb::drawing_col::kCount; ++c)
+                row.push_back(CellText(rs.GetFieldValue(fields[c].name)));
+            rows.push_back(std::move(row));
+        }
+    }
+    if (rows.empty()) rows.push_back(BridgeLayoutRow());
+    return rows;
+}
+
+std::optional<projectdb::DrawingPage> LoadDrawingLayout(dao::Database& db, ui::Prompter& prompt) {
+    try {
+        projectdb::DrawingPage page;
+        page.SetClearKeepsBridgeLayout(false);
+        page.SetCandidates(ReadSuperstructureCandidates(db), ReadSubstructureCandidates(db));
+        page.SetRows(ReadDrawingRows(db));
+        return page;
+    } catch (const dao::DaoException& e) {
+        projectdb::ReportDaoError(e, prompt);
+        return std::nullopt;
+    }
+}
+
+bool SaveDrawingLayout(dao::Database& db, const projectdb::DrawingPage& page, ui::Prompter& prompt) {
+    try {
+        projectdb::WriteDrawingLayout(db, page.drawings());
+        return true;
+    } catch (const dao::DaoException& e) {
+        projectdb::ReportDaoError(e, prompt);
+        return false;
+    }
+}
+
+}  // namespace drawing

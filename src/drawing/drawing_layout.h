@@ -1,0 +1,49 @@
+#pragma once
+// The 绘图信息 dialog on an open project: the wizard's drawing page, its candidate lists read from the
+// stored span and support layout, its drawing list from 图形布置信息表, and 确定 rewriting that table.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/dao/database.h"
+#include "platform/interaction/interaction.h"
+#include "projectdb/drawing_page.h"
+
+namespace drawing {
+
+// One record of 上构布置明细表 as the candidate list sees it.
+struct SpanEntry {
+    std::string type;
+    double length = 0;
+};
+// One record of 下构布置信息表: its number and its four member types joined with ",".
+struct SupportEntry {
+    std::string number;
+    std::string types;
+};
+
+// Spans in record order, numbered from 1. A span absorbs every later span of the same type whose length
+// prints the same ("%.1lf"); box girders absorb nothing, so each box span stays an entry of its own. A span
+// without a type is no entry.
+std::vector<projectdb::SuperstructureCandidate> MergeSpans(const std::vector<SpanEntry>& spans);
+// Supports in record order; a support absorbs every later one with the same four member types.
+std::vector<projectdb::SubstructureCandidate> MergeSupports(const std::vector<SupportEntry>& supports);
+
+// The candidates from the stored layout; a missing table gives no entries. Other database errors are raised.
+std::vector<projectdb::SuperstructureCandidate> ReadSuperstructureCandidates(dao::Database& db);
+std::vector<projectdb::SubstructureCandidate> ReadSubstructureCandidates(dao::Database& db);
+
+// The drawing list as the grid shows it: eight texts per record, DrawingName to CornerIcon. A missing or
+// empty table offers the one row of the bridge layout drawing. Other database errors are raised: a list
+// that could not be read must not be offered as empty, or 确定 would wipe it.
+std::vector<std::vector<std::string>> ReadDrawingRows(dao::Database& db);
+std::vector<std::string> BridgeLayoutRow();
+
+// The page the dialog edits, or nothing when the project could not be read (the error has been shown).
+std::optional<projectdb::DrawingPage> LoadDrawingLayout(dao::Database& db, ui::Prompter& prompt);
+
+// 确定: 图形布置信息表 deleted and written anew from the list in one transaction, the placement values 0.
+// A database error is shown, the old table stays, and false is returned.
+bool SaveDrawingLayout(dao::Database& db, const projectdb::DrawingPage& page, ui::Prompter& prompt);
+
+}  // namespace drawing

@@ -1,0 +1,53 @@
+#include "drawing/ui/drawing_range_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "drawing/drawing_target.h"
+
+namespace drawing {
+
+CDrawingRangeDlg::CDrawingRangeDlg(DrawingKind kind, std::vector<DrawingRecord> records, const std::string& current,
+                                   ui::Prompter& prompt, QWidget* parent)
+    : QDialog(parent), m_kind(kind), m_records(std::move(records)), m_prompt(prompt) {
+    setObjectName(kind == DrawingKind::SubGeneral ? "CSubRangeDlg" : "CSuperRangeDlg");
+    setWindowTitle(kind == DrawingKind::SubGeneral ? "确认下部构造绘图区间(一般构造图)"
+                                                   : "确认上部构造绘图区间(一般构造图)");
+    auto* layout = new QVBoxLayout(this);
+    m_pList = new QTreeWidget(this);
+    m_pList->setColumnCount(2);
+    m_pList->setHeaderLabels({"图名", "图形文件名"});
+    m_pList->setRootIsDecorated(false);
+    m_pList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_pList->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    for (const auto& r : m_records) {
+        auto* item = new QTreeWidgetItem(m_pList,
+                                         {QString::fromStdString(r.title), QString::fromStdString(r.fileName)});
+        if (r.title == current) {
+            item->setSelected(true);
+            m_pList->setCurrentItem(item);
+        }
+    }
+    layout->addWidget(m_pList);
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton("确定", QDialogButtonBox::AcceptRole);
+    buttons->addButton("取消", QDialogButtonBox::RejectRole);
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CDrawingRangeDlg::OnOK);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    resize(460, 300);
+}
+
+void CDrawingRangeDlg::OnOK() {
+    QList<QTreeWidgetItem*> selected = m_pList->selectedItems();
+    if (auto refusal = RangeSelectionRefusal(m_kind, static_cast<size_t>(selected.size()))) {
+        m_prompt.message(*refusal);
+        return;
+    }
+    m_chosen = m_records.at(static_cast<size_t>(m_pList->indexOfTopLevelItem(selected.front())));
+    accept();
+}
+
+}  // namespace drawing

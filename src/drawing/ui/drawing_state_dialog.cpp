@@ -1,0 +1,65 @@
+#include "drawing/ui/drawing_state_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "drawing/drawing_preview.h"
+#include "drawing/drawing_target.h"
+#include "drawing/ui/drawing_viewer_dialog.h"
+
+namespace drawing {
+
+CDrawingStateDlg::CDrawingStateDlg(std::vector<DrawingRecord> records, std::string projectPath, QWidget* parent)
+    : QDialog(parent), m_records(std::move(records)), m_strProjectPath(std::move(projectPath)) {
+    setObjectName("CDrawingStateDlg");
+    setWindowTitle("当前绘图状态");
+    auto* layout = new QVBoxLayout(this);
+    m_pList = new QTreeWidget(this);
+    m_pList->setColumnCount(2);
+    m_pList->setHeaderLabels({"图名", "图形文件名"});
+    m_pList->setRootIsDecorated(false);
+    m_pList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_pList->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    for (const auto& r : m_records)
+        new QTreeWidgetItem(m_pList, {QString::fromStdString(r.title), QString::fromStdString(r.fileName)});
+    layout->addWidget(m_pList);
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* preview = buttons->addButton("预览", QDialogButtonBox::ActionRole);
+    buttons->addButton("关闭", QDialogButtonBox::RejectRole);
+    layout->addWidget(buttons);
+    connect(preview, &QPushButton::clicked, this, &CDrawingStateDlg::OnPreview);
+    connect(m_pList, &QTreeWidget::itemDoubleClicked, this, &CDrawingStateDlg::OnPreview);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    resize(460, 320);
+}
+
+void CDrawingStateDlg::OnPreview() {
+    std::vector<int> rows;
+    for (QTreeWidgetItem* item : m_pList->selectedItems()) rows.push_back(m_pList->indexOfTopLevelItem(item));
+    if (rows.empty()) return;
+    const DrawingRecord& r = m_records.at(static_cast<size_t>(*std::min_element(rows.begin(), rows.end())));
+    // One viewer at a time: a new preview replaces the one before.
+    if (m_pViewer) m_pViewer->close();
+    m_pViewer = new CDrawingViewerDlg(QString::fromStdString(r.title), QString::fromStdString(r.fileName),
+                                      QString::fromStdString(DrawingPicturePath(m_strProjectPath, r.fileName)), this);
+    m_pViewer->setAttribute(Qt::WA_DeleteOnClose);
+    m_pViewer->show();
+}
+
+void RunDrawingPreview(dao::Database& db, ui::Prompter& prompt, QWidget* parent) {
+    std::vector<DrawingRecord> records;
+    try {
+        records = ReadDrawingRecords(db);
+    } catch (const dao::DaoException&) {
+        prompt.message(kNoDrawingList);
+        return;
+    }
+    CDrawingStateDlg dialog(std::move(records), db.GetName(), parent);
+    dialog.exec();
+}
+
+}  // namespace drawing
