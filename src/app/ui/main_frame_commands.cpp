@@ -14,6 +14,7 @@
 #include "app/ui/about_dialog.h"
 #include "app/ui/help_window.h"
 #include "app/ui/main_frame.h"
+#include "app/ui/qt_program_starter.h"
 #include "app/ui/shell_host.h"
 #include "app/ui/start_dialog.h"
 #include "calc/ui/calc_windows.h"
@@ -70,6 +71,16 @@ void CMainFrame::BindCommands() {
         if (session.Database())
             exchange::RunInterfaceExport(exchange::InterfaceFile::Kelsa, *session.Database(), m_shell.FileChooser(),
                                          m_shell.Prompter());
+    });
+    bind(cmd::kRunArvo3D, [this, &session] {
+        CQtProgramStarter starter;
+        app::SiblingServices services{m_shell.Prompter(), starter, m_shell.Modules(), app::TemporaryFolder()};
+        if (session.Database()) app::RunModellingProgram(*session.Database(), services);
+    });
+    bind(cmd::kRunKelsa, [this] {
+        CQtProgramStarter starter;
+        app::SiblingServices services{m_shell.Prompter(), starter, m_shell.Modules(), app::TemporaryFolder()};
+        app::RunSubstructureProgram(services);
     });
     bind(cmd::kSave, [&session] { session.Save(); });
     bind(cmd::kClose, [&session] { session.Close(); });
