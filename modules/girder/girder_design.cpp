@@ -3,6 +3,7 @@
 #include "girder/bridge_facts.h"
 #include "girder/box_design.h"
 #include "girder/precast_design.h"
+#include "girder/section_plot.h"
 
 namespace girder {
 namespace {
@@ -66,10 +67,10 @@ members::DesignOutcome Design(dao::Database& db, Superstructure kind) {
                        members::NumberText(width.metres) + " m";
     if (width.assumed) note += "（一般信息未给桥宽，按双车道 12 m 计）";
     note += "。已有记录按原值列出。";
-    if (kind != Superstructure::Slab && kind != Superstructure::TBeam)
-        note += "横断面类型按桥宽选定：" + CrossSectionTypeFor(width.metres) + "。";
+    const bool box = kind != Superstructure::Slab && kind != Superstructure::TBeam;
+    if (box) note += "横断面类型按桥宽选定：" + CrossSectionTypeFor(width.metres) + "。";
     return members::ProposeAndWrite(db, std::string(texts.title) + "设计", note,
-                                    ProposalsFor(kind, spans, width.metres));
+                                    ProposalsFor(kind, spans, width.metres), box ? BoxSectionPlot() : ui::PlotMaker{});
 }
 
 }  // namespace girder

@@ -116,10 +116,11 @@ void WriteRows(dao::Database& db, const projectdb::TableSchema& schema, const ui
 }
 
 DesignOutcome ProposeAndWrite(dao::Database& db, const std::string& title, const std::string& note,
-                              const std::vector<TableProposal>& proposals) {
+                              const std::vector<TableProposal>& proposals, ui::PlotMaker plots) {
     ui::EditRequest request;
     request.title = title;
     request.note = note;
+    request.plots = std::move(plots);
     for (const auto& proposal : proposals) request.tables.push_back(Propose(db, proposal));
     DesignOutcome outcome;
     if (!modulekit::ModuleEditor().edit(request)) return outcome;

@@ -30,9 +30,9 @@ struct DesignOutcome {
 };
 
 // Shows the proposals in the module's record editor; on OK writes every table in one transaction, so that
-// a failure leaves the project as it was. Cancel writes nothing.
+// a failure leaves the project as it was. Cancel writes nothing. `plots` draws the pictures beside the rows.
 DesignOutcome ProposeAndWrite(dao::Database& db, const std::string& title, const std::string& note,
-                              const std::vector<TableProposal>& proposals);
+                              const std::vector<TableProposal>& proposals, ui::PlotMaker plots = {});
 
 // "%.12g": a value as the user would type it, without the digits a double adds.
 std::string NumberText(double value);
