@@ -185,6 +185,51 @@ TEST(GirderBoxes, DepthsFollowTheSupportsAndTheDeckChoosesTheCrossSection) {
     EXPECT_DOUBLE_EQ(Field(*db, simple, "InWhichSpan", "1", "BoxHeight").toDouble(), 1.4);  // 25 / 18
 }
 
+// The deck the girders span: the whole bridge, the designed half of a divided one, or a 12 m road.
+TEST(GirderDeck, TheDeckWidthIsTheDesignedPartOfTheBridge) {
+    using General = std::vector<std::pair<std::string, std::string>>;
+    struct Case {
+        General general;
+        double topWidth;
+        bool assumed;
+    };
+    const Case cases[] = {
+        {{{"TransectType", "整体式"}, {"LeftBridgeWidth", "6.25"}, {"RightBridgeWidth", "6.25"}}, 12.5, false},
+        {{{"TransectType", "分离式(左右半桥不同)"},
+          {"LeftOrRight", "右半桥"},
+          {"LeftBridgeWidth", "10"},
+          {"RightBridgeWidth", "11.5"}},
+         11.5,
+         false},
+        {{{"TransectType", "分离式(左右半桥相同)"}, {"LeftBridgeWidth", "10.5"}}, 10.5, false},
+        {{{"TransectType", "整体式"}}, 12, true},  // widths cleared below: the page remembers the last ones
+    };
+    modules::SharedLibraryLoader loader(VELTRA_MODULES_DIR);
+    for (const auto& c : cases) {
+        testing_support::TempDir dir;
+        ui::ScriptedPrompter prompter;
+        RecordingEditor editor;
+        auto db = MakeProject(dir.file("p.vlt"), c.general, {{"简支等截面箱梁桥", "1", "20"}});
+        if (c.assumed)
+            db->Execute("Update [一般信息表] Set BridgeWidth = 0, LeftBridgeWidth = 0, RightBridgeWidth = 0");
+        ASSERT_TRUE(app::RunDesignCall(*app::FindDesignCall(cmd::kDesignSUBox), *db, loader, prompter, &editor));
+        SCOPED_TRACE(c.topWidth);
+        EXPECT_DOUBLE_EQ(Field(*db, "单箱单室箱梁横断面信息表", "Position", "1_跨中", "TopWidth").toDouble(),
+                         c.topWidth);
+        EXPECT_EQ(editor.requests.at(0).note.find("按双车道 12 m 计") != std::string::npos, c.assumed);
+    }
+}
+
+TEST_F(GirderTest, AProjectThatCannotBeWrittenIsReportedAndLeftAlone) {
+    db->Close();
+    db = dao::Database::Open(dir.file("p.vlt"), true);
+    const auto before = Tables();
+    ASSERT_TRUE(Run(cmd::kDesignSlab));
+    ASSERT_EQ(prompter.shown().size(), 1u);
+    EXPECT_EQ(prompter.shown()[0].icon, ui::Icon::Stop);
+    EXPECT_EQ(Tables(), before);
+}
+
 TEST(GirderCli, DesignRunsThroughTheCommandLineAsIfConfirmed) {
     testing_support::TempDir dir;
     MakeProject(dir.file("p.vlt"), {{"TransectType", "整体式"}}, {{"装配式简支空心板桥", "3", "20"}})->Close();
