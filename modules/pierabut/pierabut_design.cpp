@@ -4,6 +4,7 @@
 
 #include "girder/bridge_facts.h"
 #include "pierabut/member_sizes.h"
+#include "pierabut/pier_plot.h"
 
 namespace pierabut {
 namespace {
@@ -48,7 +49,7 @@ members::DesignOutcome DesignPierAbut(dao::Database& db) {
     note +=
         "、斜交角和相邻跨径取常用尺寸：约每 7 m 桥宽一根柱，柱径按跨径 1.0–1.8 m，桩径大 0.2 m；"
         "墩柱高按 6 m、台身高按 5 m 计，背墙高取桥面至帽梁顶高差。已有记录按原值列出。";
-    return members::ProposeAndWrite(db, "墩台设计", note, proposals);
+    return members::ProposeAndWrite(db, "墩台设计", note, proposals, PierElevationPlot());
 }
 
 }  // namespace pierabut

@@ -23,11 +23,17 @@ namespace girder_test {
 
 using Rows = std::vector<std::vector<std::string>>;
 
+// Keeps each request without its picture maker: that is the module's code, gone once the shell has released
+// the module. `change` runs while the module is loaded, as the user's edits do.
 class RecordingEditor : public ui::RecordEditor {
 public:
     bool edit(ui::EditRequest& request) override {
         if (change) change(request);
-        requests.push_back(request);
+        ui::EditRequest kept;
+        kept.title = request.title;
+        kept.note = request.note;
+        kept.tables = request.tables;
+        requests.push_back(std::move(kept));
         return accept;
     }
     std::vector<ui::EditRequest> requests;

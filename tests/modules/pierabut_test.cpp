@@ -118,6 +118,30 @@ TEST_F(PierAbutTest, CancelWritesNothing) {
     EXPECT_EQ(Tables(), before);
 }
 
+TEST_F(PierAbutTest, ThePictureShowsTheFirstColumnPierAsItsRowsStand) {
+    std::vector<std::vector<std::string>> drawn;
+    std::string title;
+    editor.accept = false;
+    editor.change = [&](ui::EditRequest& request) {
+        ASSERT_TRUE(request.plots);
+        auto draw = [&] {
+            const auto plots = request.plots(request.tables);
+            title = plots.at(0).title;
+            std::vector<std::string> names;
+            for (const auto& series : plots.at(0).series) names.push_back(series.name);
+            drawn.push_back(names);
+        };
+        draw();
+        for (auto& table : request.tables)
+            if (table.table == "圆形截面柱式墩身信息表") table.rows.at(0).at(1) = "3";  // PierColumnNum
+        draw();
+    };
+    ASSERT_TRUE(Design());
+    EXPECT_EQ(title, "1号墩立面（顺桥向看）");
+    EXPECT_EQ(drawn, (std::vector<std::vector<std::string>>{{"帽梁", "墩柱1", "墩柱2", "桩1", "桩2"},
+                                                            {"帽梁", "墩柱1", "墩柱2", "墩柱3", "桩1", "桩2"}}));
+}
+
 TEST_F(PierAbutTest, TheInterfaceFilesFindEveryMemberTheyRead) {
     for (int command : {cmd::kDesignSlab, cmd::kDesignTBeam, cmd::kDesignCUBox, cmd::kDesignPierAbut})
         ASSERT_TRUE(Run(command));
