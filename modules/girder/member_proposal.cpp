@@ -77,7 +77,10 @@ ui::ProposedTable Propose(dao::Database& db, const TableProposal& proposal) {
     const projectdb::TableSchema& schema = proposal.schema;
     ui::ProposedTable table;
     table.table = schema.name;
-    for (const auto& field : schema.fields) table.fields.push_back(field.name);
+    for (const auto& field : schema.fields) {
+        table.fields.push_back(field.name);
+        table.captions.push_back(field.gridCaption.empty() ? field.name : field.gridCaption);
+    }
     table.keyFields = {KeyField(schema)};
     table.rowsFixed = true;
     auto stored = StoredRecords(db, schema);
