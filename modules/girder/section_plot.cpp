@@ -33,7 +33,10 @@ ui::Plot MidSpanSection(const std::vector<ui::ProposedTable>& tables) {
     const double topPly = Value(section, 0, "TopDeckPly"), bottomPly = Value(section, 0, "BottomDeckPly");
     const double left = -top / 2, right = top / 2;
     ui::Plot plot;
-    plot.title = (section.rows.empty() ? std::string() : section.rows[0][0]) + " 横断面";
+    // "4_跨中" is span 4 at mid-span.
+    std::string position = section.rows.empty() ? std::string() : section.rows[0][0];
+    if (auto cut = position.find('_'); cut != std::string::npos) position.replace(cut, 1, "跨");
+    plot.title = "第" + position + "横断面";
     plot.xLabel = "横桥向 (m)";
     plot.yLabel = "高 (m)";
     plot.equalScale = true;
