@@ -191,8 +191,8 @@ void AddCalculatorCommands(std::vector<CommandSpec>& rows) {
                                 Row(cmd::kPierForces, "墩台水平力计算", "墩台水平力计算工具（柔性墩理论）", A::Always),
                                 Row(cmd::kPileDesign, "桩基础计算", "桩基础计算", A::WithProject),
                                 Row(cmd::kCulvert, "涵洞立面计算", "盖板涵、圆管涵立面实用计算工具", A::Always),
-                                Row(cmd::kRunArvo3D, "三维造型", "启动桥梁三维造型CAD系统"),
-                                Row(cmd::kRunKelsa, "下部计算", "启动桥梁下部构造CAD模块"),
+                                Row(cmd::kRunArvo3D, "三维造型", "启动桥梁三维造型CAD系统", A::WithProject),
+                                Row(cmd::kRunKelsa, "下部计算", "启动桥梁下部构造CAD模块", A::Always),
                             });
 }
 

@@ -14,6 +14,7 @@
 #include "app/ui/about_dialog.h"
 #include "app/ui/help_window.h"
 #include "app/ui/main_frame.h"
+#include "app/ui/qt_program_starter.h"
 #include "app/ui/shell_host.h"
 #include "app/ui/start_dialog.h"
 #include "calc/ui/calc_windows.h"
@@ -110,6 +111,16 @@ void CMainFrame::BindCommands() {
          [this] { library::RunMergeLibraryCommand(this, m_shell.Prompter(), m_shell.FileChooser()); });
     bind(cmd::kLibraryClean,
          [this] { library::RunCleanLibraryCommand(this, m_shell.Prompter(), m_shell.FileChooser()); });
+    bind(cmd::kRunArvo3D, [this, &session] {
+        CQtProgramStarter starter;
+        app::SiblingServices services{m_shell.Prompter(), starter, m_shell.Modules(), app::TemporaryFolder()};
+        if (session.Database()) app::RunModellingProgram(*session.Database(), services);
+    });
+    bind(cmd::kRunKelsa, [this] {
+        CQtProgramStarter starter;
+        app::SiblingServices services{m_shell.Prompter(), starter, m_shell.Modules(), app::TemporaryFolder()};
+        app::RunSubstructureProgram(services);
+    });
     bind(cmd::kSave, [&session] { session.Save(); });
     bind(cmd::kClose, [&session] { session.Close(); });
     bind(cmd::kExit, [this] { close(); });
