@@ -150,12 +150,14 @@ TEST(BridgeLayoutGeometry, MemberTablesSizeTheMembersInEitherUnit) {
     EXPECT_DOUBLE_EQ(sized.foundation.diameter, 1.8);
     EXPECT_DOUBLE_EQ(sized.foundation.length, 32.0);
     EXPECT_DOUBLE_EQ(data.spans[1].depth, 0.85);
-    // Pier 2 has no record: it keeps the common sizes, and the sheet says which table lacked it.
+    // Pier 2 and spans 1 and 3 have no record: they keep the common sizes, and the sheet says which tables
+    // lacked some.
     EXPECT_DOUBLE_EQ(data.supports[2].foundation.diameter, 1.5);
     EXPECT_DOUBLE_EQ(data.supports[2].foundation.length, 25.0);
-    EXPECT_NE(
-        std::find(data.notes.begin(), data.notes.end(), "“单排桩基础信息表”中缺少部分基础的尺寸，按常用尺寸绘制。"),
-        data.notes.end());
+    EXPECT_NE(std::find(data.notes.begin(), data.notes.end(),
+                        "“空心板布置信息表”、“圆形截面柱式墩身信息表”、“单排桩基础信息表”中缺少部分构件的尺寸，这些构件"
+                        "按常用尺寸绘制。"),
+              data.notes.end());
     // The deck-to-cap drop the layout holds (110 cm) is used as it is.
     EXPECT_DOUBLE_EQ(sized.deckToCap, 1.1);
 }
@@ -173,7 +175,7 @@ TEST(BridgeLayoutGeometry, MissingRouteDataIsDrawnFromDefaultsAndNoted) {
     const SheetGeometry sheet = Layout(data);
     std::string notes;
     for (const std::string& t : TextsOn(sheet, "NOTE")) notes += t;
-    for (const char* missing : {"没有竖曲线资料", "没有地面线资料", "没有“①类帽梁信息表”"})
+    for (const char* missing : {"没有竖曲线资料", "没有地面线资料", "“①类帽梁信息表”"})
         EXPECT_NE(notes.find(missing), std::string::npos) << missing;
     EXPECT_TRUE(std::any_of(sheet.polylines.begin(), sheet.polylines.end(),
                             [](const drawhost::Polyline& p) { return p.layer == "GROUND"; }));

@@ -213,6 +213,7 @@ BridgeData ReadBridgeData(dao::Database& db) {
             deckToCapMissing = true;
         }
     }
+    sizes.WriteNotes();
     if (deckToCapMissing) data.notes.push_back("部分墩台未填帽梁顶面至桥面高差，按梁高加 0.2m 绘制。");
     if (data.ground.empty()) {
         // A level ground well below the deck, so that the supports still show their members.

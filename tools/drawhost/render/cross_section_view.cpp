@@ -155,8 +155,8 @@ int DrawCrossSection(SheetPainter& p, const BridgeData& data, double left, doubl
                           text::Format("%.0f", width * 100), textHeight * 0.9);
     p.UseLayer("TEXT");
     if (f.kind == FoundationKind::Piles && shown < f.length)
-        p.Text({sec.At(reach, 0).x, sec.At(0, connectBottom - shown).y}, textHeight * 0.8,
-               text::Format("桩长%.1fm", f.length), HAlign::Right);
+        p.Text({sec.At(0, 0).x, sec.At(0, connectBottom - shown).y - textHeight * 1.6}, textHeight * 0.8,
+               text::Format("桩长%.1fm", f.length), HAlign::Centre);
     ViewCaption(p, (left + right) / 2, top - textHeight - 1,
                 text::Format("横断面(%d号%s)  1:%d", s.number, s.abutment ? "台" : "墩", scale), textHeight * 1.2);
     return scale;

@@ -135,12 +135,18 @@ void DrawApproaches(ElevationPainter& e, const BridgeData& data, const StakeAxis
             road.push_back(e.At(st, data.deckElevation(st)));
         }
         e.p().Polyline(road);
-        // The cone starts at the front edge of the cap and runs into the span until it meets the ground.
+        // The cone starts at the front edge of the cap and runs into the span at 1:1 until it meets the
+        // ground; a cone that would reach past half the span is a retaining fill ending there.
         const double front = s.stake - side * (s.cap.along - kBackWall);
+        const double span = data.supports.size() > 1 ? std::abs(data.supports[i == 0 ? 1 : i - 1].stake - s.stake) : 10;
         double st = front, el = l.capBottom;
-        while (el > data.GroundElevation(st) && std::abs(st - front) < 60) {
-            st -= side * 0.15;
-            el -= 0.1;
+        while (el > data.GroundElevation(st) && std::abs(st - front) < span * 0.5) {
+            st -= side * 0.05;
+            el -= 0.05;
+        }
+        if (el > data.GroundElevation(st)) {
+            e.p().UseLayer("GROUND");
+            e.p().Line(e.At(st, el), e.At(st, data.GroundElevation(st)));
         }
         e.p().UseLayer("GROUND");
         e.p().Line(e.At(front, l.capBottom), e.At(st, el));
@@ -185,7 +191,9 @@ void DrawSupport(ElevationPainter& e, const BridgeData& data, std::size_t index,
     e.p().UseLayer("TEXT");
     const Point tip = e.At(centre, l.foundationBottom);
     const double m = textHeight * 0.5;
-    const Point mark{tip.x + f.diameter * 0.5 + 1.2, tip.y};
+    const double outer = f.kind == FoundationKind::Footing ? f.footingAlong / 2
+                                                           : (f.rowsAlong - 1) / 2.0 * f.spacingAlong + f.diameter / 2;
+    const Point mark{e.At(centre + outer, 0).x + 1.5, tip.y};
     e.p().Polyline({{mark.x, mark.y}, {mark.x - m, mark.y + m}, {mark.x + m, mark.y + m}}, true);
     e.p().Text({mark.x - m, mark.y + m + 0.5}, textHeight * 0.8, text::Format("%.2f", l.foundationBottom));
 }

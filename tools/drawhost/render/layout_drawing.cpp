@@ -131,7 +131,7 @@ SheetGeometry BridgeLayoutDrawing(const BridgeData& data, const DrawingRecord& r
 
     // One scale for elevation and plan: the record's when everything fits at it, else the next common one.
     const double stripHeight = th * 0.85 * 18.6;
-    const double fixedMm = 2.5 * th + (3 * th + 10) + 2 + stripHeight + 3 * th + 4 * th + 2 * th + 8;
+    const double fixedMm = 3.5 * th + (3 * th + 10) + 2 + stripHeight + 3 * th + 4 * th + 2 * th + 8;
     const double worldHeight = (extent.top - extent.bottom) + 2 * PlanHalfWidth(data);
     const double needed = std::max(
         worldHeight * 1000 / std::max(area.height() - fixedMm, 20.0),
@@ -153,13 +153,15 @@ SheetGeometry BridgeLayoutDrawing(const BridgeData& data, const DrawingRecord& r
     axis.x0 = area.left + captionWidth + std::max(0.0, (leftRight - area.left - captionWidth - drawnWidth) / 2);
     const double centreX = axis.x0 + drawnWidth / 2;
 
-    double y = area.top;
+    // What the common scale leaves over goes above the elevation and between the strip and the plan.
+    const double spare = std::max(0.0, area.height() - fixedMm - worldHeight * axis.mmPerMetre);
+    double y = area.top - spare * 0.2;
     ViewCaption(p, centreX, y - 2 * th, text::Format("立    面  1:%d", scale), th * 1.3);
-    const double baseY = y - 2.5 * th - (3 * th + 10) - (extent.top - extent.bottom) * axis.mmPerMetre;
+    const double baseY = y - 3.5 * th - (3 * th + 10) - (extent.top - extent.bottom) * axis.mmPerMetre;
     DrawElevation(p, data, axis, extent, baseY, th);
     const double stripBottom = DrawDataStrip(p, data, axis, baseY - 2, axis.x0 - captionWidth, th);
 
-    const double planCaptionY = stripBottom - 3 * th;
+    const double planCaptionY = stripBottom - 3 * th - spare * 0.4;
     ViewCaption(p, centreX, planCaptionY, text::Format("平    面  1:%d", scale), th * 1.3);
     const double planCentreY = planCaptionY - 2.5 * th - 3.6 * th - PlanHalfWidth(data) * axis.mmPerMetre;
     DrawPlan(p, data, axis, planCentreY, th);

@@ -29,8 +29,19 @@ int Count(const TableRow& row, const std::string& field, int fallback) {
 
 double MemberMetres(double value, double largestMetres) { return value > largestMetres ? value / 100 : value; }
 
-void MemberSizes::Note(const std::string& text) {
-    if (std::find(notes_.begin(), notes_.end(), text) == notes_.end()) notes_.push_back(text);
+void MemberSizes::Remember(std::vector<std::string>& list, const std::string& table) {
+    if (std::find(list.begin(), list.end(), table) == list.end()) list.push_back(table);
+}
+
+void MemberSizes::WriteNotes() {
+    auto joined = [](const std::vector<std::string>& tables) {
+        std::string out;
+        for (const std::string& t : tables) out += (out.empty() ? "“" : "、“") + t + "”";
+        return out;
+    };
+    if (!missingTables_.empty()) notes_.push_back("项目中没有" + joined(missingTables_) + "，相应构件按常用尺寸绘制。");
+    if (!incompleteTables_.empty())
+        notes_.push_back(joined(incompleteTables_) + "中缺少部分构件的尺寸，这些构件按常用尺寸绘制。");
 }
 
 const std::vector<TableRow>* MemberSizes::Rows(const std::string& table) {
@@ -39,29 +50,27 @@ const std::vector<TableRow>* MemberSizes::Rows(const std::string& table) {
     return it->second ? &*it->second : nullptr;
 }
 
-const TableRow* MemberSizes::Record(const std::string& table, const std::string& key, double value,
-                                    const std::string& member) {
+const TableRow* MemberSizes::Record(const std::string& table, const std::string& key, double value) {
     const auto* rows = Rows(table);
     if (!rows) {
-        Note("项目中没有“" + table + "”，" + member + "按常用尺寸绘制。");
+        Remember(missingTables_, table);
         return nullptr;
     }
     for (const TableRow& row : *rows)
         if (auto v = row.Number(key); v && std::lround(*v) == std::lround(value)) return &row;
-    Note("“" + table + "”中缺少部分" + member + "的尺寸，按常用尺寸绘制。");
+    Remember(incompleteTables_, table);
     return nullptr;
 }
 
-const TableRow* MemberSizes::RecordByText(const std::string& table, const std::string& key, const std::string& value,
-                                          const std::string& member) {
+const TableRow* MemberSizes::RecordByText(const std::string& table, const std::string& key, const std::string& value) {
     const auto* rows = Rows(table);
     if (!rows) {
-        Note("项目中没有“" + table + "”，" + member + "按常用尺寸绘制。");
+        Remember(missingTables_, table);
         return nullptr;
     }
     for (const TableRow& row : *rows)
         if (row.Text(key) == value) return &row;
-    Note("“" + table + "”中没有“" + value + "”，" + member + "按常用尺寸绘制。");
+    Remember(incompleteTables_, table);
     return nullptr;
 }
 
@@ -85,7 +94,7 @@ void MemberSizes::SizeCap(Support& s, double deckWidth) {
     }
     auto table = projectdb::MemberTableOf(s.capType);
     if (!table) return;
-    const TableRow* r = Record(*table, "PierAbutmentNum", s.number, "帽梁");
+    const TableRow* r = Record(*table, "PierAbutmentNum", s.number);
     if (!r) return;
     if (s.capType == "2类墩帽") {
         c.across = std::max(Metres(*r, "CopingLength1", kLength, 0), Metres(*r, "CopingLength2", kLength, 0));
@@ -123,7 +132,7 @@ void MemberSizes::SizeBody(Support& s, double deckWidth) {
     b.spacing = b.count > 1 ? width * 0.8 / (b.count - 1) : 0;
     auto table = projectdb::MemberTableOf(type);
     if (!table) return;
-    const TableRow* r = Record(*table, "PierAbutmentNum", s.number, "墩台身");
+    const TableRow* r = Record(*table, "PierAbutmentNum", s.number);
     if (!r) return;
     if (type == "圆形截面柱式墩身") {
         b.count = Count(*r, "PierColumnNum", b.count);
@@ -171,7 +180,7 @@ void MemberSizes::SizeConnection(Support& s) {
     }
     auto table = projectdb::MemberTableOf(type);
     if (!table) return;
-    const TableRow* r = Record(*table, "PierAbutmentNum", s.number, "联接构造");
+    const TableRow* r = Record(*table, "PierAbutmentNum", s.number);
     if (!r) return;
     if (type == "1类承台") {
         c.across = Metres(*r, "BearingPlatLength", kLength, c.across);
@@ -213,7 +222,7 @@ void MemberSizes::SizeFoundation(Support& s) {
     }
     auto table = projectdb::MemberTableOf(type);
     if (!table) return;
-    const TableRow* r = Record(*table, "PierAbutmentNum", s.number, "基础");
+    const TableRow* r = Record(*table, "PierAbutmentNum", s.number);
     if (!r) return;
     if (type == "单排桩基础") {
         f.countAcross = Count(*r, "PileNum", f.countAcross);
@@ -252,25 +261,23 @@ double MemberSizes::SpanDepth(const Span& span) {
     const double l = span.length;
     if (Contains(type, "空心板")) {
         double fallback = std::clamp(l / 21.0, 0.5, 1.3);
-        const TableRow* layout = Record(projectdb::kSlabLayoutTable, "SlabInWhichSpan", span.number, "空心板");
+        const TableRow* layout = Record(projectdb::kSlabLayoutTable, "SlabInWhichSpan", span.number);
         if (!layout) return fallback;
-        const TableRow* slab = RecordByText(projectdb::kInsideSlabTable, "SlabType", layout->Text("InsideSlabType"),
-                                            "空心板");
+        const TableRow* slab = RecordByText(projectdb::kInsideSlabTable, "SlabType", layout->Text("InsideSlabType"));
         return slab ? Metres(*slab, "Height", kSection, fallback) : fallback;
     }
     if (Contains(type, "T梁")) {
         double fallback = 0.5 + 0.05 * l;
-        const TableRow* layout = Record(projectdb::kTBeamLayoutTable, "TBeamInWhichSpan", span.number, "T梁");
+        const TableRow* layout = Record(projectdb::kTBeamLayoutTable, "TBeamInWhichSpan", span.number);
         if (!layout) return fallback;
-        const TableRow* beam = RecordByText(projectdb::kInsideTBeamTable, "TBeamType", layout->Text("InsideTBeamType"),
-                                            "T梁");
+        const TableRow* beam = RecordByText(projectdb::kInsideTBeamTable, "TBeamType", layout->Text("InsideTBeamType"));
         return beam ? Metres(*beam, "TBeamHeight", kSection, fallback) : fallback;
     }
     if (Contains(type, "箱梁")) {
         double fallback = std::max(l / 18.0, 1.2);
         auto tables = projectdb::MemberTablesOfStructure(type);
         if (tables.empty()) return fallback;
-        const TableRow* box = Record(tables.front(), "InWhichSpan", span.number, "箱梁");
+        const TableRow* box = Record(tables.front(), "InWhichSpan", span.number);
         if (!box) return fallback;
         for (const char* field : {"BoxHeight", "BoxCenterHeight", "BoxEndHeight", "BoxEndHeightL"})
             if (box->Number(field, 0) > 0) return Metres(*box, field, kSection, fallback);

@@ -20,14 +20,16 @@ public:
     void Size(Support& support, double deckWidth);
     // The depth of the superstructure of a span.
     double SpanDepth(const Span& span);
+    // Adds the notes on the member tables that lacked sizes: one for the tables the project does not have,
+    // one for each table that lacks some of the members.
+    void WriteNotes();
 
 private:
     const std::vector<TableRow>* Rows(const std::string& table);
     // The record of `table` keyed by `key` == `value`; none, with a note, when the table or record is missing.
-    const TableRow* Record(const std::string& table, const std::string& key, double value, const std::string& member);
-    const TableRow* RecordByText(const std::string& table, const std::string& key, const std::string& value,
-                                 const std::string& member);
-    void Note(const std::string& text);
+    const TableRow* Record(const std::string& table, const std::string& key, double value);
+    const TableRow* RecordByText(const std::string& table, const std::string& key, const std::string& value);
+    static void Remember(std::vector<std::string>& list, const std::string& table);
 
     void SizeCap(Support& s, double deckWidth);
     void SizeBody(Support& s, double deckWidth);
@@ -37,6 +39,7 @@ private:
     dao::Database& db_;
     std::vector<std::string>& notes_;
     std::map<std::string, std::optional<std::vector<TableRow>>> cache_;
+    std::vector<std::string> missingTables_, incompleteTables_;
 };
 
 // A member size in metres. The member tables hold the design modules' units, which are centimetres as a

@@ -9,6 +9,9 @@ namespace drawhost {
 
 namespace {
 
+// A CAD text's height is that of its capitals and of a Chinese character, which fill most of the em.
+constexpr double kFontPerHeight = 1.1;
+
 std::string Num(double v) {
     std::string s = text::FormatFixed(v, 3);
     while (s.size() > 1 && s.back() == '0') s.pop_back();
@@ -82,7 +85,7 @@ public:
             const char* anchor = t.align == HAlign::Centre ? "middle" : t.align == HAlign::Right ? "end" : "start";
             texts << "<text transform=\"translate(" << P(t.at) << ")";
             if (t.rotation != 0) texts << " rotate(" << Num(-t.rotation) << ")";
-            texts << " scale(" << Num(kTextWidthFactor) << ",1)\" font-size=\"" << Num(t.height / 0.8)
+            texts << " scale(" << Num(kTextWidthFactor) << ",1)\" font-size=\"" << Num(t.height * kFontPerHeight)
                   << "\" text-anchor=\"" << anchor << "\">" << Escape(t.text) << "</text>\n";
         }
         const std::string colour = ColourOf(layer ? layer->colour : 7);

@@ -15,7 +15,8 @@ std::size_t CharLength(unsigned char lead) {
     return 1;
 }
 
-double CharWidth(std::size_t bytes, double height) { return height * kTextWidthFactor * (bytes >= 3 ? 1.0 : 0.6); }
+// A little wider than the lettering itself, so that a wrapped line never runs past its column in any font.
+double CharWidth(std::size_t bytes, double height) { return height * kTextWidthFactor * (bytes >= 3 ? 1.15 : 0.65); }
 
 }  // namespace
 
