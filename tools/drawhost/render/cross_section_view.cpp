@@ -84,9 +84,9 @@ void BreakLine(SectionPainter& s, double left, double right, double elevation) {
 
 }  // namespace
 
-int DrawCrossSection(SheetPainter& p, const BridgeData& data, double left, double bottom, double right, double top,
-                     double textHeight) {
-    if (data.supports.empty()) return 0;
+double DrawCrossSection(SheetPainter& p, const BridgeData& data, double left, double bottom, double right, double top,
+                        double textHeight) {
+    if (data.supports.empty()) return top;
     auto pier = std::find_if(data.supports.begin(), data.supports.end(), [](const Support& s) { return !s.abutment; });
     const Support& s = pier != data.supports.end() ? *pier : data.supports.front();
     const std::size_t index = static_cast<std::size_t>(&s - data.supports.data());
@@ -159,7 +159,7 @@ int DrawCrossSection(SheetPainter& p, const BridgeData& data, double left, doubl
                text::Format("桩长%.1fm", f.length), HAlign::Centre);
     ViewCaption(p, (left + right) / 2, top - textHeight - 1,
                 text::Format("横断面(%d号%s)  1:%d", s.number, s.abutment ? "台" : "墩", scale), textHeight * 1.2);
-    return scale;
+    return sec.At(0, lowest).y - textHeight * 2;
 }
 
 }  // namespace drawhost

@@ -168,10 +168,9 @@ SheetGeometry BridgeLayoutDrawing(const BridgeData& data, const DrawingRecord& r
 
     // Right column: the cross-section above, the notes below.
     const double columnLeft = area.right - rightWidth;
-    p.UseLayer("FRAME");
-    const double sectionBottom = area.bottom + area.height() * 0.5;
-    DrawCrossSection(p, data, columnLeft, sectionBottom, area.right, area.top, th);
-    DrawNotes(p, notes, columnLeft + 2, area.right - 1, sectionBottom - 2, th * 0.9);
+    const double belowSection = DrawCrossSection(p, data, columnLeft, area.bottom + area.height() * 0.5, area.right,
+                                                 area.top, th);
+    DrawNotes(p, notes, columnLeft + 2, area.right - 1, belowSection - 2, th * 0.9);
     return sheet;
 }
 

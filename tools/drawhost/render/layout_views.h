@@ -38,9 +38,9 @@ void DrawPlan(SheetPainter& p, const BridgeData& data, const StakeAxis& axis, do
 // Half the plan's height in metres, dimension room excluded.
 double PlanHalfWidth(const BridgeData& data);
 
-// The cross-section at the first pier (or support) fitted into the box; returns its scale denominator.
-int DrawCrossSection(SheetPainter& p, const BridgeData& data, double left, double bottom, double right, double top,
-                     double textHeight);
+// The cross-section at the first pier (or support) fitted into the box; returns the sheet y below it.
+double DrawCrossSection(SheetPainter& p, const BridgeData& data, double left, double bottom, double right, double top,
+                        double textHeight);
 
 // A view's caption ("立  面  1:500"), centred over it and underlined.
 void ViewCaption(SheetPainter& p, double centreX, double y, const std::string& caption, double textHeight);

@@ -1,6 +1,7 @@
 #include "sheet_frame.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace drawhost {
 
@@ -53,7 +54,7 @@ DrawingArea DrawSheetFrame(SheetPainter& painter, const std::string& sheetSize, 
     double x = left;
     const double width = right - left;
     for (const Cell& cell : cells) {
-        const double w = width * cell.share;
+        const double w = &cell == &cells[std::size(cells) - 1] ? right - x : width * cell.share;
         painter.UseLayer("TITLE");
         painter.Text({x + 1, bottom + h - t - 1}, t, cell.caption);
         painter.Text({x + w / 2, bottom + h * 0.22}, cell.valueHeight, cell.value, HAlign::Centre);

@@ -9,8 +9,9 @@ namespace drawhost {
 
 namespace {
 
-// A CAD text's height is that of its capitals and of a Chinese character, which fill most of the em.
-constexpr double kFontPerHeight = 1.1;
+// The font size that gives a Chinese character about the width of a CAD text of that height lettered at
+// kTextWidthFactor.
+constexpr double kFontPerHeight = 0.85;
 
 std::string Num(double v) {
     std::string s = text::FormatFixed(v, 3);
@@ -83,10 +84,14 @@ public:
         for (const Text& t : sheet_.texts) {
             if (t.layer != name) continue;
             const char* anchor = t.align == HAlign::Centre ? "middle" : t.align == HAlign::Right ? "end" : "start";
-            texts << "<text transform=\"translate(" << P(t.at) << ")";
-            if (t.rotation != 0) texts << " rotate(" << Num(-t.rotation) << ")";
-            texts << " scale(" << Num(kTextWidthFactor) << ",1)\" font-size=\"" << Num(t.height * kFontPerHeight)
-                  << "\" text-anchor=\"" << anchor << "\">" << Escape(t.text) << "</text>\n";
+            // Letters are not narrowed by a scale transform: renderers place an anchored text wrongly under
+            // one. A smaller font takes about the width the narrowed CAD lettering takes instead.
+            texts << "<text x=\"" << Num(X(t.at.x)) << "\" y=\"" << Num(Y(t.at.y)) << "\"";
+            if (t.rotation != 0)
+                texts << " transform=\"rotate(" << Num(-t.rotation) << " " << Num(X(t.at.x)) << " " << Num(Y(t.at.y))
+                      << ")\"";
+            texts << " font-size=\"" << Num(t.height * kFontPerHeight) << "\" text-anchor=\"" << anchor << "\">"
+                  << Escape(t.text) << "</text>\n";
         }
         const std::string colour = ColourOf(layer ? layer->colour : 7);
         if (!shapes.str().empty())
