@@ -181,6 +181,17 @@ TEST(BridgeLayoutGeometry, MissingRouteDataIsDrawnFromDefaultsAndNoted) {
                             [](const drawhost::Polyline& p) { return p.layer == "GROUND"; }));
 }
 
+TEST(BridgeLayoutGeometry, AProjectWithoutSpansGivesASheetThatSaysSo) {
+    testing_support::TempDir dir;
+    dao::Database::Create(dir.file("empty.vlt"))->Close();
+    drawhost::RenderDrawing(dir.file("empty.vlt"), "桥型布置图", "桥型布置图", "Draw1", dir.path().string());
+    auto db = dao::Database::Open(dir.file("empty.vlt"), true);
+    std::string notes;
+    for (const std::string& t : TextsOn(Layout(drawhost::ReadBridgeData(*db)), "NOTE")) notes += t;
+    EXPECT_NE(notes.find("没有桥跨布置"), std::string::npos) << notes;
+    EXPECT_TRUE(std::filesystem::exists(dir.file("Draw1.svg")));
+}
+
 TEST(BridgeLayoutGeometry, UnreadableProjectsFailWithTheirName) {
     testing_support::TempDir dir;
     const std::string garbage = dir.file("garbage.vlt");

@@ -118,7 +118,6 @@ void DrawPlan(SheetPainter& p, const BridgeData& data, const StakeAxis& axis, do
 
     // Deck width dimensions at the start abutment, left of the bridge.
     p.UseLayer("DIM");
-    const double x = plan.At(axis.firstStake, 0).x + textHeight * 1.5;
     std::vector<double> edges = {-half, half};
     if (g.divided)
         edges = {-half, -half + g.leftWidth, half - g.rightWidth, half};
@@ -135,7 +134,6 @@ void DrawPlan(SheetPainter& p, const BridgeData& data, const StakeAxis& axis, do
                HAlign::Centre, 90);
         p.UseLayer("DIM");
     }
-    (void)x;
     // The route's name on its centre line and where it leads.
     p.UseLayer("TEXT");
     p.Text({plan.At(axis.firstStake, 0).x + 2, plan.At(0, 0).y + 0.8}, textHeight * 0.8, "路线中心线");
