@@ -181,6 +181,59 @@ TEST(BridgeLayoutGeometry, MissingRouteDataIsDrawnFromDefaultsAndNoted) {
                             [](const drawhost::Polyline& p) { return p.layer == "GROUND"; }));
 }
 
+TEST(BridgeLayoutGeometry, PlanShowsTheDeckWidthAndEachSupportAtItsSkew) {
+    testing_support::TempDir dir;
+    const std::string path = drawhost_test::MakeProject(dir.file("s.vlt"));
+    const double skews[] = {90, 60, 75, 120};
+    {
+        auto db = dao::Database::Open(path);
+        dao::Recordset set(*db);
+        set.Open("Select * From [下构布置信息表] Order By [PierAbutNum]");
+        for (double skew : skews) {
+            set.Edit();
+            set.SetFieldValue("PierAbutAngle", dao::Value::Double(skew));
+            set.Update();
+            set.MoveNext();
+        }
+    }
+    auto db = dao::Database::Open(path, true);
+    const drawhost::BridgeData data = drawhost::ReadBridgeData(*db);
+    const SheetGeometry sheet = Layout(data);
+    double first = 0, last = 0;
+    for (const auto& t : sheet.texts) {
+        if (t.text == "0号台") first = t.at.x;
+        if (t.text == "3号台") last = t.at.x;
+    }
+    const double k = (last - first) / 60;  // sheet millimetres per metre
+    ASSERT_GT(k, 0);
+
+    // The deck edges lie the deck width apart, the centre line halfway between them.
+    std::vector<double> edges;
+    for (const auto& l : sheet.lines)
+        if (l.layer == "DECK" && std::abs(l.a.y - l.b.y) < 1e-9 && l.b.x - l.a.x > 30 * k) edges.push_back(l.a.y);
+    ASSERT_EQ(edges.size(), 2u);
+    EXPECT_NEAR(std::abs(edges[0] - edges[1]), 25 * k, 1e-6);
+
+    // Each support line of the plan passes through its stake on the centre line at its skew angle to it; a
+    // line on the right of the route (below the centre line) lies ahead in stake for an acute angle.
+    const double centreY = (edges[0] + edges[1]) / 2;
+    for (std::size_t i = 0; i < 4; ++i) {
+        const double x = first + 20 * i * k;
+        bool found = false;
+        for (const auto& l : sheet.lines) {
+            if (l.layer != "CENTER" || std::abs(l.a.y - l.b.y) < 1e-9) continue;
+            const drawhost::Point top = l.a.y > l.b.y ? l.a : l.b, bottom = l.a.y > l.b.y ? l.b : l.a;
+            if (top.y < centreY || bottom.y > centreY) continue;
+            const double atCentre = top.x + (bottom.x - top.x) * (top.y - centreY) / (top.y - bottom.y);
+            if (std::abs(atCentre - x) > 1e-6) continue;
+            const double angle = std::atan2(top.y - bottom.y, top.x - bottom.x) * 180 / std::acos(-1.0);
+            EXPECT_NEAR(angle, 180 - skews[i], 1e-6) << "support " << i;
+            found = true;
+        }
+        EXPECT_TRUE(found) << "support " << i;
+    }
+}
+
 TEST(BridgeLayoutGeometry, AProjectWithoutSpansGivesASheetThatSaysSo) {
     testing_support::TempDir dir;
     dao::Database::Create(dir.file("empty.vlt"))->Close();
