@@ -28,8 +28,8 @@ ElevationExtent MeasureElevation(const BridgeData& data);
 double DrawElevation(SheetPainter& p, const BridgeData& data, const StakeAxis& axis, const ElevationExtent& extent,
                      double baseY, double textHeight);
 
-// The strip of stakes and elevations under the elevation, its top edge at `topY`, its row captions left of
-// captionRight; returns the sheet y of its bottom edge.
+// The strip of design elevations, ground elevations and stakes under the elevation, its top edge at `topY`,
+// its row captions from `captionLeft` to where the stakes begin; returns the sheet y of its bottom edge.
 double DrawDataStrip(SheetPainter& p, const BridgeData& data, const StakeAxis& axis, double topY, double captionLeft,
                      double textHeight);
 

@@ -84,7 +84,7 @@ void MemberSizes::Size(Support& s, double deckWidth) {
 void MemberSizes::SizeCap(Support& s, double deckWidth) {
     CapBeam& c = s.cap;
     c.across = std::max(deckWidth - 0.5, 2.0);
-    c.along = s.abutment ? 1.6 : 1.6;
+    c.along = 1.6;
     c.height = s.abutment ? 1.0 : 1.2;
     c.backWall = s.abutment;
     if (s.capType == projectdb::kNoMember) {
