@@ -89,6 +89,13 @@ TEST(BridgeLayoutGeometry, SupportsSpansAndTitleFollowTheLayout) {
         std::vector<std::string> dims = TextsOn(sheet, "DIM");
         for (const std::string& d : c.spanDimensions)
             EXPECT_NE(std::find(dims.begin(), dims.end(), d), dims.end()) << d;
+        // The vertical curve over the bridge, with its elements worked out from the turning points.
+        std::string notes;
+        for (const std::string& t : TextsOn(sheet, "NOTE")) notes += t;
+        EXPECT_NE(
+            notes.find("变坡点 K1+230.000，高程 103.500m，R=15000m，T=183.575m，E=1.123m，纵坡 +1.522% / -0.926%"),
+            std::string::npos)
+            << notes;
         std::vector<std::string> title = TextsOn(sheet, "TITLE");
         for (const char* expected : {"示例大桥", "桥型布置图", "Veltra示例设计院", "示例高速公路"})
             EXPECT_NE(std::find(title.begin(), title.end(), expected), title.end()) << expected;

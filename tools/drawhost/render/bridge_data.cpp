@@ -149,12 +149,33 @@ void ReadGround(dao::Database& db, BridgeData& data) {
               [](const GroundPoint& a, const GroundPoint& b) { return a.stake < b.stake; });
 }
 
+// The inner turning points whose curves reach the bridge, between its first and last support.
+void ReadVerticalCurves(const calc::VerticalProfile& profile, BridgeData& data) {
+    const auto& points = profile.points();
+    if (data.supports.empty()) return;
+    const double first = data.supports.front().stake, last = data.supports.back().stake;
+    for (std::size_t i = 1; i + 1 < points.size(); ++i) {
+        VerticalCurve c;
+        c.stake = points[i].stake;
+        c.elevation = points[i].elevation;
+        c.radius = points[i].radius;
+        c.tangent = profile.TangentLength(i);
+        if (c.stake + c.tangent < first || c.stake - c.tangent > last) continue;
+        if (points[i].stake <= points[i - 1].stake || points[i + 1].stake <= points[i].stake) continue;
+        c.external = c.radius > 0 ? c.tangent * c.tangent / (2 * c.radius) : 0;
+        c.gradeIn = (points[i].elevation - points[i - 1].elevation) / (points[i].stake - points[i - 1].stake);
+        c.gradeOut = (points[i + 1].elevation - points[i].elevation) / (points[i + 1].stake - points[i].stake);
+        data.verticalCurves.push_back(c);
+    }
+}
+
 // The deck line: from the route tables when they give elevations, else level and noted.
 void ReadDeck(dao::Database& db, BridgeData& data) {
     auto route = std::make_shared<calc::CGeoAssist>(calc::ReadRouteTables(db));
     if (!route->problems().empty()) throw std::runtime_error(route->problems().front());
     if (!(route->Status() & calc::kGeoNoElevation)) {
         data.deckElevation = [route](double stake) { return route->Evaluate(stake, 0).centreElevation; };
+        ReadVerticalCurves(route->data().profile, data);
         return;
     }
     double level = 100;

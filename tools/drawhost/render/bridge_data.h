@@ -72,6 +72,12 @@ struct Support {
     Foundation foundation;
 };
 
+// A turning point of the vertical alignment whose curve reaches the bridge, with the curve's elements.
+struct VerticalCurve {
+    double stake = 0, elevation = 0, radius = 0, tangent = 0, external = 0;
+    double gradeIn = 0, gradeOut = 0;  // rise per metre before and after the point
+};
+
 struct GroundPoint {
     double stake = 0, elevation = 0;
 };
@@ -84,6 +90,7 @@ struct BridgeData {
     std::vector<double> joints;
     std::vector<GroundPoint> ground;              // sorted by stake; made up when the project has none
     std::function<double(double)> deckElevation;  // of the centre line at a stake
+    std::vector<VerticalCurve> verticalCurves;
     std::vector<std::string> notes;
 
     double EndStake() const { return supports.empty() ? startStake : supports.back().stake; }

@@ -76,6 +76,10 @@ std::vector<std::string> Notes(const BridgeData& data) {
                         (types.empty() ? "" : "上部结构为" + types + "。"));
         notes.push_back("桥梁中心桩号 " + StakeText(g.lineMark, data.centreStake) +
                         text::Format("，桥中心交角 %g°。", data.crossAngle));
+        for (const VerticalCurve& c : data.verticalCurves)
+            notes.push_back("竖曲线：变坡点 " + StakeText(g.lineMark, c.stake) +
+                            text::Format("，高程 %.3fm，R=%gm，T=%.3fm，E=%.3fm，纵坡 %+.3f%% / %+.3f%%。", c.elevation,
+                                         c.radius, c.tangent, c.external, c.gradeIn * 100, c.gradeOut * 100));
         if (std::string piers = MemberTypes(data, false); !piers.empty()) notes.push_back("桥墩：" + piers + "。");
         if (std::string abuts = MemberTypes(data, true); !abuts.empty()) notes.push_back("桥台：" + abuts + "。");
     }
