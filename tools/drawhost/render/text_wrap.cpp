@@ -16,7 +16,7 @@ std::size_t CharLength(unsigned char lead) {
 }
 
 // A little wider than the lettering itself, so that a wrapped line never runs past its column in any font.
-double CharWidth(std::size_t bytes, double height) { return height * kTextWidthFactor * (bytes >= 3 ? 1.25 : 0.7); }
+double CharWidth(std::size_t bytes, double height) { return height * kTextWidthFactor * (bytes >= 3 ? 1.25 : 0.85); }
 
 }  // namespace
 
