@@ -252,6 +252,32 @@ TEST(BridgeLayoutGeometry, AProjectWithoutSpansGivesASheetThatSaysSo) {
     EXPECT_TRUE(std::filesystem::exists(dir.file("Draw1.svg")));
 }
 
+TEST(BridgeLayoutGeometry, ABadRouteTableFailsOnlyWhereTheDrawingNeedsIt) {
+    const struct {
+        const char* table;
+        const char* field;
+        bool drawn;
+    } cases[] = {{"平曲线资料表", "StartPointX", true}, {"竖曲线资料表", "TurnPointElev", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.table);
+        testing_support::TempDir dir;
+        const std::string path = drawhost_test::MakeProject(dir.file("r.vlt"));
+        dao::Database::Open(path)->Execute(std::string("Update [") + c.table + "] Set [" + c.field + "] = 'abc'");
+        try {
+            drawhost::RenderDrawing(path, "桥型布置图", "桥型布置图", "Draw1", dir.path().string());
+            EXPECT_TRUE(c.drawn);
+            auto db = dao::Database::Open(path, true);
+            const auto notes = drawhost::ReadBridgeData(*db).notes;
+            EXPECT_TRUE(std::any_of(notes.begin(), notes.end(), [&](const std::string& n) {
+                return n.find(c.table) != std::string::npos && n.find("不是数值") != std::string::npos;
+            }));
+        } catch (const std::runtime_error& e) {
+            EXPECT_FALSE(c.drawn) << e.what();
+            EXPECT_NE(std::string(e.what()).find(c.table), std::string::npos) << e.what();
+        }
+    }
+}
+
 TEST(BridgeLayoutGeometry, UnreadableProjectsFailWithTheirName) {
     testing_support::TempDir dir;
     const std::string garbage = dir.file("garbage.vlt");

@@ -172,7 +172,14 @@ void ReadVerticalCurves(const calc::VerticalProfile& profile, BridgeData& data) 
 // The deck line: from the route tables when they give elevations, else level and noted.
 void ReadDeck(dao::Database& db, BridgeData& data) {
     auto route = std::make_shared<calc::CGeoAssist>(calc::ReadRouteTables(db));
-    if (!route->problems().empty()) throw std::runtime_error(route->problems().front());
+    // The drawing runs along the stakes and does not use the plan alignment or the cross slopes: a problem
+    // with those tables is told on the sheet. A problem with the elevations leaves no deck line to draw.
+    for (const std::string& problem : route->problems()) {
+        const bool unused = problem.find("平曲线资料表") != std::string::npos ||
+                            problem.find("桥面横坡资料表") != std::string::npos;
+        if (!unused) throw std::runtime_error(problem);
+        data.notes.push_back(problem + "本图未用到该表。");
+    }
     if (!(route->Status() & calc::kGeoNoElevation)) {
         data.deckElevation = [route](double stake) { return route->Evaluate(stake, 0).centreElevation; };
         ReadVerticalCurves(route->data().profile, data);
