@@ -103,22 +103,25 @@ void Layers(DxfStream& d, const SheetGeometry& sheet) {
     d.Pair(0, "ENDTAB");
 }
 
-// The text style names a font every CAD program has; the program substitutes its own CJK font for the
-// Chinese characters.
+// The one text style: AutoCAD letters it with txt.shx and the Chinese big font gbcbig.shx, the usual pair for
+// Chinese drawings; LibreCAD takes the style's name for one of its own fonts, and kst32b is the one of them
+// that holds most of the Chinese characters.
+constexpr const char* kTextStyle = "kst32b";
+
 void Styles(DxfStream& d) {
     d.Pair(0, "TABLE");
     d.Pair(2, "STYLE");
     d.Pair(70, 1);
     d.Pair(0, "STYLE");
-    d.Pair(2, "STANDARD");
+    d.Pair(2, kTextStyle);
     d.Pair(70, 0);
     d.Real(40, 0);
     d.Real(41, kTextWidthFactor);
     d.Real(50, 0);
     d.Pair(71, 0);
     d.Real(42, 3.5);
-    d.Pair(3, "txt");
-    d.Pair(4, "");
+    d.Pair(3, "txt.shx");
+    d.Pair(4, "gbcbig.shx");
     d.Pair(0, "ENDTAB");
 }
 
@@ -167,7 +170,7 @@ void Entities(DxfStream& d, const SheetGeometry& sheet) {
         d.Pair(1, text::ToGbk(t.text));
         if (t.rotation != 0) d.Real(50, t.rotation);
         d.Real(41, kTextWidthFactor);
-        d.Pair(7, "STANDARD");
+        d.Pair(7, kTextStyle);
         if (t.align != HAlign::Left) {
             d.Pair(72, t.align == HAlign::Centre ? 1 : 2);
             d.Point(11, t.at);
