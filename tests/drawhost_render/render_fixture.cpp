@@ -9,7 +9,7 @@
 
 namespace drawhost_test {
 
-std::string MakeProject(const std::string& path, const ProjectSpec& spec) {
+std::string MakeProject(const std::string& path, const ProjectRecipe& recipe) {
     projectdb::NewProjectWizard wizard;
     EXPECT_FALSE(wizard.general()
                      .Apply({{"DeptName", "Veltra示例设计院"},
@@ -29,12 +29,12 @@ std::string MakeProject(const std::string& path, const ProjectSpec& spec) {
     spans.boxes = {{projectdb::SpanBox::StartStake, "1200"},
                    {projectdb::SpanBox::CenterStake, "1230"},
                    {projectdb::SpanBox::CrossAngle, "90"}};
-    spans.sections = spec.sections;
+    spans.sections = recipe.sections;
     EXPECT_FALSE(wizard.spans().Apply(spans).has_value());
     wizard.OnDrawingPageShown();
     ui::ScriptedPrompter prompter;
     EXPECT_EQ(wizard.Finish(path, projectdb::FinishSteps{}, prompter), projectdb::FinishResult::Created);
-    if (spec.withRoute) {
+    if (recipe.withRoute) {
         auto db = dao::Database::Open(path);
         auto range = exchange::ReadBridgeExtent(*db);
         EXPECT_TRUE(range.has_value());

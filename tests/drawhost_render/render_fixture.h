@@ -8,13 +8,13 @@
 
 namespace drawhost_test {
 
-struct ProjectSpec {
+struct ProjectRecipe {
     // 上构布置信息 rows: structure type, spans in the section, span length.
     std::vector<std::vector<std::string>> sections = {{"装配式简支空心板桥", "3", "20"}};
     bool withRoute = true;
 };
 
 // Creates the project at `path` and returns it.
-std::string MakeProject(const std::string& path, const ProjectSpec& spec = {});
+std::string MakeProject(const std::string& path, const ProjectRecipe& recipe = {});
 
 }  // namespace drawhost_test
