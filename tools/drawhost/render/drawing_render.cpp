@@ -1,0 +1,87 @@
+#include "drawing_render.h"
+
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+
+#include "bridge_data.h"
+#include "dxf_writer.h"
+#include "layout_drawing.h"
+#include "platform/dao/database.h"
+#include "projectdb/schema.h"
+#include "svg_writer.h"
+#include "table_rows.h"
+
+namespace drawhost {
+
+namespace {
+
+std::string Reason(const dao::DaoException& e) {
+    if (e.m_bHasErrorInfo && !e.m_strDescription.empty()) return e.m_strDescription;
+    return "数据库错误（" + std::to_string(e.m_bHasErrorInfo ? e.m_lErrorCode : e.m_scode) + "）";
+}
+
+// The drawing's record: the one titled `title`, of the kind asked for where titles repeat; the defaults of a
+// new drawing when the project lists none.
+DrawingRecord FindRecord(dao::Database& db, const std::string& kind, const std::string& title) {
+    DrawingRecord record;
+    record.kind = kind;
+    record.title = title.empty() ? kind : title;
+    auto rows = ReadTableRows(db, projectdb::kDrawingLayoutTable);
+    if (!rows) return record;
+    const TableRow* found = nullptr;
+    for (const TableRow& row : *rows) {
+        if (row.Text("DrawingName") != record.title) continue;
+        if (!found || row.Text("DrawingType") == kind) found = &row;
+    }
+    if (!found) return record;
+    record.fileName = found->Text("FileName");
+    if (std::string size = found->Text("DrawingRange"); !size.empty()) record.sheetSize = size;
+    record.scale = found->Number("TotalScale", 0);
+    return record;
+}
+
+void WriteFile(const std::filesystem::path& path, const std::string& content) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << content;
+    out.close();
+    if (!out) throw std::runtime_error("不能写入图形文件“" + path.string() + "”。");
+}
+
+}  // namespace
+
+RenderedDrawing RenderDrawing(const std::string& projectPath, const std::string& kind, const std::string& title,
+                              const std::string& fileBase, const std::string& outDir) {
+    if (!std::filesystem::exists(projectPath)) throw std::runtime_error("项目文件“" + projectPath + "”不存在。");
+    if (fileBase.empty()) throw std::runtime_error("没有给出图形文件名。");
+    SheetGeometry sheet;
+    try {
+        auto db = dao::Database::Open(projectPath, true);
+        DrawingRecord record = FindRecord(*db, kind, title);
+        if (record.fileName.empty()) record.fileName = fileBase;
+        if (kind == "桥型布置图") {
+            sheet = BridgeLayoutDrawing(ReadBridgeData(*db), record);
+        } else {
+            BridgeData data;
+            if (auto rows = ReadTableRows(*db, projectdb::kGeneralInfoTable); rows && !rows->empty()) {
+                data.general.dept = rows->front().Text("DeptName");
+                data.general.project = rows->front().Text("ProjectName");
+                data.general.bridge = rows->front().Text("BridgeName");
+            }
+            sheet = NamedSheet(data.general, record);
+        }
+    } catch (const dao::DaoException& e) {
+        throw std::runtime_error("不能读取项目文件“" + projectPath + "”：" + Reason(e));
+    } catch (const std::runtime_error& e) {
+        throw std::runtime_error("不能绘制“" + (title.empty() ? kind : title) + "”：" + e.what());
+    }
+    std::error_code error;
+    std::filesystem::create_directories(outDir, error);
+    const std::filesystem::path dir(outDir);
+    RenderedDrawing out{(dir / (fileBase + ".dxf")).string(), (dir / (fileBase + ".svg")).string()};
+    WriteFile(out.dxfPath, DxfText(sheet));
+    WriteFile(out.svgPath, SvgText(sheet));
+    return out;
+}
+
+}  // namespace drawhost
