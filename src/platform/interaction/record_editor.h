@@ -16,6 +16,7 @@ struct ProposedTable {
     std::vector<std::vector<std::string>> rows;  // one text per field
     std::vector<std::string> keyFields;          // fields the user may not change (they tie a row to its place)
     bool rowsFixed = false;                      // rows may be neither added nor removed
+    std::vector<std::string> captions;           // column headers in field order; empty: the field names
 };
 
 // A line of points in a picture; x and y in the picture's own units (stake metres, elevation metres).
