@@ -170,7 +170,8 @@ std::string CheckSheet(const ui::ProposedTable& sheet, const std::vector<dao::Fi
     return {};
 }
 
-bool EditAndWrite(dao::Database& db, ui::EditRequest& request, const std::vector<SheetSpec>& specs) {
+bool EditAndWrite(dao::Database& db, ui::EditRequest& request, const std::vector<SheetSpec>& specs,
+                  const std::function<void(std::vector<ui::ProposedTable>&)>& complete) {
     std::vector<std::vector<dao::FieldInfo>> fields;
     for (const auto& spec : specs) fields.push_back(SheetFields(db, *spec.schema));
     for (;;) {
@@ -184,6 +185,7 @@ bool EditAndWrite(dao::Database& db, ui::EditRequest& request, const std::vector
             unchanged = before[t].rows == request.tables[t].rows;
         if (unchanged) return false;
     }
+    if (complete) complete(request.tables);
     dao::Transaction transaction(db);
     for (std::size_t t = 0; t < specs.size(); ++t) ReplaceRows(db, specs[t], request.tables[t]);
     transaction.Commit();

@@ -1,6 +1,7 @@
 #pragma once
 // A project table as the record editor shows it: every record as one row of texts, and the way back, from
 // the rows the user accepted to the table's records.
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -39,7 +40,10 @@ std::vector<dao::FieldInfo> SheetFields(dao::Database& db, const projectdb::Tabl
 // that cannot be written are told to the user, who may correct them; an editor that gives back its rows
 // unchanged is not asked again. False when nothing was written (Cancel, or rows left wrong).
 // `specs` pairs with `request.tables`. A database failure raises dao::DaoException and writes nothing.
-bool EditAndWrite(dao::Database& db, ui::EditRequest& request, const std::vector<SheetSpec>& specs);
+// `complete`, when given, fills in what follows from the accepted rows (a count, a total) just before they
+// are written.
+bool EditAndWrite(dao::Database& db, ui::EditRequest& request, const std::vector<SheetSpec>& specs,
+                  const std::function<void(std::vector<ui::ProposedTable>&)>& complete = {});
 
 // Rows made from records: each value in the column of its field, every other cell empty.
 void AppendRecords(ui::ProposedTable& sheet, const std::vector<Record>& records);

@@ -27,6 +27,7 @@ struct Editor {
     // Rows for the tables that are empty, one list per table.
     std::function<std::vector<std::vector<Record>>(const Backdrop&)> starting;
     std::function<std::vector<ui::Plot>(const Sheets&, const Backdrop&)> plots;
+    std::function<void(Sheets&)> complete = {};  // what follows from the accepted rows
 };
 
 // The road design table has no captions of its own; its pairs read as offset and elevation of point k.
@@ -59,7 +60,7 @@ bool Run(dao::Database& db, const Editor& editor) {
     for (std::size_t t = 0; t < request.tables.size() && t < starting.size(); ++t)
         if (request.tables[t].rows.empty()) modulekit::AppendRecords(request.tables[t], starting[t]);
     request.plots = [backdrop, plots = editor.plots](const Sheets& sheets) { return plots(sheets, *backdrop); };
-    return modulekit::EditAndWrite(db, request, editor.specs);
+    return modulekit::EditAndWrite(db, request, editor.specs, editor.complete);
 }
 
 Value Number(double v) { return Value::Double(v); }
@@ -69,6 +70,28 @@ std::optional<std::pair<double, double>> Extent(const Backdrop& backdrop) {
     if (backdrop.supports.size() < 2) return std::nullopt;
     auto [low, high] = std::minmax_element(backdrop.supports.begin(), backdrop.supports.end());
     return std::pair{*low, *high};
+}
+
+// A borehole's layer count is that of its layers on the second sheet, when it has any there.
+void CountLayers(Sheets& sheets) {
+    ui::ProposedTable& holes = sheets[0];
+    const ui::ProposedTable& layers = sheets[1];
+    auto column = [](const ui::ProposedTable& t, const char* field) {
+        return static_cast<std::size_t>(std::find(t.fields.begin(), t.fields.end(), field) - t.fields.begin());
+    };
+    const std::size_t name = column(holes, "DrillNum"), count = column(holes, "LayerSum");
+    const std::size_t layerHole = column(layers, "DrillNum");
+    if (count >= holes.fields.size() || name >= holes.fields.size() || layerHole >= layers.fields.size()) return;
+    for (auto& hole : holes.rows) {
+        if (name >= hole.size() || hole[name].empty()) continue;
+        long n = std::count_if(layers.rows.begin(), layers.rows.end(), [&](const std::vector<std::string>& layer) {
+            return layerHole < layer.size() && layer[layerHole] == hole[name];
+        });
+        if (n > 0) {
+            hole.resize(holes.fields.size());
+            hole[count] = std::to_string(n);
+        }
+    }
 }
 
 }  // namespace
@@ -104,7 +127,8 @@ bool DesignDrill(dao::Database& db) {
                     }
                     return std::vector<std::vector<Record>>{holes, {}};
                 },
-                [](const Sheets& s, const Backdrop& b) { return std::vector<ui::Plot>{BoreholePlot(s[0], s[1], b)}; }});
+                [](const Sheets& s, const Backdrop& b) { return std::vector<ui::Plot>{BoreholePlot(s[0], s[1], b)}; },
+                CountLayers});
 }
 
 // One record; the channel is first put under the bridge centre.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -78,6 +79,35 @@ TEST(RecordEditorDialog, EditsRedrawThePicturesAndComeBackAsRows) {
     EXPECT_EQ(tables[0].rows, (std::vector<std::vector<std::string>>{{"", "110", ""}, {"1", "120", "93.5"}}));
     EXPECT_EQ(tables[0].keyFields, (std::vector<std::string>{"Num"}));
     EXPECT_EQ(tables[1].rows, (std::vector<std::vector<std::string>>{{"95"}}));
+}
+
+TEST(RecordEditorDialog, PastesBlocksFromSpreadsheetsAndCopiesThemBack) {
+    int drawn = 0;
+    RecordEditorDialog dialog(Request(&drawn));
+    QTableWidget* sheet = dialog.sheet(0);
+    QApplication::clipboard()->setText("130\t92\n140\t93\n");
+    sheet->setCurrentCell(1, 1);
+    dialog.paste();  // the second row of the block becomes a new row
+    QApplication::clipboard()->setText("7\t101\n");
+    sheet->setCurrentCell(0, 0);
+    dialog.paste();  // the key column keeps its value
+    EXPECT_EQ(dialog.tables()[0].rows,
+              (std::vector<std::vector<std::string>>{{"0", "101", "90"}, {"1", "130", "92"}, {"", "140", "93"}}));
+    EXPECT_EQ(dialog.plotViews()[0]->plot().series[0].points.size(), 3u);
+
+    sheet->clearSelection();
+    sheet->setRangeSelected(QTableWidgetSelectionRange(1, 1, 2, 2), true);
+    dialog.copy();
+    EXPECT_EQ(QApplication::clipboard()->text(), "130\t92\n140\t93\n");
+    QApplication::clipboard()->setText("88");
+    dialog.paste();  // one value fills the selection
+    EXPECT_EQ(dialog.tables()[0].rows[2], (std::vector<std::string>{"", "88", "88"}));
+
+    QApplication::clipboard()->setText("1\n2\n3\n");
+    dialog.sheetTabs()->setCurrentIndex(1);
+    dialog.sheet(1)->setCurrentCell(0, 0);
+    dialog.paste();  // fixed rows: what does not fit is left out
+    EXPECT_EQ(dialog.tables()[1].rows, (std::vector<std::vector<std::string>>{{"1"}}));
 }
 
 TEST(RecordEditorDialog, AFixedTableOffersNoRowButtonsAndKeepsItsRows) {

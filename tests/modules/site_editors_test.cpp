@@ -135,7 +135,10 @@ TEST_P(SiteEditorTest, GroundPointsStartAtTheSupportsAndWaitForTheirElevations) 
     ASSERT_EQ(holes.size(), supports.size());
     EXPECT_EQ(holes[0][0], "ZK1");
     EXPECT_EQ(holes[0][2], "90");
-    EXPECT_EQ(Stored("钻孔资料表").size(), supports.size());
+    auto storedHoles = Stored("钻孔资料表");
+    ASSERT_EQ(storedHoles.size(), supports.size());
+    EXPECT_EQ(storedHoles[0][3], "1");  // its layer count follows its layers
+    EXPECT_EQ(storedHoles[1][3], "");
     EXPECT_EQ(Stored("钻孔描述表"), (std::vector<std::vector<std::string>>{{"1", "ZK1", "粉质黏土", "80"}}));
     // Running an editor again shows what was written.
     FakeRecordEditor again = FakeRecordEditor::Cancelling();

@@ -1,6 +1,11 @@
 #include "app/ui/record_editor_dialog.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDialogButtonBox>
+#include <QKeySequence>
+#include <QMimeData>
+#include <QShortcut>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -14,6 +19,7 @@
 #include <set>
 
 #include "app/ui/plot_view.h"
+#include "platform/spreadsheet/clipboard_format.h"
 
 namespace {
 
@@ -55,6 +61,8 @@ RecordEditorDialog::RecordEditorDialog(const ui::EditRequest& request, QWidget* 
     connect(m_pAddRow, &QPushButton::clicked, this, &RecordEditorDialog::addRow);
     connect(m_pRemoveRow, &QPushButton::clicked, this, &RecordEditorDialog::removeRows);
     connect(m_pTabs, &QTabWidget::currentChanged, this, &RecordEditorDialog::updateRowButtons);
+    connect(new QShortcut(QKeySequence::Copy, m_pTabs), &QShortcut::activated, this, &RecordEditorDialog::copy);
+    connect(new QShortcut(QKeySequence::Paste, m_pTabs), &QShortcut::activated, this, &RecordEditorDialog::paste);
     splitter->addWidget(sheetPane);
 
     if (request.plots) {
@@ -156,6 +164,59 @@ void RecordEditorDialog::removeRows() {
     for (const QModelIndex& index : sheet->selectionModel()->selectedIndexes()) rows.insert(index.row());
     if (rows.empty() && sheet->currentRow() >= 0) rows.insert(sheet->currentRow());
     for (auto it = rows.rbegin(); it != rows.rend(); ++it) sheet->removeRow(*it);
+    redraw();
+}
+
+void RecordEditorDialog::copy() {
+    const int t = m_pTabs->currentIndex();
+    if (t < 0) return;
+    const QTableWidget* sheet = m_sheets[t];
+    const QList<QTableWidgetSelectionRange> ranges = sheet->selectedRanges();
+    if (ranges.isEmpty()) return;
+    const QTableWidgetSelectionRange& range = ranges.front();
+    std::vector<std::vector<std::string>> cells;
+    for (int r = range.topRow(); r <= range.bottomRow(); ++r) {
+        std::vector<std::string>& row = cells.emplace_back();
+        for (int c = range.leftColumn(); c <= range.rightColumn(); ++c)
+            row.push_back(sheet->item(r, c) ? sheet->item(r, c)->text().toStdString() : std::string());
+    }
+    auto* data = new QMimeData;
+    data->setText(QString::fromStdString(sheet::ToClipboardText(cells)));
+    data->setHtml(QString::fromStdString(sheet::ToClipboardHtml(cells)));
+    QApplication::clipboard()->setMimeData(data);
+}
+
+void RecordEditorDialog::paste() {
+    const int t = m_pTabs->currentIndex();
+    if (t < 0) return;
+    const ui::ProposedTable& table = m_request.tables[t];
+    QTableWidget* sheet = m_sheets[t];
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    if (!data) return;
+    std::vector<std::vector<std::string>> cells = sheet::ParseClipboardText(data->text().toStdString());
+    if (cells.empty() && data->hasHtml()) cells = sheet::ParseClipboardHtml(data->html().toStdString());
+    if (cells.empty()) return;
+    auto put = [&](int r, int c, const std::string& text) {
+        if (c >= sheet->columnCount() || IsKey(table, table.fields[c])) return;
+        sheet->item(r, c)->setText(QString::fromStdString(text));
+    };
+    m_bFilling = true;
+    if (cells.size() == 1 && cells[0].size() == 1 && sheet->selectedItems().size() > 1) {
+        for (QTableWidgetItem* item : sheet->selectedItems()) put(item->row(), item->column(), cells[0][0]);
+    } else {
+        const int top = std::max(sheet->currentRow(), 0);
+        const int left = std::max(sheet->currentColumn(), 0);
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            const int r = top + static_cast<int>(i);
+            if (r >= sheet->rowCount()) {
+                if (table.rowsFixed) break;
+                sheet->insertRow(r);
+                fillRow(sheet, r, table, {});
+            }
+            for (std::size_t j = 0; j < cells[i].size(); ++j) put(r, left + static_cast<int>(j), cells[i][j]);
+        }
+    }
+    m_bFilling = false;
     redraw();
 }
 

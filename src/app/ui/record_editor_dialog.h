@@ -29,6 +29,11 @@ public:
 
     void addRow();      // after the current row of the current page, else at its end
     void removeRows();  // the selected rows of the current page
+    // The clipboard, as spreadsheets fill it: the selected block of the current page as tab-separated text
+    // and an HTML table; pasted at the current cell, rows added below as needed unless the rows are fixed,
+    // key cells left alone, one copied value filling the whole selection.
+    void copy();
+    void paste();
 
 private:
     QTableWidget* makeSheet(const ui::ProposedTable& table);
