@@ -13,6 +13,7 @@
 #include "app/ui/record_editor_dialog.h"
 #include "platform/dao/database.h"
 #include "platform/interaction/scripted.h"
+#include "site_fake_editor.h"
 #include "support/test_support.h"
 
 namespace {
@@ -79,6 +80,35 @@ TEST_P(SiteEditorWindows, ShowsTheProposalOnTheSampleBridge) {
     if (GetParam().drawn) {
         EXPECT_GT(editor.drawnPoints, 0u);
     }
+    EXPECT_TRUE(prompter.texts().empty());
+}
+
+TEST_F(SiteEditorWindows, DrawsTheBoreholeColumnsAndTheNavigationClearanceOnceFilledIn) {
+    testing_support::TempDir dir;
+    std::filesystem::copy_file(sample->file("sample.vlt"), dir.file("p.vlt"));
+    auto db = dao::Database::Open(dir.file("p.vlt"));
+    modules::SharedLibraryLoader loader(VELTRA_MODULES_DIR);
+    ui::ScriptedPrompter prompter;
+    auto run = [&](int commandId, ui::RecordEditor& editor) {
+        return app::RunDesignCall(*app::FindDesignCall(commandId), *db, loader, prompter, &editor);
+    };
+    FakeRecordEditor layers([](ui::EditRequest& request) {
+        for (const char* hole : {"ZK1", "ZK2", "ZK3", "ZK4"}) {
+            request.tables[1].rows.push_back({"1", hole, "粉质黏土", "84"});
+            request.tables[1].rows.push_back({"2", hole, "强风化砂岩", "76"});
+        }
+        return true;
+    });
+    ASSERT_TRUE(run(cmd::kDrill, layers));
+    FakeRecordEditor water([](ui::EditRequest& request) {
+        request.tables[0].rows[0] = {"95.5", "88.2", "94", "6", "20", "14", "4", "1230"};
+        return true;
+    });
+    ASSERT_TRUE(run(cmd::kWater, water));
+    ShootingEditor drill("editor_Drill_layers"), hydrology("editor_Water_filled");
+    ASSERT_TRUE(run(cmd::kDrill, drill));
+    ASSERT_TRUE(run(cmd::kWater, hydrology));
+    EXPECT_GT(drill.drawnPoints, 16u);  // ground line, four columns of three points, eight layer bottoms
     EXPECT_TRUE(prompter.texts().empty());
 }
 
