@@ -8,10 +8,13 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
+#include <optional>
 
 #include "app/ui/plot_view.h"
 #include "app/ui/record_editor_dialog.h"
+#include "app/command_ids.h"
 #include "app_fixture.h"
+#include "platform/modules/module_loader.h"
 
 namespace {
 
@@ -137,6 +140,55 @@ TEST(RecordEditorDialog, TheShellsEditorHandsBackTheRowsOnOkOnly) {
         EXPECT_EQ(editor.edit(request), ok);
         EXPECT_EQ(request.tables[0].rows[0][2], ok ? "89" : "90");
     }
+}
+
+}  // namespace
+
+namespace {
+
+// A Site module that proposes one row through whatever editor the shell hands it.
+ui::RecordEditor* g_handedEditor = nullptr;
+std::optional<bool> g_accepted;
+extern "C" void HandEditor(ui::RecordEditor* editor) { g_handedEditor = editor; }
+extern "C" void ProposeWater(dao::Database*) {
+    ui::EditRequest request;
+    request.title = "水文资料";
+    request.tables.push_back({"水文资料表", {"DesignWaterLevel"}, {{"95"}}, {}, true, {"设计水位"}});
+    g_accepted = g_handedEditor && g_handedEditor->edit(request);
+}
+
+class ProposingSite : public modules::ModuleLoader {
+public:
+    std::unique_ptr<modules::LoadedModule> Load(const std::string& name, long& errorCode) override {
+        struct Module : modules::LoadedModule {
+            void* Resolve(const std::string& e) override {
+                if (e == "SetModuleEditor") return reinterpret_cast<void*>(&HandEditor);
+                return e == "DesignWater" ? reinterpret_cast<void*>(&ProposeWater) : nullptr;
+            }
+        };
+        if (name != "Site.dll") {
+            errorCode = 2;
+            return nullptr;
+        }
+        return std::make_unique<Module>();
+    }
+};
+
+TEST_F(AppTest, DesignCommandsShowWhatTheModuleProposesInTheEditingDialog) {
+    ProposingSite modules;
+    app->setModuleLoader(&modules);
+    Start(QString::fromStdString(MakeProject("a.vlt")));
+    QString shownTitle;
+    QTimer::singleShot(0, [&shownTitle] {
+        auto* dialog = qobject_cast<RecordEditorDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        shownTitle = dialog->windowTitle();
+        dialog->accept();
+    });
+    app->mainFrame()->OnCommand(cmd::kWater);
+    EXPECT_EQ(shownTitle, "水文资料");
+    EXPECT_EQ(g_accepted, std::optional<bool>(true));
+    EXPECT_TRUE(ui.prompter.shown().empty());
 }
 
 }  // namespace
