@@ -17,7 +17,7 @@ bool Edit(dao::Database& db, const projectdb::TableSchema& table, const char* ti
           const modulekit::Record& defaults) {
     std::string note = "表中已有的记录原样列出；表为空时列出的是默认记录：" + std::string(defaultsFrom) +
                        "。长度以米计，角度以度计。";
-    return modulekit::EditTable(db, {&table, {}, ""}, title, note, {defaults});
+    return modulekit::EditTable(db, {&table, {}, "", false}, title, note, {defaults});
 }
 
 }  // namespace

@@ -14,7 +14,8 @@ namespace modulekit {
 struct SheetSpec {
     const projectdb::TableSchema* schema = nullptr;  // the fields a missing table is made with
     std::vector<std::string> required;               // fields that must not be left empty
-    std::string sortBy;  // a numeric field the rows are written in ascending order of (a stake), or empty
+    std::string sortBy;      // a numeric field the rows are written in ascending order of (a stake), or empty
+    bool rowsFixed = false;  // the table holds a set number of records (one): the user edits, never adds
 };
 
 // A field value as the sheet shows it: null as an empty cell, a number in as few digits as read back the

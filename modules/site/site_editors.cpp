@@ -53,7 +53,10 @@ bool Run(dao::Database& db, const Editor& editor) {
     ui::EditRequest request;
     request.title = editor.title;
     request.note = editor.note;
-    for (const auto& spec : editor.specs) request.tables.push_back(modulekit::ReadSheet(db, *spec.schema));
+    for (const auto& spec : editor.specs) {
+        request.tables.push_back(modulekit::ReadSheet(db, *spec.schema));
+        request.tables.back().rowsFixed = spec.rowsFixed;
+    }
     for (auto& sheet : request.tables)
         if (sheet.table == projectdb::kRoadDesignTable) sheet.captions = RoadTableCaptions(sheet.fields);
     std::vector<std::vector<Record>> starting = editor.starting(*backdrop);

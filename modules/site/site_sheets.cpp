@@ -14,7 +14,8 @@ modulekit::SheetSpec LayerSheet() {
     return {&SchemaOf(projectdb::kBoreholeLayerTable), {"DrillNum", "BottomElev"}, ""};
 }
 
-modulekit::SheetSpec HydrologySheet() { return {&SchemaOf(projectdb::kHydrologyTable), {}, ""}; }
+// One record: the hydrology of the bridge site.
+modulekit::SheetSpec HydrologySheet() { return {&SchemaOf(projectdb::kHydrologyTable), {}, "", true}; }
 
 modulekit::SheetSpec PlanSheet() {
     return {&SchemaOf(projectdb::kHorizontalCurveTable),

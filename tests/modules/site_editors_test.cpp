@@ -88,6 +88,7 @@ TEST_P(SiteEditorsTest, ProposesEveryTableWithItsFieldsAndMakesThemOnOk) {
         EXPECT_EQ(made, expected) << table;
         EXPECT_EQ(request.tables[t].fields, expected) << table;
         EXPECT_EQ(request.tables[t].captions.size(), expected.size()) << table;
+        EXPECT_EQ(request.tables[t].rowsFixed, table == "水文资料表") << table;
     }
     if (GetParam().commandId != cmd::kConeSlope) {
         EXPECT_FALSE(editor.drawn[0].empty());
