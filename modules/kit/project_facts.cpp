@@ -1,7 +1,5 @@
 #include "kit/project_facts.h"
 
-#include <algorithm>
-
 #include "platform/dao/recordset.h"
 #include "platform/dao/sql.h"
 #include "platform/text/numbers.h"
@@ -37,13 +35,6 @@ std::vector<double> SupportStakes(dao::Database& db) {
     for (; !rs.IsEOF(); rs.MoveNext())
         if (auto stake = NumberOf(rs.GetFieldValue(0))) stakes.push_back(*stake);
     return stakes;
-}
-
-std::optional<BridgeExtent> BridgeExtentOf(dao::Database& db) {
-    std::vector<double> stakes = SupportStakes(db);
-    if (stakes.size() < 2) return std::nullopt;
-    auto [low, high] = std::minmax_element(stakes.begin(), stakes.end());
-    return BridgeExtent{*low, *high};
 }
 
 std::optional<double> DeckWidth(dao::Database& db) {

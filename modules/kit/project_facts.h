@@ -17,12 +17,6 @@ std::optional<double> FirstNumber(dao::Database& db, const std::string& table, c
 // The stakes of the support lines (下构布置信息表) in support order; empty without a layout.
 std::vector<double> SupportStakes(dao::Database& db);
 
-// The bridge from its start abutment to its end abutment along the stakes; none without a layout.
-struct BridgeExtent {
-    double start = 0, end = 0;
-};
-std::optional<BridgeExtent> BridgeExtentOf(dao::Database& db);
-
 // The deck width: the whole bridge's, else the two halves together; none when the general information gives
 // none.
 std::optional<double> DeckWidth(dao::Database& db);
