@@ -1,17 +1,18 @@
 #pragma once
 // The auxiliary structures of a bridge: deck pavement, wall-type barrier, walkway and railing, approach
-// slab, drainage and the crossed road. Each design makes its table when the project has none and gives it
-// one record of common default values to edit, so that the drawings have something to work from.
+// slab, drainage and the crossed road. Each design shows its table's records for editing (one record of
+// common default values when the table is empty) and writes what the user accepted, making the table when
+// the project has none. True when it wrote.
 #include "kit/module_kit.h"
 
 namespace adjunct {
 
-modulekit::TableOutcome DesignPavement(dao::Database& db);
-modulekit::TableOutcome DesignFence(dao::Database& db);
-modulekit::TableOutcome DesignWalkway(dao::Database& db);
-modulekit::TableOutcome DesignSubslab(dao::Database& db);
-modulekit::TableOutcome DesignDrainage(dao::Database& db);
-modulekit::TableOutcome DesignCrossway(dao::Database& db);
+bool DesignPavement(dao::Database& db);
+bool DesignFence(dao::Database& db);
+bool DesignWalkway(dao::Database& db);
+bool DesignSubslab(dao::Database& db);
+bool DesignDrainage(dao::Database& db);
+bool DesignCrossway(dao::Database& db);
 
 // The barrier table, whose fields belong to this module.
 const projectdb::TableSchema& FenceTable();

@@ -1,9 +1,9 @@
 #pragma once
-// The cone slopes at the two abutments: the table made when missing, one record per bridge end.
-#include "kit/module_kit.h"
+// The cone slopes at the two abutments: one record per bridge end, edited like the other Site tables.
+#include "platform/dao/database.h"
 
 namespace site {
 
-modulekit::TableOutcome DesignPrick(dao::Database& db);
+bool DesignPrick(dao::Database& db);
 
 }  // namespace site

@@ -74,6 +74,24 @@ void PrintChanges(const std::map<std::string, long>& before, const std::map<std:
     if (!any) std::cout << "未改动任何表。\n";
 }
 
+// Passes every message on, and remembers whether one of them was a warning or an error: a module that could
+// not do its work says so that way, and the command then fails.
+class WarningWatcher : public ui::Prompter {
+public:
+    explicit WarningWatcher(ui::Prompter& inner) : inner_(inner) {}
+    bool warned() const { return warned_; }
+
+protected:
+    ui::Answer show(const std::string& text, ui::Buttons buttons, ui::Icon icon, const std::string& caption) override {
+        warned_ = warned_ || icon == ui::Icon::Stop || icon == ui::Icon::Exclamation;
+        return inner_.message(text, buttons, icon, caption);
+    }
+
+private:
+    ui::Prompter& inner_;
+    bool warned_ = false;
+};
+
 int Design(const std::vector<std::string>& words) {
     Args args = ParseArgs(words, {});
     if (args.positional.size() != 3) return UsageError(kUsage);
@@ -102,9 +120,10 @@ int Design(const std::vector<std::string>& words) {
         return 1;
     }
     std::map<std::string, long> before = RecordCounts(*db);
-    app::CallEntry(*call, *module, entry, *db, prompter);
+    WarningWatcher watcher(prompter);
+    app::CallEntry(*call, *module, entry, *db, watcher);
     PrintChanges(before, RecordCounts(*db));
-    return 0;
+    return watcher.warned() ? 1 : 0;
 }
 
 }  // namespace

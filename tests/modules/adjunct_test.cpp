@@ -9,6 +9,7 @@
 #include "platform/interaction/scripted.h"
 #include "projectdb/project_file.h"
 #include "projectdb/schema.h"
+#include "site_fake_editor.h"
 #include "support/test_support.h"
 
 namespace {
@@ -31,7 +32,9 @@ class AdjunctTest : public ::testing::TestWithParam<TableDesign> {
 protected:
     AdjunctTest() : db(projectdb::CreateProjectFile(dir.file("p.vlt"))), loader(VELTRA_MODULES_DIR) {}
 
-    bool Run() { return app::RunDesignCall(*app::FindDesignCall(GetParam().commandId), *db, loader, prompter); }
+    bool Run(ui::RecordEditor* editor = nullptr) {
+        return app::RunDesignCall(*app::FindDesignCall(GetParam().commandId), *db, loader, prompter, editor);
+    }
     long Count() {
         dao::Recordset rs(*db);
         rs.Open("Select * From " + dao::QuoteIdentifier(GetParam().table), dao::dbOpenForwardOnly);
@@ -81,6 +84,28 @@ TEST_P(AdjunctTest, AProjectThatCannotBeWrittenIsReportedAndLeftAlone) {
     ASSERT_EQ(prompter.shown().size(), 1u);
     EXPECT_EQ(prompter.shown()[0].icon, ui::Icon::Stop);
     EXPECT_FALSE(db->HasTableDef(GetParam().table));
+}
+
+TEST_P(AdjunctTest, CancelWritesNothingAndAnEditedCellIsWrittenAsTyped) {
+    FakeRecordEditor cancel = FakeRecordEditor::Cancelling();
+    ASSERT_TRUE(Run(&cancel));
+    ASSERT_EQ(cancel.shown.size(), 1u);
+    ASSERT_EQ(cancel.shown[0].tables.size(), 1u);
+    EXPECT_EQ(cancel.shown[0].tables[0].table, GetParam().table);
+    EXPECT_EQ(cancel.shown[0].tables[0].rows.size(), static_cast<std::size_t>(GetParam().records));
+    EXPECT_FALSE(db->HasTableDef(GetParam().table));
+
+    FakeRecordEditor edit([](ui::EditRequest& request) {
+        request.tables[0].rows[0].back() = "0.75";  // the last field of every one of these tables is a length
+        return true;
+    });
+    ASSERT_TRUE(Run(&edit));
+    dao::Recordset rs(*db);
+    rs.Open("Select * From " + dao::QuoteIdentifier(GetParam().table));
+    ASSERT_FALSE(rs.IsEOF());
+    EXPECT_EQ(rs.GetFieldValue(rs.GetFieldCount() - 1), dao::Value::Double(0.75));
+    EXPECT_EQ(Count(), GetParam().records);
+    EXPECT_TRUE(prompter.texts().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Designs, AdjunctTest, ::testing::ValuesIn(kDesigns),

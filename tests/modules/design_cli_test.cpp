@@ -29,6 +29,15 @@ TEST_F(DesignCliTest, PrintsTheTablesItWroteAndThenThatNothingChanged) {
     EXPECT_EQ(second.out, "未改动任何表。\n");
 }
 
+TEST_F(DesignCliTest, RowsTheModuleCannotWriteAsProposedFailTheCommand) {
+    std::string withLayout = dir.file("layout.vlt");
+    ASSERT_EQ(RunCli({"new", withLayout}, modulesHere).status, 0);
+    auto run = RunCli({"design", withLayout, "Site", "EditGroundLine"}, modulesHere);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "“地形资料表”第1行的“高程”不能为空。\n");
+    EXPECT_EQ(run.out, "未改动任何表。\n");
+}
+
 TEST_F(DesignCliTest, FindsTheApplicationsModulesFromTheBuildTreeWithoutTheVariable) {
     auto run = RunCli({"design", project, "Pile", "PileDsn"}, ChildOptions{{{"VELTRA_MODULES", ""}}});
     EXPECT_EQ(run.status, 0) << run.err;

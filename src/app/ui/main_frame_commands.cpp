@@ -15,6 +15,7 @@
 #include "app/ui/help_window.h"
 #include "app/ui/main_frame.h"
 #include "app/ui/qt_program_starter.h"
+#include "app/ui/record_editor_dialog.h"
 #include "app/ui/shell_host.h"
 #include "app/ui/start_dialog.h"
 #include "calc/ui/calc_windows.h"
@@ -135,11 +136,13 @@ void CMainFrame::BindCommands() {
     bind(cmd::kRouteGeometry, [this] { OpenRouteGeometryTool(this, m_shell.Session().Database()); });
     bind(cmd::kWindowCascade, [this] { m_pMdiArea->cascadeSubWindows(); });
     bind(cmd::kWindowTile, [this] { m_pMdiArea->tileSubWindows(); });
-    // Every design command hands the open project to its module; the views refresh after it ran.
+    // Every design command hands the open project to its module, with the dialog in which the user edits
+    // what the module proposes; the views refresh after it ran.
+    auto editor = std::make_shared<DialogRecordEditor>(this);
     for (const app::DesignCall& call : app::DesignCalls())
-        m_commands.SetHandler(call.commandId, [this, &call] {
+        m_commands.SetHandler(call.commandId, [this, &call, editor] {
             dao::Database* db = m_shell.Session().Database();
-            return db && app::RunDesignCall(call, *db, m_shell.Modules(), m_shell.Prompter());
+            return db && app::RunDesignCall(call, *db, m_shell.Modules(), m_shell.Prompter(), editor.get());
         });
     m_commands.SetHandler(cmd::kAssembly, [this] {
         dao::Database* db = m_shell.Session().Database();

@@ -1,0 +1,59 @@
+#pragma once
+// A project table as the record editor shows it: every record as one row of texts, and the way back, from
+// the rows the user accepted to the table's records.
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "kit/module_kit.h"
+
+namespace modulekit {
+
+// What a design module says about one of its tables besides its fields.
+struct SheetSpec {
+    const projectdb::TableSchema* schema = nullptr;  // the fields a missing table is made with
+    std::vector<std::string> required;               // fields that must not be left empty
+    std::string sortBy;      // a numeric field the rows are written in ascending order of (a stake), or empty
+    bool rowsFixed = false;  // the table holds a set number of records (one): the user edits, never adds
+};
+
+// A field value as the sheet shows it: null as an empty cell, a number in as few digits as read back the
+// same, text as it is.
+std::string CellText(const dao::Value& value);
+
+// The table's records in the order they were added. The fields are those of the table as it stands, so that
+// a field another program added survives the rewrite; a missing table gives the schema's fields and no rows.
+// Column headers are the grid captions the schema names.
+ui::ProposedTable ReadSheet(dao::Database& db, const projectdb::TableSchema& schema);
+
+// The first reason the rows cannot be written, in words the user reads, or empty: a number field holding
+// text that is not a number, a whole-number field holding a fraction, a required field left empty. Rows the
+// user left wholly empty are not checked; they are dropped when written.
+std::string CheckSheet(const ui::ProposedTable& sheet, const std::vector<dao::FieldInfo>& fields,
+                       const std::vector<std::string>& required);
+
+// The fields the rows are written to: those of the table when it is there, else the schema's.
+std::vector<dao::FieldInfo> SheetFields(dao::Database& db, const projectdb::TableSchema& schema);
+
+// Shows the proposal through the module's record editor and writes what the user accepted: every table of
+// the request is made when missing and its records are replaced by the rows, all in one transaction. Rows
+// that cannot be written are told to the user, who may correct them; an editor that gives back its rows
+// unchanged is not asked again. False when nothing was written (Cancel, or rows left wrong).
+// `specs` pairs with `request.tables`. A database failure raises dao::DaoException and writes nothing.
+// `complete`, when given, fills in what follows from the accepted rows (a count, a total) just before they
+// are written.
+bool EditAndWrite(dao::Database& db, ui::EditRequest& request, const std::vector<SheetSpec>& specs,
+                  const std::function<void(std::vector<ui::ProposedTable>&)>& complete = {});
+
+// Rows made from records: each value in the column of its field, every other cell empty.
+void AppendRecords(ui::ProposedTable& sheet, const std::vector<Record>& records);
+
+// One table through the editor: its records, or `defaults` when it holds none (a missing table holds none).
+bool EditTable(dao::Database& db, const SheetSpec& spec, const std::string& title, const std::string& note,
+               const std::vector<Record>& defaults);
+
+// The number in a cell, or none for an empty cell or one that is not a number (pictures skip such cells).
+std::optional<double> CellNumber(const ui::ProposedTable& sheet, std::size_t row, const std::string& field);
+
+}  // namespace modulekit
