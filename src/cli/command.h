@@ -40,6 +40,9 @@ std::vector<Command> DesignCommands();    // design
 std::vector<Command> DrawingCommands();   // drawing send|list|target
 std::vector<Command> LibraryCommands();   // library list|write|tables|dump|clean|merge|preview
 
+// Prints a table of a project or library file: the field names, then one tab-separated line per record.
+int DumpTable(const std::string& file, const std::string& table);
+
 // Runs one subcommand. A database that cannot be opened or read ends every subcommand the same way: its
 // message on standard error and status 1.
 int RunCommand(const Command& command, const std::vector<std::string>& words);

@@ -30,11 +30,6 @@ constexpr const char* kCleanUsage = "library clean LIB";
 constexpr const char* kMergeUsage = "library merge TARGET SOURCE...";
 constexpr const char* kPreviewUsage = "library preview LIB TABLE ROW [--section TABLE:ROW[:ROW]]";
 
-int DatabaseError(const dao::DaoException& e) {
-    std::cerr << e.m_strDescription << "   (" << e.m_lErrorCode << ")" << std::endl;
-    return 1;
-}
-
 void PrintRow(const char* list, const std::array<std::string, 6>& cells) {
     std::cout << list;
     for (const std::string& cell : cells) std::cout << "\t" << cell;
@@ -43,16 +38,12 @@ void PrintRow(const char* list, const std::array<std::string, 6>& cells) {
 
 int List(const std::vector<std::string>& words) {
     if (words.size() != 1) return UsageError(kListUsage);
-    try {
-        auto project = dao::Database::Open(words[0], true);
-        ui::SilentProgress progress;
-        library::Candidates candidates = library::ListCandidates(*project, progress);
-        for (const auto& row : candidates.upper) PrintRow("U", row.Cells());
-        for (const auto& row : candidates.lower) PrintRow("L", row.Cells());
-        return 0;
-    } catch (const dao::DaoException& e) {
-        return DatabaseError(e);
-    }
+    auto project = dao::Database::Open(words[0], true);
+    ui::SilentProgress progress;
+    library::Candidates candidates = library::ListCandidates(*project, progress);
+    for (const auto& row : candidates.upper) PrintRow("U", row.Cells());
+    for (const auto& row : candidates.lower) PrintRow("L", row.Cells());
+    return 0;
 }
 
 // "all" or "1,3,4": the rows of a list numbered from 1. None for anything else.
@@ -78,14 +69,10 @@ std::optional<std::vector<Row>> Choose(const std::optional<std::string>& choice,
 
 // The clean that follows a write or a merge, as the commands in the windows run it.
 int CleanAfter(const std::string& typedPath) {
-    try {
-        ui::SilentProgress progress;
-        long deleted = library::CleanLibrary(typedPath, progress);
-        std::cout << library::LibraryFilePath(typedPath) << "：删除重复记录 " << deleted << " 条。\n";
-        return 0;
-    } catch (const dao::DaoException& e) {
-        return DatabaseError(e);
-    }
+    ui::SilentProgress progress;
+    long deleted = library::CleanLibrary(typedPath, progress);
+    std::cout << library::LibraryFilePath(typedPath) << "：删除重复记录 " << deleted << " 条。\n";
+    return 0;
 }
 
 int Write(const std::vector<std::string>& words) {
@@ -93,72 +80,50 @@ int Write(const std::vector<std::string>& words) {
     if (args.positional.size() != 2) return UsageError(kWriteUsage);
     ui::ConsoleInteraction console(args.answer());
     ui::Interaction interaction = console.interaction();
-    try {
-        auto project = dao::Database::Open(args.positional[0], true);
-        library::Candidates candidates = library::ListCandidates(*project, console.progress);
-        auto upper = Choose(args.option("--upper"), candidates.upper);
-        auto lower = Choose(args.option("--lower"), candidates.lower);
-        if (!upper || !lower) {
-            std::cerr << "行号超出列表范围，或不是数字（列表见 veltra-cli library list）。" << std::endl;
-            return UsageError(kWriteUsage);
-        }
-        const std::string& target = args.positional[1];
-        if (target.empty()) {
-            console.prompter.message(library::kNoLibraryNameMessage);
-            return 1;
-        }
-        if (upper->empty() && lower->empty()) {
-            console.prompter.message(library::kNothingChosenMessage);
-            return 1;
-        }
-        switch (library::WriteToLibrary(*project, target, *upper, *lower, interaction)) {
-            case library::WriteOutcome::Declined:
-            case library::WriteOutcome::Unopened: return 1;
-            case library::WriteOutcome::Failed: CleanAfter(target); return 1;
-            case library::WriteOutcome::Written: break;
-        }
-        std::cout << library::LibraryFilePath(target) << "：写入 " << upper->size() + lower->size() << " 项。\n";
-        return CleanAfter(target);
-    } catch (const dao::DaoException& e) {
-        return DatabaseError(e);
+    auto project = dao::Database::Open(args.positional[0], true);
+    library::Candidates candidates = library::ListCandidates(*project, console.progress);
+    auto upper = Choose(args.option("--upper"), candidates.upper);
+    auto lower = Choose(args.option("--lower"), candidates.lower);
+    if (!upper || !lower) {
+        std::cerr << "行号超出列表范围，或不是数字（列表见 veltra-cli library list）。" << std::endl;
+        return UsageError(kWriteUsage);
     }
+    const std::string& target = args.positional[1];
+    if (target.empty()) {
+        console.prompter.message(library::kNoLibraryNameMessage);
+        return 1;
+    }
+    if (upper->empty() && lower->empty()) {
+        console.prompter.message(library::kNothingChosenMessage);
+        return 1;
+    }
+    switch (library::WriteToLibrary(*project, target, *upper, *lower, interaction)) {
+        case library::WriteOutcome::Declined:
+        case library::WriteOutcome::Unopened: return 1;
+        case library::WriteOutcome::Failed: CleanAfter(target); return 1;
+        case library::WriteOutcome::Written: break;
+    }
+    std::cout << library::LibraryFilePath(target) << "：写入 " << upper->size() + lower->size() << " 项。\n";
+    return CleanAfter(target);
 }
 
 int Tables(const std::vector<std::string>& words) {
     if (words.size() != 1) return UsageError(kTablesUsage);
-    try {
-        auto db = dao::Database::Open(words[0], true);
-        for (const auto& table : db->GetTableDefs()) {
-            if (table.isSystem()) continue;
-            dao::Recordset set(*db);
-            set.Open("Select * From " + dao::QuoteIdentifier(table.m_strName), dao::dbOpenForwardOnly);
-            long count = 0;
-            for (; !set.IsEOF(); set.MoveNext()) ++count;
-            std::cout << table.m_strName << "\t" << count << "\n";
-        }
-        return 0;
-    } catch (const dao::DaoException& e) {
-        return DatabaseError(e);
+    auto db = dao::Database::Open(words[0], true);
+    for (const auto& table : db->GetTableDefs()) {
+        if (table.isSystem()) continue;
+        dao::Recordset set(*db);
+        set.Open("Select * From " + dao::QuoteIdentifier(table.m_strName), dao::dbOpenForwardOnly);
+        long count = 0;
+        for (; !set.IsEOF(); set.MoveNext()) ++count;
+        std::cout << table.m_strName << "\t" << count << "\n";
     }
+    return 0;
 }
 
 int Dump(const std::vector<std::string>& words) {
     if (words.size() != 2) return UsageError(kDumpUsage);
-    try {
-        auto db = dao::Database::Open(words[0], true);
-        dao::Recordset set(*db);
-        set.Open("Select * From " + dao::QuoteIdentifier(words[1]), dao::dbOpenForwardOnly);
-        for (int i = 0; i < set.GetFieldCount(); ++i) std::cout << (i ? "\t" : "") << set.GetFieldInfo(i).m_strName;
-        std::cout << "\n";
-        for (; !set.IsEOF(); set.MoveNext()) {
-            for (int i = 0; i < set.GetFieldCount(); ++i)
-                std::cout << (i ? "\t" : "") << projectdb::VariantToText(set.GetFieldValue(i));
-            std::cout << "\n";
-        }
-        return 0;
-    } catch (const dao::DaoException& e) {
-        return DatabaseError(e);
-    }
+    return DumpTable(words[0], words[1]);
 }
 
 int Clean(const std::vector<std::string>& words) {

@@ -37,17 +37,7 @@ int Tables(const std::vector<std::string>& words) {
 
 int Dump(const std::vector<std::string>& words) {
     if (words.size() != 2) return UsageError("dump FILE TABLE");
-    auto db = dao::Database::Open(words[0], true);
-    dao::Recordset rs(*db);
-    rs.Open("Select * From " + dao::QuoteIdentifier(words[1]), dao::dbOpenForwardOnly);
-    for (int i = 0; i < rs.GetFieldCount(); ++i) std::cout << (i ? "\t" : "") << rs.GetFieldInfo(i).m_strName;
-    std::cout << "\n";
-    for (; !rs.IsEOF(); rs.MoveNext()) {
-        for (int i = 0; i < rs.GetFieldCount(); ++i)
-            std::cout << (i ? "\t" : "") << projectdb::VariantToText(rs.GetFieldValue(i));
-        std::cout << "\n";
-    }
-    return 0;
+    return DumpTable(words[0], words[1]);
 }
 
 int SaveAs(const std::vector<std::string>& words) {
@@ -59,6 +49,20 @@ int SaveAs(const std::vector<std::string>& words) {
 }
 
 }  // namespace
+
+int DumpTable(const std::string& file, const std::string& table) {
+    auto db = dao::Database::Open(file, true);
+    dao::Recordset rs(*db);
+    rs.Open("Select * From " + dao::QuoteIdentifier(table), dao::dbOpenForwardOnly);
+    for (int i = 0; i < rs.GetFieldCount(); ++i) std::cout << (i ? "\t" : "") << rs.GetFieldInfo(i).m_strName;
+    std::cout << "\n";
+    for (; !rs.IsEOF(); rs.MoveNext()) {
+        for (int i = 0; i < rs.GetFieldCount(); ++i)
+            std::cout << (i ? "\t" : "") << projectdb::VariantToText(rs.GetFieldValue(i));
+        std::cout << "\n";
+    }
+    return 0;
+}
 
 std::vector<Command> ProjectCommands() {
     return {

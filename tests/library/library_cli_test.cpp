@@ -13,7 +13,7 @@ using Strings = std::vector<std::string>;
 int Library(const Strings& words, std::string& out, std::string& err) {
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
-    int status = cli::LibraryCommands().at(0).run(words);
+    int status = cli::RunCommand(cli::LibraryCommands().at(0), words);
     out = testing::internal::GetCapturedStdout();
     err = testing::internal::GetCapturedStderr();
     return status;
