@@ -1,4 +1,4 @@
-// The Site and Adjunct editors in the shell's dialog, on the sample bridge: every proposed row is on its
+// The Site, Adjunct, Girder and PierAbut editors in the shell's dialog, on the sample bridge: every proposed row is on its
 // page and the pictures have something to show. With VELTRA_SHOTS set, each dialog is saved as a picture.
 #include <gtest/gtest.h>
 
@@ -118,7 +118,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Editor{"Water", cmd::kWater, true}, Editor{"HLine", cmd::kHorizontalCurves, true},
                       Editor{"VLine", cmd::kVerticalCurves, true}, Editor{"Slope", cmd::kDeckSlope, true},
                       Editor{"RdTbl", cmd::kRoadTable, true}, Editor{"Prick", cmd::kConeSlope, false},
-                      Editor{"Subslab", cmd::kSubslab, false}),
+                      Editor{"Subslab", cmd::kSubslab, false}, Editor{"Slab", cmd::kDesignSlab, false},
+                      Editor{"PierAbut", cmd::kDesignPierAbut, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
