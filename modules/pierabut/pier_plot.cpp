@@ -70,14 +70,28 @@ ui::PlotMaker PierElevationPlot() {
             plot.series.push_back(
                 {"墩柱" + std::to_string(i + 1), Rectangle(x - width / 2, x + width / 2, capBottom, foot)});
         }
+        // What joins the columns to the piles: a pile cap under them (the piles start below it) or a tie beam
+        // along their feet.
+        double pileTop = foot;
+        const ui::ProposedTable* pileCap = Find(tables, "①类承台信息表");
+        const ui::ProposedTable* tieBeam = Find(tables, "系梁信息表");
+        if (auto r = RowOf(pileCap, support)) {
+            const double half = Value(*pileCap, *r, "BearingPlatLength") / 2;
+            pileTop = foot - Value(*pileCap, *r, "BearingPlatHeight");
+            plot.series.push_back({"承台", Rectangle(-half, half, foot, pileTop)});
+        } else if (auto t = RowOf(tieBeam, support); t && count > 1) {
+            const double outer = Offset(count - 1, count, spacing);
+            plot.series.push_back(
+                {"系梁", Rectangle(-outer, outer, foot + Value(*tieBeam, *t, "ConBeamHeight"), foot)});
+        }
         const ui::ProposedTable* piles = Find(tables, "单排桩基础信息表");
         if (auto r = RowOf(piles, support)) {
             const long n = std::max(1L, static_cast<long>(Value(*piles, *r, "PileNum")));
             const double d = Value(*piles, *r, "PileDiameter"), s = Value(*piles, *r, "SpaceBetween");
-            const double tip = foot - Value(*piles, *r, "PileLength");
+            const double tip = pileTop - Value(*piles, *r, "PileLength");
             for (long i = 0; i < n; ++i) {
                 const double x = Offset(i, n, s);
-                plot.series.push_back({"桩" + std::to_string(i + 1), Rectangle(x - d / 2, x + d / 2, foot, tip)});
+                plot.series.push_back({"桩" + std::to_string(i + 1), Rectangle(x - d / 2, x + d / 2, pileTop, tip)});
             }
         }
         return {plot};
