@@ -138,8 +138,9 @@ TEST_F(PierAbutTest, ThePictureShowsTheFirstColumnPierAsItsRowsStand) {
     };
     ASSERT_TRUE(Design());
     EXPECT_EQ(title, "1号墩立面（顺桥向看）");
-    EXPECT_EQ(drawn, (std::vector<std::vector<std::string>>{{"帽梁", "墩柱1", "墩柱2", "桩1", "桩2"},
-                                                            {"帽梁", "墩柱1", "墩柱2", "墩柱3", "桩1", "桩2"}}));
+    EXPECT_EQ(drawn,
+              (std::vector<std::vector<std::string>>{{"帽梁", "墩柱1", "墩柱2", "系梁", "桩1", "桩2"},
+                                                     {"帽梁", "墩柱1", "墩柱2", "墩柱3", "系梁", "桩1", "桩2"}}));
 }
 
 TEST_F(PierAbutTest, TheInterfaceFilesFindEveryMemberTheyRead) {
