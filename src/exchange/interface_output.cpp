@@ -16,7 +16,8 @@ void InterfaceOutput::line(const std::string& format, const std::vector<const da
     bytes_ += "\r\n";
 }
 
-void InterfaceOutput::line(const LineLayout& layout, const TableSnapshot& table, const TableSnapshot::Record& record) {
+void InterfaceOutput::line(const LineLayout& layout, const projectdb::TableSnapshot& table,
+                           const projectdb::TableSnapshot::Record& record) {
     std::vector<const dao::Value*> values;
     values.reserve(layout.fields.size());
     // Every field is read before the line is written, so that a missing one leaves no part of a line.
@@ -24,8 +25,8 @@ void InterfaceOutput::line(const LineLayout& layout, const TableSnapshot& table,
     line(layout.format, values);
 }
 
-void InterfaceOutput::lines(const std::vector<LineLayout>& layouts, const TableSnapshot& table,
-                            const TableSnapshot::Record& record) {
+void InterfaceOutput::lines(const std::vector<LineLayout>& layouts, const projectdb::TableSnapshot& table,
+                            const projectdb::TableSnapshot::Record& record) {
     for (const LineLayout& layout : layouts) line(layout, table, record);
 }
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "exchange/table_snapshot.h"
+#include "projectdb/table_snapshot.h"
 #include "platform/interaction/interaction.h"
 
 namespace exchange {
@@ -23,8 +23,10 @@ public:
     void comment(const std::string& utf8);  // any line given in UTF-8
     void line(const std::string& format, const std::vector<const dao::Value*>& values);
     // One line from the named fields of a record.
-    void line(const LineLayout& layout, const TableSnapshot& table, const TableSnapshot::Record& record);
-    void lines(const std::vector<LineLayout>& layouts, const TableSnapshot& table, const TableSnapshot::Record& record);
+    void line(const LineLayout& layout, const projectdb::TableSnapshot& table,
+              const projectdb::TableSnapshot::Record& record);
+    void lines(const std::vector<LineLayout>& layouts, const projectdb::TableSnapshot& table,
+               const projectdb::TableSnapshot::Record& record);
 
     // Runs `block`; a database error in it asks "不能打开 [table]。是否继续？": Yes goes on after the
     // block, No throws StopWriting. Returns whether the block ran to its end.
@@ -39,12 +41,12 @@ public:
         }
     }
 
-    SnapshotCache& tables() { return tables_; }
+    projectdb::SnapshotCache& tables() { return tables_; }
     const std::string& bytes() const { return bytes_; }
 
 private:
     void askToGoOn(const std::string& table);
-    SnapshotCache tables_;
+    projectdb::SnapshotCache tables_;
     ui::Prompter& prompt_;
     std::string bytes_;
 };

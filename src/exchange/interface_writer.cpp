@@ -25,7 +25,7 @@ std::string WriteRoad(InterfaceOutput& out) {
     out.comment("//路幅参数");
     std::string method;
     out.guarded("一般信息表", [&] {
-        TableSnapshot& t = out.tables().get("一般信息表");
+        projectdb::TableSnapshot& t = out.tables().get("一般信息表");
         const auto& r = t.record(0);
         dao::Value split = dao::Value::Long(t.field(r, "TransectType").toString() == "整体式" ? 0 : 1);
         std::vector<dao::Value> widths;
@@ -40,7 +40,7 @@ std::string WriteRoad(InterfaceOutput& out) {
 void WriteAlignment(InterfaceOutput& out, const std::string& method) {
     out.comment("//桥面平曲线");
     out.guarded("平曲线资料表", [&] {
-        TableSnapshot& t = out.tables().get("平曲线资料表");
+        projectdb::TableSnapshot& t = out.tables().get("平曲线资料表");
         out.comment(text::Format("%d", static_cast<int>(t.size())));
         for (std::size_t i = 0; i < t.size(); ++i) {
             dao::Value number = dao::Value::Long(static_cast<int>(i + 1));
@@ -53,7 +53,7 @@ void WriteAlignment(InterfaceOutput& out, const std::string& method) {
     });
     out.comment("//桥面竖曲线");
     out.guarded("竖曲线资料表", [&] {
-        TableSnapshot& t = out.tables().get("竖曲线资料表");
+        projectdb::TableSnapshot& t = out.tables().get("竖曲线资料表");
         out.comment(text::Format("%d", static_cast<int>(t.size())));
         for (std::size_t i = 0; i < t.size(); ++i) {
             const auto& r = t.record(i);
@@ -63,7 +63,7 @@ void WriteAlignment(InterfaceOutput& out, const std::string& method) {
     out.comment("//行车道横坡段落及超高方式");
     out.comment(method);
     out.guarded("桥面横坡资料表", [&] {
-        TableSnapshot& t = out.tables().get("桥面横坡资料表");
+        projectdb::TableSnapshot& t = out.tables().get("桥面横坡资料表");
         out.comment(text::Format("%10d", static_cast<int>(t.size())));
         for (std::size_t i = 0; i < t.size(); ++i)
             out.line({"%10.3lf %10.3lf %10.3lf %10.3lf", {"起点桩号", "终点桩号", "左半桥横坡", "右半桥横坡"}}, t,
@@ -71,7 +71,7 @@ void WriteAlignment(InterfaceOutput& out, const std::string& method) {
     });
     out.comment("//锥坡");
     out.guarded("锥坡信息表", [&] {
-        TableSnapshot& t = out.tables().get("锥坡信息表");
+        projectdb::TableSnapshot& t = out.tables().get("锥坡信息表");
         out.line({"%10.3lf %10.3lf %10.3lf", {"DistToAbutEnd", "RatioAlong", "RatioAcross"}}, t, t.record(0));
     });
 }
@@ -80,14 +80,14 @@ std::vector<Section> WriteSpans(InterfaceOutput& out) {
     out.comment("//分段布孔");
     int sectSum = 0;
     out.guarded("桥孔划分信息表", [&] {
-        TableSnapshot& t = out.tables().get("桥孔划分信息表");
+        projectdb::TableSnapshot& t = out.tables().get("桥孔划分信息表");
         const auto& r = t.record(0);
         out.line({"%10d %10.3lf %10.3lf", {"SectSum", "StartStake", "CrossAngle"}}, t, r);
         sectSum = static_cast<int>(t.field(r, "SectSum").toDouble());
     });
     std::vector<Section> sections;
     out.guarded(kSuperLayout, [&] {
-        TableSnapshot& t = out.tables().get(kSuperLayout);
+        projectdb::TableSnapshot& t = out.tables().get(kSuperLayout);
         for (int k = 0; k < sectSum; ++k) {
             const auto& r = t.record(k);
             out.line({"%10d %18s %10d %10.3lf", {"SectNumber", "StructureType", "SpansInSect", "SpanLength"}}, t, r);
@@ -101,7 +101,7 @@ std::vector<Section> WriteSpans(InterfaceOutput& out) {
 void MemberLines(InterfaceOutput& out, const char* table, const char* keyField, const dao::Value& key,
                  const std::vector<LineLayout>& lines) {
     out.guarded(table, [&] {
-        TableSnapshot& t = out.tables().get(table);
+        projectdb::TableSnapshot& t = out.tables().get(table);
         out.lines(lines, t, t.firstWhere(keyField, key));
     });
 }
@@ -212,7 +212,7 @@ void WriteBoxSpan(InterfaceOutput& out, const BoxKind& kind, int span) {
     out.comment("//立面、平面信息");
     std::string crossSection;
     out.guarded(kind.table, [&] {
-        TableSnapshot& t = out.tables().get(kind.table);
+        projectdb::TableSnapshot& t = out.tables().get(kind.table);
         const auto& r = t.firstWhere("InWhichSpan", dao::Value::Long(span));
         out.lines(kind.lines, t, r);
         crossSection = t.field(r, "TransectType").toString();
@@ -316,7 +316,7 @@ void WriteBeams(InterfaceOutput& out, const BeamKind& kind, int section, int spa
     out.comment("//布置信息");
     dao::Value innerType, outerType;
     out.guarded(kind.layoutTable, [&] {
-        TableSnapshot& t = out.tables().get(kind.layoutTable);
+        projectdb::TableSnapshot& t = out.tables().get(kind.layoutTable);
         const auto& r = t.firstWhere(kind.spanField, dao::Value::Long(span));
         out.line({"%10d %10.3lf %10.3lf", {kind.countField, "TransverseDist", "TransverseSlope"}}, t, r);
         innerType = t.field(r, kind.innerTypeField);

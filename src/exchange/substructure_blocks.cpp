@@ -175,14 +175,14 @@ void WriteSubstructure(InterfaceOutput& out, const SubstructureOptions& options)
     out.comment("//下部构造");
     std::vector<PierRow> piers;
     out.guarded(kSubLayout, [&] {
-        TableSnapshot& layout = out.tables().get(kSubLayout);
-        std::vector<const TableSnapshot::Record*> records;
+        projectdb::TableSnapshot& layout = out.tables().get(kSubLayout);
+        std::vector<const projectdb::TableSnapshot::Record*> records;
         if (options.piersSorted) {
             records = layout.sortedBy("PierAbutNum");
         } else {
             for (std::size_t i = 0; i < layout.size(); ++i) records.push_back(&layout.record(i));
         }
-        for (const TableSnapshot::Record* r : records) {
+        for (const projectdb::TableSnapshot::Record* r : records) {
             PierRow row{layout.field(*r, "PierAbutNum"), {},
                         layout.field(*r, "BentCapType"), layout.field(*r, "BodyType"),
                         layout.field(*r, "ConnectType"), layout.field(*r, "FoundationType")};
@@ -205,7 +205,7 @@ void WriteSubstructure(InterfaceOutput& out, const SubstructureOptions& options)
             const MemberBlock& block = found->second;
             out.comment(block.comment);
             out.guarded(block.table, [&] {
-                TableSnapshot& table = out.tables().get(block.table);
+                projectdb::TableSnapshot& table = out.tables().get(block.table);
                 out.lines(block.lines, table, table.firstWhere(kKey, pier.number));
             });
         }
@@ -228,8 +228,8 @@ void WriteAssembly(InterfaceOutput& out, const SubstructureOptions& options) {
     for (const auto& [comment, relation] : lists) {
         out.comment(comment);
         out.guarded(kSubLayout, [&] {
-            TableSnapshot& layout = out.tables().get(kSubLayout);
-            for (const TableSnapshot::Record* record : layout.sortedBy("PierAbutNum"))
+            projectdb::TableSnapshot& layout = out.tables().get(kSubLayout);
+            for (const projectdb::TableSnapshot::Record* record : layout.sortedBy("PierAbutNum"))
                 out.line(relation, layout, *record);
         });
     }

@@ -6,16 +6,27 @@
 #include <optional>
 
 #include "library/library_schema.h"
-#include "library/library_project_rows.h"
 #include "platform/dao/recordset.h"
+#include "platform/dao/sql.h"
 #include "platform/text/cformat.h"
 #include "projectdb/schema.h"
+#include "projectdb/table_snapshot.h"
 #include "projectdb/variant_text.h"
 
 namespace library {
 namespace {
 
+using projectdb::TableSnapshot;
 using projectdb::VariantToText;
+
+// Every record of a project table, sorted by `orderBy` when one is named. A table the project does not
+// have reads as no records: the project simply has no such members.
+TableSnapshot ReadRows(dao::Database& project, const std::string& table, const std::string& orderBy = {}) {
+    if (!project.HasTableDef(table)) return {};
+    std::string sql = "Select * From " + dao::QuoteIdentifier(table);
+    if (!orderBy.empty()) sql += " Order By " + dao::QuoteIdentifier(orderBy);
+    return TableSnapshot(project, sql);
+}
 
 struct SpanInfo {
     double length = 0;  // metres
@@ -25,11 +36,12 @@ struct SpanInfo {
 // The first record of each span in 上构布置明细表.
 std::map<long, SpanInfo> ReadSpans(dao::Database& project) {
     std::map<long, SpanInfo> spans;
-    ProjectRows rows(project, projectdb::kSuperSpanTable);
+    TableSnapshot rows = ReadRows(project, projectdb::kSuperSpanTable);
     for (std::size_t r = 0; r < rows.size(); ++r) {
-        long number = rows.value(r, "SpanNumber").toLong();
+        long number = rows.field(rows.record(r), "SpanNumber").toLong();
         if (!spans.count(number))
-            spans[number] = {rows.value(r, "SpanLength").toDouble(), rows.value(r, "StructureType").toString()};
+            spans[number] = {rows.field(rows.record(r), "SpanLength").toDouble(),
+                             rows.field(rows.record(r), "StructureType").toString()};
     }
     return spans;
 }
@@ -70,10 +82,10 @@ std::vector<std::string> DepthFields(const std::string& family) {
 }
 
 // Whether record r equals the record before it in the columns [first, last).
-bool SameAsPrevious(const ProjectRows& rows, std::size_t r, int first, int last) {
+bool SameAsPrevious(const TableSnapshot& rows, std::size_t r, std::size_t first, std::size_t last) {
     if (r == 0) return false;
-    for (int c = first; c < last; ++c)
-        if (!(rows.value(r, c) == rows.value(r - 1, c))) return false;
+    for (std::size_t c = first; c < last; ++c)
+        if (!(rows.at(rows.record(r), c) == rows.at(rows.record(r - 1), c))) return false;
     return true;
 }
 
@@ -82,10 +94,10 @@ public:
     explicit CandidateReader(dao::Database& project) : project_(project), spans_(ReadSpans(project)) {}
 
     void CrossSections(const std::string& kind) {
-        ProjectRows rows(project_, projectdb::CrossSectionTableOf(kind));
+        TableSnapshot rows = ReadRows(project_, projectdb::CrossSectionTableOf(kind));
         for (std::size_t r = 0; r < rows.size(); ++r) {
             if (SameAsPrevious(rows, r, 1, rows.fieldCount())) continue;
-            std::string position = rows.value(r, "Position").toString();
+            std::string position = rows.field(rows.record(r), "Position").toString();
             auto underscore = position.find('_');
             if (underscore == std::string::npos) continue;
             long span = std::atol(position.substr(0, underscore).c_str());
@@ -96,29 +108,30 @@ public:
             std::optional<std::string> depth = ElevationDepth(*elevation, span, "%.1lf");
             if (!depth) continue;
             upper_.push_back({kind, position.substr(underscore + 1), text::Format("%ld", span),
-                              Centimetres(info->second.length), *depth, VariantToText(rows.value(r, "TopWidth"))});
+                              Centimetres(info->second.length), *depth,
+                              VariantToText(rows.field(rows.record(r), "TopWidth"))});
         }
     }
 
     void Elevations(const std::string& family) {
         const ElevationKind* kind = ElevationOfFamily(family);
-        ProjectRows general(project_, projectdb::kGeneralInfoTable);
+        TableSnapshot general = ReadRows(project_, projectdb::kGeneralInfoTable);
         if (general.size() == 0) return;
-        std::string side = general.value(0, "LeftOrRight").toString();
+        std::string side = general.field(general.record(0), "LeftOrRight").toString();
         const char* widthField = side == "左半桥"   ? "LeftBridgeWidth"
                                  : side == "右半桥" ? "RightBridgeWidth"
                                                     : "BridgeWidth";
-        std::string width = Centimetres(general.value(0, widthField).toDouble());
+        std::string width = Centimetres(general.field(general.record(0), widthField).toDouble());
 
-        ProjectRows rows(project_, kind->table);
+        TableSnapshot rows = ReadRows(project_, kind->table);
         for (std::size_t r = 0; r < rows.size(); ++r) {
             if (SameAsPrevious(rows, r, 1, rows.fieldCount() - 1)) continue;
-            dao::Value span = rows.value(r, "InWhichSpan");
+            dao::Value span = rows.field(rows.record(r), "InWhichSpan");
             auto info = spans_.find(span.toLong());
             if (info == spans_.end()) continue;
             std::string depth;
             for (const std::string& field : DepthFields(family))
-                depth += (depth.empty() ? "" : "-") + VariantToText(rows.value(r, field));
+                depth += (depth.empty() ? "" : "-") + VariantToText(rows.field(rows.record(r), field));
             upper_.push_back({family, family, VariantToText(span), Centimetres(info->second.length), depth, width});
         }
     }
@@ -136,31 +149,34 @@ public:
     };
 
     void Members(const MemberKind& kind, bool sideMember) {
-        ProjectRows sizes(project_, kind.sizeTable);
+        TableSnapshot sizes = ReadRows(project_, kind.sizeTable);
         if (sizes.size() == 0) return;
-        ProjectRows layout(project_, kind.layoutTable);
+        TableSnapshot layout = ReadRows(project_, kind.layoutTable);
         for (std::size_t r = 0; r < sizes.size(); ++r) {
-            std::string type = sizes.value(r, kind.typeField).toString();
+            std::string type = sizes.field(sizes.record(r), kind.typeField).toString();
             std::optional<long> span;
             for (std::size_t l = 0; l < layout.size() && !span; ++l)
-                if (layout.value(l, kind.layoutTypeField).toString() == type)
-                    span = layout.value(l, kind.layoutSpanField).toLong();
+                if (layout.field(layout.record(l), kind.layoutTypeField).toString() == type)
+                    span = layout.field(layout.record(l), kind.layoutSpanField).toLong();
             if (!span) continue;
             auto info = spans_.find(*span);
             if (info == spans_.end()) continue;
             upper_.push_back({kind.family, type, text::Format("%ld", *span), Centimetres(info->second.length),
-                              VariantToText(sizes.value(r, kind.depthField)), MemberWidth(kind, sizes, r, sideMember)});
+                              VariantToText(sizes.field(sizes.record(r), kind.depthField)),
+                              MemberWidth(kind, sizes, r, sideMember)});
         }
     }
 
     void Supports() {
-        ProjectRows rows(project_, projectdb::kSubLayoutTable, "PierAbutNum");
+        TableSnapshot rows = ReadRows(project_, projectdb::kSubLayoutTable, "PierAbutNum");
         for (std::size_t r = 0; r < rows.size(); ++r) {
-            std::string cap = rows.value(r, "BentCapType").toString(), body = rows.value(r, "BodyType").toString(),
-                        connection = rows.value(r, "ConnectType").toString(),
-                        foundation = rows.value(r, "FoundationType").toString();
+            std::string cap = rows.field(rows.record(r), "BentCapType").toString(),
+                        body = rows.field(rows.record(r), "BodyType").toString(),
+                        connection = rows.field(rows.record(r), "ConnectType").toString(),
+                        foundation = rows.field(rows.record(r), "FoundationType").toString();
             lower_.push_back({SubstructureCode(cap, body, connection, foundation),
-                              VariantToText(rows.value(r, "PierAbutNum")), cap, body, connection, foundation});
+                              VariantToText(rows.field(rows.record(r), "PierAbutNum")), cap, body, connection,
+                              foundation});
         }
     }
 
@@ -183,10 +199,11 @@ private:
         return depth;
     }
 
-    static std::string MemberWidth(const MemberKind& kind, const ProjectRows& sizes, std::size_t r, bool sideMember) {
-        if (std::string(kind.family) == kHollowSlab) return VariantToText(sizes.value(r, "BottomWidth"));
-        double width = sideMember ? sizes.value(r, "TopWidth1").toDouble() + sizes.value(r, "TopWidth2").toDouble()
-                                  : sizes.value(r, "TopWidth").toDouble();
+    static std::string MemberWidth(const MemberKind& kind, const TableSnapshot& sizes, std::size_t r, bool sideMember) {
+        if (std::string(kind.family) == kHollowSlab) return VariantToText(sizes.field(sizes.record(r), "BottomWidth"));
+        double width = sideMember ? sizes.field(sizes.record(r), "TopWidth1").toDouble() +
+                                        sizes.field(sizes.record(r), "TopWidth2").toDouble()
+                                  : sizes.field(sizes.record(r), "TopWidth").toDouble();
         return text::Format("%.1f", width);
     }
 

@@ -1,6 +1,7 @@
 #pragma once
 // A table or query read once into memory, with lookups of the first record whose field equals a value:
-// the interface writers look up the members of thousands of piers without reading a table twice.
+// the interface writers look up the members of thousands of piers without reading a table twice, and the
+// library write matches small member tables against each other.
 #include <memory>
 #include <string>
 #include <string_view>
@@ -10,7 +11,7 @@
 #include "platform/dao/database.h"
 #include "platform/dao/value.h"
 
-namespace exchange {
+namespace projectdb {
 
 // Lets the maps below find a name given as a literal without building a string first.
 struct NameHash {
@@ -24,10 +25,13 @@ class TableSnapshot {
 public:
     using Record = std::vector<dao::Value>;
 
+    // No fields and no records: a table the project does not have, where that means no such members.
+    TableSnapshot() = default;
     // Reads every record of `source` (a table name or SQL text). Raises dao::DaoException.
     TableSnapshot(dao::Database& db, const std::string& source);
 
     std::size_t size() const { return records_.size(); }
+    std::size_t fieldCount() const { return fieldCount_; }
     const Record& record(std::size_t index) const;  // raises kErrNoCurrentRecord past the end
     // The value of the named field (ASCII letters in any case); raises kErrItemNotFound for a field the
     // table lacks.
@@ -43,6 +47,7 @@ public:
 private:
     int indexOf(std::string_view name) const;
     std::string sql_;
+    std::size_t fieldCount_ = 0;
     NameMap<int> fieldIndex_;  // the stored names, and their ASCII letters in lower case
     std::vector<Record> records_;
     std::unordered_map<int, std::unordered_map<std::string, std::size_t>> keyIndex_;
@@ -59,4 +64,4 @@ private:
     NameMap<std::unique_ptr<TableSnapshot>> snapshots_;
 };
 
-}  // namespace exchange
+}  // namespace projectdb

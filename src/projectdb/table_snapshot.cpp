@@ -1,11 +1,11 @@
-#include "exchange/table_snapshot.h"
+#include "projectdb/table_snapshot.h"
 
 #include <algorithm>
 
 #include "platform/dao/recordset.h"
 #include "platform/text/cformat.h"
 
-namespace exchange {
+namespace projectdb {
 namespace {
 
 std::string Folded(std::string_view name) {
@@ -29,6 +29,7 @@ TableSnapshot::TableSnapshot(dao::Database& db, const std::string& source) {
     sql_ = source.find(' ') == std::string::npos ? "Select * From [" + source + "]" : source;
     dao::Recordset set(db);
     set.Open(sql_, dao::dbOpenForwardOnly);
+    fieldCount_ = static_cast<std::size_t>(set.GetFieldCount());
     for (int i = 0; i < set.GetFieldCount(); ++i) {
         fieldIndex_.emplace(set.GetFieldInfo(i).m_strName, i);
         fieldIndex_.emplace(Folded(set.GetFieldInfo(i).m_strName), i);
@@ -96,4 +97,4 @@ TableSnapshot& SnapshotCache::get(std::string_view source) {
     return *snapshots_.emplace(std::string(source), std::move(snapshot)).first->second;
 }
 
-}  // namespace exchange
+}  // namespace projectdb
