@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the tests and the application need, when they are missing.
 set -euo pipefail
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-translations-l10n
   libsqlite3-dev sqlite3 libxlsxwriter-dev zlib1g-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
