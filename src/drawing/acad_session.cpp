@@ -1,7 +1,9 @@
 #include "drawing/acad_session.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
+#include <random>
 
 #include "platform/registry/registry.h"
 
@@ -26,6 +28,18 @@ std::string AsciiLower(std::string text) {
 }
 
 void ForgetLoadedExtension() { registry::WriteSetting(kLoadedSection, kLoadedValue, ""); }
+
+// Ids unique across the shells a host outlives: a random start, then counted up.
+std::uint64_t NewCommandId() {
+    static std::atomic<std::uint64_t> next{[] {
+        std::random_device random;
+        return (std::uint64_t(random()) << 32) ^ random();
+    }()};
+    std::uint64_t id;
+    while ((id = next++) == 0) {
+    }
+    return id;
+}
 
 }  // namespace
 
@@ -52,18 +66,44 @@ bool AcadSession::FindAcadWindow(std::intptr_t& window) {
     return false;
 }
 
+std::uint64_t AcadSession::CommandId(std::intptr_t to, const std::string& text) {
+    if (to != m_unconfirmedWindow) {
+        // Another host never saw the earlier sendings.
+        m_unconfirmed.clear();
+        m_unconfirmedWindow = to;
+    }
+    auto it = m_unconfirmed.find(text);
+    return it != m_unconfirmed.end() ? it->second : NewCommandId();
+}
+
 bool AcadSession::SendCommandLine(const std::string& text) {
     std::intptr_t to = AcadWindow();
     // The host's own handle goes as the sender, as the host has always been told.
-    windows::SendResult result = m_windows->SendCopyData(to, windows::CommandLineRecord(text, to));
-    switch (result) {
-        case windows::SendResult::Delivered: return true;
+    windows::CopyData record = windows::CommandLineRecord(text, to);
+    record.id = CommandId(to, text);
+    windows::SendOutcome sent = m_windows->SendCopyData(to, record);
+    if (sent.result == windows::SendResult::Unconfirmed) {
+        m_unconfirmed[text] = record.id;
+        m_prompter.message("AutoCAD没有及时确认命令“" + text + "”，它可能稍后执行。\n再次发送该命令不会使它执行两次。",
+                           ui::Buttons::Ok, ui::Icon::Exclamation);
+        return false;
+    }
+    m_unconfirmed.erase(text);
+    switch (sent.result) {
+        case windows::SendResult::Delivered:
+            if (sent.answer > 0) return true;
+            m_prompter.message(sent.answer == windows::kAnswerTooLarge
+                                   ? "命令行过长，AutoCAD没有接受，命令未能送达。"
+                                   : "AutoCAD没有接受命令“" + text + "”，命令未能送达。",
+                               ui::Buttons::Ok, ui::Icon::Exclamation);
+            return false;
         case windows::SendResult::NoWindow:
             m_prompter.message("AutoCAD已经关闭，命令“" + text + "”未能送达。", ui::Buttons::Ok, ui::Icon::Exclamation);
             return false;
         case windows::SendResult::Timeout:
             m_prompter.message("AutoCAD没有响应，命令“" + text + "”未能送达。", ui::Buttons::Ok, ui::Icon::Exclamation);
             return false;
+        case windows::SendResult::Unconfirmed:
         case windows::SendResult::Failed: break;
     }
     m_prompter.message("无法向AutoCAD发送命令“" + text + "”。", ui::Buttons::Ok, ui::Icon::Exclamation);

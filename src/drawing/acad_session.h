@@ -3,6 +3,7 @@
 // drawing extensions, the switch from the design shell to the drawing subsystem, and the host's notice
 // that it quits.
 #include <cstdint>
+#include <map>
 #include <string>
 
 #include "drawing/acad_window.h"
@@ -38,11 +39,18 @@ public:
     bool SwitchToDrawing();
 
 private:
-    // Sends one command line to the window found last; a message that did not arrive is shown.
+    // Sends one command line to the window found last; a message that did not arrive is shown. True only
+    // when the host answered that it took the command.
     bool SendCommandLine(const std::string& text);
+    // The id a command line goes under: the id of its last sending when the host did not confirm that one
+    // (so that the host, had it taken it late, does not run it twice), else a new one.
+    std::uint64_t CommandId(std::intptr_t to, const std::string& text);
 
     WindowSystem* m_windows;
     ui::Prompter& m_prompter;
+    // Command lines sent whole to m_unconfirmedWindow without an answer in time, with their ids.
+    std::intptr_t m_unconfirmedWindow = 0;
+    std::map<std::string, std::uint64_t> m_unconfirmed;
 };
 
 // The text of the command line that loads `fileName`.

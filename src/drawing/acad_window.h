@@ -24,8 +24,9 @@ public:
     virtual ~WindowSystem() = default;
     // The top-level windows, topmost first. Raises windows::DirectoryError when they cannot be listed.
     virtual std::vector<TopLevelWindow> TopLevelWindows() = 0;
-    // Sends a copy-data message to window `to` and waits (a bounded time) until it has been taken.
-    virtual windows::SendResult SendCopyData(std::intptr_t to, const windows::CopyData& data) = 0;
+    // Sends a copy-data message to window `to` and waits (a bounded time) until it has been taken; the
+    // outcome carries the receiver's answer.
+    virtual windows::SendOutcome SendCopyData(std::intptr_t to, const windows::CopyData& data) = 0;
 };
 
 // The drawing host's main window title begins with "AutoCAD"; its text window, titled exactly "AutoCAD Text

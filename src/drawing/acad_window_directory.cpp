@@ -13,8 +13,8 @@ std::vector<TopLevelWindow> DirectoryWindowSystem::TopLevelWindows() {
     return windows;
 }
 
-windows::SendResult DirectoryWindowSystem::SendCopyData(std::intptr_t to, const windows::CopyData& data) {
-    return Directory().Send(to, data).result;
+windows::SendOutcome DirectoryWindowSystem::SendCopyData(std::intptr_t to, const windows::CopyData& data) {
+    return Directory().Send(to, data);
 }
 
 }  // namespace drawing

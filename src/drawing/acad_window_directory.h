@@ -14,7 +14,7 @@ public:
     explicit DirectoryWindowSystem(windows::WindowDirectory directory) : m_directory(std::move(directory)) {}
 
     std::vector<TopLevelWindow> TopLevelWindows() override;
-    windows::SendResult SendCopyData(std::intptr_t to, const windows::CopyData& data) override;
+    windows::SendOutcome SendCopyData(std::intptr_t to, const windows::CopyData& data) override;
 
 private:
     const windows::WindowDirectory& Directory();

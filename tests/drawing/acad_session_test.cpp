@@ -94,13 +94,35 @@ TEST_F(AcadSessionTest, TheUserIsToldWhenACommandCannotReachTheHost) {
     EXPECT_EQ(prompter.texts(), Strings{"请先启动AutoCAD 2002!"});
     EXPECT_TRUE(desktop.sent.empty());
 
-    prompter.clear();
+    // "未能送达" only when the host did not take the command; an answer that came too late is no loss.
     WithHost();
     SetLoadedExtension("Ombrix.arx");
-    desktop.result = windows::SendResult::Timeout;
-    EXPECT_FALSE(acad.SendAcadCommand("VltIn "));
-    EXPECT_EQ(prompter.texts(), Strings{"AutoCAD没有响应，命令“VLTIN ”未能送达。"});
+    using windows::SendResult;
+    struct Case {
+        SendResult result;
+        std::int32_t answer;
+        bool sent;
+        std::string message;
+    } cases[] = {
+        {SendResult::Delivered, 1, true, ""},
+        {SendResult::Delivered, 0, false, "AutoCAD没有接受命令“VLTIN ”，命令未能送达。"},
+        {SendResult::Delivered, windows::kAnswerTooLarge, false, "命令行过长，AutoCAD没有接受，命令未能送达。"},
+        {SendResult::NoWindow, 0, false, "AutoCAD已经关闭，命令“VLTIN ”未能送达。"},
+        {SendResult::Timeout, 0, false, "AutoCAD没有响应，命令“VLTIN ”未能送达。"},
+        {SendResult::Unconfirmed, 0, false,
+         "AutoCAD没有及时确认命令“VLTIN ”，它可能稍后执行。\n再次发送该命令不会使它执行两次。"},
+        {SendResult::Failed, 0, false, "无法向AutoCAD发送命令“VLTIN ”。"},
+    };
+    for (const auto& c : cases) {
+        prompter.clear();
+        desktop.result = c.result;
+        desktop.answer = c.answer;
+        EXPECT_EQ(acad.SendAcadCommand("VltIn "), c.sent) << c.message;
+        EXPECT_EQ(prompter.texts(), c.message.empty() ? Strings{} : Strings{c.message});
+    }
 
+    prompter.clear();
+    desktop.result = SendResult::Delivered;
     // A directory that cannot be read is said so, and counts as no host.
     prompter.clear();
     desktop.broken = true;
@@ -131,6 +153,33 @@ TEST_F(AcadSessionTest, SwitchToTheDrawingSubsystem) {
         expected.push_back("VLTIN ");
         EXPECT_EQ(desktop.texts(), expected);
     }
+}
+
+TEST_F(AcadSessionTest, AResendAfterAnUnconfirmedSendingKeepsItsIdSoTheHostRunsItOnce) {
+    WithHost();
+    SetLoadedExtension("Ombrix.arx");
+    auto send = [&](const char* command, windows::SendResult result) {
+        desktop.result = result;
+        acad.SendAcadCommand(command);
+        return desktop.sent.back().second.id;
+    };
+    std::uint64_t first = send("VltIn ", windows::SendResult::Delivered);
+    std::uint64_t second = send("VltIn ", windows::SendResult::Unconfirmed);
+    EXPECT_NE(first, 0u);
+    EXPECT_NE(second, first);  // a command the host confirmed is a new command when sent again
+
+    std::uint64_t other = send("LoadDBAuto ", windows::SendResult::Delivered);
+    EXPECT_NE(other, second);
+    EXPECT_EQ(send("VltIn ", windows::SendResult::Unconfirmed), second);
+    EXPECT_EQ(send("VltIn ", windows::SendResult::Delivered), second);
+    EXPECT_NE(send("VltIn ", windows::SendResult::Delivered), second);
+
+    // Another host never saw the earlier sending: the command is new to it.
+    std::uint64_t lost = send("VltIn ", windows::SendResult::Unconfirmed);
+    desktop.windows = {{33, "AutoCAD 2002 - [Drawing1.dwg]"}};
+    std::uint64_t fresh = send("VltIn ", windows::SendResult::Delivered);
+    EXPECT_EQ(desktop.sent.back().first, 33);
+    EXPECT_NE(fresh, lost);
 }
 
 TEST_F(AcadSessionTest, OnlyTheQuitNoticeMakesTheShellForgetTheHost) {

@@ -11,6 +11,7 @@ struct FakeWindows : drawing::WindowSystem {
     std::vector<drawing::TopLevelWindow> windows;
     std::vector<std::pair<std::intptr_t, windows::CopyData>> sent;
     windows::SendResult result = windows::SendResult::Delivered;
+    std::int32_t answer = 1;
     bool broken = false;
     bool hostRecordsExtension = false;
 
@@ -18,11 +19,11 @@ struct FakeWindows : drawing::WindowSystem {
         if (broken) throw windows::DirectoryError("无法读取窗口目录“/run/user/1/veltra-windows”。");
         return windows;
     }
-    windows::SendResult SendCopyData(std::intptr_t to, const windows::CopyData& data) override {
+    windows::SendOutcome SendCopyData(std::intptr_t to, const windows::CopyData& data) override {
         sent.emplace_back(to, data);
         if (hostRecordsExtension && windows::RecordText(data) == "(arxload \"Ombrix.arx\") ")
             registry::WriteSetting("Loaded ARX Application", "AppName", "Ombrix.arx");
-        return result;
+        return {result, answer};
     }
     std::vector<std::string> texts() const {
         std::vector<std::string> t;

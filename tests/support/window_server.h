@@ -4,6 +4,7 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <thread>
 #include <vector>
 
@@ -29,7 +30,13 @@ private:
         for (;;) {
             std::vector<pollfd> fds{{m_wake[0], POLLIN, 0}, {m_window.ListeningFd(), POLLIN, 0}};
             for (int fd : m_window.ConnectionFds()) fds.push_back({fd, POLLIN, 0});
-            if (poll(fds.data(), fds.size(), -1) < 0) continue;
+            // Woken at the end of the oldest connection's time as well, as the window's timer does.
+            int wait = -1;
+            if (auto expiry = m_window.NextExpiry()) {
+                auto left = std::chrono::ceil<std::chrono::milliseconds>(*expiry - std::chrono::steady_clock::now());
+                wait = std::max<int>(0, static_cast<int>(left.count()));
+            }
+            if (poll(fds.data(), fds.size(), wait) < 0) continue;
             if (fds[0].revents) return;
             m_window.Poll();
         }

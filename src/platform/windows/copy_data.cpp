@@ -5,9 +5,11 @@
 namespace windows {
 namespace {
 
-constexpr std::string_view kFrameMagic = "VCD1";
+constexpr std::string_view kFrameMagic = "VCD2";
 constexpr std::string_view kAckMagic = "VACK";
-constexpr std::size_t kHeaderSize = 4 + 8 + 4 + 4;
+// magic, sender, kind, id, byte count
+constexpr std::size_t kSenderAt = 4, kKindAt = 12, kIdAt = 16, kCountAt = 24;
+constexpr std::size_t kHeaderSize = 28;
 
 // Little-endian on the wire whatever the machine, so that the layout is the same for every program.
 void PutLe(std::string& out, std::uint64_t value, int bytes) {
@@ -40,28 +42,30 @@ std::string EncodeFrame(const CopyData& data) {
     std::string frame(kFrameMagic);
     PutLe(frame, static_cast<std::uint64_t>(data.sender), 8);
     PutLe(frame, data.kind, 4);
+    PutLe(frame, data.id, 8);
     PutLe(frame, data.bytes.size(), 4);
     frame += data.bytes;
     return frame;
 }
 
-std::optional<CopyData> TakeFrame(std::string& buffer, bool& malformed) {
-    malformed = false;
+std::optional<CopyData> TakeFrame(std::string& buffer, FrameError& error) {
+    error = FrameError::None;
     std::size_t known = std::min(buffer.size(), kFrameMagic.size());
     if (buffer.compare(0, known, kFrameMagic.substr(0, known)) != 0) {
-        malformed = true;
+        error = FrameError::NotAFrame;
         return std::nullopt;
     }
     if (buffer.size() < kHeaderSize) return std::nullopt;
-    std::uint64_t count = GetLe(buffer, 16, 4);
+    std::uint64_t count = GetLe(buffer, kCountAt, 4);
     if (count > kMaxCopyDataBytes) {
-        malformed = true;
+        error = FrameError::TooLarge;
         return std::nullopt;
     }
     if (buffer.size() < kHeaderSize + count) return std::nullopt;
     CopyData data;
-    data.sender = static_cast<WindowHandle>(GetLe(buffer, 4, 8));
-    data.kind = static_cast<std::uint32_t>(GetLe(buffer, 12, 4));
+    data.sender = static_cast<WindowHandle>(GetLe(buffer, kSenderAt, 8));
+    data.kind = static_cast<std::uint32_t>(GetLe(buffer, kKindAt, 4));
+    data.id = GetLe(buffer, kIdAt, 8);
     data.bytes = buffer.substr(kHeaderSize, count);
     buffer.erase(0, kHeaderSize + count);
     return data;

@@ -69,6 +69,13 @@ std::vector<int> RegisteredWindow::ConnectionFds() const {
     return fds;
 }
 
+std::optional<std::chrono::steady_clock::time_point> RegisteredWindow::NextExpiry() const {
+    std::optional<std::chrono::steady_clock::time_point> first;
+    for (const Connection& c : m_connections)
+        if (!first || c.deadline < *first) first = c.deadline;
+    return first;
+}
+
 void RegisteredWindow::Accept() {
     for (;;) {
         int fd = accept4(m_listenFd, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
@@ -83,32 +90,64 @@ void RegisteredWindow::Accept() {
             close(fd);
             continue;
         }
-        m_connections.push_back({fd, {}});
+        if (m_limits.maxConnections > 0 && m_connections.size() >= m_limits.maxConnections) {
+            close(m_connections.front().fd);
+            m_connections.erase(m_connections.begin());
+        }
+        m_connections.push_back({fd, {}, 0, std::chrono::steady_clock::now() + m_limits.frameTimeout});
     }
 }
 
-bool RegisteredWindow::Read(Connection& connection) {
+std::int32_t RegisteredWindow::Answer(const CopyData& data) {
+    constexpr std::size_t kRemembered = 256;
+    if (data.id != 0)
+        for (const auto& [id, answer] : m_answered)
+            if (id == data.id) return answer;
+    std::int32_t result = m_handler ? m_handler(data) : 0;
+    if (data.id != 0) {
+        m_answered.emplace_back(data.id, result);
+        if (m_answered.size() > kRemembered) m_answered.pop_front();
+    }
+    return result;
+}
+
+bool RegisteredWindow::Read(Connection& connection, std::size_t& buffered) {
     char buffer[4096];
     for (;;) {
         ssize_t n = recv(connection.fd, buffer, sizeof buffer, 0);
-        if (n > 0) {
-            connection.received.append(buffer, static_cast<std::size_t>(n));
-            continue;
-        }
         if (n < 0 && errno == EINTR) continue;
-        bool waiting = n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK);
-        bool malformed = false;
-        std::optional<CopyData> data = TakeFrame(connection.received, malformed);
-        if (data) {
-            std::int32_t result = m_handler ? m_handler(*data) : 0;
-            std::string ack = EncodeAck(result);
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return true;
+        if (n <= 0) return false;  // the sender hung up before its message was whole, or the socket broke
+        connection.received.append(buffer, static_cast<std::size_t>(n));
+        connection.held += static_cast<std::size_t>(n);
+        buffered += static_cast<std::size_t>(n);
+        // Looked at after every piece, so that an oversized message is refused before it is held.
+        FrameError error = FrameError::None;
+        std::optional<CopyData> data = TakeFrame(connection.received, error);
+        std::optional<std::int32_t> result;
+        if (data)
+            result = Answer(*data);
+        else if (error == FrameError::TooLarge)
+            result = kAnswerTooLarge;
+        if (result) {
+            std::string ack = EncodeAck(*result);
             // Eight bytes into an empty socket buffer: the send does not block, and a sender that has
             // given up is no concern of ours.
             (void)send(connection.fd, ack.data(), ack.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
             return false;
         }
-        return waiting && !malformed;
+        if (error != FrameError::None) return false;
+        if (m_limits.maxBufferedBytes > 0 && buffered > m_limits.maxBufferedBytes) return false;
     }
+}
+
+void RegisteredWindow::CloseExpired() {
+    auto now = std::chrono::steady_clock::now();
+    std::erase_if(m_connections, [now](const Connection& c) {
+        if (c.deadline > now) return false;
+        close(c.fd);
+        return true;
+    });
 }
 
 void RegisteredWindow::Poll() {
@@ -116,15 +155,20 @@ void RegisteredWindow::Poll() {
     // The handler may run a nested event loop that polls again: work on connections taken out of the list.
     std::vector<Connection> pending;
     pending.swap(m_connections);
+    std::size_t buffered = 0;
+    for (const Connection& c : pending) buffered += c.held;
     std::vector<Connection> still;
     for (Connection& c : pending) {
-        if (Read(c))
+        if (Read(c, buffered)) {
             still.push_back(std::move(c));
-        else
+        } else {
+            buffered -= c.held;
             close(c.fd);
+        }
     }
     m_connections.insert(m_connections.end(), std::make_move_iterator(still.begin()),
                          std::make_move_iterator(still.end()));
+    CloseExpired();
 }
 
 }  // namespace windows

@@ -189,7 +189,7 @@ SendOutcome WindowDirectory::Send(WindowHandle to, const CopyData& data, std::ch
     }
     std::string ack;
     while (ack.size() < kAckSize) {
-        if (!WaitFor(fd.get(), POLLIN, deadline)) return {SendResult::Timeout};
+        if (!WaitFor(fd.get(), POLLIN, deadline)) return {SendResult::Unconfirmed};
         char buffer[kAckSize];
         ssize_t n = recv(fd.get(), buffer, kAckSize - ack.size(), 0);
         if (n < 0 && (errno == EAGAIN || errno == EINTR)) continue;

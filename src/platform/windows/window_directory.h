@@ -26,10 +26,11 @@ struct WindowEntry {
 };
 
 enum class SendResult {
-    Delivered,  // the receiver took the message and answered
-    NoWindow,   // no such window (any more)
-    Timeout,    // the receiver did not answer in time
-    Failed,     // the connection broke or the answer was not one
+    Delivered,    // the receiver took the message and answered
+    NoWindow,     // no such window (any more)
+    Timeout,      // the receiver did not take the whole message in time: it cannot act on it
+    Unconfirmed,  // the whole message went out but no answer came in time: the receiver may act on it later
+    Failed,       // the connection broke or the answer was not one
 };
 
 struct SendOutcome {

@@ -2,7 +2,9 @@
 
 #include <QEvent>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <algorithm>
+#include <chrono>
 
 namespace windows {
 
@@ -11,6 +13,9 @@ WindowEndpoint::WindowEndpoint(QWidget& window, WindowDirectory directory, Regis
     m_registered.SetHandler(std::move(handler));
     m_pListen = new QSocketNotifier(m_registered.ListeningFd(), QSocketNotifier::Read, this);
     connect(m_pListen, &QSocketNotifier::activated, this, &WindowEndpoint::OnReadable);
+    m_pExpiry = new QTimer(this);
+    m_pExpiry->setSingleShot(true);
+    connect(m_pExpiry, &QTimer::timeout, this, &WindowEndpoint::OnReadable);
     connect(&window, &QWidget::windowTitleChanged, this, [this](const QString& title) {
         try {
             m_registered.SetTitle(title.toStdString());
@@ -64,6 +69,12 @@ void WindowEndpoint::FollowConnections() {
             connect(notifier.get(), &QSocketNotifier::activated, this, &WindowEndpoint::OnReadable);
         }
         notifier->setEnabled(true);
+    }
+    if (auto expiry = m_registered.NextExpiry()) {
+        auto left = std::chrono::ceil<std::chrono::milliseconds>(*expiry - std::chrono::steady_clock::now());
+        m_pExpiry->start(std::max<int>(0, static_cast<int>(left.count())));
+    } else {
+        m_pExpiry->stop();
     }
 }
 

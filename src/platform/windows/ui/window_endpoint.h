@@ -11,6 +11,7 @@
 #include "platform/windows/registered_window.h"
 
 class QSocketNotifier;
+class QTimer;
 
 namespace windows {
 
@@ -29,12 +30,14 @@ protected:
 
 private:
     void OnReadable();
-    // One notifier per connection still waiting for the rest of its message.
+    // One notifier per connection still waiting for the rest of its message, and the timer that ends the
+    // wait of the oldest.
     void FollowConnections();
 
     QPointer<QWidget> m_window;
     RegisteredWindow m_registered;
     QSocketNotifier* m_pListen;
+    QTimer* m_pExpiry;
     std::map<int, std::unique_ptr<QSocketNotifier>> m_connections;
     bool m_bDispatching = false;
 };
