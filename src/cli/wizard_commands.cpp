@@ -8,6 +8,7 @@
 #include "platform/dao/recordset.h"
 #include "platform/dao/sql.h"
 #include "platform/interaction/console.h"
+#include "projectdb/drawing_file_name.h"
 #include "projectdb/schema.h"
 #include "projectdb/variant_text.h"
 #include "projectdb/wizard_model.h"
@@ -101,6 +102,9 @@ void ApplyWizard(projectdb::NewProjectWizard& wizard, const json& description) {
             for (size_t r = 0; r < drawings->size(); ++r)
                 if ((*drawings)[r].size() != projectdb::drawing_col::kCount)
                     throw InputError{"绘图信息第" + std::to_string(r + 1) + "行应有8项。"};
+                else if (auto problem = projectdb::DrawingFileNameProblem(
+                             (*drawings)[r][projectdb::drawing_col::kFile]))
+                    throw InputError{"绘图信息第" + std::to_string(r + 1) + "行：" + *problem};
         } else {
             throw InputError{"没有字段“" + key + "”（可用 general、spans、drawings）。"};
         }

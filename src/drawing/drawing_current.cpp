@@ -1,6 +1,7 @@
 #include "drawing/drawing_current.h"
 
 #include "platform/registry/registry.h"
+#include "projectdb/drawing_file_name.h"
 
 namespace drawing {
 
@@ -19,6 +20,9 @@ void WriteDrawingName(const std::string& title) {
 }
 
 void WriteDrawingFile(const std::string& fileName) {
+    // A name that leads out of the project's folder ends the choice as a store that can't be written does:
+    // with its message, and without handing the name to the drawing side.
+    if (auto problem = projectdb::DrawingFileNameProblem(fileName)) throw registry::SettingsError(*problem);
     registry::WriteSettingOrThrow(kCurrentDrawingSection, kFileNameValue, fileName + ".dwg");
 }
 

@@ -23,7 +23,8 @@ CurrentDrawing ReadCurrentDrawing();
 // drawing side must not look as if it had.
 void WriteDrawingType(const std::string& kind);
 void WriteDrawingName(const std::string& title);
-// FileName is the record's file name followed by ".dwg".
+// FileName is the record's file name followed by ".dwg"; a name that leads out of the project's folder is
+// refused with a SettingsError that says why.
 void WriteDrawingFile(const std::string& fileName);
 
 }  // namespace drawing

@@ -5,6 +5,7 @@
 
 #include "platform/dao/recordset.h"
 #include "platform/text/cformat.h"
+#include "projectdb/drawing_file_name.h"
 #include "projectdb/record_access.h"
 #include "projectdb/schema.h"
 #include "projectdb/variant_text.h"
@@ -118,6 +119,13 @@ std::vector<std::vector<std::string>> ReadDrawingRows(dao::Database& db) {
     return rows;
 }
 
+std::optional<std::string> DrawingRowsProblem(const projectdb::TextSheet& rows) {
+    for (int r = 0; r < rows.rows(); ++r)
+        if (auto problem = projectdb::DrawingFileNameProblem(rows.cell(r, projectdb::drawing_col::kFile)))
+            return "绘图信息第" + std::to_string(r + 1) + "行：" + *problem;
+    return std::nullopt;
+}
+
 std::optional<projectdb::DrawingPage> LoadDrawingLayout(dao::Database& db, ui::Prompter& prompt) {
     try {
         projectdb::DrawingPage page;
@@ -132,6 +140,10 @@ std::optional<projectdb::DrawingPage> LoadDrawingLayout(dao::Database& db, ui::P
 }
 
 bool SaveDrawingLayout(dao::Database& db, const projectdb::DrawingPage& page, ui::Prompter& prompt) {
+    if (auto problem = DrawingRowsProblem(page.drawings())) {
+        prompt.message(*problem, ui::Buttons::Ok, ui::Icon::Exclamation);
+        return false;
+    }
     try {
         projectdb::WriteDrawingLayout(db, page.drawings());
         return true;

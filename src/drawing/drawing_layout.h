@@ -42,7 +42,11 @@ std::vector<std::string> BridgeLayoutRow();
 // The page the dialog edits, or nothing when the project could not be read (the error has been shown).
 std::optional<projectdb::DrawingPage> LoadDrawingLayout(dao::Database& db, ui::Prompter& prompt);
 
-// 确定: 图形布置信息表 deleted and written anew from the list in one transaction, the placement values 0.
+// The first row whose file name would lead out of the project's folder, as a message naming the row.
+std::optional<std::string> DrawingRowsProblem(const projectdb::TextSheet& rows);
+
+// 确定: a file name that leads out of the project's folder is refused with its message, nothing written.
+// Then 图形布置信息表 deleted and written anew from the list in one transaction, the placement values 0.
 // A database error is shown, the old table stays, and false is returned.
 bool SaveDrawingLayout(dao::Database& db, const projectdb::DrawingPage& page, ui::Prompter& prompt);
 

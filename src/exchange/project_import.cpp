@@ -3,6 +3,7 @@
 #include <memory>
 #include <sstream>
 
+#include "projectdb/drawing_file_name.h"
 #include "projectdb/project_file.h"
 #include "projectdb/record_access.h"
 
@@ -173,7 +174,8 @@ NewProjectResult ImportNewProject(ImportChoices choices, ui::FileChooser& files,
         for (ImportBox box : general) choices.checked[static_cast<int>(box)] = true;
 
     std::unique_ptr<dao::Database> source = OpenSource(choices.sourcePath, ui.prompt);
-    if (!source) {
+    bool copiesDrawingList = choices.has(ImportBox::DrawingInfo) || choices.has(ImportBox::All);
+    if (!source || (copiesDrawingList && projectdb::RefuseForeignDrawingList(*source, ui.prompt))) {
         result.outcome = NewProjectOutcome::SourceFailed;
         return result;
     }

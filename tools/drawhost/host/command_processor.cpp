@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "host/drawing_files.h"
 #include "platform/dao/recordset.h"
 #include "platform/registry/registry.h"
 
@@ -105,6 +106,7 @@ RenderedDrawing CommandProcessor::DrawCurrent() {
     if (title.empty()) title = kind;
     std::string base = DrawingFileBase(*m_project, title, Setting("Current Drawing", "FileName"));
     std::string folder = std::filesystem::absolute(m_projectPath).parent_path().string();
+    CheckDrawingFilesInside(folder, base);
     return RenderDrawing(m_projectPath, kind, title, base, folder);
 }
 
@@ -138,7 +140,17 @@ RenderedDrawing RenderProject(const std::string& projectPath, const std::string&
     std::string base = DrawingFileBase(*project, title, "");
     project.reset();
     std::filesystem::create_directories(outDir);
+    CheckDrawingFilesInside(outDir, base);
     return RenderDrawing(projectPath, kind, title, base, outDir);
+}
+
+std::string PaneLine(const std::string& line) {
+    if (line.size() <= kPaneLineBytes) return line;
+    std::size_t cut = kPaneLineBytes;
+    // Cut before a character, never inside one.
+    while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) --cut;
+    return line.substr(0, cut) + "……（共" + std::to_string(line.size()) + "字节，只显示前" + std::to_string(cut) +
+           "字节）";
 }
 
 }  // namespace drawhost

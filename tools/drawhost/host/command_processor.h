@@ -23,7 +23,8 @@ class CommandProcessor {
 public:
     // One command line as received ("LOADDBAUTO ", "(arxload \"Ombrix.arx\") ", ...).
     Reply Take(const std::string& commandLine);
-    // Draws the drawing of "Current Drawing" for the loaded project beside the project file. Raises
+    // Draws the drawing of "Current Drawing" for the loaded project beside the project file, never outside
+    // the project's folder. Raises
     // std::runtime_error with the reason in Chinese.
     RenderedDrawing DrawCurrent();
 
@@ -43,7 +44,13 @@ private:
 std::string DrawingFileBase(dao::Database& project, const std::string& title, const std::string& fileNameSetting);
 
 // Draws `kind`/`title` of the project at `projectPath` into `outDir` without a window (drawhost --render).
+// The files stay inside `outDir` whatever the project names them.
 RenderedDrawing RenderProject(const std::string& projectPath, const std::string& kind, const std::string& title,
                               const std::string& outDir);
+
+// The pane shows a few KiB of a line at most: laying out one huge line would freeze the window.
+inline constexpr std::size_t kPaneLineBytes = 4096;
+// `line` as the pane shows it: cut at a character boundary with a note of its full size.
+std::string PaneLine(const std::string& line);
 
 }  // namespace drawhost
