@@ -64,15 +64,23 @@ DrawHostWindow::~DrawHostWindow() = default;
 
 std::int32_t DrawHostWindow::OnCopyData(const windows::CopyData& data) {
     if (data.kind != windows::kCommandLineKind) return 0;
-    // The shell waits for this answer: the work that takes time (drawing) follows after it.
-    Execute(windows::RecordText(data));
+    // The shell waits for this answer: everything that takes time, showing the line included, follows it.
+    m_received.push_back(windows::RecordText(data));
+    QTimer::singleShot(0, this, &DrawHostWindow::RunReceived);
     return 1;
+}
+
+void DrawHostWindow::RunReceived() {
+    if (m_received.empty()) return;
+    std::string commandLine = std::move(m_received.front());
+    m_received.pop_front();
+    Execute(commandLine);
 }
 
 void DrawHostWindow::Execute(const std::string& commandLine) {
     std::fprintf(stdout, "%s\n", commandLine.c_str());
     std::fflush(stdout);
-    m_pPane->appendPlainText(Qs("命令: " + commandLine));
+    m_pPane->appendPlainText(Qs(drawhost::PaneLine("命令: " + commandLine)));
     drawhost::Reply reply = m_processor.Take(commandLine);
     for (const std::string& line : reply.lines) Answer(line);
     statusBar()->showMessage(m_processor.ProjectPath().empty() ? QString("没有打开的项目数据库")
@@ -89,7 +97,9 @@ void DrawHostWindow::SaveScreenshot() {
         Answer("无法保存窗口图片“" + m_screenshotPath.toStdString() + "”。");
 }
 
-void DrawHostWindow::Answer(const std::string& line) {
+void DrawHostWindow::Answer(const std::string& text) {
+    // An answer may quote the command line it answers.
+    std::string line = drawhost::PaneLine(text);
     m_pPane->appendPlainText(Qs(line));
     std::fprintf(stderr, "%s\n", line.c_str());
     std::fflush(stderr);

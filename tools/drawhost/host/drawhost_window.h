@@ -3,6 +3,7 @@
 // command line pane below. Command lines arrive from the shell through the window directory (and may be
 // typed into the pane); each is shown, printed on standard output, and carried out.
 #include <QMainWindow>
+#include <deque>
 #include <memory>
 
 #include "host/command_processor.h"
@@ -32,8 +33,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Takes a received command line for running once the sender has its answer.
     std::int32_t OnCopyData(const windows::CopyData& data);
-    void Answer(const std::string& line);
+    void RunReceived();
+    void Answer(const std::string& text);
     void DrawCurrent();
     // Tells the design shell that the host ends (the shell then shows itself and forgets the host).
     void SendQuitNotice();
@@ -45,5 +48,6 @@ private:
     QLineEdit* m_pInput;
     windows::WindowEndpoint* m_pEndpoint = nullptr;
     bool m_bNoticeSent = false;
+    std::deque<std::string> m_received;  // command lines answered and not yet run, in arrival order
     QString m_screenshotPath;
 };

@@ -1,6 +1,7 @@
 // drawhost: the stand-in drawing host. Without arguments it opens its window beside the design shell;
 // "drawhost --render PROJECT --out DIR [--kind KIND] [--title TITLE]" draws without a window;
-// "drawhost --screenshot PNG" saves a picture of the window after every command.
+// "drawhost --screenshot PNG" saves a picture of the window after every command; --help and --version
+// answer without a window (and without a display).
 #include <QApplication>
 #include <cstdio>
 #include <cstring>
@@ -12,6 +13,17 @@
 #include "platform/windows/window_directory.h"
 
 namespace {
+
+constexpr const char* kUsage =
+    "用法：\n"
+    "  drawhost [--screenshot PNG]\n"
+    "      打开绘图主机窗口，接收设计程序发来的命令行（LOADDBAUTO、VLTIN、QUIT、(arxload ...)）；\n"
+    "      每条命令之后可把窗口图片存为 PNG。\n"
+    "  drawhost --render PROJECT --out DIR [--kind KIND] [--title TITLE]\n"
+    "      不开窗口，把项目的一张图写成 DIR 中的 .dxf 和 .svg。\n"
+    "  drawhost --help       显示本说明\n"
+    "  drawhost --version    显示版本\n";
+constexpr const char* kVersion = "drawhost（Veltra 绘图主机替身）" DRAWHOST_VERSION "\n";
 
 int RenderWithoutWindow(int argc, char** argv) {
     std::string project, out, kind = drawhost::kBridgeLayoutKind, title;
@@ -29,7 +41,7 @@ int RenderWithoutWindow(int argc, char** argv) {
             project.clear();
     }
     if (project.empty() || out.empty() || argc % 2 == 0) {
-        std::fputs("usage: drawhost --render PROJECT --out DIR [--kind KIND] [--title TITLE]\n", stderr);
+        std::fputs(kUsage, stderr);
         return 2;
     }
     try {
@@ -45,6 +57,16 @@ int RenderWithoutWindow(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::fputs(kVersion, stdout);
+            return 0;
+        }
+    }
     if (argc > 1 && std::strcmp(argv[1], "--render") == 0) return RenderWithoutWindow(argc, argv);
     QApplication application(argc, argv);
     QApplication::setApplicationName("drawhost");
