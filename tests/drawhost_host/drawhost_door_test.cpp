@@ -2,14 +2,11 @@
 // project names them; a line over the limit refused and a long one answered before it is shown; half-sent
 // messages dropped; a resend after the sender gave up acknowledged without drawing twice; --help and
 // --version without a window.
-#include <sys/socket.h>
-#include <sys/un.h>
-
-#include <cstring>
 #include <fstream>
 
 #include "host_process.h"
 #include "platform/windows/window_directory.h"
+#include "support/raw_peer.h"
 
 namespace {
 
@@ -40,38 +37,6 @@ int RunCli(const std::string& arguments, std::string& err) {
 }
 
 std::string Quoted(const std::string& path) { return "'" + path + "'"; }
-
-// A connection to the host's socket that sends what the test says, byte for byte.
-class RawConnection {
-public:
-    explicit RawConnection(const std::string& socketPath) {
-        m_fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        std::memcpy(address.sun_path, socketPath.c_str(), socketPath.size() + 1);
-        m_connected = connect(m_fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-    }
-    ~RawConnection() { Close(); }
-    bool Connected() const { return m_connected; }
-    bool Write(const std::string& bytes) {
-        return send(m_fd, bytes.data(), bytes.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(bytes.size());
-    }
-    void Close() {
-        if (m_fd >= 0) close(m_fd);
-        m_fd = -1;
-    }
-    // True when the host closes the connection within `limit`.
-    bool ClosedWithin(std::chrono::seconds limit) {
-        pollfd p{m_fd, POLLIN, 0};
-        if (poll(&p, 1, static_cast<int>(std::chrono::milliseconds(limit).count())) <= 0) return false;
-        char byte;
-        return recv(m_fd, &byte, 1, 0) <= 0;
-    }
-
-private:
-    int m_fd = -1;
-    bool m_connected = false;
-};
 
 class DrawHostDoorTest : public DrawHostTest {
 protected:
@@ -183,11 +148,11 @@ TEST_F(DrawHostDoorTest, AHalfSentMessageIsDroppedAfterAFewSeconds) {
     HostProcess host({});
     windows::WindowHandle window = StartHost(host);
     ASSERT_NE(window, 0);
-    RawConnection stalled(windows::WindowDirectory::ForUser().SocketPath(window));
+    testing_support::RawPeer stalled(windows::WindowDirectory::ForUser().SocketPath(window));
     ASSERT_TRUE(stalled.Connected());
     std::string frame = windows::EncodeFrame(windows::CommandLineRecord("VLTIN ", window));
-    ASSERT_TRUE(stalled.Write(frame.substr(0, frame.size() - 3)));
-    EXPECT_TRUE(stalled.ClosedWithin(std::chrono::seconds(30)));
+    ASSERT_EQ(stalled.Write(frame.substr(0, frame.size() - 3)), frame.size() - 3);
+    EXPECT_TRUE(stalled.ClosedByReceiver(std::chrono::seconds(30)));
     // Meanwhile and after, the host serves others.
     EXPECT_EQ(Send(window, "QUIT ").answer, 1);
     EXPECT_EQ(host.Wait(), 0);
@@ -206,8 +171,9 @@ TEST_F(DrawHostDoorTest, AResendAfterTheSenderGaveUpIsAcknowledgedWithoutDrawing
     windows::CopyData vltin = windows::CommandLineRecord("VLTIN ", window);
     vltin.id = kId;
     {
-        RawConnection gaveUp(windows::WindowDirectory::ForUser().SocketPath(window));
-        ASSERT_TRUE(gaveUp.Write(windows::EncodeFrame(vltin)));
+        testing_support::RawPeer gaveUp(windows::WindowDirectory::ForUser().SocketPath(window));
+        std::string frame = windows::EncodeFrame(vltin);
+        ASSERT_EQ(gaveUp.Write(frame), frame.size());
     }
     EXPECT_NE(host.WaitForLine("已写出图形文件"), "");
 

@@ -1,13 +1,10 @@
 // The window directory: the copy-data frame on the wire, the activation order of the listed windows, the
 // synchronous send with its answer and its time limit, resends of late messages, the bounds on what a peer
 // may send, and the entries that ended programs leave behind.
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -18,6 +15,7 @@
 #include "platform/windows/copy_data.h"
 #include "platform/windows/registered_window.h"
 #include "platform/windows/window_directory.h"
+#include "support/raw_peer.h"
 #include "support/test_support.h"
 #include "support/window_server.h"
 
@@ -182,41 +180,6 @@ TEST_F(WindowDirectoryTest, AResendOfALateMessageIsAnsweredWithoutRunningItAgain
     EXPECT_EQ(ran, (std::vector<std::string>{"VLTIN ", "QUIT ", "LOADDBAUTO ", "LOADDBAUTO "}));
 }
 
-// A peer that speaks the socket directly, as a careless or hostile program of the same user would.
-class RawPeer {
-public:
-    explicit RawPeer(const std::string& socketPath) {
-        m_fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        std::memcpy(address.sun_path, socketPath.c_str(), socketPath.size() + 1);
-        m_connected = connect(m_fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-    }
-    ~RawPeer() { close(m_fd); }
-    bool Connected() const { return m_connected; }
-    std::size_t Write(const std::string& bytes) {
-        ssize_t n = send(m_fd, bytes.data(), bytes.size(), MSG_DONTWAIT | MSG_NOSIGNAL);
-        return n < 0 ? 0 : static_cast<std::size_t>(n);
-    }
-    // True when the receiver has closed the connection (without waiting).
-    bool ClosedByReceiver() {
-        char byte[16];
-        ssize_t n = recv(m_fd, byte, sizeof byte, MSG_DONTWAIT);
-        return n == 0 || (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK);
-    }
-    // The acknowledgement waiting for this peer, if any.
-    std::optional<std::int32_t> Answer() {
-        char bytes[windows::kAckSize];
-        ssize_t n = recv(m_fd, bytes, sizeof bytes, MSG_DONTWAIT);
-        if (n != static_cast<ssize_t>(sizeof bytes)) return std::nullopt;
-        return windows::DecodeAck(std::string_view(bytes, sizeof bytes));
-    }
-
-private:
-    int m_fd = -1;
-    bool m_connected = false;
-};
-
 // The first bytes of a command line's frame: its header and a little of the text.
 std::string HalfFrame(std::size_t textBytes = 60000) {
     return windows::EncodeFrame(windows::CommandLineRecord(std::string(textBytes, 'x'), 1)).substr(0, 40);
@@ -230,7 +193,7 @@ TEST_F(WindowDirectoryTest, WhatPeersSendIsBoundedInSizeTimeAndNumber) {
 
     // An oversized message is refused as soon as its header is in, with an answer that says so.
     {
-        RawPeer big(socketPath);
+        testing_support::RawPeer big(socketPath);
         ASSERT_TRUE(big.Connected());
         std::string line(windows::kMaxCommandLineBytes + 1, 'x');
         std::string frame = windows::EncodeFrame(windows::CommandLineRecord(line, 1));
@@ -245,9 +208,9 @@ TEST_F(WindowDirectoryTest, WhatPeersSendIsBoundedInSizeTimeAndNumber) {
     windows::ReceiveLimits limits;
     limits.maxConnections = 3;
     receiver.SetLimits(limits);
-    std::vector<std::unique_ptr<RawPeer>> peers;
+    std::vector<std::unique_ptr<testing_support::RawPeer>> peers;
     for (int i = 0; i < 5; ++i) {
-        peers.push_back(std::make_unique<RawPeer>(socketPath));
+        peers.push_back(std::make_unique<testing_support::RawPeer>(socketPath));
         ASSERT_GT(peers.back()->Write(HalfFrame()), 0u);
     }
     receiver.Poll();
@@ -263,7 +226,7 @@ TEST_F(WindowDirectoryTest, WhatPeersSendIsBoundedInSizeTimeAndNumber) {
     receiver.SetLimits(limits);
     std::string header = windows::EncodeFrame(windows::CommandLineRecord(std::string(60000, 'x'), 1)).substr(0, 40000);
     for (int i = 0; i < 3; ++i) {
-        peers.push_back(std::make_unique<RawPeer>(socketPath));
+        peers.push_back(std::make_unique<testing_support::RawPeer>(socketPath));
         ASSERT_EQ(peers.back()->Write(header), header.size());
     }
     receiver.Poll();
@@ -274,7 +237,7 @@ TEST_F(WindowDirectoryTest, WhatPeersSendIsBoundedInSizeTimeAndNumber) {
 
     // A half-sent message is held a few seconds at most; one that runs out of time is dropped.
     limits = {};
-    RawPeer slow(socketPath);
+    testing_support::RawPeer slow(socketPath);
     slow.Write(HalfFrame());
     auto before = std::chrono::steady_clock::now();
     receiver.Poll();
@@ -284,14 +247,14 @@ TEST_F(WindowDirectoryTest, WhatPeersSendIsBoundedInSizeTimeAndNumber) {
     EXPECT_FALSE(slow.ClosedByReceiver());
     limits.frameTimeout = std::chrono::milliseconds(0);
     receiver.SetLimits(limits);
-    RawPeer late(socketPath);
+    testing_support::RawPeer late(socketPath);
     late.Write(HalfFrame());
     receiver.Poll();
     EXPECT_TRUE(late.ClosedByReceiver());
     EXPECT_EQ(receiver.ConnectionFds().size(), 1u);  // the slow one keeps the time it was given
 
     // A whole message is still answered, however short its time.
-    RawPeer quick(socketPath);
+    testing_support::RawPeer quick(socketPath);
     quick.Write(windows::EncodeFrame(windows::CommandLineRecord("VLTIN ", 1)));
     receiver.Poll();
     EXPECT_EQ(quick.Answer(), 1);
