@@ -44,7 +44,9 @@ struct Site {
     bool hasPlan = false, hasProfile = false;
     double designLineOffset = 0;      // D: design line from the road centre line, positive right
     std::vector<GroundPoint> ground;  // 地形资料表 in stake order
-    double routeStart = 0, routeEnd = 0;  // stations covered by plan or profile data (both 0 without)
+    double planStart = 0, planEnd = 0;        // stations the plan elements cover (with a plan)
+    bool profileBounded = false;              // the vertical curves end at profileStart and profileEnd
+    double profileStart = 0, profileEnd = 0;
 
     // The ground on the centre line at a station, interpolated; `known` false outside the ground data.
     double GroundAt(double station, bool* known = nullptr) const;
@@ -73,12 +75,14 @@ struct Span {
     double length = 0;
     double startStation = 0, endStation = 0;  // of the two support lines
     int section = 0;                          // 上构布置信息表 SectNumber
+    int record = -1;                          // position in 上构布置明细表
 };
 
 struct Unit {
     std::vector<int> spans;  // span indexes, ascending and adjacent
     std::string type;        // the structure type of its spans (the first one's when they differ)
-    bool continuous = false; // more than one span without a joint between them
+    bool continuous = false; // more than one span of a continuous type without a joint between them
+    bool mixed = false;      // its spans are of more than one structure type
 };
 
 // The superstructure of one span, from the member tables, else the standard proposal.
@@ -87,6 +91,8 @@ struct Superstructure {
     std::string type;
     double depth = 0;        // deck top of the girder to its bottom (without pavement)
     double supportDepth = 0; // at the supports (a variable-depth box), else depth
+    double startDepth = 0, endDepth = 0;  // over the span's start and end support lines
+    double bearingDistance = 0;  // from a support's centre line to the bearing line of this span's end
     int beamCount = 0;       // precast slabs or T-beams across the deck, 0 for a box
     double beamSpacing = 0;
     int boxCells = 0;        // cells of a box section, 0 for precast members
@@ -137,6 +143,7 @@ struct VerticalChain {
     double capHeight = 0;
     double capTopZ = 0;         // connectionTopZ + bodyLength + capHeight
     double cover = 0;           // ground above the connection top (DistToGround)
+    bool proposed = false;      // some member is not in its table yet: the model's proposal closes the chain
 
     double Miss() const { return seatZ - capTopZ; }  // > 0 a gap under the bearings, < 0 a clash
 };
@@ -147,6 +154,8 @@ struct Foundation {
     int pileCount = 0;
     double pileDiameter = 0;
     double pileLength = 0;
+    double pileSpacing = 0;
+    double depth = 0;   // of a footing or caisson
     double topZ = 0;    // where the foundation starts (bottom of the connection)
     double tipZ = 0;    // pile tip or footing bottom
     bool proposed = false;
@@ -171,6 +180,10 @@ struct Support {
     double deckToCapCm = 0;     // 下构布置信息表 DistToDeck as entered
     double groundToTopCm = 0;   // 下构布置信息表 DistToGround as entered
     int record = -1;            // position in 下构布置信息表
+    // Sizes of the members for their solids: cap along the support line, across it; body section.
+    double capLength = 0, capWidth = 0, backWallWidth = 0;
+    double bodyAlong = 0, bodyAcross = 0;
+    bool roundBody = false;
     const char* KindText() const { return kind == SupportKind::Abutment ? "台" : "墩"; }
 };
 
@@ -182,10 +195,11 @@ struct Solid {
     std::string member;    // "帽梁", "墩柱", "承台", "桩", "主梁", ...
     int support = -1;      // the support it belongs to, or -1
     int span = -1;         // the span it belongs to, or -1
-    std::vector<Point2> profile;
+    std::vector<Point2> profile;             // the outline, counter-clockwise
+    std::vector<std::vector<Point2>> holes;  // voids and cells inside it
     std::vector<Point3> path;
-    double area = 0;
-    double volume = 0;
+    double area = 0;       // of the profile less its holes, m²
+    double volume = 0;     // m³
     std::string table;     // the member table the sizes came from, empty when proposed
 };
 
@@ -207,6 +221,10 @@ struct Bridge {
     const Deck* DesignedDeck() const;
     bool HasErrors() const;
 };
+
+// The area of a closed outline (positive counter-clockwise) and the length of a path.
+double Area(const std::vector<Point2>& outline);
+double PathLength(const std::vector<Point3>& path);
 
 // Reads the project once. A table that cannot be read becomes a finding; nothing is thrown for bad data.
 Bridge ReadBridge(dao::Database& db);

@@ -107,4 +107,12 @@ int TableRows::Find(std::string_view field, double key) const {
     return hit == index.end() ? -1 : hit->second;
 }
 
+int TableRows::FindText(std::string_view field, const std::string& key) const {
+    const int f = Index(field);
+    if (f < 0) return -1;
+    for (std::size_t r = 0; r < rows_.size(); ++r)
+        if (!rows_[r][f].isNull() && rows_[r][f].toString() == key) return static_cast<int>(r);
+    return -1;
+}
+
 }  // namespace bridge

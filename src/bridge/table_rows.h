@@ -31,6 +31,8 @@ public:
     int Record(std::size_t row) const { return positions_[row]; }
     // The first row whose `field` equals `key` as a number; -1 when none.
     int Find(std::string_view field, double key) const;
+    // The first row whose `field` holds exactly `key`; -1 when none.
+    int FindText(std::string_view field, const std::string& key) const;
 
 private:
     int Index(std::string_view field) const;
