@@ -51,8 +51,8 @@ struct Project {
 };
 
 struct ProjectSpec {
-    std::vector<std::pair<std::string, std::string>> general = {{"TransectType", "整体式"},
-                                                                {"LeftBridgeWidth", "6"}};
+    std::vector<std::pair<std::string, std::string>> general = {
+        {"TransectType", "整体式"}, {"LeftBridgeWidth", "6"}, {"RightBridgeWidth", "6"}};
     Rows sections = {{"装配式简支空心板桥", "1", "20"}};
     std::optional<Rows> supports, joints;
     std::string startStake = "1000";
@@ -112,6 +112,32 @@ inline void AddRecord(dao::Database& db, const std::string& table, const Fields&
 inline dao::Value M(double v) { return dao::Value::Double(v); }
 inline dao::Value N(long v) { return dao::Value::Long(static_cast<std::int32_t>(v)); }
 inline dao::Value S(std::string v) { return dao::Value::Text(std::move(v)); }
+
+// A project whose end abutment (support 1) has a 1.2 m cap on rib walls `ribs` high, a 1.5 m pile cap
+// with its top `coverCm` below the ground, and 20 m piles; slabs 0.90 m deep; 18 cm of pavement.
+inline Project ChainProject(double ribs, const std::string& coverCm = "100") {
+    ProjectSpec spec;
+    auto abutment = [&](const std::string& stake) {
+        return std::vector<std::string>{stake, "1类台帽", "肋板式台身", "1类承台", "多排桩基础", coverCm, "110", "90", "0"};
+    };
+    spec.supports = Rows{abutment("1000"), abutment("1020")};
+    Project p = MakeProject(spec);
+    dao::Database& db = *p.db;
+    AddRecord(db, projectdb::kSlabLayoutTable,
+              {{"SlabInWhichSpan", N(1)}, {"SlabsEverySpan", N(12)}, {"TransverseDist", M(1.0)},
+               {"InsideSlabType", S("中板20")}, {"OutsideSlabType", S("边板20")}});
+    AddRecord(db, projectdb::kInsideSlabTable,
+              {{"SlabType", S("中板20")}, {"Height", M(0.90)}, {"DistToBearing", M(0.25)}, {"CavityNum", N(1)}});
+    AddRecord(db, projectdb::kDeckPavementTable, {{"PaveMaterial", S("沥青混凝土")}, {"CenterThick", M(0.18)}});
+    AddRecord(db, projectdb::kAbutCap1Table, {{"PierAbutmentNum", N(1)}, {"CopingHeight", M(1.2)}});
+    AddRecord(db, projectdb::kRibAbutBodyTable,
+              {{"PierAbutmentNum", N(1)}, {"RibSlabNum", N(2)}, {"RibSlabHeight", M(ribs)}, {"SpaceBetween", M(6)}});
+    AddRecord(db, projectdb::kPileCap1Table, {{"PierAbutmentNum", N(1)}, {"BearingPlatHeight", M(1.5)}});
+    AddRecord(db, projectdb::kMultiPileRowTable,
+              {{"PierAbutmentNum", N(1)}, {"PileNumX", N(2)}, {"PileNumY", N(2)}, {"PileDiameter", M(1.2)},
+               {"PileLength", M(20)}, {"PilePosX", M(6)}});
+    return p;
+}
 
 // The codes of a model's findings, in order.
 inline std::vector<std::string> Codes(const bridge::Bridge& b) {

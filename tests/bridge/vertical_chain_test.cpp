@@ -7,32 +7,6 @@ namespace {
 
 using bridge::Bridge;
 
-// A project whose end abutment (support 1) has a 1.2 m cap on rib walls `ribs` high, a 1.5 m pile cap
-// with its top `coverCm` below the ground, and 20 m piles; slabs 0.90 m deep; 18 cm of pavement.
-Project ChainProject(double ribs, const std::string& coverCm = "100") {
-    ProjectSpec spec;
-    auto abutment = [&](const std::string& stake) {
-        return std::vector<std::string>{stake, "1类台帽", "肋板式台身", "1类承台", "多排桩基础", coverCm, "110", "90", "0"};
-    };
-    spec.supports = Rows{abutment("1000"), abutment("1020")};
-    Project p = MakeProject(spec);
-    dao::Database& db = *p.db;
-    AddRecord(db, projectdb::kSlabLayoutTable,
-              {{"SlabInWhichSpan", N(1)}, {"SlabsEverySpan", N(12)}, {"TransverseDist", M(1.0)},
-               {"InsideSlabType", S("中板20")}, {"OutsideSlabType", S("边板20")}});
-    AddRecord(db, projectdb::kInsideSlabTable,
-              {{"SlabType", S("中板20")}, {"Height", M(0.90)}, {"DistToBearing", M(0.25)}, {"CavityNum", N(1)}});
-    AddRecord(db, projectdb::kDeckPavementTable, {{"PaveMaterial", S("沥青混凝土")}, {"CenterThick", M(0.18)}});
-    AddRecord(db, projectdb::kAbutCap1Table, {{"PierAbutmentNum", N(1)}, {"CopingHeight", M(1.2)}});
-    AddRecord(db, projectdb::kRibAbutBodyTable,
-              {{"PierAbutmentNum", N(1)}, {"RibSlabNum", N(2)}, {"RibSlabHeight", M(ribs)}, {"SpaceBetween", M(6)}});
-    AddRecord(db, projectdb::kPileCap1Table, {{"PierAbutmentNum", N(1)}, {"BearingPlatHeight", M(1.5)}});
-    AddRecord(db, projectdb::kMultiPileRowTable,
-              {{"PierAbutmentNum", N(1)}, {"PileNumX", N(2)}, {"PileNumY", N(2)}, {"PileDiameter", M(1.2)},
-               {"PileLength", M(20)}, {"PilePosX", M(6)}});
-    return p;
-}
-
 // Findings of one code that name the end abutment.
 std::vector<const bridge::Finding*> AtEndAbutment(const Bridge& b, const std::string& code) {
     std::vector<const bridge::Finding*> found;
