@@ -153,10 +153,12 @@ void BuildSolids(Bridge& b) {
             b.solids.push_back(std::move(s));
         }
         if (c.bodyLength > 0) {
-            const bool walls = sp.columns.size() <= 1 && !sp.roundBody;
+            const char* name = sp.bodyType.find("柱式") != std::string::npos  ? "墩柱"
+                               : sp.bodyType.find("肋板") != std::string::npos ? "肋板"
+                                                                                : "墩台身";
             for (const Column& col : sp.columns) {
                 Solid s;
-                s.member = sp.roundBody ? "墩柱" : walls ? "墩台身" : "墩柱";
+                s.member = name;
                 s.support = sp.index;
                 s.table = MemberTable(sp.bodyType, c.proposed);
                 const double along = sp.bodyAlong > 0 ? sp.bodyAlong : 1.2;

@@ -84,17 +84,19 @@ TEST(VerticalChain, ColumnLengthsOutsideWhatABridgeBuilds) {
     }
 }
 
-TEST(VerticalChain, PileCapAboveTheGround) {
+TEST(VerticalChain, PileCapBetweenThreeMetresUnderAndFlushWithTheGround) {
     // The cover is the layout's 基础顶面至地面 in centimetres; a negative one lifts the pile cap out.
     const struct {
         const char* coverCm;
-        bool flagged;
-    } cases[] = {{"0", false}, {"-4", false}, {"-20", true}};
+        const char* code;  // null: no finding
+    } cases[] = {{"0", nullptr}, {"-4", nullptr}, {"-20", "CONNECTION_ABOVE_GROUND"}, {"300", nullptr},
+                 {"350", "CONNECTION_DEEP"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.coverCm);
         Project p = ChainProject(9.77, c.coverCm);
         const Bridge b = p.Read();
-        EXPECT_EQ(AtEndAbutment(b, "CONNECTION_ABOVE_GROUND").size(), c.flagged ? 1u : 0u);
+        for (const char* code : {"CONNECTION_ABOVE_GROUND", "CONNECTION_DEEP"})
+            EXPECT_EQ(AtEndAbutment(b, code).size(), c.code && std::string(c.code) == code ? 1u : 0u) << code;
     }
 }
 
