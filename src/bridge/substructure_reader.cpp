@@ -236,12 +236,12 @@ void ReadSubstructure(dao::Database& db, Bridge& b) {
                                   -1});
         if (c.Miss() < -kClosure)
             b.findings.push_back({"CAP_ABOVE_GIRDER", 'E',
-                                  text::Format("%s帽梁顶（%.3f）高出梁底支座垫石顶所需高程（%.3f）%.3fm，帽梁伸入梁体。",
+                                  text::Format("%s帽梁顶高程 %.3f，高出支座所需的 %.3f（桥面−铺装−梁高−支座）%.3fm：帽梁伸入梁体。",
                                                where.c_str(), c.capTopZ, c.seatZ, -c.Miss()),
                                   projectdb::kSubLayoutTable, s.record});
         else if (c.Miss() > kClosure)
             b.findings.push_back({"SEAT_GAP", 'W',
-                                  text::Format("%s帽梁顶（%.3f）低于支座垫石顶所需高程（%.3f）%.3fm，支座下有空隙。",
+                                  text::Format("%s帽梁顶高程 %.3f，低于支座所需的 %.3f（桥面−铺装−梁高−支座）%.3fm：支座下留有空隙。",
                                                where.c_str(), c.capTopZ, c.seatZ, c.Miss()),
                                   projectdb::kSubLayoutTable, s.record});
         if (hasConnect || IsFooting(s.foundationType)) {

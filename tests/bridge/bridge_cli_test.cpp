@@ -35,7 +35,7 @@ TEST(BridgeCli, CheckPrintsOneFindingALineAndFailsOnAnError) {
         const char* line;  // a line the output holds
     };
     const Case cases[] = {
-        {9.92, 1, "E CAP_ABOVE_GIRDER 1号台帽梁顶（100.120）高出梁底支座垫石顶所需高程（99.970）0.150m，帽梁伸入梁体。"},
+        {9.92, 1, "E CAP_ABOVE_GIRDER 1号台帽梁顶高程 100.120，高出支座所需的 99.970（桥面−铺装−梁高−支座）0.150m：帽梁伸入梁体。"},
         {9.77, 0, "W MEMBERS_PROPOSED 1个墩台的构件尺寸尚未设计（构件表中没有），按标准值拟定。"},
     };
     for (const Case& c : cases) {

@@ -29,13 +29,14 @@ CBridgeCheckWindow::CBridgeCheckWindow(Check check, Jump jump, QWidget* parent)
     m_pList->header()->setSectionResizeMode(kText, QHeaderView::Stretch);
     m_pList->header()->setStretchLastSection(false);
     layout->addWidget(m_pList);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    auto* buttons = new QDialogButtonBox(this);
     QPushButton* again = buttons->addButton("重新检查", QDialogButtonBox::ActionRole);
+    QPushButton* close = buttons->addButton("关闭", QDialogButtonBox::RejectRole);
     connect(again, &QPushButton::clicked, this, &CBridgeCheckWindow::Recheck);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
     layout->addWidget(buttons);
     connect(m_pList, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item, int) { OnActivated(item); });
-    resize(900, 420);
+    resize(1100, 420);
     Recheck();
 }
 
@@ -53,7 +54,7 @@ void CBridgeCheckWindow::Recheck() {
         item->setText(kTable, f.record >= 0 ? Q(f.table) + QString("（第%1行）").arg(f.record + 1) : Q(f.table));
         item->setData(kSeverity, Qt::UserRole, static_cast<int>(i));
         if (f.severity == 'E') item->setForeground(kSeverity, QColor(Qt::red));
-        if (f.table.empty()) item->setToolTip(kText, "此项不对应某一数据表");
+        item->setToolTip(kText, Q(f.text));
     }
     m_pSummary->setText(m_findings.empty() ? QString("没有发现问题。")
                                            : QString("共 %1 项：错误 %2 项，警告 %3 项。双击一项可打开它所在的数据表。")
@@ -62,6 +63,7 @@ void CBridgeCheckWindow::Recheck() {
                                                  .arg(static_cast<int>(m_findings.size()) - errors));
     m_pList->resizeColumnToContents(kSeverity);
     m_pList->resizeColumnToContents(kCode);
+    m_pList->resizeColumnToContents(kTable);
 }
 
 void CBridgeCheckWindow::OnActivated(QTreeWidgetItem* item) {
