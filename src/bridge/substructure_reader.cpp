@@ -237,6 +237,14 @@ void ReadSubstructure(dao::Database& db, Bridge& b) {
                                   text::Format("%s的墩台身高度 %.3fm 不在 0～40m 之间。", where.c_str(), c.bodyLength),
                                   m.bodyKnown ? projectdb::MemberTableOf(s.bodyType).value_or("") : projectdb::kSubLayoutTable,
                                   -1});
+        // The layout keeps its own deck-to-cap depth; where it disagrees with the chain, one of them is stale.
+        const double layoutDepth = s.deckToCapCm / 100;
+        const double chainDepth = c.pavement.value + c.girderDepth + c.bearing.value;
+        if (s.deckToCapCm > 0 && std::fabs(layoutDepth - chainDepth) > kClosure)
+            b.findings.push_back({"DECK_TO_CAP", 'W',
+                                  text::Format("%s的“帽梁顶面至桥面”为 %.0fcm，铺装、梁高与支座合计 %.3fm。",
+                                               where.c_str(), s.deckToCapCm, chainDepth),
+                                  projectdb::kSubLayoutTable, s.record});
         if (!judge) continue;
         if (c.Miss() < -kClosure)
             b.findings.push_back({"CAP_ABOVE_GIRDER", 'E',
