@@ -83,7 +83,7 @@ RouteImportResult ImportRoute(dao::Database& db, const RouteSource& source, cons
         projectdb::ReportDaoError(e, ui.prompt);
     }
     progress.close();
-    if (!result.failed) result.findings = CheckImportedRoute(db);
+    CheckImportedRoute(db, result);
     return result;
 }
 

@@ -103,9 +103,10 @@ RouteImportResult ImportRoute(dao::Database& db, const RouteSource& source, cons
 RouteImportResult ImportRoute(dao::Database& db, const std::string& path, const RouteRange& range,
                               const RouteSections& sections, ui::Interaction& ui);
 
-// The route tables of a project checked as one road, with the tables that cannot be read at all as findings
-// too: what the import reports when it is done.
-std::vector<calc::RouteFinding> CheckImportedRoute(dao::Database& db);
+// What the import reports when it is done: after an import that was kept and wrote records, the route
+// tables of the project checked as one road, tables that cannot be read at all included, into
+// `result.findings`. An import that wrote nothing left the route as it was and has nothing to report.
+void CheckImportedRoute(dao::Database& db, RouteImportResult& result);
 
 // The bridge extent: JointStake of the first and of the last record of 伸缩缝信息表, in table order.
 // None when the table is missing, empty or unreadable.

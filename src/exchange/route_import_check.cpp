@@ -5,13 +5,16 @@
 
 namespace exchange {
 
-std::vector<calc::RouteFinding> CheckImportedRoute(dao::Database& db) {
+void CheckImportedRoute(dao::Database& db, RouteImportResult& result) {
+    long written = 0;
+    for (const SectionResult* r : {&result.groundLine, &result.horizontal, &result.vertical, &result.deck})
+        written += r->written;
+    if (result.failed || written == 0) return;
     const calc::RouteData route = calc::ReadRouteTables(db);
-    std::vector<calc::RouteFinding> findings;
     // A table the geometry cannot read gives no geometry at all: that comes first.
-    for (const auto& problem : route.problems) findings.push_back({"ROUTE_TABLE_UNREADABLE", 'W', problem, "", -1});
-    for (auto& finding : calc::CheckRoute(route)) findings.push_back(std::move(finding));
-    return findings;
+    for (const auto& problem : route.problems)
+        result.findings.push_back({"ROUTE_TABLE_UNREADABLE", 'W', problem, "", -1});
+    for (auto& finding : calc::CheckRoute(route)) result.findings.push_back(std::move(finding));
 }
 
 }  // namespace exchange

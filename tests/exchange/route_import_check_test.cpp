@@ -83,6 +83,18 @@ TEST(RouteImportCheck, SeededFaultsAreImportedAndTold) {
     }
 }
 
+TEST(RouteImportCheck, AnImportThatWritesNothingLeavesTheRouteAsItWasAndTellsNothingOfIt) {
+    route_test::Project p({1200, 1260});
+    auto ui = p.ui.interaction();
+    const std::string seeded = WriteRaw(p, SeededSample("1230.000 102.377", "1230.000 103.497"));
+    ASSERT_EQ(exchange::ImportRoute(p.db(), seeded, {1200, 1260}, {}, ui).findings.size(), 1u);
+    // The vertical curves only, from a file without them: the road design table stays, and stays unsaid.
+    const auto result = exchange::ImportRoute(p.db(), p.writeFile(route_test::Profile({{0, 1}})), {1200, 1260},
+                                              {false, false, true}, ui);
+    EXPECT_EQ(result.vertical.outcome, exchange::SectionOutcome::NoSection);
+    EXPECT_TRUE(result.findings.empty());
+}
+
 TEST(RouteImportCheck, TheCommandLinePrintsOneWarningALine) {
     for (bool seeded : {false, true}) {
         route_test::Project p({1200, 1260});
