@@ -347,8 +347,6 @@ TEST(CalcWindowShots, RouteGeometryToolWithPlanAndProfile) {
     }
 }
 
-}  // namespace
-
 // Tables that do not make one road still give numbers; the faults are said beside them, never in a box.
 TEST(RouteGeometryWindow, RouteFaultsAreToldUnderTheResultsAndOnTheCommandLine) {
     RouteProject project;
@@ -381,4 +379,13 @@ TEST(RouteGeometryWindow, RouteFaultsAreToldUnderTheResultsAndOnTheCommandLine) 
     EXPECT_EQ(RunGeometry({project.path, "--stake", "180"}, printed), 0);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), (lines.join('\n') + '\n').toStdString());
     EXPECT_NE(printed.find("LOCATION=第3单元：圆曲线"), std::string::npos);
+
+    const QString folder = qEnvironmentVariable("VELTRA_SHOTS");
+    if (!folder.isEmpty()) {
+        dlg.show();
+        QDir().mkpath(folder);
+        dlg.grab().save(folder + "/route_geometry_warnings.png");
+    }
 }
+
+}  // namespace
