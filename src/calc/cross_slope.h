@@ -20,6 +20,7 @@ double TransitionShare(TransitionLaw law, double t);
 
 struct SlopeSegment {
     double start = 0, end = 0, left = 0, right = 0;
+    int record = -1;  // its position in 桥面横坡资料表 (0 = first), -1 when not read from it
 };
 
 struct CrossSlope {
@@ -33,6 +34,7 @@ public:
 
     bool empty() const { return segments_.empty(); }
     CrossSlope At(double stake) const;  // 0, 0 without segments
+    const std::vector<SlopeSegment>& segments() const { return segments_; }
 
     // The rise of the deck at `offset` (negative to the left) above the centre line.
     static double Rise(const CrossSlope& slope, double offset);

@@ -7,7 +7,8 @@ namespace calc {
 enum class PlanElementType { Line, Arc, Clothoid };
 
 struct PlanElement {
-    int number = 0;  // the element's number as the route table gives it
+    int number = 0;   // the element's number as the route table gives it
+    int record = -1;  // its position in the route table (0 = first), -1 when not read from one
     PlanElementType type = PlanElementType::Line;
     double startStake = 0;
     double x0 = 0, y0 = 0, azimuth0 = 0;

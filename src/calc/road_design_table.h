@@ -12,6 +12,7 @@ struct DesignSection {
     double stake = 0;
     double centreElevation = 0;
     std::vector<std::pair<double, double>> pairs;  // (offset, elevation); a pair at offset 0 is not used
+    int record = -1;  // its position in 路基设计表 (0 = first), -1 when not read from it
 };
 
 class RoadDesignTable {
@@ -21,6 +22,7 @@ public:
 
     bool empty() const { return sections_.empty(); }
     double Elevation(double stake, double offset) const;  // 0 without records
+    const std::vector<DesignSection>& sections() const { return sections_; }
 
     // The elevation of one section at an offset.
     static double AcrossSection(const DesignSection& section, double offset);

@@ -20,4 +20,7 @@ struct RouteFinding {
 
 std::vector<RouteFinding> CheckRoute(const RouteData& route);
 
+// A finding as one line of a warning list: "警告: " and its text.
+std::string WarningLine(const RouteFinding& finding);
+
 }  // namespace calc

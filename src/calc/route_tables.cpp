@@ -86,8 +86,8 @@ bool ForEachRecord(dao::Database& db, const std::string& table, std::vector<std:
     return false;
 }
 
-PlanAlignment ReadPlan(dao::Database& db, std::vector<std::string>& problems, bool& xIsEasting) {
-    std::vector<PlanRecord> records;
+PlanAlignment ReadPlan(dao::Database& db, std::vector<std::string>& problems, bool& xIsEasting,
+                       std::vector<PlanRecord>& records) {
     const std::string table = "平曲线资料表";
     bool ok = ForEachRecord(db, table, problems, [&](const RecordReader& r) {
         PlanRecord record;
@@ -108,7 +108,10 @@ PlanAlignment ReadPlan(dao::Database& db, std::vector<std::string>& problems, bo
             if (r.HasField(name)) *slot = r.Number(name, true);
         records.push_back(std::move(record));
     });
-    if (!ok) return PlanAlignment();
+    if (!ok) {
+        records.clear();
+        return PlanAlignment();
+    }
     const PlanConvention convention = DetectConvention(records);
     ApplyConvention(records, convention);
     xIsEasting = convention.xIsEasting;
@@ -116,8 +119,10 @@ PlanAlignment ReadPlan(dao::Database& db, std::vector<std::string>& problems, bo
     for (std::size_t i = 0; i < records.size(); ++i) {
         std::string error;
         elements.push_back(ElementFromRecord(records[i], error));
+        elements.back().record = static_cast<int>(i);
         if (!error.empty()) {
             problems.push_back(text::Format("“%s”第%zu条记录：%s。", table.c_str(), i + 1, error.c_str()));
+            records.clear();
             return PlanAlignment();
         }
     }
@@ -128,8 +133,8 @@ VerticalProfile ReadProfile(dao::Database& db, std::vector<std::string>& problem
     std::vector<TurningPoint> points;
     bool ok = ForEachRecord(db, "竖曲线资料表", problems, [&](const RecordReader& r) {
         // The radius of the two end points is not used and may be left empty.
-        points.push_back(
-            {*r.Number("TurnPointStake"), *r.Number("TurnPointElev"), r.Number("TurnPointRadii", true).value_or(0.0)});
+        points.push_back({*r.Number("TurnPointStake"), *r.Number("TurnPointElev"),
+                          r.Number("TurnPointRadii", true).value_or(0.0), static_cast<int>(points.size())});
     });
     return ok ? VerticalProfile(std::move(points)) : VerticalProfile();
 }
@@ -140,6 +145,7 @@ RoadDesignTable ReadDesignTable(dao::Database& db, std::vector<std::string>& pro
         DesignSection s;
         s.stake = *r.Number("CenterStake");
         s.centreElevation = *r.Number("CenterElev");
+        s.record = static_cast<int>(sections.size());
         for (int k = 1; k <= 8; ++k) {
             // Sections with fewer points leave the last pairs empty.
             auto dist = r.Number("Dist" + std::to_string(k), true);
@@ -154,8 +160,8 @@ RoadDesignTable ReadDesignTable(dao::Database& db, std::vector<std::string>& pro
 std::vector<SlopeSegment> ReadSlopeSegments(dao::Database& db, std::vector<std::string>& problems) {
     std::vector<SlopeSegment> segments;
     bool ok = ForEachRecord(db, "桥面横坡资料表", problems, [&](const RecordReader& r) {
-        segments.push_back(
-            {*r.Number("起点桩号"), *r.Number("终点桩号"), *r.Number("左半桥横坡"), *r.Number("右半桥横坡")});
+        segments.push_back({*r.Number("起点桩号"), *r.Number("终点桩号"), *r.Number("左半桥横坡"),
+                            *r.Number("右半桥横坡"), static_cast<int>(segments.size())});
     });
     return ok ? segments : std::vector<SlopeSegment>();
 }
@@ -183,9 +189,10 @@ RouteData ReadRouteTables(dao::Database& db) {
     ReadMethods(db, elevationMethod, transitionMethod, data.problems);
     data.method = elevationMethod == "按路基设计表计算" ? ElevationMethod::RoadDesignTable
                                                         : ElevationMethod::VerticalCurves;
-    data.plan = ReadPlan(db, data.problems, data.xIsEasting);
+    data.plan = ReadPlan(db, data.problems, data.xIsEasting, data.planRecords);
     data.profile = ReadProfile(db, data.problems);
-    if (data.method == ElevationMethod::RoadDesignTable) data.design = ReadDesignTable(db, data.problems);
+    const bool designGivesElevations = data.method == ElevationMethod::RoadDesignTable;
+    data.design = ReadDesignTable(db, designGivesElevations ? data.problems : data.uncheckedTables);
     data.slopes = CrossSlopes(ReadSlopeSegments(db, data.problems), TransitionLawFromText(transitionMethod));
     return data;
 }

@@ -31,6 +31,12 @@ struct RouteData {
     // The plan works with X the northing; a table that stores the easting in X gets its points back so.
     bool xIsEasting = false;
     std::vector<std::string> problems;  // what could not be read, one sentence each
+    // The elements as 平曲线资料表 stores them, in table order, in radians with X the northing: the check
+    // compares their stored ends with the ends the elements reach.
+    std::vector<PlanRecord> planRecords;
+    // 路基设计表 is read also under the vertical-curve method, for the check that it follows the profile;
+    // what could not be read of it then keeps it out of the check only, and is told as a finding.
+    std::vector<std::string> uncheckedTables;
 };
 
 RouteData ReadRouteTables(dao::Database& db);

@@ -9,6 +9,7 @@ namespace calc {
 
 struct TurningPoint {
     double stake = 0, elevation = 0, radius = 0;
+    int record = -1;  // its position in 竖曲线资料表 (0 = first), -1 when not read from it
 };
 
 class VerticalProfile {

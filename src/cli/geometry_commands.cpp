@@ -1,7 +1,9 @@
 // geometry PROJECT --stake S [--offset D] / geometry PROJECT --from S --to E --step D [--offset D] [--xlsx OUT]
 #include <iostream>
 #include <memory>
+#include <vector>
 
+#include "calc/route_check.h"
 #include "calc/route_geometry.h"
 #include "calc/stake_table.h"
 #include "calc/stake_table_file.h"
@@ -69,6 +71,24 @@ int PrintTable(const calc::CGeoAssist& geo, const std::vector<double>& stakes, d
     return 0;
 }
 
+// One point (`--stake`), or the stake table printed or written to a workbook.
+int Compute(const Args& args, const calc::CGeoAssist& geo, const std::vector<double>& stakes, double offset) {
+    if (args.option("--stake")) {
+        PrintPoint(geo.Evaluate(stakes.front(), offset));
+        return 0;
+    }
+    if (auto out = args.option("--xlsx")) {
+        std::string error;
+        if (!calc::WriteStakeTable(*out, calc::StakeTableFormat::Workbook, geo, stakes, offset, error)) {
+            std::cerr << error << std::endl;
+            return 1;
+        }
+        std::cout << "逐桩坐标表\t" << stakes.size() << "\n";
+        return 0;
+    }
+    return PrintTable(geo, stakes, offset);
+}
+
 int Geometry(const std::vector<std::string>& words) {
     Args args = ParseArgs(words, {"--stake", "--offset", "--from", "--to", "--step", "--xlsx"});
     if (args.positional.size() != 1 || !args.flags.empty()) return UsageError(kGeometryUsage);
@@ -103,20 +123,10 @@ int Geometry(const std::vector<std::string>& words) {
         return 1;
     }
     TellMissingData(geo);
-    if (single) {
-        PrintPoint(geo.Evaluate(stake, offset));
-        return 0;
-    }
-    if (auto out = args.option("--xlsx")) {
-        std::string error;
-        if (!calc::WriteStakeTable(*out, calc::StakeTableFormat::Workbook, geo, stakes, offset, error)) {
-            std::cerr << error << std::endl;
-            return 1;
-        }
-        std::cout << "逐桩坐标表\t" << stakes.size() << "\n";
-        return 0;
-    }
-    return PrintTable(geo, stakes, offset);
+    const int status = Compute(args, geo, single ? std::vector<double>{stake} : stakes, offset);
+    // The numbers come from the tables as they are; where the tables disagree with each other, it is said.
+    for (const auto& finding : calc::CheckRoute(geo.data())) std::cerr << calc::WarningLine(finding) << "\n";
+    return status;
 }
 
 }  // namespace

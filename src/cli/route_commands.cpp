@@ -84,6 +84,8 @@ int ImportRoute(const std::vector<std::string>& words) {
     PrintResult(projectdb::kHorizontalCurveTable, result.horizontal);
     PrintResult(projectdb::kVerticalCurveTable, result.vertical);
     PrintResult(projectdb::kRoadDesignTable, result.deck);
+    // A route that is not one road is imported all the same; the engineer reads why it is not.
+    for (const auto& finding : result.findings) std::cerr << calc::WarningLine(finding) << "\n";
     // The reader has said on standard error why a section could not be read as asked.
     return result.complete() ? 0 : 1;
 }

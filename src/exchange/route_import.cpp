@@ -83,6 +83,7 @@ RouteImportResult ImportRoute(dao::Database& db, const RouteSource& source, cons
         projectdb::ReportDaoError(e, ui.prompt);
     }
     progress.close();
+    CheckImportedRoute(db, result);
     return result;
 }
 

@@ -6,7 +6,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "calc/route_check.h"
 #include "platform/dao/database.h"
 #include "platform/interaction/interaction.h"
 
@@ -68,6 +70,9 @@ struct RouteImportResult {
     SectionResult groundLine, horizontal, vertical, deck;
     // A database error (shown to the user) ended the import: the project is as it was before it.
     bool failed = false;
+    // After an import that was not rolled back: where the project's route, as it now stands, is not one
+    // road. Warnings for the engineer to read; the import itself went as it went.
+    std::vector<calc::RouteFinding> findings;
     // False when a chosen section could not be read as asked (no file, no section, too few records) or the
     // import failed; a section the user declined or an empty section is not a failure.
     bool complete() const;
@@ -97,6 +102,11 @@ RouteImportResult ImportRoute(dao::Database& db, const RouteSource& source, cons
                               const RouteSections& sections, ui::Interaction& ui);
 RouteImportResult ImportRoute(dao::Database& db, const std::string& path, const RouteRange& range,
                               const RouteSections& sections, ui::Interaction& ui);
+
+// What the import reports when it is done: after an import that was kept and wrote records, the route
+// tables of the project checked as one road, tables that cannot be read at all included, into
+// `result.findings`. An import that wrote nothing left the route as it was and has nothing to report.
+void CheckImportedRoute(dao::Database& db, RouteImportResult& result);
 
 // The bridge extent: JointStake of the first and of the last record of 伸缩缝信息表, in table order.
 // None when the table is missing, empty or unreadable.

@@ -347,4 +347,45 @@ TEST(CalcWindowShots, RouteGeometryToolWithPlanAndProfile) {
     }
 }
 
+// Tables that do not make one road still give numbers; the faults are said beside them, never in a box.
+TEST(RouteGeometryWindow, RouteFaultsAreToldUnderTheResultsAndOnTheCommandLine) {
+    RouteProject project;
+    ui::ScriptedPrompter prompt;
+    ui::ScriptedFileChooser files;
+    calc::ui::CRouteGeometryDlg dlg(project.db.get(), prompt, files);
+    dlg.field("stake")->setText("180");
+    dlg.OnCalculate();
+    EXPECT_TRUE(dlg.m_findings->isHidden());
+    std::string printed;
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(RunGeometry({project.path, "--stake", "180"}, printed), 0);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+
+    // The circle moved 5 cm north: it starts 0.050 m from where the transition ends, and ends 0.050 m from
+    // where the next transition starts and from its own stored end.
+    project.db->Execute("UPDATE [平曲线资料表] SET StartPointX = StartPointX + 0.05 WHERE CurveSectNum = 3");
+    dlg.OnCalculate();
+    EXPECT_FALSE(dlg.m_findings->isHidden());
+    const QStringList lines = dlg.m_findings->text().split('\n');
+    ASSERT_EQ(lines.size(), 3) << dlg.m_findings->text().toStdString();
+    EXPECT_EQ(lines[0].toStdString(), "警告: 平曲线第3单元起点（K0+160.000）与前一单元终点相距0.050 m");
+    EXPECT_EQ(lines[1].toStdString(), "警告: 平曲线第4单元起点（K0+240.000）与前一单元终点相距0.050 m");
+    EXPECT_TRUE(lines[2].startsWith("警告: 平曲线第3单元（K0+160.000起）表中的终点")) << lines[2].toStdString();
+    EXPECT_TRUE(lines[2].endsWith("相距0.050 m")) << lines[2].toStdString();
+    EXPECT_NE(dlg.field("x")->text(), "");
+    EXPECT_TRUE(prompt.texts().empty());
+
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(RunGeometry({project.path, "--stake", "180"}, printed), 0);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), (lines.join('\n') + '\n').toStdString());
+    EXPECT_NE(printed.find("LOCATION=第3单元：圆曲线"), std::string::npos);
+
+    const QString folder = qEnvironmentVariable("VELTRA_SHOTS");
+    if (!folder.isEmpty()) {
+        dlg.show();
+        QDir().mkpath(folder);
+        dlg.grab().save(folder + "/route_geometry_warnings.png");
+    }
+}
+
 }  // namespace

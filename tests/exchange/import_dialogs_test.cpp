@@ -169,7 +169,8 @@ TEST(ImportDialogs, RouteImportRunsTheDialogsThenTheChosenReaders) {
             dlg->endEdit()->setText("150");
             dlg->accept();
         });
-        bool ran = exchange::RunRouteImport(nullptr, p.db(), path, p.ui.prompter, &p.ui.progress);
+        std::vector<std::string> warnings;
+        bool ran = exchange::RunRouteImport(nullptr, p.db(), path, p.ui.prompter, &p.ui.progress, &warnings);
         EXPECT_EQ(ran, c.ran);
         EXPECT_EQ(rangeShown, c.rangeShown);
         if (c.ran) {
@@ -177,6 +178,10 @@ TEST(ImportDialogs, RouteImportRunsTheDialogsThenTheChosenReaders) {
             EXPECT_EQ(p.rows("路基设计表").size(), c.deckRecords);
             EXPECT_FALSE(p.db().HasTableDef("平曲线资料表"));
             EXPECT_EQ(p.ui.progress.pos, 3);
+            // The file's road design section (centre elevation 1) lies far below its vertical curves (about
+            // 51 m): one warning for the status line, no box.
+            ASSERT_EQ(warnings.size(), 1u);
+            EXPECT_EQ(warnings[0].rfind("警告: 路基设计表K0+120.000的中桩高程1.000 m", 0), 0u) << warnings[0];
         }
         EXPECT_TRUE(p.ui.prompter.texts().empty());
     }

@@ -21,6 +21,19 @@ int RunImportRoute(const Strings& words, std::string& out, std::string& err) {
     return -1;
 }
 
+// Standard error without the route check's warnings: these files are no roads, and their check is tested
+// with the sample route.
+std::string WithoutWarnings(const std::string& err) {
+    std::string kept;
+    for (std::size_t at = 0; at < err.size();) {
+        std::size_t end = err.find('\n', at);
+        end = end == std::string::npos ? err.size() : end + 1;
+        if (err.compare(at, 8, "警告: ") != 0) kept += err.substr(at, end - at);
+        at = end;
+    }
+    return kept;
+}
+
 TEST(ImportRouteCommand, RangeSectionsAndAnswersFromTheCommandLine) {
     // Vertical points start after the bridge start (100): the question is answered from --yes/--no.
     std::string text = route_test::Profile({{0, 1}, {150, 2}, {250, 3}}) + route_test::Plan({{50}, {120}, {260}}) +
@@ -62,7 +75,7 @@ TEST(ImportRouteCommand, RangeSectionsAndAnswersFromTheCommandLine) {
         if (c.status == 2 && c.err.empty())
             EXPECT_EQ(err.rfind("usage: veltra-cli import-route", 0), 0u) << label << err;
         else
-            EXPECT_EQ(err, c.err) << label;
+            EXPECT_EQ(WithoutWarnings(err), c.err) << label;
     }
     std::string out, err;
     EXPECT_NE(RunImportRoute({"/nonexistent/bridge.vlt", "/nonexistent/route.BRF", "--from", "0", "--to", "1"}, out, err), 0);

@@ -1,6 +1,7 @@
 // The handlers the main window attaches to the command table. Each asks what it must ask in windows and
 // leaves the project to the session; a handler returns true when it wrote to the project.
 #include <QAction>
+#include <QLabel>
 #include <QMdiArea>
 #include <QStatusBar>
 #include <QMenuBar>
@@ -199,13 +200,38 @@ bool CMainFrame::OnFileSaveAs() {
     return false;
 }
 
+namespace {
+
+// The route check after a route import, in the status line rather than a box: the engineer may well import a
+// route he knows to be rough. The count stays in a permanent field (menu tips wipe the message), every
+// warning in its tooltip; an import of a sound route clears it.
+void ShowRouteWarnings(QStatusBar* bar, const std::vector<std::string>& warnings) {
+    auto* field = bar->findChild<QLabel*>("routeWarnings");
+    if (!field) {
+        field = new QLabel(bar);
+        field->setObjectName("routeWarnings");
+        field->setStyleSheet("color: #b00000");
+        bar->addPermanentWidget(field);
+    }
+    QStringList lines;
+    for (const auto& line : warnings) lines << QString::fromStdString(line);
+    field->setText(warnings.empty() ? QString() : QString("路线资料警告%1条").arg(warnings.size()));
+    field->setToolTip(lines.join("\n"));
+    field->setVisible(!warnings.empty());
+    bar->showMessage(warnings.empty() ? QString("路线资料已导入") : lines.join("  "));
+}
+
+}  // namespace
+
 bool CMainFrame::OnImport() {
     dao::Database* db = m_shell.Session().Database();
     if (!db) return false;
     auto result = exchange::RunImportCommand(this, *db, m_shell.FileChooser(), m_shell.Prompter());
     if (result.outcome == exchange::ImportCommandOutcome::ProjectChosen)
         return exchange::RunReferenceProjectImport(this, *db, result.path, m_shell.Prompter());
-    return result.outcome == exchange::ImportCommandOutcome::RouteImported;
+    if (result.outcome != exchange::ImportCommandOutcome::RouteImported) return false;
+    ShowRouteWarnings(statusBar(), result.warnings);
+    return true;
 }
 
 bool CMainFrame::OnImportProject() {

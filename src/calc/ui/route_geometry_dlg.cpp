@@ -8,8 +8,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringList>
 #include <QVBoxLayout>
 
+#include "calc/route_check.h"
 #include "calc/route_geometry.h"
 #include "calc/stake_table.h"
 #include "calc/ui/number_text.h"
@@ -121,8 +123,14 @@ CRouteGeometryDlg::CRouteGeometryDlg(dao::Database* project, ::ui::Prompter& pro
     auto* top = new QHBoxLayout;
     top->addLayout(numbers);
     top->addLayout(sketches);
+    m_findings = new QLabel(this);
+    m_findings->setWordWrap(true);
+    m_findings->setStyleSheet("color: #b00000");
+    m_findings->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_findings->hide();
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
+    layout->addWidget(m_findings);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -167,6 +175,7 @@ void CRouteGeometryDlg::OnCalculate() {
         for (auto& [name, edit] : m_fields)
             if (name != "stake" && name != "offset") edit->clear();
         ShowEmptySketches();
+        ShowFindings({});
         m_prompt.message(ProblemsText(geometry), ::ui::Buttons::Ok, ::ui::Icon::Stop);
         return;
     }
@@ -185,6 +194,14 @@ void CRouteGeometryDlg::OnCalculate() {
     for (auto& [name, edit] : m_fields) edit->setCursorPosition(0);
     m_plan->setPixmap(PlanSketch(geometry, stake, offset, kSketchSize));
     m_profile->setPixmap(ProfileSketch(geometry, stake, offset, kSketchSize));
+    ShowFindings(CheckRoute(geometry.data()));
+}
+
+void CRouteGeometryDlg::ShowFindings(const std::vector<RouteFinding>& findings) {
+    QStringList lines;
+    for (const auto& finding : findings) lines << QString::fromStdString(WarningLine(finding));
+    m_findings->setText(lines.join("\n"));
+    m_findings->setVisible(!findings.empty());
 }
 
 void CRouteGeometryDlg::OnStakeTable() {

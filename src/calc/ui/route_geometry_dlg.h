@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 
+#include "calc/route_check.h"
 #include "platform/interaction/interaction.h"
 
 class QLabel;
@@ -39,6 +40,8 @@ public:
     QPushButton* m_table;
     QLabel* m_plan;
     QLabel* m_profile;
+    // Under the results: where the route tables do not make one road, one warning a line; hidden when none.
+    QLabel* m_findings;
     // Asks for the range of the table, starting from `request`; false when the user cancels. A small
     // window by default; tests answer for it.
     std::function<bool(StakeTableRequest& request)> m_askRange;
@@ -51,6 +54,7 @@ private:
     // The two inputs; false after telling the user when the stake is not one.
     bool ReadInputs(double& stake, double& offset);
     void ShowEmptySketches();
+    void ShowFindings(const std::vector<RouteFinding>& findings);
 
     dao::Database* m_project;
     ::ui::Prompter& m_prompt;

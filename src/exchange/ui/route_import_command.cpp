@@ -10,7 +10,7 @@
 namespace exchange {
 
 bool RunRouteImport(QWidget* parent, dao::Database& db, const std::string& brfPath, ui::Prompter& prompter,
-                    ui::Progress* progress) {
+                    ui::Progress* progress, std::vector<std::string>* warnings) {
     CImportOptionsDlg options(ImportMode::RouteFile, brfPath, parent);
     if (options.exec() != QDialog::Accepted) return false;
     ImportChoices choices = options.choices();
@@ -31,7 +31,9 @@ bool RunRouteImport(QWidget* parent, dao::Database& db, const std::string& brfPa
         progress = window.get();
     }
     ui::Interaction interaction{prompter, *progress};
-    ImportRoute(db, choices.sourcePath, range, sections, interaction);
+    const RouteImportResult result = ImportRoute(db, choices.sourcePath, range, sections, interaction);
+    if (warnings)
+        for (const auto& finding : result.findings) warnings->push_back(calc::WarningLine(finding));
     return true;
 }
 
@@ -42,7 +44,8 @@ ImportCommandResult RunImportCommand(QWidget* parent, dao::Database& db, ui::Fil
     if (result.path.empty()) return result;
     switch (ClassifyImportPath(result.path)) {
         case ImportSource::RouteFile:
-            if (RunRouteImport(parent, db, result.path, prompter)) result.outcome = ImportCommandOutcome::RouteImported;
+            if (RunRouteImport(parent, db, result.path, prompter, nullptr, &result.warnings))
+                result.outcome = ImportCommandOutcome::RouteImported;
             break;
         case ImportSource::Project:
             result.outcome = ImportCommandOutcome::ProjectChosen;

@@ -2,6 +2,7 @@
 // The import command with a route reference file: the options dialog (route file mode), the range dialog
 // over the bridge extent, then the import under the progress window.
 #include <string>
+#include <vector>
 
 #include "exchange/import_options.h"
 #include "platform/dao/database.h"
@@ -14,9 +15,11 @@ namespace exchange {
 // Runs the route reference file mode for `brfPath`. Ends without a word when the user cancels a dialog or
 // the project has no bridge extent (伸缩缝信息表 missing or empty). Returns true when the readers ran: the
 // caller then refreshes every category of the table tree and requeries every open grid.
-// Without `progress` the progress window is shown over `parent`.
+// Without `progress` the progress window is shown over `parent`. `warnings`, when given, receives the lines
+// of the route check that follows the import (none when the route is one road): the caller shows them where
+// they do not stop the engineer, in the status line.
 bool RunRouteImport(QWidget* parent, dao::Database& db, const std::string& brfPath, ui::Prompter& prompter,
-                    ui::Progress* progress = nullptr);
+                    ui::Progress* progress = nullptr, std::vector<std::string>* warnings = nullptr);
 
 enum class ImportCommandOutcome {
     Cancelled,      // no file chosen, or a dialog cancelled
@@ -27,6 +30,7 @@ enum class ImportCommandOutcome {
 struct ImportCommandResult {
     ImportCommandOutcome outcome = ImportCommandOutcome::Cancelled;
     std::string path;
+    std::vector<std::string> warnings;  // of the route check after a route import
 };
 
 // The whole import command of an open project: the file dialog "导入", the test of the extension, and the
