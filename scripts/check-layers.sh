@@ -47,6 +47,8 @@ may_include() {
         cli) [[ "$target" != */ui/* ]] ;;
         exchange | calc | browse | library | drawing)
             [ "$to" = platform ] || [ "$to" = projectdb ] || [ "$to" = "$top" ] && return 0
+            # the route geometry engine serves every subsystem above calc (the exchange formats use it)
+            [ "$to" = calc ] && [[ "$target" != */ui/* ]] && return 0
             [[ "$file" == src/*/ui/* ]] && [[ " $shared_grid_headers " == *" $target "* ]] ;;
         *) return 0 ;;
     esac
