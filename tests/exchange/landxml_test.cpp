@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "calc/route_geometry.h"
+#include "cli/command.h"
 #include "exchange/landxml_import.h"
 #include "exchange/landxml_reader.h"
 #include "exchange/route_import.h"
@@ -244,6 +245,51 @@ TEST(LandXmlExport, ProjectWithoutRouteIsToldAndWritesNothing) {
     EXPECT_FALSE(exchange::ExportLandXml(empty.db(), path, empty.ui.prompter));
     EXPECT_NE(Joined(empty.ui.prompter.texts()).find("没有平曲线资料"), std::string::npos);
     EXPECT_FALSE(std::ifstream(path).good());
+}
+
+}  // namespace
+
+namespace {
+
+int RunOpenExchange(const std::string& name, const std::vector<std::string>& words, std::string& out, std::string& err) {
+    for (const auto& command : cli::OpenExchangeCommands()) {
+        if (command.name != name) continue;
+        testing::internal::CaptureStdout();
+        testing::internal::CaptureStderr();
+        int status = cli::RunCommand(command, words);
+        out = testing::internal::GetCapturedStdout();
+        err = testing::internal::GetCapturedStderr();
+        return status;
+    }
+    ADD_FAILURE() << "no " << name;
+    return -1;
+}
+
+TEST(LandXmlCommands, ExitStatusTellsWhetherTheRouteArrived) {
+    route_test::Project project;
+    const std::string file = project.dir.file("ak.xml");
+    std::ofstream(file, std::ios::binary) << RoadDesignFile();
+    const std::string db = project.dir.file("bridge.vlt");
+    struct Case {
+        std::string command;
+        std::vector<std::string> words;
+        int status;
+        std::string out, err;
+    } cases[] = {
+        {"import-landxml", {db, file}, 1, "", "请用 --alignment 选择其一：AK、AK-ramp"},
+        {"import-landxml", {db, file, "--alignment", "AK"}, 0, "平曲线资料表\t5\n竖曲线资料表\t3\n", ""},
+        {"import-landxml", {db, file, "--alignment", "AK-ramp"}, 1, "", "没有纵断面"},  // asked, answered No
+        {"import-landxml", {db, file, "--alignment", "AK-ramp", "--yes"}, 0, "平曲线资料表\t1\n", ""},
+        {"import-landxml", {db}, 2, "", "usage"},
+        {"export-landxml", {db, project.dir.file("no/such/folder/out.xml")}, 1, "", "不能写入文件"},
+        {"export-landxml", {db, project.dir.file("out.xml")}, 0, "", "已输出LandXML文件"},
+    };
+    for (const auto& c : cases) {
+        std::string out, err;
+        EXPECT_EQ(RunOpenExchange(c.command, c.words, out, err), c.status) << err;
+        EXPECT_EQ(out, c.out) << c.words.size();
+        EXPECT_NE(err.find(c.err), std::string::npos) << err;
+    }
 }
 
 }  // namespace
