@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "cli/command.h"
+#include "exchange/ifc_export.h"
 #include "exchange/landxml_import.h"
 #include "platform/interaction/console.h"
 #include "platform/text/cformat.h"
@@ -13,6 +14,7 @@ namespace {
 
 constexpr const char* kImportLandXmlUsage = "import-landxml PROJECT FILE [--alignment NAME] [--yes|--no]";
 constexpr const char* kExportLandXmlUsage = "export-landxml PROJECT OUT.xml";
+constexpr const char* kExportIfcUsage = "export-ifc PROJECT OUT.ifc";
 
 // Prints the tables written and their record counts; 1 when nothing was imported (refused, declined, failed).
 int ImportLandXml(const std::vector<std::string>& words) {
@@ -46,10 +48,24 @@ int ExportLandXml(const std::vector<std::string>& words) {
     return 0;
 }
 
+int ExportIfc(const std::vector<std::string>& words) {
+    Args args = ParseArgs(words, {});
+    if (args.positional.size() != 2) return UsageError(kExportIfcUsage);
+    auto db = dao::Database::Open(args.positional[0]);
+    const std::string path = std::filesystem::absolute(args.positional[1]).string();
+    ui::ConsoleInteraction console(false);
+    ui::Interaction interaction = console.interaction();
+    if (!exchange::ExportIfc(*db, path, interaction)) return 1;
+    std::cerr << text::Format(exchange::kIfcWritten, path) << std::endl;
+    return 0;
+}
+
 }  // namespace
 
 std::vector<Command> OpenExchangeCommands() {
-    return {{"import-landxml", kImportLandXmlUsage, ImportLandXml}, {"export-landxml", kExportLandXmlUsage, ExportLandXml}};
+    return {{"import-landxml", kImportLandXmlUsage, ImportLandXml},
+            {"export-landxml", kExportLandXmlUsage, ExportLandXml},
+            {"export-ifc", kExportIfcUsage, ExportIfc}};
 }
 
 }  // namespace cli
