@@ -64,7 +64,7 @@ public:
             const double c0 = cy[0].number(), c1 = cy[1].number(), c2 = cy[2].number();
             auto slope = [&](double u) { return c1 + 2 * c2 * u; };
             auto length = [&](double u) {
-                const int n = 400;
+                const int n = 64;
                 double sum = 0;
                 for (int i = 0; i <= n; ++i) {
                     const double v = u * i / n, w = (i == 0 || i == n) ? 1 : (i % 2 ? 4 : 2);
@@ -73,7 +73,7 @@ public:
                 return sum * u / (3 * n);
             };
             double u = t;
-            for (int k = 0; k < 30; ++k) u -= (length(u) - t) / std::hypot(1.0, slope(u));
+            for (int k = 0; k < 6; ++k) u -= (length(u) - t) / std::hypot(1.0, slope(u));
             return {u, c0 + c1 * u + c2 * u * u, std::atan(slope(u))};
         }
         ADD_FAILURE() << "unknown parent curve " << c.type;
