@@ -15,6 +15,7 @@ constexpr int kExportArvo3D = 33424;
 constexpr int kExportKelsa = 33425;
 constexpr int kImportLandXml = 33610;  // the open exchange formats
 constexpr int kExportLandXml = 33611;
+constexpr int kExportIfc = 33612;
 constexpr int kPrintSetup = 57606;
 constexpr int kRecentFirst = 57616;  // recent projects: 57616 .. 57630
 constexpr int kRecentCount = 15;

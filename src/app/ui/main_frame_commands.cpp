@@ -112,6 +112,10 @@ void CMainFrame::BindCommands() {
     bind(cmd::kExportLandXml, [this, &session] {
         if (session.Database()) exchange::RunLandXmlExportCommand(*session.Database(), m_shell.FileChooser(), m_shell.Prompter());
     });
+    bind(cmd::kExportIfc, [this, &session] {
+        if (session.Database())
+            exchange::RunIfcExportCommand(this, *session.Database(), m_shell.FileChooser(), m_shell.Prompter());
+    });
     bind(cmd::kLibraryWrite, [this, &session] {
         if (session.Database())
             library::RunWriteLibraryCommand(this, *session.Database(), m_shell.Prompter(), m_shell.FileChooser());

@@ -3,6 +3,7 @@
 #include <QInputDialog>
 #include <QStringList>
 
+#include "exchange/ifc_export.h"
 #include "exchange/landxml_import.h"
 #include "platform/interaction/qt_interaction.h"
 #include "platform/text/cformat.h"
@@ -44,6 +45,21 @@ bool RunLandXmlExportCommand(dao::Database& db, ui::FileChooser& files, ui::Prom
     const std::string path = files.choose(LandXmlRequest(true));
     if (path.empty() || !ExportLandXml(db, path, prompter)) return false;
     prompter.message(text::Format(kLandXmlWritten, path), ui::Buttons::Ok, ui::Icon::Information);
+    return true;
+}
+
+bool RunIfcExportCommand(QWidget* parent, dao::Database& db, ui::FileChooser& files, ui::Prompter& prompter) {
+    ui::FileRequest request;
+    request.save = true;
+    request.title = "输出IFC";
+    request.defaultExtension = "ifc";
+    request.filter = "IFC文件 (*.ifc)|*.ifc||";
+    const std::string path = files.choose(request);
+    if (path.empty()) return false;
+    ui::QtProgress progress(parent);
+    ui::Interaction interaction{prompter, progress};
+    if (!ExportIfc(db, path, interaction)) return false;
+    prompter.message(text::Format(kIfcWritten, path), ui::Buttons::Ok, ui::Icon::Information);
     return true;
 }
 

@@ -14,4 +14,7 @@ bool RunLandXmlImportCommand(QWidget* parent, dao::Database& db, ui::FileChooser
 // Asks where to write and writes the project's route as LandXML; says where it went.
 bool RunLandXmlExportCommand(dao::Database& db, ui::FileChooser& files, ui::Prompter& prompter);
 
+// Asks where to write and writes the bridge as an IFC file under the progress window; says where it went.
+bool RunIfcExportCommand(QWidget* parent, dao::Database& db, ui::FileChooser& files, ui::Prompter& prompter);
+
 }  // namespace exchange
