@@ -47,6 +47,7 @@ public:
         IfcAlignmentIds ids;
         ids.alignment = w_.Alignment({id_("alignment"), name, "路线"}, placement_, w_.ProductShape(shapes));
         ids.axis = gradient ? *gradient : composite;
+        ids.footprint = composite;
         std::vector<int> layouts{horizontal};
         if (vertical) layouts.push_back(*vertical);
         w_.Nests({id_("alignment/layouts"), "", ""}, ids.alignment, layouts);

@@ -24,6 +24,7 @@ IfcOrigin ChooseOrigin(const calc::PlanAlignment& plan);
 struct IfcAlignmentIds {
     int alignment = 0;
     int axis = 0;  // the curve positions are measured along: the gradient curve, else the composite curve
+    int footprint = 0;  // the horizontal composite curve: members are placed along it, level
     std::vector<int> children;  // the layouts and the referent, for the alignment's nesting
 };
 

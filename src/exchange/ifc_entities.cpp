@@ -64,6 +64,23 @@ int Writer::GradientCurve(const std::vector<int>& segments, int baseCurve) {
     return Add("IFCGRADIENTCURVE", {Arg::Refs(segments), Arg::Bool(false), Arg::Ref(baseCurve), Arg::Null()});
 }
 
+int Writer::Polyline(const std::vector<Vec2>& closedOutline) {
+    std::vector<Arg> points;
+    for (const Vec2& p : closedOutline) points.push_back(Arg::Ref(Point(p)));
+    if (!closedOutline.empty()) points.push_back(points.front());
+    return Add("IFCPOLYLINE", {Arg::List(points)});
+}
+
+int Writer::Profile(int outer, const std::vector<int>& holes) {
+    if (holes.empty()) return Add("IFCARBITRARYCLOSEDPROFILEDEF", {Arg::Enum("AREA"), Arg::Null(), Arg::Ref(outer)});
+    return Add("IFCARBITRARYPROFILEDEFWITHVOIDS", {Arg::Enum("AREA"), Arg::Null(), Arg::Ref(outer), Arg::Refs(holes)});
+}
+
+int Writer::ExtrudedSolid(int profile, int position, double depth) {
+    return Add("IFCEXTRUDEDAREASOLID",
+               {Arg::Ref(profile), Arg::Ref(position), Arg::Ref(Direction(Vec3{0, 0, 1})), Arg::Real(depth)});
+}
+
 int Writer::Context(int worldPlacement, std::optional<Vec2> trueNorth) {
     std::optional<int> north;
     if (trueNorth) north = Direction(*trueNorth);
@@ -217,6 +234,27 @@ int Writer::Positions(const Root& r, int positioningElement, const std::vector<i
     auto args = RootArgs(r);
     args.insert(args.end(), {Arg::Ref(positioningElement), Arg::Refs(products)});
     return Add("IFCRELPOSITIONS", args);
+}
+
+int Writer::Element(const std::string& entity, const Root& r, int placement, int shape, const std::string& predefinedType) {
+    auto args = RootArgs(r);
+    args.insert(args.end(), {Arg::Null(), Arg::Ref(placement), Arg::Ref(shape), Arg::Null(), Arg::Enum(predefinedType)});
+    if (entity == "IFCPILE") args.push_back(Arg::Null());  // ConstructionType, superseded by the material
+    return Add(entity.c_str(), args);
+}
+
+int Writer::Property(const std::string& name, const Arg& typedValue) {
+    return Add("IFCPROPERTYSINGLEVALUE", {Arg::String(name), Arg::Null(), typedValue, Arg::Null()});
+}
+
+int Writer::VolumeQuantity(const std::string& name, double cubicMetres) {
+    return Add("IFCQUANTITYVOLUME", {Arg::String(name), Arg::Null(), Arg::Null(), Arg::Real(cubicMetres), Arg::Null()});
+}
+
+int Writer::ElementQuantity(const Root& r, const std::string& method, const std::vector<int>& quantities) {
+    auto args = RootArgs(r);
+    args.insert(args.end(), {Label(method), Arg::Refs(quantities)});
+    return Add("IFCELEMENTQUANTITY", args);
 }
 
 int Writer::LengthProperty(const std::string& name, double value) {

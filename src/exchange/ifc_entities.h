@@ -48,6 +48,11 @@ public:
     int CompositeCurve(const std::vector<int>& segments);
     int GradientCurve(const std::vector<int>& segments, int baseCurve);
 
+    // Solids: a closed outline in the profile plane (holes inside it), extruded along the placement's z axis.
+    int Polyline(const std::vector<Vec2>& closedOutline);  // the first point is repeated at the end
+    int Profile(int outer, const std::vector<int>& holes);
+    int ExtrudedSolid(int profile, int position, double depth);
+
     // Representation
     int Context(int worldPlacement, std::optional<Vec2> trueNorth = {});
     int SubContext(const std::string& identifier, const std::string& type, int parent, const std::string& view);
@@ -88,7 +93,14 @@ public:
     int ReferencedIn(const Root& r, const std::vector<int>& elements, int structure);
     int Positions(const Root& r, int positioningElement, const std::vector<int>& products);
 
+    // Built elements: IfcBeam, IfcColumn, IfcWall, IfcFooting, IfcBuildingElementProxy (Tag left out) and
+    // IfcPile, each with its predefined type.
+    int Element(const std::string& entity, const Root& r, int placement, int shape, const std::string& predefinedType);
+
     // Properties
+    int Property(const std::string& name, const step::Arg& typedValue);
+    int VolumeQuantity(const std::string& name, double cubicMetres);
+    int ElementQuantity(const Root& r, const std::string& method, const std::vector<int>& quantities);
     int LengthProperty(const std::string& name, double value);
     int LabelProperty(const std::string& name, const std::string& value);
     int PropertySet(const Root& r, const std::vector<int>& properties);

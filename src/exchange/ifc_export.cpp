@@ -7,9 +7,11 @@
 #include <numbers>
 #include <tuple>
 
+#include "bridge/bridge_model.h"
 #include "calc/route_tables.h"
 #include "exchange/ifc_alignment.h"
 #include "exchange/ifc_entities.h"
+#include "exchange/ifc_members.h"
 #include "exchange/landxml_reader.h"
 #include "exchange/route_import.h"
 #include "platform/dao/recordset.h"
@@ -74,7 +76,7 @@ std::string IfcText(dao::Database& db, const std::string& fileName, const IfcExp
     ifc::Writer w(file);
     const int context = w.Context(w.Placement3D({}), ifc::Vec2{0, 1});
     const int axisContext = w.SubContext("Axis", "Model", context, "GRAPH_VIEW");
-    w.SubContext("Body", "Model", context, "MODEL_VIEW");
+    const int bodyContext = w.SubContext("Body", "Model", context, "MODEL_VIEW");
     const int metre = w.SiUnit("LENGTHUNIT", "METRE");
     const int units = w.Units({metre, w.SiUnit("PLANEANGLEUNIT", "RADIAN"), w.SiUnit("AREAUNIT", "SQUARE_METRE"),
                                w.SiUnit("VOLUMEUNIT", "CUBIC_METRE")});
@@ -100,6 +102,7 @@ std::string IfcText(dao::Database& db, const std::string& fileName, const IfcExp
         std::nullopt, w.PointByDistance(DistanceAlong(route.plan, bridgeRange.start), 0, 0, alignment.axis), cartesian);
     const int bridge = w.Bridge({id("bridge"), general.bridge, ""}, bridgePlacement, "GIRDER");
     std::vector<int> parts;
+    // superstructure, substructure, foundation
     for (auto [key, name, usage, type] :
          {std::tuple{"superstructure", "上部构造", "LONGITUDINAL", "SUPERSTRUCTURE"},
           std::tuple{"substructure", "下部构造", "NOTDEFINED", "SUBSTRUCTURE"},
@@ -111,7 +114,13 @@ std::string IfcText(dao::Database& db, const std::string& fileName, const IfcExp
     w.Aggregates({id("site/contents"), "", ""}, site, {bridge});
     w.Aggregates({id("bridge/parts"), "", ""}, bridge, parts);
     w.ReferencedIn({id("site/alignment"), "", ""}, {alignment.alignment}, site);
-    w.Positions({id("alignment/positions"), "", ""}, alignment.alignment, {bridge});
+    // Every member of the bridge model, placed along the route like the bridge.
+    const bridge::Bridge model = bridge::ReadBridge(db);
+    std::vector<int> positioned{bridge};
+    const std::vector<int> members = WriteMembers(w, model, route, origin, alignment, bodyContext,
+                                                  {parts[0], parts[1], parts[2], bridgePlacement}, id);
+    positioned.insert(positioned.end(), members.begin(), members.end());
+    w.Positions({id("alignment/positions"), "", ""}, alignment.alignment, positioned);
     const int properties = w.PropertySet(
         {id("bridge/properties"), "Veltra_桥梁", ""},
         {w.LabelProperty("桥梁名称", general.bridge), w.LabelProperty("路线名称", general.route),
