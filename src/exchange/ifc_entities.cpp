@@ -66,9 +66,10 @@ int Writer::GradientCurve(const std::vector<int>& segments, int baseCurve) {
 
 int Writer::Polyline(const std::vector<Vec2>& closedOutline) {
     std::vector<Arg> points;
-    for (const Vec2& p : closedOutline) points.push_back(Arg::Ref(Point(p)));
+    for (const Vec2& p : closedOutline) points.push_back(Arg::Reals({p.x, p.y}));
     if (!closedOutline.empty()) points.push_back(points.front());
-    return Add("IFCPOLYLINE", {Arg::List(points)});
+    const int list = Add("IFCCARTESIANPOINTLIST2D", {Arg::List(points), Arg::Null()});
+    return Add("IFCINDEXEDPOLYCURVE", {Arg::Ref(list), Arg::Null(), Arg::Bool(false)});
 }
 
 int Writer::Profile(int outer, const std::vector<int>& holes) {

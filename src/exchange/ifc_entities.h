@@ -49,7 +49,8 @@ public:
     int GradientCurve(const std::vector<int>& segments, int baseCurve);
 
     // Solids: a closed outline in the profile plane (holes inside it), extruded along the placement's z axis.
-    int Polyline(const std::vector<Vec2>& closedOutline);  // the first point is repeated at the end
+    // An IfcIndexedPolyCurve over one IfcCartesianPointList2D; the first point is repeated at the end.
+    int Polyline(const std::vector<Vec2>& closedOutline);
     int Profile(int outer, const std::vector<int>& holes);
     int ExtrudedSolid(int profile, int position, double depth);
 

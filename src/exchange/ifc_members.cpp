@@ -117,9 +117,20 @@ private:
             for (const auto& p : points) out.push_back({p.x, p.y});
             return w_.Polyline(out);
         };
-        std::vector<int> holes;
-        for (const auto& h : solid.holes) holes.push_back(outline(h));
-        const int profile = w_.Profile(outline(solid.profile), holes);
+        // Members of one section (every pile of a diameter, every column) share one profile.
+        std::string key;
+        for (const auto* ring : {&solid.profile}) for (const auto& p : *ring) key += step::RealText(p.x) + "," + step::RealText(p.y) + ";";
+        for (const auto& h : solid.holes) {
+            key += "|";
+            for (const auto& p : h) key += step::RealText(p.x) + "," + step::RealText(p.y) + ";";
+        }
+        auto known = profiles_.find(key);
+        if (known == profiles_.end()) {
+            std::vector<int> holes;
+            for (const auto& h : solid.holes) holes.push_back(outline(h));
+            known = profiles_.emplace(key, w_.Profile(outline(solid.profile), holes)).first;
+        }
+        const int profile = known->second;
         std::vector<int> items;
         for (std::size_t i = 1; i < solid.path.size(); ++i) {
             const ifc::Vec3 a = frame.Point(World(solid.path[i - 1]));
@@ -177,6 +188,7 @@ private:
     int body_;
     const IfcBridgeParts& parts_;
     const std::function<std::string(const std::string&)>& id_;
+    std::map<std::string, int> profiles_;  // outline text → profile
 };
 
 }  // namespace

@@ -104,14 +104,20 @@ int File::Add(std::string_view entity, const std::vector<Arg>& args) {
     data_ += std::to_string(id);
     data_ += '=';
     data_ += entity;
-    data_ += Arg::List(args).text();
-    data_ += ";\n";
+    data_ += '(';
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (i) data_ += ',';
+        data_ += args[i].text();
+    }
+    data_ += ");\n";
     return id;
 }
 
 std::string File::Text(const Header& h) const {
     auto s = [](const std::string& text) { return StringText(text); };
-    std::string out = "ISO-10303-21;\nHEADER;\n";
+    std::string out;
+    out.reserve(data_.size() + 1024);
+    out += "ISO-10303-21;\nHEADER;\n";
     out += "FILE_DESCRIPTION((" + s(h.description) + "),'2;1');\n";
     out += "FILE_NAME(" + s(h.name) + "," + s(h.timestamp) + ",(" + s(h.author) + "),(" + s(h.organization) + ")," +
            s(h.preprocessor) + "," + s(h.originatingSystem) + ",'');\n";

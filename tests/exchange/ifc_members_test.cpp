@@ -14,12 +14,14 @@ namespace {
 
 using step_test::Model;
 
-double Shoelace(const Model& m, int polyline) {
-    const auto& points = m.at(polyline).args[0].items;
+// The area inside a closed IfcIndexedPolyCurve over its point list.
+double Shoelace(const Model& m, int curve) {
+    EXPECT_EQ(m.at(curve).type, "IFCINDEXEDPOLYCURVE");
+    const auto& points = m.at(m.at(curve).args[0].ref).args[0].items;
     double twice = 0;
     for (std::size_t i = 0; i + 1 < points.size(); ++i) {
-        const auto& a = m.at(points[i].ref).args[0].items;
-        const auto& b = m.at(points[i + 1].ref).args[0].items;
+        const auto& a = points[i].items;
+        const auto& b = points[i + 1].items;
         twice += a[0].number() * b[1].number() - b[0].number() * a[1].number();
     }
     return std::abs(twice) / 2;
