@@ -75,9 +75,10 @@ private:
         return "CONTSAMEGRADIENTSAMECURVATURE";
     }
 
-    int Segment(const std::string& key, const std::string& name, int parameters, int curve) {
-        const int shape = w_.ProductShape({w_.ShapeRepresentation(axisContext_, "Axis", "Segment", {curve})});
-        return w_.AlignmentSegment({id_(key), name, ""}, placement_, shape, parameters);
+    // The segment carries its design parameters; its curve belongs to the layout's curve in the alignment's own
+    // representation (a segment of its own shape is optional, and readers mesh a lone curve segment badly).
+    int Segment(const std::string& key, const std::string& name, int parameters, int /*curve*/) {
+        return w_.AlignmentSegment({id_(key), name, ""}, placement_, std::nullopt, parameters);
     }
 
     int Horizontal(std::vector<int>& curves) {

@@ -186,7 +186,9 @@ TEST(LandXmlImport, AlignmentChoiceAndQuestions) {
         });
         const std::string label = c.name.value_or("(none)") + " " + c.said;
         EXPECT_EQ(import.result.outcome, c.outcome) << label;
-        if (!c.name) EXPECT_EQ(offered, (std::vector<std::string>{"AK", "AK-ramp"}));
+        if (!c.name) {
+            EXPECT_EQ(offered, (std::vector<std::string>{"AK", "AK-ramp"}));
+        }
         EXPECT_EQ(import.result.planRecords, c.plan) << label;
         EXPECT_EQ(import.result.profileRecords, c.profile) << label;
         EXPECT_NE(import.said().find(c.said), std::string::npos) << import.said();
