@@ -50,6 +50,8 @@ may_include() {
             [ "$to" = platform ] || [ "$to" = projectdb ] || [ "$to" = calc ] || [ "$to" = bridge ] ;;
         exchange | calc | browse | library | drawing)
             [ "$to" = platform ] || [ "$to" = projectdb ] || [ "$to" = "$top" ] && return 0
+            # the route geometry engine serves every subsystem above calc (the exchange formats use it)
+            [ "$to" = calc ] && [[ "$target" != */ui/* ]] && return 0
             # calc lies below the bridge model, which uses it
             [ "$to" = bridge ] && [ "$top" != calc ] && [[ "$target" != */ui/* ]] && return 0
             # The route geometry engine serves the other subsystems (the import checks the route it wrote).

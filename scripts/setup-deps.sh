@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-translations-l10n
-  libsqlite3-dev sqlite3 libxlsxwriter-dev zlib1g-dev nlohmann-json3-dev
+  libsqlite3-dev sqlite3 libxlsxwriter-dev zlib1g-dev nlohmann-json3-dev libpugixml-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk xvfb xauth locales-all
 )
@@ -18,4 +18,11 @@ if ((${#missing[@]})); then
   export DEBIAN_FRONTEND=noninteractive
   $SUDO apt-get update -qq
   $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+# An independent IFC reader for the tests (web-ifc from npm) in a git-ignored folder; without node or npm, or
+# when npm cannot reach its registry, the tests that read IFC files with it are skipped.
+root="$(cd "$(dirname "$0")/.." && pwd)"
+if command -v node >/dev/null && command -v npm >/dev/null && [ ! -d "$root/third_party/node/node_modules/web-ifc" ]; then
+  npm install --prefix "$root/third_party/node" --no-audit --no-fund --silent web-ifc@0.0.78 >/dev/null 2>&1 ||
+    echo "web-ifc could not be installed: the tests that read IFC files with it are skipped"
 fi

@@ -79,6 +79,10 @@ void AddProjectCommands(std::vector<CommandSpec>& rows) {
             Row(cmd::kExportArvo3D, "输出Arvo3D数据", "生成桥梁三维造型CAD系统Arvo3D数据接口文件", A::WithProject),
             Row(cmd::kExportKelsa, "输出Kelsa数据", "生成桥梁下部构造施工图CAD系统Kelsa数据接口文件", A::WithProject),
             Row(cmd::kBridgeCheck, "检查(&K)...", "检查路线、地面线、桥跨与墩台是否一致，列出发现的问题", A::WithProject),
+            Row(cmd::kImportLandXml, "导入LandXML路线...", "从LandXML文件导入平曲线和竖曲线资料", A::WithProject,
+                EveryCategory()),
+            Row(cmd::kExportLandXml, "输出LandXML路线...", "将项目的平曲线和竖曲线资料输出为LandXML文件", A::WithProject),
+            Row(cmd::kExportIfc, "输出IFC模型...", "将桥梁及路线输出为IFC 4.3模型文件", A::WithProject),
             Row(cmd::kPrintSetup, "打印设置(&R)...", "改变打印机及打印选项"),
             Key(Row(cmd::kExit, "退出(&X)", "退出应用程序", A::Always), "Alt+F4"),
         });

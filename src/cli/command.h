@@ -36,6 +36,7 @@ std::vector<Command> CalcCommands();      // pier-force, culvert
 std::vector<Command> WizardCommands();    // new, general, spans
 std::vector<Command> GeometryCommands();  // geometry
 std::vector<Command> ExchangeCommands();  // export-3d, export-sub, import-project, new-from
+std::vector<Command> OpenExchangeCommands();  // import-landxml, export-landxml, export-ifc
 std::vector<Command> DesignCommands();    // design
 std::vector<Command> DrawingCommands();   // drawing send|list|target
 std::vector<Command> LibraryCommands();   // library list|write|tables|dump|clean|merge|preview

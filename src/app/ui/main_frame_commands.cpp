@@ -31,6 +31,7 @@
 #include "drawing/ui/drawing_target_command.h"
 #include "exchange/import_options.h"
 #include "exchange/interface_writer.h"
+#include "exchange/ui/open_exchange_commands.h"
 #include "exchange/ui/project_import_command.h"
 #include "exchange/ui/route_import_command.h"
 #include "library/ui/library_clean_run.h"
@@ -108,6 +109,17 @@ void CMainFrame::BindCommands() {
         if (session.Database())
             exchange::RunInterfaceExport(exchange::InterfaceFile::Kelsa, *session.Database(), m_shell.FileChooser(),
                                          m_shell.Prompter());
+    });
+    m_commands.SetHandler(cmd::kImportLandXml, [this, &session] {
+        dao::Database* db = session.Database();
+        return db && exchange::RunLandXmlImportCommand(this, *db, m_shell.FileChooser(), m_shell.Prompter());
+    });
+    bind(cmd::kExportLandXml, [this, &session] {
+        if (session.Database()) exchange::RunLandXmlExportCommand(*session.Database(), m_shell.FileChooser(), m_shell.Prompter());
+    });
+    bind(cmd::kExportIfc, [this, &session] {
+        if (session.Database())
+            exchange::RunIfcExportCommand(this, *session.Database(), m_shell.FileChooser(), m_shell.Prompter());
     });
     bind(cmd::kLibraryWrite, [this, &session] {
         if (session.Database())

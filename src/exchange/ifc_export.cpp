@@ -1,0 +1,166 @@
+#include "exchange/ifc_export.h"
+
+#include <cmath>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <numbers>
+#include <tuple>
+
+#include "bridge/bridge_model.h"
+#include "calc/route_tables.h"
+#include "exchange/ifc_alignment.h"
+#include "exchange/ifc_entities.h"
+#include "exchange/ifc_members.h"
+#include "exchange/landxml_reader.h"
+#include "exchange/route_import.h"
+#include "platform/dao/recordset.h"
+#include "platform/text/cformat.h"
+
+namespace exchange {
+namespace {
+
+struct GeneralInfo {
+    std::string bridge = "桥梁", route = "路线";
+};
+
+GeneralInfo ReadGeneral(dao::Database& db) {
+    GeneralInfo info;
+    try {
+        if (!db.HasTableDef("一般信息表")) return info;
+        dao::Recordset set(db);
+        set.Open("Select * From [一般信息表]");
+        if (set.IsEOF()) return info;
+        for (auto [field, slot] : {std::pair{"BridgeName", &info.bridge}, std::pair{"LineMark", &info.route}})
+            if (int i = set.FieldIndex(field); i >= 0)
+                if (std::string v = set.GetFieldValue(i).toString(); !v.empty()) *slot = v;
+    } catch (const dao::DaoException&) {
+        // names are labels only: the defaults stand
+    }
+    return info;
+}
+
+std::string Now() {
+    const std::time_t now = std::time(nullptr);
+    std::tm utc{};
+    gmtime_r(&now, &utc);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S", &utc);
+    return text;
+}
+
+}  // namespace
+
+std::string IfcText(dao::Database& db, const std::string& fileName, const IfcExportOptions& options,
+                    std::string& problem) {
+    const calc::RouteData route = calc::ReadRouteTables(db);
+    if (!route.problems.empty()) {
+        problem = "路线资料不能读取，未输出IFC文件：";
+        for (const auto& p : route.problems) problem += "\n" + p;
+        return {};
+    }
+    if (route.plan.empty()) {
+        problem = "项目中没有平曲线资料，未输出IFC文件。";
+        return {};
+    }
+    const GeneralInfo general = ReadGeneral(db);
+    const calc::PlanElement& first = route.plan.elements().front();
+    const calc::PlanElement& last = route.plan.elements().back();
+    const RouteRange bridgeRange = ReadBridgeExtent(db).value_or(RouteRange{first.startStake, last.startStake + last.length});
+    // The project's identity: what names the bridge and where it stands. Every object's id is derived from it.
+    const std::string projectKey = general.bridge + "|" + general.route + "|" + StakeText(bridgeRange.start) + "|" +
+                                   StakeText(bridgeRange.end);
+    auto id = [&projectKey](const std::string& part) { return step::GlobalId(projectKey + "|" + part); };
+
+    step::File file;
+    ifc::Writer w(file);
+    const int context = w.Context(w.Placement3D({}), ifc::Vec2{0, 1});
+    const int axisContext = w.SubContext("Axis", "Model", context, "GRAPH_VIEW");
+    const int bodyContext = w.SubContext("Body", "Model", context, "MODEL_VIEW");
+    const int metre = w.SiUnit("LENGTHUNIT", "METRE");
+    const int units = w.Units({metre, w.SiUnit("PLANEANGLEUNIT", "RADIAN"), w.SiUnit("AREAUNIT", "SQUARE_METRE"),
+                               w.SiUnit("VOLUMEUNIT", "CUBIC_METRE")});
+    const int project = w.Project({id("project"), general.bridge, "Veltra"}, {context}, units);
+    const IfcOrigin origin = ChooseOrigin(route.plan);
+    if (origin.georeferenced) {
+        const int crs = w.ProjectedCrs("CGCS2000", "平曲线资料表的大地坐标", "CGCS2000", metre);
+        w.MapConversion(context, crs, origin.east, origin.north, 0);
+    }
+    const int sitePlacement = w.LocalPlacement(std::nullopt, w.Placement3D({}));
+    const int site = w.Site({id("site"), general.route, ""}, sitePlacement);
+    const IfcAlignmentIds alignment = WriteAlignment(w, route, origin, general.route, axisContext, id);
+
+    // The bridge stands along the route from its first joint: placed by distance along, with the point it
+    // comes to as the plain-coordinate fallback.
+    const calc::PlanLocation start = route.plan.Locate(bridgeRange.start);
+    const double height = route.profile.empty() ? 0 : route.profile.Elevation(bridgeRange.start);
+    const double direction = calc::NormalAzimuth(std::numbers::pi / 2 - start.point.azimuth);
+    const int cartesian =
+        w.Placement3D({start.point.y - origin.east, start.point.x - origin.north, height}, ifc::Vec3{0, 0, 1},
+                      ifc::Vec3{std::cos(direction), std::sin(direction), 0});
+    const int bridgePlacement = w.LinearPlacement(
+        std::nullopt, w.PointByDistance(DistanceAlong(route.plan, bridgeRange.start), 0, 0, alignment.axis), cartesian);
+    const int bridge = w.Bridge({id("bridge"), general.bridge, ""}, bridgePlacement, "GIRDER");
+    std::vector<int> parts;
+    // superstructure, substructure, foundation
+    for (auto [key, name, usage, type] :
+         {std::tuple{"superstructure", "上部构造", "LONGITUDINAL", "SUPERSTRUCTURE"},
+          std::tuple{"substructure", "下部构造", "NOTDEFINED", "SUBSTRUCTURE"},
+          std::tuple{"foundation", "基础", "NOTDEFINED", "FOUNDATION"}})
+        parts.push_back(w.BridgePart({id(std::string("part/") + key), name, ""},
+                                     w.LocalPlacement(bridgePlacement, w.Placement3D({})), usage, type));
+
+    w.Aggregates({id("project/contents"), "", ""}, project, {site, alignment.alignment});
+    w.Aggregates({id("site/contents"), "", ""}, site, {bridge});
+    w.Aggregates({id("bridge/parts"), "", ""}, bridge, parts);
+    w.ReferencedIn({id("site/alignment"), "", ""}, {alignment.alignment}, site);
+    // Every member of the bridge model, placed along the route like the bridge.
+    const bridge::Bridge model = bridge::ReadBridge(db);
+    std::vector<int> positioned{bridge};
+    const std::vector<int> members = WriteMembers(w, model, route, origin, alignment, bodyContext,
+                                                  {parts[0], parts[1], parts[2], bridgePlacement}, id);
+    positioned.insert(positioned.end(), members.begin(), members.end());
+    w.Positions({id("alignment/positions"), "", ""}, alignment.alignment, positioned);
+    const int properties = w.PropertySet(
+        {id("bridge/properties"), "Veltra_桥梁", ""},
+        {w.LabelProperty("桥梁名称", general.bridge), w.LabelProperty("路线名称", general.route),
+         w.LengthProperty("起点桩号", bridgeRange.start), w.LengthProperty("终点桩号", bridgeRange.end)});
+    w.DefinesByProperties({id("bridge/properties/rel"), "", ""}, {bridge}, properties);
+
+    step::Header header{ifc::kAlignmentView, fileName, options.timestamp.empty() ? Now() : options.timestamp, "", "",
+                        "Veltra", "Veltra", ifc::kSchema};
+    return file.Text(header);
+}
+
+bool ExportIfc(dao::Database& db, const std::string& path, ui::Interaction& ui, const IfcExportOptions& options) {
+    ui.progress.setTitle("输出IFC");
+    ui.progress.setText("正在输出IFC文件。请稍候...");
+    ui.progress.setRange(0, 2);
+    ui.progress.setPos(0);
+    ui.progress.show();
+    std::string problem;
+    const std::string text = IfcText(db, std::filesystem::path(path).filename().string(), options, problem);
+    ui.progress.setPos(1);
+    bool written = false;
+    if (problem.empty()) {
+        // A complete new file replaces the old one, never a half-written one.
+        const std::string temporary = path + ".part";
+        {
+            std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+            out << text;
+            written = static_cast<bool>(out.flush());
+        }
+        std::error_code error;
+        if (written) std::filesystem::rename(temporary, path, error);
+        if (!written || error) {
+            std::filesystem::remove(temporary, error);
+            written = false;
+            problem = "不能写入文件 " + path + "。";
+        }
+    }
+    ui.progress.close();
+    if (!problem.empty()) ui.prompt.message(problem, ui::Buttons::Ok, ui::Icon::Stop);
+    return written;
+}
+
+}  // namespace exchange

@@ -1,0 +1,161 @@
+#include "exchange/step_writer.h"
+
+#include <charconv>
+#include <cmath>
+#include <stdexcept>
+
+namespace step {
+namespace {
+
+// The code points of a UTF-8 text; a malformed byte stands for itself (as Latin-1), so that nothing is lost.
+std::vector<char32_t> CodePoints(std::string_view utf8) {
+    std::vector<char32_t> out;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto b = static_cast<unsigned char>(utf8[i]);
+        const int extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
+        char32_t c = extra == 3 ? b & 0x07 : extra == 2 ? b & 0x0F : extra == 1 ? b & 0x1F : b;
+        bool ok = (b < 0x80 || extra > 0) && i + extra < utf8.size();
+        for (int k = 1; ok && k <= extra; ++k) {
+            const auto n = static_cast<unsigned char>(utf8[i + k]);
+            ok = (n & 0xC0) == 0x80;
+            c = (c << 6) | (n & 0x3F);
+        }
+        if (!ok) {
+            out.push_back(b);
+            ++i;
+            continue;
+        }
+        out.push_back(c);
+        i += extra + 1;
+    }
+    return out;
+}
+
+void Hex(std::string& out, unsigned long value, int digits) {
+    static const char* kDigits = "0123456789ABCDEF";
+    for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4) out += kDigits[(value >> shift) & 0xF];
+}
+
+}  // namespace
+
+std::string RealText(double value) {
+    if (!std::isfinite(value)) throw std::invalid_argument("a STEP real must be finite");
+    if (value == 0) return "0.";
+    char buffer[40];
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    std::string text(buffer, result.ptr);
+    auto e = text.find('e');
+    std::string mantissa = text.substr(0, e), exponent = e == std::string::npos ? "" : text.substr(e + 1);
+    if (mantissa.find('.') == std::string::npos) mantissa += '.';
+    if (exponent.empty()) return mantissa;
+    // "e-05" → "E-05", "e+20" → "E20"
+    if (exponent[0] == '+') exponent.erase(0, 1);
+    return mantissa + "E" + exponent;
+}
+
+std::string StringText(std::string_view utf8) {
+    std::string out = "'";
+    bool wide = false;
+    for (char32_t c : CodePoints(utf8)) {
+        if (c >= 0x20 && c < 0x7F) {
+            if (wide) out += "\\X0\\", wide = false;
+            if (c == '\'') out += "''";
+            else if (c == '\\') out += "\\\\";
+            else out += static_cast<char>(c);
+        } else if (c > 0xFFFF) {
+            if (wide) out += "\\X0\\", wide = false;
+            out += "\\X4\\";
+            Hex(out, c, 8);
+            out += "\\X0\\";
+        } else {
+            // Control characters travel as escapes too: a STEP string holds printable ASCII only.
+            if (!wide) out += "\\X2\\", wide = true;
+            Hex(out, c, 4);
+        }
+    }
+    if (wide) out += "\\X0\\";
+    return out + "'";
+}
+
+Arg Arg::Real(double value) { return Arg(RealText(value)); }
+Arg Arg::String(std::string_view utf8) { return Arg(StringText(utf8)); }
+
+Arg Arg::List(const std::vector<Arg>& items) {
+    std::string text = "(";
+    for (std::size_t i = 0; i < items.size(); ++i) text += (i ? "," : "") + items[i].text_;
+    return Arg(text + ")");
+}
+
+Arg Arg::Refs(const std::vector<int>& ids) {
+    std::vector<Arg> items;
+    for (int id : ids) items.push_back(Ref(id));
+    return List(items);
+}
+
+Arg Arg::Reals(const std::vector<double>& values) {
+    std::vector<Arg> items;
+    for (double v : values) items.push_back(Real(v));
+    return List(items);
+}
+
+int File::Add(std::string_view entity, const std::vector<Arg>& args) {
+    const int id = next_++;
+    data_ += '#';
+    data_ += std::to_string(id);
+    data_ += '=';
+    data_ += entity;
+    data_ += '(';
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (i) data_ += ',';
+        data_ += args[i].text();
+    }
+    data_ += ");\n";
+    return id;
+}
+
+std::string File::Text(const Header& h) const {
+    auto s = [](const std::string& text) { return StringText(text); };
+    std::string out;
+    out.reserve(data_.size() + 1024);
+    out += "ISO-10303-21;\nHEADER;\n";
+    out += "FILE_DESCRIPTION((" + s(h.description) + "),'2;1');\n";
+    out += "FILE_NAME(" + s(h.name) + "," + s(h.timestamp) + ",(" + s(h.author) + "),(" + s(h.organization) + ")," +
+           s(h.preprocessor) + "," + s(h.originatingSystem) + ",'');\n";
+    out += "FILE_SCHEMA((" + s(h.schema) + "));\nENDSEC;\nDATA;\n";
+    out += data_;
+    out += "ENDSEC;\nEND-ISO-10303-21;\n";
+    return out;
+}
+
+std::string GlobalId(std::string_view key) {
+    // Two 64-bit FNV-1a hashes with different offsets, each finished with a multiply-xorshift mix, make the
+    // 128 bits; ids only need to be stable and unlikely to meet, not secret.
+    auto hash = [&](std::uint64_t h) {
+        for (unsigned char c : key) h = (h ^ c) * 0x100000001B3ULL;
+        h ^= h >> 33;
+        h *= 0xFF51AFD7ED558CCDULL;
+        h ^= h >> 33;
+        h *= 0xC4CEB9FE1A85EC53ULL;
+        h ^= h >> 33;
+        return h;
+    };
+    const std::uint64_t high = hash(0xCBF29CE484222325ULL), low = hash(0x84222325CBF29CE4ULL);
+    static const char* kAlphabet = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz_$";
+    // 2 + 21 × 6 = 128 bits, the first character holding the two highest.
+    std::string id;
+    id += kAlphabet[high >> 62];
+    for (int i = 0; i < 21; ++i) {
+        const int bit = 125 - 6 * i;  // lowest bit of this 6-bit group, counted from the least significant
+        std::uint64_t group;
+        if (bit >= 64)
+            group = high >> (bit - 64);
+        else if (bit + 6 <= 64)
+            group = low >> bit;
+        else
+            group = (low >> bit) | (high << (64 - bit));
+        id += kAlphabet[group & 0x3F];
+    }
+    return id;
+}
+
+}  // namespace step
