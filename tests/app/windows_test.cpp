@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QMdiArea>
+#include <QMenu>
 #include <QTreeWidget>
 
 #include "app/ui/about_dialog.h"
@@ -40,6 +41,22 @@ TEST_F(AppTest, ProjectWindowsOpenAtTheirPlaces) {
     EXPECT_EQ(windows().TreeFrame()->view()->CategoryShowing("钢束信息表"), "其它信息");
     windows().TreeFrame()->view()->tree()->expandAll();
     Shot(*frame, "project_windows");
+}
+
+TEST_F(AppTest, TheGridMenusModulePopupRunsTheSiblingPrograms) {
+    Start(QString::fromStdString(MakeProject("a.vlt")));
+    browse::CBriFormView* view = app->projectHost().OpenGridWindow("伸缩缝信息表");
+    ASSERT_NE(view, nullptr);
+    std::unique_ptr<QMenu> menu(view->CreateContextMenu());
+    QMenu* modules = menu->actions().last()->menu();
+    ASSERT_NE(modules, nullptr);
+    EXPECT_EQ(modules->title(), "模块");
+    ASSERT_EQ(modules->actions().size(), 2);
+    EXPECT_EQ(modules->actions()[0]->text(), "三维造型");
+    EXPECT_EQ(modules->actions()[1]->text(), "下部计算");
+    // Chosen in the grid, 下部计算 runs the main menu's command: here no substructure program is installed.
+    view->RunCommand(modules->actions()[1]->data().toInt());
+    EXPECT_EQ(ui.prompter.texts(), std::vector<std::string>{"您没有正确安装桥梁下部构造CAD模块。"});
 }
 
 TEST_F(AppTest, StartDialogAndAboutBoxPictures) {

@@ -39,6 +39,7 @@ CMainFrame::CMainFrame(ShellHost& shell) : m_shell(shell), m_commands(app::Shell
     m_pWindows = std::make_unique<ProjectWindowSet>(*m_pMdiArea, *m_pHost,
                                                     [this]() -> app::ProjectSession& { return m_shell.Session(); });
     m_pHost->AttachWindows(*m_pWindows);
+    m_pHost->SetCommandRunner([this](int id) { OnCommand(id); });
     connect(m_pWindows.get(), &ProjectWindowSet::projectChanged, this, &CMainFrame::UpdateFrameMenu);
     BindCommands();
     BuildActions();
