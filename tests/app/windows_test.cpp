@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
 #include <QTreeWidget>
@@ -57,6 +58,25 @@ TEST_F(AppTest, TheGridMenusModulePopupRunsTheSiblingPrograms) {
     // Chosen in the grid, 下部计算 runs the main menu's command: here no substructure program is installed.
     view->RunCommand(modules->actions()[1]->data().toInt());
     EXPECT_EQ(ui.prompter.texts(), std::vector<std::string>{"您没有正确安装桥梁下部构造CAD模块。"});
+}
+
+TEST_F(AppTest, StatusBarLockIndicatorsFollowTheKeyboard) {
+    Start();
+    const struct {
+        windows::LockStates locks;
+        QStringList texts;
+    } cases[] = {
+        {{false, false, false}, {"", "", ""}},
+        {{true, false, true}, {"大写", "", "滚动"}},
+        {{false, true, false}, {"", "数字", ""}},
+        {{true, true, true}, {"大写", "数字", "滚动"}},
+    };
+    for (const auto& c : cases) {
+        app->mainFrame()->SetLockReader([&c] { return c.locks; });
+        QStringList shown;
+        for (int i = 0; i < 3; ++i) shown << app->mainFrame()->lockIndicator(i)->text();
+        EXPECT_EQ(shown, c.texts);
+    }
 }
 
 TEST_F(AppTest, StartDialogAndAboutBoxPictures) {
