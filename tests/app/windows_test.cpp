@@ -72,7 +72,7 @@ TEST_F(AppTest, StatusBarLockIndicatorsFollowTheKeyboard) {
         {{true, true, true}, {"大写", "数字", "滚动"}},
     };
     for (const auto& c : cases) {
-        app->mainFrame()->SetLockReader([&c] { return c.locks; });
+        app->mainFrame()->SetLockReader([locks = c.locks] { return locks; });
         QStringList shown;
         for (int i = 0; i < 3; ++i) shown << app->mainFrame()->lockIndicator(i)->text();
         EXPECT_EQ(shown, c.texts);
