@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config ccache
-  qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-translations-l10n
+  qt6-base-dev libqt6printsupport6 qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-translations-l10n
   libsqlite3-dev sqlite3 libxlsxwriter-dev zlib1g-dev nlohmann-json3-dev libpugixml-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk xvfb xauth locales-all

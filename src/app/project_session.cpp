@@ -30,7 +30,12 @@ void ProjectSession::ReplaceDatabase(std::unique_ptr<dao::Database> db) {
     m_pProjectDb = std::move(db);
 }
 
-void ProjectSession::Release() { ReplaceDatabase(nullptr); }
+void ProjectSession::Release() {
+    if (!IsOpen()) return;
+    ReplaceDatabase(nullptr);
+    // The drawing side must not find a path to a project the shell no longer holds open.
+    Publish("");
+}
 
 bool ProjectSession::Open(const std::string& path, OpenRoute route) {
     std::unique_ptr<dao::Database> db;

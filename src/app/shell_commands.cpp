@@ -83,7 +83,7 @@ void AddProjectCommands(std::vector<CommandSpec>& rows) {
                 EveryCategory()),
             Row(cmd::kExportLandXml, "输出LandXML路线...", "将项目的平曲线和竖曲线资料输出为LandXML文件", A::WithProject),
             Row(cmd::kExportIfc, "输出IFC模型...", "将桥梁及路线输出为IFC 4.3模型文件", A::WithProject),
-            Row(cmd::kPrintSetup, "打印设置(&R)...", "改变打印机及打印选项"),
+            Row(cmd::kPrintSetup, "打印设置(&R)...", "改变打印机及打印选项", A::Always),
             Key(Row(cmd::kExit, "退出(&X)", "退出应用程序", A::Always), "Alt+F4"),
         });
 }
@@ -113,7 +113,9 @@ void AddDesignCommands(std::vector<CommandSpec>& rows) {
                     Row(cmd::kVerticalCurves, "竖曲线资料", "编辑竖曲线资料", A::WithProject, kSite),
                     Row(cmd::kDeckSlope, "桥面横坡资料", "编辑桥面横坡资料", A::WithProject, kSite),
                     Row(cmd::kRoadTable, "路基设计表", "编辑路基设计表", A::WithProject, kSite),
-                    Row(cmd::kRouteGeometry, "辅助计算", "计算路线上任一点的坐标、高程和方向", A::WithProject),
+                    Tip(Row(cmd::kRouteGeometry, "辅助计算",
+                            "根据桥位所在路线平、纵、横信息进行一些有关坐标、高程、方位角等辅助计算", A::WithProject),
+                        "辅助计算"),
                     ForStructure(Row(cmd::kDesignSlab, "简支空心板", "设计装配式简支空心板", A::WithProject, {3}),
                                  "装配式简支空心板桥"),
                     ForStructure(Row(cmd::kDesignTBeam, "简支T梁", "设计装配式简支T梁", A::WithProject, {4}),

@@ -30,6 +30,11 @@ const std::vector<GridMenu>& GridMenus() {
     return menus;
 }
 
+const GridMenu& GridModulesPopup() {
+    static const GridMenu popup = {"模块", {{ID_MODULE_ARVO3D, "三维造型"}, {ID_MODULE_KELSA, "下部计算"}}};
+    return popup;
+}
+
 const GridMenu* GridMenuAt(int index) {
     const auto& menus = GridMenus();
     if (index < 0 || index >= static_cast<int>(menus.size())) return nullptr;

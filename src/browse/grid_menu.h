@@ -46,6 +46,12 @@ const std::vector<GridMenu>& GridMenus();
 // One sub-menu; an index outside 0–4 gives nullptr.
 const GridMenu* GridMenuAt(int index);
 
+// The "模块" popup of the grid editor's menu: the two sibling programs, run as from the main menu.
+constexpr int ID_MODULE_ARVO3D = 33428;
+constexpr int ID_MODULE_KELSA = 33438;
+const GridMenu& GridModulesPopup();
+constexpr bool IsModuleCommand(int id) { return id == ID_MODULE_ARVO3D || id == ID_MODULE_KELSA; }
+
 // Whether a command id is one of the shared grid commands 33430–33436.
 constexpr bool IsGridCommand(int id) { return id >= ID_GRID_CUT && id <= ID_GRID_UNDO; }
 

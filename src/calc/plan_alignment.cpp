@@ -126,13 +126,14 @@ PlanLocation PlanAlignment::Locate(double stake) const {
     if (elements_.empty()) return where;
     const auto after = std::upper_bound(starts_.begin(), starts_.end(), stake);
     if (after == starts_.begin()) {
-        where.place = PlanPlace::BeforeStart;
         where.index = 0;
+        where.place = stake < starts_.front() - kStakeTolerance ? PlanPlace::BeforeStart : PlanPlace::OnElement;
     } else {
         where.index = static_cast<int>(after - starts_.begin()) - 1;
         const PlanElement& e = elements_[where.index];
         const bool last = where.index + 1 == static_cast<int>(elements_.size());
-        where.place = last && stake > e.startStake + e.length ? PlanPlace::AfterEnd : PlanPlace::OnElement;
+        where.place = last && stake > e.startStake + e.length + kStakeTolerance ? PlanPlace::AfterEnd
+                                                                                : PlanPlace::OnElement;
     }
     const PlanElement& e = elements_[where.index];
     where.point = PointOnElement(e, stake - e.startStake);

@@ -51,6 +51,10 @@ public:
     bool empty() const { return elements_.empty(); }
     const std::vector<PlanElement>& elements() const { return elements_; }
 
+    // Stakes are written to the millimetre, and an element's end is its start plus its length: a stake this
+    // close to the route's start or end is on the route, not on the tangent beyond it.
+    static constexpr double kStakeTolerance = 0.001;
+
     // The element of a stake: the last one whose start stake is not beyond it.
     PlanLocation Locate(double stake) const;
 

@@ -65,28 +65,36 @@ std::vector<SubstructureCandidate> MergeSupports(const std::vector<SupportEntry>
 }
 
 std::vector<SuperstructureCandidate> ReadSuperstructureCandidates(dao::Database& db) {
-    if (!db.HasTableDef(projectdb::kSuperSpanTable)) return {};
-    dao::Recordset rs(db);
-    rs.Open(SelectAll(projectdb::kSuperSpanTable), dao::dbOpenForwardOnly);
     std::vector<SpanEntry> spans;
-    for (; !rs.IsEOF(); rs.MoveNext())
-        spans.push_back({rs.GetFieldValue("StructureType").toString(), rs.GetFieldValue("SpanLength").toDouble()});
+    try {
+        if (!db.HasTableDef(projectdb::kSuperSpanTable)) return {};
+        dao::Recordset rs(db);
+        rs.Open(SelectAll(projectdb::kSuperSpanTable), dao::dbOpenForwardOnly);
+        for (; !rs.IsEOF(); rs.MoveNext())
+            spans.push_back({rs.GetFieldValue("StructureType").toString(), rs.GetFieldValue("SpanLength").toDouble()});
+    } catch (const dao::DaoException&) {
+        // The list offers what was read before the error.
+    }
     return MergeSpans(spans);
 }
 
 std::vector<SubstructureCandidate> ReadSubstructureCandidates(dao::Database& db) {
-    if (!db.HasTableDef(projectdb::kSubLayoutTable)) return {};
-    dao::Recordset rs(db);
-    rs.Open(SelectAll(projectdb::kSubLayoutTable), dao::dbOpenForwardOnly);
     std::vector<SupportEntry> supports;
-    for (; !rs.IsEOF(); rs.MoveNext()) {
-        std::string types;
-        const char* separator = "";
-        for (const char* f : {"BentCapType", "BodyType", "ConnectType", "FoundationType"}) {
-            types += separator + rs.GetFieldValue(f).toString();
-            separator = ",";
+    try {
+        if (!db.HasTableDef(projectdb::kSubLayoutTable)) return {};
+        dao::Recordset rs(db);
+        rs.Open(SelectAll(projectdb::kSubLayoutTable), dao::dbOpenForwardOnly);
+        for (; !rs.IsEOF(); rs.MoveNext()) {
+            std::string types;
+            const char* separator = "";
+            for (const char* f : {"BentCapType", "BodyType", "ConnectType", "FoundationType"}) {
+                types += separator + rs.GetFieldValue(f).toString();
+                separator = ",";
+            }
+            supports.push_back({projectdb::VariantToText(rs.GetFieldValue("PierAbutNum")), types});
         }
-        supports.push_back({projectdb::VariantToText(rs.GetFieldValue("PierAbutNum")), types});
+    } catch (const dao::DaoException&) {
+        // As above.
     }
     return MergeSupports(supports);
 }
@@ -104,16 +112,20 @@ std::vector<std::string> BridgeLayoutRow() {
 
 std::vector<std::vector<std::string>> ReadDrawingRows(dao::Database& db) {
     std::vector<std::vector<std::string>> rows;
-    if (db.HasTableDef(projectdb::kDrawingLayoutTable)) {
-        dao::Recordset rs(db);
-        rs.Open(SelectAll(projectdb::kDrawingLayoutTable), dao::dbOpenForwardOnly);
-        const auto& fields = projectdb::FindTableSchema(projectdb::kDrawingLayoutTable)->fields;
-        for (; !rs.IsEOF(); rs.MoveNext()) {
-            std::vector<std::string> row;
-            for (int c = 0; c < projectdb::drawing_col::kCount; ++c)
-                row.push_back(CellText(rs.GetFieldValue(fields[c].name)));
-            rows.push_back(std::move(row));
+    try {
+        if (db.HasTableDef(projectdb::kDrawingLayoutTable)) {
+            dao::Recordset rs(db);
+            rs.Open(SelectAll(projectdb::kDrawingLayoutTable), dao::dbOpenForwardOnly);
+            const auto& fields = projectdb::FindTableSchema(projectdb::kDrawingLayoutTable)->fields;
+            for (; !rs.IsEOF(); rs.MoveNext()) {
+                std::vector<std::string> row;
+                for (int c = 0; c < projectdb::drawing_col::kCount; ++c)
+                    row.push_back(CellText(rs.GetFieldValue(fields[c].name)));
+                rows.push_back(std::move(row));
+            }
         }
+    } catch (const dao::DaoException&) {
+        // The records read before the error stay; a list that could not be read at all starts afresh.
     }
     if (rows.empty()) rows.push_back(BridgeLayoutRow());
     return rows;
@@ -126,17 +138,14 @@ std::optional<std::string> DrawingRowsProblem(const projectdb::TextSheet& rows) 
     return std::nullopt;
 }
 
-std::optional<projectdb::DrawingPage> LoadDrawingLayout(dao::Database& db, ui::Prompter& prompt) {
-    try {
-        projectdb::DrawingPage page;
-        page.SetClearKeepsBridgeLayout(false);
-        page.SetCandidates(ReadSuperstructureCandidates(db), ReadSubstructureCandidates(db));
-        page.SetRows(ReadDrawingRows(db));
-        return page;
-    } catch (const dao::DaoException& e) {
-        projectdb::ReportDaoError(e, prompt);
-        return std::nullopt;
-    }
+projectdb::DrawingPage LoadDrawingLayout(dao::Database& db) {
+    projectdb::DrawingPage page;
+    // On an open project the list is the user's own: clearing empties it, and every entry asked for is added.
+    page.SetClearKeepsBridgeLayout(false);
+    page.SetAddSkipsListed(false);
+    page.SetCandidates(ReadSuperstructureCandidates(db), ReadSubstructureCandidates(db));
+    page.SetRows(ReadDrawingRows(db));
+    return page;
 }
 
 bool SaveDrawingLayout(dao::Database& db, const projectdb::DrawingPage& page, ui::Prompter& prompt) {

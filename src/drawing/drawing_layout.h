@@ -29,18 +29,18 @@ std::vector<projectdb::SuperstructureCandidate> MergeSpans(const std::vector<Spa
 // Supports in record order; a support absorbs every later one with the same four member types.
 std::vector<projectdb::SubstructureCandidate> MergeSupports(const std::vector<SupportEntry>& supports);
 
-// The candidates from the stored layout; a missing table gives no entries. Other database errors are raised.
+// The candidates from the stored layout; a missing table gives no entries, a database error the entries
+// read before it.
 std::vector<projectdb::SuperstructureCandidate> ReadSuperstructureCandidates(dao::Database& db);
 std::vector<projectdb::SubstructureCandidate> ReadSubstructureCandidates(dao::Database& db);
 
-// The drawing list as the grid shows it: eight texts per record, DrawingName to CornerIcon. A missing or
-// empty table offers the one row of the bridge layout drawing. Other database errors are raised: a list
-// that could not be read must not be offered as empty, or 确定 would wipe it.
+// The drawing list as the grid shows it: eight texts per record, DrawingName to CornerIcon, as far as the
+// table could be read. A missing, empty or unreadable table offers the one row of the bridge layout drawing.
 std::vector<std::vector<std::string>> ReadDrawingRows(dao::Database& db);
 std::vector<std::string> BridgeLayoutRow();
 
-// The page the dialog edits, or nothing when the project could not be read (the error has been shown).
-std::optional<projectdb::DrawingPage> LoadDrawingLayout(dao::Database& db, ui::Prompter& prompt);
+// The page the dialog edits. Read errors are not reported: the dialog opens on what could be read.
+projectdb::DrawingPage LoadDrawingLayout(dao::Database& db);
 
 // The first row whose file name would lead out of the project's folder, as a message naming the row.
 std::optional<std::string> DrawingRowsProblem(const projectdb::TextSheet& rows);

@@ -26,13 +26,6 @@ std::optional<std::vector<DrawingRecord>> TryReadRecords(dao::Database& db) {
     }
 }
 
-// DrawingName, and FileName when a record bears that title.
-void WriteCurrentName(const std::string& title, const std::optional<std::vector<DrawingRecord>>& records) {
-    WriteDrawingName(title);
-    if (!records) return;
-    if (auto record = FindRecord(*records, title)) WriteDrawingFile(record->fileName);
-}
-
 // Runs the writes of one choice; a settings store that can't be written is reported and ends the choice.
 template <class Writes>
 bool Written(ui::Prompter& prompt, Writes writes) {
@@ -73,23 +66,25 @@ void EnsureDrawingStateTable(dao::Database& db, const std::string& title) {
 std::optional<RangeList> ApplyTargetChoice(dao::Database& db, DrawingKind kind,
                                            const std::optional<DrawingRecord>& confirmed, ui::Prompter& prompt) {
     const std::string& kindName = KindName(kind);
-    const bool chosen = confirmed && IsGeneralDrawing(kind);
+    const bool general = IsGeneralDrawing(kind);
+    const bool chosen = confirmed && general;
     RangeList range;
     bool ok = Written(prompt, [&] {
-        WriteDrawingType(kindName);
+        // A general kind becomes the target only with the drawing confirmed in its range dialog.
+        if (!general || chosen) WriteDrawingType(kindName);
         if (chosen) {
             WriteDrawingName(confirmed->title);
             WriteDrawingFile(confirmed->fileName);
         }
-        auto records = TryReadRecords(db);
-        if (kind == DrawingKind::BridgeLayout)
+        if (kind == DrawingKind::BridgeLayout) {
             range = {{kindName}, 0};
-        else if (records)
+        } else if (auto records = TryReadRecords(db)) {
             range = ListOf(TitlesOf(RecordsOfKind(*records, kind)), chosen ? confirmed->title : std::string());
-        else
+        } else {
             prompt.message(kNoDrawingList);
+        }
         // Without a confirmed drawing the kind's own name stands for the target.
-        if (!chosen) WriteCurrentName(kindName, records);
+        WriteDrawingName(chosen ? confirmed->title : kindName);
     });
     if (!ok) return std::nullopt;
     if (chosen && kind == DrawingKind::SuperGeneral) EnsureDrawingStateTable(db, confirmed->title);
@@ -100,7 +95,7 @@ std::optional<RangeList> SelectTargetKind(dao::Database& db, DrawingKind kind, u
     const std::string& kindName = KindName(kind);
     if (kind == DrawingKind::BridgeLayout) {
         bool ok = Written(prompt, [&] {
-            WriteCurrentName(kindName, TryReadRecords(db));
+            WriteDrawingName(kindName);
             WriteDrawingType(kindName);
         });
         if (!ok) return std::nullopt;
@@ -110,12 +105,8 @@ std::optional<RangeList> SelectTargetKind(dao::Database& db, DrawingKind kind, u
     if (!Written(prompt, [&] { WriteDrawingType(kindName); })) return std::nullopt;
     RangeList range;
     if (auto titles = RangeTitles(db, kind, prompt)) range.titles = std::move(*titles);
-    // The first drawing of a general kind shows as selected, so it becomes the target as a pick of it would.
-    if (IsGeneralDrawing(kind) && !range.titles.empty() && SelectRange(db, kind, range.titles.front(), prompt)) {
-        range.selected = 0;
-        return range;
-    }
-    if (!Written(prompt, [&] { WriteDrawingName(kindName); })) return std::nullopt;
+    // The first drawing of a general kind shows selected; it becomes the target only when the user picks it.
+    if (IsGeneralDrawing(kind) && !range.titles.empty()) range.selected = 0;
     return range;
 }
 
@@ -131,12 +122,7 @@ bool RangeIsUniform(dao::Database& db, DrawingKind kind, const std::string& titl
 
 bool SelectRange(dao::Database& db, DrawingKind kind, const std::string& title, ui::Prompter& prompt) {
     if (!RangeIsUniform(db, kind, title, prompt)) return false;
-    auto records = TryReadRecords(db);
-    if (!records) {
-        prompt.message(kNoDrawingList);
-        return false;
-    }
-    return Written(prompt, [&] { WriteCurrentName(title, records); });
+    return Written(prompt, [&] { WriteDrawingName(title); });
 }
 
 std::optional<std::vector<std::string>> RangeTitles(dao::Database& db, DrawingKind kind, ui::Prompter& prompt) {

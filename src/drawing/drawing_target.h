@@ -1,8 +1,8 @@
 #pragma once
 // Choosing the drawing the drawing side makes next: the target dialog's outcome, the two toolbar combos
-// (target kind, drawing range) and the state table a drawing gets. Every choice ends in "Current Drawing":
-// DrawingType is the kind, DrawingName the drawing the range combo selects (the kind's own name when it
-// selects none), and FileName follows the drawing whose title DrawingName holds.
+// (target kind, drawing range) and the state table a drawing gets. Choices end in "Current Drawing":
+// DrawingType the kind, DrawingName the drawing (or the kind's own name), and FileName only when a general
+// drawing is confirmed in its range dialog; the drawing side looks a file name up by the title itself.
 #include <optional>
 #include <string>
 #include <vector>
@@ -40,8 +40,9 @@ void EnsureDrawingStateTable(dao::Database& db, const std::string& title);
 std::optional<RangeList> ApplyTargetChoice(dao::Database& db, DrawingKind kind,
                                            const std::optional<DrawingRecord>& confirmed, ui::Prompter& prompt);
 
-// The target combo's selection: the range combo refilled, the first drawing of a general kind selected (and
-// checked, as if the user had picked it). Nothing when the settings could not be written.
+// The target combo's selection: DrawingType written (and DrawingName for the bridge layout), the range
+// combo refilled with the first drawing of a general kind shown selected. Nothing when the settings could not
+// be written.
 std::optional<RangeList> SelectTargetKind(dao::Database& db, DrawingKind kind, ui::Prompter& prompt);
 
 // For a general drawing: true when the members its title names are all of one type; otherwise the message
@@ -51,7 +52,7 @@ bool RangeIsUniform(dao::Database& db, DrawingKind kind, const std::string& titl
 
 // The range combo's selection with the target combo at `kind`: a general drawing whose members are not all
 // of one type is refused with "当前绘图区间中包含的上部构造类型不同。请重新选择。" (or 下部构造); otherwise
-// DrawingName (and FileName) are written. True when written.
+// DrawingName is written. True when written.
 bool SelectRange(dao::Database& db, DrawingKind kind, const std::string& title, ui::Prompter& prompt);
 
 // The range combo's drop-down: the titles the kind lists, read afresh. Nothing after the message

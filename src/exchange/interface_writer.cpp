@@ -1,5 +1,8 @@
 #include "exchange/interface_writer.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <map>
 
@@ -365,9 +368,17 @@ InterfaceOutcome Finish(const InterfaceOutput& out, const std::string& path, boo
     return complete ? InterfaceOutcome::Complete : InterfaceOutcome::Stopped;
 }
 
+// A read-only file is not to be replaced, although the folder would let us put another in its place. Its
+// write permission bits decide, so that the owner's "read-only" holds for every user alike.
+bool IsReadOnlyFile(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0;
+}
+
 // A file that cannot be created is found before any question is asked.
 bool CanCreate(const std::string& path, ui::Prompter& prompt) {
-    std::string probe = text::CreateFileBeside(path);
+    std::string probe = IsReadOnlyFile(path) ? std::string() : text::CreateFileBeside(path);
     if (probe.empty()) {
         prompt.message(FileFailedMessage(path), ui::Buttons::Ok, ui::Icon::Exclamation);
         return false;

@@ -225,14 +225,15 @@ void WriteAssembly(InterfaceOutput& out, const SubstructureOptions& options) {
                                       ? std::vector<const char*>{"PierAbutNum", "DistToGround", "DistToDeck"}
                                       : std::vector<const char*>{"PierAbutNum", "DistToDeck", "DistToGround"}}},
     };
-    for (const auto& [comment, relation] : lists) {
-        out.comment(comment);
-        out.guarded(kSubLayout, [&] {
-            projectdb::TableSnapshot& layout = out.tables().get(kSubLayout);
-            for (const projectdb::TableSnapshot::Record* record : layout.sortedBy("PierAbutNum"))
-                out.line(relation, layout, *record);
-        });
-    }
+    // One query read three times: a layout that cannot be read is asked about once, and the section ends.
+    out.guarded(kSubLayout, [&] {
+        projectdb::TableSnapshot& layout = out.tables().get(kSubLayout);
+        const auto records = layout.sortedBy("PierAbutNum");
+        for (const auto& [comment, relation] : lists) {
+            out.comment(comment);
+            for (const projectdb::TableSnapshot::Record* record : records) out.line(relation, layout, *record);
+        }
+    });
 }
 
 }  // namespace exchange

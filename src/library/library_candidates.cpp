@@ -168,7 +168,7 @@ public:
     }
 
     void Supports() {
-        TableSnapshot rows = ReadRows(project_, projectdb::kSubLayoutTable, "PierAbutNum");
+        TableSnapshot rows = ReadRows(project_, projectdb::kSubLayoutTable);
         for (std::size_t r = 0; r < rows.size(); ++r) {
             std::string cap = rows.field(rows.record(r), "BentCapType").toString(),
                         body = rows.field(rows.record(r), "BodyType").toString(),

@@ -33,7 +33,11 @@ bool AppendText(sqlite3_stmt* row, int column, std::string& key) {
     // An empty text is compared with "NULL"; a double quote ends the quoted literal early.
     if (size == 0 || std::memchr(text, '"', size)) return false;
     key.append(reinterpret_cast<const char*>(&size), sizeof size);
-    key.append(text, size);
+    // The library's text comparison ignores letter case: "t30" and "T30" name the same beam type.
+    for (int i = 0; i < size; ++i) {
+        const char c = text[i];
+        key.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c);
+    }
     return true;
 }
 

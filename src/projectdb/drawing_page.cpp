@@ -3,6 +3,7 @@
 #include <map>
 #include <unordered_map>
 
+#include "platform/dao/field.h"
 #include "platform/text/cformat.h"
 #include "platform/text/numbers.h"
 #include "projectdb/schema.h"
@@ -51,15 +52,19 @@ std::string CompressRuns(const std::string& numbers) {
     return out;
 }
 
-// A drawing title has to fit its text field. A long bridge merges hundreds of spans into one entry: their
-// numbers are then written as ranges, and what still does not fit ends with "等".
+size_t Characters(const std::string& utf8) { return static_cast<size_t>(dao::CharacterCount(utf8)); }
+
+// A drawing title has to fit its text field, which holds 255 characters (not bytes). A long bridge merges
+// hundreds of spans into one entry: their numbers are then written as ranges, and what still does not fit
+// ends with "等". The numbers are ASCII, so within them characters and bytes agree.
 std::string FitTitle(const std::string& prefix, const std::string& numbers, const std::string& suffix) {
     const size_t room = static_cast<size_t>(kTextSize);
-    if (prefix.size() + numbers.size() + suffix.size() <= room) return prefix + numbers + suffix;
+    const size_t frame = Characters(prefix) + Characters(suffix);
+    if (frame + numbers.size() <= room) return prefix + numbers + suffix;
     std::string compact = CompressRuns(numbers);
-    if (prefix.size() + compact.size() + suffix.size() <= room) return prefix + compact + suffix;
+    if (frame + compact.size() <= room) return prefix + compact + suffix;
     const std::string more = "等";
-    size_t keep = room - prefix.size() - suffix.size() - more.size();
+    size_t keep = room - frame - Characters(more);
     size_t cut = compact.rfind(',', keep);
     return prefix + compact.substr(0, cut == std::string::npos ? 0 : cut) + more + suffix;
 }
@@ -117,8 +122,8 @@ DrawingPage::Titles DrawingPage::ListedTitles() const {
     return titles;
 }
 
-void DrawingPage::AddRow(Titles& listed, const std::string& title, const std::string& type) {
-    if (!listed.insert(title).second) return;
+void DrawingPage::AddRow(Titles* listed, const std::string& title, const std::string& type) {
+    if (listed && !listed->insert(title).second) return;
     int row = m_rows.rows();
     m_rows.setHeader(row, std::to_string(row + 1));
     const std::string values[drawing_col::kCount] = {
@@ -126,11 +131,11 @@ void DrawingPage::AddRow(Titles& listed, const std::string& title, const std::st
     for (int c = 0; c < drawing_col::kCount; ++c) m_rows.setCell(row, c, values[c]);
 }
 
-void DrawingPage::AddSuperstructure(Titles& listed, const SuperstructureCandidate& c) {
+void DrawingPage::AddSuperstructure(Titles* listed, const SuperstructureCandidate& c) {
     AddRow(listed, FitTitle(SuperTitlePrefix(c.type), c.spans, "跨)"), kSuperDrawingType);
 }
 
-void DrawingPage::AddSubstructure(Titles& listed, const SubstructureCandidate& c) {
+void DrawingPage::AddSubstructure(Titles* listed, const SubstructureCandidate& c) {
     bool abutment = c.types.find("台帽") != std::string::npos;
     AddRow(listed, FitTitle(abutment ? "桥台一般构造图(" : "桥墩一般构造图(", c.supports, "号)"),
            kSubDrawingType);
@@ -139,15 +144,20 @@ void DrawingPage::AddSubstructure(Titles& listed, const SubstructureCandidate& c
 void DrawingPage::FillDefaultRows() {
     m_rows.resize(0);
     Titles listed;
-    AddRow(listed, kBridgeLayoutDrawing, kBridgeLayoutDrawing);
-    for (const auto& c : m_super) AddSuperstructure(listed, c);
-    for (const auto& c : m_sub) AddSubstructure(listed, c);
+    AddRow(&listed, kBridgeLayoutDrawing, kBridgeLayoutDrawing);
+    for (const auto& c : m_super) AddSuperstructure(&listed, c);
+    for (const auto& c : m_sub) AddSubstructure(&listed, c);
     m_bFilled = true;
 }
 
 void DrawingPage::AddToDrawingList(const std::vector<int>& superSelected,
                                    const std::vector<int>& subSelected) {
-    Titles listed = ListedTitles();
+    Titles titles;
+    Titles* listed = nullptr;
+    if (m_bAddSkipsListed) {
+        titles = ListedTitles();
+        listed = &titles;
+    }
     for (int i : superSelected)
         if (i >= 0 && i < static_cast<int>(m_super.size())) AddSuperstructure(listed, m_super[i]);
     for (int i : subSelected)

@@ -50,7 +50,8 @@ class DrawingPage {
 
     // 桥型布置图, then one row per entry whose title is not in the list yet.
     void FillDefaultRows();
-    // 加入绘图列表: the selected entries (indexes into the two lists), each unless its title is listed.
+    // 加入绘图列表: the selected entries (indexes into the two lists); in the wizard each unless its title
+    // is listed, on an open project every one of them.
     void AddToDrawingList(const std::vector<int>& superSelected, const std::vector<int>& subSelected);
     // 清除绘图列表: every row but 桥型布置图 goes (the whole list when the page edits an open project).
     void ClearDrawingList();
@@ -61,6 +62,7 @@ class DrawingPage {
         m_sub = std::move(sub);
     }
     void SetClearKeepsBridgeLayout(bool keep) { m_bClearKeepsBridgeLayout = keep; }
+    void SetAddSkipsListed(bool skip) { m_bAddSkipsListed = skip; }
 
     EditStart OnEditStart(int row, int column) const;
     void OnCellEdited(int row, int column, std::string text) { m_rows.setCell(row, column, std::move(text)); }
@@ -72,15 +74,17 @@ class DrawingPage {
     // Titles already in the list, so that adding many entries stays linear.
     using Titles = std::unordered_set<std::string>;
     Titles ListedTitles() const;
-    void AddRow(Titles& listed, const std::string& title, const std::string& type);
-    void AddSuperstructure(Titles& listed, const SuperstructureCandidate& c);
-    void AddSubstructure(Titles& listed, const SubstructureCandidate& c);
+    // `listed` nullptr: the row is added whatever the list holds.
+    void AddRow(Titles* listed, const std::string& title, const std::string& type);
+    void AddSuperstructure(Titles* listed, const SuperstructureCandidate& c);
+    void AddSubstructure(Titles* listed, const SubstructureCandidate& c);
 
     std::vector<SuperstructureCandidate> m_super;
     std::vector<SubstructureCandidate> m_sub;
     TextSheet m_rows;
     bool m_bFilled = false;
     bool m_bClearKeepsBridgeLayout = true;
+    bool m_bAddSkipsListed = true;
 };
 
 }  // namespace projectdb

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QSettings>
+#include <cstdlib>
 
 #include "app/ui/child_frames.h"
 #include "app/ui/main_frame.h"
@@ -28,6 +29,11 @@ inline void Shot(QWidget& widget, const char* name) {
 class AppTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        // The cases of one test program run side by side: each keeps its shared settings in a store of its
+        // own, so that one case's project path never shows in another's.
+        const char* shared = std::getenv("VELTRA_REGISTRY");
+        sharedRegistry = shared ? shared : "";
+        ::setenv("VELTRA_REGISTRY", dir.file("registry.db").c_str(), 1);
         QSettings().clear();
         registry::WriteSetting("Running State", "VeltraIsRunning", "");
         app = std::make_unique<CVeltraApp>();
@@ -36,6 +42,10 @@ protected:
     void TearDown() override {
         if (started) app->ExitInstance();
         app.reset();
+        if (sharedRegistry.empty())
+            ::unsetenv("VELTRA_REGISTRY");
+        else
+            ::setenv("VELTRA_REGISTRY", sharedRegistry.c_str(), 1);
     }
     void Start(const QString& project = {}) {
         StartOptions options;
@@ -57,4 +67,5 @@ protected:
     ui::ScriptedInteraction ui;
     std::unique_ptr<CVeltraApp> app;
     bool started = false;
+    std::string sharedRegistry;
 };

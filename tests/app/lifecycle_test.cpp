@@ -136,6 +136,17 @@ TEST_F(AppTest, CloseEmptiesTheSettingAndTheMenu) {
     EXPECT_EQ(app->mainFrame()->menuBar()->actions()[1]->text(), "查看(&V)");
 }
 
+TEST_F(AppTest, EndingTheApplicationWithAProjectOpenEmptiesTheSetting) {
+    std::string path = MakeProject("a.vlt");
+    Start(QString::fromStdString(path));
+    ASSERT_EQ(CurrentFileSetting(), path);
+    EXPECT_TRUE(app->mainFrame()->close());
+    app->ExitInstance();
+    started = false;
+    EXPECT_EQ(CurrentFileSetting(), "");
+    EXPECT_EQ(registry::ReadSetting("Running State", "VeltraIsRunning"), "No");
+}
+
 TEST_F(AppTest, ImportRefusesAFileThatIsNeitherRouteNorProject) {
     std::string path = MakeProject("a.vlt");
     Start(QString::fromStdString(path));

@@ -10,6 +10,7 @@
 #include "browse/ui/bri_tree_view.h"
 #include "platform/modules/module_loader.h"
 #include "app_fixture.h"
+#include "platform/interaction/scripted.h"
 
 namespace {
 
@@ -29,6 +30,26 @@ TEST_F(AppTest, ProjectMenuHoldsEveryPopupWithUnbuiltEntriesDisabled) {
     EXPECT_TRUE(listing.contains("结构信息(&T) > 下部构造\t32907\t墩台设计\t\t"));
     EXPECT_TRUE(listing.contains("\t32906\t挡土墙\t\t设计挡土墙\t0\n"));
     EXPECT_TRUE(listing.contains("钢筋图设计(&D) > 基础钢筋布置\t33381\t桩基础"));
+    EXPECT_TRUE(listing.contains("\t33429\t辅助计算\t\t根据桥位所在路线平、纵、横信息进行一些有关坐标、高程、方位角等"
+                                 "辅助计算\t1\n"));
+    EXPECT_EQ(app->mainFrame()->action(cmd::kRouteGeometry)->toolTip(), "辅助计算");
+}
+
+TEST_F(AppTest, PrintSetupOpensThePrinterSetUpAndKeepsWhatWasConfirmed) {
+    ui::ScriptedPrinterSetupChooser printers;
+    app->setPrinterSetupChooser(&printers);
+    Start();
+    EXPECT_TRUE(ListMenus(*app->mainFrame()->menuBar())
+                    .contains("项目(&P)\t57606\t打印设置(&R)...\t\t改变打印机及打印选项\t1\n"));
+    const ui::PrinterSetup a3{"绘图仪", "A3", true};
+    printers.queue(a3);
+    app->mainFrame()->OnCommand(cmd::kPrintSetup);
+    printers.queue(std::nullopt);  // cancelled: the set-up stays as confirmed before
+    app->mainFrame()->OnCommand(cmd::kPrintSetup);
+    ASSERT_EQ(printers.shown().size(), 2u);
+    EXPECT_EQ(printers.shown()[0], ui::PrinterSetup{});
+    EXPECT_EQ(printers.shown()[1], a3);
+    EXPECT_EQ(app->Printer(), a3);
 }
 
 TEST_F(AppTest, ShrinkingTwiceHasNoFurtherEffectAndRestoreGivesTheSizeBack) {

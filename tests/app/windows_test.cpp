@@ -1,5 +1,7 @@
 #include <QDir>
+#include <QLabel>
 #include <QMdiArea>
+#include <QMenu>
 #include <QTreeWidget>
 
 #include "app/ui/about_dialog.h"
@@ -13,7 +15,7 @@
 
 namespace {
 
-TEST_F(AppTest, ProjectWindowsArePlacedBesideEachOther) {
+TEST_F(AppTest, ProjectWindowsOpenAtTheirPlaces) {
     std::string path = MakeProject("二号桥.vlt");
     {
         auto db = dao::Database::Open(path);
@@ -34,10 +36,47 @@ TEST_F(AppTest, ProjectWindowsArePlacedBesideEachOther) {
     QSize client = frame->mdiArea()->viewport()->size();
     EXPECT_EQ(windows().TreeFrame()->geometry(), QRect(0, 0, 250, client.height() - 3));
     ASSERT_EQ(windows().GridFrames().size(), 2u);
-    EXPECT_EQ(windows().GridFrames()[1]->geometry(), QRect(250, 0, client.width() - 254, client.height() - 3));
+    // Every grid window opens at x = 200, over the tree window's right edge, not beside it.
+    for (CChildFrame* grid : windows().GridFrames())
+        EXPECT_EQ(grid->geometry(), QRect(200, 0, client.width() - 204, client.height() - 3));
     EXPECT_EQ(windows().TreeFrame()->view()->CategoryShowing("钢束信息表"), "其它信息");
     windows().TreeFrame()->view()->tree()->expandAll();
     Shot(*frame, "project_windows");
+}
+
+TEST_F(AppTest, TheGridMenusModulePopupRunsTheSiblingPrograms) {
+    Start(QString::fromStdString(MakeProject("a.vlt")));
+    browse::CBriFormView* view = app->projectHost().OpenGridWindow("伸缩缝信息表");
+    ASSERT_NE(view, nullptr);
+    std::unique_ptr<QMenu> menu(view->CreateContextMenu());
+    QMenu* modules = menu->actions().last()->menu();
+    ASSERT_NE(modules, nullptr);
+    EXPECT_EQ(modules->title(), "模块");
+    ASSERT_EQ(modules->actions().size(), 2);
+    EXPECT_EQ(modules->actions()[0]->text(), "三维造型");
+    EXPECT_EQ(modules->actions()[1]->text(), "下部计算");
+    // Chosen in the grid, 下部计算 runs the main menu's command: here no substructure program is installed.
+    view->RunCommand(modules->actions()[1]->data().toInt());
+    EXPECT_EQ(ui.prompter.texts(), std::vector<std::string>{"您没有正确安装桥梁下部构造CAD模块。"});
+}
+
+TEST_F(AppTest, StatusBarLockIndicatorsFollowTheKeyboard) {
+    Start();
+    const struct {
+        windows::LockStates locks;
+        QStringList texts;
+    } cases[] = {
+        {{false, false, false}, {"", "", ""}},
+        {{true, false, true}, {"大写", "", "滚动"}},
+        {{false, true, false}, {"", "数字", ""}},
+        {{true, true, true}, {"大写", "数字", "滚动"}},
+    };
+    for (const auto& c : cases) {
+        app->mainFrame()->SetLockReader([locks = c.locks] { return locks; });
+        QStringList shown;
+        for (int i = 0; i < 3; ++i) shown << app->mainFrame()->lockIndicator(i)->text();
+        EXPECT_EQ(shown, c.texts);
+    }
 }
 
 TEST_F(AppTest, StartDialogAndAboutBoxPictures) {

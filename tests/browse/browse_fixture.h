@@ -38,6 +38,7 @@ public:
     ui::Prompter& Prompter() override { return prompter; }
     ui::FileChooser& FileChooser() override { return files; }
     QWidget* MainWindow() const override { return nullptr; }
+    void RunShellCommand(int commandId) override { shellCommands.push_back(commandId); }
 
     dao::Database* db;
     bool advanced = false;
@@ -45,6 +46,7 @@ public:
     ui::ScriptedFileChooser files;
     std::vector<std::unique_ptr<browse::CBriFormView>> grids;
     std::vector<std::string> activated;  // tables whose open window was activated again
+    std::vector<int> shellCommands;       // commands handed to the shell
 };
 
 }  // namespace browse_test

@@ -1,6 +1,7 @@
 // The grid editor over real project files: loading, protection, save on close and its rules.
 #include <gtest/gtest.h>
 
+#include <QMenu>
 #include <QMimeData>
 #include <memory>
 
@@ -206,7 +207,7 @@ TEST_F(FormTest, MenuCommandsMarkTheGridModifiedExceptUndoAndWriteFile) {
     } cases[] = {
         {ID_GRID_UNDO, false}, {ID_GRID_WRITE_FILE, false}, {ID_GRID_COPY, true},
         {ID_GRID_CUT, true},   {ID_GRID_PASTE, true},       {ID_GRID_INSERT_ROW, true},
-        {ID_GRID_DELETE_ROW, true},
+        {ID_GRID_DELETE_ROW, true}, {ID_MODULE_ARVO3D, false}, {ID_MODULE_KELSA, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.id);
@@ -216,6 +217,24 @@ TEST_F(FormTest, MenuCommandsMarkTheGridModifiedExceptUndoAndWriteFile) {
         view.RunCommand(c.id);
         EXPECT_EQ(view.IsModified(), c.modifies);
     }
+    // The two 模块 entries are the shell's: the grid hands them on and does nothing itself.
+    EXPECT_EQ(host->shellCommands, (std::vector<int>{33428, 33438}));
+}
+
+TEST_F(FormTest, ContextMenuEndsWithTheModulePopup) {
+    CBriFormView view(*host);
+    view.Load(kOther);
+    std::unique_ptr<QMenu> menu(view.CreateContextMenu());
+    QList<QAction*> actions = menu->actions();
+    ASSERT_EQ(actions.size(), 12);
+    EXPECT_EQ(actions[9]->data().toInt(), ID_GRID_WRITE_FILE);
+    EXPECT_TRUE(actions[10]->isSeparator());
+    QMenu* modules = actions[11]->menu();
+    ASSERT_NE(modules, nullptr);
+    EXPECT_EQ(modules->title(), "模块");
+    std::vector<std::pair<int, QString>> entries;
+    for (QAction* a : modules->actions()) entries.emplace_back(a->data().toInt(), a->text());
+    EXPECT_EQ(entries, (std::vector<std::pair<int, QString>>{{33428, "三维造型"}, {33438, "下部计算"}}));
 }
 
 }  // namespace

@@ -384,6 +384,37 @@ TEST(RouteGeometry, TheToolsOperationsOnRouteData) {
     EXPECT_EQ(p.location, "无平曲线资料");
 }
 
+TEST(RouteGeometry, StakesWithinAMillimetreOfTheStartOrEndLieOnTheRoute) {
+    // 1250.5 + 45.678 falls just short of 1296.178 in binary: the typed end stake must still be on the route.
+    PlanElement first = Clothoid(1200.5, 0.3, 0, 0, 50);
+    first.type = PlanElementType::Line;
+    first.number = 1;
+    PlanElement second = Clothoid(1250.5, 0.3, 1.0 / 500, 1.0 / 500, 45.678);
+    second.type = PlanElementType::Arc;
+    second.number = 2;
+    calc::RouteData data;
+    data.plan = calc::PlanAlignment({first, second});
+    const calc::CGeoAssist geo(std::move(data));
+    const struct {
+        double stake;
+        const char* location;
+    } cases[] = {
+        {1200.5 - 0.0009, "第1单元：直线"},
+        {1200.5 - 0.0011, "路线起点之前（第1单元起点切线的延长线上）"},
+        {1250.5 - 0.0005, "第1单元：直线"},
+        {1250.5, "第2单元：圆曲线"},
+        {1296.178, "第2单元：圆曲线"},
+        {1296.178 + 0.0009, "第2单元：圆曲线"},
+        {1296.178 + 0.0011, "路线终点之后（第2单元终点切线的延长线上）"},
+    };
+    for (const auto& c : cases) {
+        std::string location;
+        double radius, left, right;
+        geo.GetOtherInfo(c.stake, location, radius, left, right);
+        EXPECT_EQ(location, c.location) << c.stake;
+    }
+}
+
 TEST(RouteGeometry, TableStakesIncludeTheLastStake) {
     std::string error;
     EXPECT_EQ(calc::TableStakes(0, 50, 20, error), (std::vector<double>{0, 20, 40, 50}));

@@ -2,6 +2,7 @@
 // A bridge written by the new-project wizard, and a clean "Current Drawing" for every test.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -65,10 +66,21 @@ inline void SetCurrent(const Strings& values) {
 class BridgeTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        // The cases of one test program run side by side: each keeps its settings in a store of its own.
+        const char* shared = std::getenv("VELTRA_REGISTRY");
+        sharedRegistry = shared ? shared : "";
+        ::setenv("VELTRA_REGISTRY", dir.file("registry.db").c_str(), 1);
         SetCurrent({"", "", ""});
         db = MakeBridge(dir.file("bridge.vlt"));
     }
+    void TearDown() override {
+        if (sharedRegistry.empty())
+            ::unsetenv("VELTRA_REGISTRY");
+        else
+            ::setenv("VELTRA_REGISTRY", sharedRegistry.c_str(), 1);
+    }
     testing_support::TempDir dir;
+    std::string sharedRegistry;
     std::unique_ptr<dao::Database> db;
 };
 

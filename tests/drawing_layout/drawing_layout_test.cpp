@@ -54,21 +54,19 @@ protected:
 };
 
 TEST_F(DrawingLayoutTest, OpensOnTheStoredLayoutAndList) {
-    auto page = LoadDrawingLayout(*db, prompt);
-    ASSERT_TRUE(page);
-    EXPECT_EQ(page->superstructure(),
+    auto page = LoadDrawingLayout(*db);
+    EXPECT_EQ(page.superstructure(),
               (std::vector<SuperstructureCandidate>{
                   {kSlab, "1,2,3", "20.0"}, {kTBeam, "4", "25.0"}, {kBox, "5", "30.0"}, {kBox, "6", "30.0"}}));
-    ASSERT_EQ(page->substructure().size(), 2u);
-    EXPECT_EQ(page->substructure()[0].supports, "0,6");
-    EXPECT_EQ(page->substructure()[1].supports, "1,2,3,4,5");
-    const auto& rows = page->drawings();
+    ASSERT_EQ(page.substructure().size(), 2u);
+    EXPECT_EQ(page.substructure()[0].supports, "0,6");
+    EXPECT_EQ(page.substructure()[1].supports, "1,2,3,4,5");
+    const auto& rows = page.drawings();
     ASSERT_EQ(rows.rows(), 7);
     Strings second;
     for (int c = 0; c < rows.columns(); ++c) second.push_back(rows.cell(1, c));
     EXPECT_EQ(second,
               (Strings{"空心板一般构造图(1,2,3跨)", "Draw2", "上构一般构造图", "A3", "100", "100", "图标1", "不绘制"}));
-    EXPECT_TRUE(prompt.shown().empty());
 }
 
 TEST_F(DrawingLayoutTest, AnEmptyOrMissingListOffersTheBridgeLayoutRow) {
@@ -76,30 +74,43 @@ TEST_F(DrawingLayoutTest, AnEmptyOrMissingListOffersTheBridgeLayoutRow) {
     EXPECT_EQ(ReadDrawingRows(*db), std::vector<Strings>{BridgeLayoutRow()});
     db->DeleteTableDef(projectdb::kDrawingLayoutTable);
     db->DeleteTableDef(projectdb::kSuperSpanTable);
-    auto page = LoadDrawingLayout(*db, prompt);
-    ASSERT_TRUE(page);
-    EXPECT_TRUE(page->superstructure().empty());
-    EXPECT_EQ(page->drawings().rows(), 1);
-    EXPECT_EQ(page->drawings().cell(0, 0), "桥型布置图");
-    EXPECT_TRUE(prompt.shown().empty());
+    auto page = LoadDrawingLayout(*db);
+    EXPECT_TRUE(page.superstructure().empty());
+    EXPECT_EQ(page.drawings().rows(), 1);
+    EXPECT_EQ(page.drawings().cell(0, 0), "桥型布置图");
 }
 
-TEST_F(DrawingLayoutTest, AListThatCannotBeReadIsNotOfferedAsEmpty) {
-    // A table of that name written by some other program, without the drawing fields: 确定 must not get the
-    // chance to replace it with the default row.
-    db->DeleteTableDef(projectdb::kDrawingLayoutTable);
-    db->Execute("CREATE TABLE [图形布置信息表] (x TEXT)");
-    db->Execute("INSERT INTO [图形布置信息表] VALUES ('a')");
-    EXPECT_FALSE(LoadDrawingLayout(*db, prompt));
-    EXPECT_EQ(prompt.shown().size(), 1u);
+TEST_F(DrawingLayoutTest, TablesThatCannotBeReadStillOpenTheDialog) {
+    // Tables of those names written by some other program, without the fields the dialog reads.
+    for (const char* table : {projectdb::kDrawingLayoutTable, projectdb::kSubLayoutTable}) {
+        db->DeleteTableDef(table);
+        db->Execute(std::string("CREATE TABLE [") + table + "] (x TEXT)");
+        db->Execute(std::string("INSERT INTO [") + table + "] VALUES ('a')");
+    }
+    auto page = LoadDrawingLayout(*db);
+    EXPECT_EQ(page.superstructure().size(), 4u);
+    EXPECT_TRUE(page.substructure().empty());
+    EXPECT_EQ(page.drawings().rows(), 1);
+    EXPECT_EQ(page.drawings().cell(0, 0), "桥型布置图");
+}
+
+TEST_F(DrawingLayoutTest, AddingListsEverySelectedEntryEvenWhenItsTitleIsListed) {
+    auto page = LoadDrawingLayout(*db);
+    const int before = page.drawings().rows();
+    ASSERT_EQ(page.drawings().cell(1, 0), "空心板一般构造图(1,2,3跨)");
+    page.AddToDrawingList({0, 0}, {1});
+    ASSERT_EQ(page.drawings().rows(), before + 3);
+    EXPECT_EQ(page.drawings().cell(before, 0), "空心板一般构造图(1,2,3跨)");
+    EXPECT_EQ(page.drawings().cell(before, 1), "Draw" + std::to_string(before + 1));
+    EXPECT_EQ(page.drawings().cell(before + 1, 0), "空心板一般构造图(1,2,3跨)");
+    EXPECT_EQ(page.drawings().cell(before + 2, 0), "桥墩一般构造图(1,2,3,4,5号)");
 }
 
 TEST_F(DrawingLayoutTest, AFailedWriteKeepsTheOldList) {
-    auto page = LoadDrawingLayout(*db, prompt);
-    ASSERT_TRUE(page);
-    page->ClearDrawingList();
+    auto page = LoadDrawingLayout(*db);
+    page.ClearDrawingList();
     auto readOnly = dao::Database::Open(db->GetName(), true);
-    EXPECT_FALSE(SaveDrawingLayout(*readOnly, *page, prompt));
+    EXPECT_FALSE(SaveDrawingLayout(*readOnly, page, prompt));
     EXPECT_EQ(prompt.shown().size(), 1u);
     EXPECT_EQ(Records(*db, "图形布置信息表").size(), 7u);
 }

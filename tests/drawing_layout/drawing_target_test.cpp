@@ -77,13 +77,14 @@ TEST_F(TargetTest, TheBridgeLayoutIsBothKindAndTitle) {
     auto range = ApplyTargetChoice(*db, DrawingKind::BridgeLayout, std::nullopt, prompt);
     ASSERT_TRUE(range);
     EXPECT_EQ(*range, (RangeList{{"桥型布置图"}, 0}));
-    EXPECT_EQ(Current(), (Strings{"桥型布置图", "桥型布置图", "Draw1.dwg"}));
+    // The file name is the drawing side's to look up by the title: it is left as it was.
+    EXPECT_EQ(Current(), (Strings{"桥型布置图", "桥型布置图", "Draw2.dwg"}));
 
     SetCurrent({"上构一般构造图", "空心板一般构造图(1,2,3跨)", "Draw2.dwg"});
     range = SelectTargetKind(*db, DrawingKind::BridgeLayout, prompt);
     ASSERT_TRUE(range);
     EXPECT_EQ(*range, (RangeList{{"桥型布置图"}, 0}));
-    EXPECT_EQ(Current(), (Strings{"桥型布置图", "桥型布置图", "Draw1.dwg"}));
+    EXPECT_EQ(Current(), (Strings{"桥型布置图", "桥型布置图", "Draw2.dwg"}));
     EXPECT_TRUE(db->HasTableDef("桥型布置图绘图状态表"));
     EXPECT_TRUE(prompt.shown().empty());
 }
@@ -109,11 +110,12 @@ TEST_F(TargetTest, AConfirmedGeneralDrawingBecomesTheTarget) {
 }
 
 TEST_F(TargetTest, WithoutAConfirmedDrawingTheKindNamesTheTarget) {
+    // A cancelled range dialog leaves the kind as it was; only the name says what was chosen.
     SetCurrent({"桥型布置图", "桥型布置图", "Draw1.dwg"});
     auto range = ApplyTargetChoice(*db, DrawingKind::SubGeneral, std::nullopt, prompt);
     ASSERT_TRUE(range);
     EXPECT_EQ(*range, (RangeList{{"桥台一般构造图(0,6号)", "桥墩一般构造图(1,2,3,4,5号)"}, -1}));
-    EXPECT_EQ(Current(), (Strings{"下构一般构造图", "下构一般构造图", "Draw1.dwg"}));
+    EXPECT_EQ(Current(), (Strings{"桥型布置图", "下构一般构造图", "Draw1.dwg"}));
 }
 
 TEST_F(TargetTest, BothRebarKindsListEveryRebarDrawing) {
@@ -121,11 +123,17 @@ TEST_F(TargetTest, BothRebarKindsListEveryRebarDrawing) {
         "INSERT INTO [图形布置信息表] (DrawingName, FileName, DrawingType) VALUES "
         "('帽梁钢筋图', 'Draw8', '参数化钢筋图'), ('桩基钢筋图', 'Draw9', '交互式钢筋图')");
     for (DrawingKind kind : {DrawingKind::ParametricRebar, DrawingKind::InteractiveRebar}) {
+        SetCurrent({"桥型布置图", "桥型布置图", "Draw1.dwg"});
         auto range = ApplyTargetChoice(*db, kind, std::nullopt, prompt);
         ASSERT_TRUE(range);
         EXPECT_EQ(*range, (RangeList{{"帽梁钢筋图", "桩基钢筋图"}, -1}));
-        EXPECT_EQ(Current()[0], KindName(kind));
-        EXPECT_EQ(Current()[1], KindName(kind));
+        EXPECT_EQ(Current(), (Strings{KindName(kind), KindName(kind), "Draw1.dwg"}));
+        // Picked in the toolbar, the kind alone changes.
+        SetCurrent({"桥型布置图", "桥型布置图", "Draw1.dwg"});
+        range = SelectTargetKind(*db, kind, prompt);
+        ASSERT_TRUE(range);
+        EXPECT_EQ(*range, (RangeList{{"帽梁钢筋图", "桩基钢筋图"}, -1}));
+        EXPECT_EQ(Current(), (Strings{KindName(kind), "桥型布置图", "Draw1.dwg"}));
     }
 }
 
@@ -151,23 +159,24 @@ TEST_F(TargetTest, TheRangeComboRefusesAMixedDrawing) {
     EXPECT_EQ(Current(), (Strings{"上构一般构造图", "T梁一般构造图(4跨)", "Draw3.dwg"}));
 
     EXPECT_TRUE(SelectRange(*db, DrawingKind::SuperGeneral, "空心板一般构造图(1,2,3跨)", prompt));
-    EXPECT_EQ(Current(), (Strings{"上构一般构造图", "空心板一般构造图(1,2,3跨)", "Draw2.dwg"}));
+    EXPECT_EQ(Current(), (Strings{"上构一般构造图", "空心板一般构造图(1,2,3跨)", "Draw3.dwg"}));
 }
 
-TEST_F(TargetTest, PickingAGeneralKindSelectsItsFirstDrawing) {
+TEST_F(TargetTest, PickingAGeneralKindShowsItsFirstDrawingAndWritesOnlyTheKind) {
+    SetCurrent({"桥型布置图", "桥型布置图", "Draw1.dwg"});
     auto range = SelectTargetKind(*db, DrawingKind::SubGeneral, prompt);
     ASSERT_TRUE(range);
     EXPECT_EQ(*range, (RangeList{{"桥台一般构造图(0,6号)", "桥墩一般构造图(1,2,3,4,5号)"}, 0}));
-    EXPECT_EQ(Current(), (Strings{"下构一般构造图", "桥台一般构造图(0,6号)", "Draw6.dwg"}));
+    EXPECT_EQ(Current(), (Strings{"下构一般构造图", "桥型布置图", "Draw1.dwg"}));
 
-    // A first drawing that mixes types is refused as a pick of it would be; the kind names the target.
+    // The first drawing is shown, not checked: one that mixes types draws no message until it is picked.
     db->Execute("UPDATE [图形布置信息表] SET DrawingName='空心板一般构造图(3,4跨)' WHERE FileName='Draw2'");
     prompt.clear();
     range = SelectTargetKind(*db, DrawingKind::SuperGeneral, prompt);
     ASSERT_TRUE(range);
-    EXPECT_EQ(range->selected, -1);
-    EXPECT_EQ(prompt.texts(), Strings{"当前绘图区间中包含的上部构造类型不同。请重新选择。"});
-    EXPECT_EQ(Current()[1], "上构一般构造图");
+    EXPECT_EQ(range->selected, 0);
+    EXPECT_TRUE(prompt.texts().empty());
+    EXPECT_EQ(Current(), (Strings{"上构一般构造图", "桥型布置图", "Draw1.dwg"}));
 }
 
 }  // namespace

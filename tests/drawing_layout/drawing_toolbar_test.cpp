@@ -60,19 +60,20 @@ TEST_F(DrawingToolbarTest, PicksWriteTheCurrentDrawing) {
                                        "连续等截面箱梁一般构造图(5跨)", "连续等截面箱梁一般构造图(6跨)"}));
     EXPECT_EQ(combos().RangeCombo()->currentIndex(), 1);
 
+    // A pick writes the drawing's title; the drawing side finds its file by the title.
     combos().OnRangeSelected(0);
-    EXPECT_EQ(Current(), (Strings{"上构一般构造图", "空心板一般构造图(1,2,3跨)", "Draw2.dwg"}));
+    EXPECT_EQ(Current(), (Strings{"上构一般构造图", "空心板一般构造图(1,2,3跨)", "Draw3.dwg"}));
 
     combos().TargetCombo()->setCurrentIndex(2);
     combos().OnTargetSelected(2);
     EXPECT_EQ(RangeEntries(), (Strings{"桥台一般构造图(0,6号)", "桥墩一般构造图(1,2,3,4,5号)"}));
     EXPECT_EQ(combos().RangeCombo()->currentIndex(), 0);
-    EXPECT_EQ(Current(), (Strings{"下构一般构造图", "桥台一般构造图(0,6号)", "Draw6.dwg"}));
+    EXPECT_EQ(Current(), (Strings{"下构一般构造图", "空心板一般构造图(1,2,3跨)", "Draw3.dwg"}));
 
     combos().TargetCombo()->setCurrentIndex(0);
     combos().OnTargetSelected(0);
     EXPECT_EQ(RangeEntries(), Strings{"桥型布置图"});
-    EXPECT_EQ(Current(), (Strings{"桥型布置图", "桥型布置图", "Draw1.dwg"}));
+    EXPECT_EQ(Current(), (Strings{"桥型布置图", "桥型布置图", "Draw3.dwg"}));
     EXPECT_TRUE(ui.prompter.shown().empty());
     combos().RangeCombo()->showPopup();
     Shot(*app->mainFrame(), "drawing_toolbar_bridge_layout");

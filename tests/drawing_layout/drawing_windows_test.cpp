@@ -50,9 +50,7 @@ protected:
 };
 
 TEST_F(DrawingWindowsTest, LayoutDialogClearsAddsAndWritesTheList) {
-    auto page = LoadDrawingLayout(*db, ui.prompter);
-    ASSERT_TRUE(page);
-    CDrawingLayoutDlg dialog(*db, std::move(*page), Services());
+    CDrawingLayoutDlg dialog(*db, LoadDrawingLayout(*db), Services());
     EXPECT_EQ(dialog.windowTitle(), "绘图信息");
     auto* view = dialog.PageView();
     EXPECT_EQ(view->SuperstructureList()->selectedItems().size(), 4);  // every candidate starts selected
@@ -66,8 +64,9 @@ TEST_F(DrawingWindowsTest, LayoutDialogClearsAddsAndWritesTheList) {
     SelectRows(view->SuperstructureList(), {1});
     SelectRows(view->SubstructureList(), {0});
     view->AddButton()->click();
-    view->AddButton()->click();  // what is listed already is not listed twice
+    view->AddButton()->click();  // on an open project every entry asked for is added, listed or not
     EXPECT_EQ(view->Grid().textUtf8(2, 1), "桥台一般构造图(0,6号)");
+    EXPECT_EQ(view->Grid().textUtf8(4, 1), "桥台一般构造图(0,6号)");
     view->Grid().setCurrentCell(1, 5);  // 比例 of the first row, pasted as a user would
     QApplication::clipboard()->setText("50");
     view->RunCommand(browse::ID_GRID_PASTE);
@@ -76,7 +75,9 @@ TEST_F(DrawingWindowsTest, LayoutDialogClearsAddsAndWritesTheList) {
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(Records(*db, "图形布置信息表"),
               (Strings{"T梁一般构造图(4跨)|Draw1|上构一般构造图|A3|50|100|图标1|不绘制|0|0|0|0|0|0|0|0",
-                       "桥台一般构造图(0,6号)|Draw2|下构一般构造图|A3|100|100|图标1|不绘制|0|0|0|0|0|0|0|0"}));
+                       "桥台一般构造图(0,6号)|Draw2|下构一般构造图|A3|100|100|图标1|不绘制|0|0|0|0|0|0|0|0",
+                       "T梁一般构造图(4跨)|Draw3|上构一般构造图|A3|100|100|图标1|不绘制|0|0|0|0|0|0|0|0",
+                       "桥台一般构造图(0,6号)|Draw4|下构一般构造图|A3|100|100|图标1|不绘制|0|0|0|0|0|0|0|0"}));
 }
 
 TEST_F(DrawingWindowsTest, RangeDialogKeepsItsOkUntilOneDrawingIsSelected) {
@@ -154,7 +155,8 @@ TEST_F(DrawingWindowsTest, TargetCommandFlows) {
     };
     const Strings slab = {"上构一般构造图", "空心板一般构造图(1,2,3跨)", "Draw2.dwg"};
     const Case cases[] = {
-        {"bridge layout", slab, {0, {}}, {"桥型布置图", "桥型布置图", "Draw1.dwg"}, DrawingKind::SuperGeneral, false},
+        // Only a confirmed general drawing names its file; the drawing side looks the others up by title.
+        {"bridge layout", slab, {0, {}}, {"桥型布置图", "桥型布置图", "Draw2.dwg"}, DrawingKind::SuperGeneral, false},
         {"a pier drawing",
          slab,
          {2, 1},
@@ -164,7 +166,7 @@ TEST_F(DrawingWindowsTest, TargetCommandFlows) {
         {"range dialog cancelled",
          {"", "", ""},
          {1, {}},
-         {"上构一般构造图", "上构一般构造图", ""},
+         {"", "上构一般构造图", ""},  // the kind is written only with a confirmed drawing
          DrawingKind::BridgeLayout,
          true},
         {"target dialog cancelled", slab, {{}, {}}, slab, DrawingKind::SuperGeneral, false},

@@ -2,6 +2,7 @@
 // the question at a block that cannot be read, and the differences between the 3D-model and the
 // substructure file.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "exchange/interface_line.h"
 #include "exchange/interface_writer.h"
@@ -259,6 +260,34 @@ INSTANTIATE_TEST_SUITE_P(Blocks, InterfaceStopTest,
                                            StopCase{"PierCap", "①类帽梁信息表", false, "//1类帽梁"},
                                            StopCase{"PierList", "下构布置信息表", false, "//下部构造"}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(InterfaceWriterTest, AnUnreadablePierLayoutIsAskedAboutOncePerSection) {
+    project.drop("下构布置信息表");
+    for (bool arvo : {true, false}) {
+        ui.prompter.clear();
+        ui.prompter.setDefault(ui::Answer::Yes);
+        Lines lines = arvo ? Arvo() : Kelsa();
+        // Once for the pier list, once for the assembly relations: their three lists share one query.
+        ASSERT_EQ(ui.prompter.shown().size(), 2u) << arvo;
+        for (const auto& shown : ui.prompter.shown()) EXPECT_EQ(shown.text, "不能打开 [下构布置信息表]。是否继续？");
+        ASSERT_GE(lines.size(), 2u);
+        EXPECT_EQ(Lines(lines.end() - 2, lines.end()), (Lines{"//上、下部构造之间的装配关系", "//数据传递完毕"}));
+    }
+}
+
+TEST_F(InterfaceWriterTest, AReadOnlyTargetIsReportedAndKeepsItsContents) {
+    testing_support::WriteBytes(path, "kept");
+    ::chmod(path.c_str(), 0444);
+    for (bool arvo : {true, false}) {
+        ui.prompter.clear();
+        auto outcome = arvo ? exchange::WriteArvo3dFile(project.db(), path, ui.prompter)
+                            : exchange::WriteKelsaFile(project.db(), path, ui.prompter);
+        EXPECT_EQ(outcome, exchange::InterfaceOutcome::FileFailed);
+        ASSERT_EQ(ui.prompter.shown().size(), 1u);
+        EXPECT_EQ(ui.prompter.shown()[0].text, exchange::FileFailedMessage(path));
+        EXPECT_EQ(testing_support::ReadBytes(path), "kept");
+    }
+}
 
 TEST_F(InterfaceWriterTest, KelsaAsksForABackWallHeightTheTableLacks) {
     project.drop("重力式U型桥台帽梁信息表");

@@ -73,15 +73,18 @@ TEST(LibraryClean, FirstOfEqualEntriesStaysAndUnmatchableEntriesStay) {
         {T("q\"x"), D(1), L(1), {}},       //
         {T("A"), {}, L(2), {}},            // 14, 15 stay: a null number matches nothing
         {T("A"), {}, L(2), {}},            //
-        {T("a"), D(1.5), L(2), {}},        // 16 stays: texts compare byte for byte
+        {T("a"), D(1.5), L(2), {}},        // 16 goes: texts compare regardless of letter case
         {T("C"), D(0.0), L(0), {}},        // 17 stays
         {T("C"), D(-0.0), L(0), {}},       // 18 goes: -0 prints as a number equal to 0
         {T("it's"), D(1e6), L(-3), {}},    // 19 stays
         {T("it's"), D(1e6), L(-3), {}},    // 20 goes: a single quote is fine
+        {T("t30梁"), D(30), L(1), {}},     // 21 stays
+        {T("T30梁"), D(30), L(1), {}},     // 22 goes
+        {T("Ｔ30梁"), D(30), L(1), {}},    // 23 stays: a full-width letter is another character
     };
     auto db = MakeTable(dir.file("L.BCL"), entries);
-    EXPECT_EQ(library::CleanTable(*db, "构件"), 5);
-    EXPECT_EQ(Rowids(*db), (std::vector<long>{1, 4, 5, 6, 7, 8, 9, 10, 12, 13, 14, 15, 16, 17, 19}));
+    EXPECT_EQ(library::CleanTable(*db, "构件"), 7);
+    EXPECT_EQ(Rowids(*db), (std::vector<long>{1, 4, 5, 6, 7, 8, 9, 10, 12, 13, 14, 15, 17, 19, 21, 23}));
 }
 
 // The defining rule, one record at a time: the record's exact-match selection (an empty text sought as

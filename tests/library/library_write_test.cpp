@@ -115,9 +115,19 @@ TEST_F(LibraryWrite, ListsEverySourceWithTheLastRowReadOnTop) {
         {"4732", "0", "1类台帽", "肋板式台身", "1类承台", "多排桩基础"},
     };
     EXPECT_EQ(rows.lower, lower);
+
     EXPECT_EQ(ui.progress.upper, 120);
     EXPECT_EQ(ui.progress.pos, 120);
     EXPECT_EQ(ui.progress.closes, 1);
+
+    // Supports come in the table's record order, each on top of those before it: stored as 1, 2, 0 (as a
+    // table edited by hand may be), they are listed 0, 2, 1, not by number.
+    project->Execute("CREATE TEMP TABLE moved AS SELECT * FROM [下构布置信息表] WHERE PierAbutNum = 0");
+    project->Execute("DELETE FROM [下构布置信息表] WHERE PierAbutNum = 0");
+    project->Execute("INSERT INTO [下构布置信息表] SELECT * FROM moved");
+    std::vector<std::string> numbers;
+    for (const LowerRow& row : List().lower) numbers.push_back(row.pier);
+    EXPECT_EQ(numbers, (std::vector<std::string>{"0", "2", "1"}));
 }
 
 TEST_F(LibraryWrite, BridgeWidthFollowsTheDesignedHalf) {

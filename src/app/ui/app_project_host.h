@@ -1,5 +1,7 @@
 #pragma once
 // The shell's side of what the table tree and the grid editor need.
+#include <functional>
+
 #include "browse/ui/project_host.h"
 
 class ShellHost;
@@ -21,9 +23,15 @@ public:
     ui::Prompter& Prompter() override;
     ui::FileChooser& FileChooser() override;
     QWidget* MainWindow() const override { return &m_mainWindow; }
+    void RunShellCommand(int commandId) override {
+        if (m_runCommand) m_runCommand(commandId);
+    }
+    // The main window's command dispatch, given once it exists.
+    void SetCommandRunner(std::function<void(int)> run) { m_runCommand = std::move(run); }
 
 private:
     ShellHost& m_shell;
     QWidget& m_mainWindow;
     ProjectWindowSet* m_pWindows = nullptr;
+    std::function<void(int)> m_runCommand;
 };

@@ -15,6 +15,7 @@ namespace {
 constexpr int kTreeWidth = 250;
 constexpr int kTreeMinWidth = 200;
 constexpr int kTreeMaxWidth = 500;
+constexpr int kGridLeft = 200;
 
 }  // namespace
 
@@ -77,10 +78,11 @@ CChildFrame::CChildFrame(CVeltraDoc* doc, CBriFormView* view, app::ProjectSessio
 
 std::string CChildFrame::tableName() const { return m_pView ? m_pView->TableName() : std::string(); }
 
-void CChildFrame::place(int left) {
+void CChildFrame::place() {
     if (!mdiArea()) return;
+    // Over the right part of the tree window, which keeps its first 200 pixels in sight.
     QSize client = mdiArea()->viewport()->size();
-    setGeometry(left, 0, std::max(200, client.width() - left - 4), std::max(100, client.height() - 3));
+    setGeometry(kGridLeft, 0, std::max(200, client.width() - kGridLeft - 4), std::max(100, client.height() - 3));
 }
 
 bool CChildFrame::MayClose() { return m_pView->CanClose(); }

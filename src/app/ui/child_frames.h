@@ -63,16 +63,17 @@ private:
     app::ProjectSession& m_session;
 };
 
-// A grid window: "表：" + table name, right of the tree window. Closing asks the grid whether it may close
-// (it saves or discards pending edits; its user may cancel). A grid with unsaved edits shows "*" in its title.
+// A grid window: "表：" + table name, over the right part of the tree window. Closing asks the grid whether
+// it may close (it saves or discards pending edits; its user may cancel). A grid with unsaved edits shows "*"
+// in its title.
 class CChildFrame : public ProjectFrame {
     Q_OBJECT
 public:
     CChildFrame(CVeltraDoc* doc, CBriFormView* view, app::ProjectSession& session);
     CBriFormView* view() const { return m_pView; }
     std::string tableName() const;
-    // Beside the tree window (`left` is its right edge), as wide and high as the client area allows.
-    void place(int left);
+    // At x = 200, y = 0, reaching to 4 pixels short of the client area's right edge and 3 short of its bottom.
+    void place();
 
 protected:
     bool MayClose() override;

@@ -10,6 +10,7 @@
 #include <QMimeData>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 
 #include "app/command_ids.h"
@@ -26,6 +27,9 @@ namespace {
 
 QString Qs(const std::string& s) { return QString::fromStdString(s); }
 
+// The status bar's lock indicators, in the order of the lock states.
+constexpr const char* kLockTexts[] = {"大写", "数字", "滚动"};
+
 }  // namespace
 
 CMainFrame::CMainFrame(ShellHost& shell) : m_shell(shell), m_commands(app::ShellCommands()) {
@@ -39,6 +43,7 @@ CMainFrame::CMainFrame(ShellHost& shell) : m_shell(shell), m_commands(app::Shell
     m_pWindows = std::make_unique<ProjectWindowSet>(*m_pMdiArea, *m_pHost,
                                                     [this]() -> app::ProjectSession& { return m_shell.Session(); });
     m_pHost->AttachWindows(*m_pWindows);
+    m_pHost->SetCommandRunner([this](int id) { OnCommand(id); });
     connect(m_pWindows.get(), &ProjectWindowSet::projectChanged, this, &CMainFrame::UpdateFrameMenu);
     BindCommands();
     BuildActions();
@@ -172,13 +177,33 @@ void CMainFrame::BuildToolBar() {
 
 void CMainFrame::BuildStatusBar() {
     statusBar()->showMessage("就绪");
-    for (const char* text : {"大写", "数字", "滚动"}) {
+    for (const char* text : kLockTexts) {
         auto* label = new QLabel(text, this);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        label->setEnabled(false);  // lock keys are not readable portably; shown as the indicators are
+        // The panel keeps its width while its text comes and goes with the lock.
+        label->setMinimumWidth(label->sizeHint().width());
         statusBar()->addPermanentWidget(label);
+        m_lockIndicators.push_back(label);
     }
+    m_readLocks = [] { return windows::ReadLockStates(); };
+    // The locks change outside the window too (another window had the focus); a glance a few times a
+    // second keeps the indicators true as the framework's idle update does.
+    auto* timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, &CMainFrame::UpdateLockIndicators);
+    timer->start(250);
+    UpdateLockIndicators();
     m_actions[cmd::kViewStatusBar]->setChecked(true);
+}
+
+void CMainFrame::SetLockReader(std::function<windows::LockStates()> read) {
+    m_readLocks = std::move(read);
+    UpdateLockIndicators();
+}
+
+void CMainFrame::UpdateLockIndicators() {
+    const windows::LockStates locks = m_readLocks();
+    const bool on[] = {locks.caps, locks.num, locks.scroll};
+    for (int i = 0; i < m_lockIndicators.size(); ++i) m_lockIndicators[i]->setText(on[i] ? kLockTexts[i] : "");
 }
 
 void CMainFrame::UpdateFrameMenu() {

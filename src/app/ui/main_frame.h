@@ -1,19 +1,23 @@
 #pragma once
 // The main window: the menus without and with a project, toolbar, status bar, and the project windows in
 // an MDI area. Commands come from the command table; the session decides what happens to the project.
+#include <QList>
 #include <QMainWindow>
 #include <QMap>
 #include <QPointer>
 #include <QRect>
 #include <QUrl>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 
 #include "app/command_table.h"
 #include "app/menus.h"
+#include "platform/windows/keyboard_locks.h"
 
 class QAction;
+class QLabel;
 class QMdiArea;
 class QMenu;
 class QToolBar;
@@ -58,6 +62,12 @@ public:
     void ShowStartDialog();
     // Files dropped on the main window.
     bool OnDropFiles(const QList<QUrl>& urls);
+    // The status bar's 大写 / 数字 / 滚动 panels show their text while the lock is on. Tests give their own
+    // reader of the lock states.
+    void SetLockReader(std::function<windows::LockStates()> read);
+    void UpdateLockIndicators();
+    QLabel* lockIndicator(int index) const { return m_lockIndicators.value(index); }
+
     // A copy-data message from another program's window (the drawing host's quit notice).
     std::int32_t OnCopyData(const windows::CopyData& data);
     // The main window's entry in the window directory, or nullptr when it could not be registered.
@@ -102,4 +112,6 @@ private:
     bool m_bShrunk = false;
     windows::WindowEndpoint* m_pEndpoint = nullptr;
     std::optional<QRect> m_rememberedRect;
+    QList<QLabel*> m_lockIndicators;
+    std::function<windows::LockStates()> m_readLocks;
 };

@@ -139,6 +139,7 @@ void CMainFrame::BindCommands() {
         app::SiblingServices services{m_shell.Prompter(), starter, m_shell.Modules(), app::TemporaryFolder()};
         app::RunSubstructureProgram(services);
     });
+    bind(cmd::kPrintSetup, [this] { m_shell.PrinterSetupChooser().choose(m_shell.Printer()); });
     bind(cmd::kSave, [&session] { session.Save(); });
     bind(cmd::kClose, [&session] { session.Close(); });
     bind(cmd::kExit, [this] { close(); });

@@ -77,8 +77,7 @@ browse::CBriFormView* ProjectWindowSet::OpenGridWindow(const std::string& table)
     // "[*]" shows where the title marks unsaved edits.
     frame->setWindowTitle(QString::fromStdString(app::kGridCaptionPrefix + table) + "[*]");
     view->Load(table);
-    CChildFrame1* tree = TreeFrame();
-    frame->place(tree ? tree->geometry().right() + 1 : 0);
+    frame->place();
     frame->show();
     m_area.setActiveSubWindow(frame);
     return view;

@@ -15,6 +15,8 @@ class ModuleLoader;
 namespace ui {
 struct Prompter;
 struct FileChooser;
+struct PrinterSetup;
+struct PrinterSetupChooser;
 }  // namespace ui
 
 class ShellHost {
@@ -24,6 +26,9 @@ public:
     // Message boxes and file dialogs (scripted in tests).
     virtual ui::Prompter& Prompter() = 0;
     virtual ui::FileChooser& FileChooser() = 0;
+    // 打印设置: the application's printer set-up and the dialog that changes it (scripted in tests).
+    virtual ui::PrinterSetup& Printer() = 0;
+    virtual ui::PrinterSetupChooser& PrinterSetupChooser() = 0;
     // Where the design modules come from (a fake in tests).
     virtual modules::ModuleLoader& Modules() = 0;
     // The recent projects, most recent first.

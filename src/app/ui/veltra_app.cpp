@@ -12,6 +12,7 @@
 #include "app/ui/splash.h"
 #include "platform/interaction/console.h"
 #include "platform/interaction/qt_interaction.h"
+#include "platform/interaction/qt_print_setup.h"
 #include "platform/interaction/translations.h"
 #include "platform/registry/registry.h"
 
@@ -41,6 +42,8 @@ CVeltraApp::CVeltraApp()
       m_ownFileChooser(std::make_unique<ui::QtFileChooser>()),
       m_pPrompter(m_ownPrompter.get()),
       m_pFileChooser(m_ownFileChooser.get()),
+      m_ownPrinterSetupChooser(std::make_unique<ui::QtPrinterSetupChooser>()),
+      m_pPrinterSetupChooser(m_ownPrinterSetupChooser.get()),
       m_session(app::SessionServices{m_prompterRelay, &m_windowsRelay, &m_recentRelay, &m_acadLink}) {}
 
 CVeltraApp::~CVeltraApp() {

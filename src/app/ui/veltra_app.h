@@ -55,6 +55,10 @@ public:
 
     // The interaction the windows use; tests install scripted ones.
     void setInteraction(ui::Prompter* prompter, ui::FileChooser* files);
+    // The printer set-up dialog; tests install a scripted one (nullptr gives the window back).
+    void setPrinterSetupChooser(ui::PrinterSetupChooser* chooser) {
+        m_pPrinterSetupChooser = chooser ? chooser : m_ownPrinterSetupChooser.get();
+    }
     // The design modules; tests install a fake (nullptr gives the modules folder back).
     void setModuleLoader(modules::ModuleLoader* loader) { m_pModules = loader ? loader : &m_sharedLibraries; }
 
@@ -63,6 +67,8 @@ public:
     ui::Prompter& Prompter() override { return *m_pPrompter; }
     ui::FileChooser& FileChooser() override { return *m_pFileChooser; }
     modules::ModuleLoader& Modules() override { return *m_pModules; }
+    ui::PrinterSetup& Printer() override { return m_printer; }
+    ui::PrinterSetupChooser& PrinterSetupChooser() override { return *m_pPrinterSetupChooser; }
     QStringList RecentProjects() const override { return m_recentFiles.entries(); }
     bool IsAdvancedUser() const override { return m_bAdvancedUser; }
     void SetAdvancedUser(bool on) override { m_bAdvancedUser = on; }
@@ -115,6 +121,9 @@ private:
     std::unique_ptr<ui::FileChooser> m_ownFileChooser;
     ui::Prompter* m_pPrompter = nullptr;
     ui::FileChooser* m_pFileChooser = nullptr;
+    std::unique_ptr<ui::PrinterSetupChooser> m_ownPrinterSetupChooser;
+    ui::PrinterSetupChooser* m_pPrinterSetupChooser = nullptr;
+    ui::PrinterSetup m_printer;
     RecentFileList m_recentFiles;
     PrompterRelay m_prompterRelay{*this};
     RecentRelay m_recentRelay{m_recentFiles};

@@ -1,7 +1,10 @@
 #include "browse/ui/bri_form_view.h"
 
+#include <QAction>
+#include <QMenu>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <memory>
 
 #include "browse/grid_table.h"
 #include "browse/ui/grid_commands.h"
@@ -29,7 +32,8 @@ CBriFormView::CBriFormView(ProjectHost& host, QWidget* parent) : QWidget(parent)
     connect(m_pGrid, &sheet::Spreadsheet::contextMenuRequested, this,
             [this](int, int, const QPoint& pos) {
                 if (!ContextMenuAllowed()) return;
-                if (int id = ShowGridMenu(this, kMenuType2, pos, m_pGrid)) RunCommand(id);
+                std::unique_ptr<QMenu> menu(CreateContextMenu());
+                if (QAction* chosen = menu->exec(pos)) RunCommand(chosen->data().toInt());
             });
 }
 
@@ -94,7 +98,18 @@ void CBriFormView::Requery() {
     Load(m_strTableName);
 }
 
+QMenu* CBriFormView::CreateContextMenu() {
+    QMenu* menu = CreateGridMenu(kMenuType2, this, m_pGrid);
+    AddGridPopup(menu, GridModulesPopup());
+    return menu;
+}
+
 void CBriFormView::RunCommand(int commandId) {
+    if (IsModuleCommand(commandId)) {
+        // The sibling programs are commands of the shell: they run exactly as from the main menu.
+        m_host.RunShellCommand(commandId);
+        return;
+    }
     if (!IsGridCommand(commandId)) return;
     RunGridCommand(commandId, *m_pGrid, m_host.FileChooser());
     if (commandId >= ID_GRID_CUT && commandId <= ID_GRID_DELETE_ROW) SetModified(true);

@@ -4,6 +4,8 @@
 // protected: only in advanced-user mode may their cells be edited, and the drawing layout and horizontal
 // curve tables are never written back from the grid.
 #include <QWidget>
+
+class QMenu;
 #include <string>
 
 namespace sheet {
@@ -37,7 +39,10 @@ public:
     const std::string& TableName() const { return m_strTableName; }
     bool IsModified() const { return m_bModified; }
     sheet::Spreadsheet& Grid() const { return *m_pGrid; }
-    // Runs one command of the grid's context menu (33430–33436) the way the menu does.
+    // The context menu: the shared grid menu 类型2 and the "模块" popup of the sibling programs. The caller
+    // owns it.
+    QMenu* CreateContextMenu();
+    // Runs one command of the grid's context menu (33430–33436, or a 模块 entry) the way the menu does.
     void RunCommand(int commandId);
     // Whether the context menu may be shown now (depends on the table and the advanced-user flag).
     bool ContextMenuAllowed() const;

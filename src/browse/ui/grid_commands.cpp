@@ -12,11 +12,10 @@
 
 namespace browse {
 
-QMenu* CreateGridMenu(int index, QWidget* parent, const sheet::Spreadsheet* grid) {
-    const GridMenu* spec = GridMenuAt(index);
-    if (!spec) return nullptr;
-    auto* menu = new QMenu(QString::fromStdString(spec->title), parent);
-    for (const GridMenuEntry& entry : spec->entries) {
+namespace {
+
+void AddEntries(QMenu* menu, const GridMenu& spec) {
+    for (const GridMenuEntry& entry : spec.entries) {
         if (entry.isSeparator()) {
             menu->addSeparator();
             continue;
@@ -24,6 +23,20 @@ QMenu* CreateGridMenu(int index, QWidget* parent, const sheet::Spreadsheet* grid
         QAction* action = menu->addAction(QString::fromStdString(entry.text));
         action->setData(entry.id);
     }
+}
+
+}  // namespace
+
+void AddGridPopup(QMenu* menu, const GridMenu& popup) {
+    menu->addSeparator();
+    AddEntries(menu->addMenu(QString::fromStdString(popup.title)), popup);
+}
+
+QMenu* CreateGridMenu(int index, QWidget* parent, const sheet::Spreadsheet* grid) {
+    const GridMenu* spec = GridMenuAt(index);
+    if (!spec) return nullptr;
+    auto* menu = new QMenu(QString::fromStdString(spec->title), parent);
+    AddEntries(menu, *spec);
     return menu;
 }
 

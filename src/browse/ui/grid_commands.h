@@ -22,6 +22,9 @@ namespace browse {
 // enabled only when the grid has an edit to undo.
 QMenu* CreateGridMenu(int index, QWidget* parent = nullptr, const sheet::Spreadsheet* grid = nullptr);
 
+// Appends `popup` to `menu` as a sub-menu after a separator; its actions carry their command ids too.
+void AddGridPopup(QMenu* menu, const GridMenu& popup);
+
 // Shows sub-menu `index` as a pop-up at `globalPos` (the cursor position by default) and returns the command
 // id chosen, 0 when the menu was dismissed. The owner runs the command (RunGridCommand for 33430–33436).
 int ShowGridMenu(QWidget* owner, int index, const QPoint& globalPos,

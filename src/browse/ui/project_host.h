@@ -53,6 +53,10 @@ public:
     // The main window, parent of the views' own dialogs (the rename dialog "警告").
     virtual QWidget* MainWindow() const = 0;
 
+    // Runs a command of the shell's command table (the 模块 entries of the grid menu) as its menu entry
+    // does. A host without the shell's commands ignores it.
+    virtual void RunShellCommand(int /*commandId*/) {}
+
     // Conveniences over GridViews(), the same for every host.
     // The grid view showing `table` (names compared exactly), or nullptr.
     CBriFormView* GridViewOf(const std::string& table) const;

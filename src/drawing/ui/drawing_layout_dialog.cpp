@@ -35,9 +35,7 @@ void CDrawingLayoutDlg::OnOK() {
 }
 
 bool RunDrawingLayoutDialog(dao::Database& db, projectdb::PageServices services, QWidget* parent) {
-    auto page = LoadDrawingLayout(db, services.prompt);
-    if (!page) return false;
-    CDrawingLayoutDlg dialog(db, std::move(*page), std::move(services), parent);
+    CDrawingLayoutDlg dialog(db, LoadDrawingLayout(db), std::move(services), parent);
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -56,6 +56,20 @@ struct FileChooser {
     virtual std::string choose(const FileRequest& request) = 0;
 };
 
+// The application's printer set-up (打印设置): the printer, paper and orientation that printing uses.
+struct PrinterSetup {
+    std::string printer;  // "" for the system's default printer
+    std::string paper = "A4";
+    bool landscape = false;
+    bool operator==(const PrinterSetup&) const = default;
+};
+
+struct PrinterSetupChooser {
+    virtual ~PrinterSetupChooser() = default;
+    // Shows the printer set-up on `setup` and changes it when the user confirms; false when cancelled.
+    virtual bool choose(PrinterSetup& setup) = 0;
+};
+
 struct Interaction {
     Prompter& prompt;
     Progress& progress;

@@ -33,4 +33,14 @@ std::string ScriptedFileChooser::choose(const FileRequest& request) {
     return p;
 }
 
+bool ScriptedPrinterSetupChooser::choose(PrinterSetup& setup) {
+    shown_.push_back(setup);
+    if (answers_.empty()) return false;
+    std::optional<PrinterSetup> answer = answers_.front();
+    answers_.pop_front();
+    if (!answer) return false;
+    setup = *answer;
+    return true;
+}
+
 }  // namespace ui

@@ -1,6 +1,7 @@
 #pragma once
 // Scripted interaction for tests: records every message shown and answers from a queue.
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,19 @@ public:
 private:
     std::deque<std::string> paths_;
     std::vector<FileRequest> requests_;
+};
+
+// Answers the printer set-up from a queue: a set-up to confirm, or nothing for Cancel (also when empty).
+class ScriptedPrinterSetupChooser : public PrinterSetupChooser {
+public:
+    void queue(std::optional<PrinterSetup> answer) { answers_.push_back(std::move(answer)); }
+    bool choose(PrinterSetup& setup) override;
+    // The set-ups the dialog was shown with.
+    const std::vector<PrinterSetup>& shown() const { return shown_; }
+
+private:
+    std::deque<std::optional<PrinterSetup>> answers_;
+    std::vector<PrinterSetup> shown_;
 };
 
 // Everything a test needs in one object.
