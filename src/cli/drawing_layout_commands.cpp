@@ -11,6 +11,7 @@
 #include "drawing/drawing_target.h"
 #include "platform/interaction/console.h"
 #include "platform/registry/registry.h"
+#include "platform/registry/settings_batch.h"
 #include "projectdb/schema.h"
 
 namespace cli {
@@ -58,6 +59,8 @@ std::optional<drawing::DrawingRecord> ChooseGeneralDrawing(dao::Database& db, Dr
 }
 
 int Target(dao::Database& db, DrawingKind kind, const std::vector<std::string>& titles, ui::Prompter& prompt) {
+    // The values of one choice are stored together, or none of them when the choice is refused.
+    registry::SettingsBatch choice;
     std::optional<drawing::DrawingRecord> confirmed;
     if (drawing::IsGeneralDrawing(kind)) {
         confirmed = ChooseGeneralDrawing(db, kind, titles, prompt);
@@ -80,6 +83,7 @@ int Target(dao::Database& db, DrawingKind kind, const std::vector<std::string>& 
         }
         if (!drawing::SelectRange(db, kind, title, prompt)) return 1;
     }
+    choice.Commit();
     auto current = drawing::ReadCurrentDrawing();
     std::cout << drawing::kDrawingTypeValue << "\t" << current.type << "\n"
               << drawing::kDrawingNameValue << "\t" << current.name << "\n"

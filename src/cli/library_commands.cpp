@@ -67,11 +67,13 @@ std::optional<std::vector<Row>> Choose(const std::optional<std::string>& choice,
     return chosen;
 }
 
-// The clean that follows a write or a merge, as the commands in the windows run it.
+void PrintCleaned(const std::string& typedPath, long deleted) {
+    std::cout << library::LibraryFilePath(typedPath) << "：删除重复记录 " << deleted << " 条。\n";
+}
+
 int CleanAfter(const std::string& typedPath) {
     ui::SilentProgress progress;
-    long deleted = library::CleanLibrary(typedPath, progress);
-    std::cout << library::LibraryFilePath(typedPath) << "：删除重复记录 " << deleted << " 条。\n";
+    PrintCleaned(typedPath, library::CleanLibrary(typedPath, progress));
     return 0;
 }
 
@@ -97,14 +99,16 @@ int Write(const std::vector<std::string>& words) {
         console.prompter.message(library::kNothingChosenMessage);
         return 1;
     }
-    switch (library::WriteToLibrary(*project, target, *upper, *lower, interaction)) {
+    long cleaned = 0;  // the write ends with the clean, in its own transaction
+    switch (library::WriteToLibrary(*project, target, *upper, *lower, interaction, &cleaned)) {
         case library::WriteOutcome::Declined:
         case library::WriteOutcome::Unopened: return 1;
-        case library::WriteOutcome::Failed: CleanAfter(target); return 1;
+        case library::WriteOutcome::Failed: PrintCleaned(target, cleaned); return 1;
         case library::WriteOutcome::Written: break;
     }
     std::cout << library::LibraryFilePath(target) << "：写入 " << upper->size() + lower->size() << " 项。\n";
-    return CleanAfter(target);
+    PrintCleaned(target, cleaned);
+    return 0;
 }
 
 int Tables(const std::vector<std::string>& words) {
@@ -148,9 +152,10 @@ int Merge(const std::vector<std::string>& words) {
     } prompter;
     ui::SilentProgress progress;
     ui::Interaction interaction{prompter, progress};
-    if (!library::MergeLibraries(sources, target, interaction)) return 1;
-    int cleaned = CleanAfter(target);
-    return prompter.messages > 0 ? 1 : cleaned;
+    long cleaned = 0;  // the merge ends with the clean, in its own transaction
+    if (!library::MergeLibraries(sources, target, interaction, &cleaned)) return 1;
+    PrintCleaned(target, cleaned);
+    return prompter.messages > 0 ? 1 : 0;
 }
 
 // The subcommands of "library"; a new one is one more row.

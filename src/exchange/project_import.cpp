@@ -3,6 +3,7 @@
 #include <memory>
 #include <sstream>
 
+#include "platform/dao/new_database_file.h"
 #include "projectdb/drawing_file_name.h"
 #include "projectdb/project_file.h"
 #include "projectdb/record_access.h"
@@ -116,11 +117,13 @@ bool SourceHas(dao::Database& source, const std::string& table) {
 std::vector<std::string> CopyGroups(dao::Database& source, dao::Database& target, const ImportChoices& choices,
                                     const std::vector<ImportBox>& boxes, ui::Progress& progress) {
     std::vector<std::string> copied;
+    std::size_t done = 0;
     for (ImportBox box : boxes) {
         if (!choices.has(box)) continue;
         for (const std::string& table : TablesOfBox(box)) {
             if (SourceHas(source, table)) copied.push_back(table);
             projectdb::CopyTable(source, target, table, true);
+            projectdb::KillHereIfTestAsks(++done);
             progress.step();
         }
     }
@@ -149,7 +152,19 @@ std::optional<std::vector<std::string>> ImportReferenceProject(dao::Database& ta
         ui.progress.close();
         return std::nullopt;
     }
-    std::vector<std::string> copied = CopyGroups(*source, target, choices, ReferenceProjectBoxes(), ui.progress);
+    // One transaction for all the tables: the project shows the old tables or all the new ones, never a
+    // mix, also to a reader while the import runs and after a crash. A project that cannot be written (read
+    // only, held by another program) is told here, before any table.
+    std::vector<std::string> copied;
+    try {
+        dao::Transaction transaction(target);
+        copied = CopyGroups(*source, target, choices, ReferenceProjectBoxes(), ui.progress);
+        transaction.Commit();
+    } catch (const dao::DaoException& e) {
+        ui.progress.close();
+        projectdb::ReportDaoError(e, ui.prompt);
+        return std::nullopt;
+    }
     ui.progress.close();
     return copied;
 }
@@ -192,33 +207,35 @@ NewProjectResult ImportNewProject(ImportChoices choices, ui::FileChooser& files,
         return result;
     }
 
-    std::unique_ptr<dao::Database> target;
-    std::vector<dao::TableDefInfo> sourceTables;
+    // The new project is built beside its path and replaces what is there only once every table is in it.
     try {
-        target = dao::Database::Create(result.path);
-        if (choices.has(ImportBox::All)) sourceTables = source->GetTableDefs();
+        dao::NewDatabaseFile target(result.path, "项目文件");
+        if (choices.has(ImportBox::All)) {
+            std::vector<dao::TableDefInfo> sourceTables = source->GetTableDefs();
+            StartProgress(ui.progress, static_cast<int>(sourceTables.size()));
+            std::size_t done = 0;
+            for (const dao::TableDefInfo& table : sourceTables) {
+                if (!table.isSystem()) {
+                    projectdb::CopyTable(*source, target.db(), table.m_strName, true);
+                    result.tables.push_back(table.m_strName);
+                    projectdb::KillHereIfTestAsks(++done);
+                }
+                ui.progress.step();
+            }
+        } else {
+            StartProgress(ui.progress, CheckedCount(choices, TableGroupBoxes()));
+            result.tables = CopyGroups(*source, target.db(), choices, TableGroupBoxes(), ui.progress);
+        }
+        target.Commit();
     } catch (const dao::DaoException& e) {
+        ui.progress.close();
         projectdb::ReportDaoError(e, ui.prompt);
+        result.tables.clear();
         result.outcome = NewProjectOutcome::CreateFailed;
         return result;
     }
-
-    if (choices.has(ImportBox::All)) {
-        StartProgress(ui.progress, static_cast<int>(sourceTables.size()));
-        for (const dao::TableDefInfo& table : sourceTables) {
-            if (!table.isSystem()) {
-                projectdb::CopyTable(*source, *target, table.m_strName, true);
-                result.tables.push_back(table.m_strName);
-            }
-            ui.progress.step();
-        }
-    } else {
-        StartProgress(ui.progress, CheckedCount(choices, TableGroupBoxes()));
-        result.tables = CopyGroups(*source, *target, choices, TableGroupBoxes(), ui.progress);
-    }
     ui.progress.close();
     source->Close();
-    target->Close();
 
     bool opened = !steps.openProject || steps.openProject(result.path);
     result.outcome = opened ? NewProjectOutcome::Opened : NewProjectOutcome::OpenFailed;

@@ -34,9 +34,10 @@ inline constexpr const char* kSourceAsTarget = "新项目文件不能是被导�
 
 // Copies the checked site and structure groups of the project at `choices.sourcePath` into `target`, each
 // table replacing the target's table of that name. A table the source lacks is skipped and the target
-// keeps its own; a copy that fails leaves that table and the import goes on. Returns the tables that
-// were in the source, in copy order (none when the source is the open project itself); nullopt when the
-// source could not be opened (the error was shown).
+// keeps its own; a copy that fails leaves that table and the import goes on. All tables are one
+// transaction. Returns the tables that were in the source, in copy order (none when the source is the open
+// project itself); nullopt when the source could not be opened or the project cannot be written (the error
+// was shown; the project is as it was).
 std::optional<std::vector<std::string>> ImportReferenceProject(dao::Database& target, const ImportChoices& choices,
                                                                ui::Interaction& ui);
 
@@ -59,8 +60,9 @@ struct NewProjectResult {
 };
 
 // The new project from another project: the question about the general information when one of its boxes
-// is unchecked, the save dialog, the close of the open project, the new file (an existing one replaced),
-// the copy (every non-system table of the source with 导入全部内容, else the checked groups) and the open.
+// is unchecked, the save dialog, the close of the open project, the new file (an existing one replaced,
+// only by the complete new project; a folder is refused), the copy (every non-system table of the source
+// with 导入全部内容, else the checked groups) and the open.
 NewProjectResult ImportNewProject(ImportChoices choices, ui::FileChooser& files, ui::Interaction& ui,
                                   const NewProjectSteps& steps);
 

@@ -117,28 +117,36 @@ long CleanTable(dao::Database& library, const std::string& table) {
     return static_cast<long>(repeats.size());
 }
 
-long CleanLibrary(const std::string& typedPath, ui::Progress& progress) {
-    std::unique_ptr<dao::Database> library = dao::Database::Open(LibraryFilePath(typedPath));
-    const std::vector<dao::TableDefInfo> tables = library->GetTableDefs();
-    progress.setTitle("精简构件库");
-    progress.setText("正在删除构件库中的重复记录。请稍候...");
-    progress.setRange(0, static_cast<int>(tables.size()));
-    progress.setStep(1);
-    progress.setPos(0);
-    progress.show();
+long CleanAllTables(dao::Database& library, ui::Progress* progress) {
+    const std::vector<dao::TableDefInfo> tables = library.GetTableDefs();
+    if (progress) {
+        progress->setTitle("精简构件库");
+        progress->setText("正在删除构件库中的重复记录。请稍候...");
+        progress->setRange(0, static_cast<int>(tables.size()));
+        progress->setStep(1);
+        progress->setPos(0);
+        progress->show();
+    }
     long deleted = 0;
-    library->BeginTrans();
+    dao::Transaction transaction(library);
     for (const dao::TableDefInfo& table : tables) {
-        progress.step();
+        if (progress) progress->step();
         if (table.isSystem()) continue;
         try {
-            deleted += CleanTable(*library, table.m_strName);
+            deleted += CleanTable(library, table.m_strName);
         } catch (const dao::DaoException&) {
             // A table that cannot be cleaned keeps its entries; the others are still cleaned.
         }
     }
+    transaction.Commit();
+    return deleted;
+}
+
+long CleanLibrary(const std::string& typedPath, ui::Progress& progress) {
+    std::unique_ptr<dao::Database> library = dao::Database::Open(LibraryFilePath(typedPath));
+    long deleted = 0;
     try {
-        library->CommitTrans();
+        deleted = CleanAllTables(*library, &progress);
     } catch (const dao::DaoException&) {
         progress.close();
         throw;

@@ -20,6 +20,11 @@ namespace library {
 // cannot be read or changed; a table without text or number fields is left as it is.
 long CleanTable(dao::Database& library, const std::string& table);
 
+// Cleans every table of an open library in one transaction (part of the caller's when it has one), under
+// the progress window titled "精简构件库" when one is given. A table that cannot be cleaned is left as it is.
+// Returns the number of entries deleted.
+long CleanAllTables(dao::Database& library, ui::Progress* progress = nullptr);
+
 // Cleans every table of the library named by `typedPath` (upper-cased, ".BCL" appended; see LibraryFilePath)
 // under the progress window titled "精简构件库". A library that cannot be opened raises DaoException and is
 // not changed; a table that cannot be cleaned is left as it is and the others are still cleaned. Returns the

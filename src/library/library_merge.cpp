@@ -2,10 +2,14 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 
+#include "library/library_clean.h"
 #include "library/library_file.h"
 #include "platform/dao/database.h"
+#include "platform/dao/new_database_file.h"
 #include "platform/text/cformat.h"
+#include "projectdb/project_file.h"
 #include "projectdb/record_access.h"
 
 namespace library {
@@ -19,23 +23,33 @@ std::unique_ptr<dao::Database> OpenSource(const std::string& path) {
     }
 }
 
+// The merge target: an existing library opened, or a new one built beside its name, which appears there only
+// once the merge is complete.
+struct Target {
+    std::unique_ptr<dao::Database> opened;
+    std::unique_ptr<dao::NewDatabaseFile> created;
+    dao::Database& db() { return created ? created->db() : *opened; }
+};
+
 // Opens the target, creating it without asking when there is no such file. A file that is there but is
 // no library is the user's file: it is reported, never replaced.
-std::unique_ptr<dao::Database> OpenTarget(const std::string& path, ui::Prompter& prompt) {
+bool OpenTarget(const std::string& path, Target& target, ui::Prompter& prompt) {
     try {
-        return dao::Database::Open(path);
+        target.opened = dao::Database::Open(path);
+        return true;
     } catch (const dao::DaoException& refused) {
         std::error_code ec;
         if (std::filesystem::exists(path, ec)) {
             projectdb::ReportDaoError(refused, prompt);
-            return nullptr;
+            return false;
         }
     }
     try {
-        return dao::Database::Create(path);
+        target.created = std::make_unique<dao::NewDatabaseFile>(path, "构件库文件");
+        return true;
     } catch (const dao::DaoException& e) {
         projectdb::ReportDaoError(e, prompt);
-        return nullptr;
+        return false;
     }
 }
 
@@ -45,10 +59,11 @@ std::string UnreadableSourceMessage(const std::string& source) {
     return text::Format("不能打开源构件库 %s。\n该文件可能已被损坏。", source);
 }
 
-bool MergeLibraries(const std::vector<std::string>& sources, const std::string& typedTarget, ui::Interaction& ui) {
+bool MergeLibraries(const std::vector<std::string>& sources, const std::string& typedTarget, ui::Interaction& ui,
+                    long* repeatsRemoved) {
     const std::string targetPath = LibraryFilePath(typedTarget);
-    std::unique_ptr<dao::Database> target = OpenTarget(targetPath, ui.prompt);
-    if (!target) return false;
+    Target target;
+    if (!OpenTarget(targetPath, target, ui.prompt)) return false;
 
     ui.progress.setTitle("合并构件库");
     ui.progress.setText("正在合并构件库。请稍候...");
@@ -68,36 +83,49 @@ bool MergeLibraries(const std::vector<std::string>& sources, const std::string& 
     ui.progress.setPos(0);
     ui.progress.show();
 
-    dao::Transaction merge(*target);
-    for (const std::string& source : sources) {
-        if (source == targetPath) continue;
-        std::unique_ptr<dao::Database> from = OpenSource(source);
-        std::vector<dao::TableDefInfo> tables;
-        try {
-            if (from) tables = from->GetTableDefs();
-        } catch (const dao::DaoException&) {
-            from.reset();
-        }
-        if (!from) {
-            ui.prompt.message(UnreadableSourceMessage(source));
-            continue;
-        }
-        for (const dao::TableDefInfo& table : tables) {
-            ui.progress.step();
-            if (table.isSystem()) continue;
-            projectdb::CopyTable(*from, *target, table.m_strName, false);
-        }
-    }
+    // The appended entries and the clean that removes their repeats are one transaction: the target holds
+    // its old entries or the merged ones without repeats, never the merge half cleaned.
+    long removed = 0;
     bool committed = true;
     try {
-        merge.Commit();
+        std::optional<dao::Transaction> merge;
+        if (!target.created) merge.emplace(target.db());
+        std::size_t copied = 0;
+        for (const std::string& source : sources) {
+            if (source == targetPath) continue;
+            std::unique_ptr<dao::Database> from = OpenSource(source);
+            std::vector<dao::TableDefInfo> tables;
+            try {
+                if (from) tables = from->GetTableDefs();
+            } catch (const dao::DaoException&) {
+                from.reset();
+            }
+            if (!from) {
+                ui.prompt.message(UnreadableSourceMessage(source));
+                continue;
+            }
+            for (const dao::TableDefInfo& table : tables) {
+                ui.progress.step();
+                if (table.isSystem()) continue;
+                projectdb::CopyTable(*from, target.db(), table.m_strName, false);
+                projectdb::KillHereIfTestAsks(++copied);
+            }
+        }
+        removed = CleanAllTables(target.db());
+        if (merge)
+            merge->Commit();
+        else
+            target.created->Commit();
     } catch (const dao::DaoException& e) {
         ui.progress.close();
         projectdb::ReportDaoError(e, ui.prompt);
         committed = false;
+        removed = 0;
     }
-    target->Close();
+    target.created.reset();
+    if (target.opened) target.opened->Close();
     ui.progress.close();
+    if (repeatsRemoved) *repeatsRemoved = removed;
     return committed;
 }
 

@@ -34,8 +34,10 @@ inline constexpr const char* kCreateLibraryQuestion = "给定构件库文件不�
 
 // The write of the dialog's 确定: opens the library named by `typedPath` (upper-cased, ".BCL" appended; see
 // LibraryFilePath), offering to create it when it does not exist, and writes the rows in list order, upper
-// rows first, under the progress window.
+// rows first, under the progress window, then deletes the repeated entries; writing and clean are one
+// transaction. A new library appears at its name only once it is complete. `repeatsRemoved`, when given,
+// receives how many entries the clean deleted.
 WriteOutcome WriteToLibrary(dao::Database& project, const std::string& typedPath, const std::vector<UpperRow>& upper,
-                            const std::vector<LowerRow>& lower, ui::Interaction& ui);
+                            const std::vector<LowerRow>& lower, ui::Interaction& ui, long* repeatsRemoved = nullptr);
 
 }  // namespace library

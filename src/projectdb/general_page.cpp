@@ -4,6 +4,7 @@
 
 #include "platform/dao/recordset.h"
 #include "platform/registry/registry.h"
+#include "platform/registry/settings_batch.h"
 #include "platform/text/cformat.h"
 #include "platform/text/numbers.h"
 #include "projectdb/schema.h"
@@ -191,10 +192,17 @@ int GeneralPage::SectionPicture() const {
 }
 
 void GeneralPage::Remember() const {
-    // Each stored value is a write to disk of the shared settings file: only changed values are written.
+    // The changed values are stored in one write of the shared settings file: all of them or none.
+    registry::SettingsBatch remembered;
     for (const auto& r : kRemembered)
         if (registry::ReadSetting(kRememberedSection, r.name) != text(r.field))
             registry::WriteSetting(kRememberedSection, r.name, text(r.field));
+    try {
+        remembered.Commit();
+    } catch (const registry::SettingsError&) {
+        // Remembered in passing, as every value the windows store: a store that cannot be written changes
+        // nothing for the page.
+    }
 }
 
 bool GeneralPage::Locked(GeneralField field) const {

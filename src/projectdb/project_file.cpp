@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "platform/text/gbk_file.h"
+#include "platform/dao/new_database_file.h"
 #include "projectdb/record_access.h"
 
 namespace projectdb {
@@ -44,24 +44,6 @@ private:
     bool active_ = false;
 };
 
-// Removes the half-made copy (and the journal beside it) unless it was moved into place.
-class TemporaryFile {
-public:
-    explicit TemporaryFile(std::string path) : path_(std::move(path)) {}
-    ~TemporaryFile() {
-        if (path_.empty()) return;
-        std::remove(path_.c_str());
-        std::remove((path_ + "-journal").c_str());
-    }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-    const std::string& path() const { return path_; }
-    void release() { path_.clear(); }
-
-private:
-    std::string path_;
-};
-
 // Unlike CopyTable, which ends a copy silently, every failure here is raised with the table's name: a Save As
 // that lost a table must not look like one that succeeded.
 void CopyWholeTable(dao::Database& source, dao::Database& target, const std::string& table) {
@@ -76,9 +58,14 @@ void CopyWholeTable(dao::Database& source, dao::Database& target, const std::str
 
 }  // namespace
 
-std::unique_ptr<dao::Database> CreateProjectFile(const std::string& path) {
+std::unique_ptr<dao::NewDatabaseFile> BeginProjectFile(const std::string& path) {
     RefuseUnusablePath(path);
-    return dao::Database::Create(path);
+    return std::make_unique<dao::NewDatabaseFile>(path, "项目文件");
+}
+
+std::unique_ptr<dao::Database> CreateProjectFile(const std::string& path) {
+    BeginProjectFile(path)->Commit();
+    return dao::Database::Open(path);
 }
 
 std::unique_ptr<dao::Database> CopyProjectTo(dao::Database& project, const std::string& path,
@@ -87,38 +74,19 @@ std::unique_ptr<dao::Database> CopyProjectTo(dao::Database& project, const std::
     if (IsSameFile(path, project.GetName()))
         throw dao::DaoException(dao::kErrIo, "文件 '" + path + "' 是当前打开的项目，不能用作另存为的目标。");
 
-    TemporaryFile temporary(text::CreateFileBeside(path));
-    if (temporary.path().empty()) throw dao::DaoException(dao::kErrIo, "无法创建项目文件 '" + path + "'。");
-    const std::string notWritten = "无法写入项目文件 '" + path + "'，原有文件未改变";
     ReadSnapshot snapshot(project);
     std::vector<std::string> tables;
     for (const auto& table : project.GetTableDefs())
         if (!table.isSystem()) tables.push_back(table.m_strName);
-    std::unique_ptr<dao::Database> copy;
-    try {
-        copy = dao::Database::Create(temporary.path());
-    } catch (const dao::DaoException& e) {
-        throw dao::DaoException(e.m_lErrorCode, notWritten + "：" + e.m_strDescription);
+    // One transaction: the copy is written once, not synced to disk table by table.
+    dao::NewDatabaseFile copy(path, "项目文件");
+    KillHereIfTestAsks(0);
+    for (std::size_t i = 0; i < tables.size(); ++i) {
+        CopyWholeTable(project, copy.db(), tables[i]);
+        KillHereIfTestAsks(i + 1);
+        if (progress) progress(i + 1, tables.size());
     }
-    {
-        // One transaction: the copy is written once, not synced to disk table by table.
-        dao::Transaction transaction(*copy);
-        KillHereIfTestAsks(0);
-        for (std::size_t i = 0; i < tables.size(); ++i) {
-            CopyWholeTable(project, *copy, tables[i]);
-            KillHereIfTestAsks(i + 1);
-            if (progress) progress(i + 1, tables.size());
-        }
-        try {
-            transaction.Commit();
-        } catch (const dao::DaoException& e) {
-            throw dao::DaoException(e.m_lErrorCode, notWritten + "：" + e.m_strDescription);
-        }
-    }
-    copy->Close();
-    if (!text::MoveFileIntoPlace(temporary.path(), path))
-        throw dao::DaoException(dao::kErrIo, notWritten + "。");
-    temporary.release();
+    copy.Commit();
     return dao::Database::Open(path);
 }
 

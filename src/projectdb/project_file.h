@@ -6,14 +6,20 @@
 #include <string>
 
 #include "platform/dao/database.h"
+#include "platform/dao/new_database_file.h"
 
 namespace projectdb {
 
 inline constexpr const char* kProjectExtension = "vlt";
 inline constexpr const char* kProjectFilter = "桥梁CAD项目文件 (*.vlt)|*.vlt|所有文件 (*.*)|*.*||";
 
-// A new, empty project database; an existing file of that name is deleted first. An empty path and a folder
-// are refused with a DaoException.
+// A new project file being built beside `path`, inside one transaction: its Commit moves it onto `path`,
+// which until then keeps the old file (see dao::NewDatabaseFile). An empty path and a folder are refused
+// with a DaoException.
+std::unique_ptr<dao::NewDatabaseFile> BeginProjectFile(const std::string& path);
+
+// A new, empty project database, which replaces an existing file of that name once it is complete. An
+// empty path and a folder are refused with a DaoException.
 std::unique_ptr<dao::Database> CreateProjectFile(const std::string& path);
 
 // Told after each table of a Save As: tables written so far and the number to write.

@@ -19,24 +19,11 @@ FinishResult NewProjectWizard::Finish(const std::string& path, const FinishSteps
                                       ui::Prompter& prompt) const {
     if (steps.closeCurrentProject && !steps.closeCurrentProject()) return FinishResult::ProjectKeptOpen;
     try {
-        auto db = CreateProjectFile(path);
-        {
-            // The new file is written in one transaction, one write to disk; each table is a savepoint in
-            // it, so that after an error the tables written before it are committed all the same.
-            dao::Transaction whole(*db);
-            try {
-                WriteProject(*db);
-            } catch (const dao::DaoException&) {
-                try {
-                    whole.Commit();
-                } catch (const dao::DaoException&) {
-                }
-                throw;
-            }
-            whole.Commit();
-        }
-        // The application opens the file on its own connection.
-        db->Close();
+        // The new project is built beside the file and replaces it only once every table is written: a
+        // Finish that fails or is killed leaves an existing project at that path as it was.
+        auto file = BeginProjectFile(path);
+        WriteProject(file->db());
+        file->Commit();
     } catch (const dao::DaoException& e) {
         ReportDaoError(e, prompt);
         return FinishResult::Failed;

@@ -28,7 +28,7 @@ struct FinishSteps {
 enum class FinishResult {
     Created,          // the project was written and opened
     ProjectKeptOpen,  // a grid window of the open project refused to close; nothing was created
-    Failed,           // a database error was shown; the tables written before it stay written
+    Failed,           // a database error was shown; nothing was created and a file at the path is unchanged
 };
 
 class NewProjectWizard {
@@ -49,8 +49,9 @@ class NewProjectWizard {
     // Writes 一般信息表 … 图形布置信息表 from the pages into `db`. Database errors are raised.
     void WriteProject(dao::Database& db) const;
 
-    // Finish, once the file has been chosen: closes the open project, creates the file at `path` (an
-    // existing file is replaced), writes the tables, opens the new project and tells the drawing host.
+    // Finish, once the file has been chosen: closes the open project, writes the new project and puts it
+    // at `path` (an existing file is replaced, only by a complete project), opens it and tells the drawing
+    // host.
     FinishResult Finish(const std::string& path, const FinishSteps& steps, ui::Prompter& prompt) const;
 
   private:

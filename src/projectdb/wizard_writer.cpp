@@ -7,6 +7,7 @@
 #include "platform/text/numbers.h"
 #include "projectdb/drawing_page.h"
 #include "projectdb/member_cleanup.h"
+#include "projectdb/project_file.h"
 #include "projectdb/schema.h"
 
 namespace projectdb {
@@ -148,13 +149,13 @@ void WriteSpanLayout(dao::Database& db, const SpanPage& page) {
     std::vector<SupportMembers> members(supports.rows());
     for (int r = 0; r < supports.rows(); ++r)
         for (int m = 0; m < 4; ++m) members[r][m] = TypeOrNone(supports.cell(r, support_col::kCap + m));
-    {
-        // One transaction for the whole clean-up: hundreds of small deletes, one write to disk.
-        dao::Transaction cleanUp(db);
-        CleanUpMembers(db, members);
-        DeleteLayoutTables(db);
-        cleanUp.Commit();
-    }
+    // One transaction for the clean-up and the five tables: a reader never finds the layout half
+    // rewritten, and a crash leaves the old layout with its members.
+    dao::Transaction whole(db);
+    CleanUpMembers(db, members);
+    DeleteLayoutTables(db);
+    std::size_t rewritten = 0;
+    auto tableDone = [&rewritten] { KillHereIfTestAsks(++rewritten); };
 
     {
         auto b = [&](SpanBox box) { return page.boxText(box); };
@@ -163,6 +164,7 @@ void WriteSpanLayout(dao::Database& db, const SpanPage& page) {
                       Real(b(SpanBox::StartStake)), Real(b(SpanBox::CenterStake)),
                       Real(b(SpanBox::CrossAngle))});
         table.Commit();
+        tableDone();
     }
     {
         TableRewrite table(db, kSuperLayoutTable);
@@ -171,6 +173,7 @@ void WriteSpanLayout(dao::Database& db, const SpanPage& page) {
                           Whole(sections.cell(r, section_col::kSpans)),
                           Real(sections.cell(r, section_col::kLength))});
         table.Commit();
+        tableDone();
     }
     {
         TableRewrite table(db, kSuperSpanTable);
@@ -181,6 +184,7 @@ void WriteSpanLayout(dao::Database& db, const SpanPage& page) {
             for (long s = SpansOf(sections, r); s > 0; --s) table.Append({Whole(++span), type, length});
         }
         table.Commit();
+        tableDone();
     }
     {
         TableRewrite table(db, kSubLayoutTable);
@@ -197,13 +201,16 @@ void WriteSpanLayout(dao::Database& db, const SpanPage& page) {
                 for (int f = 10; f < 18; ++f) rs.SetFieldValue(f, Value::Double(0));
             });
         table.Commit();
+        tableDone();
     }
     {
         TableRewrite table(db, kJointTable);
         for (int r = 0; r < joints.rows(); ++r)
             table.Append({Whole(r + 1), Real(joints.cell(r, joint_col::kStake))});
         table.Commit();
+        tableDone();
     }
+    whole.Commit();
 }
 
 void WriteDrawingLayout(dao::Database& db, const TextSheet& drawings) {

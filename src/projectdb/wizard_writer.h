@@ -14,8 +14,9 @@ namespace projectdb {
 void WriteGeneralInformation(dao::Database& db, const GeneralPage& page);
 
 // The span layout: the member clean-up, the five layout tables deleted (a missing one is fine), then
-// 桥孔划分信息表, 上构布置信息表, 上构布置明细表, 下构布置信息表 and 伸缩缝信息表 from the page. Empty member
-// types are stored as "无", empty numbers as 0 and a zero skew as 90.
+// 桥孔划分信息表, 上构布置信息表, 上构布置明细表, 下构布置信息表 and 伸缩缝信息表 from the page, all of it one
+// transaction (an error leaves the old layout). Empty member types are stored as "无", empty numbers as 0
+// and a zero skew as 90.
 void WriteSpanLayout(dao::Database& db, const SpanPage& page);
 
 // 图形布置信息表 from the drawing list: the texts, the two scales as numbers, the placement values 0.

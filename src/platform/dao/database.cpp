@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "platform/dao/new_database_file.h"
 #include "platform/dao/sql.h"
 
 namespace dao {
@@ -82,6 +83,9 @@ std::unique_ptr<Database> Database::Open(const std::string& path, bool readOnly)
     // system made always has its header, so an empty file is as foreign as any other.
     if (std::filesystem::file_size(path, ec) == 0 && !ec) throw NotADatabase(path);
     if (readOnly) RecoverHotJournal(path);
+    // A writer of ours that was killed while building a file beside this one left it behind; the next
+    // program to write in the folder clears it away.
+    if (!readOnly) RemoveLeftoversBeside(path);
     std::unique_ptr<Database> db(new Database);
     db->path_ = std::filesystem::absolute(path, ec).string();
     int flags = (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
@@ -278,6 +282,10 @@ long Database::Execute(const std::string& jetSql) {
 
 void Database::BeginTrans() {
     if (transactionDepth_ == 0) {
+        // A file the user may not write opens all the same (for reading); a write to it is refused before
+        // it starts, with the file named, instead of failing table by table somewhere inside.
+        if (db_ && sqlite3_db_readonly(db_, "main") == 1)
+            throw DaoException(kErrReadOnly, "文件 '" + path_ + "' 是只读的，不能写入。");
         Exec("BEGIN IMMEDIATE");
         transactionFailed_ = false;
     }

@@ -2,9 +2,14 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <vector>
+
+#include "platform/registry/settings_batch.h"
 
 namespace registry {
 namespace {
@@ -58,7 +63,6 @@ Handle OpenForWriting() {
     Handle handle(db, sqlite3_close_v2);
     if (rc != SQLITE_OK) WriteFailed(path);
     sqlite3_busy_timeout(db, kBusyTimeoutMs);
-    if (sqlite3_exec(db, kSchema, nullptr, nullptr, nullptr) != SQLITE_OK) WriteFailed(path);
     return handle;
 }
 
@@ -80,7 +84,29 @@ std::string Normalize(std::string keyPath) {
     return keyPath;
 }
 
+struct PendingValue {
+    std::string key, name, value;
+};
+
+// The values of the open SettingsBatch, in the order written; null when none is open.
+std::vector<PendingValue>* pending = nullptr;
+
+// Key and value names compare as the store compares them: ASCII letters without regard to case.
+bool SameName(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+const PendingValue* FindPending(const std::string& key, const std::string* name) {
+    if (!pending) return nullptr;
+    for (auto it = pending->rbegin(); it != pending->rend(); ++it)
+        if (SameName(it->key, key) && (!name || SameName(it->name, *name))) return &*it;
+    return nullptr;
+}
+
 std::string Read(const std::string& keyPath, const std::string& name) {
+    if (const PendingValue* v = FindPending(keyPath, &name)) return v->value;
     Handle db = OpenForReading();
     if (!db) return {};
     Statement stmt = Prepare(db.get(), "SELECT value FROM vals WHERE path = ? AND name = ?",
@@ -92,7 +118,49 @@ std::string Read(const std::string& keyPath, const std::string& name) {
     return t ? reinterpret_cast<const char*>(t) : "";
 }
 
+// Stores the values in one transaction: a reader in another process sees the old values or all the new
+// ones, never a part.
+void Store(const std::vector<PendingValue>& values) {
+    Handle db = OpenForWriting();
+    // The tables are made in the same transaction as the first values: a new store is never seen empty.
+    if (sqlite3_exec(db.get(), "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK ||
+        sqlite3_exec(db.get(), kSchema, nullptr, nullptr, nullptr) != SQLITE_OK) {
+        sqlite3_exec(db.get(), "ROLLBACK", nullptr, nullptr, nullptr);
+        WriteFailed(StorePath());
+    }
+    bool ok = true;
+    for (const PendingValue& v : values) {
+        Statement addKey =
+            Prepare(db.get(), "INSERT OR IGNORE INTO keys (path) VALUES (?)", {&v.key}, WriteFailed);
+        Statement setValue =
+            Prepare(db.get(), "INSERT OR REPLACE INTO vals (path, name, value) VALUES (?, ?, ?)",
+                    {&v.key, &v.name, &v.value}, WriteFailed);
+        ok = ok && sqlite3_step(addKey.get()) == SQLITE_DONE && sqlite3_step(setValue.get()) == SQLITE_DONE;
+    }
+    if (ok && sqlite3_exec(db.get(), "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK) return;
+    sqlite3_exec(db.get(), "ROLLBACK", nullptr, nullptr, nullptr);
+    WriteFailed(StorePath());
+}
+
 }  // namespace
+
+SettingsBatch::SettingsBatch() {
+    joined_ = pending != nullptr;
+    if (!joined_) pending = new std::vector<PendingValue>;
+}
+
+SettingsBatch::~SettingsBatch() {
+    if (joined_) return;
+    delete pending;
+    pending = nullptr;
+}
+
+void SettingsBatch::Commit() {
+    if (joined_ || !pending) return;
+    std::unique_ptr<std::vector<PendingValue>> values(pending);
+    pending = nullptr;
+    Store(*values);
+}
 
 std::string StorePath() {
     if (const char* over = std::getenv("VELTRA_REGISTRY"); over && *over) return over;
@@ -107,29 +175,18 @@ std::string StorePath() {
 }
 
 void WriteMachineValue(const std::string& keyPath, const std::string& name, const std::string& value) {
-    Handle db = OpenForWriting();
-    std::string key = Normalize(keyPath);
-    // One transaction: a reader in another process sees the old value or the new one, never a part.
-    if (sqlite3_exec(db.get(), "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
-        WriteFailed(StorePath());
-    bool ok;
-    {
-        Statement addKey =
-            Prepare(db.get(), "INSERT OR IGNORE INTO keys (path) VALUES (?)", {&key}, WriteFailed);
-        Statement setValue =
-            Prepare(db.get(), "INSERT OR REPLACE INTO vals (path, name, value) VALUES (?, ?, ?)",
-                    {&key, &name, &value}, WriteFailed);
-        ok = sqlite3_step(addKey.get()) == SQLITE_DONE && sqlite3_step(setValue.get()) == SQLITE_DONE;
-    }
-    if (ok && sqlite3_exec(db.get(), "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK) return;
-    sqlite3_exec(db.get(), "ROLLBACK", nullptr, nullptr, nullptr);
-    WriteFailed(StorePath());
+    PendingValue v{Normalize(keyPath), name, value};
+    if (pending)
+        pending->push_back(std::move(v));
+    else
+        Store({v});
 }
 
 bool KeyExists(const std::string& keyPath) {
+    std::string key = Normalize(keyPath);
+    if (FindPending(key, nullptr)) return true;
     Handle db = OpenForReading();
     if (!db) return false;
-    std::string key = Normalize(keyPath);
     Statement stmt = Prepare(db.get(), "SELECT 1 FROM keys WHERE path = ?", {&key}, ReadFailed);
     int rc = sqlite3_step(stmt.get());
     if (rc != SQLITE_ROW && rc != SQLITE_DONE) ReadFailed(StorePath());
