@@ -4,7 +4,6 @@
 
 #include <utility>
 
-#include "exchange/route_tokens.h"
 #include "platform/dao/recordset.h"
 #include "projectdb/project_file.h"
 #include "projectdb/record_access.h"
@@ -32,24 +31,6 @@ void EndUnfinishedTransaction(dao::Database& db) {
         sqlite3_exec(db.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
 }
 
-enum class SectionProbe { CannotOpen, Absent, Present };
-
-// Whether the file holds the section a reader looks for: its marker, and for a counted section a count
-// after it. Checked before anything is written, so that a file that cannot be read, or lacks the section,
-// leaves the section's table as it was.
-SectionProbe Probe(const RouteSource& source, const char* marker, bool counted) {
-    RouteTokenReader reader;
-    if (source.bytes)
-        reader.openMemory(*source.bytes);
-    else if (!reader.open(source.path))
-        return SectionProbe::CannotOpen;
-    if (!reader.seek(marker)) return SectionProbe::Absent;
-    if (!counted) return SectionProbe::Present;
-    std::string_view token;
-    int count = 0;
-    return reader.next(token) && ParseRouteCount(token, count) ? SectionProbe::Present : SectionProbe::Absent;
-}
-
 }  // namespace
 
 RouteImportResult ImportRoute(dao::Database& db, const RouteSource& source, const RouteRange& range,
@@ -68,37 +49,17 @@ RouteImportResult ImportRoute(dao::Database& db, const RouteSource& source, cons
     KeepAlive keepAlive = [&progress, &pos] { progress.setPos(pos); };
     using Reader = SectionResult (*)(dao::Database&, const RouteSource&, const RouteRange&, ui::Prompter&,
                                      const KeepAlive&);
-    struct Chosen {
-        SectionResult* slot;
-        Reader read;
-        const char* marker;
-        bool counted;
-    };
-    const Chosen chosen[] = {
-        {sections.groundLine ? &result.groundLine : nullptr, ImportGroundLine, kProfileMarker, true},
-        {sections.horizontal ? &result.horizontal : nullptr, ImportHorizontalCurves, kPlanMarker, true},
-        {sections.vertical ? &result.vertical : nullptr, ImportVerticalCurves, kVertMarker, true},
-        {sections.vertical ? &result.deck : nullptr, ImportRoadDesign, kDeckMarker, false},
+    const std::pair<SectionResult*, Reader> chosen[] = {
+        {sections.groundLine ? &result.groundLine : nullptr, ImportGroundLine},
+        {sections.horizontal ? &result.horizontal : nullptr, ImportHorizontalCurves},
+        {sections.vertical ? &result.vertical : nullptr, ImportVerticalCurves},
+        {sections.vertical ? &result.deck : nullptr, ImportRoadDesign},
     };
     try {
         dao::Transaction transaction(db);
-        for (const auto& [slot, read, marker, counted] : chosen) {
+        for (const auto& [slot, read] : chosen) {
             if (!slot) continue;
-            // A file that cannot be read or lacks the section is told as the reader tells it, and the
-            // section's table is not touched.
-            switch (Probe(source, marker, counted)) {
-                case SectionProbe::CannotOpen:
-                    ui.prompt.message(kMsgCannotOpenFile, ui::Buttons::Ok, ui::Icon::Exclamation);
-                    *slot = SectionResult{SectionOutcome::CannotOpen, 0};
-                    break;
-                case SectionProbe::Absent:
-                    ui.prompt.message(kMsgNoReferenceInfo, ui::Buttons::Ok, ui::Icon::Exclamation);
-                    *slot = SectionResult{SectionOutcome::NoSection, 0};
-                    break;
-                case SectionProbe::Present:
-                    *slot = read(db, source, range, ui.prompt, keepAlive);
-                    break;
-            }
+            *slot = read(db, source, range, ui.prompt, keepAlive);
             progress.step();
             ++pos;
             projectdb::KillHereIfTestAsks(pos);

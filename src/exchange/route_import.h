@@ -97,9 +97,7 @@ SectionResult ImportRoadDesign(dao::Database& db, const RouteSource& source, con
 // window titled "导入数据" advancing by one after each. The whole import is one write: it holds the project's
 // write lock from its start (another program writing waits for it, or it waits for that program up to the
 // busy timeout and then fails) and commits when the last reader ends, so that a crash leaves the project as
-// it was. A database error in any reader ends the import and rolls all of it back. Each section is looked
-// for before its reader runs: a file that cannot be read, or that lacks a chosen section, is told as the
-// reader tells it ("打不开文件!", "该文件中无可参考信息!") and leaves that section's table as it was.
+// it was. A database error in any reader ends the import and rolls all of it back.
 RouteImportResult ImportRoute(dao::Database& db, const RouteSource& source, const RouteRange& range,
                               const RouteSections& sections, ui::Interaction& ui);
 RouteImportResult ImportRoute(dao::Database& db, const std::string& path, const RouteRange& range,
