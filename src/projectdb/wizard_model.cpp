@@ -1,5 +1,7 @@
 #include "projectdb/wizard_model.h"
 
+#include <optional>
+
 #include "projectdb/project_file.h"
 #include "projectdb/record_access.h"
 #include "projectdb/wizard_writer.h"
@@ -19,11 +21,19 @@ FinishResult NewProjectWizard::Finish(const std::string& path, const FinishSteps
                                       ui::Prompter& prompt) const {
     if (steps.closeCurrentProject && !steps.closeCurrentProject()) return FinishResult::ProjectKeptOpen;
     try {
-        // The new project is built beside the file and replaces it only once every table is written: a
-        // Finish that fails or is killed leaves an existing project at that path as it was.
+        // The new project is built beside the file and takes its place in one move, so that a Finish that
+        // is killed leaves an existing project at that path as it was. A table that cannot be written is
+        // undone alone and ends Finish with its message; the tables written before it stay written, in the
+        // new file, as they do when a project is written table by table.
         auto file = BeginProjectFile(path);
-        WriteProject(file->db());
+        std::optional<dao::DaoException> failure;
+        try {
+            WriteProject(file->db());
+        } catch (const dao::DaoException& e) {
+            failure = e;
+        }
         file->Commit();
+        if (failure) throw *failure;
     } catch (const dao::DaoException& e) {
         ReportDaoError(e, prompt);
         return FinishResult::Failed;

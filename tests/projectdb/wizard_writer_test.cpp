@@ -89,15 +89,18 @@ TEST(WizardFinish, RefusedCloseAndDatabaseErrors) {
     EXPECT_FALSE(opened);
     EXPECT_EQ(prompt.shown().size(), 1u);
 
-    // A drawing title too long for its field: the message is the database's, and the file at the path is
-    // not replaced by a project without its drawing list.
+    // A drawing title too long for its field: the tables written before it stay, the drawing table is
+    // not left half written, and the message is the database's.
     testing_support::WriteBytes(dir.file("c.vlt"), "an earlier file");
     wizard.drawings().OnCellEdited(1, drawing_col::kTitle, std::string(300, 'x'));
     EXPECT_EQ(wizard.Finish(dir.file("c.vlt"), steps, prompt), FinishResult::Failed);
     EXPECT_FALSE(opened);
     ASSERT_EQ(prompt.shown().size(), 2u);
     EXPECT_EQ(prompt.shown()[1].text, "字段太小，不能接受所要添加的数据量。   (3349)\n\n你想查看帮助文件吗?");
-    EXPECT_EQ(testing_support::ReadBytes(dir.file("c.vlt")), "an earlier file");
+    auto db = dao::Database::Open(dir.file("c.vlt"));
+    EXPECT_EQ(ReadRows(*db, kJointTable), (Rows{{"1", "0"}, {"2", "20"}}));
+    EXPECT_FALSE(db->HasTableDef(kDrawingLayoutTable));
+    db.reset();
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1) << "nothing half made is left";
 }
 
