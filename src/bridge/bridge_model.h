@@ -22,7 +22,7 @@ struct Finding {
     char severity = 'W';   // 'E' error, 'W' warning
     std::string text;      // Chinese, names the place and the size of the fault
     std::string table;     // the table a window opens to show the fault, empty when none
-    int record = -1;       // the record's position in that table (0 = first), -1 when none
+    int record = -1;       // the record's row in that table's grid (0 = first), -1 when none
 };
 
 // ---- site -----------------------------------------------------------------------------------------------

@@ -32,14 +32,15 @@ void ReadGeneral(dao::Database& db, Bridge& b) {
         double c1 = t.Number(0, "Dist2"), c2 = t.Number(0, "Dist1");
         if (c1 <= 0) c1 = (gap + left) / 2;
         if (c2 <= 0) c2 = (gap + right) / 2;
-        // One project designs one half; 全桥 on a divided bridge designs the left one.
-        const bool designsRight = part == "右半桥";
-        b.decks.push_back({DeckSide::Left, left, -c1, !designsRight});
-        b.decks.push_back({DeckSide::Right, right, c2, designsRight});
-        if (part == "全桥")
-            b.findings.push_back({"DIVIDED_WHOLE", 'W',
-                                  "分离式桥梁的“当前项目仅设计”为全桥：按左半桥设计，右半桥另建项目。",
+        // One project designs one half; 全桥 (the rule for halves alike) designs both with the same members.
+        const bool both = part == "全桥";
+        b.decks.push_back({DeckSide::Left, left, -c1, both || part == "左半桥"});
+        b.decks.push_back({DeckSide::Right, right, c2, both || part == "右半桥"});
+        if (!both && part != "左半桥" && part != "右半桥")
+            b.findings.push_back({"DESIGNED_PART_UNKNOWN", 'E',
+                                  "一般信息表的“当前项目仅设计”为“" + part + "”，不是左半桥、右半桥或全桥；按左半桥处理。",
                                   projectdb::kGeneralInfoTable, t.Record(0)});
+        if (!b.decks[0].designed && !b.decks[1].designed) b.decks[0].designed = true;
     } else {
         double width = whole > 0 ? whole : left + right + gap;
         b.decks.push_back({DeckSide::Whole, width, 0, true});

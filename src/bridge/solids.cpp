@@ -27,7 +27,10 @@ std::vector<Point2> Circle(double diameter, double cu = 0, double cv = 0, int si
     return p;
 }
 
-std::string MemberTable(const std::string& type) { return projectdb::MemberTableOf(type).value_or(""); }
+// The member table of a type; the solids of proposed members name none.
+std::string MemberTable(const std::string& type, bool proposed = false) {
+    return proposed ? std::string() : projectdb::MemberTableOf(type).value_or("");
+}
 
 void Finish(Solid& s) {
     s.area = Area(s.profile);
@@ -141,7 +144,7 @@ void BuildSolids(Bridge& b) {
             Solid s;
             s.member = sp.kind == SupportKind::Abutment ? "台帽" : "帽梁";
             s.support = sp.index;
-            s.table = MemberTable(sp.capType);
+            s.table = MemberTable(sp.capType, c.proposed);
             const double length = sp.capLength > 0 ? sp.capLength : width / sine;
             const double along = sp.capWidth > 0 ? sp.capWidth : 1.6;
             s.profile = Rectangle(along, 0, -c.capHeight);
@@ -150,12 +153,14 @@ void BuildSolids(Bridge& b) {
             b.solids.push_back(std::move(s));
         }
         if (c.bodyLength > 0) {
-            const bool walls = sp.columns.size() <= 1 && !sp.roundBody;
+            const char* name = sp.bodyType.find("柱式") != std::string::npos  ? "墩柱"
+                               : sp.bodyType.find("肋板") != std::string::npos ? "肋板"
+                                                                                : "墩台身";
             for (const Column& col : sp.columns) {
                 Solid s;
-                s.member = sp.roundBody ? "墩柱" : walls ? "墩台身" : "墩柱";
+                s.member = name;
                 s.support = sp.index;
-                s.table = MemberTable(sp.bodyType);
+                s.table = MemberTable(sp.bodyType, c.proposed);
                 const double along = sp.bodyAlong > 0 ? sp.bodyAlong : 1.2;
                 const double across = sp.bodyAcross > 0 ? sp.bodyAcross : along;
                 s.profile = sp.roundBody || (sp.bodyAlong <= 0 && sp.bodyAcross <= 0) ? Circle(along)
@@ -174,7 +179,7 @@ void BuildSolids(Bridge& b) {
             Solid s;
             s.member = sp.connectType == "系梁" ? "系梁" : "承台";
             s.support = sp.index;
-            s.table = MemberTable(sp.connectType);
+            s.table = MemberTable(sp.connectType, c.proposed);
             const double length = columnsSpan + 2 * pile;
             s.profile = Rectangle(pile + 1.0, 0, -c.connectionHeight);
             s.path = {Along(sp, -length / 2, c.connectionTopZ), Along(sp, length / 2, c.connectionTopZ)};
@@ -188,7 +193,7 @@ void BuildSolids(Bridge& b) {
                 Solid s;
                 s.member = "桩";
                 s.support = sp.index;
-                s.table = MemberTable(sp.foundationType);
+                s.table = MemberTable(sp.foundationType, f.proposed);
                 const Point3 top = Along(sp, (k - (count - 1) / 2.0) * spacing, f.topZ);
                 s.profile = Circle(pile);
                 s.path = {top, {top.x, top.y, f.tipZ}};
@@ -199,7 +204,7 @@ void BuildSolids(Bridge& b) {
             Solid s;
             s.member = f.kind;
             s.support = sp.index;
-            s.table = MemberTable(sp.foundationType);
+            s.table = MemberTable(sp.foundationType, f.proposed);
             const double length = columnsSpan + 3;
             s.profile = Rectangle(std::max(sp.bodyAlong, 1.0) + 2, 0, -f.depth);
             s.path = {Along(sp, -length / 2, f.topZ), Along(sp, length / 2, f.topZ)};

@@ -19,6 +19,8 @@ constexpr double kClosure = 0.010;
 // A pile cap may stand this far above the ground (its top finished flush).
 constexpr double kAboveGround = 0.05;
 constexpr double kLongestColumn = 40;
+// Deeper than this under the ground a pile cap or footing is dug for nothing.
+constexpr double kDeepestCover = 3.0;
 
 // The member record of a type at a support: its table and row, read once per table.
 class MemberRecords {
@@ -234,12 +236,12 @@ void ReadSubstructure(dao::Database& db, Bridge& b) {
                                   -1});
         if (c.Miss() < -kClosure)
             b.findings.push_back({"CAP_ABOVE_GIRDER", 'E',
-                                  text::Format("%s帽梁顶（%.3f）高出梁底支座垫石顶所需高程（%.3f）%.3fm，帽梁伸入梁体。",
+                                  text::Format("%s帽梁顶高程 %.3f，高出支座所需的 %.3f（桥面−铺装−梁高−支座）%.3fm：帽梁伸入梁体。",
                                                where.c_str(), c.capTopZ, c.seatZ, -c.Miss()),
                                   projectdb::kSubLayoutTable, s.record});
         else if (c.Miss() > kClosure)
             b.findings.push_back({"SEAT_GAP", 'W',
-                                  text::Format("%s帽梁顶（%.3f）低于支座垫石顶所需高程（%.3f）%.3fm，支座下有空隙。",
+                                  text::Format("%s帽梁顶高程 %.3f，低于支座所需的 %.3f（桥面−铺装−梁高−支座）%.3fm：支座下留有空隙。",
                                                where.c_str(), c.capTopZ, c.seatZ, c.Miss()),
                                   projectdb::kSubLayoutTable, s.record});
         if (hasConnect || IsFooting(s.foundationType)) {
@@ -250,6 +252,10 @@ void ReadSubstructure(dao::Database& db, Bridge& b) {
                     lowest = known ? std::min(lowest, col.groundZ) : col.groundZ;
                     known = true;
                 }
+            if (c.cover > kDeepestCover)
+                b.findings.push_back({"CONNECTION_DEEP", 'W',
+                                      text::Format("%s承台（基础）顶埋深 %.3fm，超过 3m。", where.c_str(), c.cover),
+                                      projectdb::kSubLayoutTable, s.record});
             if (known && c.connectionTopZ > lowest + kAboveGround)
                 b.findings.push_back({"CONNECTION_ABOVE_GROUND", 'E',
                                       text::Format("%s承台（基础）顶 %.3f 高出地面 %.3f 达 %.3fm。", where.c_str(),

@@ -122,6 +122,11 @@ void ReadSuperstructure(dao::Database& db, Bridge& b) {
         s.span = span.index;
         s.type = span.structureType;
         bool found = false;
+        if (!IsPrecast(span.structureType) && !BoxTable(span.structureType))
+            b.findings.push_back({"STRUCTURE_TYPE_UNKNOWN", 'E',
+                                  text::Format("第%d跨的结构类型“%s”不是已知的上部结构类型，梁高按简支箱梁拟定。",
+                                               span.index + 1, span.structureType.c_str()),
+                                  projectdb::kSuperSpanTable, span.record});
         if (span.structureType == "装配式简支空心板桥") found = FromPrecast(tables, kSlabs, span, s);
         else if (span.structureType == "装配式简支T梁桥") found = FromPrecast(tables, kTBeams, span, s);
         else found = FromBox(tables, span, s);

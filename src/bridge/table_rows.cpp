@@ -49,9 +49,20 @@ TableRows::TableRows(dao::Database& db, std::string table, std::vector<Finding>&
         findings_.push_back({"TABLE_UNREADABLE", 'E', "不能读取“" + name_ + "”：" + DaoText(e), name_, -1});
         return;
     }
-    positions_.resize(rows_.size());
-    std::iota(positions_.begin(), positions_.end(), 0);
-    // Records keep their stored order among equal keys, so that a window finds the record it shows.
+    // A finding names a record by its row in the table's grid, which lists the records ordered by their
+    // first field (equal values in stored order).
+    std::vector<std::size_t> byFirst(rows_.size());
+    std::iota(byFirst.begin(), byFirst.end(), 0);
+    if (!fields_.empty())
+        std::stable_sort(byFirst.begin(), byFirst.end(), [&](std::size_t a, std::size_t b) {
+            const dao::Value &x = rows_[a][0], &y = rows_[b][0];
+            if (x.isNull() || y.isNull()) return x.isNull() && !y.isNull();
+            if (x.isNumber() && y.isNumber()) return x.toDouble() < y.toDouble();
+            return x.toString() < y.toString();
+        });
+    std::vector<int> gridRow(rows_.size());
+    for (std::size_t i = 0; i < byFirst.size(); ++i) gridRow[byFirst[i]] = static_cast<int>(i);
+    positions_ = gridRow;
     if (orderBy && HasField(orderBy)) {
         const int f = Index(orderBy);
         std::vector<std::size_t> order(rows_.size());
@@ -62,7 +73,7 @@ TableRows::TableRows(dao::Database& db, std::string table, std::vector<Finding>&
         sorted.reserve(rows_.size());
         for (std::size_t r : order) sorted.push_back(std::move(rows_[r]));
         rows_ = std::move(sorted);
-        for (std::size_t i = 0; i < order.size(); ++i) positions_[i] = static_cast<int>(order[i]);
+        for (std::size_t i = 0; i < order.size(); ++i) positions_[i] = gridRow[order[i]];
     }
 }
 

@@ -27,7 +27,8 @@ public:
     // finding naming the record, and `fallback` is used.
     double Number(std::size_t row, std::string_view field, double fallback = 0) const;
     std::string Text(std::size_t row, std::string_view field) const;
-    // The stored position of a row (0 = first record as the table lists it), for a window to jump to.
+    // The row of a record in the table's grid window (0 = first; the grid orders by the first field), for a
+    // window to jump to.
     int Record(std::size_t row) const { return positions_[row]; }
     // The first row whose `field` equals `key` as a number; -1 when none.
     int Find(std::string_view field, double key) const;
