@@ -261,9 +261,13 @@ std::optional<double> CellNumber(const ui::ProposedTable& sheet, std::size_t row
     auto column = std::find(sheet.fields.begin(), sheet.fields.end(), field);
     if (column == sheet.fields.end() || row >= sheet.rows.size()) return std::nullopt;
     std::size_t c = static_cast<std::size_t>(column - sheet.fields.begin());
-    if (c >= sheet.rows[row].size() || IsBlank(sheet.rows[row][c])) return std::nullopt;
+    if (c >= sheet.rows[row].size()) return std::nullopt;
+    return CellNumber(sheet.rows[row][c]);
+}
+
+std::optional<double> CellNumber(const std::string& cell) {
     double number = 0;
-    if (!text::ParseWholeNumber(sheet.rows[row][c], number)) return std::nullopt;
+    if (IsBlank(cell) || !text::ParseWholeNumber(cell, number)) return std::nullopt;
     return number;
 }
 

@@ -65,5 +65,6 @@ bool EditTable(dao::Database& db, const SheetSpec& spec, const std::string& titl
 
 // The number in a cell, or none for an empty cell or one that is not a number (pictures skip such cells).
 std::optional<double> CellNumber(const ui::ProposedTable& sheet, std::size_t row, const std::string& field);
+std::optional<double> CellNumber(const std::string& cell);
 
 }  // namespace modulekit

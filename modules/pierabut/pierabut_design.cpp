@@ -8,7 +8,6 @@
 #include "pierabut/member_sizes.h"
 #include "pierabut/pier_plot.h"
 #include "platform/text/cformat.h"
-#include "platform/text/numbers.h"
 
 namespace pierabut {
 namespace {
@@ -79,9 +78,9 @@ void FillBodyHeights(std::vector<ui::ProposedTable>& tables, const BridgeFacts& 
         bool capRead = support.types[0] == "无";
         for (const std::string& field : CapHeightFields(support.types[0])) {
             std::string* cap = CellOf(tables, support.types[0], support.number, field);
-            double number = 0;
-            if (!cap || !text::ParseWholeNumber(*cap, number)) continue;  // the cell check tells the user
-            capHeight = std::max(capHeight, number);
+            const std::optional<double> number = cap ? modulekit::CellNumber(*cap) : std::nullopt;
+            if (!number) continue;  // the cell check tells the user
+            capHeight = std::max(capHeight, *number);
             capRead = true;
         }
         if (!capRead) continue;
@@ -95,8 +94,9 @@ std::string CheckBodyHeights(std::vector<ui::ProposedTable> tables, const Bridge
     for (const SupportFacts& support : bridge.supports) {
         if (!support.chain.known) continue;
         std::string* body = CellOf(tables, support.types[1], support.number, BodyHeightField(support.types[1]));
-        double height = 0;
-        if (!body || !text::ParseWholeNumber(*body, height)) continue;
+        const std::optional<double> number = body ? modulekit::CellNumber(*body) : std::nullopt;
+        if (!number) continue;
+        const double height = *number;
         if (height > 0 && height <= kTallestBody) continue;
         return text::Format(
             "%ld号%s：桥面高程 %.3f m 减去铺装、梁高、支座和帽梁后，到地面下接头顶 %.3f m 的墩身高为 %.3f m，"

@@ -10,6 +10,7 @@
 
 #include "bridge/bridge_model.h"
 #include "cli_child.h"
+#include "girder_fixture.h"
 #include "platform/dao/recordset.h"
 #include "platform/dao/sql.h"
 #include "platform/text/gbk.h"
@@ -224,6 +225,76 @@ void PrintTo(const Scenario& s, std::ostream* out) { *out << s.name; }
 INSTANTIATE_TEST_SUITE_P(Bridges, SiteSizes, ::testing::ValuesIn(kScenarios),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A project of one scenario, made and designed as the fixture makes it, for the checks of one kind.
+class OneBridge : public SiteSizes {
+public:
+    static Scenario Named(const char* name) {
+        for (const auto& s : kScenarios)
+            if (std::string(s.name) == name) return s;
+        return kScenarios[0];
+    }
+
+protected:
+    double Number(const std::string& table, const std::string& keyField, const std::string& key,
+                  const std::string& field) {
+        dao::Recordset rs(*db);
+        rs.Open("Select * From " + dao::QuoteIdentifier(table), dao::dbOpenForwardOnly);
+        for (; !rs.IsEOF(); rs.MoveNext())
+            if (rs.GetFieldValue(keyField).toString() == key) return rs.GetFieldValue(field).toDouble();
+        ADD_FAILURE() << table << " has no " << key;
+        return -1;
+    }
+};
+
+class ContinuousBox : public OneBridge {};
+TEST_P(ContinuousBox, IsOneUnitAndOneGirderAsDeepAsItsLongestSpanNeeds) {
+    ASSERT_EQ(model.units.size(), 1u);
+    EXPECT_TRUE(model.units[0].continuous);
+    EXPECT_EQ(model.units[0].spans, (std::vector<int>{0, 1, 2}));
+    // One girder: 60 / 20 = 3.0 m throughout, end spans at its two ends, 2 cm off only at the girder's ends.
+    const char* table = "连续等截面箱梁立面、平面信息表";
+    const struct {
+        const char* span;
+        const char* position;
+        double length;
+    } spans[] = {{"1", "边跨", 39.98}, {"2", "中跨", 60.0}, {"3", "边跨", 39.98}};
+    for (const auto& s : spans) {
+        EXPECT_NEAR(Number(table, "InWhichSpan", s.span, "BoxHeight"), 3.0, 1e-9) << s.span;
+        EXPECT_NEAR(Number(table, "InWhichSpan", s.span, "BoxLength"), s.length, 1e-9) << s.span;
+    }
+    // The inner piers carry one bearing line: their caps are as wide as the 1.8 m columns need, 2.1 m.
+    EXPECT_NEAR(MemberField(*db, "①类帽梁信息表", 1, "CopingWidth").value_or(-1), 2.1, 1e-9);
+}
+INSTANTIATE_TEST_SUITE_P(Bridges, ContinuousBox, ::testing::Values(OneBridge::Named("ContinuousBox")),
+                         [](const auto&) { return std::string("FortySixtyForty"); });
+
+class SkewTBeams : public OneBridge {};
+TEST_P(SkewTBeams, TwentyMetreTBeamsAreOfTheStandardDepthAndTheCapsHoldBothBearingLines) {
+    // The standard 20 m T-beam is 1.5 m deep (at least 1.4 m, as the common series all are).
+    EXPECT_NEAR(Number("中梁尺寸信息表", "TBeamType", "20m斜30°中梁", "TBeamHeight"), 1.5, 1e-9);
+    EXPECT_NEAR(Number("边梁尺寸信息表", "TBeamType", "20m斜30°边梁", "TBeamHeight"), 1.5, 1e-9);
+    // Over a joint: two girder ends 2 cm off the pier line, bearings 0.25 m in from each, 0.4 m plates and
+    // 0.15 m edges: 2 × (0.02 + 0.25) + 0.4 + 0.3 = 1.24, rounded up to 1.3 m; a 1.2 m column needs 1.5 m.
+    EXPECT_NEAR(MemberField(*db, "①类帽梁信息表", 1, "CopingWidth").value_or(-1), 1.5, 1e-9);
+}
+INSTANTIATE_TEST_SUITE_P(Bridges, SkewTBeams, ::testing::Values(OneBridge::Named("Skew30")),
+                         [](const auto&) { return std::string("Skew30"); });
+
+class DividedBridge : public OneBridge {};
+TEST_P(DividedBridge, DesignsItsOwnHalfOnly) {
+    // The left half is 10 m wide: slabs of the 1.25 m module fill 10 m, and so does the approach slab.
+    auto run = RunCli({"design", project, "Adjunct", "DesignSubslab"}, kModules);
+    ASSERT_EQ(run.status, 0) << run.err;
+    db = dao::Database::Open(project);
+    EXPECT_NEAR(Number("桥头搭板信息表", "Position", "起点", "StartWidth"), 10.0, 1e-9);
+    EXPECT_NEAR(Number("桥头搭板信息表", "Position", "起点", "EndWidth"), 10.0, 1e-9);
+    const double slabs = Number("空心板布置信息表", "SlabInWhichSpan", "1", "SlabsEverySpan");
+    const double cantilever = Number("边板尺寸信息表", "SlabType", "16m边板", "SuspendWidth");
+    EXPECT_NEAR(slabs * 1.25 - 0.01 + 2 * cantilever, 10.0, 1e-9);
+}
+INSTANTIATE_TEST_SUITE_P(Bridges, DividedBridge, ::testing::Values(OneBridge::Named("Divided")),
+                         [](const auto&) { return std::string("LeftHalf"); });
+
 // The deep valley by hand: deck 100.00 on a level grade; 10 cm asphalt; a 30 m T-beam of the standard
 // series 2.00 m deep; a cap 1.40 m high (1.8 m wide for its 1.5 m columns, four fifths of that); the pile
 // cap top 1 m under ground at 70.00, so 69.00. The column is 100 − 0.10 − 2.00 − bearing − 1.40 − 69.00.
@@ -249,5 +320,37 @@ TEST(SiteSizesByHand, TheDeepValleysPiersAreAsTallAsTheValleyIsDeep) {
                     100 - 0.10 - 2.00 - bearing - 1.40 - 69.00, 0.0015);
     }
 }
+
+}  // namespace
+
+namespace {
+
+class DeepValley : public OneBridge {};
+// The user makes the cap of pier 1 deeper and types a column length of his own: the column follows the cap,
+// so that the cap top stays where the bearings need it.
+TEST_P(DeepValley, AColumnFollowsItsCapAsTheUserEditsIt) {
+    const double before = MemberField(*db, "圆形截面柱式墩身信息表", 1, "PierColumnLength").value_or(-1);
+    girder_test::RecordingEditor editor;
+    editor.change = [](ui::EditRequest& request) {
+        for (auto& table : request.tables) {
+            const char* field = table.table == "①类帽梁信息表" ? "CopingHeight"
+                                : table.table == "圆形截面柱式墩身信息表" ? "PierColumnLength"
+                                                                          : nullptr;
+            if (!field) continue;
+            const auto column = std::find(table.fields.begin(), table.fields.end(), field) - table.fields.begin();
+            for (auto& row : table.rows)
+                if (row.at(0) == "1") row.at(column) = table.table == "①类帽梁信息表" ? "2.0" : "5";
+        }
+    };
+    modules::SharedLibraryLoader loader(VELTRA_MODULES_DIR);
+    ui::ScriptedPrompter prompter;
+    ASSERT_TRUE(app::RunDesignCall(*app::FindDesignCall(cmd::kDesignPierAbut), *db, loader, prompter, &editor));
+    EXPECT_TRUE(prompter.texts().empty());
+    EXPECT_NEAR(MemberField(*db, "圆形截面柱式墩身信息表", 1, "PierColumnLength").value_or(-1), before - 0.6, 0.0015);
+    const bridge::Bridge after = bridge::ReadBridge(*db);
+    EXPECT_NEAR(after.supports.at(1).chain.Miss(), 0, 0.010);
+}
+INSTANTIATE_TEST_SUITE_P(Bridges, DeepValley, ::testing::Values(OneBridge::Named("DeepValley")),
+                         [](const auto&) { return std::string("TwentyFiveMetrePiers"); });
 
 }  // namespace
