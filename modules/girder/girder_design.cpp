@@ -18,11 +18,11 @@ KindTexts TextsOf(Superstructure kind) {
     switch (kind) {
         case Superstructure::Slab:
             return {"装配式简支空心板桥", "简支空心板",
-                    "板高按通用图系列（10 m 0.60、13 m 0.70、16 m 0.80、20 m 0.95、25 m 1.20 m），板宽 1.24 m、"
+                    "板高按通用图系列（10 m 0.60、13 m 0.70、16 m 0.80、20 m 0.95 m，更长 L/21），板宽 1.24 m、"
                     "板缝 1 cm，10 m 及以下双圆孔，更长为单个异形孔"};
         case Superstructure::TBeam:
             return {"装配式简支T梁桥", "简支T梁",
-                    "梁高按通用图系列（20 m 1.5、25 m 1.7、30 m 2.0、35 m 2.3、40 m 2.5 m），梁距 2.25 m，"
+                    "梁高 0.5 m + L/20（通用图系列：20 m 1.5、30 m 2.0、40 m 2.5 m），梁距 2.25 m，"
                     "横隔板 25 m 及以下 5 道、更长 7 道"};
         case Superstructure::SimpleConstantBox: return {"简支等截面箱梁桥", "简支等截面箱梁", "梁高约 L/18"};
         case Superstructure::SimpleVariableBox:

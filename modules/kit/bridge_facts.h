@@ -71,8 +71,9 @@ struct BridgeFacts {
     double centreStation = 0;            // half way between the abutments
 };
 
-// Reads the project through the bridge model. A table that cannot be read raises dao::DaoException, so
-// that a proposal is never built on a failed read.
+// Reads the project through the bridge model. The model never throws for bad data: what it cannot read
+// becomes one of its findings (veltra-cli check, 项目 → 检查), and what it assumes instead is marked (a deck
+// width, a standard allowance), so that the design's note can say so.
 BridgeFacts ReadBridgeFacts(dao::Database& db);
 
 // The spans of one structure type, by span number.
