@@ -184,6 +184,9 @@ void ReadSubstructure(dao::Database& db, Bridge& b) {
     const Deck* deck = b.DesignedDeck();
     const double width = deck ? deck->width : 0;
     int proposed = 0;
+    // Without a profile or a ground line the chain has no ends to meet: the missing data are told once
+    // (where the site is read), not as a miss at every support.
+    const bool judge = b.site.hasProfile && !b.site.ground.empty();
     for (Support& s : b.supports) {
         VerticalChain& c = s.chain;
         std::string type;
@@ -229,11 +232,20 @@ void ReadSubstructure(dao::Database& db, Bridge& b) {
         s.roundBody = m.round;
 
         const std::string where = Where(s);
-        if (hasBody && (c.bodyLength <= 0 || c.bodyLength > kLongestColumn))
+        if (hasBody && (m.bodyKnown || judge) && (c.bodyLength <= 0 || c.bodyLength > kLongestColumn))
             b.findings.push_back({"COLUMN_LENGTH", 'E',
                                   text::Format("%s的墩台身高度 %.3fm 不在 0～40m 之间。", where.c_str(), c.bodyLength),
                                   m.bodyKnown ? projectdb::MemberTableOf(s.bodyType).value_or("") : projectdb::kSubLayoutTable,
                                   -1});
+        // The layout keeps its own deck-to-cap depth; where it disagrees with the chain, one of them is stale.
+        const double layoutDepth = s.deckToCapCm / 100;
+        const double chainDepth = c.pavement.value + c.girderDepth + c.bearing.value;
+        if (s.deckToCapCm > 0 && std::fabs(layoutDepth - chainDepth) > kClosure)
+            b.findings.push_back({"DECK_TO_CAP", 'W',
+                                  text::Format("%s的“帽梁顶面至桥面”为 %.0fcm，铺装、梁高与支座合计 %.3fm。",
+                                               where.c_str(), s.deckToCapCm, chainDepth),
+                                  projectdb::kSubLayoutTable, s.record});
+        if (!judge) continue;
         if (c.Miss() < -kClosure)
             b.findings.push_back({"CAP_ABOVE_GIRDER", 'E',
                                   text::Format("%s帽梁顶高程 %.3f，高出支座所需的 %.3f（桥面−铺装−梁高−支座）%.3fm：帽梁伸入梁体。",

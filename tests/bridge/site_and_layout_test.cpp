@@ -90,6 +90,9 @@ TEST(SupportPlacement, ProjectWithoutRouteWarnsOnceForEachMissingPart) {
         ASSERT_NE(f, nullptr) << code;
         EXPECT_EQ(f->severity, 'W');
     }
+    // Without a deck or a ground to meet, no support is judged a clash or a gap.
+    EXPECT_FALSE(b.HasErrors());
+    EXPECT_EQ(FindingOf(b, "SEAT_GAP"), nullptr);
 }
 
 TEST(Decks, DividedBridgeDesigningTheRightHalf) {
@@ -116,6 +119,32 @@ TEST(Decks, DividedBridgeDesigningTheRightHalf) {
     EXPECT_NEAR(b.supports[0].centre.y, 506.25, 0.001);
     for (const auto& line : b.supports[1].bearings)
         EXPECT_NEAR(line.deckZ, 100 + 0.01 * (line.station - 900) - 0.125, 0.001);
+}
+
+TEST(Decks, EqualHalvesDesignBothAndAnIntegralDeckIsOne) {
+    struct Case {
+        const char* name;
+        std::vector<std::pair<std::string, std::string>> general;
+        std::vector<std::pair<double, bool>> decks;  // width, designed
+    };
+    const Case cases[] = {
+        {"halves alike", {{"TransectType", "分离式(左右半桥相同)"}, {"LeftBridgeWidth", "11"}, {"DividerWidth", "1"}},
+         {{11, true}, {11, true}}},
+        {"integral", {{"TransectType", "整体式"}, {"LeftBridgeWidth", "5"}, {"RightBridgeWidth", "7"}}, {{12, true}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ProjectSpec spec;
+        spec.general = c.general;
+        Project p = MakeProject(spec);
+        const Bridge b = p.Read();
+        ASSERT_EQ(b.decks.size(), c.decks.size());
+        for (std::size_t d = 0; d < c.decks.size(); ++d) {
+            EXPECT_DOUBLE_EQ(b.decks[d].width, c.decks[d].first);
+            EXPECT_EQ(b.decks[d].designed, c.decks[d].second);
+        }
+        EXPECT_EQ(b.DesignedDeck(), &b.decks[0]);
+    }
 }
 
 TEST(Units, JointsDecideWhichSpansFormOneGirder) {

@@ -100,6 +100,16 @@ TEST(VerticalChain, PileCapBetweenThreeMetresUnderAndFlushWithTheGround) {
     }
 }
 
+TEST(VerticalChain, LayoutDeckToCapDepthAgainstTheChain) {
+    // The fixture's layout says 110 cm; the chain needs 0.18 + 0.90 + 0.15 = 1.23 m.
+    Project p = ChainProject(9.77);
+    auto found = AtEndAbutment(p.Read(), "DECK_TO_CAP");
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0]->severity, 'W');
+    p.db->Execute("UPDATE [下构布置信息表] SET DistToDeck = 123");
+    EXPECT_TRUE(AtEndAbutment(p.Read(), "DECK_TO_CAP").empty());
+}
+
 TEST(VerticalChain, MembersNotDesignedYetAreProposedAndSaidSo) {
     Project p = ChainProject(9.77);
     const Bridge b = p.Read();
