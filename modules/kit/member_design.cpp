@@ -68,7 +68,8 @@ ui::ProposedTable Propose(dao::Database& db, const TableProposal& proposal) {
 
 DesignOutcome ProposeAndWrite(dao::Database& db, const std::string& title, const std::string& note,
                               const std::vector<TableProposal>& proposals, ui::PlotMaker plots,
-                              const RowsCheck& check, const RowsDerive& derive) {
+                              const RowsCheck& check, const RowsDerive& derive,
+                              const std::function<void(dao::Database&)>& alsoWrite) {
     ui::EditRequest request;
     request.title = title;
     request.note = note;
@@ -80,7 +81,7 @@ DesignOutcome ProposeAndWrite(dao::Database& db, const std::string& title, const
     }
     if (derive) derive(request.tables);
     DesignOutcome outcome;
-    if (!EditAndWrite(db, request, specs, derive, check)) return outcome;
+    if (!EditAndWrite(db, request, specs, derive, check, alsoWrite)) return outcome;
     outcome.accepted = true;
     for (const auto& table : request.tables) outcome.written += static_cast<long>(table.rows.size());
     return outcome;

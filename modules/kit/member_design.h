@@ -30,11 +30,13 @@ struct DesignOutcome {
 // on OK writes every table in one transaction, so that a failure leaves the project as it was. Cancel, or
 // rows left wrong, write nothing. `plots` draws the pictures beside the rows. `derive` fills in the cells
 // that follow from others (a body height from its cap), before the rows are shown and again before they are
-// checked and written, so that what is written is what the rule gives.
+// checked and written, so that what is written is what the rule gives. `alsoWrite` writes what follows
+// elsewhere in the project, in the same transaction.
 using RowsDerive = std::function<void(std::vector<ui::ProposedTable>&)>;
 DesignOutcome ProposeAndWrite(dao::Database& db, const std::string& title, const std::string& note,
                               const std::vector<TableProposal>& proposals, ui::PlotMaker plots = {},
-                              const RowsCheck& check = {}, const RowsDerive& derive = {});
+                              const RowsCheck& check = {}, const RowsDerive& derive = {},
+                              const std::function<void(dao::Database&)>& alsoWrite = {});
 
 // "%.12g": a value as the user would type it, without the digits a double adds.
 std::string NumberText(double value);

@@ -215,7 +215,8 @@ std::string CheckSheet(const ui::ProposedTable& sheet, const std::vector<dao::Fi
 }
 
 bool EditAndWrite(dao::Database& db, ui::EditRequest& request, const std::vector<SheetSpec>& specs,
-                  const std::function<void(std::vector<ui::ProposedTable>&)>& complete, const RowsCheck& check) {
+                  const std::function<void(std::vector<ui::ProposedTable>&)>& complete, const RowsCheck& check,
+                  const std::function<void(dao::Database&)>& alsoWrite) {
     std::vector<std::vector<dao::FieldInfo>> fields;
     for (const auto& spec : specs) fields.push_back(CheckedFields(db, spec));
     for (;;) {
@@ -232,6 +233,7 @@ bool EditAndWrite(dao::Database& db, ui::EditRequest& request, const std::vector
     if (complete) complete(request.tables);
     dao::Transaction transaction(db);
     for (std::size_t t = 0; t < specs.size(); ++t) ReplaceRows(db, specs[t], request.tables[t]);
+    if (alsoWrite) alsoWrite(db);
     transaction.Commit();
     return true;
 }

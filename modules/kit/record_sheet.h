@@ -52,9 +52,11 @@ using RowsCheck = std::function<std::string(const std::vector<ui::ProposedTable>
 // `complete`, when given, fills in what follows from the accepted rows (a count, a total) just before they
 // are written.
 // `check`, when given, is the module's own check after the cells' (a refusal is told like theirs).
+// `alsoWrite`, when given, writes what follows from the accepted design elsewhere in the project, in the same
+// transaction as the rows.
 bool EditAndWrite(dao::Database& db, ui::EditRequest& request, const std::vector<SheetSpec>& specs,
                   const std::function<void(std::vector<ui::ProposedTable>&)>& complete = {},
-                  const RowsCheck& check = {});
+                  const RowsCheck& check = {}, const std::function<void(dao::Database&)>& alsoWrite = {});
 
 // Rows made from records: each value in the column of its field, every other cell empty.
 void AppendRecords(ui::ProposedTable& sheet, const std::vector<Record>& records);

@@ -107,6 +107,18 @@ std::string CheckBodyHeights(std::vector<ui::ProposedTable> tables, const Bridge
     return {};
 }
 
+// The layout's deck-to-cap depth (centimetres, as the layout keeps it) becomes what the designed supports
+// need: pavement, girder and bearing, so that the interface files pass on the same depth as the members.
+void WriteDeckToCap(dao::Database& db, const BridgeFacts& bridge) {
+    for (const SupportFacts& support : bridge.supports) {
+        const modulekit::ChainFacts& c = support.chain;
+        if (c.girderDepth <= 0) continue;
+        const double cm = modulekit::RoundTo((c.pavement + c.girderDepth + c.bearing) * 100, 0.1);
+        db.Execute(text::Format("Update [下构布置信息表] Set DistToDeck = %s Where PierAbutNum = %ld",
+                                modulekit::NumberText(cm).c_str(), support.number));
+    }
+}
+
 std::string ChainNote(const BridgeFacts& bridge) {
     for (const SupportFacts& support : bridge.supports) {
         if (!support.chain.known) continue;
@@ -137,10 +149,11 @@ modulekit::DesignOutcome DesignPierAbut(dao::Database& db) {
     note +=
         "、斜交角和相邻跨径取常用尺寸：约每 7 m 桥宽一根柱，柱径按跨径 1.0–1.8 m，桩径大 0.2 m；帽梁宽容下"
         "墩柱和其上的支座线。" +
-        ChainNote(bridge) + "已有记录按原值列出。";
+        ChainNote(bridge) + "布置表的“帽梁顶面至桥面”随之改为铺装、梁高与支座之和。已有记录按原值列出。";
     auto derive = [&bridge](std::vector<ui::ProposedTable>& tables) { FillBodyHeights(tables, bridge); };
     auto check = [&bridge](const std::vector<ui::ProposedTable>& tables) { return CheckBodyHeights(tables, bridge); };
-    return modulekit::ProposeAndWrite(db, "墩台设计", note, proposals, PierElevationPlot(), check, derive);
+    auto layout = [&bridge](dao::Database& target) { WriteDeckToCap(target, bridge); };
+    return modulekit::ProposeAndWrite(db, "墩台设计", note, proposals, PierElevationPlot(), check, derive, layout);
 }
 
 }  // namespace pierabut

@@ -163,7 +163,11 @@ TEST_P(SiteSizes, EveryChainClosesAtTheGroundAndTheTablesCarryTheModelsColumns) 
             EXPECT_NEAR(ExportedColumnLength(exported, s.index).value_or(-1), c.bodyLength, 0.0005);
         }
     }
-    for (const bridge::Finding& f : model.findings) EXPECT_NE(f.severity, 'E') << f.code << " " << f.text;
+    // No error; and the layout's deck-to-cap depth, which the interface files pass on, is the chain's.
+    for (const bridge::Finding& f : model.findings) {
+        EXPECT_NE(f.severity, 'E') << f.code << " " << f.text;
+        EXPECT_NE(f.code, "DECK_TO_CAP") << f.text;
+    }
 }
 
 // Supports written out: stake, cap, body, connection, foundation, ground to connection top (cm), deck to cap
