@@ -1,6 +1,6 @@
 #include "adjunct/adjunct_design.h"
 
-#include "kit/project_facts.h"
+#include "kit/bridge_facts.h"
 #include "kit/record_sheet.h"
 
 namespace adjunct {
@@ -68,12 +68,15 @@ bool DesignWalkway(dao::Database& db) {
 }
 
 // One 8 m approach slab, 0.35 m thick, square to the abutment, at the start abutment and as wide as the deck
-// (12 m when the general information gives no width).
+// this project designs (the designed half of a divided bridge; 12 m when the general information gives no
+// width).
 bool DesignSubslab(dao::Database& db) {
-    const double start = modulekit::FirstNumber(db, projectdb::kSpanDivisionTable, "StartStake").value_or(0);
-    const double width = modulekit::DeckWidth(db).value_or(12.0);
+    const modulekit::BridgeFacts bridge = modulekit::ReadBridgeFacts(db);
+    const double start = bridge.startStation;
+    const double width = bridge.deck.width;
     return Edit(db, SchemaOf(projectdb::kApproachSlabTable), "桥头搭板",
-                "起点桥台一块8 m长、0.35 m厚的正交搭板，起点桩号取起点桥台桩号，宽度取桥面全宽（未定时12 m）",
+                "起点桥台一块8 m长、0.35 m厚的正交搭板，起点桩号取起点桥台桩号，宽度取本项目所设计桥面的全宽"
+                "（分离式取本幅宽度，未定时12 m）",
                 {{"Position", Value::Text("起点")},
                  {"SlabNum", Value::Long(1)},
                  {"StartStake", M(start)},
@@ -103,7 +106,7 @@ bool DesignDrainage(dao::Database& db) {
 
 // A two-lane road under the middle of the bridge: 7 m clear width, 4.5 m clear height, crossing square.
 bool DesignCrossway(dao::Database& db) {
-    const double centre = modulekit::FirstNumber(db, projectdb::kSpanDivisionTable, "CenterStake").value_or(0);
+    const double centre = modulekit::ReadBridgeFacts(db).centreStation;
     return Edit(db, SchemaOf(projectdb::kCrossedRoadTable), "被交道",
                 "桥中心处正交的双车道公路，净宽7 m、净高4.5 m，中心桩号取桥中心桩号",
                 {{"CenterStake", M(centre)}, {"ClearWidth", M(7.0)}, {"ClearHeight", M(4.5)}, {"CrossAngle", M(90)}});

@@ -3,22 +3,23 @@
 #include <algorithm>
 #include <cmath>
 
-#include "girder/depth_rules.h"
+#include "kit/standard_sizes.h"
 #include "platform/text/cformat.h"
 
 namespace girder {
 namespace {
 
+using namespace modulekit;
+
 using dao::Value;
-using members::SpanFacts;
-using members::TableProposal;
+using modulekit::SpanFacts;
+using modulekit::TableProposal;
 
 Value M(double metres) { return Value::Double(metres); }
 Value N(long count) { return Value::Long(static_cast<std::int32_t>(count)); }
 Value S(std::string text) { return Value::Text(std::move(text)); }
 
 constexpr double kCrossFall = 2.0;       // % to each side
-constexpr double kBoxBearing = 0.5;      // bearing line from the girder end
 constexpr double kEndDiaphragm = 1.2;    // over an abutment or an expansion pier
 constexpr double kInnerDiaphragm = 2.0;  // over an inner support of a continuous girder
 // Fillets inside the cells: 60 × 20 cm under the top slab, 30 × 15 cm over the bottom slab.
@@ -43,19 +44,19 @@ const char* TableOf(BoxKind kind) {
 }
 
 // A continuous girder's spans: its two end spans and the spans between.
-std::string PositionOf(const SpanFacts& span) { return span.firstOfSection || span.lastOfSection ? "边跨" : "中跨"; }
+std::string PositionOf(const SpanFacts& span) { return span.firstOfUnit || span.lastOfUnit ? "边跨" : "中跨"; }
 
 // Box girders sit on a 4 cm gap at each end of a girder (both ends of a simple span, the ends of a
 // continuous girder only).
 double BoxLength(const SpanFacts& span) {
-    return span.length - (span.firstOfSection ? 0.02 : 0) - (span.lastOfSection ? 0.02 : 0);
+    return span.length - (span.firstOfUnit ? 0.02 : 0) - (span.lastOfUnit ? 0.02 : 0);
 }
 
 // Depth of a variable continuous girder over the support at the start (or end) of `i`: shallow at the
 // girder's ends, the deeper of the two spans' support depths over an inner support.
 double VariableSupportDepth(const std::vector<SpanFacts>& spans, size_t i, bool start) {
     const SpanFacts& span = spans[i];
-    if (start ? span.firstOfSection : span.lastOfSection) return ContinuousBoxMidDepth(span.length);
+    if (start ? span.firstOfUnit : span.lastOfUnit) return ContinuousBoxMidDepth(span.length);
     double depth = ContinuousBoxSupportDepth(span.length);
     size_t j = start ? i - 1 : i + 1;
     if (j < spans.size() && spans[j].number == span.number + (start ? -1 : 1))
@@ -63,39 +64,48 @@ double VariableSupportDepth(const std::vector<SpanFacts>& spans, size_t i, bool 
     return depth;
 }
 
+// A continuous girder of constant depth is one girder: every span of its unit as deep as its longest span
+// needs (a 40 + 60 + 40 m unit is 3 m deep throughout).
+double LongestOfUnit(const std::vector<SpanFacts>& spans, size_t i) {
+    double longest = 0;
+    for (const SpanFacts& other : spans)
+        if (other.unit == spans[i].unit) longest = std::max(longest, other.length);
+    return longest;
+}
+
 modulekit::Record Elevation(BoxKind kind, const std::vector<SpanFacts>& spans, size_t i, const std::string& transect) {
     const SpanFacts& s = spans[i];
     const double L = s.length;
     const double webChange = RoundTo(L / 10, 0.1);
-    const modulekit::Record pitch = {{"StartPitch", M(members::SkewOf(s.startAngle))},
-                                     {"EndPitch", M(members::SkewOf(s.endAngle))},
+    const modulekit::Record pitch = {{"StartPitch", M(modulekit::SkewOf(s.startAngle))},
+                                     {"EndPitch", M(modulekit::SkewOf(s.endAngle))},
                                      {"TransectType", S(transect)}};
-    const double diaphragmL = s.firstOfSection ? kEndDiaphragm : kInnerDiaphragm;
-    const double diaphragmR = s.lastOfSection ? kEndDiaphragm : kInnerDiaphragm;
+    const double diaphragmL = s.firstOfUnit ? kEndDiaphragm : kInnerDiaphragm;
+    const double diaphragmR = s.lastOfUnit ? kEndDiaphragm : kInnerDiaphragm;
     modulekit::Record r;
     switch (kind) {
         case BoxKind::SimpleConstant:
             r = {{"InWhichSpan", N(s.number)},         {"BoxLength", M(L - 0.04)},
-                 {"BoxHeight", M(SimpleBoxDepth(L))},  {"DistToBearing", M(kBoxBearing)},
+                 {"BoxHeight", M(SimpleBoxDepth(L))},  {"DistToBearing", M(BoxBearingDistance())},
                  {"DiaphragmWidth", M(kEndDiaphragm)}, {"WebChangeSect", M(webChange)}};
             return Joined(Joined(r, kFillets), pitch);
         case BoxKind::SimpleVariable: {
             const double mid = SimpleBoxDepth(L);
             r = {{"InWhichSpan", N(s.number)},
                  {"BoxLength", M(L - 0.04)},
-                 {"BoxEndHeight", M(RoundUp(mid * 0.75, 0.05))},
+                 {"BoxEndHeight", M(SimpleBoxEndDepth(L))},
                  {"BoxCenterHeight", M(mid)},
                  {"EndLineLength", M(RoundTo(L / 10, 0.1))},
                  {"CenterLineLength", M(RoundTo(L * 0.3, 0.1))},
-                 {"DistToBearing", M(kBoxBearing)},
+                 {"DistToBearing", M(BoxBearingDistance())},
                  {"DiaphragmWidth", M(kEndDiaphragm)},
                  {"WebChangeSect", M(webChange)}};
             return Joined(Joined(r, kFillets), pitch);
         }
         case BoxKind::ContinuousConstant:
             r = {{"InWhichSpan", N(s.number)},      {"Position", S(PositionOf(s))},
-                 {"BoxLength", M(BoxLength(s))},    {"BoxHeight", M(ContinuousBoxDepth(L))},
-                 {"DistToBearing", M(kBoxBearing)}, {"DiaphragmWidthL", M(diaphragmL)},
+                 {"BoxLength", M(BoxLength(s))},    {"BoxHeight", M(ContinuousBoxDepth(LongestOfUnit(spans, i)))},
+                 {"DistToBearing", M(BoxBearingDistance())}, {"DiaphragmWidthL", M(diaphragmL)},
                  {"WebChangeSect1", M(webChange)},  {"WebChangeSect2", M(webChange)},
                  {"DiaphragmWidthR", M(diaphragmR)}};
             return Joined(Joined(r, kFillets), pitch);
@@ -107,13 +117,13 @@ modulekit::Record Elevation(BoxKind kind, const std::vector<SpanFacts>& spans, s
                  {"BoxEndHeightL", M(VariableSupportDepth(spans, i, true))},
                  {"BoxEndHeightR", M(VariableSupportDepth(spans, i, false))},
                  {"BoxCenterHeight", M(ContinuousBoxMidDepth(L))},
-                 {"DistToBearing", M(kBoxBearing)},
+                 {"DistToBearing", M(BoxBearingDistance())},
                  {"DiaphragmPlyL", M(diaphragmL)},
                  {"DiaphragmPlyR", M(diaphragmR)},
                  {"WebChangeSect1", M(webChange)},
                  {"WebChangeSect2", M(webChange)},
-                 {"EndLineLengthL", M(s.firstOfSection ? 0.0 : 1.0)},
-                 {"EndLineLengthR", M(s.lastOfSection ? 0.0 : 1.0)},
+                 {"EndLineLengthL", M(s.firstOfUnit ? 0.0 : 1.0)},
+                 {"EndLineLengthR", M(s.lastOfUnit ? 0.0 : 1.0)},
                  {"CenterLineLength", M(RoundTo(L / 5, 0.1))}};
             for (const char* side : {"1", "2"})
                 for (const auto& [name, value] : kFillets) r.push_back({name + side, value});

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "girder/bridge_facts.h"
-#include "girder/member_proposal.h"
+#include "kit/bridge_facts.h"
+#include "kit/member_design.h"
 
 namespace girder {
 
@@ -15,7 +15,7 @@ enum class BoxKind { SimpleConstant, SimpleVariable, ContinuousConstant, Continu
 
 std::string CrossSectionTypeFor(double deckWidth);
 
-std::vector<members::TableProposal> BoxProposals(BoxKind kind, const std::vector<members::SpanFacts>& spans,
+std::vector<modulekit::TableProposal> BoxProposals(BoxKind kind, const std::vector<modulekit::SpanFacts>& spans,
                                                  double deckWidth);
 
 }  // namespace girder

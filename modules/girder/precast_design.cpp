@@ -4,15 +4,17 @@
 #include <cmath>
 #include <set>
 
-#include "girder/depth_rules.h"
+#include "kit/standard_sizes.h"
 
 namespace girder {
 namespace {
 
+using namespace modulekit;
+
 using dao::Value;
-using members::NumberText;
-using members::SpanFacts;
-using members::TableProposal;
+using modulekit::NumberText;
+using modulekit::SpanFacts;
+using modulekit::TableProposal;
 
 Value M(double metres) { return Value::Double(metres); }
 Value N(long count) { return Value::Long(static_cast<std::int32_t>(count)); }
@@ -49,7 +51,7 @@ modulekit::Record SlabCommon(const std::string& type, const SpanFacts& span, dou
     return {{"SlabType", S(type)},
             {"SlabLength", M(PrecastLength(span.length))},
             {"DistToBearing", M(PrecastBearingDistance(span.length))},
-            {"SlabPitch", M(members::SkewOf(span.startAngle))},
+            {"SlabPitch", M(modulekit::SkewOf(span.startAngle))},
             {"KeyHoleDiameter", M(0.05)},
             {"Height", M(h)},
             {"BottomWidth", M(kSlabWidth)},
@@ -93,7 +95,7 @@ modulekit::Record TBeamCommon(const std::string& type, const SpanFacts& span) {
     return {{"TBeamType", S(type)},
             {"TBeamLength", M(length)},
             {"DistToBearing", M(bearing)},
-            {"TBeamPitch", M(members::SkewOf(span.startAngle))},
+            {"TBeamPitch", M(modulekit::SkewOf(span.startAngle))},
             {"DistToChangeSect", M(RoundTo(L / 20, 0.1))},
             {"ChangeSectLength", M(RoundTo(L / 15, 0.1))},
             {"DiaphragmNum", N(diaphragms)},
@@ -139,7 +141,7 @@ void AddOncePerType(TableProposal& table, std::set<std::string>& seen, const std
 
 std::string MemberTypeName(const SpanFacts& span, const char* member) {
     std::string name = NumberText(span.length) + "m";
-    double skew = members::SkewOf(span.startAngle);
+    double skew = modulekit::SkewOf(span.startAngle);
     if (std::fabs(skew) > 1e-9) name += "斜" + NumberText(skew) + "°";
     return name + member;
 }

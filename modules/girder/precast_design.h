@@ -4,15 +4,15 @@
 // "20m斜15°边梁") one size record.
 #include <vector>
 
-#include "girder/bridge_facts.h"
-#include "girder/member_proposal.h"
+#include "kit/bridge_facts.h"
+#include "kit/member_design.h"
 
 namespace girder {
 
-std::vector<members::TableProposal> SlabProposals(const std::vector<members::SpanFacts>& spans, double deckWidth);
-std::vector<members::TableProposal> TBeamProposals(const std::vector<members::SpanFacts>& spans, double deckWidth);
+std::vector<modulekit::TableProposal> SlabProposals(const std::vector<modulekit::SpanFacts>& spans, double deckWidth);
+std::vector<modulekit::TableProposal> TBeamProposals(const std::vector<modulekit::SpanFacts>& spans, double deckWidth);
 
 // "16m中板": the member type a span of that length and start skew gets.
-std::string MemberTypeName(const members::SpanFacts& span, const char* member);
+std::string MemberTypeName(const modulekit::SpanFacts& span, const char* member);
 
 }  // namespace girder

@@ -2,19 +2,17 @@
 
 #include <algorithm>
 
-#include "platform/text/numbers.h"
+#include "kit/record_sheet.h"
 
 namespace girder {
 namespace {
 
 using Points = std::vector<std::pair<double, double>>;
 
-// A row's value by field name; 0 for a field the row does not have.
+// A row's value by field name; 0 for a field the row does not have or a cell that is not a number (the
+// picture skips what the check will refuse).
 double Value(const ui::ProposedTable& table, size_t row, const char* field) {
-    auto it = std::find(table.fields.begin(), table.fields.end(), field);
-    if (row >= table.rows.size() || it == table.fields.end()) return 0;
-    size_t column = static_cast<size_t>(it - table.fields.begin());
-    return column < table.rows[row].size() ? text::Atof(table.rows[row][column]) : 0;
+    return modulekit::CellNumber(table, row, field).value_or(0);
 }
 
 Points Rectangle(double left, double right, double top, double bottom) {

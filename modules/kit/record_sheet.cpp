@@ -70,11 +70,45 @@ std::vector<std::vector<std::string>> SortedRows(const ui::ProposedTable& sheet,
     return sorted;
 }
 
+// An older table gets the fields of the schema it lacks, so that every value of a keyed row has its place.
+void EnsureFields(dao::Database& db, const projectdb::TableSchema& schema) {
+    if (!db.HasTableDef(schema.name)) {
+        projectdb::EnsureTable(db, schema);
+        return;
+    }
+    const std::vector<dao::FieldInfo> present = db.GetTableDef(schema.name).fields;
+    for (const auto& field : schema.ToTableDef().fields)
+        if (!FindField(present, field.m_strName)) db.AppendField(schema.name, field);
+}
+
+// Removes the records the rows replace: all of them, or for a keyed sheet those under the rows' keys.
+void DeleteReplaced(dao::Database& db, const SheetSpec& spec, const ui::ProposedTable& sheet,
+                    const std::vector<dao::FieldInfo>& fields) {
+    const std::string table = dao::QuoteIdentifier(spec.schema->name);
+    if (!spec.keyed) {
+        db.Execute("Delete From " + table);
+        return;
+    }
+    const dao::FieldInfo* key = sheet.fields.empty() ? nullptr : FindField(fields, sheet.fields.front());
+    if (!key) return;
+    for (const auto& row : sheet.rows) {
+        if (IsBlankRow(row)) continue;
+        const dao::Value value = ValueOf(row.front(), *key);
+        const std::string literal =
+            value.isText() ? dao::QuoteLiteral(value.text()) : value.isNull() ? "Null" : CellText(value);
+        db.Execute("Delete From " + table + " Where " + dao::QuoteIdentifier(key->m_strName) +
+                   (value.isNull() ? " Is Null" : " = " + literal));
+    }
+}
+
 void ReplaceRows(dao::Database& db, const SheetSpec& spec, const ui::ProposedTable& sheet) {
     const projectdb::TableSchema& schema = *spec.schema;
-    projectdb::EnsureTable(db, schema);
+    if (spec.keyed)
+        EnsureFields(db, schema);
+    else
+        projectdb::EnsureTable(db, schema);
     std::vector<dao::FieldInfo> fields = db.GetTableDef(schema.name).fields;
-    db.Execute("Delete From " + dao::QuoteIdentifier(schema.name));
+    DeleteReplaced(db, spec, sheet, fields);
     dao::Recordset rs(db);
     rs.Open("Select * From " + dao::QuoteIdentifier(schema.name));
     for (const auto& row : SortedRows(sheet, spec.sortBy)) {
@@ -89,12 +123,22 @@ void ReplaceRows(dao::Database& db, const SheetSpec& spec, const ui::ProposedTab
 }
 
 std::string CheckAll(const ui::EditRequest& request, const std::vector<std::vector<dao::FieldInfo>>& fields,
-                     const std::vector<SheetSpec>& specs) {
-    for (std::size_t t = 0; t < request.tables.size(); ++t) {
+                     const std::vector<SheetSpec>& specs, const RowsCheck& check) {
+    for (std::size_t t = 0; t < request.tables.size() && t < specs.size(); ++t) {
         std::string problem = CheckSheet(request.tables[t], fields[t], specs[t].required);
         if (!problem.empty()) return problem;
     }
-    return {};
+    return check ? check(request.tables) : std::string();
+}
+
+// The fields a sheet's cells are checked against: a keyed sheet is written with every field of its schema
+// (an older table gets the missing ones), so those count as well as the table's.
+std::vector<dao::FieldInfo> CheckedFields(dao::Database& db, const SheetSpec& spec) {
+    std::vector<dao::FieldInfo> fields = SheetFields(db, *spec.schema);
+    if (spec.keyed)
+        for (const auto& field : spec.schema->ToTableDef().fields)
+            if (!FindField(fields, field.m_strName)) fields.push_back(field);
+    return fields;
 }
 
 }  // namespace
@@ -171,13 +215,14 @@ std::string CheckSheet(const ui::ProposedTable& sheet, const std::vector<dao::Fi
 }
 
 bool EditAndWrite(dao::Database& db, ui::EditRequest& request, const std::vector<SheetSpec>& specs,
-                  const std::function<void(std::vector<ui::ProposedTable>&)>& complete) {
+                  const std::function<void(std::vector<ui::ProposedTable>&)>& complete, const RowsCheck& check,
+                  const std::function<void(dao::Database&)>& alsoWrite) {
     std::vector<std::vector<dao::FieldInfo>> fields;
-    for (const auto& spec : specs) fields.push_back(SheetFields(db, *spec.schema));
+    for (const auto& spec : specs) fields.push_back(CheckedFields(db, spec));
     for (;;) {
         const std::vector<ui::ProposedTable> before = request.tables;
         if (!ModuleEditor().edit(request)) return false;
-        std::string problem = CheckAll(request, fields, specs);
+        std::string problem = CheckAll(request, fields, specs, check);
         if (problem.empty()) break;
         ModulePrompter().message(problem, ui::Buttons::Ok, ui::Icon::Exclamation);
         bool unchanged = true;
@@ -188,6 +233,7 @@ bool EditAndWrite(dao::Database& db, ui::EditRequest& request, const std::vector
     if (complete) complete(request.tables);
     dao::Transaction transaction(db);
     for (std::size_t t = 0; t < specs.size(); ++t) ReplaceRows(db, specs[t], request.tables[t]);
+    if (alsoWrite) alsoWrite(db);
     transaction.Commit();
     return true;
 }
@@ -217,9 +263,13 @@ std::optional<double> CellNumber(const ui::ProposedTable& sheet, std::size_t row
     auto column = std::find(sheet.fields.begin(), sheet.fields.end(), field);
     if (column == sheet.fields.end() || row >= sheet.rows.size()) return std::nullopt;
     std::size_t c = static_cast<std::size_t>(column - sheet.fields.begin());
-    if (c >= sheet.rows[row].size() || IsBlank(sheet.rows[row][c])) return std::nullopt;
+    if (c >= sheet.rows[row].size()) return std::nullopt;
+    return CellNumber(sheet.rows[row][c]);
+}
+
+std::optional<double> CellNumber(const std::string& cell) {
     double number = 0;
-    if (!text::ParseWholeNumber(sheet.rows[row][c], number)) return std::nullopt;
+    if (IsBlank(cell) || !text::ParseWholeNumber(cell, number)) return std::nullopt;
     return number;
 }
 

@@ -5,6 +5,8 @@
 #include <map>
 #include <numbers>
 
+#include "kit/standard_sizes.h"
+
 namespace pierabut {
 namespace {
 
@@ -14,8 +16,11 @@ Value M(double metres) { return Value::Double(metres); }
 Value N(long count) { return Value::Long(static_cast<std::int32_t>(count)); }
 Value S(std::string text) { return Value::Text(std::move(text)); }
 
-double RoundUp(double value, double step) { return std::ceil(value / step - 1e-9) * step; }
-double Round(double value, double step) { return std::round(value / step) * step; }
+using modulekit::RoundUp;
+double Round(double value, double step) { return modulekit::RoundTo(value, step); }
+
+// A height the chain gives, or an empty cell where the site does not give one.
+Value Height(const std::optional<double>& height) { return height ? M(*height) : Value::Null(); }
 
 projectdb::TableSchema WithBackWallHeight() {
     projectdb::TableSchema t = modulekit::SchemaOf(projectdb::kAbutCap2Table);
@@ -45,9 +50,19 @@ int PileRows(const std::string& foundation) {
     return foundation == "多排桩基础" || foundation == "梅花形桩基础" ? 2 : 1;
 }
 
+// Abutment caps: the pile-and-rib abutment's 1 m, the gravity abutment's 0.5 m.
+constexpr double kAbutmentCapHeight = 1.0;
+constexpr double kGravityCapHeight = 0.5;
+// A bearing with its plate takes 40 cm along the bridge.
+constexpr double kBearingPlate = 0.4;
+
+double AbutmentCapHeight(const std::string& capType) {
+    return capType == "2类台帽" ? kGravityCapHeight : kAbutmentCapHeight;
+}
+
 // What every member record of a support starts from.
 struct Context {
-    const SupportFacts& s;
+    const modulekit::SupportFacts& s;
     const SupportSizes& z;
     double angle;
     double rowSpacing;    // friction piles at 2.5 diameters
@@ -108,7 +123,7 @@ modulekit::Record CapRecord(const std::string& type, const Context& c) {
         // approach slab.
         return c.with({{"CopingLength", M(z.capLength)},
                        {"CopingWidth", M(z.capWidth)},
-                       {"CopingHeight", M(1.0)},
+                       {"CopingHeight", M(kAbutmentCapHeight)},
                        {"WingWallLength1", M(3.0)},
                        {"WingWallLength2", M(1.0)},
                        {"WingWallWidth", M(0.50)},
@@ -129,7 +144,7 @@ modulekit::Record CapRecord(const std::string& type, const Context& c) {
     if (type == "2类台帽")
         return c.with({{"CopingLength", M(z.capLength)},
                        {"CopingWidth", M(1.0)},
-                       {"CopingFrontHeight", M(0.50)},
+                       {"CopingFrontHeight", M(kGravityCapHeight)},
                        {"CopingBackHeight", M(0.50)},
                        {"CopingOstiumHeight", M(0.30)},
                        {"FenderLength", M(0.30)},
@@ -148,25 +163,25 @@ modulekit::Record BodyRecord(const std::string& type, const Context& c) {
     if (type == "圆形截面柱式墩身")
         return c.with({{"PierColumnNum", N(z.columns)},
                        {"SectionDiameter", M(z.column)},
-                       {"PierColumnLength", M(kAssumedColumnHeight)},
+                       {"PierColumnLength", Height(z.bodyHeight)},
                        {"SpaceBetween", M(z.columnSpacing)}});
     if (type == "矩形截面柱式墩身")
         return c.with({{"PierColumnNum", N(z.columns)},
                        {"SectionLength", M(z.column)},
                        {"SectionWidth", M(z.column)},
-                       {"PierColumnLength", M(kAssumedColumnHeight)},
+                       {"PierColumnLength", Height(z.bodyHeight)},
                        {"SpaceBetween", M(z.columnSpacing)}});
     // Solid piers a metre shorter than their cap and 20 cm narrower, battered 1:40 (given as 0.025).
     if (type == "尖端形截面实体式墩身")
         return c.with({{"BodyTopLength1", M(c.bodyLength)},
                        {"BodyTopLength2", M(std::max(0.5, c.bodyLength - z.capWidth))},
                        {"BodyTopWidth", M(z.capWidth - 0.2)},
-                       {"BodyHeight", M(kAssumedColumnHeight)},
+                       {"BodyHeight", Height(z.bodyHeight)},
                        {"BodyGradient", M(0.025)}});
     if (type == "圆端形截面实体式墩身" || type == "矩形截面实体式墩身")
         return c.with({{"BodyTopLength", M(c.bodyLength)},
                        {"BodyTopWidth", M(z.capWidth - 0.2)},
-                       {"BodyHeight", M(kAssumedColumnHeight)},
+                       {"BodyHeight", Height(z.bodyHeight)},
                        {"BodyGradient", M(0.025)}});
     if (type == "多边形截面薄壁墩身")
         // A hollow wall pier: outer outline of the solid pier, 50 cm walls, 1 m solid at top and foot.
@@ -185,33 +200,35 @@ modulekit::Record BodyRecord(const std::string& type, const Context& c) {
         const long ribs = std::max(2L, static_cast<long>(std::ceil(z.capLength / z.alongLine / 6.0 - 1e-9)));
         return c.with({{"RibSlabNum", N(ribs)},
                        {"RibSlabTopWidth", M(1.0)},
-                       {"RibSlabHeight", M(kAssumedAbutmentHeight)},
+                       {"RibSlabHeight", Height(z.bodyHeight)},
                        {"RibSlabThick", M(1.0)},
                        {"SpaceBetween", M(Round(z.capLength / ribs, 0.01))},
                        {"CrossAngle", M(c.angle)},
                        {"RibSlabGradient", M(0)}});
     }
-    if (type == "U型桥台台身")
+    if (type == "U型桥台台身") {
         // Front wall battered 1:10 in front and 1:4 at the back; side walls long enough for a 1:1.5 cone.
+        const std::optional<double> wing =
+            z.bodyHeight ? std::optional<double>(RoundUp(1.5 * *z.bodyHeight, 0.1)) : std::nullopt;
         return c.with({{"FrontWallLength", M(z.capLength)},
                        {"FrontWallWidth", M(1.0)},
-                       {"FrontWallHeight", M(kAssumedAbutmentHeight)},
+                       {"FrontWallHeight", Height(z.bodyHeight)},
                        {"BodyFrontGrade", M(0.1)},
                        {"BodyBackGrade", M(0.25)},
-                       {"WingWallLength", M(1.5 * kAssumedAbutmentHeight)},
+                       {"WingWallLength", Height(wing)},
                        {"WingWallWidth1", M(0.75)},
                        {"WingWallWidth2", M(0.90)},
-                       {"WingWallHeight1", M(kAssumedAbutmentHeight)},
+                       {"WingWallHeight1", Height(z.bodyHeight)},
                        {"WingWallHeight2", M(0.40)},
                        {"WingWallInGrade", M(0.25)},
                        {"WingWallTopGrade", M(0)},
                        {"WingWallType", S("直墙")}});
-
+    }
     return {};
 }
 
 modulekit::Record ConnectionRecord(const std::string& type, const Context& c) {
-    const SupportFacts& s = c.s;
+    const modulekit::SupportFacts& s = c.s;
     const SupportSizes& z = c.z;
     if (type == "1类承台")
         // One footing over the whole pile group, 0.5 m beyond the outer piles, 1.5 m deep (2 m over 25 m).
@@ -304,7 +321,7 @@ modulekit::Record FoundationRecord(const std::string& type, const Context& c) {
 
 }  // namespace
 
-SupportSizes SizesFor(const SupportFacts& s, double deckWidth) {
+SupportSizes SizesFor(const modulekit::SupportFacts& s, double deckWidth, double bearingSpread) {
     SupportSizes z;
     z.alongLine = 1.0 / std::sin(s.angle * std::numbers::pi / 180.0);
     const double L = s.longestSpan;
@@ -318,13 +335,22 @@ SupportSizes SizesFor(const SupportFacts& s, double deckWidth) {
     const double pierCap = std::max((deckWidth - 0.5) * z.alongLine,
                                     (z.columns - 1) * z.columnSpacing + z.column + 1.0);
     z.capLength = Round(s.abutment ? deckWidth * z.alongLine : pierCap, 0.01);
-    z.capWidth = std::max(1.2, RoundUp(z.column + 0.3, 0.1));
+    // Along the bridge the cap holds its columns with 15 cm each side, and the bearing lines on it with
+    // their 40 cm plates and 15 cm of edge beyond each.
+    z.capWidth = std::max({1.2, RoundUp(z.column + 0.3, 0.1), RoundUp(bearingSpread + kBearingPlate + 0.3, 0.1)});
     z.capHeight = std::max(1.0, Round(z.capWidth * 0.8, 0.1));
-    if (s.distToDeckCm > 0) z.backWall = s.distToDeckCm / 100.0;
+    // The back wall rises from the cap top to the pavement: the girder and its bearing; the layout's
+    // deck-to-cap depth where the model knows no girder there.
+    const double underDeck = s.chain.girderDepth + s.chain.bearing;
+    z.backWall = s.chain.girderDepth > 0 ? underDeck : s.deckToCap > 0 ? s.deckToCap : z.backWall;
+    if (s.chain.known) {
+        const double cap = s.abutment ? AbutmentCapHeight(s.types[0]) : z.capHeight;
+        z.bodyHeight = BodyHeightUnder(s.chain, s.types[0] == "无" ? 0 : cap);
+    }
     return z;
 }
 
-modulekit::Record MemberRecord(const std::string& type, const SupportFacts& s, const SupportSizes& z) {
+modulekit::Record MemberRecord(const std::string& type, const modulekit::SupportFacts& s, const SupportSizes& z) {
     const double rowSpacing = RoundUp(2.5 * z.pile, 0.1);
     const Context c{s,
                     z,
@@ -335,6 +361,26 @@ modulekit::Record MemberRecord(const std::string& type, const SupportFacts& s, c
     for (auto record : {CapRecord, BodyRecord, ConnectionRecord, FoundationRecord})
         if (modulekit::Record r = record(type, c); !r.empty()) return r;
     return {};
+}
+
+std::vector<std::string> CapHeightFields(const std::string& capType) {
+    if (capType == "1类墩帽" || capType == "2类墩帽" || capType == "1类台帽") return {"CopingHeight"};
+    if (capType == "3类墩帽") return {"CopingHeight1", "CopingHeight2"};
+    if (capType == "2类台帽") return {"CopingFrontHeight"};
+    return {};
+}
+
+std::string BodyHeightField(const std::string& bodyType) {
+    if (bodyType == "圆形截面柱式墩身" || bodyType == "矩形截面柱式墩身") return "PierColumnLength";
+    if (bodyType == "尖端形截面实体式墩身" || bodyType == "圆端形截面实体式墩身" || bodyType == "矩形截面实体式墩身")
+        return "BodyHeight";
+    if (bodyType == "肋板式台身") return "RibSlabHeight";
+    if (bodyType == "U型桥台台身") return "FrontWallHeight";
+    return {};
+}
+
+double BodyHeightUnder(const modulekit::ChainFacts& chain, double capHeight) {
+    return Round(chain.seatZ - capHeight - chain.connectionTopZ, 0.001);
 }
 
 const projectdb::TableSchema& MemberSchema(const std::string& table) {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "platform/text/numbers.h"
+#include "kit/record_sheet.h"
 
 namespace pierabut {
 namespace {
@@ -24,11 +24,10 @@ std::optional<size_t> RowOf(const ui::ProposedTable* table, const std::string& s
     return std::nullopt;
 }
 
+// A row's value by field name; 0 for a field the row does not have or a cell that is not a number (the
+// picture skips what the check will refuse).
 double Value(const ui::ProposedTable& table, size_t row, const char* field) {
-    auto it = std::find(table.fields.begin(), table.fields.end(), field);
-    if (it == table.fields.end()) return 0;
-    size_t column = static_cast<size_t>(it - table.fields.begin());
-    return column < table.rows[row].size() ? text::Atof(table.rows[row][column]) : 0;
+    return modulekit::CellNumber(table, row, field).value_or(0);
 }
 
 Points Rectangle(double left, double right, double top, double bottom) {

@@ -3,13 +3,13 @@
 // each of its four members in that member type's table (keyed by PierAbutmentNum), with default sizes
 // derived from the layout, shown to the user for editing and written when the user confirms. Records of
 // supports already designed are proposed as stored; a member of type "无" gets none.
-#include "girder/member_proposal.h"
+#include "kit/member_design.h"
 
 namespace pierabut {
 
-std::vector<members::TableProposal> Proposals(dao::Database& db);
+std::vector<modulekit::TableProposal> Proposals(dao::Database& db);
 
 // Database failures raise dao::DaoException and write nothing.
-members::DesignOutcome DesignPierAbut(dao::Database& db);
+modulekit::DesignOutcome DesignPierAbut(dao::Database& db);
 
 }  // namespace pierabut

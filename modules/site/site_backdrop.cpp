@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "kit/project_facts.h"
+#include "kit/bridge_facts.h"
 #include "kit/record_sheet.h"
 #include "site/site_sheets.h"
 
@@ -81,7 +81,7 @@ std::optional<double> Interpolate(const std::vector<Point>& line, double stake) 
 
 Backdrop ReadBackdrop(dao::Database& db) {
     Backdrop backdrop;
-    backdrop.supports = modulekit::SupportStakes(db);
+    for (const auto& support : modulekit::ReadBridgeFacts(db).supports) backdrop.supports.push_back(support.station);
     backdrop.ground = SheetPoints(Read(db, GroundSheet()), "Stake", "Elevation");
     backdrop.profile = SheetTurningPoints(Read(db, ProfileSheet()));
     backdrop.boreholes = SheetBoreholes(Read(db, BoreholeSheet()));

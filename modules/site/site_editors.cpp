@@ -4,7 +4,7 @@
 #include <functional>
 #include <memory>
 
-#include "kit/project_facts.h"
+#include "kit/bridge_facts.h"
 #include "kit/record_sheet.h"
 #include "site/site_backdrop.h"
 #include "site/site_plots.h"
@@ -136,7 +136,9 @@ bool DesignDrill(dao::Database& db) {
 
 // One record; the channel is first put under the bridge centre.
 bool DesignWater(dao::Database& db) {
-    std::optional<double> centre = modulekit::FirstNumber(db, projectdb::kSpanDivisionTable, "CenterStake");
+    const modulekit::BridgeFacts bridge = modulekit::ReadBridgeFacts(db);
+    std::optional<double> centre;
+    if (!bridge.supports.empty()) centre = bridge.centreStation;
     Editor editor{"水文资料",
                   "桥位的水位与通航净空（高程、尺寸以米计）。表为空时主航道中心桩号取桥中心桩号，其余各项请按水文"
                   "资料填写；不通航时通航净高、净宽留空。",
@@ -217,7 +219,8 @@ bool DesignSlope(dao::Database& db) {
 // Without data, a section at every support: the centre on the grade line, the two deck edges by the cross
 // slope there.
 bool DesignRdTbl(dao::Database& db) {
-    const std::optional<double> width = modulekit::DeckWidth(db);
+    const modulekit::DeckFacts deck = modulekit::ReadBridgeFacts(db).deck;
+    const std::optional<double> width = deck.assumed ? std::nullopt : std::optional<double>(deck.width);
     Editor editor{"路基设计表",
                   "各桩号的中桩设计高程及横向各点（距中线距离，左负右正；高程）。表为空时在各墩台桩号处按竖曲线计算中桩"
                   "高程，按桥面宽度与桥面横坡（无横坡资料时双向2%）给出左右边缘点。",

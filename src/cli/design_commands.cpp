@@ -1,5 +1,5 @@
-// design PROJECT MODULE ENTRY: runs a design module's entry point on a project without windows, as if its
-// dialog were confirmed unchanged, and prints the tables it made or filled.
+// design PROJECT MODULE ENTRY: runs a design module's entry point on a project without windows, as the menu
+// command runs it and as if its dialog were confirmed unchanged, and prints the tables it made or filled.
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -119,11 +119,14 @@ int Design(const std::vector<std::string>& words) {
         std::cerr << "没有哪条命令调用 " << moduleName << " 的入口 " << entryName << "，不知如何调用它。" << std::endl;
         return 1;
     }
+    module.reset();
     std::map<std::string, long> before = RecordCounts(*db);
     WarningWatcher watcher(prompter);
-    app::CallEntry(*call, *module, entry, *db, watcher);
+    // The menu's own run: its checks first (a layout the command needs, the question before a member design
+    // with no sizes yet), so that a refusal there fails the command as it stops the menu command.
+    const bool ran = app::RunDesignCall(*call, *db, loader, watcher);
     PrintChanges(before, RecordCounts(*db));
-    return watcher.warned() ? 1 : 0;
+    return ran && !watcher.warned() ? 0 : 1;
 }
 
 }  // namespace

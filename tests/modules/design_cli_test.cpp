@@ -38,6 +38,25 @@ TEST_F(DesignCliTest, RowsTheModuleCannotWriteAsProposedFailTheCommand) {
     EXPECT_EQ(run.out, "未改动任何表。\n");
 }
 
+// The command line stops where the menu command stops, and says so with a failing exit status.
+TEST_F(DesignCliTest, TheMenusChecksRunBeforeTheModule) {
+    struct Case {
+        const char* module;
+        const char* entry;
+        const char* errStart;
+    };
+    const Case cases[] = {
+        {"Detail", "CableTBeamDetail", "尚未建立T梁尺寸信息"},
+        {"Detail", "PierBody1Detail", "尚未建立圆形截面柱式墩身尺寸信息"},  // answered No
+    };
+    for (const auto& c : cases) {
+        auto run = Design(c.module, c.entry);
+        EXPECT_EQ(run.status, 1) << c.entry;
+        EXPECT_EQ(run.err.rfind(c.errStart, 0), 0u) << run.err;
+        EXPECT_EQ(run.out, "未改动任何表。\n");
+    }
+}
+
 TEST_F(DesignCliTest, FindsTheApplicationsModulesFromTheBuildTreeWithoutTheVariable) {
     auto run = RunCli({"design", project, "Pile", "PileDsn"}, ChildOptions{{{"VELTRA_MODULES", ""}}});
     EXPECT_EQ(run.status, 0) << run.err;

@@ -41,10 +41,12 @@ public:
     std::function<void(ui::EditRequest&)> change;
 };
 
-// A project of the wizard with the given general fields, sections and (optionally) supports.
+// A project of the wizard with the given general fields, sections and (optionally) supports and expansion
+// joints (their stakes; left out, the wizard's).
 inline std::unique_ptr<dao::Database> MakeProject(const std::string& path,
                                                   std::vector<std::pair<std::string, std::string>> general,
-                                                  Rows sections, std::optional<Rows> supports = std::nullopt) {
+                                                  Rows sections, std::optional<Rows> supports = std::nullopt,
+                                                  std::optional<Rows> joints = std::nullopt) {
     auto db = projectdb::CreateProjectFile(path);
     projectdb::GeneralPage page = projectdb::GeneralPage::NewProject();
     if (auto refused = page.Apply(general)) ADD_FAILURE() << *refused;
@@ -54,6 +56,7 @@ inline std::unique_ptr<dao::Database> MakeProject(const std::string& path,
     input.boxes = {{projectdb::SpanBox::StartStake, "1000"}};
     input.sections = std::move(sections);
     input.supports = std::move(supports);
+    input.joints = std::move(joints);
     if (auto refused = spans.Apply(input)) ADD_FAILURE() << *refused;
     projectdb::WriteSpanLayout(*db, spans);
     return db;

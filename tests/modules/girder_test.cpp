@@ -9,13 +9,15 @@ namespace {
 
 using namespace girder_test;
 
-// A 12.5 m integral deck: two 16 m slab spans, one 30 m T-beam span, a continuous box of three 30 m spans.
+// A 12.5 m integral deck: two 16 m slab spans, one 30 m T-beam span, a continuous box of three 30 m spans
+// (no expansion joint over its two inner piers).
 class GirderTest : public DesignFixture {
 protected:
     GirderTest() {
         db = MakeProject(
             dir.file("p.vlt"), {{"TransectType", "整体式"}, {"LeftBridgeWidth", "6.25"}, {"RightBridgeWidth", "6.25"}},
-            {{"装配式简支空心板桥", "2", "16"}, {"装配式简支T梁桥", "1", "30"}, {"连续等截面箱梁桥", "3", "30"}});
+            {{"装配式简支空心板桥", "2", "16"}, {"装配式简支T梁桥", "1", "30"}, {"连续等截面箱梁桥", "3", "30"}},
+            std::nullopt, Rows{{"1000"}, {"1016"}, {"1032"}, {"1062"}, {"1152"}});
     }
 };
 
@@ -67,7 +69,7 @@ TEST_F(GirderTest, DefaultsFollowTheSpanLengthAndFillTheDeck) {
     const Case cases[] = {
         {"中板尺寸信息表", "SlabType", "16m中板", "Height", 0.80},                   // L/20
         {"中板尺寸信息表", "SlabType", "16m中板", "SlabLength", 15.96},              // 2 cm gap at each end
-        {"中梁尺寸信息表", "TBeamType", "30m中梁", "TBeamHeight", 1.90},             // L/16 rounded up to 5 cm
+        {"中梁尺寸信息表", "TBeamType", "30m中梁", "TBeamHeight", 2.00},             // the standard 30 m T-beam
         {"连续等截面箱梁立面、平面信息表", "InWhichSpan", "4", "BoxHeight", 1.50},   // L/20
         {"连续等截面箱梁立面、平面信息表", "InWhichSpan", "4", "BoxLength", 29.98},  // gap at the girder end only
         {"连续等截面箱梁立面、平面信息表", "InWhichSpan", "5", "BoxLength", 30.0},
@@ -113,12 +115,40 @@ TEST_F(GirderTest, WritesWhatTheUserConfirmsAndNothingOnCancel) {
     editor.accept = true;
     editor.change = [](ui::EditRequest& request) {
         ui::ProposedTable& layout = request.tables.at(0);
-        layout.rows.at(0).at(1) = "7";      // TBeamsEverySpan
-        layout.rows.at(0).at(2) = "1.8米";  // TransverseDist, read as atof reads it
+        layout.rows.at(0).at(1) = "7";    // TBeamsEverySpan
+        layout.rows.at(0).at(2) = "1.8";  // TransverseDist
     };
     ASSERT_TRUE(Run(cmd::kDesignTBeam));
     EXPECT_EQ(Field(*db, "T梁布置信息表", "TBeamInWhichSpan", "3", "TBeamsEverySpan").toLong(), 7);
     EXPECT_DOUBLE_EQ(Field(*db, "T梁布置信息表", "TBeamInWhichSpan", "3", "TransverseDist").toDouble(), 1.8);
+}
+
+// A cell that is not what its field holds is refused with the cell named; the user corrects it or the
+// design writes nothing. Nothing is ever stored as 0 in its place.
+TEST_F(GirderTest, AnEditedValueThatIsNotANumberIsRefusedNamingTheCell) {
+    struct Case {
+        size_t table, column;
+        const char* typed;
+        const char* message;
+    };
+    const Case cases[] = {
+        {0, 2, "abc", "“T梁布置信息表”第1行的“横向间距”“abc”不是数值。"},
+        {0, 2, "1.8米", "“T梁布置信息表”第1行的“横向间距”“1.8米”不是数值。"},
+        {0, 1, "6.5", "“T梁布置信息表”第1行的“块数”“6.5”不是整数。"},
+    };
+    for (const auto& c : cases) {
+        prompter.clear();
+        editor.requests.clear();
+        int calls = 0;
+        editor.change = [&](ui::EditRequest& request) {
+            if (++calls == 1) request.tables.at(c.table).rows.at(0).at(c.column) = c.typed;
+        };
+        ASSERT_TRUE(Run(cmd::kDesignTBeam));
+        // Shown again after the refusal; the user left it as it was, so nothing is written.
+        EXPECT_EQ(editor.requests.size(), 2u) << c.typed;
+        EXPECT_EQ(prompter.texts(), std::vector<std::string>(2, c.message));
+        EXPECT_FALSE(db->HasTableDef("T梁布置信息表")) << c.typed;
+    }
 }
 
 TEST_F(GirderTest, AProjectWithoutSuchSpansIsToldSoAndLeftAlone) {
@@ -137,7 +167,8 @@ TEST(GirderBoxes, DepthsFollowTheSupportsAndTheDeckChoosesTheCrossSection) {
     RecordingEditor editor;
     auto db = MakeProject(dir.file("v.vlt"),
                           {{"TransectType", "整体式"}, {"LeftBridgeWidth", "10"}, {"RightBridgeWidth", "10"}},
-                          {{"简支等截面箱梁桥", "1", "25"}, {"连续变截面箱梁桥", "3", "40"}});
+                          {{"简支等截面箱梁桥", "1", "25"}, {"连续变截面箱梁桥", "3", "40"}}, std::nullopt,
+                          Rows{{"1000"}, {"1025"}, {"1145"}});
     db->Execute("Update [上构布置明细表] Set SpanLength = 60 Where SpanNumber = 3");
     db->Execute("Update [下构布置信息表] Set PierAbutAngle = 75 Where PierAbutNum = 0");
     // The picture beside the rows: the first span's mid-span section as the rows stand, cells and all.

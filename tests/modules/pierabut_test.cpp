@@ -59,8 +59,10 @@ TEST_F(PierAbutTest, SizesComeFromTheLayout) {
         double value;
     };
     const Case cases[] = {
-        {"重力式U型桥台帽梁信息表", "0", "BackWallHeight", 1.5},  // deck to cap top, 150 cm
-        {"桩柱式、肋板式桥台帽梁信息表", "6", "BackWallHeight", 1.3},
+        // Cap top to pavement: a standard 16 m slab 0.80 m deep on a 0.15 m rubber bearing; a continuous 30 m
+        // box L/20 = 1.50 m deep on a 0.25 m pot bearing.
+        {"重力式U型桥台帽梁信息表", "0", "BackWallHeight", 0.95},
+        {"桩柱式、肋板式桥台帽梁信息表", "6", "BackWallHeight", 1.75},
         {"桩柱式、肋板式桥台帽梁信息表", "6", "CopingLength", 12.5},  // the whole deck at an abutment
         {"①类帽梁信息表", "1", "CopingLength", 12.0},                 // 25 cm short of each deck edge
         {"圆形截面柱式墩身信息表", "1", "PierColumnNum", 2},          // a column per 7 m of deck
@@ -95,7 +97,7 @@ TEST_F(PierAbutTest, TheGravityAbutmentCapKeepsItsBackWallHeightAsItsLastField) 
     projectdb::EnsureTable(*db, described);
     ASSERT_TRUE(Design());
     EXPECT_EQ(fieldNames(), expected);
-    EXPECT_DOUBLE_EQ(Field(*db, "重力式U型桥台帽梁信息表", "PierAbutmentNum", "0", "BackWallHeight").toDouble(), 1.5);
+    EXPECT_DOUBLE_EQ(Field(*db, "重力式U型桥台帽梁信息表", "PierAbutmentNum", "0", "BackWallHeight").toDouble(), 0.95);
 }
 
 TEST_F(PierAbutTest, StoredRecordsStayAndMissingOnesAreAdded) {

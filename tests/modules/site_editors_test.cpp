@@ -4,7 +4,7 @@
 
 #include "app/command_ids.h"
 #include "app/design_calls.h"
-#include "kit/project_facts.h"
+#include "kit/bridge_facts.h"
 #include "kit/record_sheet.h"
 #include "platform/dao/recordset.h"
 #include "platform/interaction/scripted.h"
@@ -39,7 +39,7 @@ protected:
     // A project with the wizard's default span layout, so that the editors have supports to start from.
     SiteEditorsTest() : db(projectdb::CreateProjectFile(dir.file("p.vlt"))), loader(VELTRA_MODULES_DIR) {
         projectdb::WriteSpanLayout(*db, projectdb::SpanPage::NewProject());
-        supports = modulekit::SupportStakes(*db);
+        for (const auto& support : modulekit::ReadBridgeFacts(*db).supports) supports.push_back(support.station);
     }
     bool Run(ui::RecordEditor& editor, int commandId = 0) {
         return app::RunDesignCall(*app::FindDesignCall(commandId ? commandId : GetParam().commandId), *db, loader,
