@@ -36,6 +36,9 @@ json ReadJson(const std::string& path) {
         return json::parse(text.str());
     } catch (const json::parse_error& e) {
         throw InputError{"文件“" + path + "”不是有效的JSON（第" + std::to_string(e.byte) + "个字节处有误）。"};
+    } catch (const json::exception&) {
+        // A number beyond the range of a double ("1e400") is no value any field can take.
+        throw InputError{"文件“" + path + "”中有无法读取的值（数值超出范围）。"};
     }
 }
 
