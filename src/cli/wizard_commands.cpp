@@ -8,6 +8,7 @@
 #include "platform/dao/recordset.h"
 #include "platform/dao/sql.h"
 #include "platform/interaction/console.h"
+#include "projectdb/field_rules.h"
 #include "projectdb/schema.h"
 #include "projectdb/variant_text.h"
 #include "projectdb/wizard_model.h"
@@ -104,6 +105,7 @@ void ApplyWizard(projectdb::NewProjectWizard& wizard, const json& description) {
             for (size_t r = 0; r < drawings->size(); ++r)
                 if ((*drawings)[r].size() != projectdb::drawing_col::kCount)
                     throw InputError{"绘图信息第" + std::to_string(r + 1) + "行应有8项。"};
+            if (auto refused = projectdb::CheckDrawingRows(*drawings)) throw InputError{*refused};
         } else {
             throw InputError{"没有字段“" + key + "”（可用 general、spans、drawings）。"};
         }

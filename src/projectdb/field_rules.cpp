@@ -133,6 +133,16 @@ std::optional<std::string> CheckGeneralValues(const std::vector<std::pair<std::s
     return std::nullopt;
 }
 
+std::optional<std::string> CheckDrawingRows(const std::vector<std::vector<std::string>>& rows) {
+    for (size_t r = 0; r < rows.size(); ++r)
+        for (size_t c = 0; c < rows[r].size(); ++c)
+            if (CharacterCount(rows[r][c]) > size_t(kTextSize))
+                return "绘图信息第" + std::to_string(r + 1) + "行第" + std::to_string(c + 1) + "项有 " +
+                       std::to_string(CharacterCount(rows[r][c])) + " 个字符，最多 " + std::to_string(kTextSize) +
+                       " 个。";
+    return std::nullopt;
+}
+
 std::optional<std::string> CheckSpanInput(const SpanInput& input) {
     for (const auto& [box, value] : input.boxes) {
         const FieldRule& rule = *FindFieldRule(SpanBoxName(box));

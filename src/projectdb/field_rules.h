@@ -38,6 +38,9 @@ std::optional<std::string> CheckNumber(const FieldRule& rule, std::string_view t
 // The values given for 一般信息表 by name: numbers by their rules, texts no longer than their field.
 std::optional<std::string> CheckGeneralValues(const std::vector<std::pair<std::string, std::string>>& values);
 
+// The rows given for the drawing list: no text longer than a text field holds.
+std::optional<std::string> CheckDrawingRows(const std::vector<std::vector<std::string>>& rows);
+
 // The boxes and sheets given for the span layout, each cell by its column's rule, and the counts together
 // (the spans of all sections at most kMaxSpans).
 std::optional<std::string> CheckSpanInput(const SpanInput& input);

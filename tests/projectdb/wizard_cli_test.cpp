@@ -215,6 +215,8 @@ TEST_F(WizardCommands, ValuesNoBridgeHasAreRefusedBeforeAnythingIsWritten) {
         {R"J({"general": {"TransectType": "分离式(左右半桥不同)", "DividerWidth": "wide"}})J", "（DividerWidth）的值“wide”不是数值"},
         {R"J({"general": {"BridgeName": ")J" + longName + R"J("}})J",
          "一般信息“桥梁名称”（BridgeName）有 100000 个字符，最多 255 个。"},
+        {R"J({"drawings": [["桥型布置图", ")J" + std::string(256, 'd') + R"J(", "桥型布置图", "A3", "100", "100", "图标1", "不绘制"]]})J",
+         "绘图信息第1行第2项有 256 个字符，最多 255 个。"},
     };
     std::string path = dir.file("kept.vlt");
     for (const auto& c : cases) {
