@@ -5,15 +5,27 @@
 
 namespace fuzz {
 
-const std::string& ScratchFolder() {
-    static const std::string folder = [] {
+namespace {
+
+// The folder goes with the program: its destructor runs at exit, after the last target has run.
+struct Scratch {
+    Scratch() {
         char name[] = "/tmp/veltra-fuzz-XXXXXX";
         const char* made = mkdtemp(name);
-        std::string path = made ? made : "/tmp";
-        std::atexit([] { std::filesystem::remove_all(ScratchFolder()); });
-        return path;
-    }();
-    return folder;
+        path = made ? made : "";
+    }
+    ~Scratch() {
+        std::error_code ec;
+        if (!path.empty()) std::filesystem::remove_all(path, ec);
+    }
+    std::string path;
+};
+
+}  // namespace
+
+const std::string& ScratchFolder() {
+    static const Scratch scratch;
+    return scratch.path;
 }
 
 }  // namespace fuzz
