@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/last_resort.h"
 #include "app/project_session.h"
 
 namespace app {
@@ -29,8 +30,16 @@ bool CommandTable::IsEnabled(int id, dao::Database* project) const {
 
 bool CommandTable::Run(int id, ProjectSession& session) const {
     if (!IsEnabled(id, session.Database())) return false;
-    bool wrote = m_handlers.at(id)();
     const CommandSpec* spec = Find(id);
+    bool wrote = false;
+    try {
+        wrote = m_handlers.at(id)();
+    } catch (...) {
+        // A handler that let an error through: the user is told, the application goes on.
+        session.Prompter().message(EscapedErrorMessage(CommandNameOf(spec->menuText)), ui::Buttons::Ok,
+                                   ui::Icon::Stop);
+        return true;
+    }
     if (wrote && !spec->refreshCategories.empty()) session.AnnounceTablesChanged(spec->refreshCategories);
     return true;
 }

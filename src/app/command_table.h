@@ -51,7 +51,8 @@ public:
     // Whether the command can be chosen now; `project` is the open project or nullptr.
     bool IsEnabled(int id, dao::Database* project) const;
     // Runs an enabled command's handler; when it reports a write, the session announces the command's
-    // categories once. False when the command is unknown, disabled or has no handler.
+    // categories once. False when the command is unknown, disabled or has no handler. An exception that
+    // escapes the handler is shown as a message (last_resort.h) and goes no further.
     bool Run(int id, ProjectSession& session) const;
 
 private:

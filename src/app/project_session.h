@@ -73,6 +73,8 @@ public:
     // The open project database, or nullptr.
     dao::Database* Database() const { return m_pProjectDb.get(); }
     bool IsOpen() const { return m_pProjectDb != nullptr; }
+    // Where the session's messages go.
+    ui::Prompter& Prompter() const { return m_services.prompter; }
     // The open project's full path, or "".
     std::string Path() const;
 

@@ -7,14 +7,14 @@
 namespace calc {
 
 const std::array<CulvertField, kCulvertFieldCount> kCulvertFields = {{
-    {"B1", &CulvertValues::B1, CulvertField::Given},        {"B2", &CulvertValues::B2, CulvertField::Given},
+    {"B1", &CulvertValues::B1, CulvertField::Given, true},        {"B2", &CulvertValues::B2, CulvertField::Given, true},
     {"H1", &CulvertValues::H1, CulvertField::Given},        {"H2", &CulvertValues::H2, CulvertField::Given},
-    {"m1", &CulvertValues::m1, CulvertField::Given},        {"n1", &CulvertValues::n1, CulvertField::Given},
-    {"i", &CulvertValues::i, CulvertField::Given},          {"S", &CulvertValues::S, CulvertField::Given},
-    {"L", &CulvertValues::L, CulvertField::Given},          {"H3", &CulvertValues::H3, CulvertField::SecondStage},
-    {"H4", &CulvertValues::H4, CulvertField::SecondStage},  {"B3", &CulvertValues::B3, CulvertField::SecondStage},
-    {"B4", &CulvertValues::B4, CulvertField::SecondStage},  {"m2", &CulvertValues::m2, CulvertField::SecondStage},
-    {"n2", &CulvertValues::n2, CulvertField::SecondStage},  {"L1", &CulvertValues::L1, CulvertField::Result},
+    {"m1", &CulvertValues::m1, CulvertField::Given, true},        {"n1", &CulvertValues::n1, CulvertField::Given, true},
+    {"i", &CulvertValues::i, CulvertField::Given},          {"S", &CulvertValues::S, CulvertField::Given, true},
+    {"L", &CulvertValues::L, CulvertField::Given, true},          {"H3", &CulvertValues::H3, CulvertField::SecondStage},
+    {"H4", &CulvertValues::H4, CulvertField::SecondStage},  {"B3", &CulvertValues::B3, CulvertField::SecondStage, true},
+    {"B4", &CulvertValues::B4, CulvertField::SecondStage, true},  {"m2", &CulvertValues::m2, CulvertField::SecondStage, true},
+    {"n2", &CulvertValues::n2, CulvertField::SecondStage, true},  {"L1", &CulvertValues::L1, CulvertField::Result},
     {"L2", &CulvertValues::L2, CulvertField::Result},       {"L3", &CulvertValues::L3, CulvertField::Result},
     {"L4", &CulvertValues::L4, CulvertField::Result},       {"L5", &CulvertValues::L5, CulvertField::Result},
     {"L6", &CulvertValues::L6, CulvertField::Result},       {"S1", &CulvertValues::S1, CulvertField::Result},
@@ -39,6 +39,10 @@ std::string CalculateCulvert(CulvertValues& values, bool twoStage) {
     for (const auto& field : kCulvertFields)
         if (field.group != CulvertField::Result && !std::isfinite(v.*field.value))
             return std::string(field.name) + " 不是有效的数值，无法计算!";
+    for (const auto& field : kCulvertFields)
+        if (field.size && v.*field.value < 0)
+            return std::string(field.name) + " 为 " + CulvertNumberText(v.*field.value) +
+                   "，尺寸不能为负数（应不小于 0），无法计算!";
 
     const double p = v.i * 0.01;
     const double a = p * v.B1, b = p * v.B2;

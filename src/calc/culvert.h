@@ -20,6 +20,9 @@ struct CulvertField {
     const char* name;
     double CulvertValues::*value;
     enum Group { Given, SecondStage, Result } group;
+    // A width, a height, a length or a slope ratio: no culvert has a negative one. Elevations and the
+    // longitudinal slope may be anything finite.
+    bool size = false;
 };
 // The 26 values in the order the tool lists them.
 inline constexpr std::size_t kCulvertFieldCount = 26;
@@ -31,8 +34,9 @@ void ApplySingleStage(CulvertValues& v);
 // A value as the tool shows and prints it ("%.10g").
 std::string CulvertNumberText(double value);
 
-// Calculates the results in place (after the one-stage substitution when `twoStage` is false). A zero
-// denominator leaves `v` untouched and returns the reason; "" on success.
+// Calculates the results in place (after the one-stage substitution when `twoStage` is false). A value
+// that is not finite, a negative size or a zero denominator leaves `v` untouched and returns the reason;
+// "" on success.
 std::string CalculateCulvert(CulvertValues& v, bool twoStage);
 
 }  // namespace calc

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <iostream>
 
+#include "app/last_resort.h"
 #include "cli/command.h"
 #include "platform/dao/database.h"
 
@@ -48,6 +49,10 @@ int RunCommand(const Command& command, const std::vector<std::string>& words) {
     } catch (const dao::DaoException& e) {
         std::cerr << e.m_strDescription << "   (" << e.m_lErrorCode << ")" << std::endl;
         return 1;
+    } catch (...) {
+        // Whatever else escaped the subcommand: said in one line, and the run counts as broken.
+        std::cerr << app::EscapedErrorMessage(command.name) << std::endl;
+        return 2;
     }
 }
 

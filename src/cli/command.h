@@ -46,7 +46,8 @@ std::vector<Command> BridgeCommands();    // model, check
 int DumpTable(const std::string& file, const std::string& table);
 
 // Runs one subcommand. A database that cannot be opened or read ends every subcommand the same way: its
-// message on standard error and status 1.
+// message on standard error and status 1. Any other error that escapes the subcommand is a message naming
+// it and status 2.
 int RunCommand(const Command& command, const std::vector<std::string>& words);
 
 // Prints "usage: veltra-cli <usage>" to standard error and returns the exit status for a usage error.

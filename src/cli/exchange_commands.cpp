@@ -56,6 +56,11 @@ int ImportProject(const std::vector<std::string>& words) {
     } else {
         for (auto box : allowed) choices.checked[static_cast<int>(box)] = true;
     }
+    std::error_code ec;
+    if (std::filesystem::equivalent(args.positional[0], args.positional[1], ec)) {
+        std::cerr << "不能把项目“" << args.positional[0] << "”导入它自己：请给出另一个项目作为来源。" << std::endl;
+        return 1;
+    }
     auto db = dao::Database::Open(args.positional[0]);
     ui::ConsoleInteraction console(false);
     ui::Interaction interaction = console.interaction();

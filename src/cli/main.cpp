@@ -3,9 +3,12 @@
 #include <string>
 #include <vector>
 
+#include "app/last_resort.h"
 #include "cli/command.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+int Run(int argc, char** argv) {
     std::vector<cli::Command> commands;
     for (auto group : {cli::ProjectCommands, cli::WizardCommands, cli::SettingsCommands, cli::RouteCommands,
                        cli::CalcCommands, cli::GeometryCommands, cli::ExchangeCommands, cli::OpenExchangeCommands,
@@ -36,4 +39,16 @@ int main(int argc, char** argv) {
     }
     std::cerr << "veltra-cli: unknown subcommand '" << name << "'\n";
     return usage();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return Run(argc, argv);
+    } catch (...) {
+        // RunCommand catches what a subcommand lets through; this is for what happens around it.
+        std::cerr << app::EscapedErrorMessage(argc > 1 ? argv[1] : "veltra-cli") << std::endl;
+        return 2;
+    }
 }

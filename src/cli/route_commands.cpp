@@ -5,6 +5,7 @@
 #include "cli/command.h"
 #include "exchange/route_import.h"
 #include "platform/interaction/console.h"
+#include "platform/text/cformat.h"
 #include "platform/text/numbers.h"
 #include "projectdb/schema.h"
 
@@ -74,6 +75,13 @@ int ImportRoute(const std::vector<std::string>& words) {
     }
     if (from) range.start = *from;
     if (to) range.end = *to;
+    // The range dialog takes the two stakes as typed; here a reversed pair is a typing error to be told.
+    if (range.start > range.end) {
+        std::cerr << text::Format("导入数据范围的起点桩号 %.3f 大于终点桩号 %.3f：--from 应不大于 --to。",
+                                  range.start, range.end)
+                  << std::endl;
+        return 1;
+    }
 
     ui::ConsoleInteraction console(args.answer().value_or(false));
     ui::Interaction interaction = console.interaction();

@@ -9,6 +9,7 @@
 #include "platform/dao/sql.h"
 #include "platform/interaction/console.h"
 #include "projectdb/drawing_file_name.h"
+#include "projectdb/field_rules.h"
 #include "projectdb/schema.h"
 #include "projectdb/variant_text.h"
 #include "projectdb/wizard_model.h"
@@ -37,6 +38,9 @@ json ReadJson(const std::string& path) {
         return json::parse(text.str());
     } catch (const json::parse_error& e) {
         throw InputError{"文件“" + path + "”不是有效的JSON（第" + std::to_string(e.byte) + "个字节处有误）。"};
+    } catch (const json::exception&) {
+        // A number beyond the range of a double ("1e400") is no value any field can take.
+        throw InputError{"文件“" + path + "”中有无法读取的值（数值超出范围）。"};
     }
 }
 
@@ -105,6 +109,7 @@ void ApplyWizard(projectdb::NewProjectWizard& wizard, const json& description) {
                 else if (auto problem = projectdb::DrawingFileNameProblem(
                              (*drawings)[r][projectdb::drawing_col::kFile]))
                     throw InputError{"绘图信息第" + std::to_string(r + 1) + "行：" + *problem};
+            if (auto refused = projectdb::CheckDrawingRows(*drawings)) throw InputError{*refused};
         } else {
             throw InputError{"没有字段“" + key + "”（可用 general、spans、drawings）。"};
         }

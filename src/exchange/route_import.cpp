@@ -16,7 +16,7 @@ bool RouteImportResult::complete() const {
     for (const SectionResult* r : {&groundLine, &horizontal, &vertical, &deck}) {
         SectionOutcome o = r->outcome;
         if (o == SectionOutcome::CannotOpen || o == SectionOutcome::NoSection ||
-            o == SectionOutcome::Insufficient || o == SectionOutcome::DatabaseError)
+            o == SectionOutcome::Insufficient || o == SectionOutcome::DatabaseError || o == SectionOutcome::Malformed)
             return false;
     }
     return true;
@@ -64,7 +64,7 @@ RouteImportResult ImportRoute(dao::Database& db, const RouteSource& source, cons
             ++pos;
             projectdb::KillHereIfTestAsks(pos);
             // The reader has shown the error and its rollback has doomed the import's transaction.
-            if (slot->outcome == SectionOutcome::DatabaseError) {
+            if (slot->outcome == SectionOutcome::DatabaseError || slot->outcome == SectionOutcome::Malformed) {
                 result.failed = true;
                 break;
             }

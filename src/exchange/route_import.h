@@ -59,6 +59,7 @@ enum class SectionOutcome {
     Insufficient,   // ended with "项目参考文件数据不足!" (or its "导入失败。" form)
     Declined,       // the user answered No to "继续导入其余数据?"
     DatabaseError,  // a database error was shown; the table is as it was before the section
+    Malformed,      // the section does not read as its count promises: told with its line, nothing written
 };
 
 struct SectionResult {
@@ -68,7 +69,8 @@ struct SectionResult {
 
 struct RouteImportResult {
     SectionResult groundLine, horizontal, vertical, deck;
-    // A database error (shown to the user) ended the import: the project is as it was before it.
+    // A database error or a damaged section (shown to the user) ended the import: the project is as it was
+    // before it.
     bool failed = false;
     // After an import that was not rolled back: where the project's route, as it now stands, is not one
     // road. Warnings for the engineer to read; the import itself went as it went.

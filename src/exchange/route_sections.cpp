@@ -15,17 +15,53 @@ namespace {
 
 constexpr long kKeepAliveEvery = 8192;  // records read between two calls of the keep-alive
 
-enum class ReadStatus { Ok, End, Incomplete };
+enum class ReadStatus { Ok, End, NotANumber, Incomplete };
 
-// Reads `count` numbers. End: the input ended before the first; Incomplete: it ended later, or a token
-// is not a number.
-ReadStatus ReadNumbers(RouteTokenReader& reader, double* out, int count) {
-    std::string_view token;
+// Reads `count` numbers. End: the input ended before the first; NotANumber: the first token is no number
+// (it is left in `token`); Incomplete: the input ended, or a token was no number, after the first.
+// `line` is where the record begins.
+ReadStatus ReadNumbers(RouteTokenReader& reader, double* out, int count, std::string_view& token, std::size_t& line) {
     for (int i = 0; i < count; ++i) {
-        if (!reader.next(token)) return i == 0 ? ReadStatus::End : ReadStatus::Incomplete;
-        if (!ParseRouteNumber(token, out[i])) return ReadStatus::Incomplete;
+        if (!reader.next(token)) {
+            token = {};
+            return i == 0 ? ReadStatus::End : ReadStatus::Incomplete;
+        }
+        if (i == 0) line = reader.line();
+        if (!ParseRouteNumber(token, out[i])) return i == 0 ? ReadStatus::NotANumber : ReadStatus::Incomplete;
     }
     return ReadStatus::Ok;
+}
+
+// Records may run over several lines; but a section whose first record stands on a line of its own writes
+// one record a line, and a later record that runs over a line end has taken numbers from the next record:
+// the one it began with was short.
+class RecordLines {
+public:
+    // False when the record that began on `start` and ended on the reader's line breaks the layout.
+    bool Fits(std::size_t start, std::size_t end) {
+        if (!seen_) {
+            seen_ = true;
+            oneALine_ = start == end;
+        }
+        return !oneALine_ || start == end;
+    }
+
+private:
+    bool seen_ = false, oneALine_ = false;
+};
+
+// A token quoted in a message: only plain ASCII text, cut short, is worth showing back.
+std::string Quoted(std::string_view token) {
+    token = token.substr(0, 24);
+    if (token.empty()) return "";
+    for (char c : token)
+        if (static_cast<unsigned char>(c) < 0x21 || static_cast<unsigned char>(c) > 0x7e) return "";
+    return "（“" + std::string(token) + "”）";
+}
+
+// "路线参考文件第 12 行：**PROFILE** 段……导入失败。"
+std::string AtLine(std::size_t line, const char* marker, const std::string& what) {
+    return text::Format("路线参考文件第 %d 行：%s 段%s导入失败。", static_cast<int>(line), marker, what);
 }
 
 bool OpenSource(RouteTokenReader& reader, const RouteSource& source) {
@@ -64,6 +100,13 @@ SectionResult Finish(std::optional<dao::Transaction>& tx, RouteTableWriter& writ
     return SectionResult{outcome, writer.written()};
 }
 
+// A section that does not read as its count promises: none of it is written, and the user is told where.
+SectionResult Malformed(std::optional<dao::Transaction>& tx, ui::Prompter& prompt, const std::string& message) {
+    tx.reset();
+    prompt.message(message, ui::Buttons::Ok, ui::Icon::Exclamation);
+    return SectionResult{SectionOutcome::Malformed, 0};
+}
+
 SectionResult Failed(std::optional<dao::Transaction>& tx, ui::Prompter& prompt, const dao::DaoException& e) {
     tx.reset();  // rolls the section back: the table is as it was before
     projectdb::ReportDaoError(e, prompt);
@@ -93,16 +136,46 @@ SectionResult ReadCounted(dao::Database& db, const RouteSource& source, const Ro
         int count = 0;
         if (!reader.next(token) || !ParseRouteCount(token, count))
             return Finish(tx, writer, prompt, SectionOutcome::NoSection, kMsgNoReferenceInfo);
+        if (count < 0)
+            return Malformed(tx, prompt, AtLine(reader.line(), kind.marker,
+                                                text::Format("的记录数 %d 不能为负数。", count)));
         if (kind.vertical) prepare();
         if (count < 1) return Finish(tx, writer, prompt, SectionOutcome::Empty);
 
         std::vector<double> record(kind.numbers), bracket(kind.numbers);
         bool haveBracket = false;
+        RecordLines lines;
         for (int i = 1; i <= count; ++i) {
-            if (kind.label && !reader.next(token))
+            // Fewer records than the count, with the file's end or the next section after them: too little
+            // data, as always. Anything else that does not read as a record is a damaged section.
+            std::size_t line = 0;
+            ReadStatus status = ReadStatus::Ok;
+            if (kind.label) {
+                double number = 0;
+                if (!reader.next(token) || IsRouteMarker(token))
+                    status = ReadStatus::End;
+                else if (ParseRouteNumber(token, number))
+                    return Malformed(tx, prompt, AtLine(reader.line(), kind.marker,
+                                                        text::Format("第 %d 个记录缺少名称%s，", i, Quoted(token))));
+                line = reader.line();
+            }
+            if (status == ReadStatus::Ok) {
+                std::size_t first = 0;
+                status = ReadNumbers(reader, record.data(), kind.numbers, token, first);
+                if (!kind.label) line = first;
+                if (status == ReadStatus::NotANumber)
+                    status = !kind.label && IsRouteMarker(token) ? ReadStatus::End : ReadStatus::Incomplete;
+                else if (status == ReadStatus::End && kind.label)
+                    status = ReadStatus::Incomplete;
+                else if (status == ReadStatus::Ok && !lines.Fits(line, reader.line()))
+                    status = ReadStatus::Incomplete, token = {};
+            }
+            if (status == ReadStatus::End)
                 return Finish(tx, writer, prompt, SectionOutcome::Insufficient, kMsgInsufficientData);
-            if (ReadNumbers(reader, record.data(), kind.numbers) != ReadStatus::Ok)
-                return Finish(tx, writer, prompt, SectionOutcome::Insufficient, kMsgInsufficientData);
+            if (status == ReadStatus::Incomplete)
+                return Malformed(tx, prompt, AtLine(line, kind.marker,
+                                                    text::Format("第 %d 个记录应有 %d 个数值%s，", i, kind.numbers,
+                                                                 Quoted(token))));
             if (keepAlive && i % kKeepAliveEvery == 0) keepAlive();
             const double k = record[kind.key];
             if (i == 1) {
@@ -218,13 +291,28 @@ SectionResult ImportRoadDesign(dao::Database& db, const RouteSource& source, con
         // Records go into the fields by position: CenterStake, CenterElev, Dist1, Elev1, ... Dist8, Elev8.
         double record[kDeckNumbers];
         long read = 0;
-        while (ReadNumbers(reader, record, kDeckNumbers) == ReadStatus::Ok) {
-            if (keepAlive && ++read % kKeepAliveEvery == 0) keepAlive();
+        std::string_view token;
+        std::size_t line = reader.line();
+        ReadStatus status;
+        RecordLines lines;
+        while ((status = ReadNumbers(reader, record, kDeckNumbers, token, line)) == ReadStatus::Ok) {
+            if (!lines.Fits(line, reader.line())) {
+                token = {};
+                status = ReadStatus::Incomplete;
+                break;
+            }
+            ++read;
+            if (keepAlive && read % kKeepAliveEvery == 0) keepAlive();
             if (record[0] < range.start || record[0] > range.end) continue;
             writer.addNew();
             for (int k = 0; k < kDeckNumbers; ++k) writer.set(k, Fixed6(record[k]));
             writer.update();
         }
+        // The records end at the file's end or at the first word; a record cut short is a damaged section.
+        if (status == ReadStatus::Incomplete)
+            return Malformed(tx, prompt, AtLine(line, kDeckMarker,
+                                                text::Format("第 %d 个记录应有 %d 个数值%s，", static_cast<int>(read + 1),
+                                                             kDeckNumbers, Quoted(token))));
         return Finish(tx, writer, prompt, SectionOutcome::Complete);
     } catch (const dao::DaoException& e) {
         return Failed(tx, prompt, e);

@@ -28,6 +28,7 @@ bool RouteTokenReader::open(const std::string& path) {
     buffer_.resize(chunk_ + kMaxToken + 1);
     data_ = buffer_.data();
     begin_ = end_ = 0;
+    line_ = 1;
     eof_ = false;
     return true;
 }
@@ -37,6 +38,7 @@ void RouteTokenReader::openMemory(std::string_view bytes) {
     data_ = bytes.data();
     begin_ = 0;
     end_ = bytes.size();
+    line_ = 1;
     eof_ = true;
 }
 
@@ -62,7 +64,7 @@ bool RouteTokenReader::fill() {
 
 bool RouteTokenReader::next(std::string_view& token) {
     for (;;) {
-        while (begin_ < end_ && IsSeparator(data_[begin_])) ++begin_;
+        for (; begin_ < end_ && IsSeparator(data_[begin_]); ++begin_) line_ += data_[begin_] == '\n';
         if (begin_ == end_) {
             if (!fill()) return false;
             continue;
@@ -109,6 +111,10 @@ bool ParseRouteNumber(std::string_view token, double& value) {
     if (!parsed) return false;
     value = *parsed;
     return true;
+}
+
+bool IsRouteMarker(std::string_view token) {
+    return token.size() >= 4 && token.substr(0, 2) == "**" && token.substr(token.size() - 2) == "**";
 }
 
 bool ParseRouteCount(std::string_view token, int& value) {

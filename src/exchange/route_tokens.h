@@ -34,6 +34,9 @@ public:
     bool next(std::string_view& token);
     // Skips tokens up to and including the first that equals `marker`; false when the input ends first.
     bool seek(std::string_view marker);
+    // The line (from 1) on which the last token returned stands, so that a message can name it; after the
+    // end of the input, the last line.
+    std::size_t line() const { return line_; }
 
 private:
     bool fill();  // reads the next chunk after the unread bytes; false when nothing more came
@@ -44,6 +47,7 @@ private:
     const char* data_ = nullptr;       // buffer_ or the caller's bytes
     std::string long_;                 // head of the last over-long token
     std::size_t begin_ = 0, end_ = 0;  // unread bytes of the buffer
+    std::size_t line_ = 1;             // line ends passed before the unread bytes, plus one
     bool eof_ = true;
 };
 
@@ -52,5 +56,7 @@ private:
 bool ParseRouteNumber(std::string_view token, double& value);
 // A token read as a "%d" count: a decimal integer that fits 32 bits, the whole token.
 bool ParseRouteCount(std::string_view token, int& value);
+// A section marker: "**" at both ends ("**PLAN**"), whether or not this reader knows it.
+bool IsRouteMarker(std::string_view token);
 
 }  // namespace exchange

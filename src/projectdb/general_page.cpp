@@ -7,6 +7,7 @@
 #include "platform/registry/settings_batch.h"
 #include "platform/text/cformat.h"
 #include "platform/text/numbers.h"
+#include "projectdb/field_rules.h"
 #include "projectdb/schema.h"
 #include "projectdb/variant_text.h"
 
@@ -236,6 +237,7 @@ std::optional<std::string> GeneralPage::Apply(
         }
         fields.emplace_back(*field, value);
     }
+    if (auto refused = CheckGeneralValues(values)) return refused;
     GeneralPage page = *this;
     for (const auto& [field, value] : fields)
         if (field == F::TransectType) page.SetTransectType(value);

@@ -76,7 +76,8 @@ class GeneralPage {
     // then the other values (half widths with their rules). A field the page computes or holds fixed (B, C1,
     // C2, 路基宽度, B0 of an integral bridge, B2 of equal halves, the designed part unless the halves differ)
     // is accepted only with the value the page gives it. Returns the message for an unknown field, a value
-    // outside a list, a refused choice or a fixed field given otherwise; then nothing has changed.
+    // outside a list, a number or text no bridge has (field_rules.h), a refused choice or a fixed field given
+    // otherwise; then nothing has changed.
     std::optional<std::string> Apply(const std::vector<std::pair<std::string, std::string>>& values);
 
   private:

@@ -238,6 +238,10 @@ std::string BuildMatchCondition(const std::string& tableName, const std::vector<
 }
 
 void ReportDaoError(const dao::DaoException& e, ui::Prompter& prompt) {
+    if (e.m_bHasErrorInfo && !prompt.offersHelp()) {
+        prompt.message(text::Format("%s   (%d)", e.m_strDescription, static_cast<int>(e.m_lErrorCode)));
+        return;
+    }
     if (e.m_bHasErrorInfo) {
         std::string text = text::Format("%s   (%d)\n\n你想查看帮助文件吗?", e.m_strDescription, static_cast<int>(e.m_lErrorCode));
         // The engine's errors have no help topics of ours; Yes closes the message like No.

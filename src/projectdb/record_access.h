@@ -98,7 +98,8 @@ std::string BuildMatchCondition(const std::string& tableName, const std::vector<
                                 const std::vector<dao::Value>& values);
 
 // Shows a caught database error: with error information "<description>   (<code>)\n\n你想查看帮助文件吗?"
-// (Yes/No), else the status-code form (OK).
+// (Yes/No), without the question where the prompter offers no help (the command line), else the
+// status-code form (OK).
 void ReportDaoError(const dao::DaoException& e, ui::Prompter& prompt);
 
 }  // namespace projectdb

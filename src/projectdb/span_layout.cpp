@@ -21,7 +21,7 @@ std::vector<std::string> SupportStakes(const TextSheet& sections, double startSt
     stakes.push_back(text::FormatFixed(stake, 3));
     for (int r = 0; r < sections.rows(); ++r) {
         double length = text::Atof(sections.cell(r, section_col::kLength));
-        for (long s = SpansOf(sections, r); s > 0; --s) {
+        for (long s = SpansOf(sections, r); s > 0 && stakes.size() <= size_t(kMaxSpans); --s) {
             stake += length;
             stakes.push_back(text::FormatFixed(stake, 3));
         }

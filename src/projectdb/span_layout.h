@@ -21,13 +21,20 @@ namespace joint_col {
 inline constexpr int kStake = 0, kCount = 1;
 }
 
+// Counts no bridge reaches (the command line refuses more, the windows say so before writing); a sheet is
+// never sized beyond them, so that a mistyped count cannot ask for millions of rows.
+inline constexpr long kMaxSections = 10000;
+inline constexpr long kMaxSpans = 10000;
+inline constexpr long kMaxJoints = kMaxSpans + 1;
+
 // The spans of one section: its 该段所含跨数 with the fraction cut off.
 long SpansOf(const TextSheet& sections, int row);
 // The sum of the sections' spans.
 long SpanCount(const TextSheet& sections);
 
 // The support-line stakes, "%.3lf": the start stake, then for every section in row order as many stakes as
-// it has spans, each one span length beyond the one before. Linear in the number of spans.
+// it has spans, each one span length beyond the one before, at most kMaxSpans of them. Linear in the number
+// of spans.
 std::vector<std::string> SupportStakes(const TextSheet& sections, double startStake);
 
 // A stake text moved by `delta`, "%.3lf".

@@ -4,6 +4,7 @@
 
 #include "platform/dao/recordset.h"
 #include "platform/text/numbers.h"
+#include "projectdb/field_rules.h"
 #include "projectdb/schema.h"
 #include "projectdb/variant_text.h"
 
@@ -143,13 +144,13 @@ SpanUpdate SpanPage::SetBoxText(SpanBox b, std::string text) {
 
 void SpanPage::SizeSections() {
     TextSheet& sections = mutableSheet(SpanSheet::Sections);
-    sections.resize(std::max(1L, text::Atol(boxText(SpanBox::SectSum))));
+    sections.resize(std::clamp(text::Atol(boxText(SpanBox::SectSum)), 1L, kMaxSections));
     sections.numberRows(1);
 }
 
 void SpanPage::SizeSupports() {
     TextSheet& supports = mutableSheet(SpanSheet::Supports);
-    supports.resize(std::max(1L, text::Atol(boxText(SpanBox::SpanSum))) + 1);
+    supports.resize(std::clamp(text::Atol(boxText(SpanBox::SpanSum)), 1L, kMaxSpans) + 1);
     supports.numberRows(0);
     for (int r = 0; r < supports.rows(); ++r) {
         supports.setCell(r, support_col::kStake, StakeOr(r, supports.cell(r, support_col::kStake)));
@@ -160,7 +161,7 @@ void SpanPage::SizeSupports() {
 void SpanPage::SizeJoints() {
     TextSheet& joints = mutableSheet(SpanSheet::Joints);
     long count = text::Atol(boxText(SpanBox::JointSum));
-    joints.resize(count <= 0 ? 2 : count);
+    joints.resize(count <= 0 ? 2 : std::min(count, kMaxJoints));
     joints.numberRows(1);
     joints.setCell(0, joint_col::kStake, StakeOr(0, joints.cell(0, joint_col::kStake)));
     long last = text::Atol(boxText(SpanBox::SpanSum));
@@ -171,7 +172,7 @@ void SpanPage::SizeJoints() {
 
 void SpanPage::RebuildSupports() {
     TextSheet& supports = mutableSheet(SpanSheet::Supports);
-    supports.resize(std::max(1L, text::Atol(boxText(SpanBox::SpanSum))) + 1);
+    supports.resize(std::clamp(text::Atol(boxText(SpanBox::SpanSum)), 1L, kMaxSpans) + 1);
     supports.numberRows(0);
     const int last = supports.rows() - 1;
     const bool onlyEmpty = m_mode == SpanPageMode::Dialog;
@@ -284,6 +285,7 @@ std::optional<std::string> SpanPage::Apply(const SpanInput& input) {
     if (auto m = check(input.supports, support_col::kCount, "下构布置信息")) return m;
     if (auto m = check(input.joints, joint_col::kCount, "伸缩缝信息")) return m;
     if (input.sections && input.sections->empty()) return std::string("上构布置信息至少应有一段。");
+    if (auto m = CheckSpanInput(input)) return m;
     if (input.sections)
         for (const auto& row : *input.sections)
             if (!Known(StructureTypes(), row[section_col::kType]))

@@ -79,7 +79,8 @@ class SpanPage {
     std::optional<MemberKind> MemberChoiceAt(int column) const;
 
     // Applies values given from outside, as the page would build them; returns a message and changes
-    // nothing when a row has the wrong number of texts or names an unknown type.
+    // nothing when a row has the wrong number of texts, names an unknown type, or holds a number no
+    // bridge has (field_rules.h).
     std::optional<std::string> Apply(const SpanInput& input);
 
   private:

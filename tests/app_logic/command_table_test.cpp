@@ -7,6 +7,7 @@
 #include "app/command_ids.h"
 #include "app/command_table.h"
 #include "app/design_calls.h"
+#include "app/last_resort.h"
 #include "app/menus.h"
 #include "app/project_session.h"
 #include "platform/interaction/scripted.h"
@@ -78,6 +79,44 @@ TEST_F(CommandTableTest, ACommandThatWroteAnnouncesItsCategoriesOnce) {
     EXPECT_TRUE(table.Run(cmd::kImport, session));
     ASSERT_EQ(announced.size(), 1u);
     EXPECT_EQ(announced[0], (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
+}
+
+// Whatever a handler lets through ends that command with a message naming it; the table, the session and
+// the next command go on as before.
+TEST_F(CommandTableTest, AnErrorThatEscapesAHandlerIsShownAndGoesNoFurther) {
+    ui::ScriptedPrompter prompter;
+    app::ProjectSession session(app::SessionServices{prompter});
+    ASSERT_TRUE(session.Open(dir.file("a.vlt"), app::OpenRoute::OpenFirst));
+    std::vector<std::vector<int>> announced;
+    auto subscription = session.OnTablesChanged([&](const std::vector<int>& c) { announced.push_back(c); });
+    struct Case {
+        std::function<bool()> handler;
+        std::string shown;
+    } cases[] = {
+        {[]() -> bool { throw std::runtime_error("vector::reserve"); },
+         "命令“导入”因意外错误中止：内部错误（vector::reserve）。"},
+        {[]() -> bool { throw std::bad_alloc(); }, "命令“导入”因意外错误中止：内存不足。"},
+        {[]() -> bool { throw dao::DaoException(dao::kErrIo, "磁盘已满。"); },
+         "命令“导入”因意外错误中止：磁盘已满。   (3051)。"},
+        {[]() -> bool { throw 42; }, "命令“导入”因意外错误中止：未知错误。"},
+    };
+    for (const auto& c : cases) {
+        prompter.clear();
+        table.SetHandler(cmd::kImport, c.handler);
+        EXPECT_TRUE(table.Run(cmd::kImport, session));
+        EXPECT_EQ(prompter.texts(), std::vector<std::string>{c.shown});
+    }
+    EXPECT_TRUE(announced.empty());
+    EXPECT_TRUE(session.IsOpen());
+    table.SetHandler(cmd::kImport, [] { return true; });
+    EXPECT_TRUE(table.Run(cmd::kImport, session));
+    EXPECT_EQ(announced.size(), 1u);
+}
+
+TEST(LastResort, CommandNamesLoseTheirAcceleratorAndEllipsis) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"导入(&I)...", "导入"}, {"新建(&N)", "新建"}, {"&Tile", "Tile"}, {"一般信息", "一般信息"}, {"", ""}};
+    for (auto [menu, name] : cases) EXPECT_EQ(app::CommandNameOf(menu), name) << menu;
 }
 
 TEST(ShellMenus, EveryMenuEntryNamesACommandAndEveryDesignCallHasItsRow) {

@@ -74,6 +74,8 @@ TEST(CalcCli, CulvertPrintsTheValuesUsedThenTheResults) {
     EXPECT_NE(printed.find("\nB3=3\n"), std::string::npos);
     EXPECT_EQ(RunCalc("culvert", {"--m1", "0", "--n1", "0"}, printed), 1);
     EXPECT_EQ(RunCalc("culvert", {"--B1", "wide"}, printed), 2);
+    EXPECT_EQ(RunCalc("culvert", {"--L", "-18"}, printed), 1);
+    EXPECT_EQ(printed, "") << "a refused culvert prints no results";
 }
 
 }  // namespace

@@ -92,4 +92,39 @@ TEST(Culvert, ListsTwentySixValuesOnce) {
     EXPECT_EQ(v.Hs, 0);
 }
 
+// Widths, heights, lengths and slope ratios below zero describe no culvert; elevations and the slope may
+// be negative. The second-stage sizes count only with the second stage.
+TEST(Culvert, NegativeSizesAreRefusedAndChangeNothing) {
+    struct Case {
+        double CulvertValues::*field;
+        double value;
+        bool twoStage;
+        const char* error;  // "" when the value is accepted
+    };
+    const Case cases[] = {
+        {&CulvertValues::B1, -5, false, "B1 为 -5，尺寸不能为负数"},
+        {&CulvertValues::B2, -0.01, false, "B2 为 -0.01，尺寸不能为负数"},
+        {&CulvertValues::S, -2.5, false, "S 为 -2.5，"},
+        {&CulvertValues::L, -18, false, "L 为 -18，"},
+        {&CulvertValues::m1, -1.5, false, "m1 为 -1.5，"},
+        {&CulvertValues::B3, -2, true, "B3 为 -2，"},
+        {&CulvertValues::n2, -1, true, "n2 为 -1，"},
+        {&CulvertValues::B3, -2, false, ""},  // one stage: B3 becomes 0
+        {&CulvertValues::H1, -3, false, ""},  // below sea level
+        {&CulvertValues::i, -0.5, false, ""},
+    };
+    for (const auto& c : cases) {
+        CulvertValues v;
+        v.*c.field = c.value;
+        CulvertValues before = v;
+        std::string error = calc::CalculateCulvert(v, c.twoStage);
+        if (*c.error == 0) {
+            EXPECT_EQ(error, "") << c.value;
+            continue;
+        }
+        EXPECT_EQ(error.rfind(c.error, 0), 0u) << error;
+        for (const auto& f : calc::kCulvertFields) EXPECT_EQ(v.*f.value, before.*f.value) << f.name;
+    }
+}
+
 }  // namespace

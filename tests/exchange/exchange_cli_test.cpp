@@ -70,6 +70,12 @@ TEST(ExchangeCommands, ImportProjectAndNewFrom) {
     EXPECT_EQ(RunCommand("import-project", {target, source, "--groups", "下部构造"}, out, err), 0) << err;
     EXPECT_EQ(out, "①类帽梁信息表\n");
     EXPECT_EQ(RunCommand("import-project", {target, source, "--groups", "一般信息"}, out, err), 2);
+    // A project is never its own source, however its path is written; it keeps its tables.
+    for (const std::string& itself : {target, dir.file(".") + "/target.vlt"}) {
+        EXPECT_EQ(RunCommand("import-project", {target, itself}, out, err), 1) << itself;
+        EXPECT_EQ(err, "不能把项目“" + target + "”导入它自己：请给出另一个项目作为来源。\n");
+    }
+    EXPECT_TRUE(dao::Database::Open(target)->HasTableDef("①类帽梁信息表"));
 
     std::string fresh = dir.file("fresh.vlt");
     EXPECT_EQ(RunCommand("new-from", {source, fresh, "--groups", "地面线数据"}, out, err), 0) << err;

@@ -62,6 +62,12 @@ TEST(ImportRouteCommand, RangeSectionsAndAnswersFromTheCommandLine) {
         {{100, 200}, {"--from", "1x"}, 2, "", "“1x”不是有效的桩号，请输入数值或K1+190.5形式的桩号。\n"},
         {{100, 200}, {"--to", "K+5"}, 2, "", "“K+5”不是有效的桩号，请输入数值或K1+190.5形式的桩号。\n"},
         {{100, 200}, {"--only", "plan", "--from"}, 2, "", ""},
+        // a reversed range is refused before anything is read or written
+        {{100, 200}, {"--from", "3000", "--to", "1000"}, 1, "",
+         "导入数据范围的起点桩号 3000.000 大于终点桩号 1000.000：--from 应不大于 --to。\n"},
+        {{100, 200}, {"--from", "K0+250"}, 1, "",
+         "导入数据范围的起点桩号 250.000 大于终点桩号 200.000：--from 应不大于 --to。\n"},
+        {{100, 200}, {"--from", "150", "--to", "150", "--only", "profile"}, 0, "地形资料表\t3\n", ""},
     };
     for (const auto& c : cases) {
         route_test::Project p(c.joints);

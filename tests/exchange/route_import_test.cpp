@@ -70,14 +70,10 @@ TEST(RouteImport, ShortSectionsKeepWhatWasWrittenAndSaySo) {
         SectionOutcome outcome;
         Strings messages;
     } cases[] = {
-        // more records announced than present
+        // more records announced than present, before the file's end or the next section
         {"**PROFILE** 8 0 1 10 1 20 1", {"0", "10", "20"}, SectionOutcome::Insufficient, {kShort}},
-        // a record cut short by the end of the file
-        {"**PROFILE** 3 0 1 10 1 20", {"0", "10"}, SectionOutcome::Insufficient, {kShort}},
-        // a word where a number belongs ends the section
-        {"**PROFILE** 3 0 1 10 x 20 1", {"0"}, SectionOutcome::Insufficient, {kShort}},
+        {"**PROFILE** 8 0 1 10 1 **PLAN** 0", {"0", "10"}, SectionOutcome::Insufficient, {kShort}},
         {"**PROFILE** 0 0 1", {}, SectionOutcome::Empty, {}},
-        {"**PROFILE** -3 0 1", {}, SectionOutcome::Empty, {}},
         {"**PROFILE**", {}, SectionOutcome::NoSection, {kNoInfo}},
         {"**PROFILE** x 0 1", {}, SectionOutcome::NoSection, {kNoInfo}},
         {"**profile** 1 0 1 PROFILE 1 0 1 **PROFILE**1 1 0 1", {}, SectionOutcome::NoSection, {kNoInfo}},
@@ -95,6 +91,49 @@ TEST(RouteImport, ShortSectionsKeepWhatWasWrittenAndSaySo) {
         set.Open(kGround);
         EXPECT_EQ(set.GetRecordCount(), static_cast<long>(c.stakes.size())) << c.text;
         EXPECT_EQ(p.keys(kGround), c.stakes) << c.text;
+    }
+}
+
+// A section that does not read as its count promises is refused with the line where the trouble is, and its
+// table keeps what it had: a damaged file never replaces good data by part of itself.
+TEST(RouteImport, DamagedSectionsAreRefusedWithTheirLine) {
+    const std::string deckRow = " 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17\r\n";
+    struct Case {
+        const char* what;
+        std::string text;
+        const char* table;
+        std::string message;
+    } cases[] = {
+        {"a negative count", "**PROFILE**\r\n-5\r\n0 1\r\n", kGround,
+         "路线参考文件第 2 行：**PROFILE** 段的记录数 -5 不能为负数。导入失败。"},
+        {"a word inside a record", "**PROFILE** 3\r\n0 1\r\n10 x\r\n20 1\r\n", kGround,
+         "路线参考文件第 3 行：**PROFILE** 段第 2 个记录应有 2 个数值（“x”），导入失败。"},
+        {"a record cut short by the file's end", "**PROFILE** 3\r\n0 1\r\n10 1\r\n20\r\n", kGround,
+         "路线参考文件第 4 行：**PROFILE** 段第 3 个记录应有 2 个数值，导入失败。"},
+        {"free text where a record belongs", "**PROFILE** 2\r\n0 1\r\nend of data\r\n", kGround,
+         "路线参考文件第 3 行：**PROFILE** 段第 2 个记录应有 2 个数值（“end”），导入失败。"},
+        {"a plan element one number short", Plan({{0}}).substr(0, Plan({{0}}).size() - 4) + "\r\n**VERT** 0", kPlanTable,
+         "路线参考文件第 3 行：**PLAN** 段第 1 个记录应有 13 个数值（“**VERT**”），导入失败。"},
+        {"turning points without labels", "**VERT**\r\n3\r\n100 51 3000\r\n200 52 3000\r\n300 53 3000\r\n",
+         kVertTable, "路线参考文件第 3 行：**VERT** 段第 1 个记录缺少名称（“100”），导入失败。"},
+        {"a deck row one value short",
+         "**DECK**\r\n100" + deckRow + "110 1 2 3\r\n120" + deckRow + "130" + deckRow, kDeckTable,
+         "路线参考文件第 3 行：**DECK** 段第 2 个记录应有 18 个数值，导入失败。"},
+        {"a deck row one value short, the rows not yet apart",
+         "**DECK** 100" + deckRow.substr(0, deckRow.size() - 2) + " 110 1 2 3\r\n", kDeckTable,
+         "路线参考文件第 1 行：**DECK** 段第 2 个记录应有 18 个数值，导入失败。"},
+    };
+    for (const auto& c : cases) {
+        Project p({0, 200});
+        p.fill(c.table, 2);
+        const Strings before = p.rows(c.table);
+        std::string path = p.writeFile(c.text);
+        auto result = ImportAll(p, path, {0, 200});
+        EXPECT_TRUE(result.failed) << c.what;
+        EXPECT_FALSE(result.complete()) << c.what;
+        ASSERT_FALSE(p.ui.prompter.texts().empty()) << c.what;
+        EXPECT_EQ(p.ui.prompter.texts().back(), c.message) << c.what;
+        EXPECT_EQ(p.rows(c.table), before) << c.what;
     }
 }
 
@@ -211,7 +250,8 @@ TEST(RouteImport, VerticalTableIsEmptiedOnlyOnceItsCountIsRead) {
         {"**VERT**", 2, {kNoInfo}},
         {"**VERT** many", 2, {kNoInfo}},
         {"**VERT** 0", 0, {}},
-        {"**VERT** 2 JD1 100 50", 0, {kShort}},
+        // a point cut short: the section is damaged and the table keeps what it had
+        {"**VERT** 2 JD1 100 50", 2, {"路线参考文件第 1 行：**VERT** 段第 1 个记录应有 3 个数值，导入失败。"}},
     };
     for (const auto& c : cases) {
         Project p;

@@ -180,4 +180,80 @@ TEST_F(WizardCommands, SpansRewritesTheLayoutOfAProject) {
     EXPECT_EQ(RunCommand("spans", {path}).status, 2);
 }
 
+// Values no bridge has are refused with a message naming the field and its range; the file given to `new`
+// keeps its old content, and a project given to `general` or `spans` keeps its tables.
+TEST_F(WizardCommands, ValuesNoBridgeHasAreRefusedBeforeAnythingIsWritten) {
+    const std::string longName(100000, 'x');
+    auto sections = [](const std::string& rows) { return R"J({"spans": {"sections": [)J" + rows + "]}}"; };
+    struct Case {
+        std::string json, message;
+    } cases[] = {
+        {R"J({"spans": {"CrossAngle": 1e400}})J", "数值超出范围"},
+        {R"J({"spans": {"CrossAngle": 0}})J", "“桥中心交角(°)”（CrossAngle）的值“0”超出允许范围，应为 (0, 180)"},
+        {R"J({"spans": {"CrossAngle": -90}})J", "（CrossAngle）的值“-90”超出允许范围"},
+        {R"J({"spans": {"CrossAngle": "180"}})J", "（CrossAngle）的值“180”超出允许范围"},
+        {R"J({"spans": {"CrossAngle": "inf"}})J", "（CrossAngle）的值“inf”不是数值"},
+        {R"J({"spans": {"SpanSum": "-3"}})J", "（SpanSum）的值“-3”超出允许范围，应为 [1, 10000] 之间的整数"},
+        {R"J({"spans": {"SpanSum": 2000000000}})J", "（SpanSum）的值“2000000000”超出允许范围"},
+        {R"J({"spans": {"SectSum": "1.5"}})J", "（SectSum）的值“1.5”不是整数"},
+        {R"J({"spans": {"StartStake": "K1+100"}})J", "（StartStake）的值“K1+100”不是数值"},
+        {sections(R"J(["装配式简支空心板桥", "0", "20"])J"), "上构布置信息第1行“该段所含跨数”（SpansInSect）的值“0”"},
+        {sections(R"J(["装配式简支空心板桥", "1", "20"], ["装配式简支空心板桥", "-3", "20"])J"),
+         "上构布置信息第2行“该段所含跨数”（SpansInSect）的值“-3”"},
+        {sections(R"J(["装配式简支空心板桥", "2000000000", "20"])J"), "的值“2000000000”超出允许范围"},
+        {sections(R"J(["装配式简支空心板桥", "6000", "20"], ["装配式简支空心板桥", "6000", "20"])J"),
+         "全桥共 12000 跨，最多 10000 跨。"},
+        {sections(R"J(["装配式简支空心板桥", "1", "NaN"])J"), "“各跨跨径(m)”（SpanLength）的值“NaN”不是数值，应为 (0, 2000]"},
+        {sections(R"J(["装配式简支空心板桥", "1", "-20"])J"), "（SpanLength）的值“-20”超出允许范围"},
+        {sections(R"J(["装配式简支空心板桥", "1", 1e308], ["装配式简支空心板桥", "1", "20"])J"), "（SpanLength）的值“1e+308”"},
+        {R"J({"spans": {"supports": [["0", "", "", "", "", "", "", "-90", ""]]}})J",
+         "下构布置信息墩台序号0“斜交角度(°，0按90)”（PierAbutAngle）的值“-90”超出允许范围，应为 [0, 180)"},
+        {R"J({"spans": {"supports": [["0", "", "", "", "", "deep", "", "", ""]]}})J", "（DistToGround）的值“deep”不是数值"},
+        {R"J({"spans": {"joints": [["0"], [""]]}})J", "伸缩缝信息第2行“中心桩号(m)”（JointStake）的值“”不是数值"},
+        {R"J({"general": {"LeftBridgeWidth": "NaN"}})J", "一般信息“左半桥宽度 B1(m)”（LeftBridgeWidth）的值“NaN”不是数值，应为 (0, 200]"},
+        {R"J({"general": {"RightBridgeWidth": -12}})J", "（RightBridgeWidth）的值“-12”超出允许范围"},
+        {R"J({"general": {"TransectType": "分离式(左右半桥不同)", "DividerWidth": "wide"}})J", "（DividerWidth）的值“wide”不是数值"},
+        {R"J({"general": {"BridgeName": ")J" + longName + R"J("}})J",
+         "一般信息“桥梁名称”（BridgeName）有 100000 个字符，最多 255 个。"},
+        {R"J({"drawings": [["桥型布置图", ")J" + std::string(256, 'd') + R"J(", "桥型布置图", "A3", "100", "100", "图标1", "不绘制"]]})J",
+         "绘图信息第1行第2项有 256 个字符，最多 255 个。"},
+    };
+    std::string path = dir.file("kept.vlt");
+    for (const auto& c : cases) {
+        testing_support::WriteBytes(path, "an older file");
+        Outcome r = RunCommand("new", {path, "--from", Json(c.json)});
+        EXPECT_EQ(r.status, 1) << c.json.substr(0, 200);
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err.substr(0, 400);
+        EXPECT_LT(r.err.size(), 1000u) << "a refused value is quoted short";
+        EXPECT_EQ(testing_support::ReadBytes(path), "an older file");
+    }
+
+    // The same rules on an open project: nothing of it changes.
+    std::string project = dir.file("p.vlt");
+    ASSERT_EQ(RunCommand("new", {project}).status, 0);
+    const std::string before = RunCommand("general", {project}).out;
+    const Rows layoutBefore = Table(project, kSupportsInOrder);
+    for (const std::string& set : Strings{"LeftBridgeWidth=NaN", "LeftBridgeWidth=-12", "LeftBridgeWidth=wide",
+                                  "Dist3=inf", "BridgeName=" + longName}) {
+        Outcome r = RunCommand("general", {project, "--set", set});
+        EXPECT_EQ(r.status, 1) << set.substr(0, 40);
+        EXPECT_NE(r.err.find("一般信息“"), std::string::npos) << r.err.substr(0, 400);
+    }
+    EXPECT_EQ(RunCommand("general", {project}).out, before);
+    for (const char* json : {R"J({"CrossAngle": "0"})J", R"J({"SpanSum": 1e400})J",
+                             R"J({"sections": [["装配式简支空心板桥", "0", "20"]]})J"}) {
+        Outcome r = RunCommand("spans", {project, "--from", Json(json)});
+        EXPECT_EQ(r.status, 1) << json;
+    }
+    EXPECT_EQ(Table(project, kSupportsInOrder), layoutBefore);
+
+    // Values at the edge of their range are a bridge.
+    std::string edge = dir.file("edge.vlt");
+    Outcome r = RunCommand("new", {edge, "--from", Json(R"J({"general": {"DividerWidth": 0, "Dist3": -1000},
+        "spans": {"CrossAngle": "179.5", "sections": [["装配式简支空心板桥", "2", 2000]],
+                  "supports": [["0", "", "", "", "", "-5", "", "0", "-100"], ["2000", "", "", "", "", "", "", "", ""],
+                               ["4000", "", "", "", "", "", "", "", ""]]}})J")});
+    EXPECT_EQ(r.status, 0) << r.err;
+}
+
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include "platform/dao/field.h"
 
+#include "projectdb/field_rules.h"
 #include "projectdb/wizard_model.h"
 #include "wizard_test_support.h"
 
@@ -477,6 +478,36 @@ TEST(DrawingPage, TitlesOfLongBridgesFitTheirField) {
         EXPECT_EQ(page.drawings().cell(page.drawings().rows() - 1, drawing_col::kTitle),
                   "桥墩一般构造图(1-" + std::to_string(c.lengths.size() - 1) + "号)");
     }
+}
+
+// A count typed into a box sizes the sheets; a count no bridge has gives sheets at the limit and a message
+// before anything is written, never a sheet of millions of rows.
+TEST(SpanPage, CountsBeyondTheLimitSizeNoSheetBeyondIt) {
+    struct Case {
+        SpanBox box;
+        SpanSheet sheet;
+        int rowsAtMost;
+        std::string message;
+    } cases[] = {
+        {SpanBox::SectSum, SpanSheet::Sections, 10000, "全桥分段数为 2000000000，最多 10000。"},
+        {SpanBox::SpanSum, SpanSheet::Supports, 10001, "全桥分跨数为 2000000000，最多 10000。"},
+        {SpanBox::JointSum, SpanSheet::Joints, 10001, "全桥伸缩缝条数为 2000000000，最多 10001。"},
+    };
+    for (const auto& c : cases) {
+        SpanPage page = SpanPage::NewProject();
+        EXPECT_EQ(CheckSpanCounts(page), std::nullopt);
+        page.SetBoxText(c.box, "2000000000");
+        page.OnFocusBox(c.box);
+        page.OnSheetActivated(SpanSheet::Joints);
+        EXPECT_LE(page.sheet(c.sheet).rows(), c.rowsAtMost);
+        EXPECT_EQ(CheckSpanCounts(page), c.message);
+    }
+    // Spans typed into a section: the stakes stop at the limit, the sum is still told.
+    SpanPage page = SpanPage::NewProject();
+    page.OnCellEdited(SpanSheet::Sections, 0, section_col::kSpans, "2000000000");
+    EXPECT_EQ(page.stakes().size(), size_t(kMaxSpans + 1));
+    EXPECT_EQ(page.stakes().back(), "200000.000");
+    EXPECT_NE(CheckSpanCounts(page), std::nullopt);
 }
 
 }  // namespace

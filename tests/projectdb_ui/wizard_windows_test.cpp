@@ -305,5 +305,27 @@ TEST_F(WizardWindowsTest, DialogsRewriteTheOpenProject) {
     EXPECT_TRUE(ui.prompter.shown().empty());
 }
 
+// A span count no bridge has: the dialog says so at 确定, stays open and writes nothing.
+TEST_F(WizardWindowsTest, SpanDialogRefusesCountsBeyondTheLimit) {
+    std::string path = dir.file("三号桥.vlt");
+    NewProjectWizard wizard;
+    wizard.OnDrawingPageShown();
+    ASSERT_EQ(wizard.Finish(path, {}, ui.prompter), FinishResult::Created);
+    auto db = dao::Database::Open(path);
+    const auto before = ReadRows(*db, "下构布置信息表");
+
+    CSpanInfoDlg spans(*db, SpanPage::FromProject(*db), Services());
+    spans.show();
+    CMyPropertyPage21& page = *spans.PageView();
+    PasteAt(page, page.Grid(), 1, 2, "20000\t25");
+    EXPECT_EQ(page.BoxText(SpanBox::SpanSum), "20000");
+    spans.OnOK();
+    EXPECT_NE(spans.result(), QDialog::Accepted);
+    ASSERT_EQ(ui.prompter.shown().size(), 1u);
+    EXPECT_EQ(ui.prompter.shown()[0].text, "全桥分跨数为 20000，最多 10000。");
+    EXPECT_EQ(ui.prompter.shown()[0].icon, ui::Icon::Stop);
+    EXPECT_EQ(ReadRows(*db, "下构布置信息表"), before);
+}
+
 }  // namespace
 }  // namespace projectdb

@@ -22,6 +22,9 @@ enum ErrorCode : long {
     kErrFieldMissing = 3061,        // too few parameters / unknown field
     kErrLocked = 3260,              // locked by another user
     kErrIo = 3051,                  // the engine cannot open the file (access)
+    kErrDiskFull = 3026,            // not enough space on disk
+    kErrDiskIo = 3043,              // disk or network error
+    kErrCorrupt = 3049,             // the database file is damaged
     kErrGeneric = 3000,             // reserved error
 };
 

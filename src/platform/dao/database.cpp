@@ -7,6 +7,7 @@
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 
 #include "platform/dao/new_database_file.h"
 #include "platform/dao/sql.h"
@@ -23,6 +24,31 @@ DaoException InUse(const std::string& path) {
 
 DaoException NotADatabase(const std::string& path) {
     return DaoException(kErrNotADatabase, "无法识别的数据库格式 '" + path + "'。");
+}
+
+// What went wrong with the file itself, said in the user's words with the file's name; nullopt for an
+// error of the statement (a missing table, a syntax error), which its caller words.
+std::optional<DaoException> FileError(int sqliteCode, const std::string& path) {
+    switch (sqliteCode & 0xff) {
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+            return InUse(path);
+        case SQLITE_READONLY:
+            return DaoException(kErrReadOnly, "项目文件 '" + path + "' 是只读的，不能写入。");
+        case SQLITE_FULL:
+            return DaoException(kErrDiskFull, "磁盘空间不足，无法写入项目文件 '" + path + "'。");
+        case SQLITE_IOERR:
+            return DaoException(kErrDiskIo,
+                                "读写项目文件 '" + path + "' 时出错：磁盘已满、文件超出允许的大小或磁盘不可用。");
+        case SQLITE_NOTADB:
+            return NotADatabase(path);
+        case SQLITE_CORRUPT:
+            return DaoException(kErrCorrupt, "项目文件 '" + path + "' 已损坏，无法读取。");
+        case SQLITE_CANTOPEN:
+            return DaoException(kErrIo, "无法打开项目文件 '" + path + "'，或不能在它所在的文件夹中写入临时文件。");
+        default:
+            return std::nullopt;
+    }
 }
 
 // Table names compare as SQLite compares identifiers: ASCII letters without regard to case, other bytes
@@ -77,6 +103,8 @@ Database::~Database() { Close(); }
 
 std::unique_ptr<Database> Database::Open(const std::string& path, bool readOnly) {
     std::error_code ec;
+    if (std::filesystem::is_directory(path, ec))
+        throw DaoException(kErrIo, "'" + path + "' 是文件夹，不是项目文件。");
     if (!std::filesystem::is_regular_file(path, ec))
         throw DaoException(kErrFileNotFound, "找不到文件 '" + path + "'。");
     // SQLite takes a zero-byte file for an empty database and would write one into it; a database file the
@@ -106,13 +134,11 @@ std::unique_ptr<Database> Database::Open(const std::string& path, bool readOnly)
             case SQLITE_NOTADB:
             case SQLITE_CORRUPT:
                 throw NotADatabase(path);
-            case SQLITE_BUSY:
-            case SQLITE_LOCKED:
-                throw InUse(path);
             case SQLITE_READONLY:  // a hot journal that this read-only open cannot roll back
                 throw DaoException(kErrReadOnly,
                                    "项目文件 '" + path + "' 上次未正常关闭，需要恢复，但该文件不能写入。");
             default:
+                if (auto error = FileError(code, path)) throw *error;
                 throw DaoException(CodeFor(code, nullptr), "无法打开数据库文件 '" + path + "'。");
         }
     }
@@ -147,14 +173,12 @@ void Database::Close() {
 
 void Database::Raise(int sqliteCode, const std::string& context) const {
     const char* message = db_ ? sqlite3_errmsg(db_) : "database is closed";
+    if (auto error = FileError(sqliteCode, path_)) throw *error;
     long code = CodeFor(sqliteCode, message);
     std::string m = message;
     std::string text;
     switch (code) {
         case kErrTableMissing: text = "找不到输入表或查询 '" + m.substr(m.find(':') == std::string::npos ? 0 : m.find(':') + 2) + "'。"; break;
-        case kErrLocked:
-            throw InUse(path_);
-        case kErrReadOnly: text = "不能更新。数据库或对象为只读。"; break;
         default: text = context.empty() ? m : context + "：" + m;
     }
     throw DaoException(code, text);
@@ -167,9 +191,8 @@ void Database::Exec(const std::string& sql) {
     if (rc != SQLITE_OK) {
         std::string message = error ? error : sqlite3_errstr(rc);
         sqlite3_free(error);
-        long code = CodeFor(rc, message.c_str());
-        if (code == kErrLocked) throw InUse(path_);
-        throw DaoException(code, message);
+        if (auto fileError = FileError(rc, path_)) throw *fileError;
+        throw DaoException(CodeFor(rc, message.c_str()), message);
     }
 }
 

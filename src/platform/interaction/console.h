@@ -11,6 +11,7 @@ namespace ui {
 class ConsolePrompter : public Prompter {
 public:
     explicit ConsolePrompter(std::optional<bool> answerYes = std::nullopt) : answerYes_(answerYes) {}
+    bool offersHelp() const override { return false; }
 protected:
     Answer show(const std::string& text, Buttons buttons, Icon icon, const std::string& caption) override;
 

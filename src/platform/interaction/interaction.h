@@ -18,6 +18,8 @@ struct Prompter {
                    const std::string& caption = {}) {
         return show(text, buttons, icon, caption);
     }
+    // False where there is no help viewer to offer (the command line): questions about help are not asked.
+    virtual bool offersHelp() const { return true; }
 
 protected:
     // Implementations show the message their way.

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "projectdb/field_rules.h"
 #include "projectdb/record_access.h"
 #include "projectdb/ui/span_page_view.h"
 #include "projectdb/wizard_model.h"
@@ -28,6 +29,10 @@ CSpanInfoDlg::CSpanInfoDlg(dao::Database& db, SpanPage page, PageServices servic
 
 void CSpanInfoDlg::OnOK() {
     m_pView->CommitEdits();
+    if (auto tooMany = CheckSpanCounts(m_page)) {
+        m_services.prompt.message(*tooMany, ui::Buttons::Ok, ui::Icon::Stop, kHintCaption);
+        return;
+    }
     if (SaveSpanLayout(m_db, m_page, m_services.prompt)) accept();
 }
 

@@ -7,6 +7,7 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include "projectdb/field_rules.h"
 #include "projectdb/ui/drawing_page_view.h"
 #include "projectdb/ui/general_page_view.h"
 #include "projectdb/ui/span_page_view.h"
@@ -101,6 +102,10 @@ void CMyPropertySheet1::OnNext() {
 
 void CMyPropertySheet1::OnFinish() {
     m_pPage3->CommitEdits();
+    if (auto tooMany = CheckSpanCounts(m_wizard.spans())) {
+        m_services.prompt.message(*tooMany, ui::Buttons::Ok, ui::Icon::Stop, kHintCaption);
+        return;
+    }
     std::string path = m_services.files.choose(NewProjectFileRequest());
     if (path.empty()) return;  // back to the wizard with its input
     m_result = m_wizard.Finish(path, m_steps, m_services.prompt);
