@@ -6,7 +6,8 @@
 #  - a folder includes one it may not use: platform nothing of ours outside platform, projectdb only
 #    platform, the subsystems platform, projectdb and themselves (windows that show a spreadsheet, the
 #    wizard's included, also the shared grid commands), the command line no windows (it runs the
-#    project session and the other logic of app);
+#    project session and the other logic of app); the bridge model may use calc besides, and every
+#    subsystem but calc may use the bridge model's logic;
 #  - the files of src/app include each other in a circle (scripts/check-app-cycles.sh).
 # Usage: check-layers.sh [ROOT] (default: the repository).
 set -euo pipefail
@@ -14,7 +15,7 @@ here="$(cd "$(dirname "$0")" && pwd)"
 root="${1:-$here/..}"
 cd "$root"
 
-subsystems="projectdb exchange calc browse library drawing app"
+subsystems="projectdb exchange calc bridge browse library drawing app"
 
 # The shared grid commands serve every window that shows a spreadsheet: another subsystem's windows may
 # include these browse headers, and nothing else of browse.
@@ -45,8 +46,12 @@ may_include() {
             [ "$to" = platform ] || [ "$to" = projectdb ] && return 0
             [[ "$file" == src/*/ui/* ]] && [[ " $shared_grid_headers " == *" $target "* ]] ;;
         cli) [[ "$target" != */ui/* ]] ;;
+        bridge)
+            [ "$to" = platform ] || [ "$to" = projectdb ] || [ "$to" = calc ] || [ "$to" = bridge ] ;;
         exchange | calc | browse | library | drawing)
             [ "$to" = platform ] || [ "$to" = projectdb ] || [ "$to" = "$top" ] && return 0
+            # calc lies below the bridge model, which uses it
+            [ "$to" = bridge ] && [ "$top" != calc ] && [[ "$target" != */ui/* ]] && return 0
             [[ "$file" == src/*/ui/* ]] && [[ " $shared_grid_headers " == *" $target "* ]] ;;
         *) return 0 ;;
     esac

@@ -13,6 +13,7 @@ constexpr int kImport = 32911;         // import into the open project
 constexpr int kImportProject = 32912;  // import a project as a new project
 constexpr int kExportArvo3D = 33424;
 constexpr int kExportKelsa = 33425;
+constexpr int kBridgeCheck = 33600;  // 检查: the bridge model's findings
 constexpr int kPrintSetup = 57606;
 constexpr int kRecentFirst = 57616;  // recent projects: 57616 .. 57630
 constexpr int kRecentCount = 15;

@@ -43,6 +43,7 @@ const std::vector<MenuEntry>& ProjectMenu() {
     static const std::vector<MenuEntry> menu = {
         Popup("项目(&P)", {Item(cmd::kNew), Item(cmd::kOpen), Item(cmd::kImport), Item(cmd::kSave), Item(cmd::kSaveAs),
                            Item(cmd::kClose), separator, Item(cmd::kExportArvo3D), Item(cmd::kExportKelsa), separator,
+                           Item(cmd::kBridgeCheck), separator,
                            Of(MenuEntry::RecentFiles), separator, Item(cmd::kExit)}),
         Popup("设置(&S)", {Item(cmd::kViewToolbar), Item(cmd::kViewStatusBar), separator, Item(cmd::kAdvancedUser),
                            separator, Item(cmd::kDrawingTarget), Item(cmd::kDrawingPreview)}),

@@ -78,6 +78,7 @@ void AddProjectCommands(std::vector<CommandSpec>& rows) {
             Row(cmd::kClose, "关闭(&C)", "关闭当前项目", A::WithProject),
             Row(cmd::kExportArvo3D, "输出Arvo3D数据", "生成桥梁三维造型CAD系统Arvo3D数据接口文件", A::WithProject),
             Row(cmd::kExportKelsa, "输出Kelsa数据", "生成桥梁下部构造施工图CAD系统Kelsa数据接口文件", A::WithProject),
+            Row(cmd::kBridgeCheck, "检查(&K)...", "检查路线、地面线、桥跨与墩台是否一致，列出发现的问题", A::WithProject),
             Row(cmd::kPrintSetup, "打印设置(&R)...", "改变打印机及打印选项"),
             Key(Row(cmd::kExit, "退出(&X)", "退出应用程序", A::Always), "Alt+F4"),
         });

@@ -39,6 +39,7 @@ std::vector<Command> ExchangeCommands();  // export-3d, export-sub, import-proje
 std::vector<Command> DesignCommands();    // design
 std::vector<Command> DrawingCommands();   // drawing send|list|target
 std::vector<Command> LibraryCommands();   // library list|write|tables|dump|clean|merge|preview
+std::vector<Command> BridgeCommands();    // model, check
 
 // Prints a table of a project or library file: the field names, then one tab-separated line per record.
 int DumpTable(const std::string& file, const std::string& table);

@@ -9,7 +9,7 @@ int main(int argc, char** argv) {
     std::vector<cli::Command> commands;
     for (auto group : {cli::ProjectCommands, cli::WizardCommands, cli::SettingsCommands, cli::RouteCommands,
                        cli::CalcCommands, cli::GeometryCommands, cli::ExchangeCommands, cli::DesignCommands,
-                       cli::LibraryCommands, cli::DrawingCommands})
+                       cli::LibraryCommands, cli::DrawingCommands, cli::BridgeCommands})
         for (auto& c : group()) commands.push_back(c);
 
     auto usage = [&] {

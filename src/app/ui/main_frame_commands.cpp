@@ -12,8 +12,12 @@
 #include "app/project_session.h"
 #include "app/shell_texts.h"
 #include "app/ui/about_dialog.h"
+#include "app/ui/bridge_check_window.h"
 #include "app/ui/help_window.h"
 #include "app/ui/main_frame.h"
+#include "app/ui/project_window_set.h"
+#include "browse/ui/bri_form_view.h"
+#include "platform/spreadsheet/spreadsheet.h"
 #include "app/ui/qt_program_starter.h"
 #include "app/ui/record_editor_dialog.h"
 #include "app/ui/shell_host.h"
@@ -134,6 +138,21 @@ void CMainFrame::BindCommands() {
     bind(cmd::kPierForces, [this] { OpenPierForceWindow(this); });
     bind(cmd::kCulvert, [this] { OpenCulvertTool(this); });
     bind(cmd::kRouteGeometry, [this] { OpenRouteGeometryTool(this, m_shell.Session().Database()); });
+    // 检查 reads the bridge model afresh each time, so that it shows the tables as they are now.
+    bind(cmd::kBridgeCheck, [this, &session] {
+        if (!session.Database()) return;
+        auto check = [&session] {
+            dao::Database* db = session.Database();
+            return db ? bridge::ReadBridge(*db).findings : std::vector<bridge::Finding>();
+        };
+        auto jump = [this](const std::string& table, int record) {
+            browse::CBriFormView* view = m_pWindows->OpenGridWindow(table);
+            if (view && record >= 0) view->Grid().selectRows(record + 1, record + 1);
+        };
+        auto* window = new CBridgeCheckWindow(check, jump, this);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->show();
+    });
     bind(cmd::kWindowCascade, [this] { m_pMdiArea->cascadeSubWindows(); });
     bind(cmd::kWindowTile, [this] { m_pMdiArea->tileSubWindows(); });
     // Every design command hands the open project to its module, with the dialog in which the user edits

@@ -1,0 +1,67 @@
+// Member solids: profile areas and volumes against hand calculations for the chain fixture's end
+// abutment and its slab span.
+#include <cmath>
+#include <numbers>
+
+#include "bridge_fixture.h"
+
+namespace bridge_test {
+namespace {
+
+// The area of a regular polygon of `n` sides inscribed in a circle of diameter `d`.
+double Polygon(int n, double d) { return 0.5 * n * (d / 2) * (d / 2) * std::sin(2 * std::numbers::pi / n); }
+
+std::vector<const bridge::Solid*> SolidsOf(const bridge::Bridge& b, const std::string& member, int support) {
+    std::vector<const bridge::Solid*> found;
+    for (const auto& s : b.solids)
+        if (s.member == member && s.support == support) found.push_back(&s);
+    return found;
+}
+
+TEST(Solids, VolumesOfTheMembersOfOneAbutment) {
+    Project p = ChainProject(9.77);
+    p.db->Execute("UPDATE [肋板式台身信息表] SET RibSlabThick = 1.0, RibSlabTopWidth = 3.0");
+    const bridge::Bridge b = p.Read();
+    struct Case {
+        const char* member;
+        std::size_t count;
+        double volume;  // of each
+    };
+    const Case cases[] = {
+        {"台帽", 1, 1.2 * 1.6 * 12},           // 1.2 m high, 1.6 m standard width, 12 m deck on a square line
+        {"肋板", 2, 3.0 * 1.0 * 9.77},         // two ribs 3.0 × 1.0 m, 9.77 m high
+        {"桩", 4, Polygon(24, 1.2) * 20},      // 20 m piles of 1.2 m, as 24-sided prisms
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.member);
+        const auto solids = SolidsOf(b, c.member, 1);
+        ASSERT_EQ(solids.size(), c.count);
+        for (const auto* s : solids) {
+            EXPECT_NEAR(s->volume, c.volume, 1e-6);
+            EXPECT_GE(s->path.size(), 2u);
+        }
+    }
+    // The piles hang from the pile cap's bottom (89.0 − 1.5) down to the tip 20 m lower.
+    const auto piles = SolidsOf(b, "桩", 1);
+    EXPECT_NEAR(piles[0]->path.front().z, 87.5, 1e-9);
+    EXPECT_NEAR(piles[0]->path.back().z, 67.5, 1e-9);
+}
+
+TEST(Solids, SlabSpanWithItsVoids) {
+    Project p = ChainProject(9.77);
+    const bridge::Bridge b = p.Read();
+    const bridge::Solid* girder = nullptr;
+    for (const auto& s : b.solids)
+        if (s.span == 0) girder = &s;
+    ASSERT_NE(girder, nullptr);
+    // Twelve 1.0 m slabs 0.90 m deep, each with a void of 0.6 × 0.90 = 0.54 m (a 16-sided polygon).
+    const double area = 12 * 1.0 * 0.90 - 12 * Polygon(16, 0.54);
+    EXPECT_NEAR(girder->area, area, 1e-9);
+    EXPECT_EQ(girder->holes.size(), 12u);
+    // From 2 cm past the start joint to 2 cm before the end joint, on the 1 % grade.
+    EXPECT_NEAR(girder->volume, area * 19.96 * std::sqrt(1 + 0.01 * 0.01), 1e-6);
+    EXPECT_EQ(girder->table, projectdb::kInsideSlabTable);
+}
+
+}  // namespace
+}  // namespace bridge_test
