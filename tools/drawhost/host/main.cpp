@@ -46,6 +46,7 @@ int RenderWithoutWindow(int argc, char** argv) {
     }
     try {
         drawhost::RenderedDrawing drawn = drawhost::RenderProject(project, kind, title.empty() ? kind : title, out);
+        for (const std::string& message : drawn.messages) std::fprintf(stderr, "%s\n", message.c_str());
         std::printf("%s\n%s\n", drawn.dxfPath.c_str(), drawn.svgPath.c_str());
         return 0;
     } catch (const std::exception& e) {

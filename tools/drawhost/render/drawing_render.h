@@ -2,12 +2,14 @@
 // The stand-in drawing host's renderer: one drawing of a project written as a DXF file and an SVG picture
 // that show the same geometry.
 #include <string>
+#include <vector>
 
 namespace drawhost {
 
 struct RenderedDrawing {
     std::string dxfPath;
     std::string svgPath;
+    std::vector<std::string> messages;  // what the drawing assumed or decided, for the message pane and stderr
 };
 
 // Draws the drawing of `kind` ("DrawingType") titled `title` ("DrawingName") for the project file at

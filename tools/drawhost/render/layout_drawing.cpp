@@ -7,6 +7,7 @@
 #include "layout_views.h"
 #include "platform/text/cformat.h"
 #include "sheet_frame.h"
+#include "sheet_scales.h"
 #include "text_wrap.h"
 
 namespace drawhost {
@@ -30,12 +31,12 @@ void AddLayers(SheetPainter& p) {
     p.AddLayer("NOTE", 7, LineStyle::Continuous, 0.18);
 }
 
-TitleBlock TitleOf(const GeneralInfo& g, const DrawingRecord& record, const std::string& scale) {
-    return {g.dept, g.project, g.bridge, record.title, record.fileName, scale};
+TitleBlock TitleOf(const SheetTexts& t, const DrawingRecord& record, const std::string& scale) {
+    return {t.dept, t.project, t.bridge, record.title, record.fileName, scale};
 }
 
 // "3×20m", "2×20+25m": runs of equal spans.
-std::string SpanCombination(const std::vector<Span>& spans) {
+std::string SpanCombination(const std::vector<bridge::Span>& spans) {
     std::string out;
     for (std::size_t i = 0; i < spans.size();) {
         std::size_t j = i;
@@ -48,11 +49,11 @@ std::string SpanCombination(const std::vector<Span>& spans) {
 }
 
 // The supports' member types, one sentence for the piers and one for the abutments.
-std::string MemberTypes(const BridgeData& data, bool abutments) {
+std::string MemberTypes(const bridge::Bridge& b, bridge::SupportKind kind) {
     std::set<std::string> seen;
     std::string out;
-    for (const Support& s : data.supports) {
-        if (s.abutment != abutments) continue;
+    for (const bridge::Support& s : b.supports) {
+        if (s.kind != kind) continue;
         std::string types;
         for (const std::string* t : {&s.capType, &s.bodyType, &s.connectType, &s.foundationType})
             if (!t->empty() && *t != "无") types += (types.empty() ? "" : "、") + *t;
@@ -61,29 +62,37 @@ std::string MemberTypes(const BridgeData& data, bool abutments) {
     return out;
 }
 
-std::vector<std::string> Notes(const BridgeData& data) {
-    std::vector<std::string> notes = {"本图尺寸除高程、桩号以米计外，其余均以厘米计。"};
-    const GeneralInfo& g = data.general;
-    if (!data.supports.empty()) {
-        std::string types;
-        std::set<std::string> seen;
-        for (const Span& s : data.spans)
-            if (!s.structureType.empty() && seen.insert(s.structureType).second)
-                types += (types.empty() ? "" : "、") + s.structureType;
-        notes.push_back(text::Format("本桥跨径组合为 %s，桥梁全长 %.2fm，桥面全宽 %gm。",
-                                     SpanCombination(data.spans).c_str(),
-                                     data.supports.back().stake - data.supports.front().stake + 0.9, g.deckWidth) +
-                        (types.empty() ? "" : "上部结构为" + types + "。"));
-        notes.push_back("桥梁中心桩号 " + StakeText(g.lineMark, data.centreStake) +
-                        text::Format("，桥中心交角 %g°。", data.crossAngle));
-        for (const VerticalCurve& c : data.verticalCurves)
-            notes.push_back("竖曲线：变坡点 " + StakeText(g.lineMark, c.stake) +
-                            text::Format("，高程 %.3fm，R=%gm，T=%.3fm，E=%.3fm，纵坡 %+.3f%% / %+.3f%%。", c.elevation,
-                                         c.radius, c.tangent, c.external, c.gradeIn * 100, c.gradeOut * 100));
-        if (std::string piers = MemberTypes(data, false); !piers.empty()) notes.push_back("桥墩：" + piers + "。");
-        if (std::string abuts = MemberTypes(data, true); !abuts.empty()) notes.push_back("桥台：" + abuts + "。");
+std::string DeckWidths(const bridge::Bridge& b) {
+    if (b.decks.size() == 2) {
+        const double gap = (b.decks[1].offset - b.decks[1].width / 2) - (b.decks[0].offset + b.decks[0].width / 2);
+        return text::Format("分离式，左幅宽 %gm，右幅宽 %gm，两幅间距 %gm", b.decks[0].width, b.decks[1].width, gap);
     }
-    for (const std::string& n : data.notes) notes.push_back(n);
+    return b.decks.empty() ? std::string() : text::Format("桥面全宽 %gm", b.decks.front().width);
+}
+
+std::vector<std::string> Notes(const bridge::Bridge& b, const SheetTexts& t) {
+    std::vector<std::string> notes = {"本图尺寸除标高、桩号以米计外，余均以厘米计。"};
+    if (b.supports.empty()) return notes;
+    std::string types;
+    std::set<std::string> seen;
+    for (const bridge::Span& s : b.spans)
+        if (!s.structureType.empty() && seen.insert(s.structureType).second)
+            types += (types.empty() ? "" : "、") + s.structureType;
+    notes.push_back(text::Format("本桥跨径组合为 %s，桥梁全长 %.2fm，%s。", SpanCombination(b.spans).c_str(), b.length,
+                                 DeckWidths(b).c_str()) +
+                    (types.empty() ? "" : "上部结构为" + types + "。"));
+    const bridge::Support& first = b.supports.front();
+    notes.push_back("桥梁起点桩号 " + StakeText(t.lineMark, first.station) + "，终点桩号 " +
+                    StakeText(t.lineMark, b.supports.back().station) +
+                    text::Format("，墩台轴线与路线交角 %g°。", first.crossingAngle));
+    int continuous = 0;
+    for (const bridge::Unit& u : b.units) continuous += u.continuous ? 1 : 0;
+    if (continuous > 0)
+        notes.push_back(text::Format("全桥共 %d 联，伸缩缝设于各联端部。", static_cast<int>(b.units.size())));
+    if (std::string piers = MemberTypes(b, bridge::SupportKind::Pier); !piers.empty())
+        notes.push_back("桥墩：" + piers + "。");
+    if (std::string abuts = MemberTypes(b, bridge::SupportKind::Abutment); !abuts.empty())
+        notes.push_back("桥台：" + abuts + "。");
     return notes;
 }
 
@@ -91,8 +100,8 @@ std::vector<std::string> Notes(const BridgeData& data) {
 double DrawNotes(SheetPainter& p, const std::vector<std::string>& notes, double left, double right, double top,
                  double textHeight) {
     p.UseLayer("NOTE");
-    p.Text({left, top - textHeight * 1.2}, textHeight * 1.2, "附注：");
-    double y = top - textHeight * 1.2 - textHeight * 1.8;
+    p.Text({left, top - kViewTitleHeight}, kViewTitleHeight, "附注：");
+    double y = top - kViewTitleHeight - textHeight * 1.8;
     for (std::size_t i = 0; i < notes.size(); ++i) {
         const std::string number = std::to_string(i + 1) + ".";
         const double indent = textHeight * 1.6;
@@ -107,90 +116,95 @@ double DrawNotes(SheetPainter& p, const std::vector<std::string>& notes, double 
 
 }  // namespace
 
-int CommonScale(double needed) {
-    static const int kScales[] = {50,   75,   100,  125,  150,  200,  250,  300,  400,  500,  600,   750,
-                                  1000, 1250, 1500, 2000, 2500, 3000, 4000, 5000, 6000, 7500, 10000, 20000};
-    for (int s : kScales)
-        if (s >= needed - 1e-9) return s;
-    return static_cast<int>(std::ceil(needed / 10000) * 10000);
+int LayoutScale(double recordScale, double needed) {
+    if (recordScale > 0 && InScaleSeries(recordScale) && recordScale >= needed - 1e-9)
+        return static_cast<int>(std::lround(recordScale));
+    return SmallestSeriesScale(needed);
 }
 
-SheetGeometry BridgeLayoutDrawing(const BridgeData& data, const DrawingRecord& record) {
-    const GeneralInfo& g = data.general;
+SheetGeometry BridgeLayoutDrawing(const bridge::Bridge& b, const SheetTexts& texts, const DrawingRecord& record,
+                                  std::vector<std::string>& messages) {
     // The drawing area does not depend on the scale written in the title block: measure it on a scratch sheet.
     SheetGeometry scratch;
     SheetPainter measure(scratch);
-    const DrawingArea area = DrawSheetFrame(measure, record.sheetSize, TitleOf(g, record, ""));
-    const double th = area.textHeight;
+    const DrawingArea area = DrawSheetFrame(measure, record.sheetSize, TitleOf(texts, record, ""));
+    const double th = kTextHeight;
 
-    const double rightWidth = area.width() * 0.27;
+    const double rightWidth = area.width() * 0.3;
     const double leftRight = area.right - rightWidth - 4;
-    const double captionWidth = th * 0.85 * 6.5;
-    const ElevationExtent extent = MeasureElevation(data);
-    const double length = data.EndStake() - data.startStake;
-    const double approach = std::max(6.0, 0.12 * length);
+    const double captionWidth = th * kTextWidthFactor * 4 + 3;
+    const double firstStation = b.supports.empty() ? 0 : b.supports.front().station;
+    const double lastStation = b.supports.empty() ? 0 : b.supports.back().station;
+    const double approach = std::max(6.0, 0.12 * (lastStation - firstStation));
     StakeAxis axis;
-    axis.firstStake = (data.supports.empty() ? data.startStake : data.supports.front().stake) - approach;
-    axis.lastStake = data.EndStake() + approach;
+    axis.firstStake = firstStation - approach;
+    axis.lastStake = lastStation + approach;
+    const ElevationExtent extent = MeasureElevation(b, axis);
+    axis.mmPerMetre = 1;
+    const PlanExtent plan = MeasurePlan(b, axis);
 
-    // One scale for elevation and plan: the record's when everything fits at it, else the next common one.
-    const double stripHeight = th * 0.85 * 18.6;
-    const double fixedMm = 3.5 * th + (3 * th + 10) + 2 + stripHeight + 3 * th + 4 * th + 2 * th + 8;
-    const double worldHeight = (extent.top - extent.bottom) + 2 * PlanHalfWidth(data);
-    const double needed = std::max(
-        worldHeight * 1000 / std::max(area.height() - fixedMm, 20.0),
-        (axis.lastStake - axis.firstStake) * 1000 / (leftRight - area.left - captionWidth - 2));
-    int scale = record.scale > 0 && record.scale >= needed ? static_cast<int>(std::lround(record.scale))
-                                                           : CommonScale(needed);
+    // One scale for elevation and plan: the record's when it is in the series and everything fits at it.
+    const double stripHeight = th * (5.6 + 5.6 + 8.6);
+    const double captionRoom = kViewTitleHeight + 4;
+    const double elevationDims = 3 * th + 12;
+    const double fixedMm = 2 * captionRoom + elevationDims + 2 + stripHeight + 3 * th + 6;
+    const double worldHeight = (extent.top - extent.bottom) + plan.left + plan.right;
+    const double needed =
+        std::max(worldHeight * 1000 / std::max(area.height() - fixedMm, 20.0),
+                 (axis.lastStake - axis.firstStake) * 1000 / (leftRight - area.left - captionWidth - 2));
+    int scale = LayoutScale(record.scale, needed);
+    if (scale == 0) {
+        scale = kScaleSeries[std::size(kScaleSeries) - 1];
+        messages.push_back(text::Format("桥梁过长，按 1:%d 绘制时立面、平面超出图幅。", scale));
+    } else if (record.scale > 0 && scale != std::lround(record.scale)) {
+        messages.push_back(text::Format("图形布置信息表中的比例 1:%g %s，立面、平面按 1:%d 绘制。", record.scale,
+                                        InScaleSeries(record.scale) ? "图幅容纳不下" : "不在常用比例系列中", scale));
+    }
     axis.mmPerMetre = 1000.0 / scale;
-    std::vector<std::string> notes = Notes(data);
-    if (record.scale > 0 && record.scale < needed)
-        notes.push_back(
-            text::Format("按图形布置信息中的比例 1:%g 图幅容纳不下，立面、平面改按 1:%d 绘制。", record.scale, scale));
 
     SheetGeometry sheet;
     SheetPainter p(sheet);
-    DrawSheetFrame(p, record.sheetSize, TitleOf(g, record, text::Format("1:%d", scale)));
+    DrawSheetFrame(p, record.sheetSize, TitleOf(texts, record, text::Format("1:%d", scale)));
     AddLayers(p);
 
     const double drawnWidth = (axis.lastStake - axis.firstStake) * axis.mmPerMetre;
     axis.x0 = area.left + captionWidth + std::max(0.0, (leftRight - area.left - captionWidth - drawnWidth) / 2);
     const double centreX = axis.x0 + drawnWidth / 2;
 
-    // What the common scale leaves over goes above the elevation and between the strip and the plan.
+    // What the scale leaves over goes above the elevation and between the strip and the plan.
     const double spare = std::max(0.0, area.height() - fixedMm - worldHeight * axis.mmPerMetre);
     double y = area.top - spare * 0.2;
-    ViewCaption(p, centreX, y - 2 * th, text::Format("立    面  1:%d", scale), th * 1.3);
-    const double baseY = y - 3.5 * th - (3 * th + 10) - (extent.top - extent.bottom) * axis.mmPerMetre;
-    DrawElevation(p, data, axis, extent, baseY, th);
-    const double stripBottom = DrawDataStrip(p, data, axis, baseY - 2, axis.x0 - captionWidth, th);
+    ViewCaption(p, centreX, y - kViewTitleHeight, text::Format("立    面  1:%d", scale), kViewTitleHeight);
+    const double baseY = y - captionRoom - elevationDims - (extent.top - extent.bottom) * axis.mmPerMetre;
+    DrawElevation(p, b, texts, axis, extent, baseY, th);
+    const double stripBottom = DrawDataStrip(p, b, texts, axis, baseY - 2, axis.x0 - captionWidth, th);
 
-    const double planCaptionY = stripBottom - 3 * th - spare * 0.4;
-    ViewCaption(p, centreX, planCaptionY, text::Format("平    面  1:%d", scale), th * 1.3);
-    const double planCentreY = planCaptionY - 2.5 * th - 3.6 * th - PlanHalfWidth(data) * axis.mmPerMetre;
-    DrawPlan(p, data, axis, planCentreY, th);
+    const double planCaptionY = stripBottom - captionRoom - spare * 0.4;
+    ViewCaption(p, centreX, planCaptionY, text::Format("平    面  1:%d", scale), kViewTitleHeight);
+    const double chordY = planCaptionY - 4 - th - plan.left * axis.mmPerMetre;
+    DrawPlan(p, b, texts, axis, chordY, th);
 
     // Right column: the cross-section above, the notes below.
     const double columnLeft = area.right - rightWidth;
-    const double belowSection = DrawCrossSection(p, data, columnLeft, area.bottom + area.height() * 0.5, area.right,
-                                                 area.top, th);
-    DrawNotes(p, notes, columnLeft + 2, area.right - 1, belowSection - 2, th * 0.9);
+    const double belowSection =
+        DrawCrossSection(p, b, columnLeft, area.bottom + area.height() * 0.45, area.right, area.top, th);
+    DrawNotes(p, Notes(b, texts), columnLeft + 2, area.right - 1, belowSection - 2, th);
     return sheet;
 }
 
-SheetGeometry NamedSheet(const GeneralInfo& general, const DrawingRecord& record) {
+SheetGeometry NamedSheet(const SheetTexts& texts, const DrawingRecord& record) {
     SheetGeometry sheet;
     SheetPainter p(sheet);
-    const DrawingArea area = DrawSheetFrame(p, record.sheetSize, TitleOf(general, record, ""));
+    const DrawingArea area = DrawSheetFrame(p, record.sheetSize, TitleOf(texts, record, ""));
     p.AddLayer("CAPTION", 7, LineStyle::Continuous, 0.35);
     p.AddLayer("NOTE", 7, LineStyle::Continuous, 0.18);
-    const double th = area.textHeight;
+    const double th = kTextHeight;
     const double cx = (area.left + area.right) / 2;
     double y = area.top - area.height() * 0.3;
     p.UseLayer("CAPTION");
-    p.Text({cx, y}, th * 3, record.title, HAlign::Centre);
+    p.Text({cx, y}, 10, record.title, HAlign::Centre);
     y -= th * 4;
-    p.Text({cx, y}, th * 1.6, "（" + record.kind + "）", HAlign::Centre);
+    p.Text({cx, y}, kViewTitleHeight, "（" + record.kind + "）", HAlign::Centre);
     std::string shows;
     if (record.kind == "上构一般构造图")
         shows = "图名所列各跨上部构造的立面、平面与横断面，构件尺寸、预制块件布置及材料数量表。";
@@ -206,8 +220,8 @@ SheetGeometry NamedSheet(const GeneralInfo& general, const DrawingRecord& record
     p.UseLayer("NOTE");
     const double width = area.width() * 0.6;
     for (const std::string& line : lines)
-        for (const std::string& part : WrapText(line, th * 1.2, width)) {
-            p.Text({cx - width / 2, y}, th * 1.2, part);
+        for (const std::string& part : WrapText(line, th, width)) {
+            p.Text({cx - width / 2, y}, th, part);
             y -= th * 2;
         }
     return sheet;
