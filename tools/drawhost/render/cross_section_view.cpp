@@ -130,9 +130,9 @@ void DrawHalf(HalfSection& h, const Bridge& b, const Support& s, int span, doubl
         h.p().Line(h.At(0, s.groundZ), h.At(h.side() * (half + 1), s.groundZ));
     }
     h.p().UseLayer("TEXT");
-    const Point label = h.At(h.side() * (half + 0.5), s.deckZ + kRailing);
-    h.p().Text({label.x, label.y + 1}, textHeight, text::Format("%d号%s", s.index, s.KindText()),
-               h.side() < 0 ? HAlign::Left : HAlign::Right);
+    const Point label = h.At(h.side() * (half + 0.3), s.deckZ - pavement);
+    h.p().Text({label.x, label.y - textHeight / 2}, textHeight, text::Format("%d号%s", s.index, s.KindText()),
+               h.side() < 0 ? HAlign::Right : HAlign::Left);
     if (f.kind == "桩基础") {
         const Point tip = h.At(h.side() * (half * 0.5), f.topZ - ShownPile(f));
         h.p().Text({tip.x, tip.y - textHeight * 1.6}, textHeight, text::Format("桩底 %.3f", f.tipZ), HAlign::Centre);

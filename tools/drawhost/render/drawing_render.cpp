@@ -78,7 +78,7 @@ RenderedDrawing RenderDrawing(const std::string& projectPath, const std::string&
     std::error_code error;
     std::filesystem::create_directories(outDir, error);
     const std::filesystem::path dir(outDir);
-    RenderedDrawing out{(dir / (fileBase + ".dxf")).string(), (dir / (fileBase + ".svg")).string(), messages};
+    RenderedDrawing out{(dir / (fileBase + ".dxf")).string(), (dir / (fileBase + ".svg")).string(), messages, {sheet}};
     WriteFile(out.dxfPath, DxfText(sheet));
     WriteFile(out.svgPath, SvgText(sheet));
     return out;

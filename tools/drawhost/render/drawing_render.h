@@ -4,12 +4,15 @@
 #include <string>
 #include <vector>
 
+#include "sheet_geometry.h"
+
 namespace drawhost {
 
 struct RenderedDrawing {
     std::string dxfPath;
     std::string svgPath;
-    std::vector<std::string> messages;  // what the drawing assumed or decided, for the message pane and stderr
+    std::vector<std::string> messages;
+    std::vector<SheetGeometry> sheets;  // what both files show, for a PDF beside them  // what the drawing assumed or decided, for the message pane and stderr
 };
 
 // Draws the drawing of `kind` ("DrawingType") titled `title` ("DrawingName") for the project file at

@@ -239,10 +239,10 @@ double DrawElevation(SheetPainter& p, const Bridge& b, const SheetTexts& texts, 
                           text::Format("桥梁全长 %.0f", b.length * 100), textHeight);
     p.UseLayer("TEXT");
     if (!texts.backwardSite.empty())
-        p.Text({axis.X(axis.firstStake), e.At(0, DeckLine(b, axis.firstStake)).y + textHeight}, textHeight,
+        p.Text({axis.X(axis.firstStake), e.At(0, DeckLine(b, axis.firstStake)).y + 1}, textHeight,
                "至" + texts.backwardSite);
     if (!texts.forwardSite.empty())
-        p.Text({axis.X(axis.lastStake), e.At(0, DeckLine(b, axis.lastStake)).y + textHeight}, textHeight,
+        p.Text({axis.X(axis.lastStake), e.At(0, DeckLine(b, axis.lastStake)).y + 1}, textHeight,
                "至" + texts.forwardSite, HAlign::Right);
     return totalY + textHeight + 1;
 }

@@ -30,24 +30,32 @@ public:
         const double n = std::hypot(end.x - origin_.x, end.y - origin_.y);
         dn_ = n > 0 ? (end.x - origin_.x) / n : 1;
         de_ = n > 0 ? (end.y - origin_.y) / n : 0;
+        // The right side of the route lies below the centre line on the sheet, whichever way round the route
+        // data hold their axes.
+        if (Local(PlanAt(b, first_, 1)).second > Local(origin_).second) flip_ = -1;
     }
     // Along the chord and to its left, metres.
     std::pair<double, double> Local(bridge::Point2 q) const {
         const double n = q.x - origin_.x, e = q.y - origin_.y;
-        return {n * dn_ + e * de_, -(e * dn_ - n * de_)};
+        return {n * dn_ + e * de_, -flip_ * (e * dn_ - n * de_)};
     }
     Point Sheet(bridge::Point2 q) const {
         auto [u, v] = Local(q);
         return {axis_.X(first_ + u), chordY_ + v * axis_.mmPerMetre};
     }
     // The sheet direction of north, as a unit vector.
-    Point North() const { return {dn_, de_}; }
+    Point North() const {
+        auto [u, v] = Local({origin_.x + 1, origin_.y});
+        auto [u0, v0] = Local(origin_);
+        return {u - u0, v - v0};
+    }
 
 private:
     const StakeAxis& axis_;
     double chordY_, first_;
     bridge::Point2 origin_;
     double dn_ = 1, de_ = 0;
+    double flip_ = 1;
 };
 
 // Along the route from `from` to `to` at an offset, one point every two metres or less.
@@ -110,10 +118,17 @@ void DrawSupport(SheetPainter& p, const Bridge& b, const PlanFrame& frame, const
     if (f.kind == "桩基础")
         for (int i = 0; i < count; ++i)
             p.Circle(frame.Sheet(OnSupportLine(b, s, (i - (count - 1) / 2.0) * spacing)), pile / 2 * k);
-    // The station, written along the support line beyond its left end.
+    // The station, written along the support line across the deck, reading from the right edge upwards, so
+    // that it needs no room beyond the plan.
     p.UseLayer("TEXT");
-    const double angle = std::atan2(a.y - c.y, a.x - c.x) * 180 / std::numbers::pi;
-    p.Text({a.x + 0.8, a.y + 0.8}, textHeight, StakeText(texts.lineMark, s.station), HAlign::Left, angle);
+    const Point start = frame.Sheet(OnSupportLine(b, s, (reachRight - 0.5 - centre) / sine));
+    const double dx = a.x - c.x, dy = a.y - c.y, length = std::hypot(dx, dy);
+    const double angle = std::atan2(dy, dx) * 180 / std::numbers::pi;
+    // Beside the cap, not over it.
+    const double clear = (s.capWidth > 0 ? s.capWidth : 1.6) / 2 * k + 0.8;
+    const Point leftOfLine{-dy / length * clear, dx / length * clear};
+    p.Text({start.x + leftOfLine.x, start.y + leftOfLine.y}, textHeight, StakeText(texts.lineMark, s.station),
+           HAlign::Left, angle);
 }
 
 void NorthArrow(SheetPainter& p, Point at, Point north, double size) {
@@ -190,8 +205,9 @@ void DrawPlan(SheetPainter& p, const Bridge& b, const SheetTexts& texts, const S
         p.UseLayer("DIM");
     }
     p.UseLayer("TEXT");
-    const Point label = frame.Sheet(PlanAt(b, axis.firstStake, 0));
-    p.Text({label.x + 2, label.y + 0.8}, textHeight, "路线中心线");
+    const double labelAt = b.supports.size() > 1 ? (first.station + b.supports[1].station) / 2 : to;
+    const Point label = frame.Sheet(PlanAt(b, labelAt, 0));
+    p.Text({label.x, label.y + 0.8}, textHeight, "路线中心线", HAlign::Centre);
     const Point lower = frame.Sheet(PlanAt(b, axis.lastStake, reachRight));
     if (!texts.forwardSite.empty())
         p.Text({lower.x, lower.y - textHeight - 1}, textHeight, texts.forwardSite + " →", HAlign::Right);
@@ -199,7 +215,7 @@ void DrawPlan(SheetPainter& p, const Bridge& b, const SheetTexts& texts, const S
     if (!texts.backwardSite.empty())
         p.Text({lowerStart.x + 3, lowerStart.y - textHeight - 1}, textHeight, "← " + texts.backwardSite);
     const Point upper = frame.Sheet(PlanAt(b, axis.lastStake, reachLeft - kOverhang));
-    NorthArrow(p, {upper.x - 8, upper.y + 2}, frame.North(), 6);
+    NorthArrow(p, {upper.x - 4, upper.y + 4}, frame.North(), 5);
 }
 
 }  // namespace drawhost
