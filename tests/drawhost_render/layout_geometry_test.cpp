@@ -40,7 +40,9 @@ SheetGeometry Layout(const bridge::Bridge& b, std::vector<std::string>* messages
     std::vector<std::string> ignored;
     drawhost::SheetTexts texts;
     texts.bridge = "示例大桥";
-    return drawhost::BridgeLayoutDrawing(b, texts, record, messages ? *messages : ignored);
+    const auto sheets = drawhost::BridgeLayoutDrawing(b, texts, record, messages ? *messages : ignored);
+    EXPECT_EQ(sheets.size(), 1u);
+    return sheets.front();
 }
 
 // The denominator of the elevation's scale, from its title "立    面  1:600".
@@ -224,6 +226,56 @@ TEST(BridgeLayoutGeometry, UnreadableProjectsFailWithTheirName) {
         }
         EXPECT_FALSE(std::filesystem::exists(dir.file("Draw1.dxf")));
     }
+}
+
+}  // namespace
+
+namespace {
+
+// A bridge too long for one sheet at 1:1000 goes on over numbered sheets: each sheet at 1:1000 or larger,
+// each titled "第n张 共m张", consecutive sheets sharing the support where one ends and the next begins, the
+// last sheet ending at the end abutment, and the cross-section and notes only on the first.
+TEST(BridgeLayoutGeometry, ALongBridgeContinuesOnNumberedSheets) {
+    testing_support::TempDir dir;
+    const bridge::Bridge b =
+        ModelOf(drawhost_test::MakeProject(dir.file("long.vlt"), {{{"装配式简支空心板桥", "40", "20"}}, true}));
+    ASSERT_EQ(b.supports.size(), 41u);
+    std::vector<std::string> messages;
+    const auto sheets = drawhost::BridgeLayoutDrawing(b, {}, {}, messages);
+    ASSERT_GT(sheets.size(), 1u);
+    ASSERT_FALSE(messages.empty());
+    EXPECT_NE(messages.back().find(std::to_string(sheets.size()) + " 张"), std::string::npos) << messages.back();
+
+    std::vector<std::vector<std::string>> numbersBySheet;
+    for (std::size_t k = 0; k < sheets.size(); ++k) {
+        SCOPED_TRACE(k + 1);
+        const SheetGeometry& sheet = sheets[k];
+        const std::vector<std::string> title = TextsOn(sheet, "TITLE");
+        const std::string place = "第" + std::to_string(k + 1) + "张 共" + std::to_string(sheets.size()) + "张";
+        EXPECT_NE(std::find(title.begin(), title.end(), place), title.end()) << place;
+        const int scale = ElevationScale(sheet);
+        EXPECT_TRUE(drawhost::InScaleSeries(scale)) << scale;
+        EXPECT_LE(scale, 1000);
+        std::vector<std::string> numbers;
+        for (const auto& t : sheet.texts)
+            if (t.layer == "TEXT" && t.align == drawhost::HAlign::Centre &&
+                (EndsWith(t.text, "号台") || EndsWith(t.text, "号墩")))
+                numbers.push_back(t.text);
+        numbersBySheet.push_back(numbers);
+        const auto notes = TextsOn(sheet, "NOTE");
+        EXPECT_EQ(notes.empty(), k > 0);
+        // Everything lies on the paper.
+        for (const auto& p : sheet.polylines)
+            for (const auto& v : p.points) EXPECT_TRUE(v.x >= 0 && v.x <= sheet.width && v.y >= 0) << p.layer;
+    }
+    EXPECT_EQ(numbersBySheet.front().front(), "0号台");
+    EXPECT_EQ(numbersBySheet.back().back(), "40号台");
+    std::size_t shown = 0;
+    for (std::size_t k = 0; k + 1 < numbersBySheet.size(); ++k) {
+        EXPECT_EQ(numbersBySheet[k].back(), numbersBySheet[k + 1].front()) << "the cut support on both sheets";
+        shown += numbersBySheet[k].size() - 1;
+    }
+    EXPECT_EQ(shown + numbersBySheet.back().size(), 41u) << "every support once, the cut ones twice";
 }
 
 }  // namespace

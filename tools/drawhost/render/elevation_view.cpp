@@ -104,8 +104,8 @@ void DrawGirders(ElevationPainter& e, const Bridge& b) {
     }
     if (b.supports.size() < 2) return;
     // The pavement and the railing run from back wall to back wall.
-    const double from = b.supports.front().station - BackWall(b.supports.front());
-    const double to = b.supports.back().station + BackWall(b.supports.back());
+    const double from = b.supports.front().station - EndWall(b.supports.front());
+    const double to = b.supports.back().station + EndWall(b.supports.back());
     const int steps = std::max(4, static_cast<int>((to - from) / 2));
     std::vector<Point> deck, rail;
     for (int k = 0; k <= steps; ++k) {
@@ -204,8 +204,14 @@ ElevationExtent MeasureElevation(const Bridge& b, const StakeAxis& axis) {
     for (const bridge::Solid& solid : b.solids)
         if (solid.support >= 0) x.bottom = std::min(x.bottom, SideOf(solid).bottom);
     for (const bridge::GroundPoint& g : b.site.ground)
-        if (g.station >= axis.firstStake && g.station <= axis.lastStake) x.bottom = std::min(x.bottom, g.elevation);
-    for (double s : {axis.firstStake, axis.lastStake}) x.top = std::max(x.top, DeckLine(b, s) + kRailing);
+        if (g.station >= axis.firstStake && g.station <= axis.lastStake) {
+            x.bottom = std::min(x.bottom, g.elevation);
+            x.top = std::max(x.top, g.elevation);
+        }
+    for (double s : {axis.firstStake, axis.lastStake}) {
+        x.top = std::max({x.top, DeckLine(b, s) + kRailing, b.site.ground.empty() ? x.top : GroundAt(b, s)});
+        if (!b.site.ground.empty()) x.bottom = std::min(x.bottom, GroundAt(b, s));
+    }
     if (b.supports.empty()) return {1, 0};
     x.bottom -= 1.5;  // room for the tip marks
     return x;
@@ -234,14 +240,20 @@ double DrawElevation(SheetPainter& p, const Bridge& b, const SheetTexts& texts, 
                               textHeight);
     }
     const double totalY = dimY + textHeight + 4;
-    const double first = b.supports.front().station - BackWall(b.supports.front());
-    p.HorizontalDimension(axis.X(first), axis.X(first + b.length), totalY, dimY,
-                          text::Format("桥梁全长 %.0f", b.length * 100), textHeight);
+    // The whole length where the sheet shows the whole bridge, abutment to abutment.
+    if (b.supports.front().kind == bridge::SupportKind::Abutment &&
+        b.supports.back().kind == bridge::SupportKind::Abutment) {
+        const double first = b.supports.front().station - BackWall(b.supports.front());
+        p.HorizontalDimension(axis.X(first), axis.X(first + b.length), totalY, dimY,
+                              text::Format("桥梁全长 %.0f", b.length * 100), textHeight);
+    }
     p.UseLayer("TEXT");
-    if (!texts.backwardSite.empty())
+    const bool startsAtAbutment = b.supports.front().kind == bridge::SupportKind::Abutment;
+    const bool endsAtAbutment = b.supports.back().kind == bridge::SupportKind::Abutment;
+    if (!texts.backwardSite.empty() && startsAtAbutment)
         p.Text({axis.X(axis.firstStake), e.At(0, DeckLine(b, axis.firstStake)).y + 1}, textHeight,
                "至" + texts.backwardSite);
-    if (!texts.forwardSite.empty())
+    if (!texts.forwardSite.empty() && endsAtAbutment)
         p.Text({axis.X(axis.lastStake), e.At(0, DeckLine(b, axis.lastStake)).y + 1}, textHeight,
                "至" + texts.forwardSite, HAlign::Right);
     return totalY + textHeight + 1;

@@ -29,6 +29,7 @@ void AddLayers(SheetPainter& p) {
     p.AddLayer("TEXT", 7, LineStyle::Continuous, 0.18);
     p.AddLayer("CAPTION", 7, LineStyle::Continuous, 0.35);
     p.AddLayer("NOTE", 7, LineStyle::Continuous, 0.18);
+    p.AddLayer("MATCH", 7, LineStyle::Center, 0.5);
 }
 
 TitleBlock TitleOf(const SheetTexts& t, const DrawingRecord& record, const std::string& scale) {
@@ -122,74 +123,197 @@ int LayoutScale(double recordScale, double needed) {
     return SmallestSeriesScale(needed);
 }
 
-SheetGeometry BridgeLayoutDrawing(const bridge::Bridge& b, const SheetTexts& texts, const DrawingRecord& record,
-                                  std::vector<std::string>& messages) {
-    // The drawing area does not depend on the scale written in the title block: measure it on a scratch sheet.
-    SheetGeometry scratch;
-    SheetPainter measure(scratch);
-    const DrawingArea area = DrawSheetFrame(measure, record.sheetSize, TitleOf(texts, record, ""));
-    const double th = kTextHeight;
+namespace {
 
-    const double rightWidth = area.width() * 0.3;
-    const double leftRight = area.right - rightWidth - 4;
-    const double captionWidth = th * kTextWidthFactor * 4 + 3;
-    const double firstStation = b.supports.empty() ? 0 : b.supports.front().station;
-    const double lastStation = b.supports.empty() ? 0 : b.supports.back().station;
-    const double approach = std::max(6.0, 0.12 * (lastStation - firstStation));
-    StakeAxis axis;
-    axis.firstStake = firstStation - approach;
-    axis.lastStake = lastStation + approach;
-    const ElevationExtent extent = MeasureElevation(b, axis);
-    axis.mmPerMetre = 1;
-    const PlanExtent plan = MeasurePlan(b, axis);
+// The fixed parts of a layout sheet's height and width, on paper.
+struct LayoutFrame {
+    DrawingArea area;
+    double th = kTextHeight;
+    double rightWidth = 0, leftRight = 0, captionWidth = 0;
+    double stripHeight = 0, captionRoom = 0, elevationDims = 0, fixedMm = 0;
 
-    // One scale for elevation and plan: the record's when it is in the series and everything fits at it.
-    const double stripHeight = th * (5.6 + 5.6 + 8.6);
-    const double captionRoom = kViewTitleHeight + 4;
-    const double elevationDims = 3 * th + 12;
-    const double fixedMm = 2 * captionRoom + elevationDims + 2 + stripHeight + 3 * th + 6;
-    const double worldHeight = (extent.top - extent.bottom) + plan.left + plan.right;
-    const double needed =
-        std::max(worldHeight * 1000 / std::max(area.height() - fixedMm, 20.0),
-                 (axis.lastStake - axis.firstStake) * 1000 / (leftRight - area.left - captionWidth - 2));
-    int scale = LayoutScale(record.scale, needed);
-    if (scale == 0) {
-        scale = kScaleSeries[std::size(kScaleSeries) - 1];
-        messages.push_back(text::Format("桥梁过长，按 1:%d 绘制时立面、平面超出图幅。", scale));
-    } else if (record.scale > 0 && scale != std::lround(record.scale)) {
-        messages.push_back(text::Format("图形布置信息表中的比例 1:%g %s，立面、平面按 1:%d 绘制。", record.scale,
-                                        InScaleSeries(record.scale) ? "图幅容纳不下" : "不在常用比例系列中", scale));
+    explicit LayoutFrame(const DrawingArea& a) : area(a) {
+        rightWidth = area.width() * 0.3;
+        leftRight = area.right - rightWidth - 4;
+        captionWidth = th * kTextWidthFactor * 4 + 3;
+        stripHeight = th * (5.6 + 5.6 + 8.6);
+        captionRoom = kViewTitleHeight + 4;
+        elevationDims = 3 * th + 12;
+        fixedMm = 2 * captionRoom + elevationDims + 2 + stripHeight + 3 * th + 6;
     }
+    double ViewWidth() const { return leftRight - area.left - captionWidth - 2; }
+    double ViewHeight() const { return std::max(area.height() - fixedMm, 20.0); }
+};
+
+// Room beyond an end of what a sheet shows: the approach at an abutment, a little past a cut.
+double Margin(const bridge::Support& end, double length) {
+    return end.kind == bridge::SupportKind::Abutment ? std::clamp(0.12 * length, 6.0, 20.0) : 3.0;
+}
+
+StakeAxis AxisOf(const bridge::Bridge& b) {
+    StakeAxis axis;
+    if (b.supports.empty()) return axis;
+    const double length = b.supports.back().station - b.supports.front().station;
+    axis.firstStake = b.supports.front().station - Margin(b.supports.front(), length);
+    axis.lastStake = b.supports.back().station + Margin(b.supports.back(), length);
+    return axis;
+}
+
+// The metres of elevation and plan one above the other.
+double WorldHeight(const bridge::Bridge& b, const StakeAxis& axis) {
+    const ElevationExtent extent = MeasureElevation(b, axis);
+    const PlanExtent plan = MeasurePlan(b, axis);
+    return (extent.top - extent.bottom) + plan.left + plan.right;
+}
+
+// The supports from `first` to `last` with what stands on them and the spans between them. Spans keep their
+// places (units and superstructures refer to them by index); units keep only the spans shown.
+bridge::Bridge Part(const bridge::Bridge& b, std::size_t first, std::size_t last) {
+    bridge::Bridge part = b;
+    part.supports.assign(b.supports.begin() + first, b.supports.begin() + last + 1);
+    const int fromSpan = b.supports[first].index, toSpan = b.supports[last].index - 1;
+    part.units.clear();
+    for (bridge::Unit u : b.units) {
+        std::erase_if(u.spans, [&](int s) { return s < fromSpan || s > toSpan; });
+        if (!u.spans.empty()) part.units.push_back(u);
+    }
+    std::erase_if(part.solids, [&](const bridge::Solid& s) {
+        const bool support = s.support >= 0 && (s.support < b.supports[first].index || s.support > b.supports[last].index);
+        const bool span = s.span >= 0 && (s.span < fromSpan || s.span > toSpan);
+        return support || span;
+    });
+    return part;
+}
+
+// A match line: where the view goes on on another sheet, marked with that sheet's number.
+void MatchLine(SheetPainter& p, double x, double top, double bottom, const std::string& label) {
+    p.UseLayer("MATCH");
+    p.Line({x, top}, {x, bottom});
+    p.UseLayer("TEXT");
+    p.Text({x, bottom - kTextHeight - 1.5}, kTextHeight, label, HAlign::Centre);
+}
+
+struct SheetPlace {
+    int number = 1, count = 1;
+    bool cutBefore = false, cutAfter = false;
+};
+
+SheetGeometry LayoutSheet(const bridge::Bridge& whole, const bridge::Bridge& b, const SheetTexts& texts,
+                          const DrawingRecord& record, const LayoutFrame& f, int scale, const SheetPlace& place) {
+    StakeAxis axis = AxisOf(b);
+    const ElevationExtent extent = MeasureElevation(b, axis);
+    const PlanExtent plan = MeasurePlan(b, axis);
     axis.mmPerMetre = 1000.0 / scale;
+    const double th = f.th;
 
     SheetGeometry sheet;
     SheetPainter p(sheet);
-    DrawSheetFrame(p, record.sheetSize, TitleOf(texts, record, text::Format("1:%d", scale)));
+    TitleBlock title = TitleOf(texts, record, text::Format("1:%d", scale));
+    title.sheet = place.number;
+    title.sheets = place.count;
+    DrawSheetFrame(p, record.sheetSize, title);
     AddLayers(p);
 
+    const DrawingArea& area = f.area;
     const double drawnWidth = (axis.lastStake - axis.firstStake) * axis.mmPerMetre;
-    axis.x0 = area.left + captionWidth + std::max(0.0, (leftRight - area.left - captionWidth - drawnWidth) / 2);
+    axis.x0 = area.left + f.captionWidth + std::max(0.0, (f.leftRight - area.left - f.captionWidth - drawnWidth) / 2);
     const double centreX = axis.x0 + drawnWidth / 2;
 
     // What the scale leaves over goes above the elevation and between the strip and the plan.
-    const double spare = std::max(0.0, area.height() - fixedMm - worldHeight * axis.mmPerMetre);
-    double y = area.top - spare * 0.2;
+    const double worldHeight = (extent.top - extent.bottom) + plan.left + plan.right;
+    const double spare = std::max(0.0, area.height() - f.fixedMm - worldHeight * axis.mmPerMetre);
+    const double y = area.top - spare * 0.2;
     ViewCaption(p, centreX, y - kViewTitleHeight, text::Format("立    面  1:%d", scale), kViewTitleHeight);
-    const double baseY = y - captionRoom - elevationDims - (extent.top - extent.bottom) * axis.mmPerMetre;
+    const double baseY = y - f.captionRoom - f.elevationDims - (extent.top - extent.bottom) * axis.mmPerMetre;
     DrawElevation(p, b, texts, axis, extent, baseY, th);
-    const double stripBottom = DrawDataStrip(p, b, texts, axis, baseY - 2, axis.x0 - captionWidth, th);
+    const double stripBottom = DrawDataStrip(p, b, texts, axis, baseY - 2, axis.x0 - f.captionWidth, th);
 
-    const double planCaptionY = stripBottom - captionRoom - spare * 0.4;
+    const double planCaptionY = stripBottom - f.captionRoom - spare * 0.4;
     ViewCaption(p, centreX, planCaptionY, text::Format("平    面  1:%d", scale), kViewTitleHeight);
     const double chordY = planCaptionY - 4 - th - plan.left * axis.mmPerMetre;
     DrawPlan(p, b, texts, axis, chordY, th);
 
-    // Right column: the cross-section above, the notes below.
-    const double columnLeft = area.right - rightWidth;
-    const double belowSection =
-        DrawCrossSection(p, b, columnLeft, area.bottom + area.height() * 0.45, area.right, area.top, th);
-    DrawNotes(p, Notes(b, texts), columnLeft + 2, area.right - 1, belowSection - 2, th);
+    const double matchTop = baseY + (extent.top - extent.bottom) * axis.mmPerMetre;
+    const double matchBottom = chordY - plan.right * axis.mmPerMetre;
+    if (place.cutBefore)
+        MatchLine(p, axis.X(b.supports.front().station), matchTop, matchBottom,
+                  "接第" + std::to_string(place.number - 1) + "张");
+    if (place.cutAfter)
+        MatchLine(p, axis.X(b.supports.back().station), matchTop, matchBottom,
+                  "接第" + std::to_string(place.number + 1) + "张");
+
+    // Right column of the first sheet: the cross-section above, the notes below.
+    if (place.number == 1) {
+        const double columnLeft = area.right - f.rightWidth;
+        const double belowSection =
+            DrawCrossSection(p, whole, columnLeft, area.bottom + area.height() * 0.45, area.right, area.top, th);
+        DrawNotes(p, Notes(whole, texts), columnLeft + 2, area.right - 1, belowSection - 2, th);
+    }
     return sheet;
+}
+
+}  // namespace
+
+std::vector<SheetGeometry> BridgeLayoutDrawing(const bridge::Bridge& b, const SheetTexts& texts,
+                                               const DrawingRecord& record, std::vector<std::string>& messages) {
+    // The drawing area does not depend on the scale written in the title block: measure it on a scratch sheet.
+    SheetGeometry scratch;
+    SheetPainter measure(scratch);
+    const LayoutFrame f(DrawSheetFrame(measure, record.sheetSize, TitleOf(texts, record, "")));
+
+    // One scale for elevation and plan: the record's when it is in the series and everything fits at it.
+    const StakeAxis whole = AxisOf(b);
+    const double heightNeeded = WorldHeight(b, whole) * 1000 / f.ViewHeight();
+    const double needed = std::max(heightNeeded, (whole.lastStake - whole.firstStake) * 1000 / f.ViewWidth());
+    int scale = LayoutScale(record.scale, needed);
+    if (scale != 0 && scale <= kLongestLayoutScale) {
+        if (record.scale > 0 && scale != std::lround(record.scale))
+            messages.push_back(text::Format("图形布置信息表中的比例 1:%g %s，立面、平面按 1:%d 绘制。", record.scale,
+                                            InScaleSeries(record.scale) ? "图幅容纳不下" : "不在常用比例系列中",
+                                            scale));
+        return {LayoutSheet(b, b, texts, record, f, scale, {})};
+    }
+
+    // Too long for one sheet: at 1:1000 (or what the height needs) the supports go onto as many sheets as
+    // they need, each sheet beginning at the support where the one before it ends.
+    scale = std::max(kLongestLayoutScale, SmallestSeriesScale(heightNeeded));
+    if (scale == 0) scale = kScaleSeries[std::size(kScaleSeries) - 1];
+    const double room = f.ViewWidth() * scale / 1000.0;
+    const double length = b.supports.back().station - b.supports.front().station;
+    auto fits = [&](std::size_t first, std::size_t end) {
+        const double before = first == 0 ? Margin(b.supports.front(), length) : 3.0;
+        const double after = end + 1 == b.supports.size() ? Margin(b.supports.back(), length) : 3.0;
+        return b.supports[end].station - b.supports[first].station + before + after <= room;
+    };
+    // As many spans on a sheet as fit; then the same number of spans on every sheet where that fits too, so
+    // that the last sheet does not carry a lone span.
+    std::vector<std::pair<std::size_t, std::size_t>> parts;
+    for (std::size_t first = 0; first + 1 < b.supports.size();) {
+        std::size_t last = first + 1;
+        while (last + 1 < b.supports.size() && fits(first, last + 1)) ++last;
+        parts.push_back({first, last});
+        first = last;
+    }
+    // The spans shared out as evenly as the sheets allow, the first sheet (with its approach) among the
+    // shorter ones.
+    const std::size_t spans = b.supports.size() - 1, count = parts.size();
+    const std::size_t base = spans / count, extra = spans % count;
+    std::vector<std::pair<std::size_t, std::size_t>> balanced;
+    for (std::size_t k = 0, first = 0; k < count; ++k) {
+        const std::size_t size = base + (k >= 1 && k <= extra ? 1 : 0);
+        balanced.push_back({first, first + size});
+        first += size;
+    }
+    if (base > 0 &&
+        std::all_of(balanced.begin(), balanced.end(), [&](auto part) { return fits(part.first, part.second); }))
+        parts = balanced;
+    messages.push_back(text::Format("桥梁较长，立面、平面按 1:%d 分 %d 张图绘制。", scale, static_cast<int>(parts.size())));
+    std::vector<SheetGeometry> sheets;
+    for (std::size_t k = 0; k < parts.size(); ++k) {
+        SheetPlace place{static_cast<int>(k + 1), static_cast<int>(parts.size()), k > 0, k + 1 < parts.size()};
+        sheets.push_back(LayoutSheet(b, Part(b, parts[k].first, parts[k].second), texts, record, f, scale, place));
+    }
+    return sheets;
 }
 
 SheetGeometry NamedSheet(const SheetTexts& texts, const DrawingRecord& record) {

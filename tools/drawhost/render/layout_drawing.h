@@ -18,8 +18,10 @@ struct DrawingRecord {
 
 // The layout drawing. What the program decided on its own (another scale than the record's) is added to
 // `messages`, never drawn on the sheet.
-SheetGeometry BridgeLayoutDrawing(const bridge::Bridge& b, const SheetTexts& texts, const DrawingRecord& record,
-                                  std::vector<std::string>& messages);
+// A bridge too long for one sheet at 1:1000 continues on further sheets, each cut at a support that both
+// sheets show and mark with a match line.
+std::vector<SheetGeometry> BridgeLayoutDrawing(const bridge::Bridge& b, const SheetTexts& texts,
+                                               const DrawingRecord& record, std::vector<std::string>& messages);
 
 // Frame and title block, with the drawing's kind and title in the middle and what such a drawing shows.
 SheetGeometry NamedSheet(const SheetTexts& texts, const DrawingRecord& record);
@@ -27,5 +29,8 @@ SheetGeometry NamedSheet(const SheetTexts& texts, const DrawingRecord& record);
 // The scale of the elevation and plan: the record's when it is in the series and everything fits at it,
 // else the largest scale of the series that fits; 0 when not even the smallest scale of the series fits.
 int LayoutScale(double recordScale, double needed);
+
+// The smallest scale a layout sheet may shrink to before the bridge goes on to further sheets.
+inline constexpr int kLongestLayoutScale = 1000;
 
 }  // namespace drawhost

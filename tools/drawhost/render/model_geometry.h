@@ -19,6 +19,9 @@ double GirderDepthAt(const bridge::Superstructure& g, const bridge::Span& span, 
 
 // The back wall of an abutment, metres.
 double BackWall(const bridge::Support& s);
+// How far the deck reaches beyond a support that ends what a sheet shows: the back wall at an abutment,
+// nothing at a pier where the sheet is cut.
+double EndWall(const bridge::Support& s);
 
 // A member solid seen from the side of the bridge: along the route from its centre line and its
 // elevations. A standing member (column, pile) shows its section's depth; a lying one (cap, pile cap,

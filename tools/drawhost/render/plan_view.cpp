@@ -164,7 +164,7 @@ void DrawPlan(SheetPainter& p, const Bridge& b, const SheetTexts& texts, const S
     if (b.supports.empty() || b.decks.empty()) return;
     const Support& first = b.supports.front();
     const Support& last = b.supports.back();
-    const double from = first.station - BackWall(first), to = last.station + BackWall(last);
+    const double from = first.station - EndWall(first), to = last.station + EndWall(last);
 
     // Each deck between the outer faces of the back walls, its ends along the abutments' skew.
     const auto edges = DeckEdges(b);
@@ -209,10 +209,10 @@ void DrawPlan(SheetPainter& p, const Bridge& b, const SheetTexts& texts, const S
     const Point label = frame.Sheet(PlanAt(b, labelAt, 0));
     p.Text({label.x, label.y + 0.8}, textHeight, "路线中心线", HAlign::Centre);
     const Point lower = frame.Sheet(PlanAt(b, axis.lastStake, reachRight));
-    if (!texts.forwardSite.empty())
+    if (!texts.forwardSite.empty() && last.kind == bridge::SupportKind::Abutment)
         p.Text({lower.x, lower.y - textHeight - 1}, textHeight, texts.forwardSite + " →", HAlign::Right);
     const Point lowerStart = frame.Sheet(PlanAt(b, axis.firstStake, reachRight));
-    if (!texts.backwardSite.empty())
+    if (!texts.backwardSite.empty() && first.kind == bridge::SupportKind::Abutment)
         p.Text({lowerStart.x + 3, lowerStart.y - textHeight - 1}, textHeight, "← " + texts.backwardSite);
     const Point upper = frame.Sheet(PlanAt(b, axis.lastStake, reachLeft - kOverhang));
     NorthArrow(p, {upper.x - 4, upper.y + 4}, frame.North(), 5);

@@ -43,10 +43,11 @@ DrawingArea DrawSheetFrame(SheetPainter& painter, const std::string& sheetSize, 
         double share;  // of the width
         double valueHeight;
     };
-    const Cell cells[] = {{"设计单位", title.dept, 0.18, 3.5},
-                          {"工程项目", title.project, 0.17, 3.5},
-                          {"桥名", title.bridge, 0.15, 5.0},
-                          {"图名", title.title, 0.20, 7.0},
+    const Cell cells[] = {{"设计单位", title.dept, 0.155, 3.5},
+                          {"工程项目", title.project, 0.155, 3.5},
+                          {"桥名", title.bridge, 0.14, 5.0},
+                          {"图名", title.title, 0.19, 7.0},
+                          {"张次", "第" + std::to_string(title.sheet) + "张 共" + std::to_string(title.sheets) + "张", 0.06, 3.5},
                           {"比例", title.scale, 0.07, 3.5},
                           {"设计", "", 0.055, 3.5},
                           {"复核", "", 0.055, 3.5},
