@@ -12,6 +12,7 @@
 #include "drawing_render.h"
 #include "layout_drawing.h"
 #include "platform/dao/database.h"
+#include "quantity_table.h"
 #include "render_fixture.h"
 #include "sheet_scales.h"
 
@@ -276,6 +277,37 @@ TEST(BridgeLayoutGeometry, ALongBridgeContinuesOnNumberedSheets) {
         shown += numbersBySheet[k].size() - 1;
     }
     EXPECT_EQ(shown + numbersBySheet.back().size(), 41u) << "every support once, the cut ones twice";
+}
+
+}  // namespace
+
+namespace {
+
+// The quantity table sums the concrete of each member kind over the whole bridge, the superstructure first
+// whatever order the solids come in, and ends with the total.
+TEST(BridgeLayoutGeometry, QuantityTableSumsTheConcreteByMemberKind) {
+    bridge::Bridge b;
+    auto solid = [](const char* member, int support, int span, double volume) {
+        bridge::Solid s;
+        s.member = member;
+        s.support = support;
+        s.span = span;
+        s.volume = volume;
+        return s;
+    };
+    // Two columns of 1.2 m diameter and 8.0 m: π/4 × 1.44 × 8.0 = 9.048 m³ each.
+    b.solids = {solid("墩柱", 1, -1, 9.048), solid("主梁", -1, 0, 180.5), solid("墩柱", 1, -1, 9.048),
+                solid("桩", 1, -1, 33.93), solid("主梁", -1, 1, 180.5)};
+    const auto rows = drawhost::ConcreteByMember(b);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[0].first, "主梁");
+    EXPECT_NEAR(rows[0].second, 361.0, 1e-9);
+    EXPECT_EQ(rows[1].first, "墩柱");
+    EXPECT_NEAR(rows[1].second, 18.096, 1e-9);
+    EXPECT_EQ(rows[2].first, "桩");
+    EXPECT_EQ(rows[3].first, "合计");
+    EXPECT_NEAR(rows[3].second, 361.0 + 18.096 + 33.93, 1e-9);
+    EXPECT_TRUE(drawhost::ConcreteByMember(bridge::Bridge{}).empty()) << "no table without members";
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "layout_views.h"
 #include "platform/text/cformat.h"
+#include "quantity_table.h"
 #include "sheet_frame.h"
 #include "sheet_scales.h"
 #include "text_wrap.h"
@@ -247,7 +248,9 @@ SheetGeometry LayoutSheet(const bridge::Bridge& whole, const bridge::Bridge& b, 
         const double columnLeft = area.right - f.rightWidth;
         const double belowSection =
             DrawCrossSection(p, whole, columnLeft, area.bottom + area.height() * 0.45, area.right, area.top, th);
-        DrawNotes(p, Notes(whole, texts), columnLeft + 2, area.right - 1, belowSection - 2, th);
+        const double belowNotes =
+            DrawNotes(p, Notes(whole, texts), columnLeft + 2, area.right - 1, belowSection - 2, th);
+        DrawQuantityTable(p, whole, columnLeft + 2, area.right - 1, belowNotes - 2, th);
     }
     return sheet;
 }
