@@ -82,6 +82,7 @@ TEST_F(DrawingFiles, DxfAndSvgHoldTheSameDrawing) {
         std::map<std::string, int> entities;
         std::vector<std::string> layers, usedLayers, texts;
         std::string header, current;
+        int unitsSet = 0;
         for (std::size_t i = 0; i < pairs.size(); ++i) {
             const Pair& p = pairs[i];
             if (p.code == 0 && p.value == "SECTION") {
@@ -101,6 +102,10 @@ TEST_F(DrawingFiles, DxfAndSvgHoldTheSameDrawing) {
             } else if (header == "$ACADVER" && p.code == 1) {
                 EXPECT_EQ(p.value, "AC1009");
                 header.clear();
+            } else if (header == "$INSUNITS" && p.code == 70) {
+                EXPECT_EQ(p.value, "4") << "millimetres";
+                ++unitsSet;
+                header.clear();
             } else if (header == "$DWGCODEPAGE" && p.code == 3) {
                 EXPECT_EQ(p.value, "ANSI_936");
                 header.clear();
@@ -113,6 +118,7 @@ TEST_F(DrawingFiles, DxfAndSvgHoldTheSameDrawing) {
             }
         }
         EXPECT_EQ(open, 0);
+        EXPECT_EQ(unitsSet, 1);
         EXPECT_EQ(sections, (std::vector<std::string>{"HEADER", "TABLES", "ENTITIES"}));
         EXPECT_EQ(pairs.back().code, 0);
         EXPECT_EQ(pairs.back().value, "EOF");

@@ -5,10 +5,9 @@
 #include <map>
 #include <sstream>
 
-#include "bridge_data.h"
+#include "sheet_texts.h"
 #include "dxf_writer.h"
 #include "layout_drawing.h"
-#include "member_sizes.h"
 #include "sheet_painter.h"
 #include "svg_writer.h"
 #include "text_wrap.h"
@@ -93,7 +92,7 @@ TEST(SheetWriters, SvgTurnsTheSheetUpsideDownOnce) {
     EXPECT_NE(svg.find("stroke-dasharray"), std::string::npos);
 }
 
-TEST(LayoutPieces, StakesUnitsScalesAndWrapping) {
+TEST(LayoutPieces, StakesAndWrapping) {
     const struct {
         std::string mark;
         double stake;
@@ -103,15 +102,6 @@ TEST(LayoutPieces, StakesUnitsScalesAndWrapping) {
                   {"K", 1999.9996, "K2+000.000"},  // rounding carries into the kilometre
                   {"AK", 12345.678, "AK12+345.678"}};
     for (const auto& s : stakes) EXPECT_EQ(StakeText(s.mark, s.stake), s.text);
-
-    // A size too large to be metres is centimetres.
-    EXPECT_DOUBLE_EQ(MemberMetres(150, 15), 1.5);
-    EXPECT_DOUBLE_EQ(MemberMetres(1.5, 15), 1.5);
-    EXPECT_DOUBLE_EQ(MemberMetres(3200, 120), 32);
-    EXPECT_DOUBLE_EQ(MemberMetres(32, 120), 32);
-
-    const std::pair<double, int> scales[] = {{100, 100}, {100.5, 125}, {286, 300}, {4500, 5000}, {25000, 30000}};
-    for (auto [needed, scale] : scales) EXPECT_EQ(CommonScale(needed), scale) << needed;
 
     const std::string text = "桥梁中心桩号 K1+230.000，桥中心交角 90°。项目中没有“①类帽梁信息表”。";
     const auto lines = WrapText(text, 2.5, 30);

@@ -114,6 +114,7 @@ void DrawHostWindow::DrawCurrent() {
         }
         setWindowTitle(Qs("AutoCAD 2002 - [" + std::filesystem::path(drawn.dxfPath).stem().string() + ".dwg]"));
         Answer("已写出图形文件“" + drawn.dxfPath + "”和“" + drawn.svgPath + "”。");
+        for (const std::string& message : drawn.messages) Answer(message);
         SaveScreenshot();
     } catch (const std::exception& e) {
         Answer(std::string("绘图失败：") + e.what());

@@ -1,14 +1,17 @@
 // drawhost: the stand-in drawing host. Without arguments it opens its window beside the design shell;
-// "drawhost --render PROJECT --out DIR [--kind KIND] [--title TITLE]" draws without a window;
+// "drawhost --render PROJECT --out DIR [--kind KIND] [--title TITLE] [--pdf]" draws without a window;
 // "drawhost --screenshot PNG" saves a picture of the window after every command; --help and --version
 // answer without a window (and without a display).
 #include <QApplication>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "host/command_processor.h"
 #include "host/drawhost_window.h"
+#include "pdf_writer.h"
 #include "platform/windows/ui/window_endpoint.h"
 #include "platform/windows/window_directory.h"
 
@@ -19,14 +22,25 @@ constexpr const char* kUsage =
     "  drawhost [--screenshot PNG]\n"
     "      打开绘图主机窗口，接收设计程序发来的命令行（LOADDBAUTO、VLTIN、QUIT、(arxload ...)）；\n"
     "      每条命令之后可把窗口图片存为 PNG。\n"
-    "  drawhost --render PROJECT --out DIR [--kind KIND] [--title TITLE]\n"
-    "      不开窗口，把项目的一张图写成 DIR 中的 .dxf 和 .svg。\n"
+    "  drawhost --render PROJECT --out DIR [--kind KIND] [--title TITLE] [--pdf]\n"
+    "      不开窗口，把项目的一张图写成 DIR 中的 .dxf 和 .svg，给出 --pdf 时另写 .pdf。\n"
     "  drawhost --help       显示本说明\n"
     "  drawhost --version    显示版本\n";
 constexpr const char* kVersion = "drawhost（Veltra 绘图主机替身）" DRAWHOST_VERSION "\n";
 
 int RenderWithoutWindow(int argc, char** argv) {
     std::string project, out, kind = drawhost::kBridgeLayoutKind, title;
+    // --pdf stands alone; the other options come in pairs.
+    bool pdf = false;
+    std::vector<char*> pairs;
+    for (int i = 0; i < argc; ++i) {
+        if (i > 0 && std::strcmp(argv[i], "--pdf") == 0)
+            pdf = true;
+        else
+            pairs.push_back(argv[i]);
+    }
+    argc = static_cast<int>(pairs.size());
+    argv = pairs.data();
     for (int i = 1; i + 1 < argc; i += 2) {
         std::string name = argv[i];
         if (name == "--render")
@@ -46,7 +60,17 @@ int RenderWithoutWindow(int argc, char** argv) {
     }
     try {
         drawhost::RenderedDrawing drawn = drawhost::RenderProject(project, kind, title.empty() ? kind : title, out);
+        for (const std::string& message : drawn.messages) std::fprintf(stderr, "%s\n", message.c_str());
         std::printf("%s\n%s\n", drawn.dxfPath.c_str(), drawn.svgPath.c_str());
+        if (pdf) {
+            // Fonts need a GUI application; without a display it paints offscreen.
+            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
+                qputenv("QT_QPA_PLATFORM", "offscreen");
+            QGuiApplication application(argc, argv);
+            const std::string path = std::filesystem::path(drawn.svgPath).replace_extension(".pdf").string();
+            drawhost::WritePdf(drawn.sheets, title.empty() ? kind : title, path);
+            std::printf("%s\n", path.c_str());
+        }
         return 0;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());

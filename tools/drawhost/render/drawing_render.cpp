@@ -4,7 +4,7 @@
 #include <fstream>
 #include <stdexcept>
 
-#include "bridge_data.h"
+#include "bridge/bridge_model.h"
 #include "dxf_writer.h"
 #include "layout_drawing.h"
 #include "platform/dao/database.h"
@@ -54,21 +54,21 @@ RenderedDrawing RenderDrawing(const std::string& projectPath, const std::string&
                               const std::string& fileBase, const std::string& outDir) {
     if (!std::filesystem::exists(projectPath)) throw std::runtime_error("项目文件“" + projectPath + "”不存在。");
     if (fileBase.empty()) throw std::runtime_error("没有给出图形文件名。");
-    SheetGeometry sheet;
+    std::vector<SheetGeometry> sheets;
+    std::vector<std::string> messages;
     try {
         auto db = dao::Database::Open(projectPath, true);
         DrawingRecord record = FindRecord(*db, kind, title);
         if (record.fileName.empty()) record.fileName = fileBase;
+        const SheetTexts texts = ReadSheetTexts(*db);
         if (kind == "桥型布置图") {
-            sheet = BridgeLayoutDrawing(ReadBridgeData(*db), record);
+            const bridge::Bridge model = bridge::ReadBridge(*db);
+            // What the model had to assume is the engineer's to know, beside the drawing, not on it.
+            for (const bridge::Finding& f : model.findings)
+                messages.push_back(std::string(f.severity == 'E' ? "错误：" : "注意：") + f.text);
+            sheets = BridgeLayoutDrawing(model, texts, record, messages);
         } else {
-            BridgeData data;
-            if (auto rows = ReadTableRows(*db, projectdb::kGeneralInfoTable); rows && !rows->empty()) {
-                data.general.dept = rows->front().Text("DeptName");
-                data.general.project = rows->front().Text("ProjectName");
-                data.general.bridge = rows->front().Text("BridgeName");
-            }
-            sheet = NamedSheet(data.general, record);
+            sheets = {NamedSheet(texts, record)};
         }
     } catch (const dao::DaoException& e) {
         throw std::runtime_error("不能读取项目文件“" + projectPath + "”：" + Reason(e));
@@ -78,9 +78,13 @@ RenderedDrawing RenderDrawing(const std::string& projectPath, const std::string&
     std::error_code error;
     std::filesystem::create_directories(outDir, error);
     const std::filesystem::path dir(outDir);
-    RenderedDrawing out{(dir / (fileBase + ".dxf")).string(), (dir / (fileBase + ".svg")).string()};
-    WriteFile(out.dxfPath, DxfText(sheet));
-    WriteFile(out.svgPath, SvgText(sheet));
+    RenderedDrawing out{(dir / (fileBase + ".dxf")).string(), (dir / (fileBase + ".svg")).string(), messages, sheets};
+    // Further sheets of a set beside the first: Draw1-2.dxf, Draw1-3.dxf, ...
+    for (std::size_t i = 0; i < sheets.size(); ++i) {
+        const std::string base = i == 0 ? fileBase : fileBase + "-" + std::to_string(i + 1);
+        WriteFile(dir / (base + ".dxf"), DxfText(sheets[i]));
+        WriteFile(dir / (base + ".svg"), SvgText(sheets[i]));
+    }
     return out;
 }
 

@@ -2,12 +2,17 @@
 // The stand-in drawing host's renderer: one drawing of a project written as a DXF file and an SVG picture
 // that show the same geometry.
 #include <string>
+#include <vector>
+
+#include "sheet_geometry.h"
 
 namespace drawhost {
 
 struct RenderedDrawing {
     std::string dxfPath;
     std::string svgPath;
+    std::vector<std::string> messages;
+    std::vector<SheetGeometry> sheets;  // what both files show, for a PDF beside them  // what the drawing assumed or decided, for the message pane and stderr
 };
 
 // Draws the drawing of `kind` ("DrawingType") titled `title` ("DrawingName") for the project file at

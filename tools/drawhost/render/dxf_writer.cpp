@@ -40,6 +40,9 @@ void Header(DxfStream& d, const SheetGeometry& sheet) {
     d.Pair(1, "AC1009");
     d.Pair(9, "$DWGCODEPAGE");
     d.Pair(3, "ANSI_936");
+    // Sheet coordinates are millimetres on paper; a reader that scales on insertion needs to know.
+    d.Pair(9, "$INSUNITS");
+    d.Pair(70, 4);
     d.Pair(9, "$INSBASE");
     d.Point(10, {0, 0});
     d.Pair(9, "$EXTMIN");

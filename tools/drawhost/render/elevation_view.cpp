@@ -1,48 +1,22 @@
-// The elevation: ground line, embankment cones, the superstructure under the deck line, every support with
-// cap, body, connection and foundation, the support centre lines, pier numbers, elevation marks and the
-// span dimensions.
+// The elevation: ground line, the girder of each continuous unit under the deck line with joints only
+// between units, bearings, every support with the members the model's solids give it, cone slopes, the
+// support centre lines, pier numbers, pile tip elevations and the span dimensions.
 #include <algorithm>
 #include <cmath>
 
+#include "bridge/standard_sizes.h"
 #include "layout_views.h"
+#include "model_geometry.h"
 #include "platform/text/cformat.h"
 
 namespace drawhost {
 
 namespace {
 
-constexpr double kBackWall = 0.45;  // thickness of an abutment's back wall, metres
-constexpr double kRailing = 1.1;    // height of the railing over the deck
+using bridge::Bridge;
+using bridge::Support;
 
-// Heights of the parts of a support, from the deck down.
-struct SupportLevels {
-    double deck, capTop, capBottom, connectTop, connectBottom, foundationTop, foundationBottom;
-};
-
-SupportLevels LevelsOf(const BridgeData& data, const Support& s) {
-    SupportLevels l{};
-    l.deck = data.deckElevation(s.stake);
-    l.capTop = l.deck - s.deckToCap;
-    l.capBottom = l.capTop - s.cap.height;
-    l.connectTop = data.GroundElevation(s.stake) - s.depthBelowGround;
-    // A support whose ground lies above its cap (a cut) still shows its members in order.
-    l.connectTop = std::min(l.connectTop, l.capBottom - 0.5);
-    l.connectBottom = l.connectTop - (s.connect.kind == ConnectKind::None ? 0 : s.connect.height);
-    l.foundationTop = l.connectBottom;
-    switch (s.foundation.kind) {
-        case FoundationKind::Piles: l.foundationBottom = l.foundationTop - s.foundation.length; break;
-        case FoundationKind::Footing: l.foundationBottom = l.foundationTop - s.foundation.footingHeight; break;
-        default: l.foundationBottom = l.foundationTop;
-    }
-    return l;
-}
-
-// Which way an abutment's back wall faces: -1 at the start (the fill is behind, at smaller stakes), +1 at
-// the end, 0 for a pier.
-int Side(const BridgeData& data, std::size_t i, const Support& s) {
-    if (!s.abutment) return 0;
-    return i == 0 ? -1 : (i + 1 == data.supports.size() ? 1 : 0);
-}
+constexpr double kRailing = 1.1;  // height of the railing over the deck
 
 class ElevationPainter {
 public:
@@ -64,202 +38,235 @@ private:
     double baseY_, bottom_;
 };
 
-void DrawGround(ElevationPainter& e, const BridgeData& data, const StakeAxis& axis) {
+double GroundAt(const Bridge& b, double station) { return b.site.GroundAt(station); }
+
+void DrawGround(ElevationPainter& e, const Bridge& b, const StakeAxis& axis) {
+    if (b.site.ground.empty()) return;
     std::vector<Point> line;
-    line.push_back(e.At(axis.firstStake, data.GroundElevation(axis.firstStake)));
-    for (const GroundPoint& g : data.ground)
-        if (g.stake > axis.firstStake && g.stake < axis.lastStake) line.push_back(e.At(g.stake, g.elevation));
-    line.push_back(e.At(axis.lastStake, data.GroundElevation(axis.lastStake)));
+    line.push_back(e.At(axis.firstStake, GroundAt(b, axis.firstStake)));
+    for (const bridge::GroundPoint& g : b.site.ground)
+        if (g.station > axis.firstStake && g.station < axis.lastStake) line.push_back(e.At(g.station, g.elevation));
+    line.push_back(e.At(axis.lastStake, GroundAt(b, axis.lastStake)));
     e.p().UseLayer("GROUND");
     e.p().Polyline(line);
-    // Earth hatching: short strokes under the ground line.
     e.p().UseLayer("GROUND-HATCH");
     for (std::size_t i = 1; i < line.size(); ++i) {
-        const Point a = line[i - 1], b = line[i];
-        const double len = std::hypot(b.x - a.x, b.y - a.y);
+        const Point a = line[i - 1], c = line[i];
+        const double len = std::hypot(c.x - a.x, c.y - a.y);
         for (double t = 1.5; t < len; t += 3) {
-            Point q{a.x + (b.x - a.x) * t / len, a.y + (b.y - a.y) * t / len};
+            Point q{a.x + (c.x - a.x) * t / len, a.y + (c.y - a.y) * t / len};
             e.p().Line(q, {q.x - 1.2, q.y - 1.2});
         }
     }
 }
 
-// The superstructure of each span between the support lines, with a gap at every support, and the railing.
-void DrawDeck(ElevationPainter& e, const BridgeData& data) {
-    e.p().UseLayer("DECK");
-    for (std::size_t i = 0; i + 1 < data.supports.size(); ++i) {
-        const Support& a = data.supports[i];
-        const Support& b = data.supports[i + 1];
-        const double depth = i < data.spans.size() ? data.spans[i].depth : 1.0;
-        const double from = a.stake + (a.abutment && i == 0 ? 0.04 : 0.02);
-        const double to = b.stake - (b.abutment && i + 2 == data.supports.size() ? 0.04 : 0.02);
-        std::vector<Point> outline;
-        const int steps = std::max(2, static_cast<int>((to - from) / 2));
-        for (int k = 0; k <= steps; ++k) {
-            double s = from + (to - from) * k / steps;
-            outline.push_back(e.At(s, data.deckElevation(s)));
+double Pavement(const Bridge& b) { return b.supports.empty() ? 0 : b.supports.front().chain.pavement.value; }
+
+// One outline per girder: a continuous unit's girder runs unbroken over the piers inside it, simple spans
+// end at every support.
+std::vector<std::vector<int>> Girders(const Bridge& b) {
+    std::vector<std::vector<int>> girders;
+    for (const bridge::Unit& unit : b.units) {
+        if (unit.continuous) {
+            girders.push_back(unit.spans);
+            continue;
         }
-        for (int k = steps; k >= 0; --k) {
-            double s = from + (to - from) * k / steps;
-            outline.push_back(e.At(s, data.deckElevation(s) - depth));
-        }
-        e.p().Polyline(outline, true);
+        for (int span : unit.spans) girders.push_back({span});
     }
-    if (data.supports.size() < 2) return;
-    e.p().UseLayer("RAILING");
-    const double from = data.supports.front().stake - kBackWall, to = data.supports.back().stake + kBackWall;
-    std::vector<Point> rail;
-    const int steps = std::max(2, static_cast<int>((to - from) / 2));
-    for (int k = 0; k <= steps; ++k) {
-        double s = from + (to - from) * k / steps;
-        rail.push_back(e.At(s, data.deckElevation(s) + kRailing));
-    }
-    e.p().Polyline(rail);
-    for (double s : {from, to}) e.p().Line(e.At(s, data.deckElevation(s)), e.At(s, data.deckElevation(s) + kRailing));
+    return girders;
 }
 
-// The road on the embankment beyond each abutment and the cone of the fill in front of it, sloping 1:1.5
-// down to the ground.
-void DrawApproaches(ElevationPainter& e, const BridgeData& data, const StakeAxis& axis) {
-    for (std::size_t i : {std::size_t{0}, data.supports.size() - 1}) {
-        const Support& s = data.supports[i];
-        const int side = Side(data, i, s);
-        if (side == 0) continue;
-        const SupportLevels l = LevelsOf(data, s);
-        const double wall = s.stake + side * kBackWall;
+void DrawGirders(ElevationPainter& e, const Bridge& b) {
+    e.p().UseLayer("DECK");
+    const double pavement = Pavement(b);
+    for (const std::vector<int>& spans : Girders(b)) {
+        if (spans.empty()) continue;
+        const bridge::Span& first = b.spans[spans.front()];
+        const bridge::Span& last = b.spans[spans.back()];
+        const double from = first.startStation + bridge::kJointHalfGap, to = last.endStation - bridge::kJointHalfGap;
+        std::vector<Point> top, bottom;
+        for (int index : spans) {
+            const bridge::Span& span = b.spans[index];
+            const bridge::Superstructure* g =
+                index < static_cast<int>(b.superstructures.size()) ? &b.superstructures[index] : nullptr;
+            const double a = std::max(from, span.startStation), c = std::min(to, span.endStation);
+            const int steps = std::max(4, static_cast<int>((c - a) / 2));
+            for (int k = 0; k <= steps; ++k) {
+                const double s = a + (c - a) * k / steps;
+                const double girderTop = DeckLine(b, s) - pavement;
+                top.push_back(e.At(s, girderTop));
+                bottom.push_back(e.At(s, girderTop - (g ? GirderDepthAt(*g, span, s) : 1.0)));
+            }
+        }
+        std::vector<Point> outline = top;
+        outline.insert(outline.end(), bottom.rbegin(), bottom.rend());
+        e.p().Polyline(outline, true);
+    }
+    if (b.supports.size() < 2) return;
+    // The pavement and the railing run from back wall to back wall.
+    const double from = b.supports.front().station - EndWall(b.supports.front());
+    const double to = b.supports.back().station + EndWall(b.supports.back());
+    const int steps = std::max(4, static_cast<int>((to - from) / 2));
+    std::vector<Point> deck, rail;
+    for (int k = 0; k <= steps; ++k) {
+        const double s = from + (to - from) * k / steps;
+        deck.push_back(e.At(s, DeckLine(b, s)));
+        rail.push_back(e.At(s, DeckLine(b, s) + kRailing));
+    }
+    e.p().Polyline(deck);
+    e.p().UseLayer("RAILING");
+    e.p().Polyline(rail);
+    for (double s : {from, to}) e.p().Line(e.At(s, DeckLine(b, s)), e.At(s, DeckLine(b, s) + kRailing));
+}
+
+// The road on the embankment beyond each abutment and the cone of the fill in front of it, at 1:1 down to
+// the ground, ending at half the span where the ground lies deeper.
+void DrawApproaches(ElevationPainter& e, const Bridge& b, const StakeAxis& axis) {
+    if (b.supports.size() < 2) return;
+    for (int side : {-1, 1}) {
+        const Support& s = side < 0 ? b.supports.front() : b.supports.back();
+        if (s.kind != bridge::SupportKind::Abutment) continue;
+        const double wall = s.station + side * BackWall(s);
         const double end = side < 0 ? axis.firstStake : axis.lastStake;
         e.p().UseLayer("ROAD");
         std::vector<Point> road;
         for (int k = 0; k <= 8; ++k) {
-            double st = wall + (end - wall) * k / 8;
-            road.push_back(e.At(st, data.deckElevation(st)));
+            const double st = wall + (end - wall) * k / 8;
+            road.push_back(e.At(st, DeckLine(b, st)));
         }
         e.p().Polyline(road);
-        // The cone starts at the front edge of the cap and runs into the span at 1:1 until it meets the
-        // ground; a cone that would reach past half the span is a retaining fill ending there.
-        const double front = s.stake - side * (s.cap.along - kBackWall);
-        const double span = data.supports.size() > 1 ? std::abs(data.supports[i == 0 ? 1 : i - 1].stake - s.stake) : 10;
-        double st = front, el = l.capBottom;
-        while (el > data.GroundElevation(st) && std::abs(st - front) < span * 0.5) {
+        if (b.site.ground.empty()) continue;
+        const double capBottom = s.chain.capTopZ - s.chain.capHeight;
+        const double front = s.station - side * std::max(s.capWidth, 1.0) / 2;
+        const double span = std::abs(b.supports[side < 0 ? 1 : b.supports.size() - 2].station - s.station);
+        double st = front, el = capBottom;
+        while (el > GroundAt(b, st) && std::abs(st - front) < span * 0.5) {
             st -= side * 0.05;
             el -= 0.05;
         }
-        if (el > data.GroundElevation(st)) {
-            e.p().UseLayer("GROUND");
-            e.p().Line(e.At(st, el), e.At(st, data.GroundElevation(st)));
-        }
         e.p().UseLayer("GROUND");
-        e.p().Line(e.At(front, l.capBottom), e.At(st, el));
+        e.p().Line(e.At(front, capBottom), e.At(st, el));
+        if (el > GroundAt(b, st)) e.p().Line(e.At(st, el), e.At(st, GroundAt(b, st)));
     }
 }
 
-void DrawSupport(ElevationPainter& e, const BridgeData& data, std::size_t index, double textHeight) {
-    const Support& s = data.supports[index];
-    const SupportLevels l = LevelsOf(data, s);
-    const int side = Side(data, index, s);
-    // An abutment's cap sits in front of its back wall; a pier's is centred on its line.
-    const double capFrom = side == 0 ? s.stake - s.cap.along / 2
-                                     : (side < 0 ? s.stake - kBackWall : s.stake + kBackWall - s.cap.along);
-    const double capTo = capFrom + s.cap.along;
-    const double centre = (capFrom + capTo) / 2;
-    e.p().UseLayer("SUPPORT");
-    e.Box(capFrom, capTo, l.capBottom, l.capTop);
-    if (s.cap.backWall && side != 0) {
-        const double wallFrom = side < 0 ? s.stake - kBackWall : s.stake;
-        e.Box(wallFrom, wallFrom + kBackWall, l.capTop, l.deck - 0.1);
-    }
-    if (s.body.kind != BodyKind::None)
-        e.Box(centre - s.body.along / 2, centre + s.body.along / 2, l.connectTop, l.capBottom);
-    if (s.connect.kind != ConnectKind::None) {
-        const double along = std::max(s.connect.along, s.body.along);
-        e.Box(centre - along / 2, centre + along / 2, l.connectBottom, l.connectTop);
-    }
-    const Foundation& f = s.foundation;
-    if (f.kind == FoundationKind::Piles) {
-        e.p().UseLayer("PILE");
-        for (int row = 0; row < f.rowsAlong; ++row) {
-            const double at = centre + (row - (f.rowsAlong - 1) / 2.0) * f.spacingAlong;
-            e.Box(at - f.diameter / 2, at + f.diameter / 2, l.foundationBottom, l.foundationTop);
-        }
-    } else if (f.kind == FoundationKind::Footing) {
-        e.Box(centre - f.footingAlong / 2, centre + f.footingAlong / 2, l.foundationBottom, l.foundationTop);
-    }
-    // The support line, from over the railing down through the foundation.
-    e.p().UseLayer("CENTER");
-    e.p().Line(e.At(s.stake, l.deck + kRailing + 1.0), e.At(s.stake, l.foundationBottom - 0.8));
-    // The pile tip elevation, with the elevation mark.
-    e.p().UseLayer("TEXT");
-    const Point tip = e.At(centre, l.foundationBottom);
+// The elevation mark ▽ with its value, pointing at `at`.
+void ElevationMark(SheetPainter& p, Point at, double value, double textHeight) {
     const double m = textHeight * 0.5;
-    const double outer = f.kind == FoundationKind::Footing ? f.footingAlong / 2
-                                                           : (f.rowsAlong - 1) / 2.0 * f.spacingAlong + f.diameter / 2;
-    const Point mark{e.At(centre + outer, 0).x + 1.5, tip.y};
-    e.p().Polyline({{mark.x, mark.y}, {mark.x - m, mark.y + m}, {mark.x + m, mark.y + m}}, true);
-    e.p().Text({mark.x - m, mark.y + m + 0.5}, textHeight * 0.8, text::Format("%.2f", l.foundationBottom));
+    p.Polyline({at, {at.x - m, at.y + m}, {at.x + m, at.y + m}}, true);
+    p.Line({at.x + m, at.y + m}, {at.x + m + textHeight * 4.2, at.y + m});
+    p.Text({at.x + m, at.y + m + 0.6}, textHeight, text::Format("%.3f", value));
+}
+
+void DrawSupport(ElevationPainter& e, const Bridge& b, const Support& s, double textHeight) {
+    double lowest = s.chain.capTopZ, outer = 0;
+    for (const bridge::Solid& solid : b.solids) {
+        if (solid.support != s.index) continue;
+        const SideView v = SideOf(solid);
+        e.p().UseLayer(solid.member == "桩" ? "PILE" : "SUPPORT");
+        e.Box(s.station - v.half, s.station + v.half, v.bottom, v.top);
+        lowest = std::min(lowest, v.bottom);
+        if (solid.member == "桩" || v.bottom <= lowest) outer = std::max(outer, v.half);
+    }
+    // An abutment's back wall stands on its cap, behind the joint, up to the underside of the pavement.
+    if (s.kind == bridge::SupportKind::Abutment && b.supports.size() > 1) {
+        const int side = &s == &b.supports.front() ? -1 : 1;
+        const double wall = BackWall(s);
+        e.p().UseLayer("SUPPORT");
+        e.Box(std::min(s.station, s.station + side * wall), std::max(s.station, s.station + side * wall),
+              s.chain.capTopZ, s.deckZ - s.chain.pavement.value);
+    }
+    // Bearings under each girder end that rests here.
+    e.p().UseLayer("SUPPORT");
+    for (const bridge::BearingLine& line : s.bearings)
+        e.Box(line.station - 0.2, line.station + 0.2, s.chain.seatZ, s.chain.seatZ + s.chain.bearing.value);
+    e.p().UseLayer("CENTER");
+    e.p().Line(e.At(s.station, s.deckZ + kRailing + 1.0), e.At(s.station, lowest - 0.8));
+    if (s.foundation.kind != "无" && lowest < s.chain.capTopZ) {
+        e.p().UseLayer("TEXT");
+        ElevationMark(e.p(), {e.At(s.station + outer, lowest).x + 1.5, e.At(0, lowest).y}, lowest, textHeight);
+    }
 }
 
 }  // namespace
 
-ElevationExtent MeasureElevation(const BridgeData& data) {
-    ElevationExtent x{-1e9, 1e9};
-    for (std::size_t i = 0; i < data.supports.size(); ++i) {
-        const SupportLevels l = LevelsOf(data, data.supports[i]);
-        x.top = std::max(x.top, l.deck + kRailing);
-        x.bottom = std::min(x.bottom, l.foundationBottom);
+double DeckLine(const Bridge& b, double station) {
+    const bridge::Deck* deck = b.DesignedDeck();
+    return b.site.DeckAt(station, deck ? deck->offset : 0);
+}
+
+ElevationExtent MeasureElevation(const Bridge& b, const StakeAxis& axis) {
+    ElevationExtent x{-1e300, 1e300};
+    for (const Support& s : b.supports) {
+        x.top = std::max(x.top, s.deckZ + kRailing);
+        x.bottom = std::min(x.bottom, s.chain.capTopZ);
     }
-    for (const GroundPoint& g : data.ground) x.bottom = std::min(x.bottom, g.elevation);
-    if (data.supports.empty()) x = {1, 0};
+    for (const bridge::Solid& solid : b.solids)
+        if (solid.support >= 0) x.bottom = std::min(x.bottom, SideOf(solid).bottom);
+    for (const bridge::GroundPoint& g : b.site.ground)
+        if (g.station >= axis.firstStake && g.station <= axis.lastStake) {
+            x.bottom = std::min(x.bottom, g.elevation);
+            x.top = std::max(x.top, g.elevation);
+        }
+    for (double s : {axis.firstStake, axis.lastStake}) {
+        x.top = std::max({x.top, DeckLine(b, s) + kRailing, b.site.ground.empty() ? x.top : GroundAt(b, s)});
+        if (!b.site.ground.empty()) x.bottom = std::min(x.bottom, GroundAt(b, s));
+    }
+    if (b.supports.empty()) return {1, 0};
     x.bottom -= 1.5;  // room for the tip marks
     return x;
 }
 
-double DrawElevation(SheetPainter& p, const BridgeData& data, const StakeAxis& axis, const ElevationExtent& extent,
-                     double baseY, double textHeight) {
+double DrawElevation(SheetPainter& p, const Bridge& b, const SheetTexts& texts, const StakeAxis& axis,
+                     const ElevationExtent& extent, double baseY, double textHeight) {
     ElevationPainter e(p, axis, baseY, extent.bottom);
-    DrawGround(e, data, axis);
-    if (data.supports.empty()) return e.At(0, extent.top).y;
-    DrawDeck(e, data);
-    DrawApproaches(e, data, axis);
-    for (std::size_t i = 0; i < data.supports.size(); ++i) DrawSupport(e, data, i, textHeight);
+    DrawGround(e, b, axis);
+    if (b.supports.empty()) return e.At(0, extent.top).y;
+    DrawGirders(e, b);
+    DrawApproaches(e, b, axis);
+    for (const Support& s : b.supports) DrawSupport(e, b, s, textHeight);
 
     // Pier numbers above the railing, then the span dimensions (centimetres) and the whole length.
     const double numberY = e.At(0, extent.top).y + 2;
     p.UseLayer("TEXT");
-    for (std::size_t i = 0; i < data.supports.size(); ++i) {
-        const Support& s = data.supports[i];
-        p.Text({axis.X(s.stake), numberY}, textHeight, std::to_string(s.number) + (s.abutment ? "号台" : "号墩"),
+    for (const Support& s : b.supports)
+        p.Text({axis.X(s.station), numberY}, textHeight, std::to_string(s.index) + (s.kind == bridge::SupportKind::Abutment ? "号台" : "号墩"),
                HAlign::Centre);
-    }
     const double dimY = numberY + textHeight + 4;
     p.UseLayer("DIM");
-    for (std::size_t i = 0; i + 1 < data.supports.size(); ++i) {
-        const double a = data.supports[i].stake, b = data.supports[i + 1].stake;
-        p.HorizontalDimension(axis.X(a), axis.X(b), dimY, numberY + textHeight + 1, text::Format("%.0f", (b - a) * 100),
-                              textHeight * 0.9);
+    for (std::size_t i = 0; i + 1 < b.supports.size(); ++i) {
+        const double a = b.supports[i].station, c = b.supports[i + 1].station;
+        p.HorizontalDimension(axis.X(a), axis.X(c), dimY, numberY + textHeight + 1, text::Format("%.0f", (c - a) * 100),
+                              textHeight);
     }
-    const double totalY = dimY + textHeight + 3;
-    const double first = data.supports.front().stake, last = data.supports.back().stake;
-    p.HorizontalDimension(axis.X(first), axis.X(last), totalY, dimY, text::Format("%.0f", (last - first) * 100),
-                          textHeight * 0.9);
-    // Where the road leads, at both ends.
+    const double totalY = dimY + textHeight + 4;
+    // The whole length where the sheet shows the whole bridge, abutment to abutment.
+    if (b.supports.front().kind == bridge::SupportKind::Abutment &&
+        b.supports.back().kind == bridge::SupportKind::Abutment) {
+        const double first = b.supports.front().station - BackWall(b.supports.front());
+        p.HorizontalDimension(axis.X(first), axis.X(first + b.length), totalY, dimY,
+                              text::Format("桥梁全长 %.0f", b.length * 100), textHeight);
+    }
     p.UseLayer("TEXT");
-    const double roadY = e.At(0, data.deckElevation(axis.firstStake)).y + textHeight;
-    if (!data.general.backwardSite.empty())
-        p.Text({axis.X(axis.firstStake), roadY}, textHeight, "至" + data.general.backwardSite);
-    if (!data.general.forwardSite.empty())
-        p.Text({axis.X(axis.lastStake), e.At(0, data.deckElevation(axis.lastStake)).y + textHeight}, textHeight,
-               "至" + data.general.forwardSite, HAlign::Right);
+    const bool startsAtAbutment = b.supports.front().kind == bridge::SupportKind::Abutment;
+    const bool endsAtAbutment = b.supports.back().kind == bridge::SupportKind::Abutment;
+    if (!texts.backwardSite.empty() && startsAtAbutment)
+        p.Text({axis.X(axis.firstStake), e.At(0, DeckLine(b, axis.firstStake)).y + 1}, textHeight,
+               "至" + texts.backwardSite);
+    if (!texts.forwardSite.empty() && endsAtAbutment)
+        p.Text({axis.X(axis.lastStake), e.At(0, DeckLine(b, axis.lastStake)).y + 1}, textHeight,
+               "至" + texts.forwardSite, HAlign::Right);
     return totalY + textHeight + 1;
 }
 
-double DrawDataStrip(SheetPainter& p, const BridgeData& data, const StakeAxis& axis, double topY, double captionLeft,
-                     double textHeight) {
+double DrawDataStrip(SheetPainter& p, const Bridge& b, const SheetTexts& texts, const StakeAxis& axis, double topY,
+                     double captionLeft, double textHeight) {
     struct Row {
         const char* caption;
         double height;
     };
-    const double h = textHeight * 0.85;
-    const Row rows[] = {{"设计高程(m)", h * 5.2}, {"地面高程(m)", h * 5.2}, {"桩    号", h * 8.2}};
+    const double h = textHeight;
+    const Row rows[] = {{"设计高程", h * 5.6}, {"地面高程", h * 5.6}, {"桩  号", h * 8.6}};
     const double right = axis.X(axis.lastStake);
     double y = topY;
     p.UseLayer("STRIP");
@@ -276,14 +283,14 @@ double DrawDataStrip(SheetPainter& p, const BridgeData& data, const StakeAxis& a
     p.Line({captionLeft, topY}, {captionLeft, y});
     p.Line({axis.X(axis.firstStake), topY}, {axis.X(axis.firstStake), y});
     p.Line({right, topY}, {right, y});
-    for (const Support& s : data.supports) {
-        const double x = axis.X(s.stake);
-        const std::string texts[] = {text::Format("%.3f", data.deckElevation(s.stake)),
-                                     text::Format("%.3f", data.GroundElevation(s.stake)),
-                                     StakeText(data.general.lineMark, s.stake)};
+    for (const Support& s : b.supports) {
+        const double x = axis.X(s.station);
+        const std::string values[] = {text::Format("%.3f", s.deckZ),
+                                      s.groundKnown ? text::Format("%.3f", s.groundZ) : std::string("—"),
+                                      StakeText(texts.lineMark, s.station)};
         p.UseLayer("TEXT");
         for (std::size_t r = 0; r < 3; ++r)
-            p.Text({x + h / 2, rowTops[r] - rows[r].height / 2}, h, texts[r], HAlign::Centre, 90);
+            p.Text({x + h / 2, rowTops[r] - rows[r].height / 2}, h, values[r], HAlign::Centre, 90);
         p.UseLayer("STRIP");
         p.Line({x, topY}, {x, topY - 1.5});
         p.Line({x, y}, {x, y + 1.5});

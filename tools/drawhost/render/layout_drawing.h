@@ -1,10 +1,12 @@
 #pragma once
-// The drawings composed on a sheet: the bridge layout drawing from the project's data, and for the kinds
+// The drawings composed on a sheet: the bridge layout drawing from the bridge model, and for the kinds
 // this host does not draw, a sheet that names what the drawing would hold.
 #include <string>
+#include <vector>
 
-#include "bridge_data.h"
+#include "bridge/bridge_model.h"
 #include "sheet_geometry.h"
+#include "sheet_texts.h"
 
 namespace drawhost {
 
@@ -14,12 +16,21 @@ struct DrawingRecord {
     double scale = 100;
 };
 
-SheetGeometry BridgeLayoutDrawing(const BridgeData& data, const DrawingRecord& record);
+// The layout drawing. What the program decided on its own (another scale than the record's) is added to
+// `messages`, never drawn on the sheet.
+// A bridge too long for one sheet at 1:1000 continues on further sheets, each cut at a support that both
+// sheets show and mark with a match line.
+std::vector<SheetGeometry> BridgeLayoutDrawing(const bridge::Bridge& b, const SheetTexts& texts,
+                                               const DrawingRecord& record, std::vector<std::string>& messages);
 
 // Frame and title block, with the drawing's kind and title in the middle and what such a drawing shows.
-SheetGeometry NamedSheet(const GeneralInfo& general, const DrawingRecord& record);
+SheetGeometry NamedSheet(const SheetTexts& texts, const DrawingRecord& record);
 
-// The smallest common scale denominator not below `needed`.
-int CommonScale(double needed);
+// The scale of the elevation and plan: the record's when it is in the series and everything fits at it,
+// else the largest scale of the series that fits; 0 when not even the smallest scale of the series fits.
+int LayoutScale(double recordScale, double needed);
+
+// The smallest scale a layout sheet may shrink to before the bridge goes on to further sheets.
+inline constexpr int kLongestLayoutScale = 1000;
 
 }  // namespace drawhost

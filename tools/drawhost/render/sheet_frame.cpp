@@ -32,8 +32,9 @@ DrawingArea DrawSheetFrame(SheetPainter& painter, const std::string& sheetSize, 
     painter.Rect({left, bottom}, {right, top});
 
     // One row of cells along the bottom: office, project, bridge and title, then the signatures, the number.
-    const double h = 12 * k;
-    const double t = 2.2 * k;  // caption text
+    // Texts keep their heights on every paper: 3.5 mm captions and values, the drawing's title 7 mm.
+    const double h = 16 * std::max(1.0, k);
+    const double t = 3.5;  // caption text
     painter.UseLayer("FRAME-BOLD");
     painter.Line({left, bottom + h}, {right, bottom + h});
     struct Cell {
@@ -42,15 +43,16 @@ DrawingArea DrawSheetFrame(SheetPainter& painter, const std::string& sheetSize, 
         double share;  // of the width
         double valueHeight;
     };
-    const Cell cells[] = {{"设计单位", title.dept, 0.18, 3.0 * k},
-                          {"工程项目", title.project, 0.17, 3.0 * k},
-                          {"桥名", title.bridge, 0.15, 3.5 * k},
-                          {"图名", title.title, 0.20, 4.5 * k},
-                          {"比例", title.scale, 0.07, 2.8 * k},
-                          {"设计", "", 0.055, 3 * k},
-                          {"复核", "", 0.055, 3 * k},
-                          {"审核", "", 0.055, 3 * k},
-                          {"图号", title.drawingNumber, 0.055, 2.8 * k}};
+    const Cell cells[] = {{"设计单位", title.dept, 0.155, 3.5},
+                          {"工程项目", title.project, 0.155, 3.5},
+                          {"桥名", title.bridge, 0.14, 5.0},
+                          {"图名", title.title, 0.19, 7.0},
+                          {"张次", "第" + std::to_string(title.sheet) + "张 共" + std::to_string(title.sheets) + "张", 0.06, 3.5},
+                          {"比例", title.scale, 0.07, 3.5},
+                          {"设计", "", 0.055, 3.5},
+                          {"复核", "", 0.055, 3.5},
+                          {"审核", "", 0.055, 3.5},
+                          {"图号", title.drawingNumber, 0.055, 3.5}};
     double x = left;
     const double width = right - left;
     for (const Cell& cell : cells) {
@@ -64,7 +66,7 @@ DrawingArea DrawSheetFrame(SheetPainter& painter, const std::string& sheetSize, 
             painter.Line({x, bottom}, {x, bottom + h});
         }
     }
-    return {left + 3, bottom + h + 3, right - 3, top - 3, 2.5 * k};
+    return {left + 3, bottom + h + 3, right - 3, top - 3, 3.5};
 }
 
 }  // namespace drawhost

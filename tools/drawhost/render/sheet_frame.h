@@ -9,6 +9,7 @@ namespace drawhost {
 
 struct TitleBlock {
     std::string dept, project, bridge, title, drawingNumber, scale;
+    int sheet = 1, sheets = 1;  // this sheet's number in the set, and how many the set has
 };
 
 // What is left for the drawing inside the frame, above the title block, and the text size that suits
