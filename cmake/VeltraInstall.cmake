@@ -8,3 +8,4 @@ install(FILES ${PROJECT_SOURCE_DIR}/samples/sample_bridge.json ${PROJECT_SOURCE_
         DESTINATION share/veltra/samples)
 include(VeltraManPages)
 include(VeltraDesktop)
+include(VeltraPackage)
