@@ -20,7 +20,7 @@ done
 for module in Girder PierAbut Site Adjunct Interface GLViewer; do
   [[ -f $prefix/lib/veltra/modules/lib$module.so ]] || fail "module $module not in lib/veltra/modules"
 done
-for data in help/index.html samples/sample_bridge.json samples/sample_bridge.BRF; do
+for data in help/index.html pictures/about.svg samples/sample_bridge.json samples/sample_bridge.BRF library/STANDARD.BCL; do
   [[ -f $prefix/share/veltra/$data ]] || fail "share/veltra/$data missing"
 done
 

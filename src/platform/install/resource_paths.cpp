@@ -14,6 +14,9 @@ bool IsFolder(const std::filesystem::path& path) {
 #ifndef VELTRA_BUILD_MODULES_DIR
 #define VELTRA_BUILD_MODULES_DIR ""
 #endif
+#ifndef VELTRA_BUILD_LIBRARY_DIR
+#define VELTRA_BUILD_LIBRARY_DIR ""
+#endif
 #ifndef VELTRA_SOURCE_DIR
 #define VELTRA_SOURCE_DIR ""
 #endif
@@ -53,7 +56,7 @@ std::string BuildTreeFolder(Resource resource) {
     case Resource::Help: return InSourceTree("res/help");
     case Resource::Pictures: return InSourceTree("res/pictures");
     case Resource::Samples: return InSourceTree("samples");
-    case Resource::LibraryTemplates: return InSourceTree("res/library");
+    case Resource::LibraryTemplates: return VELTRA_BUILD_LIBRARY_DIR;
     }
     return "";
 }
