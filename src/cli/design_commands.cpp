@@ -16,17 +16,6 @@ namespace {
 
 constexpr const char* kUsage = "design PROJECT MODULE ENTRY [--yes|--no]";
 
-// $VELTRA_MODULES when set; else "modules" beside veltra-cli when it is there (an installed layout); else
-// the application's module folder of the same build tree (build/<preset>/src/cli -> ../app/modules).
-std::string ModulesFolder() {
-    if (const char* folder = std::getenv("VELTRA_MODULES"); folder && *folder) return folder;
-    std::error_code ec;
-    std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec) return "modules";
-    std::filesystem::path beside = program.parent_path() / "modules";
-    if (std::filesystem::is_directory(beside, ec)) return beside.string();
-    return (program.parent_path().parent_path() / "app" / "modules").string();
-}
 
 // "Adjunct" and "Adjunct.dll" name the same module.
 std::string BaseName(const std::string& module) {
@@ -100,7 +89,7 @@ int Design(const std::vector<std::string>& words) {
     const std::string& entryName = args.positional[2];
     ui::ConsolePrompter prompter(args.answer());
     auto db = dao::Database::Open(project);
-    modules::SharedLibraryLoader loader(ModulesFolder());
+    modules::SharedLibraryLoader loader(modules::DefaultModulesFolder());
     long errorCode = 0;
     std::unique_ptr<modules::LoadedModule> module = loader.Load(moduleName, errorCode);
     if (!module) {

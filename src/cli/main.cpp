@@ -5,6 +5,7 @@
 
 #include "app/last_resort.h"
 #include "cli/command.h"
+#include "cli/help_texts.h"
 
 namespace {
 
@@ -23,12 +24,20 @@ int Run(int argc, char** argv) {
     if (argc < 2) return usage();
     std::string name = argv[1];
     if (name == "--help" || name == "-h" || name == "help") {
-        usage();
+        cli::PrintOverview(std::cout, commands);
+        return 0;
+    }
+    if (name == "--version") {
+        std::cout << cli::VersionLine() << "\n";
         return 0;
     }
     std::vector<std::string> words(argv + 2, argv + argc);
     for (const auto& c : commands) {
         if (c.name != name) continue;
+        if (cli::AsksForHelp(words)) {
+            std::cout << cli::SubcommandHelp(c);
+            return 0;
+        }
         int status = cli::RunCommand(c, words);
         // Output that did not arrive (a full disk behind a redirection, a closed pipe) is a failure too.
         if (!std::cout.flush()) {

@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "platform/install/resource_paths.h"
+
 namespace modules {
 namespace {
 
@@ -28,13 +30,7 @@ std::string SharedLibraryFileName(const std::string& moduleName) {
     return "lib" + base + ".so";
 }
 
-std::string DefaultModulesFolder() {
-    if (const char* folder = std::getenv("VELTRA_MODULES"); folder && *folder) return folder;
-    std::error_code ec;
-    std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec) return "modules";
-    return (program.parent_path() / "modules").string();
-}
+std::string DefaultModulesFolder() { return install::ResourceFolder(install::Resource::Modules); }
 
 std::unique_ptr<LoadedModule> SharedLibraryLoader::Load(const std::string& moduleName, long& errorCode) {
     std::string path = (std::filesystem::path(m_folder) / SharedLibraryFileName(moduleName)).string();

@@ -25,7 +25,8 @@ public:
 // "CapBeamDes.dll" -> "libCapBeamDes.so".
 std::string SharedLibraryFileName(const std::string& moduleName);
 
-// $VELTRA_MODULES, else the folder "modules" beside the running program.
+// $VELTRA_MODULES, else the installed lib/veltra/modules, else "modules" beside the running program, else the
+// build tree's (see platform/install/resource_paths.h).
 std::string DefaultModulesFolder();
 
 class SharedLibraryLoader : public ModuleLoader {
