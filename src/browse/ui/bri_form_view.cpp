@@ -71,8 +71,19 @@ void CBriFormView::Load(const std::string& table) {
     const std::vector<GridColumn> columns = GridColumns(table, fields);
     for (std::size_t i = 0; i < columns.size(); ++i)
         model.setColumnHeaderText(static_cast<int>(i) + 1, QString::fromStdString(columns[i].header));
-    if (m_pDatabase && !fields.empty())
-        ReadGridRows(*m_pDatabase, table, fields, [&model](std::vector<std::string>& cells) { model.appendRowTexts(cells); });
+    m_loadedRows.clear();
+    m_loadedFingerprint.clear();
+    if (m_pDatabase && !fields.empty()) {
+        ReadGridRows(*m_pDatabase, table, fields, [this, &model](std::vector<std::string>& cells) {
+            m_loadedRows.push_back(cells);
+            model.appendRowTexts(cells);
+        });
+        try {
+            m_loadedFingerprint = TableFingerprint(*m_pDatabase, table);
+        } catch (const dao::DaoException&) {
+            // Unreadable now: the save compares against nothing and asks.
+        }
+    }
     if (model.rowCount() < 1) model.setRowCount(1);
     if (model.columnCount() < 1) model.setColumnCount(1);
     model.endLoad();
@@ -126,17 +137,32 @@ bool CBriFormView::SaveRoutine() {
             return false;
         }
     }
-    // The database of the project now open: after Save As the grid writes into the new file.
+    // The database of the project now open (after Save As the grids have read the new file again).
     m_pDatabase = m_host.ProjectDatabase();
     if (!m_pDatabase) return false;
+    bool changedOnDisk = false;
     try {
         CWaitCursor wait;
-        WriteGridRows(*m_pDatabase, m_strTableName, rows, cells.columnCount(),
-                      [&cells](int r, int c) { return cells.text(r, c); });
+        // Another program or window may have written the table since it was read: its rows are kept, and
+        // the user decides before the rows changed here go over it.
+        changedOnDisk = TableFingerprint(*m_pDatabase, m_strTableName) != m_loadedFingerprint;
+        if (changedOnDisk &&
+            prompt.message(ChangedOnDiskQuestion(m_strTableName), ui::Buttons::YesNo, ui::Icon::Exclamation) != ui::Answer::Yes)
+            return true;
+        auto text = [&cells](int r, int c) { return cells.text(r, c); };
+        WriteChangedRows(*m_pDatabase, m_strTableName, m_loadedRows, rows, cells.columnCount(), text);
     } catch (const dao::DaoException& e) {
         projectdb::ReportDaoError(e, prompt);
         return false;
     }
+    if (changedOnDisk) {
+        Load(m_strTableName);  // shows the others' rows beside the ones written here
+        return true;
+    }
+    m_loadedRows.assign(rows, {});
+    for (int r = 1; r <= rows; ++r)
+        for (int c = 1; c <= cells.columnCount(); ++c) m_loadedRows[r - 1].emplace_back(cells.text(r, c));
+    m_loadedFingerprint = TableFingerprint(*m_pDatabase, m_strTableName);
     m_pGrid->clearUndo();  // the edits are in the table now; undo works until the grid is saved
     SetModified(false);
     return true;

@@ -5,6 +5,7 @@
 // curve tables are never written back from the grid.
 #include <QWidget>
 #include <string>
+#include <vector>
 
 namespace sheet {
 class Spreadsheet;
@@ -58,6 +59,10 @@ private:
     std::string m_strTableName;
     dao::Database* m_pDatabase = nullptr;
     bool m_bModified = false;
+    // The rows as read and the table's fingerprint then: a save writes only the rows that differ, and asks
+    // first when someone else wrote the table in between.
+    std::vector<std::vector<std::string>> m_loadedRows;
+    std::string m_loadedFingerprint;
 };
 
 }  // namespace browse
