@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <map>
@@ -14,6 +15,7 @@
 #include "platform/dao/sql.h"
 #include "platform/text/cformat.h"
 #include "platform/text/gbk.h"
+#include "platform/text/numbers.h"
 #include "projectdb/schema.h"
 #include "projectdb/variant_text.h"
 
@@ -149,6 +151,39 @@ void WriteGridRows(dao::Database& db, const std::string& table, int rows, int co
     }
     set.Close();
     transaction.Commit();
+}
+
+std::string CellProblem(const dao::FieldInfo& field, std::string_view text) {
+    if (text.empty()) return {};  // written as "0", which every field takes
+    switch (field.m_nType) {
+        case dao::dbText: {
+            const long length = dao::CharacterCount(text);
+            if (field.m_lSize > 0 && length > field.m_lSize)
+                return text::Format("有 %ld 个字符，这一列最多只能容纳 %ld 个字符。", length, field.m_lSize);
+            return {};
+        }
+        case dao::dbBoolean: case dao::dbByte: case dao::dbInteger: case dao::dbLong:
+        case dao::dbCurrency: case dao::dbSingle: case dao::dbDouble: case dao::dbDate: break;
+        default: return {};
+    }
+    double number = 0;
+    if (!text::ParseWholeNumber(text, number)) return "“" + std::string(text) + "”不是数值，这一列只能填写数值。";
+    // Whole-number fields round half to even and must then fit.
+    double low = 0, high = 0;
+    switch (field.m_nType) {
+        case dao::dbByte: low = 0, high = 255; break;
+        case dao::dbInteger: low = -32768, high = 32767; break;
+        case dao::dbLong: low = -2147483648.0, high = 2147483647.0; break;
+        default: return {};
+    }
+    const double rounded = std::nearbyint(number);
+    if (rounded < low || rounded > high)
+        return text::Format("%s 超出了这一列的范围（%.0f 到 %.0f）。", std::string(text), low, high);
+    return {};
+}
+
+std::string BadCellMessage(int row, const std::string& columnHeader, const std::string& problem) {
+    return text::Format("第 %d 行“%s”列：", row, columnHeader) + problem + "\n\n请改正这个单元格，表格才能保存。";
 }
 
 std::string TableFingerprint(dao::Database& db, const std::string& table) {

@@ -66,6 +66,14 @@ using CellSource = std::function<std::string_view(int row, int col)>;
 // it was before the save.
 void WriteGridRows(dao::Database& db, const std::string& table, int rows, int cols, const CellSource& cell);
 
+// ---- values a field cannot hold ----
+// Why `text` cannot be written into `field` as the save writes it (an empty cell is written as "0"): not a
+// number for a numeric field, outside the range of a whole-number field, longer than a text field. "" when
+// it can.
+std::string CellProblem(const dao::FieldInfo& field, std::string_view text);
+// "第 3 行“跨径”列：..." naming the cell (row from 1, column by its header) and the problem.
+std::string BadCellMessage(int row, const std::string& columnHeader, const std::string& problem);
+
 // ---- writing only what changed ----
 // A fingerprint of every record of the table (its values in stored order): taken when the grid loads and
 // again before it saves, it tells whether someone else wrote the table in between.

@@ -1,7 +1,7 @@
 // One program of the two-process check: opens a project through the project session (its open marker
 // and read-only offer included) and a grid window on one table, then waits for a line on standard input,
 // types one value, saves, and ends. Message boxes are the real ones, answered by a watcher: the offer to
-// open read-only with 否 (open for writing all the same), every other question with 是. Each box's text
+// open read-only with 否 (open for writing all the same), a refused cell with 确定, every other question with 是. Each box's text
 // goes to standard output as "box: ..." (and to VELTRA_SHOTS/<name>.png when that folder is set).
 //
 //   grid_edit_process --make PROJECT TABLE          a project with TABLE holding rows P1, P2, P3
@@ -56,11 +56,13 @@ void WatchMessageBoxes(QObject* owner) {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible()) return;
         const bool offer = box->text().contains("只读");
+        const bool refusal = box->text().contains("请改正");
         std::cout << "box: " << box->text().section('\n', 0, 0).toStdString() << std::endl;
         const QString shots = qEnvironmentVariable("VELTRA_SHOTS");
-        if (!shots.isEmpty()) box->grab().save(shots + (offer ? "/readonly-offer.png" : "/save-question.png"));
+        if (!shots.isEmpty())
+            box->grab().save(shots + (offer ? "/readonly-offer.png" : refusal ? "/refused-cell.png" : "/question.png"));
         for (QAbstractButton* b : box->buttons())
-            if (b->text().startsWith(offer ? "否" : "是")) {
+            if (b->text().startsWith(offer ? "否" : refusal ? "确定" : "是")) {
                 b->click();
                 return;
             }
@@ -103,6 +105,10 @@ int main(int argc, char** argv) {
     data.setText(QString::fromStdString(value));
     if (!view->Grid().pasteMimeData(data)) return 1;
     const bool saved = view->CommitEdits();
+    if (!qEnvironmentVariable("VELTRA_SHOTS").isEmpty()) {
+        view->resize(420, 160);
+        view->grab().save(qEnvironmentVariable("VELTRA_SHOTS") + "/grid.png");
+    }
     std::cout << (saved ? "saved" : "not saved") << std::endl;
     return saved ? 0 : 1;
 }
