@@ -26,8 +26,15 @@ void ProjectSession::Publish(const std::string& path) {
 }
 
 void ProjectSession::ReplaceDatabase(std::unique_ptr<dao::Database> db) {
+    m_marker.reset();
+    m_readOnly = false;
     if (m_pProjectDb) m_pProjectDb->Close();
     m_pProjectDb = std::move(db);
+}
+
+void ProjectSession::MarkOpen() {
+    if (m_services.publishCurrentFile && m_pProjectDb && !m_readOnly)
+        m_marker = std::make_unique<ProjectMarker>(m_pProjectDb->GetName());
 }
 
 void ProjectSession::Release() {
@@ -37,34 +44,37 @@ void ProjectSession::Release() {
     Publish("");
 }
 
-bool ProjectSession::Open(const std::string& path, OpenRoute route) {
-    std::unique_ptr<dao::Database> db;
-    if (route == OpenRoute::OpenFirst) {
-        try {
-            db = dao::Database::Open(path);
-        } catch (const dao::DaoException& e) {
-            projectdb::ReportDaoError(e, m_services.prompter);
-            return false;
-        }
-        if (IsOpen() && !Close()) return false;
-    } else {
-        if (IsOpen() && !Close()) return false;
-        // The drawing side is told of the file before it is opened, as the command has always done; a
-        // file that then cannot be opened leaves no project, and the setting says so again.
-        Publish(path);
-        if (m_services.recent) m_services.recent->Add(path);
-        try {
-            db = dao::Database::Open(path);
-        } catch (const dao::DaoException& e) {
-            projectdb::ReportDaoError(e, m_services.prompter);
-            Publish("");
-            return false;
-        }
+bool ProjectSession::AskHowToOpen(const std::string& path, bool& readOnly) {
+    readOnly = false;
+    if (!m_services.publishCurrentFile) return true;
+    const std::vector<ProjectHolder> others = OtherHolders(path);
+    if (others.empty()) return true;
+    switch (m_services.prompter.message(AlreadyOpenQuestion(path, others), ui::Buttons::YesNoCancel, ui::Icon::Question)) {
+        case ui::Answer::Yes: readOnly = true; return true;
+        case ui::Answer::No: return true;
+        default: return false;
     }
+}
+
+bool ProjectSession::Open(const std::string& path, OpenRoute route) {
+    bool readOnly = false;
+    if (!AskHowToOpen(path, readOnly)) return false;
+    // Both roads look at the file before the current project closes: a file that is no project (or cannot
+    // be read) leaves the current project, and what the drawing side was told, as they were.
+    std::unique_ptr<dao::Database> db;
+    try {
+        db = dao::Database::Open(path, readOnly);
+    } catch (const dao::DaoException& e) {
+        projectdb::ReportDaoError(e, m_services.prompter);
+        return false;
+    }
+    if (IsOpen() && !Close()) return false;
     ReplaceDatabase(std::move(db));
+    m_readOnly = readOnly;
+    MarkOpen();
     std::string fullPath = m_pProjectDb->GetName();
     Publish(fullPath);
-    if (route == OpenRoute::OpenFirst && m_services.recent) m_services.recent->Add(fullPath);
+    if (m_services.recent) m_services.recent->Add(route == OpenRoute::CloseFirst ? path : fullPath);
     if (m_services.windows)
         m_services.windows->ShowProject(route == OpenRoute::CloseFirst ? kCaptionOpenedByCommand
                                                                        : kCaptionOpenedByFramework);
@@ -94,6 +104,7 @@ bool ProjectSession::SaveAs(const std::string& path) {
         return false;
     }
     ReplaceDatabase(std::move(copy));
+    MarkOpen();
     std::string newPath = m_pProjectDb->GetName();
     Publish(newPath);
     if (m_services.recent) m_services.recent->Add(newPath);

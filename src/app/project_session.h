@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/project_marker.h"
 #include "platform/dao/database.h"
 #include "platform/interaction/interaction.h"
 
@@ -59,7 +60,8 @@ struct SessionServices {
     RecentProjects* recent = nullptr;
     DrawingHostLink* drawing = nullptr;
     // The shared "Current Database File" setting is the drawing side's way to find the open project;
-    // a command-line run that is no project session of the user's leaves it alone.
+    // a command-line run that is no project session of the user's leaves it alone. A user's session also
+    // marks the project as open here and asks before opening a project that another program has open.
     bool publishCurrentFile = true;
 };
 
@@ -77,9 +79,13 @@ public:
     ui::Prompter& Prompter() const { return m_services.prompter; }
     // The open project's full path, or "".
     std::string Path() const;
+    // The user chose to open the project read-only (it was open elsewhere).
+    bool IsReadOnly() const { return m_readOnly; }
 
-    // Makes the file at `path` the open project. False when it did not become open (its error was shown,
-    // or a grid window of the current project refused to close).
+    // Makes the file at `path` the open project. The file is opened before the current project closes, so
+    // that a file that is no project leaves the current one open. When another program has the project open,
+    // the user chooses read-only (是), writing all the same (否) or not opening it (取消). False when it did
+    // not become open (its error was shown, the user cancelled, or a grid window refused to close).
     bool Open(const std::string& path, OpenRoute route);
     // Closes the open project and its windows; false when a grid window refused to close.
     bool Close();
@@ -100,11 +106,16 @@ public:
 
 private:
     void Publish(const std::string& path);
+    // Asks how to open a project that others have open; false when the user cancels.
+    bool AskHowToOpen(const std::string& path, bool& readOnly);
+    void MarkOpen();
     void ReplaceDatabase(std::unique_ptr<dao::Database> db);
     void Unsubscribe(int ticket);
 
     SessionServices m_services;
     std::unique_ptr<dao::Database> m_pProjectDb;
+    std::unique_ptr<ProjectMarker> m_marker;
+    bool m_readOnly = false;
     std::map<int, TablesChangedHandler> m_handlers;
     int m_nextTicket = 1;
 };

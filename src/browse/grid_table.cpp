@@ -4,6 +4,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <map>
 #include <string>
 #include <unordered_map>
 
@@ -11,6 +15,7 @@
 #include "platform/dao/sql.h"
 #include "platform/text/cformat.h"
 #include "platform/text/gbk.h"
+#include "platform/text/numbers.h"
 #include "projectdb/schema.h"
 #include "projectdb/variant_text.h"
 
@@ -146,6 +151,125 @@ void WriteGridRows(dao::Database& db, const std::string& table, int rows, int co
     }
     set.Close();
     transaction.Commit();
+}
+
+std::string CellProblem(const dao::FieldInfo& field, std::string_view text) {
+    if (text.empty()) return {};  // written as "0", which every field takes
+    switch (field.m_nType) {
+        case dao::dbText: {
+            const long length = dao::CharacterCount(text);
+            if (field.m_lSize > 0 && length > field.m_lSize)
+                return text::Format("有 %ld 个字符，这一列最多只能容纳 %ld 个字符。", length, field.m_lSize);
+            return {};
+        }
+        case dao::dbBoolean: case dao::dbByte: case dao::dbInteger: case dao::dbLong:
+        case dao::dbCurrency: case dao::dbSingle: case dao::dbDouble: case dao::dbDate: break;
+        default: return {};
+    }
+    double number = 0;
+    if (!text::ParseWholeNumber(text, number)) return "“" + std::string(text) + "”不是数值，这一列只能填写数值。";
+    // Whole-number fields round half to even and must then fit.
+    double low = 0, high = 0;
+    switch (field.m_nType) {
+        case dao::dbByte: low = 0, high = 255; break;
+        case dao::dbInteger: low = -32768, high = 32767; break;
+        case dao::dbLong: low = -2147483648.0, high = 2147483647.0; break;
+        default: return {};
+    }
+    const double rounded = std::nearbyint(number);
+    if (rounded < low || rounded > high)
+        return text::Format("%s 超出了这一列的范围（%.0f 到 %.0f）。", std::string(text), low, high);
+    return {};
+}
+
+std::string BadCellMessage(int row, const std::string& columnHeader, const std::string& problem) {
+    return text::Format("第 %d 行“%s”列：", row, columnHeader) + problem + "\n\n请改正这个单元格，表格才能保存。";
+}
+
+std::string TableFingerprint(dao::Database& db, const std::string& table) {
+    // FNV-1a over every value's text, each ended by a separator byte, each record by another.
+    std::uint64_t hash = 14695981039346656037ull;
+    auto add = [&hash](std::string_view bytes) {
+        for (unsigned char c : bytes) hash = (hash ^ c) * 1099511628211ull;
+    };
+    dao::Recordset set(db);
+    set.Open("Select * From " + dao::QuoteIdentifier(table), dao::dbOpenForwardOnly);
+    const int n = set.GetFieldCount();
+    long records = 0;
+    while (!set.IsEOF()) {
+        for (int i = 0; i < n; ++i) {
+            add(projectdb::VariantToText(set.GetFieldValue(i)));
+            add("\x1f");
+        }
+        add("\x1e");
+        ++records;
+        set.MoveNext();
+    }
+    char text[40];
+    std::snprintf(text, sizeof text, "%ld:%016llx", records, static_cast<unsigned long long>(hash));
+    return text;
+}
+
+std::string ChangedOnDiskQuestion(const std::string& table) {
+    return "《" + table + "》在打开之后已被其他程序或窗口修改。\n\n"
+           "是否仍然保存？只写入您修改过的行，其他的行保持文件中的内容。";
+}
+
+RowChanges WriteChangedRows(dao::Database& db, const std::string& table, const Rows& loaded, int rows, int cols,
+                            const CellSource& cell) {
+    std::map<std::string, const std::vector<std::string>*, std::less<>> loadedByKey;
+    for (const auto& row : loaded)
+        if (!row.empty()) loadedByKey.emplace(row.front(), &row);
+
+    dao::Transaction transaction(db);
+    dao::Recordset set(db);
+    set.Open("Select * From " + dao::QuoteIdentifier(table), dao::dbOpenDynaset);
+    const int n = std::min(cols, set.GetFieldCount());
+    const dao::Value zero = dao::Value::Text("0");
+    auto writeRow = [&](int r) {
+        for (int c = 1; c <= n; ++c) {
+            std::string_view text = cell(r, c);
+            set.SetFieldValue(c - 1, text.empty() ? zero : dao::Value::Text(std::string(text)));
+        }
+        set.Update();
+    };
+    auto unchanged = [&](int r, const std::vector<std::string>& before) {
+        for (int c = 1; c <= n; ++c)
+            if (cell(r, c) != (c - 1 < static_cast<int>(before.size()) ? std::string_view(before[c - 1]) : "")) return false;
+        return true;
+    };
+
+    // The grid rows the user changed or added, by first value.
+    std::map<std::string, int, std::less<>> changed;
+    std::map<std::string, int, std::less<>> inGrid;
+    for (int r = 1; r <= rows; ++r) {
+        const std::string key(cell(r, 1));
+        inGrid.emplace(key, r);
+        auto before = loadedByKey.find(key);
+        if (before == loadedByKey.end() || !unchanged(r, *before->second)) changed.emplace(key, r);
+    }
+
+    RowChanges done;
+    for (; !set.IsEOF(); set.MoveNext()) {
+        const std::string key = projectdb::VariantToText(set.GetFieldValue(0));
+        if (auto it = changed.find(key); it != changed.end()) {
+            set.Edit();
+            writeRow(it->second);
+            changed.erase(it);
+            ++done.updated;
+        } else if (loadedByKey.count(key) && !inGrid.count(key)) {
+            set.Delete();
+            ++done.deleted;
+        }
+    }
+    for (const auto& [key, r] : changed) {
+        set.AddNew();
+        writeRow(r);
+        ++done.inserted;
+    }
+    set.Close();
+    transaction.Commit();
+    return done;
 }
 
 }  // namespace browse

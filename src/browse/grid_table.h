@@ -66,4 +66,31 @@ using CellSource = std::function<std::string_view(int row, int col)>;
 // it was before the save.
 void WriteGridRows(dao::Database& db, const std::string& table, int rows, int cols, const CellSource& cell);
 
+// ---- values a field cannot hold ----
+// Why `text` cannot be written into `field` as the save writes it (an empty cell is written as "0"): not a
+// number for a numeric field, outside the range of a whole-number field, longer than a text field. "" when
+// it can.
+std::string CellProblem(const dao::FieldInfo& field, std::string_view text);
+// "第 3 行“跨径”列：..." naming the cell (row from 1, column by its header) and the problem.
+std::string BadCellMessage(int row, const std::string& columnHeader, const std::string& problem);
+
+// ---- writing only what changed ----
+// A fingerprint of every record of the table (its values in stored order): taken when the grid loads and
+// again before it saves, it tells whether someone else wrote the table in between.
+std::string TableFingerprint(dao::Database& db, const std::string& table);
+// "《table》在打开后已被其他程序或窗口修改..." asked before writing over such a table.
+std::string ChangedOnDiskQuestion(const std::string& table);
+
+using Rows = std::vector<std::vector<std::string>>;
+struct RowChanges {
+    int updated = 0, inserted = 0, deleted = 0;
+};
+// Writes the grid rows that differ from the rows as loaded, matching rows by their first column (unique in
+// a grid that may be saved): a changed row updates the record with that first value, a new value is a new
+// record, a loaded value no longer in the grid deletes its record. Records the grid did not change (and
+// records others added meanwhile) stay as they are in the file. One transaction; a database error raises
+// dao::DaoException and leaves the table as it was.
+RowChanges WriteChangedRows(dao::Database& db, const std::string& table, const Rows& loaded, int rows, int cols,
+                            const CellSource& cell);
+
 }  // namespace browse

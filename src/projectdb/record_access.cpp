@@ -237,6 +237,27 @@ std::string BuildMatchCondition(const std::string& tableName, const std::vector<
     return sql;
 }
 
+namespace {
+HelpPageOpener& HelpOpener() {
+    static HelpPageOpener opener;
+    return opener;
+}
+}  // namespace
+
+void SetHelpPageOpener(HelpPageOpener opener) { HelpOpener() = std::move(opener); }
+
+std::string DaoErrorHelpPage(long errorCode) {
+    switch (errorCode) {
+        case dao::kErrConversion:
+        case dao::kErrOverflow: return "tables.html#values";
+        case dao::kErrNotADatabase:
+        case dao::kErrFileNotFound:
+        case dao::kErrReadOnly:
+        case dao::kErrLocked: return "project.html#open";
+        default: return "index.html";
+    }
+}
+
 void ReportDaoError(const dao::DaoException& e, ui::Prompter& prompt) {
     if (e.m_bHasErrorInfo && !prompt.offersHelp()) {
         prompt.message(text::Format("%s   (%d)", e.m_strDescription, static_cast<int>(e.m_lErrorCode)));
@@ -244,8 +265,8 @@ void ReportDaoError(const dao::DaoException& e, ui::Prompter& prompt) {
     }
     if (e.m_bHasErrorInfo) {
         std::string text = text::Format("%s   (%d)\n\n你想查看帮助文件吗?", e.m_strDescription, static_cast<int>(e.m_lErrorCode));
-        // The engine's errors have no help topics of ours; Yes closes the message like No.
-        prompt.message(text, ui::Buttons::YesNo);
+        if (prompt.message(text, ui::Buttons::YesNo) == ui::Answer::Yes && HelpOpener())
+            HelpOpener()(DaoErrorHelpPage(e.m_lErrorCode));
         return;
     }
     long scode = e.m_scode;

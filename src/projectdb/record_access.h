@@ -2,6 +2,7 @@
 // Whole-record access shared by every part that reads or writes project tables and libraries:
 // a record set bound to all fields of one table, field descriptions, appending a record by file path,
 // creating and copying tables, and the exact-match condition of a record.
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -98,8 +99,15 @@ std::string BuildMatchCondition(const std::string& tableName, const std::vector<
                                 const std::vector<dao::Value>& values);
 
 // Shows a caught database error: with error information "<description>   (<code>)\n\n你想查看帮助文件吗?"
-// (Yes/No), without the question where the prompter offers no help (the command line), else the
-// status-code form (OK).
+// (Yes/No; 是 opens the manual at the error's page), without the question where the prompter offers no help
+// (the command line), else the status-code form (OK).
 void ReportDaoError(const dao::DaoException& e, ui::Prompter& prompt);
+
+// The manual page that explains a database error: "tables.html#values" for a value a field cannot hold,
+// "project.html#open" for a file that cannot be opened or written, "index.html" otherwise.
+std::string DaoErrorHelpPage(long errorCode);
+// How the application shows a manual page; without one (the command line), 是 only closes the message.
+using HelpPageOpener = std::function<void(const std::string& page)>;
+void SetHelpPageOpener(HelpPageOpener opener);
 
 }  // namespace projectdb

@@ -235,19 +235,23 @@ TEST_F(AppTest, ClosingTheTreeWindowClosesTheProject) {
 
 namespace {
 
-TEST_F(AppTest, OpenOfADamagedFileClosesTheOldProjectAndLeavesNone) {
+TEST_F(AppTest, OpenOfADamagedFileReportsItAndKeepsTheProjectWithItsGrids) {
     std::string path = MakeProject("a.vlt");
     std::string junk = dir.file("坏.vlt");
     testing_support::WriteBytes(junk, "damaged");
     Start(QString::fromStdString(path));
+    app->projectHost().OpenGridWindow("伸缩缝信息表");
+    const QString title = app->mainFrame()->windowTitle();
     ui.files.queue(junk);
     app->mainFrame()->OnCommand(cmd::kOpen);
-    EXPECT_EQ(app->projectDb(), nullptr);
-    EXPECT_EQ(CurrentFileSetting(), "");
+    ASSERT_NE(app->projectDb(), nullptr);
+    EXPECT_EQ(app->projectDb()->GetName(), path);
+    EXPECT_EQ(CurrentFileSetting(), path);
+    EXPECT_EQ(windows().GridFrames().size(), 1u);
     ASSERT_EQ(ui.prompter.shown().size(), 1u);
     EXPECT_NE(ui.prompter.shown()[0].text.find("(3343)"), std::string::npos);
     EXPECT_EQ(ui.files.requests().back().title, "打开项目文件");
-    EXPECT_EQ(app->mainFrame()->windowTitle(), "LumarisOmbrix");
+    EXPECT_EQ(app->mainFrame()->windowTitle(), title);
 }
 
 }  // namespace

@@ -93,22 +93,72 @@ TEST_F(SessionTest, AGridThatRefusesKeepsTheCurrentProject) {
     EXPECT_TRUE(session.IsOpen());
 }
 
-TEST_F(SessionTest, AFileThatCannotBeOpenedLeavesWhatEachRoadPromises) {
+TEST_F(SessionTest, AFileThatIsNoProjectLeavesTheCurrentOneOpenOnBothRoads) {
     std::string a = MakeProject("a.vlt");
     std::string junk = dir.file("junk.vlt");
     testing_support::WriteBytes(junk, "no database here");
     ASSERT_TRUE(session.Open(a, OpenRoute::OpenFirst));
-    // The framework's road looks at the file first: the current project stays.
-    EXPECT_FALSE(session.Open(junk, OpenRoute::OpenFirst));
-    EXPECT_EQ(session.Path(), a);
-    EXPECT_EQ(CurrentFile(), a);
-    // The Open command closes first: no project is left, and the shared setting says so.
-    EXPECT_FALSE(session.Open(junk, OpenRoute::CloseFirst));
-    EXPECT_FALSE(session.IsOpen());
-    EXPECT_EQ(CurrentFile(), "");
+    for (OpenRoute route : {OpenRoute::OpenFirst, OpenRoute::CloseFirst}) {
+        EXPECT_FALSE(session.Open(junk, route));
+        EXPECT_EQ(session.Path(), a);
+        EXPECT_EQ(CurrentFile(), a);
+    }
+    EXPECT_EQ(windows.calls, (std::vector<std::string>{"show 项目数据库"}));  // no grid was asked to close
     ASSERT_EQ(prompter.shown().size(), 2u);
-    EXPECT_NE(prompter.shown()[0].text.find("(3343)"), std::string::npos);
+    EXPECT_NE(prompter.shown()[1].text.find("(3343)"), std::string::npos);
     EXPECT_EQ(testing_support::ReadBytes(junk), "no database here");
+}
+
+// A holder line as another program on another machine would write it.
+void MarkHeldElsewhere(const std::string& project, const std::string& line) {
+    testing_support::WriteBytes(app::MarkerPathOf(project), line);
+}
+
+TEST_F(SessionTest, AProjectOpenElsewhereIsOfferedReadOnly) {
+    std::string a = MakeProject("a.vlt"), b = MakeProject("b.vlt");
+    ASSERT_TRUE(session.Open(a, OpenRoute::OpenFirst));
+    MarkHeldElsewhere(b, "OtherCAD\tdrafting-pc\tzhang\t4242\n");
+    struct Case {
+        ui::Answer answer;
+        bool opened, readOnly;
+    };
+    for (const Case& c : {Case{ui::Answer::Cancel, false, false}, Case{ui::Answer::Yes, true, true},
+                          Case{ui::Answer::No, true, false}}) {
+        prompter.clear();
+        prompter.queue(c.answer);
+        EXPECT_EQ(session.Open(b, OpenRoute::CloseFirst), c.opened);
+        ASSERT_EQ(prompter.shown().size(), 1u);
+        const ui::ShownMessage& offer = prompter.shown()[0];
+        EXPECT_EQ(offer.buttons, ui::Buttons::YesNoCancel);
+        for (const char* part : {"OtherCAD", "drafting-pc", "zhang", "只读"}) EXPECT_NE(offer.text.find(part), std::string::npos) << part;
+        EXPECT_EQ(session.Path(), c.opened ? b : a);  // 取消 keeps the current project
+        EXPECT_EQ(session.IsReadOnly(), c.readOnly);
+        if (c.readOnly) EXPECT_THROW(session.Database()->Execute("DELETE FROM [一般信息表]"), dao::DaoException);
+    }
+    // Opened for writing all the same: this process is now a holder beside the other one, until it closes.
+    EXPECT_NE(testing_support::ReadBytes(app::MarkerPathOf(b)).find("drafting-pc"), std::string::npos);
+    EXPECT_NE(testing_support::ReadBytes(app::MarkerPathOf(b)).find(app::ThisProcess().machine), std::string::npos);
+    ASSERT_TRUE(session.Close());
+    EXPECT_EQ(testing_support::ReadBytes(app::MarkerPathOf(b)), "OtherCAD\tdrafting-pc\tzhang\t4242\n");
+}
+
+TEST_F(SessionTest, AMarkerOfAProcessThatEndedIsIgnoredAndRemoved) {
+    std::string a = MakeProject("a.vlt");
+    // A process id above the kernel's limit never runs.
+    MarkHeldElsewhere(a, "Veltra\t" + app::ThisProcess().machine + "\tli\t999999999\n");
+    ASSERT_TRUE(session.Open(a, OpenRoute::OpenFirst));
+    EXPECT_TRUE(prompter.shown().empty());
+    EXPECT_FALSE(session.IsReadOnly());
+    session.Release();
+    EXPECT_FALSE(std::filesystem::exists(app::MarkerPathOf(a)));
+}
+
+TEST_F(SessionTest, OurOwnOpenProjectDoesNotWarnAgain) {
+    std::string a = MakeProject("a.vlt");
+    ASSERT_TRUE(session.Open(a, OpenRoute::OpenFirst));
+    ASSERT_TRUE(std::filesystem::exists(app::MarkerPathOf(a)));
+    ASSERT_TRUE(session.Open(a, OpenRoute::CloseFirst));
+    EXPECT_TRUE(prompter.shown().empty());
 }
 
 TEST_F(SessionTest, SaveAsWritesThePendingGridEditsIntoTheNewFile) {

@@ -250,4 +250,29 @@ TEST(TreeBuild, SkipsSystemTablesAndTheSuperLayoutTable) {
     EXPECT_EQ(RootTextOf("C:\\p\\a.vlt"), "a.vlt");
 }
 
+TEST(CellProblem, RefusesWhatTheFieldCannotHoldAndNothingElse) {
+    struct Case {
+        short type;
+        long size;
+        std::string text;
+        bool refused;
+    };
+    std::string han;
+    for (int i = 0; i < 255; ++i) han += "桥";
+    for (const Case& c : std::vector<Case>{
+             {dao::dbDouble, 8, "12.5", false}, {dao::dbDouble, 8, "-3e2", false}, {dao::dbDouble, 8, "", false},
+             {dao::dbDouble, 8, "12米", true}, {dao::dbDouble, 8, "abc", true}, {dao::dbDouble, 8, "1,5", true},
+             {dao::dbInteger, 2, "32767", false}, {dao::dbInteger, 2, "32768", true}, {dao::dbInteger, 2, "-32768", false},
+             {dao::dbByte, 1, "255", false}, {dao::dbByte, 1, "-1", true}, {dao::dbLong, 4, "2147483648", true},
+             {dao::dbText, 255, han, false}, {dao::dbText, 255, han + "桥", true}, {dao::dbText, 10, "0123456789", false},
+             {dao::dbText, 10, "0123456789A", true}, {dao::dbMemo, 0, std::string(70000, 'm'), false}}) {
+        dao::FieldInfo field;
+        field.m_strName = "f";
+        field.m_nType = c.type;
+        field.m_lSize = c.size;
+        SCOPED_TRACE(std::to_string(c.type) + " " + c.text.substr(0, 20));
+        EXPECT_EQ(!browse::CellProblem(field, c.text).empty(), c.refused);
+    }
+}
+
 }  // namespace

@@ -1,6 +1,7 @@
 // The grid editor over real project files: loading, protection, save on close and its rules.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMimeData>
 #include <memory>
@@ -151,7 +152,7 @@ TEST_F(FormTest, FirstColumnMustBeFilledAndUnique) {
     }
 }
 
-TEST_F(FormTest, SaveDeletesAllAndAppendsEveryRowWithEmptyCellsAsZero) {
+TEST_F(FormTest, SaveUpdatesChangedRowsInPlaceAndAppendsNewOnesWithEmptyCellsAsZero) {
     AddRows(*db, kOther, {{"a", "1", "x"}, {"b", "2", "y"}});
     CBriFormView& view = Open(kOther);
     ASSERT_TRUE(Type(view, 1, 3, ""));
@@ -167,22 +168,58 @@ TEST_F(FormTest, SaveDeletesAllAndAppendsEveryRowWithEmptyCellsAsZero) {
     for (; !set.IsEOF(); set.MoveNext()) records.push_back({set.GetFieldValue(0), set.GetFieldValue(1), set.GetFieldValue(2)});
     ASSERT_EQ(records.size(), 3u);
     EXPECT_EQ(records[0][2], dao::Value::Text("0"));  // the text field too
-    EXPECT_EQ(records[1][0], dao::Value::Text("new"));
+    EXPECT_EQ(records[1][0], dao::Value::Text("b"));  // changed where it was
     EXPECT_EQ(records[1][1].toDouble(), 0.0);
-    EXPECT_EQ(records[1][2], dao::Value::Text("0"));
+    EXPECT_EQ(records[2][0], dao::Value::Text("new"));  // a new row goes to the end
     EXPECT_EQ(records[2][1].toDouble(), 0.0);
+    EXPECT_EQ(records[2][2], dao::Value::Text("0"));
     EXPECT_FALSE(view.IsModified());
 }
 
-TEST_F(FormTest, FailedSaveKeepsTheTableAndTheWindow) {
+TEST_F(FormTest, FailedWriteKeepsTheTableAndTheWindow) {
     AddRows(*db, kOther, {{"a", "1", "x"}, {"b", "2", "y"}});
+    auto readOnly = dao::Database::Open(dir.file("bridge.vlt"), true);
+    host->db = readOnly.get();
     CBriFormView& view = Open(kOther);
-    ASSERT_TRUE(Type(view, 2, 2, "not a number"));
+    ASSERT_TRUE(Type(view, 2, 3, "z"));
     host->prompter.queue(ui::Answer::Yes);
     EXPECT_FALSE(view.CanClose());
-    EXPECT_EQ(host->prompter.shown().size(), 2u);  // the question and the database error
+    ASSERT_EQ(host->prompter.shown().size(), 2u);  // the question and the database error
+    EXPECT_NE(host->prompter.shown()[1].text.find("你想查看帮助文件吗?"), std::string::npos);
     EXPECT_EQ(ReadRows(*db, kOther), (Rows{{"a", "1", "x"}, {"b", "2", "y"}}));
     EXPECT_TRUE(view.IsModified());
+}
+
+TEST_F(FormTest, AValueItsFieldCannotHoldIsRefusedByCellAndTheValidEditsSurvive) {
+    AddRows(*db, kOther, {{"a", "1", "x"}, {"b", "2", "y"}});
+    CBriFormView& view = Open(kOther);
+    ASSERT_TRUE(Type(view, 1, 3, "kept"));
+    ASSERT_TRUE(Type(view, 2, 2, "12米"));
+    ASSERT_EQ(host->prompter.texts().size(), 1u);
+    EXPECT_EQ(host->prompter.texts()[0], "第 2 行“Value”列：“12米”不是数值，这一列只能填写数值。\n\n请改正这个单元格，表格才能保存。");
+    EXPECT_EQ(view.Grid().textUtf8(2, 2), "12米");  // kept for correction
+    QCoreApplication::processEvents();  // the grid comes back to the refused cell
+    EXPECT_EQ(view.Grid().currentRow(), 2);
+    EXPECT_EQ(view.Grid().currentColumn(), 2);
+    ASSERT_TRUE(Type(view, 1, 1, std::string(300, 'n')));  // longer than the 255 characters of Name
+    EXPECT_NE(host->prompter.texts().back().find("第 1 行“Name”列：有 300 个字符"), std::string::npos);
+
+    // Saving names the first bad cell and writes nothing; every edit stays in the grid.
+    host->prompter.clear();
+    host->prompter.queue(ui::Answer::Yes);
+    EXPECT_FALSE(view.CommitEdits());
+    ASSERT_EQ(host->prompter.texts().size(), 2u);
+    EXPECT_NE(host->prompter.texts()[1].find("第 1 行“Name”列"), std::string::npos);
+    EXPECT_EQ(ReadRows(*db, kOther), (Rows{{"a", "1", "x"}, {"b", "2", "y"}}));
+    EXPECT_TRUE(view.IsModified());
+
+    ASSERT_TRUE(Type(view, 1, 1, "a"));
+    ASSERT_TRUE(Type(view, 2, 2, "12"));
+    host->prompter.clear();
+    host->prompter.queue(ui::Answer::Yes);
+    EXPECT_TRUE(view.CommitEdits());
+    EXPECT_EQ(host->prompter.texts().size(), 1u);  // only "save changes?"
+    EXPECT_EQ(ReadRows(*db, kOther), (Rows{{"a", "1", "kept"}, {"b", "12", "y"}}));
 }
 
 TEST_F(FormTest, AnsweringNoClosesWithoutWritingAndRequeryDropsEdits) {

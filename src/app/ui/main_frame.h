@@ -48,6 +48,8 @@ public:
     const app::CommandTable& commands() const { return m_commands; }
     QAction* action(int id) const { return m_actions.value(id); }
     CHelpWindow* helpWindow() const;
+    // The manual at one page ("tables.html#values"), as 是 to "你想查看帮助文件吗?" shows it.
+    void ShowHelpPage(const std::string& page);
     QToolBar* toolBar() const { return m_pToolBar; }
     drawing::CDrawingCombos* drawingCombos() const { return m_pDrawingCombos; }
 

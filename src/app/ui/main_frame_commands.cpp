@@ -300,6 +300,11 @@ void CMainFrame::OnRestore() {
 
 CHelpWindow* CMainFrame::helpWindow() const { return m_pHelpWindow; }
 
+void CMainFrame::ShowHelpPage(const std::string& page) {
+    OnHelp();
+    if (m_pHelpWindow) m_pHelpWindow->ShowPage("qrc:/help/" + QString::fromStdString(page));
+}
+
 void CMainFrame::OnHelp() {
     if (!CHelpWindow::ManualPresent()) {
         m_shell.Prompter().message("运行联机帮助文件失败！请检查是否正确安装帮助文件。");

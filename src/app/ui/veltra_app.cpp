@@ -10,6 +10,7 @@
 #include "app/ui/menu_listing.h"
 #include "app/ui/project_window_set.h"
 #include "app/ui/splash.h"
+#include "projectdb/record_access.h"
 #include "platform/interaction/console.h"
 #include "platform/interaction/qt_interaction.h"
 #include "platform/interaction/qt_print_setup.h"
@@ -49,6 +50,7 @@ CVeltraApp::CVeltraApp()
 CVeltraApp::~CVeltraApp() {
     // The database goes first, so that no window asks about a project while the windows are destroyed.
     m_session.Release();
+    projectdb::SetHelpPageOpener(nullptr);
     m_pMainFrame.reset();
 }
 
@@ -77,6 +79,7 @@ bool CVeltraApp::InitInstance(const StartOptions& options) {
     QIcon icon(":/icons/app.svg");
     QApplication::setWindowIcon(icon);
     m_pMainFrame = std::make_unique<CMainFrame>(*this);
+    projectdb::SetHelpPageOpener([frame = m_pMainFrame.get()](const std::string& page) { frame->ShowHelpPage(page); });
 
     // A drawing host already running is found before the command line opens a project, so that it is
     // told to load that project.

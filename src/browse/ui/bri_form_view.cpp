@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <memory>
@@ -25,7 +26,10 @@ CBriFormView::CBriFormView(ProjectHost& host, QWidget* parent) : QWidget(parent)
     layout->addWidget(m_pGrid);
     m_pGrid->setPrompter(&host.Prompter());
     m_pGrid->setEditStartFilter([this](int, int) { return AllowEdit(); });
-    connect(m_pGrid, &sheet::Spreadsheet::cellChanged, this, [this](int, int) { SetModified(true); });
+    connect(m_pGrid, &sheet::Spreadsheet::cellChanged, this, [this](int row, int col) {
+        SetModified(true);
+        CheckCell(row, col);
+    });
     // Undoing every edit since the grid was loaded or saved brings back the saved contents; redoing leaves
     // them again (also for row commands, which announce no cell).
     connect(m_pGrid, &sheet::Spreadsheet::cleanChanged, this, [this](bool clean) { SetModified(!clean); });
@@ -73,10 +77,24 @@ void CBriFormView::Load(const std::string& table) {
     model.setColumnCount(static_cast<int>(fields.size()));
     model.resetHeaders();
     const std::vector<GridColumn> columns = GridColumns(table, fields);
+    m_fields = fields;
+    m_headers.clear();
+    for (const GridColumn& column : columns) m_headers.push_back(column.header);
     for (std::size_t i = 0; i < columns.size(); ++i)
         model.setColumnHeaderText(static_cast<int>(i) + 1, QString::fromStdString(columns[i].header));
-    if (m_pDatabase && !fields.empty())
-        ReadGridRows(*m_pDatabase, table, fields, [&model](std::vector<std::string>& cells) { model.appendRowTexts(cells); });
+    m_loadedRows.clear();
+    m_loadedFingerprint.clear();
+    if (m_pDatabase && !fields.empty()) {
+        ReadGridRows(*m_pDatabase, table, fields, [this, &model](std::vector<std::string>& cells) {
+            m_loadedRows.push_back(cells);
+            model.appendRowTexts(cells);
+        });
+        try {
+            m_loadedFingerprint = TableFingerprint(*m_pDatabase, table);
+        } catch (const dao::DaoException&) {
+            // Unreadable now: the save compares against nothing and asks.
+        }
+    }
     if (model.rowCount() < 1) model.setRowCount(1);
     if (model.columnCount() < 1) model.setColumnCount(1);
     model.endLoad();
@@ -141,19 +159,65 @@ bool CBriFormView::SaveRoutine() {
             return false;
         }
     }
-    // The database of the project now open: after Save As the grid writes into the new file.
+    // One cell its field cannot hold would fail the whole write: it is named and the grid stays as typed.
+    if (!CheckAllCells()) return false;
+    // The database of the project now open (after Save As the grids have read the new file again).
     m_pDatabase = m_host.ProjectDatabase();
     if (!m_pDatabase) return false;
+    bool changedOnDisk = false;
     try {
         CWaitCursor wait;
-        WriteGridRows(*m_pDatabase, m_strTableName, rows, cells.columnCount(),
-                      [&cells](int r, int c) { return cells.text(r, c); });
+        // Another program or window may have written the table since it was read: its rows are kept, and
+        // the user decides before the rows changed here go over it.
+        changedOnDisk = TableFingerprint(*m_pDatabase, m_strTableName) != m_loadedFingerprint;
+        if (changedOnDisk &&
+            prompt.message(ChangedOnDiskQuestion(m_strTableName), ui::Buttons::YesNo, ui::Icon::Exclamation) != ui::Answer::Yes)
+            return true;
+        auto text = [&cells](int r, int c) { return cells.text(r, c); };
+        WriteChangedRows(*m_pDatabase, m_strTableName, m_loadedRows, rows, cells.columnCount(), text);
     } catch (const dao::DaoException& e) {
         projectdb::ReportDaoError(e, prompt);
         return false;
     }
+    if (changedOnDisk) {
+        Load(m_strTableName);  // shows the others' rows beside the ones written here
+        return true;
+    }
+    m_loadedRows.assign(rows, {});
+    for (int r = 1; r <= rows; ++r)
+        for (int c = 1; c <= cells.columnCount(); ++c) m_loadedRows[r - 1].emplace_back(cells.text(r, c));
+    m_loadedFingerprint = TableFingerprint(*m_pDatabase, m_strTableName);
     m_pGrid->clearUndo();  // the edits are in the table now; undo works until the grid is saved
     SetModified(false);
+    return true;
+}
+
+bool CBriFormView::CheckCell(int row, int col) {
+    if (col < 1 || col > static_cast<int>(m_fields.size()) || NeverWrittenBack(m_strTableName)) return true;
+    const std::string problem = CellProblem(m_fields[col - 1], m_pGrid->textUtf8(row, col));
+    if (problem.empty() || m_refusing) return problem.empty();
+    m_refusing = true;
+    m_host.Prompter().message(BadCellMessage(row, m_headers[col - 1], problem), ui::Buttons::Ok, ui::Icon::Exclamation);
+    m_pGrid->setCurrentCell(row, col);
+    // The grid moves on to the cell that was clicked after this signal: come back once it has.
+    QTimer::singleShot(0, this, [this, row, col] {
+        m_pGrid->setCurrentCell(row, col);
+        m_refusing = false;
+    });
+    return false;
+}
+
+bool CBriFormView::CheckAllCells() {
+    const sheet::SheetData& cells = m_pGrid->model()->sheetData();
+    const int cols = std::min(cells.columnCount(), static_cast<int>(m_fields.size()));
+    for (int r = 1; r <= cells.rowCount(); ++r)
+        for (int c = 1; c <= cols; ++c) {
+            const std::string problem = CellProblem(m_fields[c - 1], cells.text(r, c));
+            if (problem.empty()) continue;
+            m_host.Prompter().message(BadCellMessage(r, m_headers[c - 1], problem), ui::Buttons::Ok, ui::Icon::Exclamation);
+            m_pGrid->setCurrentCell(r, c);
+            return false;
+        }
     return true;
 }
 

@@ -7,13 +7,16 @@
 
 class QMenu;
 #include <string>
+#include <vector>
+
+#include "platform/dao/field.h"
 
 namespace sheet {
 class Spreadsheet;
 }
 namespace dao {
 class Database;
-}
+}  // namespace dao
 
 namespace browse {
 
@@ -57,12 +60,24 @@ private:
     bool AllowEdit();
     void ShowContextMenu();
     bool SaveRoutine();
+    // A value its field cannot hold is refused when its cell is left: the message names the cell, which
+    // becomes current again with the typed text kept for correction. False when refused.
+    bool CheckCell(int row, int col);
+    // The first cell of the grid its field cannot hold, refused as above; true when there is none.
+    bool CheckAllCells();
 
     ProjectHost& m_host;
     sheet::Spreadsheet* m_pGrid;
     std::string m_strTableName;
     dao::Database* m_pDatabase = nullptr;
     bool m_bModified = false;
+    // The rows as read and the table's fingerprint then: a save writes only the rows that differ, and asks
+    // first when someone else wrote the table in between.
+    std::vector<std::vector<std::string>> m_loadedRows;
+    std::string m_loadedFingerprint;
+    std::vector<dao::FieldInfo> m_fields;
+    std::vector<std::string> m_headers;
+    bool m_refusing = false;  // a refusal is shown: the cells a paste changed with it are not refused again
 };
 
 }  // namespace browse

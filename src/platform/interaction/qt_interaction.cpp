@@ -3,16 +3,51 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QCloseEvent>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QVBoxLayout>
 
 namespace ui {
+namespace {
+
+// A question answered only by 是 or 否: Qt would take Esc and the title bar's close button for 否, and an
+// Esc meant to step back from "save changes?" would throw the edits away. Without a 取消 button, neither
+// dismisses the box.
+class MessageBox : public QMessageBox {
+public:
+    MessageBox(QWidget* parent, bool answerRequired) : QMessageBox(parent), answerRequired_(answerRequired) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (answerRequired_ && event->key() == Qt::Key_Escape) {
+            event->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent* event) override {
+        if (answerRequired_) {
+            event->ignore();
+            return;
+        }
+        QMessageBox::closeEvent(event);
+    }
+    void reject() override {
+        if (!answerRequired_) QMessageBox::reject();
+    }
+
+private:
+    bool answerRequired_;
+};
+
+}  // namespace
 
 Answer QtPrompter::show(const std::string& text, Buttons buttons, Icon icon, const std::string& caption) {
-    QMessageBox box(parent_ ? parent_.data() : QApplication::activeWindow());
+    MessageBox box(parent_ ? parent_.data() : QApplication::activeWindow(), buttons == Buttons::YesNo);
     box.setWindowTitle(caption.empty() ? QApplication::applicationDisplayName() : QString::fromStdString(caption));
     box.setText(QString::fromStdString(text));
     switch (icon) {
