@@ -272,4 +272,22 @@ RowChanges WriteChangedRows(dao::Database& db, const std::string& table, const R
     return done;
 }
 
+bool ChangedRowsKeepGridOrder(const Rows& loaded, int rows, const CellSource& cell) {
+    std::map<std::string, int, std::less<>> loadedAt;
+    for (std::size_t i = 0; i < loaded.size(); ++i)
+        if (!loaded[i].empty()) loadedAt.emplace(loaded[i].front(), static_cast<int>(i));
+    int lastLoaded = -1;
+    bool newSeen = false;
+    for (int r = 1; r <= rows; ++r) {
+        auto it = loadedAt.find(cell(r, 1));
+        if (it == loadedAt.end()) {
+            newSeen = true;
+            continue;
+        }
+        if (newSeen || it->second < lastLoaded) return false;
+        lastLoaded = it->second;
+    }
+    return true;
+}
+
 }  // namespace browse

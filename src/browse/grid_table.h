@@ -93,4 +93,9 @@ struct RowChanges {
 RowChanges WriteChangedRows(dao::Database& db, const std::string& table, const Rows& loaded, int rows, int cols,
                             const CellSource& cell);
 
+// Whether writing only the changed rows keeps the records in the grid's order: the rows kept from the load
+// stand in their loaded order and every new row comes after them. When not (a row inserted between others),
+// the table is rewritten whole, so that the records stay in the order the user sees.
+bool ChangedRowsKeepGridOrder(const Rows& loaded, int rows, const CellSource& cell);
+
 }  // namespace browse

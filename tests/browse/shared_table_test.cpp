@@ -94,4 +94,29 @@ TEST_F(SharedTableTest, RowsAddedOrDeletedOnOneSideLeaveTheOthersRows) {
     EXPECT_EQ(rows, (Rows{{"P0", "1", "x"}, {"P2", "2", "y"}, {"P3", "3", "z"}, {"P4", "4", "0"}}));
 }
 
+// Alone on the table, a row renamed at the top takes the top place again: the records keep the grid's order
+// (a later read shows them as the user left them), as a save that wrote only the changed row could not.
+TEST_F(SharedTableTest, AloneOnTheTableTheRecordsKeepTheGridsOrder) {
+    Type(*myGrid, 1, 1, "P0");
+    ASSERT_TRUE(Save(*myHost, *myGrid, ui::Answer::Yes));
+    EXPECT_FALSE(AskedAboutTheOther(*myHost));
+    EXPECT_EQ(ReadRows(*mine, kTable), (Rows{{"P0", "1", "x"}, {"P2", "2", "y"}, {"P3", "3", "z"}}));
+}
+
+TEST(ChangedRowsKeepGridOrder, WhereTheOrderTurns) {
+    const Rows loaded{{"A"}, {"B"}, {"C"}};
+    struct Case {
+        std::vector<std::string> grid;
+        bool keeps;
+    } cases[] = {
+        {{"A", "B", "C"}, true},       {{"A", "C"}, true},       {{"A", "B", "C", "D"}, true},
+        {{"A", "D", "B", "C"}, false}, {{"B", "A", "C"}, false}, {{"D", "B", "C"}, false},
+    };
+    for (const auto& c : cases) {
+        auto cell = [&c](int r, int) { return std::string_view(c.grid[r - 1]); };
+        EXPECT_EQ(ChangedRowsKeepGridOrder(loaded, static_cast<int>(c.grid.size()), cell), c.keeps)
+            << testing::PrintToString(c.grid);
+    }
+}
+
 }  // namespace

@@ -174,7 +174,12 @@ bool CBriFormView::SaveRoutine() {
             prompt.message(ChangedOnDiskQuestion(m_strTableName), ui::Buttons::YesNo, ui::Icon::Exclamation) != ui::Answer::Yes)
             return true;
         auto text = [&cells](int r, int c) { return cells.text(r, c); };
-        WriteChangedRows(*m_pDatabase, m_strTableName, m_loadedRows, rows, cells.columnCount(), text);
+        // Unchanged on disk and reordered here (a row inserted between others): the whole table is written
+        // in the grid's order, which reverts nobody's rows since nobody else wrote any.
+        if (!changedOnDisk && !ChangedRowsKeepGridOrder(m_loadedRows, rows, text))
+            WriteGridRows(*m_pDatabase, m_strTableName, rows, cells.columnCount(), text);
+        else
+            WriteChangedRows(*m_pDatabase, m_strTableName, m_loadedRows, rows, cells.columnCount(), text);
     } catch (const dao::DaoException& e) {
         projectdb::ReportDaoError(e, prompt);
         return false;
