@@ -195,8 +195,8 @@ struct Solid {
     std::string member;    // "帽梁", "墩柱", "承台", "桩", "主梁", ...
     int support = -1;      // the support it belongs to, or -1
     int span = -1;         // the span it belongs to, or -1
-    std::vector<Point2> profile;             // the outline, counter-clockwise
-    std::vector<std::vector<Point2>> holes;  // voids and cells inside it
+    std::vector<Point2> profile;             // the outline, counter-clockwise: its signed area is positive
+    std::vector<std::vector<Point2>> holes;  // voids and cells inside it, either way round (their size counts)
     std::vector<Point3> path;
     double area = 0;       // of the profile less its holes, m²
     double volume = 0;     // m³
