@@ -137,7 +137,12 @@ struct VerticalChain {
     double seatZ = 0;  // deckZ - pavement - girderDepth - bearing
 
     bool membersKnown = false;  // cap and body sizes from the member tables
-    double connectionTopZ = 0;  // top of pile cap / tie beam / footing (or of the piles)
+    // One rule sets the connection and checks it: its top lies `cover` under the lowest ground beneath its
+    // footprint, the support line across the designed deck and the columns on it (on a skewed support their
+    // ends stand at other stations), so that no corner of it comes out of a falling ground.
+    double groundZ = 0;         // that lowest ground
+    bool groundKnown = false;   // some of the footprint lies within the ground data
+    double connectionTopZ = 0;  // top of pile cap / tie beam / footing (or of the piles): groundZ - cover
     double connectionHeight = 0;
     double bodyLength = 0;      // column or wall height
     double capHeight = 0;
