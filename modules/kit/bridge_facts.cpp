@@ -54,8 +54,8 @@ ChainFacts ChainOf(const bridge::Bridge& model, const bridge::Support& support) 
     chain.bearing = c.bearing.value;
     chain.bearingSource = c.bearing.source;
     chain.seatZ = c.seatZ;
-    chain.groundZ = support.groundZ;
-    chain.groundKnown = support.groundKnown;
+    chain.groundZ = c.groundZ;
+    chain.groundKnown = c.groundKnown;
     chain.cover = c.cover;
     chain.connectionTopZ = c.connectionTopZ;
     return chain;

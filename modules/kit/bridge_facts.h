@@ -46,8 +46,8 @@ struct ChainFacts {
     double bearing = 0;
     std::string bearingSource;
     double seatZ = 0;           // deckZ − pavement − girderDepth − bearing: the cap top
-    double groundZ = 0;         // on the design line
-    bool groundKnown = false;   // inside the ground data
+    double groundZ = 0;         // the lowest under the connection's footprint, as the model sets it
+    bool groundKnown = false;   // some of the footprint lies inside the ground data
     double cover = 0;           // ground above the connection top
     double connectionTopZ = 0;  // groundZ − cover: the foot of the body
 };

@@ -137,7 +137,12 @@ struct VerticalChain {
     double seatZ = 0;  // deckZ - pavement - girderDepth - bearing
 
     bool membersKnown = false;  // cap and body sizes from the member tables
-    double connectionTopZ = 0;  // top of pile cap / tie beam / footing (or of the piles)
+    // One rule sets the connection and checks it: its top lies `cover` under the lowest ground beneath its
+    // footprint, the support line across the designed deck and the columns on it (on a skewed support their
+    // ends stand at other stations), so that no corner of it comes out of a falling ground.
+    double groundZ = 0;         // that lowest ground
+    bool groundKnown = false;   // some of the footprint lies within the ground data
+    double connectionTopZ = 0;  // top of pile cap / tie beam / footing (or of the piles): groundZ - cover
     double connectionHeight = 0;
     double bodyLength = 0;      // column or wall height
     double capHeight = 0;
@@ -195,8 +200,8 @@ struct Solid {
     std::string member;    // "帽梁", "墩柱", "承台", "桩", "主梁", ...
     int support = -1;      // the support it belongs to, or -1
     int span = -1;         // the span it belongs to, or -1
-    std::vector<Point2> profile;             // the outline, counter-clockwise
-    std::vector<std::vector<Point2>> holes;  // voids and cells inside it
+    std::vector<Point2> profile;             // the outline, counter-clockwise: its signed area is positive
+    std::vector<std::vector<Point2>> holes;  // voids and cells inside it, either way round (their size counts)
     std::vector<Point3> path;
     double area = 0;       // of the profile less its holes, m²
     double volume = 0;     // m³

@@ -63,6 +63,7 @@ Json SupportJson(const Support& s) {
             {"miss", Mm(c.Miss())},
             {"connection_height", Mm(c.connectionHeight)},
             {"cover", Mm(c.cover)},
+            {"connection_ground_z", Mm(c.groundZ)},
             {"members_proposed", c.proposed},
             {"pavement_source", c.pavement.source},
             {"bearing_source", c.bearing.source},

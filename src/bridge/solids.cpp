@@ -52,13 +52,15 @@ Point3 Along(const Support& s, double along, double z) {
 }
 
 // The deck's girder section as one outline: slabs side by side with a void each, T-beams as a comb of webs
-// under a top flange, a box as its outer outline with its cells as holes.
+// under a top flange, a box as its outer outline with its cells as holes. Every outline runs
+// counter-clockwise (u right, v up), so that its signed area is the section's area.
 void GirderSection(const Superstructure& g, double width, Solid& s) {
     const double h = g.depth;
     if (g.type.find("T梁") != std::string::npos && g.beamCount > 0) {
         const double flange = 0.18, web = 0.20;
         const double spacing = g.beamSpacing > 0 ? g.beamSpacing : width / g.beamCount;
         const double left = -spacing * g.beamCount / 2;
+        // Down the left flange edge, along the web bottoms to the right, up the right edge, back along the top.
         s.profile = {{left, 0}, {left, -flange}};
         for (int k = 0; k < g.beamCount; ++k) {
             const double c = left + spacing * (k + 0.5);
@@ -69,7 +71,6 @@ void GirderSection(const Superstructure& g, double width, Solid& s) {
         }
         s.profile.push_back({-left, -flange});
         s.profile.push_back({-left, 0});
-        std::reverse(s.profile.begin(), s.profile.end());
         return;
     }
     s.profile = Rectangle(width, 0, -h);

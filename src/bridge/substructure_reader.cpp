@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <map>
 #include <memory>
+#include <numbers>
 
 #include "bridge/model_readers.h"
 #include "bridge/standard_sizes.h"
@@ -176,6 +177,35 @@ void PlaceColumns(const Bridge& b, Support& s, const Members& m, double width) {
     }
 }
 
+// The lowest ground under a support's connection. Its footprint is the support line across the designed deck
+// (and out to any column standing beyond the deck's edge): that does not change when the members are designed,
+// so a body sized on it keeps closing the chain. The ground is given along the route, so across a skewed
+// support line it changes with the station; the lowest is at an end of the line or at a ground-line point in
+// between. A point outside the ground data is not known and does not count.
+double LowestGroundUnderConnection(const Bridge& b, const Support& s, double width, bool* known) {
+    const double theta = s.crossingAngle * std::numbers::pi / 180;
+    // How far the deck's edges on the support line stand from the support's station, along the route.
+    const double reach = width / 2 / std::sin(theta) * std::fabs(std::cos(theta));
+    double first = s.station - reach, last = s.station + reach;
+    for (const Column& col : s.columns) {
+        first = std::min(first, s.station + col.offset * std::cos(theta));
+        last = std::max(last, s.station + col.offset * std::cos(theta));
+    }
+    std::vector<double> stations = {s.station, first, last};
+    for (const GroundPoint& g : b.site.ground)
+        if (g.station > first && g.station < last) stations.push_back(g.station);
+    double lowest = s.groundZ;
+    *known = false;
+    for (double station : stations) {
+        bool here = false;
+        const double z = b.site.GroundAt(station, &here);
+        if (!here) continue;
+        lowest = *known ? std::min(lowest, z) : z;
+        *known = true;
+    }
+    return lowest;
+}
+
 }  // namespace
 
 void ReadSubstructure(dao::Database& db, Bridge& b) {
@@ -207,10 +237,11 @@ void ReadSubstructure(dao::Database& db, Bridge& b) {
         c.capHeight = hasCap ? (m.capKnown ? m.capHeight : kStandardCapHeight) : 0;
         c.connectionHeight = hasConnect ? m.connectHeight : 0;
         c.cover = s.groundToTopCm / 100;
+        c.groundZ = LowestGroundUnderConnection(b, s, width, &c.groundKnown);
         // Read bottom-up: the connection top from the ground, then the body, then the cap. A support without
         // body and connection stands on its piles, whose heads the cap sets.
         const bool standsOnPiles = !hasBody && !hasConnect;
-        c.connectionTopZ = standsOnPiles ? c.seatZ - c.capHeight : s.groundZ - c.cover;
+        c.connectionTopZ = standsOnPiles ? c.seatZ - c.capHeight : c.groundZ - c.cover;
         c.membersKnown = (!hasCap || m.capKnown) && (!hasBody || m.bodyKnown) && (!hasConnect || m.connectKnown);
         if (hasBody && m.bodyKnown) {
             c.bodyLength = m.bodyLength;
@@ -257,21 +288,14 @@ void ReadSubstructure(dao::Database& db, Bridge& b) {
                                                where.c_str(), c.capTopZ, c.seatZ, c.Miss()),
                                   projectdb::kSubLayoutTable, s.record});
         if (hasConnect || IsFooting(s.foundationType)) {
-            double lowest = s.groundZ;
-            bool known = s.groundKnown;
-            for (const Column& col : s.columns)
-                if (col.groundKnown) {
-                    lowest = known ? std::min(lowest, col.groundZ) : col.groundZ;
-                    known = true;
-                }
             if (c.cover > kDeepestCover)
                 b.findings.push_back({"CONNECTION_DEEP", 'W',
                                       text::Format("%s承台（基础）顶埋深 %.3fm，超过 3m。", where.c_str(), c.cover),
                                       projectdb::kSubLayoutTable, s.record});
-            if (known && c.connectionTopZ > lowest + kAboveGround)
+            if (c.groundKnown && c.connectionTopZ > c.groundZ + kAboveGround)
                 b.findings.push_back({"CONNECTION_ABOVE_GROUND", 'E',
                                       text::Format("%s承台（基础）顶 %.3f 高出地面 %.3f 达 %.3fm。", where.c_str(),
-                                                   c.connectionTopZ, lowest, c.connectionTopZ - lowest),
+                                                   c.connectionTopZ, c.groundZ, c.connectionTopZ - c.groundZ),
                                       projectdb::kSubLayoutTable, s.record});
         }
     }

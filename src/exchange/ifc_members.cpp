@@ -154,13 +154,12 @@ private:
         if (solid.span >= 0) values.push_back(w_.Property("跨号", step::Arg::Typed("IFCINTEGER", step::Arg::Int(solid.span + 1))));
         if (solid.support >= 0)
             values.push_back(w_.Property("墩台号", step::Arg::Typed("IFCINTEGER", step::Arg::Int(solid.support))));
-        // An outline the model gives clockwise has a negative signed area; the member's own is its size.
-        values.push_back(w_.Property("截面面积", step::Arg::Typed("IFCAREAMEASURE", step::Arg::Real(std::abs(solid.area)))));
+        values.push_back(w_.Property("截面面积", step::Arg::Typed("IFCAREAMEASURE", step::Arg::Real(solid.area))));
         values.push_back(w_.LengthProperty("长度", bridge::PathLength(solid.path)));
         const int set = w_.PropertySet({id_(key + "/Veltra_构件"), "Veltra_构件", ""}, values);
         w_.DefinesByProperties({id_(key + "/Veltra_构件/rel"), "", ""}, {element}, set);
         const int quantities = w_.ElementQuantity({id_(key + "/quantities"), QuantitySetName(kind.entity), ""}, "",
-                                                  {w_.VolumeQuantity("NetVolume", std::abs(solid.volume))});
+                                                  {w_.VolumeQuantity("NetVolume", solid.volume)});
         w_.DefinesByProperties({id_(key + "/quantities/rel"), "", ""}, {element}, quantities);
     }
 

@@ -2,6 +2,7 @@
 // abutment and its slab span.
 #include <cmath>
 #include <numbers>
+#include <set>
 
 #include "bridge_fixture.h"
 
@@ -61,6 +62,68 @@ TEST(Solids, SlabSpanWithItsVoids) {
     // From 2 cm past the start joint to 2 cm before the end joint, on the 1 % grade.
     EXPECT_NEAR(girder->volume, area * 19.96 * std::sqrt(1 + 0.01 * 0.01), 1e-6);
     EXPECT_EQ(girder->table, projectdb::kInsideSlabTable);
+}
+
+// Two 20 m spans of `type` between abutments (1.2 m caps on rib walls, pile caps, piles) with a pier between
+// them (cap, columns, a 1.5 m pile cap, piles): a bridge with every kind of member. A T-beam deck has five
+// beams 1.6 m deep at 2.4 m in each span.
+Project EveryMemberProject(const std::string& type) {
+    ProjectSpec spec;
+    spec.sections = {{type, "2", "20"}};
+    auto abutment = [](const std::string& stake) {
+        return std::vector<std::string>{stake, "1类台帽", "肋板式台身", "1类承台", "多排桩基础", "100", "110", "90", "0"};
+    };
+    spec.supports = Rows{abutment("1000"), SupportRow("1020"), abutment("1040")};
+    Project p = MakeProject(spec);
+    dao::Database& db = *p.db;
+    if (type == "装配式简支T梁桥") {
+        for (int span : {1, 2})
+            AddRecord(db, projectdb::kTBeamLayoutTable,
+                      {{"TBeamInWhichSpan", N(span)}, {"TBeamsEverySpan", N(5)}, {"TransverseDist", M(2.4)},
+                       {"InsideTBeamType", S("T20")}, {"OutsideTBeamType", S("T20边")}});
+        AddRecord(db, projectdb::kInsideTBeamTable, {{"TBeamType", S("T20")}, {"TBeamHeight", M(1.6)}, {"DistToBearing", M(0.3)}});
+    }
+    for (int support : {0, 2}) AddRecord(db, projectdb::kAbutCap1Table, {{"PierAbutmentNum", N(support)}, {"CopingHeight", M(1.2)}});
+    for (int support : {0, 1, 2})
+        AddRecord(db, projectdb::kPileCap1Table, {{"PierAbutmentNum", N(support)}, {"BearingPlatHeight", M(1.5)}});
+    return p;
+}
+
+TEST(Solids, EveryOutlineRunsCounterClockwiseAndEveryVolumeIsPositive) {
+    // The T-beam deck (a comb of webs), a slab deck with round voids and a box with cells.
+    for (const std::string type : {"装配式简支T梁桥", "装配式简支空心板桥", "连续等截面箱梁桥"}) {
+        SCOPED_TRACE(type);
+        Project p = EveryMemberProject(type);
+        const bridge::Bridge b = p.Read();
+        std::set<std::string> members;
+        for (const auto& s : b.solids) {
+            SCOPED_TRACE(s.member);
+            members.insert(s.member);
+            EXPECT_GT(bridge::Area(s.profile), 0);
+            EXPECT_GT(s.area, 0);
+            EXPECT_GT(s.volume, 0);
+        }
+        EXPECT_EQ(members, (std::set<std::string>{"主梁", "台帽", "肋板", "承台", "桩", "帽梁", "墩柱"}));
+    }
+}
+
+TEST(Solids, TBeamSpanAndItsCapByHand) {
+    Project p = EveryMemberProject("装配式简支T梁桥");
+    const bridge::Bridge b = p.Read();
+    const bridge::Solid* girder = nullptr;
+    for (const auto& s : b.solids)
+        if (s.member == "主梁" && s.span == 0) girder = &s;
+    ASSERT_NE(girder, nullptr);
+    // A 0.18 m flange over 5 × 2.4 = 12 m, and five 0.20 m webs down the remaining 1.42 m.
+    const double area = 0.18 * 12 + 5 * 0.20 * 1.42;  // 3.58 m²
+    EXPECT_NEAR(girder->area, 3.58, 1e-9);
+    // From 2 cm past the start joint to 2 cm before the end joint (19.96 m) on the 1 % grade.
+    EXPECT_NEAR(girder->volume, 71.4604, 1e-4);
+    EXPECT_NEAR(girder->volume, area * 19.96 * std::sqrt(1 + 0.01 * 0.01), 1e-9);
+    // The start abutment's cap: 1.2 m high, 1.6 m standard width, across the 12 m deck.
+    const auto caps = SolidsOf(b, "台帽", 0);
+    ASSERT_EQ(caps.size(), 1u);
+    EXPECT_NEAR(caps[0]->volume, 23.04, 1e-9);
 }
 
 }  // namespace

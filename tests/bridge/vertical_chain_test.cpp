@@ -100,6 +100,42 @@ TEST(VerticalChain, PileCapBetweenThreeMetresUnderAndFlushWithTheGround) {
     }
 }
 
+TEST(VerticalChain, SkewedPierOnFallingGroundSetsAndChecksItsPileCapFromTheLowestGround) {
+    // Two 20 m spans, the pier at stake 1020; the ground falls 5 % along the route (100.000 at stake 900, so
+    // 94.000 at the pier). The support line crosses the 12 m deck at 60° (a 30° skew): 6 / sin 60° = 6.928 m
+    // either side of the design line, which is 6.928 × cos 60° = 3.464 m along the route; its forward end
+    // stands on ground 100 − 0.05 × 123.464 = 93.827. Columns 16 m apart reach past the deck's edge, 4 m
+    // along the route: ground 93.800.
+    const struct {
+        const char* angle;
+        const char* coverCm;
+        double columnSpacing;
+        double groundZ, connectionTopZ;
+    } cases[] = {
+        {"90", "0", 6, 94.0, 94.0},              // square: the whole line on the design line's ground
+        {"60", "0", 6, 93.82679, 93.82679},      // flush with the ground at the forward end
+        {"60", "100", 6, 93.82679, 92.82679},    // a metre under it
+        {"60", "0", 16, 93.8, 93.8},             // the outer column stands lower still
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.angle) + "° " + c.coverCm + "cm, columns " + std::to_string(c.columnSpacing));
+        ProjectSpec spec;
+        spec.sections = {{"装配式简支空心板桥", "2", "20"}};
+        spec.supports = Rows{SupportRow("1000"), SupportRow("1020", c.angle, c.coverCm), SupportRow("1040")};
+        spec.ground = {{900, 100}, {1200, 85}};
+        Project p = MakeProject(spec);
+        AddRecord(*p.db, projectdb::kRoundColumnTable,
+                  {{"PierAbutmentNum", N(1)}, {"PierColumnNum", N(2)}, {"SpaceBetween", M(c.columnSpacing)},
+                   {"SectionDiameter", M(1.2)}});
+        const Bridge b = p.Read();
+        const bridge::Support& pier = b.supports[1];
+        EXPECT_NEAR(pier.groundZ, 94.0, 1e-9);  // the design line's ground, reported as such
+        EXPECT_NEAR(pier.chain.groundZ, c.groundZ, 1e-5);
+        EXPECT_NEAR(pier.chain.connectionTopZ, c.connectionTopZ, 1e-5);
+        for (const auto& f : b.findings) EXPECT_NE(f.code, "CONNECTION_ABOVE_GROUND") << f.text;
+    }
+}
+
 TEST(VerticalChain, LayoutDeckToCapDepthAgainstTheChain) {
     // The fixture's layout says 110 cm; the chain needs 0.18 + 0.90 + 0.15 = 1.23 m.
     Project p = ChainProject(9.77);
