@@ -205,9 +205,10 @@ TEST_F(DrawHostDoorTest, FileNamesLeadingOutAreRefusedWhereTheyComeIn) {
     EXPECT_NE(err.find("图形文件名“/home/someone/.profile”是绝对路径"), std::string::npos) << err;
     EXPECT_FALSE(std::filesystem::exists(copy));
 
+    // Choosing the layout drawing as the target writes its kind only, so such a name never reaches the
+    // target's file name; the host refuses it when it comes to draw.
     registry::WriteSetting("Current Drawing", "FileName", "Draw1.dwg");
-    EXPECT_EQ(RunCli("drawing target " + Quoted(project) + " 1", err), 1);
-    EXPECT_NE(err.find("是绝对路径"), std::string::npos) << err;
+    EXPECT_EQ(RunCli("drawing target " + Quoted(project) + " 1", err), 0) << err;
     EXPECT_EQ(registry::ReadSetting("Current Drawing", "FileName"), "Draw1.dwg");
 }
 
