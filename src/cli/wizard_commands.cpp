@@ -106,10 +106,10 @@ void ApplyWizard(projectdb::NewProjectWizard& wizard, const json& description) {
             for (size_t r = 0; r < drawings->size(); ++r)
                 if ((*drawings)[r].size() != projectdb::drawing_col::kCount)
                     throw InputError{"绘图信息第" + std::to_string(r + 1) + "行应有8项。"};
-                else if (auto problem = projectdb::DrawingFileNameProblem(
-                             (*drawings)[r][projectdb::drawing_col::kFile]))
-                    throw InputError{"绘图信息第" + std::to_string(r + 1) + "行：" + *problem};
             if (auto refused = projectdb::CheckDrawingRows(*drawings)) throw InputError{*refused};
+            for (size_t r = 0; r < drawings->size(); ++r)
+                if (auto problem = projectdb::DrawingFileNameProblem((*drawings)[r][projectdb::drawing_col::kFile]))
+                    throw InputError{"绘图信息第" + std::to_string(r + 1) + "行：" + *problem};
         } else {
             throw InputError{"没有字段“" + key + "”（可用 general、spans、drawings）。"};
         }
