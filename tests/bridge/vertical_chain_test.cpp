@@ -139,7 +139,8 @@ TEST(VerticalChain, SkewedPierOnFallingGroundSetsAndChecksItsPileCapFromTheLowes
 TEST(VerticalChain, LayoutDeckToCapDepthAgainstTheChain) {
     // The fixture's layout says 110 cm; the chain needs 0.18 + 0.90 + 0.15 = 1.23 m.
     Project p = ChainProject(9.77);
-    auto found = AtEndAbutment(p.Read(), "DECK_TO_CAP");
+    const Bridge read = p.Read();  // the findings point into it
+    auto found = AtEndAbutment(read, "DECK_TO_CAP");
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(found[0]->severity, 'W');
     p.db->Execute("UPDATE [下构布置信息表] SET DistToDeck = 123");
