@@ -9,8 +9,9 @@ cmake --build --preset default -j "$(nproc)" --target veltra veltra-cli
 app=build/default/src/app/veltra
 if [ $# -eq 0 ]; then
   sample=build/default/samples/示例大桥.vlt
-  # A sample made by an older recipe is made again.
-  if [ ! -f "$sample" ] || [ scripts/make-sample.sh -nt "$sample" ]; then
+  # A sample made by an older recipe, route or description is made again.
+  if [ ! -f "$sample" ] || [ scripts/make-sample.sh -nt "$sample" ] || [ samples/sample_bridge.BRF -nt "$sample" ] ||
+    [ samples/sample_bridge.json -nt "$sample" ]; then
     rm -f "$sample"
     mkdir -p "$(dirname "$sample")"
     bash scripts/make-sample.sh build/default/src/cli/veltra-cli "$sample"
