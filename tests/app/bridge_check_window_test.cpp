@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QTreeWidget>
+#include <cstdlib>
 
 #include "app/ui/bridge_check_window.h"
 
@@ -22,6 +23,10 @@ TEST(BridgeCheckWindow, ListsFindingsAndJumpsToTheirRow) {
     EXPECT_EQ(list->topLevelItem(0)->text(1).toStdString(), "CAP_ABOVE_GIRDER");
     EXPECT_EQ(list->topLevelItem(0)->text(3).toStdString(), "下构布置信息表（第2行）");
     EXPECT_EQ(list->topLevelItem(1)->text(0).toStdString(), "警告");
+    if (const char* shots = std::getenv("VELTRA_SHOTS")) {
+        window.resize(760, 260);
+        window.grab().save(QString::fromUtf8(shots) + "/bridge-check.png");
+    }
 
     emit list->itemActivated(list->topLevelItem(0), 2);
     emit list->itemActivated(list->topLevelItem(1), 2);  // names no table: nothing to open
