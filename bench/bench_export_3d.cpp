@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <unistd.h>
 
@@ -15,6 +16,7 @@
 #include "platform/interaction/scripted.h"
 #include "projectdb/project_file.h"
 #include "projectdb/schema.h"
+#include "viaduct_fixture.h"
 
 namespace {
 
@@ -98,18 +100,7 @@ double Ours(const fs::path& project, const fs::path& out) {
 }
 
 double Reference(const fs::path& project, const fs::path& dir) {
-    std::ofstream script(dir / "dump.sql");
-    script << ".mode csv\n";
-    for (const char* table : kTables)
-        script << ".output '" << (dir / (std::string(table) + ".csv")).string() << "'\nselect * from [" << table
-               << "];\n";
-    script.close();
-    std::string command = "sqlite3 '" + project.string() + "' < '" + (dir / "dump.sql").string() + "'";
-    auto start = std::chrono::steady_clock::now();
-    int rc = std::system(command.c_str());
-    double seconds = Seconds(start);
-    if (rc != 0) std::fprintf(stderr, "export-3d: sqlite3 failed (%d)\n", rc);
-    return seconds;
+    return bench::SqliteDumpSeconds(project, dir, {std::begin(kTables), std::end(kTables)}, "export-3d");
 }
 
 }  // namespace

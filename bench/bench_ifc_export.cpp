@@ -20,7 +20,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-using dao::Value;
 
 constexpr double kSpan = 30;
 

@@ -6,21 +6,18 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
+#include <iterator>
 #include <map>
 #include <string>
 #include <unistd.h>
 
 #include "bridge/bridge_model.h"
+#include "platform/dao/database.h"
 #include "viaduct_fixture.h"
-#include "platform/dao/recordset.h"
-#include "projectdb/project_file.h"
-#include "projectdb/schema.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using dao::Value;
 
 constexpr double kSpan = 20;
 
@@ -41,18 +38,7 @@ double Ours(const fs::path& project, std::size_t& solids, std::map<std::string, 
 }
 
 double Reference(const fs::path& project, const fs::path& dir) {
-    std::ofstream script(dir / "dump.sql");
-    script << ".mode csv\n";
-    for (const char* table : bench::kViaductTables)
-        script << ".output '" << (dir / (std::string(table) + ".csv")).string() << "'\nselect * from [" << table
-               << "];\n";
-    script.close();
-    std::string command = "sqlite3 '" + project.string() + "' < '" + (dir / "dump.sql").string() + "'";
-    auto start = std::chrono::steady_clock::now();
-    int rc = std::system(command.c_str());
-    double seconds = Seconds(start);
-    if (rc != 0) std::fprintf(stderr, "model: sqlite3 failed (%d)\n", rc);
-    return seconds;
+    return bench::SqliteDumpSeconds(project, dir, {std::begin(bench::kViaductTables), std::end(bench::kViaductTables)}, "model");
 }
 
 }  // namespace

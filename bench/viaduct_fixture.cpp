@@ -2,6 +2,10 @@
 // with its cap, two columns, a tie beam and two piles sized in the member tables, a joint every fifth pier.
 #include "viaduct_fixture.h"
 
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <initializer_list>
 #include <utility>
 
@@ -138,6 +142,22 @@ void GenerateViaduct(const fs::path& path, int spans, double spanLength) {
                 {"SpaceBetween", D(6)}});
     });
     all.Commit();
+}
+
+double SqliteDumpSeconds(const fs::path& project, const fs::path& dir, const std::vector<const char*>& tables,
+                         const std::string& label) {
+    std::ofstream script(dir / "dump.sql");
+    script << ".mode csv\n";
+    for (const char* table : tables)
+        script << ".output '" << (dir / (std::string(table) + ".csv")).string() << "'\nselect * from [" << table
+               << "];\n";
+    script.close();
+    std::string command = "sqlite3 '" + project.string() + "' < '" + (dir / "dump.sql").string() + "'";
+    auto start = std::chrono::steady_clock::now();
+    int rc = std::system(command.c_str());
+    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (rc != 0) std::fprintf(stderr, "%s: sqlite3 failed (%d)\n", label.c_str(), rc);
+    return seconds;
 }
 
 }  // namespace bench
