@@ -9,17 +9,7 @@ cd "$root"
 # What the build needs, then what only packaging needs (kept out of the test set-up).
 bash scripts/setup-deps.sh
 package_tools=(dpkg-dev fakeroot file lintian desktop-file-utils appstream)
-missing=()
-for p in "${package_tools[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-  echo "Installing: ${missing[*]}"
-  SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO="sudo"
-  export DEBIAN_FRONTEND=noninteractive
-  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" || {
-    $SUDO apt-get update -qq && $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"; }
-fi
+bash scripts/install-missing.sh "${package_tools[@]}"
 
 # The optimised build with debug information, the same flags as the default build so that the compiler
 # cache serves it; CPack strips the installed programs and modules.

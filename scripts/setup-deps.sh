@@ -8,17 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk xvfb xauth locales-all poppler-utils fonts-wqy-microhei
 )
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-  echo "Installing: ${missing[*]}"
-  SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO="sudo"
-  export DEBIAN_FRONTEND=noninteractive
-  $SUDO apt-get update -qq
-  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+bash "$(dirname "$0")/install-missing.sh" "${packages[@]}"
 # An independent IFC reader for the tests (web-ifc from npm) in a git-ignored folder; without node or npm, or
 # when npm cannot reach its registry, the tests that read IFC files with it are skipped.
 root="$(cd "$(dirname "$0")/.." && pwd)"
