@@ -12,17 +12,7 @@ using namespace exchange_test;
 using Strings = std::vector<std::string>;
 
 int RunCommand(const std::string& name, const Strings& words, std::string& out, std::string& err) {
-    for (const auto& command : cli::ExchangeCommands()) {
-        if (command.name != name) continue;
-        testing::internal::CaptureStdout();
-        testing::internal::CaptureStderr();
-        int status = cli::RunCommand(command, words);
-        out = testing::internal::GetCapturedStdout();
-        err = testing::internal::GetCapturedStderr();
-        return status;
-    }
-    ADD_FAILURE() << "no " << name << " command";
-    return -1;
+    return RunCli(cli::ExchangeCommands(), name, words, out, err);
 }
 
 TEST(ExchangeCommands, ExportStatusesFollowTheOutcome) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/command.h"
+#include "exchange_fixture.h"
 #include "route_fixture.h"
 
 namespace {
@@ -8,17 +9,7 @@ namespace {
 using Strings = std::vector<std::string>;
 
 int RunImportRoute(const Strings& words, std::string& out, std::string& err) {
-    for (const auto& command : cli::RouteCommands()) {
-        if (command.name != "import-route") continue;
-        testing::internal::CaptureStdout();
-        testing::internal::CaptureStderr();
-        int status = cli::RunCommand(command, words);
-        out = testing::internal::GetCapturedStdout();
-        err = testing::internal::GetCapturedStderr();
-        return status;
-    }
-    ADD_FAILURE() << "no import-route command";
-    return -1;
+    return exchange_test::RunCli(cli::RouteCommands(), "import-route", words, out, err);
 }
 
 // Standard error without the route check's warnings: these files are no roads, and their check is tested

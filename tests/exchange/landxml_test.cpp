@@ -9,6 +9,7 @@
 
 #include "calc/route_geometry.h"
 #include "cli/command.h"
+#include "exchange_fixture.h"
 #include "exchange/landxml_import.h"
 #include "exchange/landxml_reader.h"
 #include "exchange/route_import.h"
@@ -254,17 +255,7 @@ TEST(LandXmlExport, ProjectWithoutRouteIsToldAndWritesNothing) {
 namespace {
 
 int RunOpenExchange(const std::string& name, const std::vector<std::string>& words, std::string& out, std::string& err) {
-    for (const auto& command : cli::OpenExchangeCommands()) {
-        if (command.name != name) continue;
-        testing::internal::CaptureStdout();
-        testing::internal::CaptureStderr();
-        int status = cli::RunCommand(command, words);
-        out = testing::internal::GetCapturedStdout();
-        err = testing::internal::GetCapturedStderr();
-        return status;
-    }
-    ADD_FAILURE() << "no " << name;
-    return -1;
+    return exchange_test::RunCli(cli::OpenExchangeCommands(), name, words, out, err);
 }
 
 TEST(LandXmlCommands, ExitStatusTellsWhetherTheRouteArrived) {
