@@ -6,6 +6,7 @@
 
 #include "platform/dao/database.h"
 #include "platform/dao/recordset.h"
+#include "platform/dao/sql.h"
 #include "platform/text/cformat.h"
 #include "platform/text/numbers.h"
 
@@ -32,7 +33,7 @@ TableRows::TableRows(dao::Database& db, std::string table, std::vector<Finding>&
     try {
         if (!db.HasTableDef(name_)) return;
         dao::Recordset set(db);
-        set.Open("Select * From [" + name_ + "]", dao::dbOpenForwardOnly);
+        set.Open("Select * From " + dao::QuoteIdentifier(name_), dao::dbOpenForwardOnly);
         for (int i = 0; i < set.GetFieldCount(); ++i) {
             fields_.push_back(set.GetFieldInfo(i).m_strName);
             index_.emplace(Lower(fields_.back()), i);
