@@ -208,6 +208,43 @@ struct Solid {
     std::string table;     // the member table the sizes came from, empty when proposed
 };
 
+// ---- precast units, bearings, deck pavement ---------------------------------------------------------------
+
+// One precast hollow slab or T-beam of a span: the span's deck shared out across its beams.
+struct PrecastUnit {
+    int span = 0;
+    int index = 0;       // across the deck from its left edge, 0 first
+    double offset = 0;   // its centre from the designed deck's centre line, positive right
+    double width = 0;    // its share of the deck: the beam spacing
+    Solid solid;         // "空心板" or "T梁", from support line to support line at its own offset
+};
+
+// A bearing with its pedestal, between a girder's bottom and the seat on the cap.
+struct Bearing {
+    int support = 0;
+    int span = 0;        // the span whose girder rests on it
+    int unit = -1;       // the precast unit over it, or the web of a box (counted from the left)
+    double station = 0;  // on the route's centre line, where the bearing line crosses it
+    double offset = 0;   // from the designed deck's centre line, positive right
+    double along = 0, across = 0;  // plan size along the route and across it
+    Allowance height;    // bearing and pedestal: the vertical chain's allowance
+    std::string size;    // what size was taken and from where ("标准值（...）" when assumed)
+    Solid solid;         // "支座": a block from the seat up to the girder's bottom
+};
+
+// The deck pavement of a span (桥面铺装) over the designed deck's width.
+struct Pavement {
+    int span = 0;
+    Allowance thickness;  // 桥面铺装信息表's centre thickness, else the standard allowance
+    Solid solid;          // "桥面铺装"
+};
+
+struct DeckMembers {
+    std::vector<PrecastUnit> units;
+    std::vector<Bearing> bearings;
+    std::vector<Pavement> pavements;
+};
+
 // ---- the bridge -----------------------------------------------------------------------------------------
 
 struct Bridge {
@@ -219,6 +256,7 @@ struct Bridge {
     std::vector<Unit> units;
     std::vector<Superstructure> superstructures;  // one per span, in span order
     std::vector<Solid> solids;
+    DeckMembers deckMembers;  // the precast units, bearings and pavement, each with its own solid
     double length = 0;  // 桥梁全长: back wall to back wall
     std::vector<Finding> findings;
 

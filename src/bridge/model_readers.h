@@ -35,4 +35,7 @@ void ReadSubstructure(dao::Database& db, Bridge& b);
 // The solid of every member.
 void BuildSolids(Bridge& b);
 
+// The precast units of every precast span, the bearings under the girders and the deck pavement.
+void BuildDeckMembers(Bridge& b);
+
 }  // namespace bridge
