@@ -229,7 +229,7 @@ struct Bearing {
     double along = 0, across = 0;  // plan size along the route and across it
     Allowance height;    // bearing and pedestal: the vertical chain's allowance
     std::string size;    // what size was taken and from where ("标准值（...）" when assumed)
-    Solid solid;         // "支座": a block from the seat up to the girder's bottom
+    Solid solid;         // "板式橡胶支座" or "盆式支座": a block from the seat up to the girder's bottom
 };
 
 // The deck pavement of a span (桥面铺装) over the designed deck's width.

@@ -161,7 +161,7 @@ void BuildBearings(Bridge& b, double deckOffset, double pavement, double width) 
                 if (b.site.route) p = b.site.route->Evaluate(station, deckOffset + br.offset);
                 else p.x = station;
                 const double top = p.elevation - pavement - depth;
-                br.solid.member = "支座";
+                br.solid.member = precast ? "板式橡胶支座" : "盆式支座";
                 br.solid.support = sp.index;
                 br.solid.span = -1;
                 br.solid.profile = Rectangle(br.across, br.along / 2, -br.along / 2);

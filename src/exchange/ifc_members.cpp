@@ -3,6 +3,7 @@
 #include <cmath>
 #include <map>
 #include <numbers>
+#include <set>
 
 #include "platform/text/cformat.h"
 
@@ -34,10 +35,12 @@ std::string QuantitySetName(const std::string& entity) {
     static const std::map<std::string, std::string> names = {
         {"IFCBEAM", "Qto_BeamBaseQuantities"},       {"IFCCOLUMN", "Qto_ColumnBaseQuantities"},
         {"IFCWALL", "Qto_WallBaseQuantities"},       {"IFCFOOTING", "Qto_FootingBaseQuantities"},
-        {"IFCPILE", "Qto_PileBaseQuantities"},
+        {"IFCPILE", "Qto_PileBaseQuantities"},       {"IFCSLAB", "Qto_SlabBaseQuantities"},
+        {"IFCBUILDINGELEMENTPROXY", "Qto_BuildingElementProxyBaseQuantities"},
     };
     auto it = names.find(entity);
-    return it == names.end() ? "Qto_BuildingElementProxyBaseQuantities" : it->second;
+    // Bearings and earthworks have no standard set that holds a net volume: theirs is named plainly.
+    return it == names.end() ? "BaseQuantities" : it->second;
 }
 
 class MemberWriter {
@@ -52,7 +55,8 @@ public:
         std::map<int, std::vector<int>> bySupportPart;  // support index → elements
         std::vector<int> superstructure, foundation, all;
         std::map<std::string, int> counts;
-        for (const bridge::Solid& solid : model_.solids) {
+        for (const bridge::Solid* each : ExportedSolids(model_)) {
+            const bridge::Solid& solid = *each;
             const IfcMemberKind kind = MemberKind(solid, model_);
             const std::string key = Key(solid, counts);
             const double station = Station(solid);
@@ -211,7 +215,29 @@ IfcMemberKind MemberKind(const bridge::Solid& solid, const bridge::Bridge& model
     if (m == "桩") return {"IFCPILE", "BORED"};
     if (m == "扩大基础") return {"IFCFOOTING", "PAD_FOOTING"};
     if (m == "沉井基础") return {"IFCFOOTING", "CAISSON_FOUNDATION"};
+    if (m == "空心板") return {"IFCBEAM", "HOLLOWCORE"};
+    if (m == "T梁") return {"IFCBEAM", "T_BEAM"};
+    if (m == "板式橡胶支座") return {"IFCBEARING", "ELASTOMERIC"};
+    if (m == "盆式支座") return {"IFCBEARING", "POT"};
+    if (m == "桥面铺装") return {"IFCSLAB", "WEARING"};
     return {"IFCBUILDINGELEMENTPROXY", "NOTDEFINED"};
+}
+
+std::vector<const bridge::Solid*> ExportedSolids(const bridge::Bridge& model) {
+    std::set<int> spansByUnit;
+    for (const auto& u : model.deckMembers.units) spansByUnit.insert(u.span);
+    std::vector<const bridge::Solid*> out;
+    for (const bridge::Solid& s : model.solids) {
+        if (s.member == "主梁" && spansByUnit.count(s.span)) {
+            for (const auto& u : model.deckMembers.units)
+                if (u.span == s.span) out.push_back(&u.solid);
+            continue;
+        }
+        out.push_back(&s);
+    }
+    for (const auto& b : model.deckMembers.bearings) out.push_back(&b.solid);
+    for (const auto& p : model.deckMembers.pavements) out.push_back(&p.solid);
+    return out;
 }
 
 std::vector<int> WriteMembers(ifc::Writer& w, const bridge::Bridge& model, const calc::RouteData& route,

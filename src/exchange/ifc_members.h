@@ -25,6 +25,10 @@ struct IfcMemberKind {
 };
 IfcMemberKind MemberKind(const bridge::Solid& solid, const bridge::Bridge& model);
 
+// The solids that become elements, in file order: the model's members, where a precast span's girder gives way
+// to its beams one by one; then the bearings and the deck pavement.
+std::vector<const bridge::Solid*> ExportedSolids(const bridge::Bridge& model);
+
 // Returns the elements written, for the alignment's IfcRelPositions.
 std::vector<int> WriteMembers(ifc::Writer& w, const bridge::Bridge& model, const calc::RouteData& route,
                               const IfcOrigin& origin, const IfcAlignmentIds& alignment, int bodyContext,

@@ -40,7 +40,7 @@ TEST(WebIfc, IndependentReaderMeshesEveryMemberWithTheModelsVolume) {
     bridge_test::Project project = bridge_test::MakeProject(spec);
     const bridge::Bridge model = project.Read();
     std::string problem;
-    const std::string text = exchange::IfcText(*project.db, "b.ifc", {"2026-01-01T00:00:00"}, problem);
+    const std::string text = exchange::IfcText(*project.db, "b.ifc", {"2026-01-01T00:00:00", ""}, problem);
     ASSERT_EQ(problem, "");
     const std::string file = project.dir->file("b.ifc");
     std::ofstream(file, std::ios::binary) << text;
@@ -62,13 +62,14 @@ TEST(WebIfc, IndependentReaderMeshesEveryMemberWithTheModelsVolume) {
     // Our elements in file order follow the model's solids.
     const step_test::Model m = step_test::Parse(text);
     std::map<std::string, int> kinds;
-    for (const auto& s : model.solids) ++kinds[exchange::MemberKind(s, model).entity];
+    const auto solids = exchange::ExportedSolids(model);
+    for (const auto* s : solids) ++kinds[exchange::MemberKind(*s, model).entity];
     std::vector<int> elements;
     for (const auto& [id, instance] : m.instances)
         if (kinds.count(instance.type)) elements.push_back(id);
-    ASSERT_EQ(elements.size(), model.solids.size());
+    ASSERT_EQ(elements.size(), solids.size());
     for (std::size_t i = 0; i < elements.size(); ++i) {
-        const bridge::Solid& s = model.solids[i];
+        const bridge::Solid& s = *solids[i];
         SCOPED_TRACE(s.member);
         auto it = meshed.find(elements[i]);
         ASSERT_NE(it, meshed.end()) << "not meshed: #" << elements[i];
