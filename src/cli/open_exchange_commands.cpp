@@ -14,7 +14,7 @@ namespace {
 
 constexpr const char* kImportLandXmlUsage = "import-landxml PROJECT FILE [--alignment NAME] [--yes|--no]";
 constexpr const char* kExportLandXmlUsage = "export-landxml PROJECT OUT.xml";
-constexpr const char* kExportIfcUsage = "export-ifc PROJECT OUT.ifc";
+constexpr const char* kExportIfcUsage = "export-ifc PROJECT OUT.ifc [--crs EPSG:NNNN]";
 
 // Prints the tables written and their record counts; 1 when nothing was imported (refused, declined, failed).
 int ImportLandXml(const std::vector<std::string>& words) {
@@ -49,13 +49,15 @@ int ExportLandXml(const std::vector<std::string>& words) {
 }
 
 int ExportIfc(const std::vector<std::string>& words) {
-    Args args = ParseArgs(words, {});
-    if (args.positional.size() != 2) return UsageError(kExportIfcUsage);
+    Args args = ParseArgs(words, {"--crs"});
+    if (args.positional.size() != 2 || args.has("--crs")) return UsageError(kExportIfcUsage);
     auto db = dao::Database::Open(args.positional[0]);
     const std::string path = std::filesystem::absolute(args.positional[1]).string();
     ui::ConsoleInteraction console(false);
     ui::Interaction interaction = console.interaction();
-    if (!exchange::ExportIfc(*db, path, interaction)) return 1;
+    exchange::IfcExportOptions options;
+    options.crs = args.option("--crs").value_or("");
+    if (!exchange::ExportIfc(*db, path, interaction, options)) return 1;
     std::cerr << text::Format(exchange::kIfcWritten, path) << std::endl;
     return 0;
 }

@@ -111,9 +111,10 @@ int Writer::SiUnit(const std::string& unitType, const std::string& name) {
 
 int Writer::Units(const std::vector<int>& units) { return Add("IFCUNITASSIGNMENT", {Arg::Refs(units)}); }
 
-int Writer::ProjectedCrs(const std::string& name, const std::string& description, const std::string& datum, int mapUnit) {
-    return Add("IFCPROJECTEDCRS", {Arg::String(name), Label(description), Label(datum), Arg::Null(), Arg::Null(),
-                                   Arg::Null(), Arg::Ref(mapUnit)});
+int Writer::ProjectedCrs(const std::string& name, const std::string& description, const std::string& datum, int mapUnit,
+                         const std::string& projection, const std::string& zone) {
+    return Add("IFCPROJECTEDCRS", {Arg::String(name), Label(description), Label(datum), Arg::Null(), Label(projection),
+                                   Label(zone), Arg::Ref(mapUnit)});
 }
 
 int Writer::MapConversion(int sourceContext, int targetCrs, double eastings, double northings, double height) {

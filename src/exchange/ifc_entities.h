@@ -63,7 +63,9 @@ public:
     // Units and georeferencing
     int SiUnit(const std::string& unitType, const std::string& name);
     int Units(const std::vector<int>& units);
-    int ProjectedCrs(const std::string& name, const std::string& description, const std::string& datum, int mapUnit);
+    // MapProjection and MapZone are left out when empty.
+    int ProjectedCrs(const std::string& name, const std::string& description, const std::string& datum, int mapUnit,
+                     const std::string& projection = "", const std::string& zone = "");
     int MapConversion(int sourceContext, int targetCrs, double eastings, double northings, double height);
 
     // Spatial structure and positioning
@@ -94,8 +96,8 @@ public:
     int ReferencedIn(const Root& r, const std::vector<int>& elements, int structure);
     int Positions(const Root& r, int positioningElement, const std::vector<int>& products);
 
-    // Built elements: IfcBeam, IfcColumn, IfcWall, IfcFooting, IfcBuildingElementProxy (Tag left out) and
-    // IfcPile, each with its predefined type.
+    // Built elements: IfcBeam, IfcColumn, IfcWall, IfcFooting, IfcBearing, IfcSlab, IfcEarthworksFill,
+    // IfcBuildingElementProxy (Tag left out) and IfcPile, each with its predefined type.
     int Element(const std::string& entity, const Root& r, int placement, int shape, const std::string& predefinedType);
 
     // Properties

@@ -1,5 +1,6 @@
 #include "exchange/ifc_export.h"
 
+#include <cctype>
 #include <cmath>
 #include <ctime>
 #include <filesystem>
@@ -40,6 +41,25 @@ GeneralInfo ReadGeneral(dao::Database& db) {
     return info;
 }
 
+// The projected CRS the file names: the user's EPSG code (with the central meridian of a CGCS2000 3° zone
+// spelled out), else, for national-grid coordinates, only the datum they are on.
+void WriteCrs(ifc::Writer& w, int context, int metre, const IfcOrigin& origin, const IfcExportOptions& options) {
+    const std::optional<int> epsg = EpsgCode(options.crs);
+    if (!epsg && !origin.georeferenced) return;
+    int crs;
+    if (epsg) {
+        // EPSG 4534–4554: CGCS2000 / 3-degree Gauss-Kruger, central meridians 75°E to 135°E without the zone prefix.
+        const bool zone3 = *epsg >= 4534 && *epsg <= 4554;
+        const std::string name = "EPSG:" + std::to_string(*epsg);
+        crs = zone3 ? w.ProjectedCrs(name, "CGCS2000 3度带高斯-克吕格投影", "CGCS2000", metre, "Gauss-Kruger",
+                                     text::Format("CM %dE", 75 + 3 * (*epsg - 4534)))
+                    : w.ProjectedCrs(name, "", "", metre);
+    } else {
+        crs = w.ProjectedCrs("CGCS2000", "平曲线资料表的大地坐标", "CGCS2000", metre);
+    }
+    w.MapConversion(context, crs, origin.east, origin.north, 0);
+}
+
 std::string Now() {
     const std::time_t now = std::time(nullptr);
     std::tm utc{};
@@ -51,6 +71,18 @@ std::string Now() {
 
 }  // namespace
 
+std::optional<int> EpsgCode(const std::string& crs) {
+    std::string compact;
+    for (char c : crs)
+        if (c != ' ') compact += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (compact.rfind("EPSG:", 0) != 0 || compact.size() == 5 || compact.size() > 11) return std::nullopt;
+    for (std::size_t i = 5; i < compact.size(); ++i)
+        if (!std::isdigit(static_cast<unsigned char>(compact[i]))) return std::nullopt;
+    const int code = std::stoi(compact.substr(5));
+    if (code <= 0) return std::nullopt;
+    return code;
+}
+
 std::string IfcText(dao::Database& db, const std::string& fileName, const IfcExportOptions& options,
                     std::string& problem) {
     const calc::RouteData route = calc::ReadRouteTables(db);
@@ -61,6 +93,11 @@ std::string IfcText(dao::Database& db, const std::string& fileName, const IfcExp
     }
     if (route.plan.empty()) {
         problem = "项目中没有平曲线资料，未输出IFC文件。";
+        return {};
+    }
+    if (!options.crs.empty() && !EpsgCode(options.crs)) {
+        problem = text::Format("坐标系“%s”不是 EPSG:代码 的形式（如 CGCS2000 3度带的 EPSG:4534～4554），未输出IFC文件。",
+                               options.crs.c_str());
         return {};
     }
     const GeneralInfo general = ReadGeneral(db);
@@ -82,10 +119,7 @@ std::string IfcText(dao::Database& db, const std::string& fileName, const IfcExp
                                w.SiUnit("VOLUMEUNIT", "CUBIC_METRE")});
     const int project = w.Project({id("project"), general.bridge, "Veltra"}, {context}, units);
     const IfcOrigin origin = ChooseOrigin(route.plan);
-    if (origin.georeferenced) {
-        const int crs = w.ProjectedCrs("CGCS2000", "平曲线资料表的大地坐标", "CGCS2000", metre);
-        w.MapConversion(context, crs, origin.east, origin.north, 0);
-    }
+    WriteCrs(w, context, metre, origin, options);
     const int sitePlacement = w.LocalPlacement(std::nullopt, w.Placement3D({}));
     const int site = w.Site({id("site"), general.route, ""}, sitePlacement);
     const IfcAlignmentIds alignment = WriteAlignment(w, route, origin, general.route, axisContext, id);

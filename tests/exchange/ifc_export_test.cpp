@@ -337,6 +337,43 @@ TEST(IfcExport, SecondExportDiffersOnlyInItsTimestamp) {
     EXPECT_EQ(later, first);
 }
 
+TEST(IfcExport, TheProjectedCrsIsTheOneTheUserNamesNeverAGuess) {
+    route_test::Project project({2020, 2300});
+    WriteGridRoute(project);  // national-grid coordinates
+    struct Case {
+        const char* crs;
+        const char *name, *zone;  // null name: refused
+    };
+    const Case cases[] = {
+        {"", "CGCS2000", nullptr},                 // no zone named: only the datum the coordinates are on
+        {"EPSG:4547", "EPSG:4547", "CM 114E"},     // CGCS2000 3° zone of 114°E
+        {" epsg : 4534", "EPSG:4534", "CM 75E"},
+        {"EPSG:32650", "EPSG:32650", nullptr},     // any other code is written as given
+        {"CGCS2000", nullptr, nullptr},
+        {"EPSG:", nullptr, nullptr},
+        {"EPSG:45x7", nullptr, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.crs);
+        exchange::IfcExportOptions options{"2026-01-01T00:00:00", c.crs};
+        std::string problem;
+        const std::string text = exchange::IfcText(project.db(), "bridge.ifc", options, problem);
+        if (!c.name) {
+            EXPECT_EQ(text, "");
+            EXPECT_NE(problem.find(c.crs), std::string::npos) << problem;
+            continue;
+        }
+        ASSERT_EQ(problem, "");
+        const Model m = step_test::Parse(text);
+        const auto crs = m.ofType("IFCPROJECTEDCRS");
+        ASSERT_EQ(crs.size(), 1u);
+        EXPECT_EQ(m.at(crs[0]).args[0].text, c.name);
+        if (c.zone) EXPECT_EQ(m.at(crs[0]).args[5].text, c.zone);
+        else EXPECT_EQ(m.at(crs[0]).args[5].kind, Value::Null);
+        EXPECT_EQ(m.ofType("IFCMAPCONVERSION").size(), 1u);
+    }
+}
+
 TEST(IfcExport, ProjectWithoutRouteOrUnwritableFileIsToldAndLeavesNoFile) {
     route_test::Project empty;
     const std::string path = empty.dir.file("none.ifc");
