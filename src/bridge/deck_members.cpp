@@ -115,14 +115,11 @@ void BuildUnits(Bridge& b, double deckOffset, double pavement) {
     }
 }
 
-// Where the girders of a span bear on a bearing line: under each precast beam, or under each web of a box.
-std::vector<double> BearingOffsets(const Bridge& b, const Superstructure& g, double width) {
+// Where the girders of a span bear on a bearing line: under each precast beam (`units` holds the span's), or
+// under each web of a box.
+std::vector<double> BearingOffsets(const Superstructure& g, const std::vector<double>& units, double width) {
+    if (IsPrecast(g.type)) return units;
     std::vector<double> offsets;
-    if (IsPrecast(g.type)) {
-        for (const PrecastUnit& u : b.deckMembers.units)
-            if (u.span == g.span) offsets.push_back(u.offset);
-        return offsets;
-    }
     const int cells = std::max(1, g.boxCells);
     const double bottom = width * kBoxBottomShare;
     const double cell = (bottom - kBoxWeb * (cells + 1)) / cells;
@@ -132,6 +129,8 @@ std::vector<double> BearingOffsets(const Bridge& b, const Superstructure& g, dou
 
 void BuildBearings(Bridge& b, double deckOffset, double pavement, double width) {
     const int spans = static_cast<int>(b.superstructures.size());
+    std::vector<std::vector<double>> unitOffsets(spans);
+    for (const PrecastUnit& u : b.deckMembers.units) unitOffsets[u.span].push_back(u.offset);
     for (const Support& sp : b.supports) {
         for (const BearingLine& line : sp.bearings) {
             // The line before the support carries the span ending here, the one after it the span starting
@@ -142,7 +141,7 @@ void BuildBearings(Bridge& b, double deckOffset, double pavement, double width) 
             const Superstructure& g = b.superstructures[span];
             const bool precast = IsPrecast(g.type);
             const double depth = span == sp.index ? g.startDepth : g.endDepth;
-            const std::vector<double> offsets = BearingOffsets(b, g, width);
+            const std::vector<double> offsets = BearingOffsets(g, unitOffsets[span], width);
             for (std::size_t k = 0; k < offsets.size(); ++k) {
                 Bearing br;
                 br.support = sp.index;

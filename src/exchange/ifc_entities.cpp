@@ -16,10 +16,18 @@ std::vector<Arg> Writer::RootArgs(const Root& r) {
     return {Arg::String(r.globalId), Arg::Null(), Label(r.name), Label(r.description)};
 }
 
+int Writer::Shared(const char* entity, const std::vector<Arg>& args) {
+    std::string key = entity;
+    for (const Arg& a : args) key += "," + a.text();
+    auto [it, added] = shared_.try_emplace(key, 0);
+    if (added) it->second = Add(entity, args);
+    return it->second;
+}
+
 int Writer::Point(Vec2 p) { return Add("IFCCARTESIANPOINT", {Arg::Reals({p.x, p.y})}); }
 int Writer::Point(Vec3 p) { return Add("IFCCARTESIANPOINT", {Arg::Reals({p.x, p.y, p.z})}); }
-int Writer::Direction(Vec2 d) { return Add("IFCDIRECTION", {Arg::Reals({d.x, d.y})}); }
-int Writer::Direction(Vec3 d) { return Add("IFCDIRECTION", {Arg::Reals({d.x, d.y, d.z})}); }
+int Writer::Direction(Vec2 d) { return Shared("IFCDIRECTION", {Arg::Reals({d.x, d.y})}); }
+int Writer::Direction(Vec3 d) { return Shared("IFCDIRECTION", {Arg::Reals({d.x, d.y, d.z})}); }
 
 int Writer::Placement2D(Vec2 location, Vec2 direction) {
     const int p = Point(location);
@@ -246,11 +254,11 @@ int Writer::Element(const std::string& entity, const Root& r, int placement, int
 }
 
 int Writer::Property(const std::string& name, const Arg& typedValue) {
-    return Add("IFCPROPERTYSINGLEVALUE", {Arg::String(name), Arg::Null(), typedValue, Arg::Null()});
+    return Shared("IFCPROPERTYSINGLEVALUE", {Arg::String(name), Arg::Null(), typedValue, Arg::Null()});
 }
 
 int Writer::VolumeQuantity(const std::string& name, double cubicMetres) {
-    return Add("IFCQUANTITYVOLUME", {Arg::String(name), Arg::Null(), Arg::Null(), Arg::Real(cubicMetres), Arg::Null()});
+    return Shared("IFCQUANTITYVOLUME", {Arg::String(name), Arg::Null(), Arg::Null(), Arg::Real(cubicMetres), Arg::Null()});
 }
 
 int Writer::ElementQuantity(const Root& r, const std::string& method, const std::vector<int>& quantities) {
@@ -260,12 +268,12 @@ int Writer::ElementQuantity(const Root& r, const std::string& method, const std:
 }
 
 int Writer::LengthProperty(const std::string& name, double value) {
-    return Add("IFCPROPERTYSINGLEVALUE", {Arg::String(name), Arg::Null(), Length(value), Arg::Null()});
+    return Shared("IFCPROPERTYSINGLEVALUE", {Arg::String(name), Arg::Null(), Length(value), Arg::Null()});
 }
 
 int Writer::LabelProperty(const std::string& name, const std::string& value) {
-    return Add("IFCPROPERTYSINGLEVALUE",
-               {Arg::String(name), Arg::Null(), Arg::Typed("IFCLABEL", Arg::String(value)), Arg::Null()});
+    return Shared("IFCPROPERTYSINGLEVALUE",
+                  {Arg::String(name), Arg::Null(), Arg::Typed("IFCLABEL", Arg::String(value)), Arg::Null()});
 }
 
 int Writer::PropertySet(const Root& r, const std::vector<int>& properties) {

@@ -3,6 +3,7 @@
 // attributes in schema order, which are optional, and the enumerations we write. Every function adds one
 // instance to the file and returns its number; arguments follow the schema's attribute order.
 #include <optional>
+#include <unordered_map>
 #include <string>
 #include <vector>
 
@@ -111,9 +112,13 @@ public:
 
 private:
     int Add(const char* entity, const std::vector<step::Arg>& args) { return f_.Add(entity, args); }
+    // An instance that holds values only (a direction, a property): written once, the same number for each use,
+    // so that a long bridge's thousands of members do not repeat "up" and "尺寸来源 标准尺寸".
+    int Shared(const char* entity, const std::vector<step::Arg>& args);
     static std::vector<step::Arg> RootArgs(const Root& r);
 
     step::File& f_;
+    std::unordered_map<std::string, int> shared_;
 };
 
 }  // namespace ifc

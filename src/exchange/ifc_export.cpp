@@ -83,22 +83,26 @@ std::optional<int> EpsgCode(const std::string& crs) {
     return code;
 }
 
-std::string IfcText(dao::Database& db, const std::string& fileName, const IfcExportOptions& options,
-                    std::string& problem) {
+namespace {
+
+// The whole file into `file` and `header`; false, with the reason in `problem`, when the project cannot be
+// exported.
+bool BuildIfc(dao::Database& db, const std::string& fileName, const IfcExportOptions& options, std::string& problem,
+              step::File& file, step::Header& header) {
     const calc::RouteData route = calc::ReadRouteTables(db);
     if (!route.problems.empty()) {
         problem = "路线资料不能读取，未输出IFC文件：";
         for (const auto& p : route.problems) problem += "\n" + p;
-        return {};
+        return false;
     }
     if (route.plan.empty()) {
         problem = "项目中没有平曲线资料，未输出IFC文件。";
-        return {};
+        return false;
     }
     if (!options.crs.empty() && !EpsgCode(options.crs)) {
         problem = text::Format("坐标系“%s”不是 EPSG:代码 的形式（如 CGCS2000 3度带的 EPSG:4534～4554），未输出IFC文件。",
                                options.crs.c_str());
-        return {};
+        return false;
     }
     const GeneralInfo general = ReadGeneral(db);
     const calc::PlanElement& first = route.plan.elements().front();
@@ -109,7 +113,6 @@ std::string IfcText(dao::Database& db, const std::string& fileName, const IfcExp
                                    StakeText(bridgeRange.end);
     auto id = [&projectKey](const std::string& part) { return step::GlobalId(projectKey + "|" + part); };
 
-    step::File file;
     ifc::Writer w(file);
     const int context = w.Context(w.Placement3D({}), ifc::Vec2{0, 1});
     const int axisContext = w.SubContext("Axis", "Model", context, "GRAPH_VIEW");
@@ -161,8 +164,18 @@ std::string IfcText(dao::Database& db, const std::string& fileName, const IfcExp
          w.LengthProperty("起点桩号", bridgeRange.start), w.LengthProperty("终点桩号", bridgeRange.end)});
     w.DefinesByProperties({id("bridge/properties/rel"), "", ""}, {bridge}, properties);
 
-    step::Header header{ifc::kAlignmentView, fileName, options.timestamp.empty() ? Now() : options.timestamp, "", "",
-                        "Veltra", "Veltra", ifc::kSchema};
+    header = {ifc::kAlignmentView, fileName, options.timestamp.empty() ? Now() : options.timestamp, "", "",
+              "Veltra", "Veltra", ifc::kSchema};
+    return true;
+}
+
+}  // namespace
+
+std::string IfcText(dao::Database& db, const std::string& fileName, const IfcExportOptions& options,
+                    std::string& problem) {
+    step::File file;
+    step::Header header;
+    if (!BuildIfc(db, fileName, options, problem, file, header)) return {};
     return file.Text(header);
 }
 
@@ -173,15 +186,17 @@ bool ExportIfc(dao::Database& db, const std::string& path, ui::Interaction& ui, 
     ui.progress.setPos(0);
     ui.progress.show();
     std::string problem;
-    const std::string text = IfcText(db, std::filesystem::path(path).filename().string(), options, problem);
+    step::File file;
+    step::Header header;
+    const bool built = BuildIfc(db, std::filesystem::path(path).filename().string(), options, problem, file, header);
     ui.progress.setPos(1);
     bool written = false;
-    if (problem.empty()) {
+    if (built) {
         // A complete new file replaces the old one, never a half-written one.
         const std::string temporary = path + ".part";
         {
             std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-            out << text;
+            file.Write(out, header);
             written = static_cast<bool>(out.flush());
         }
         std::error_code error;

@@ -113,18 +113,34 @@ int File::Add(std::string_view entity, const std::vector<Arg>& args) {
     return id;
 }
 
-std::string File::Text(const Header& h) const {
+namespace {
+
+std::string HeaderSection(const Header& h) {
     auto s = [](const std::string& text) { return StringText(text); };
-    std::string out;
-    out.reserve(data_.size() + 1024);
-    out += "ISO-10303-21;\nHEADER;\n";
+    std::string out = "ISO-10303-21;\nHEADER;\n";
     out += "FILE_DESCRIPTION((" + s(h.description) + "),'2;1');\n";
     out += "FILE_NAME(" + s(h.name) + "," + s(h.timestamp) + ",(" + s(h.author) + "),(" + s(h.organization) + ")," +
            s(h.preprocessor) + "," + s(h.originatingSystem) + ",'');\n";
     out += "FILE_SCHEMA((" + s(h.schema) + "));\nENDSEC;\nDATA;\n";
-    out += data_;
-    out += "ENDSEC;\nEND-ISO-10303-21;\n";
     return out;
+}
+
+constexpr const char* kTrailer = "ENDSEC;\nEND-ISO-10303-21;\n";
+
+}  // namespace
+
+std::string File::Text(const Header& h) const {
+    std::string out = HeaderSection(h);
+    out.reserve(out.size() + data_.size() + 32);
+    out += data_;
+    out += kTrailer;
+    return out;
+}
+
+void File::Write(std::ostream& out, const Header& h) const {
+    out << HeaderSection(h);
+    out.write(data_.data(), static_cast<std::streamsize>(data_.size()));
+    out << kTrailer;
 }
 
 std::string GlobalId(std::string_view key) {

@@ -4,6 +4,7 @@
 // always carry a decimal point, references, enumerations, typed values, lists). It knows nothing of a schema:
 // the entities of IFC and their attribute order live in ifc_entities.h.
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -57,6 +58,8 @@ public:
 
     // The whole file: header section, data section.
     std::string Text(const Header& header) const;
+    // The same written to a stream, without a copy of the data section (a long viaduct's is many megabytes).
+    void Write(std::ostream& out, const Header& header) const;
 
 private:
     std::string data_;
