@@ -1,5 +1,7 @@
 #include "exchange/ifc_entities.h"
 
+#include <cmath>
+
 namespace ifc {
 
 using step::Arg;
@@ -88,6 +90,17 @@ int Writer::Profile(int outer, const std::vector<int>& holes) {
 int Writer::ExtrudedSolid(int profile, int position, double depth) {
     return Add("IFCEXTRUDEDAREASOLID",
                {Arg::Ref(profile), Arg::Ref(position), Arg::Ref(Direction(Vec3{0, 0, 1})), Arg::Real(depth)});
+}
+
+int Writer::TriangulatedFaceSet(const std::vector<Vec3>& points, const std::vector<std::array<std::uint32_t, 3>>& triangles) {
+    auto micrometres = [](double v) { return std::round(v * 1e6) / 1e6; };
+    std::vector<Arg> corners, faces;
+    corners.reserve(points.size());
+    for (const Vec3& p : points) corners.push_back(Arg::Reals({micrometres(p.x), micrometres(p.y), micrometres(p.z)}));
+    faces.reserve(triangles.size());
+    for (const auto& t : triangles) faces.push_back(Arg::List({Arg::Int(t[0] + 1), Arg::Int(t[1] + 1), Arg::Int(t[2] + 1)}));
+    const int list = Add("IFCCARTESIANPOINTLIST3D", {Arg::List(corners), Arg::Null()});
+    return Add("IFCTRIANGULATEDFACESET", {Arg::Ref(list), Arg::Null(), Arg::Bool(true), Arg::List(faces), Arg::Null()});
 }
 
 int Writer::Context(int worldPlacement, std::optional<Vec2> trueNorth) {

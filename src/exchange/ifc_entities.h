@@ -2,6 +2,8 @@
 // The one place that knows the IFC4X3_ADD2 schema as far as our export uses it: the entity names, their
 // attributes in schema order, which are optional, and the enumerations we write. Every function adds one
 // instance to the file and returns its number; arguments follow the schema's attribute order.
+#include <array>
+#include <cstdint>
 #include <optional>
 #include <unordered_map>
 #include <string>
@@ -54,6 +56,9 @@ public:
     int Polyline(const std::vector<Vec2>& closedOutline);
     int Profile(int outer, const std::vector<int>& holes);
     int ExtrudedSolid(int profile, int position, double depth);
+    // A closed triangle mesh: its corners (rounded to the micrometre, far below what a drawing shows) and its
+    // triangles as indexes into them, counted from 0 here and from 1 in the file.
+    int TriangulatedFaceSet(const std::vector<Vec3>& points, const std::vector<std::array<std::uint32_t, 3>>& triangles);
 
     // Representation
     int Context(int worldPlacement, std::optional<Vec2> trueNorth = {});

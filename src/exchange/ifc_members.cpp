@@ -220,6 +220,8 @@ IfcMemberKind MemberKind(const bridge::Solid& solid, const bridge::Bridge& model
     if (m == "板式橡胶支座") return {"IFCBEARING", "ELASTOMERIC"};
     if (m == "盆式支座") return {"IFCBEARING", "POT"};
     if (m == "桥面铺装") return {"IFCSLAB", "WEARING"};
+    if (m == "搭板") return {"IFCSLAB", "APPROACH_SLAB"};
+    if (m == "锥坡") return {"IFCEARTHWORKSFILL", "SLOPEFILL"};
     return {"IFCBUILDINGELEMENTPROXY", "NOTDEFINED"};
 }
 
