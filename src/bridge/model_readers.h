@@ -35,4 +35,7 @@ void ReadSubstructure(dao::Database& db, Bridge& b);
 // The solid of every member.
 void BuildSolids(Bridge& b);
 
+// The cone slopes and approach slabs at the bridge ends, with their solids.
+void ReadApproachWorks(dao::Database& db, Bridge& b);
+
 }  // namespace bridge

@@ -12,6 +12,7 @@ Bridge ReadBridge(dao::Database& db) {
     PlaceSupports(b);
     ReadSubstructure(db, b);
     BuildSolids(b);
+    ReadApproachWorks(db, b);
     return b;
 }
 
