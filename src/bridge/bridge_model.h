@@ -164,6 +164,7 @@ struct Foundation {
     double topZ = 0;    // where the foundation starts (bottom of the connection)
     double tipZ = 0;    // pile tip or footing bottom
     bool proposed = false;
+    int record = -1;    // its row in the member table's grid, -1 when proposed
 };
 
 struct Support {
@@ -189,6 +190,8 @@ struct Support {
     double capLength = 0, capWidth = 0, backWallWidth = 0;
     double bodyAlong = 0, bodyAcross = 0;
     bool roundBody = false;
+    // Rows of the cap, body and connection records in their member tables' grids, -1 when proposed.
+    int capRecord = -1, bodyRecord = -1, connectRecord = -1;
     const char* KindText() const { return kind == SupportKind::Abutment ? "台" : "墩"; }
 };
 
@@ -206,6 +209,7 @@ struct Solid {
     double area = 0;       // of the profile less its holes, m²
     double volume = 0;     // m³
     std::string table;     // the member table the sizes came from, empty when proposed
+    int record = -1;       // the sizes' row in that table's grid, -1 when proposed
 };
 
 // ---- precast units, bearings, deck pavement ---------------------------------------------------------------
