@@ -13,7 +13,7 @@
 #include <filesystem>
 #include <string>
 
-#include "browse/grid_menu.h"
+#include "platform/spreadsheet/grid_menu.h"
 #include "browse/ui/bri_form_view.h"
 #include "browse/ui/project_host.h"
 #include "platform/dao/database.h"
@@ -122,7 +122,7 @@ int main(int argc, char** argv) {
         saveReference = std::min(saveReference, Shell(path, std::string("begin; delete from [") + kTable +
                                                                 "]; insert into [" + kTable +
                                                                 "] select * from [copy]; commit;"));
-        view.RunCommand(browse::ID_GRID_COPY);  // marks the grid modified
+        view.RunCommand(sheet::ID_GRID_COPY);  // marks the grid modified
         auto start = std::chrono::steady_clock::now();
         const bool closed = view.CanClose();
         save = std::min(save, Seconds(start));

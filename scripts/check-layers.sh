@@ -4,10 +4,9 @@
 #    its ui/ folder; in src/app the files at its root are logic, src/app/ui/ and src/app/main.cpp windows),
 #    or includes a window header (anything in a ui/ folder);
 #  - a folder includes one it may not use: platform nothing of ours outside platform, projectdb only
-#    platform, the subsystems platform, projectdb, calc's logic and themselves (windows that show a
-#    spreadsheet, the wizard's included, also the shared grid commands), the command line no windows (it runs the
-#    project session and the other logic of app); the bridge model may use calc besides, and every
-#    subsystem but calc may use the bridge model's logic;
+#    platform, the subsystems platform, projectdb, calc's logic and themselves, the command line no windows
+#    (it runs the project session and the other logic of app); the bridge model may use calc besides, and
+#    every subsystem but calc may use the bridge model's logic;
 #  - the files of src/app include each other in a circle (scripts/check-app-cycles.sh).
 # Usage: check-layers.sh [ROOT] (default: the repository).
 set -euo pipefail
@@ -16,10 +15,6 @@ root="${1:-$here/..}"
 cd "$root"
 
 subsystems="projectdb exchange calc bridge browse library drawing app"
-
-# The shared grid commands serve every window that shows a spreadsheet: another subsystem's windows may
-# include these browse headers, and nothing else of browse.
-shared_grid_headers="browse/ui/grid_commands.h browse/grid_menu.h"
 
 problems=()
 
@@ -42,9 +37,7 @@ may_include() {
     case "$top" in
         app) return 0 ;;
         platform) [ "$to" = platform ] ;;
-        projectdb)
-            [ "$to" = platform ] || [ "$to" = projectdb ] && return 0
-            [[ "$file" == src/*/ui/* ]] && [[ " $shared_grid_headers " == *" $target "* ]] ;;
+        projectdb) [ "$to" = platform ] || [ "$to" = projectdb ] ;;
         cli) [[ "$target" != */ui/* ]] ;;
         bridge)
             [ "$to" = platform ] || [ "$to" = projectdb ] || [ "$to" = calc ] || [ "$to" = bridge ] ;;
@@ -55,8 +48,7 @@ may_include() {
             # calc lies below the bridge model, which uses it
             [ "$to" = bridge ] && [ "$top" != calc ] && [[ "$target" != */ui/* ]] && return 0
             # The route geometry engine serves the other subsystems (the import checks the route it wrote).
-            [ "$to" = calc ] && [[ "$target" != */ui/* ]] && return 0
-            [[ "$file" == src/*/ui/* ]] && [[ " $shared_grid_headers " == *" $target "* ]] ;;
+            [ "$to" = calc ] && [[ "$target" != */ui/* ]] ;;
         *) return 0 ;;
     esac
 }

@@ -164,6 +164,7 @@ struct Foundation {
     double topZ = 0;    // where the foundation starts (bottom of the connection)
     double tipZ = 0;    // pile tip or footing bottom
     bool proposed = false;
+    int record = -1;    // its row in the member table's grid, -1 when proposed
 };
 
 struct Support {
@@ -189,6 +190,8 @@ struct Support {
     double capLength = 0, capWidth = 0, backWallWidth = 0;
     double bodyAlong = 0, bodyAcross = 0;
     bool roundBody = false;
+    // Rows of the cap, body and connection records in their member tables' grids, -1 when proposed.
+    int capRecord = -1, bodyRecord = -1, connectRecord = -1;
     const char* KindText() const { return kind == SupportKind::Abutment ? "台" : "墩"; }
 };
 
@@ -206,6 +209,7 @@ struct Solid {
     double area = 0;       // of the profile less its holes, m²
     double volume = 0;     // m³
     std::string table;     // the member table the sizes came from, empty when proposed
+    int record = -1;       // the sizes' row in that table's grid, -1 when proposed
 };
 
 // ---- precast units, bearings, deck pavement ---------------------------------------------------------------
@@ -245,6 +249,42 @@ struct DeckMembers {
     std::vector<Pavement> pavements;
 };
 
+// ---- cone slopes and approach slabs ----------------------------------------------------------------------
+
+// The embankment at a bridge end finished as a quarter cone on each side of the deck (锥坡信息表). Its tops
+// stand on the deck's edges, `DistToAbutEnd` into the bridge from the joint at the abutment, at the deck
+// surface less the pavement (taken on the centre line: the edges differ by the cross fall only); it falls
+// 1:ratioAlong into the span and 1:ratioAcross away from the deck down to the ground.
+struct ConeSlope {
+    int support = -1;               // the abutment
+    double jointStation = 0;        // the abutment's joint
+    double topStation = 0, topZ = 0;
+    double toeStation = 0, toeZ = 0;  // where the slope along the bridge meets the ground
+    double height = 0;              // topZ - toeZ
+    double ratioAlong = 0, ratioAcross = 0;
+    double backSlopeLength = 0;     // 台后坡长
+    Point2 topLeft, topRight;       // the two cone tops in plan, on the designed deck's edges
+    Point2 toeLeft, toeRight;       // the toes along the bridge in plan
+    double radiusAlong() const { return height * ratioAlong; }
+    double radiusAcross() const { return height * ratioAcross; }
+    int record = -1;
+};
+
+// A slab behind an abutment (桥头搭板信息表), from its start stake away from the bridge, under the
+// pavement; thicker (or thinner) towards its middle, its ends cut at their angles to the route.
+struct ApproachSlab {
+    int support = -1;               // the abutment it rests on
+    int count = 1;                  // 块数
+    double startStation = 0, endStation = 0;  // along the centre line: start at the bridge
+    double length = 0;
+    double startWidth = 0, endWidth = 0;
+    double startAngle = 90, endAngle = 90;
+    double endThickness = 0, centreThickness = 0;
+    double startTopZ = 0, endTopZ = 0;  // its top on the designed deck's centre line
+    Point2 corners[4];              // start left, start right, end right, end left, in plan
+    int record = -1;
+};
+
 // ---- the bridge -----------------------------------------------------------------------------------------
 
 struct Bridge {
@@ -259,6 +299,8 @@ struct Bridge {
     DeckMembers deckMembers;  // the precast units, bearings and pavement, each with its own solid
     double length = 0;  // 桥梁全长: back wall to back wall
     std::vector<Finding> findings;
+    std::vector<ConeSlope> cones;             // per bridge end that has them; its left and right cones alike
+    std::vector<ApproachSlab> approachSlabs;
 
     // The deck this project designs (the first one when none says so); null without decks.
     const Deck* DesignedDeck() const;

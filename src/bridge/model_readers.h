@@ -37,5 +37,7 @@ void BuildSolids(Bridge& b);
 
 // The precast units of every precast span, the bearings under the girders and the deck pavement.
 void BuildDeckMembers(Bridge& b);
+// The cone slopes and approach slabs at the bridge ends, with their solids.
+void ReadApproachWorks(dao::Database& db, Bridge& b);
 
 }  // namespace bridge

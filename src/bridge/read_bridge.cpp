@@ -13,6 +13,7 @@ Bridge ReadBridge(dao::Database& db) {
     ReadSubstructure(db, b);
     BuildSolids(b);
     BuildDeckMembers(b);
+    ReadApproachWorks(db, b);
     return b;
 }
 

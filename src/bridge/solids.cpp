@@ -27,7 +27,7 @@ std::vector<Point2> Circle(double diameter, double cu = 0, double cv = 0, int si
     return p;
 }
 
-// The member table of a type; the solids of proposed members name none.
+// The member table of a type; the solids of proposed members (no record of their own) name none.
 std::string MemberTable(const std::string& type, bool proposed = false) {
     return proposed ? std::string() : projectdb::MemberTableOf(type).value_or("");
 }
@@ -124,6 +124,7 @@ void BuildSolids(Bridge& b) {
         s.member = "主梁";
         s.span = g.span;
         s.table = g.table;
+        s.record = g.table.empty() ? -1 : g.record;
         GirderSection(g, width, s);
         const double from = span.startStation + kJointHalfGap, to = span.endStation - kJointHalfGap;
         const int steps = std::max(1, static_cast<int>(std::ceil((to - from) / kPathStep)));
@@ -145,7 +146,8 @@ void BuildSolids(Bridge& b) {
             Solid s;
             s.member = sp.kind == SupportKind::Abutment ? "台帽" : "帽梁";
             s.support = sp.index;
-            s.table = MemberTable(sp.capType, c.proposed);
+            s.table = MemberTable(sp.capType, sp.capRecord < 0);
+            s.record = sp.capRecord;
             const double length = sp.capLength > 0 ? sp.capLength : width / sine;
             const double along = sp.capWidth > 0 ? sp.capWidth : 1.6;
             s.profile = Rectangle(along, 0, -c.capHeight);
@@ -161,7 +163,8 @@ void BuildSolids(Bridge& b) {
                 Solid s;
                 s.member = name;
                 s.support = sp.index;
-                s.table = MemberTable(sp.bodyType, c.proposed);
+                s.table = MemberTable(sp.bodyType, sp.bodyRecord < 0);
+                s.record = sp.bodyRecord;
                 const double along = sp.bodyAlong > 0 ? sp.bodyAlong : 1.2;
                 const double across = sp.bodyAcross > 0 ? sp.bodyAcross : along;
                 s.profile = sp.roundBody || (sp.bodyAlong <= 0 && sp.bodyAcross <= 0) ? Circle(along)
@@ -180,7 +183,8 @@ void BuildSolids(Bridge& b) {
             Solid s;
             s.member = sp.connectType == "系梁" ? "系梁" : "承台";
             s.support = sp.index;
-            s.table = MemberTable(sp.connectType, c.proposed);
+            s.table = MemberTable(sp.connectType, sp.connectRecord < 0);
+            s.record = sp.connectRecord;
             const double length = columnsSpan + 2 * pile;
             s.profile = Rectangle(pile + 1.0, 0, -c.connectionHeight);
             s.path = {Along(sp, -length / 2, c.connectionTopZ), Along(sp, length / 2, c.connectionTopZ)};
@@ -195,6 +199,7 @@ void BuildSolids(Bridge& b) {
                 s.member = "桩";
                 s.support = sp.index;
                 s.table = MemberTable(sp.foundationType, f.proposed);
+                s.record = s.table.empty() ? -1 : f.record;
                 const Point3 top = Along(sp, (k - (count - 1) / 2.0) * spacing, f.topZ);
                 s.profile = Circle(pile);
                 s.path = {top, {top.x, top.y, f.tipZ}};
@@ -206,6 +211,7 @@ void BuildSolids(Bridge& b) {
             s.member = f.kind;
             s.support = sp.index;
             s.table = MemberTable(sp.foundationType, f.proposed);
+            s.record = s.table.empty() ? -1 : f.record;
             const double length = columnsSpan + 3;
             s.profile = Rectangle(std::max(sp.bodyAlong, 1.0) + 2, 0, -f.depth);
             s.path = {Along(sp, -length / 2, f.topZ), Along(sp, length / 2, f.topZ)};

@@ -92,12 +92,14 @@ struct Members {
     bool bodyKnown = false, round = false;
     double connectHeight = 0;
     bool connectKnown = false;
+    int capRecord = -1, bodyRecord = -1, connectRecord = -1;
 };
 
 Members ReadMembers(MemberRecords& records, const Support& s) {
     Members m;
     if (auto cap = records.Find(s.capType, s.index)) {
         m.capKnown = true;
+        m.capRecord = cap.table->Record(cap.row);
         m.capHeight = cap.Number({"CopingHeight", "CopingFrontHeight"});
         if (cap.table->HasField("CopingHeight1"))
             m.capHeight = std::max(cap.Number({"CopingHeight1"}), cap.Number({"CopingHeight2"}));
@@ -108,6 +110,7 @@ Members ReadMembers(MemberRecords& records, const Support& s) {
     if (auto body = records.Find(s.bodyType, s.index)) {
         const double length = body.Number({"PierColumnLength", "BodyHeight", "RibSlabHeight", "FrontWallHeight"}, -1);
         m.bodyKnown = length >= 0 || !body.table->HasField("BodyHeight1");
+        m.bodyRecord = body.table->Record(body.row);
         m.bodyLength = std::max(length, 0.0);
         m.bodies = static_cast<int>(body.Number({"PierColumnNum", "RibSlabNum"}, 1));
         m.spacing = body.Number({"SpaceBetween"});
@@ -118,6 +121,7 @@ Members ReadMembers(MemberRecords& records, const Support& s) {
     }
     if (auto connect = records.Find(s.connectType, s.index)) {
         m.connectKnown = true;
+        m.connectRecord = connect.table->Record(connect.row);
         m.connectHeight = connect.Number({"BearingPlatHeight", "PileCapHeight", "ConBeamHeight"});
     }
     return m;
@@ -142,6 +146,7 @@ Foundation ReadFoundation(MemberRecords& records, const Support& s, double longe
         }
         return f;
     }
+    f.record = hit.table->Record(hit.row);
     if (f.kind == "桩基础") {
         f.pileLength = hit.Number({"PileLength"});
         f.pileDiameter = hit.Number({"PileDiameter"});
@@ -261,6 +266,9 @@ void ReadSubstructure(dao::Database& db, Bridge& b) {
         s.bodyAlong = m.bodyAlong;
         s.bodyAcross = m.bodyAcross;
         s.roundBody = m.round;
+        s.capRecord = m.capRecord;
+        s.bodyRecord = m.bodyRecord;
+        s.connectRecord = m.connectRecord;
 
         const std::string where = Where(s);
         if (hasBody && (m.bodyKnown || judge) && (c.bodyLength <= 0 || c.bodyLength > kLongestColumn))

@@ -139,6 +139,31 @@ inline Project ChainProject(double ribs, const std::string& coverCm = "100") {
     return p;
 }
 
+// Two 20 m spans of `type` between abutments (1.2 m caps on rib walls, pile caps, piles) with a pier between
+// them (cap, columns, a 1.5 m pile cap, piles): a bridge with every kind of member. A T-beam deck has five
+// beams 1.6 m deep at 2.4 m in each span.
+inline Project EveryMemberProject(const std::string& type) {
+    ProjectSpec spec;
+    spec.sections = {{type, "2", "20"}};
+    auto abutment = [](const std::string& stake) {
+        return std::vector<std::string>{stake, "1类台帽", "肋板式台身", "1类承台", "多排桩基础", "100", "110", "90", "0"};
+    };
+    spec.supports = Rows{abutment("1000"), SupportRow("1020"), abutment("1040")};
+    Project p = MakeProject(spec);
+    dao::Database& db = *p.db;
+    if (type == "装配式简支T梁桥") {
+        for (int span : {1, 2})
+            AddRecord(db, projectdb::kTBeamLayoutTable,
+                      {{"TBeamInWhichSpan", N(span)}, {"TBeamsEverySpan", N(5)}, {"TransverseDist", M(2.4)},
+                       {"InsideTBeamType", S("T20")}, {"OutsideTBeamType", S("T20边")}});
+        AddRecord(db, projectdb::kInsideTBeamTable, {{"TBeamType", S("T20")}, {"TBeamHeight", M(1.6)}, {"DistToBearing", M(0.3)}});
+    }
+    for (int support : {0, 2}) AddRecord(db, projectdb::kAbutCap1Table, {{"PierAbutmentNum", N(support)}, {"CopingHeight", M(1.2)}});
+    for (int support : {0, 1, 2})
+        AddRecord(db, projectdb::kPileCap1Table, {{"PierAbutmentNum", N(support)}, {"BearingPlatHeight", M(1.5)}});
+    return p;
+}
+
 // The codes of a model's findings, in order.
 inline std::vector<std::string> Codes(const bridge::Bridge& b) {
     std::vector<std::string> codes;

@@ -6,7 +6,7 @@
 #include <QMimeData>
 #include <memory>
 
-#include "browse/grid_menu.h"
+#include "platform/spreadsheet/grid_menu.h"
 #include "browse/grid_table.h"
 #include "browse/ui/bri_form_view.h"
 #include "browse_fixture.h"
@@ -18,6 +18,7 @@
 namespace {
 
 using namespace browse;
+using namespace sheet;
 using namespace browse_test;
 using Names = std::vector<std::string>;
 

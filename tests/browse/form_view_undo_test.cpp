@@ -5,7 +5,7 @@
 #include <QMimeData>
 #include <memory>
 
-#include "browse/grid_menu.h"
+#include "platform/spreadsheet/grid_menu.h"
 #include "browse/ui/bri_form_view.h"
 #include "browse_fixture.h"
 #include "platform/spreadsheet/spreadsheet.h"
@@ -14,6 +14,7 @@
 namespace {
 
 using namespace browse;
+using namespace sheet;
 using namespace browse_test;
 
 const char* const kOther = "某模块新加的表";

@@ -7,7 +7,7 @@
 #include <QTreeWidget>
 #include <memory>
 
-#include "browse/grid_menu.h"
+#include "platform/spreadsheet/grid_menu.h"
 #include "browse/table_transfer.h"
 #include "browse/ui/bri_tree_view.h"
 #include "browse_fixture.h"
@@ -19,6 +19,7 @@
 namespace {
 
 using namespace browse;
+using namespace sheet;
 using namespace browse_test;
 using Names = std::vector<std::string>;
 

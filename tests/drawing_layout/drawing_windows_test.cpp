@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include "browse/grid_menu.h"
+#include "platform/spreadsheet/grid_menu.h"
 #include "drawing/ui/drawing_layout_dialog.h"
 #include "drawing/ui/drawing_range_dialog.h"
 #include "drawing/ui/drawing_state_dialog.h"
@@ -69,7 +69,7 @@ TEST_F(DrawingWindowsTest, LayoutDialogClearsAddsAndWritesTheList) {
     EXPECT_EQ(view->Grid().textUtf8(4, 1), "桥台一般构造图(0,6号)");
     view->Grid().setCurrentCell(1, 5);  // 比例 of the first row, pasted as a user would
     QApplication::clipboard()->setText("50");
-    view->RunCommand(browse::ID_GRID_PASTE);
+    view->RunCommand(sheet::ID_GRID_PASTE);
 
     dialog.OnOK();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);

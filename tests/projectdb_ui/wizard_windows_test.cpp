@@ -15,7 +15,7 @@
 #include <QTreeWidget>
 #include <filesystem>
 
-#include "browse/grid_menu.h"
+#include "platform/spreadsheet/grid_menu.h"
 #include "platform/interaction/scripted.h"
 #include "platform/spreadsheet/sheet_model.h"
 #include "platform/spreadsheet/spreadsheet.h"
@@ -59,8 +59,8 @@ void Type(QWidget* box, const QString& text) {
 void PasteAt(QWidget& owner, sheet::Spreadsheet& grid, int row, int column, const QString& block) {
     grid.setCurrentCell(row, column);
     QApplication::clipboard()->setText(block);
-    if (auto* page = qobject_cast<CMyPropertyPage21*>(&owner)) page->RunCommand(browse::ID_GRID_PASTE);
-    if (auto* page = qobject_cast<CMyPropertyPage31*>(&owner)) page->RunCommand(browse::ID_GRID_PASTE);
+    if (auto* page = qobject_cast<CMyPropertyPage21*>(&owner)) page->RunCommand(sheet::ID_GRID_PASTE);
+    if (auto* page = qobject_cast<CMyPropertyPage31*>(&owner)) page->RunCommand(sheet::ID_GRID_PASTE);
 }
 
 std::vector<std::string> SheetColumn(sheet::Spreadsheet& grid, int sheetNumber, int column) {

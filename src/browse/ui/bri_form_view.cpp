@@ -8,9 +8,9 @@
 #include <memory>
 
 #include "browse/grid_table.h"
-#include "browse/ui/grid_commands.h"
+#include "platform/spreadsheet/grid_commands.h"
 #include "browse/ui/project_host.h"
-#include "browse/ui/wait_cursor.h"
+#include "platform/spreadsheet/wait_cursor.h"
 #include "platform/dao/database.h"
 #include "platform/interaction/interaction.h"
 #include "platform/spreadsheet/sheet_model.h"
@@ -60,7 +60,7 @@ bool CBriFormView::ContextMenuAllowed() const {
 }
 
 void CBriFormView::Load(const std::string& table) {
-    CWaitCursor wait;
+    sheet::CWaitCursor wait;
     m_strTableName = table;
     m_pDatabase = m_host.ProjectDatabase();
     sheet::SheetModel& model = *m_pGrid->model();
@@ -117,20 +117,20 @@ void CBriFormView::Requery() {
 }
 
 QMenu* CBriFormView::CreateContextMenu() {
-    QMenu* menu = CreateGridMenu(kMenuType2, this, m_pGrid);
-    AddGridPopup(menu, GridModulesPopup());
+    QMenu* menu = sheet::CreateGridMenu(sheet::kMenuType2, this, m_pGrid);
+    sheet::AddGridPopup(menu, sheet::GridModulesPopup());
     return menu;
 }
 
 void CBriFormView::RunCommand(int commandId) {
-    if (IsModuleCommand(commandId)) {
+    if (sheet::IsModuleCommand(commandId)) {
         // The sibling programs are commands of the shell: they run exactly as from the main menu.
         m_host.RunShellCommand(commandId);
         return;
     }
-    if (!IsGridCommand(commandId)) return;
-    RunGridCommand(commandId, *m_pGrid, m_host.FileChooser());
-    if (commandId >= ID_GRID_CUT && commandId <= ID_GRID_DELETE_ROW) SetModified(true);
+    if (!sheet::IsGridCommand(commandId)) return;
+    sheet::RunGridCommand(commandId, *m_pGrid, m_host.FileChooser());
+    if (commandId >= sheet::ID_GRID_CUT && commandId <= sheet::ID_GRID_DELETE_ROW) SetModified(true);
 }
 
 bool CBriFormView::SaveRoutine() {
@@ -166,7 +166,7 @@ bool CBriFormView::SaveRoutine() {
     if (!m_pDatabase) return false;
     bool changedOnDisk = false;
     try {
-        CWaitCursor wait;
+        sheet::CWaitCursor wait;
         // Another program or window may have written the table since it was read: its rows are kept, and
         // the user decides before the rows changed here go over it.
         changedOnDisk = TableFingerprint(*m_pDatabase, m_strTableName) != m_loadedFingerprint;

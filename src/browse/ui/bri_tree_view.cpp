@@ -18,10 +18,10 @@
 #include "projectdb/project_file.h"
 #include "browse/table_tree.h"
 #include "browse/ui/bri_form_view.h"
-#include "browse/ui/grid_commands.h"
+#include "platform/spreadsheet/grid_commands.h"
 #include "browse/ui/project_host.h"
 #include "browse/ui/rename_dialog.h"
-#include "browse/ui/wait_cursor.h"
+#include "platform/spreadsheet/wait_cursor.h"
 #include "platform/dao/database.h"
 #include "platform/interaction/interaction.h"
 
@@ -162,7 +162,7 @@ QTreeWidgetItem* CBriTreeView::AddTableItem(QTreeWidgetItem* category, const std
 }
 
 void CBriTreeView::Rebuild() {
-    CWaitCursor wait;
+    sheet::CWaitCursor wait;
     m_bRebuilding = true;
     m_pTree->clear();
     m_categoryItems.clear();
@@ -194,7 +194,7 @@ void CBriTreeView::RefreshCategory(int number) {
     if (!category || !m_pDatabase) return;
     auto node = m_categoryItems.find(category->id);
     if (node == m_categoryItems.end()) return;
-    CWaitCursor wait;
+    sheet::CWaitCursor wait;
     m_bRebuilding = true;
     QTreeWidgetItem* parent = node->second;
     for (int i = parent->childCount() - 1; i >= 0; --i)
@@ -261,10 +261,10 @@ void CBriTreeView::OnContextMenu(const QPoint& pos) {
     m_pTree->setCurrentItem(item);
     if (!IsTableItem(item)) return;
     const std::string table = item->text(0).toStdString();
-    switch (ShowGridMenu(this, kMenuType5, m_pTree->viewport()->mapToGlobal(pos))) {
-        case ID_TREE_OPEN: OpenTable(table); break;
-        case ID_TREE_DELETE: DeleteTable(table); break;
-        case ID_TREE_COPY_TO_PROJECT: CopyTableToOtherProject(table); break;
+    switch (sheet::ShowGridMenu(this, sheet::kMenuType5, m_pTree->viewport()->mapToGlobal(pos))) {
+        case sheet::ID_TREE_OPEN: OpenTable(table); break;
+        case sheet::ID_TREE_DELETE: DeleteTable(table); break;
+        case sheet::ID_TREE_COPY_TO_PROJECT: CopyTableToOtherProject(table); break;
         default: break;
     }
 }
@@ -272,7 +272,7 @@ void CBriTreeView::OnContextMenu(const QPoint& pos) {
 void CBriTreeView::OpenTable(const std::string& table) {
     if (!m_pDatabase) return;
     {
-        CWaitCursor wait;
+        sheet::CWaitCursor wait;
         if (!m_host.OpenGridWindow(table)) return;
     }
     emit tableOpened(Q(table));
@@ -285,7 +285,7 @@ bool CBriTreeView::DeleteTable(const std::string& table) {
     for (CBriFormView* view : m_host.GridViews())
         if (view && view->TableName() == table && !m_host.CloseGridWindow(view)) return false;
     {
-        CWaitCursor wait;
+        sheet::CWaitCursor wait;
         if (!DeleteTableDefinition(*m_pDatabase, table, prompt)) return false;
     }
     delete TableItem(table);
@@ -313,7 +313,7 @@ bool CBriTreeView::CopyTableToOtherProject(const std::string& table) {
     request.overwritePrompt = false;
     const std::string path = m_host.FileChooser().choose(request);
     if (path.empty()) return false;
-    CWaitCursor wait;
+    sheet::CWaitCursor wait;
     std::optional<std::string> copied = CopyTableToFile(
         *m_pDatabase, table, path, [this](const std::string& name) { return AskNewName(name); }, m_host.Prompter());
     if (!copied) return false;
@@ -343,7 +343,7 @@ bool CBriTreeView::DropMimeData(const QMimeData& data) {
     const QByteArray bytes = data.data(QString::fromLatin1(kTransferFormat));
     std::optional<TransferDescriptor> descriptor = DecodeTransfer(std::string_view(bytes.constData(), bytes.size()));
     if (!descriptor) return false;
-    CWaitCursor wait;
+    sheet::CWaitCursor wait;
     std::optional<std::string> copied = DropTable(
         *descriptor, *m_pDatabase, [this](const std::string& name) { return AskNewName(name); }, m_host.Prompter());
     if (!copied) return false;

@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "browse/grid_menu.h"
-#include "browse/ui/grid_commands.h"
+#include "platform/spreadsheet/grid_menu.h"
+#include "platform/spreadsheet/grid_commands.h"
 #include "library/library_entries.h"
 #include "platform/spreadsheet/spreadsheet.h"
 
@@ -29,8 +29,8 @@ CComponentDataDlg::CComponentDataDlg(const std::vector<std::string>& captions, c
     }
     m_pGrid->setEditStartFilter([this](int row, int) { return !IsEntryNameRow(m_strTable, row - 1); });
     connect(m_pGrid, &sheet::Spreadsheet::contextMenuRequested, this, [this](int, int, const QPoint& pos) {
-        if (int id = browse::ShowGridMenu(this, browse::kMenuType2, pos, m_pGrid))
-            browse::RunGridCommand(id, *m_pGrid, m_files);
+        if (int id = sheet::ShowGridMenu(this, sheet::kMenuType2, pos, m_pGrid))
+            sheet::RunGridCommand(id, *m_pGrid, m_files);
     });
 
     auto* preview = new QPushButton(QStringLiteral("预览"), this);

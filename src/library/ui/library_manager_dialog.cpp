@@ -7,8 +7,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "browse/grid_menu.h"
-#include "browse/ui/grid_commands.h"
+#include "platform/spreadsheet/grid_menu.h"
+#include "platform/spreadsheet/grid_commands.h"
 #include "library/library_entries.h"
 #include "library/library_file.h"
 #include "library/ui/component_data_dialog.h"
@@ -66,14 +66,14 @@ void CLibraryManagerDlg::OnTableSelected(bool atRoot) {
 
 QMenu* CLibraryManagerDlg::CreateEntryMenu() {
     if (SelectedTable().empty()) return nullptr;
-    QMenu* menu = browse::CreateGridMenu(browse::kMenuType3, this);
+    QMenu* menu = sheet::CreateGridMenu(sheet::kMenuType3, this);
     for (QAction* action : menu->actions()) {
         void (CLibraryManagerDlg::*handler)() = nullptr;
         switch (action->data().toInt()) {
-            case browse::ID_LIBRARY_ADD: handler = &CLibraryManagerDlg::OnAdd; break;
-            case browse::ID_LIBRARY_DELETE: handler = &CLibraryManagerDlg::OnDelete; break;
-            case browse::ID_LIBRARY_EDIT: handler = &CLibraryManagerDlg::OnEdit; break;
-            case browse::ID_LIBRARY_PREVIEW: handler = &CLibraryManagerDlg::OnManagerPreview; break;
+            case sheet::ID_LIBRARY_ADD: handler = &CLibraryManagerDlg::OnAdd; break;
+            case sheet::ID_LIBRARY_DELETE: handler = &CLibraryManagerDlg::OnDelete; break;
+            case sheet::ID_LIBRARY_EDIT: handler = &CLibraryManagerDlg::OnEdit; break;
+            case sheet::ID_LIBRARY_PREVIEW: handler = &CLibraryManagerDlg::OnManagerPreview; break;
             default: continue;
         }
         connect(action, &QAction::triggered, this, [this, handler] {

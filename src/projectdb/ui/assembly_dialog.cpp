@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "browse/grid_menu.h"
-#include "browse/ui/grid_commands.h"
+#include "platform/spreadsheet/grid_menu.h"
+#include "platform/spreadsheet/grid_commands.h"
 #include "platform/spreadsheet/sheet_model.h"
 #include "platform/spreadsheet/spreadsheet.h"
 
@@ -52,8 +52,8 @@ CAssemblyDlg::CAssemblyDlg(dao::Database& db, ::ui::FileChooser& files, QWidget*
 
     connect(m_pGrid, &sheet::Spreadsheet::contextMenuRequested, this, [this](int, int, const QPoint& pos) {
         // 类型1 offers cut, copy and paste only.
-        if (int id = browse::ShowGridMenu(this, browse::kMenuType1, pos, m_pGrid))
-            browse::RunGridCommand(id, *m_pGrid, m_files);
+        if (int id = sheet::ShowGridMenu(this, sheet::kMenuType1, pos, m_pGrid))
+            sheet::RunGridCommand(id, *m_pGrid, m_files);
     });
 
     auto* note = new QLabel(QString::fromUtf8(kAssemblyNote), this);

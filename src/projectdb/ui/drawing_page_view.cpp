@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "browse/grid_menu.h"
-#include "browse/ui/grid_commands.h"
+#include "platform/spreadsheet/grid_menu.h"
+#include "platform/spreadsheet/grid_commands.h"
 #include "platform/spreadsheet/sheet_model.h"
 #include "platform/spreadsheet/spreadsheet.h"
 #include "projectdb/schema.h"
@@ -89,7 +89,7 @@ CMyPropertyPage31::CMyPropertyPage31(DrawingPage& page, PageServices services, Q
             [this](int row, int column) { m_page.OnCellEdited(row - 1, column - 1, m_pGrid->textUtf8(row, column)); });
     connect(m_pGrid, &sheet::Spreadsheet::cellDoubleClicked, this, &CMyPropertyPage31::OnCellDoubleClicked);
     connect(m_pGrid, &sheet::Spreadsheet::contextMenuRequested, this, [this](int, int, const QPoint& pos) {
-        if (int id = browse::ShowGridMenu(this, browse::kMenuType1, pos, m_pGrid)) RunCommand(id);
+        if (int id = sheet::ShowGridMenu(this, sheet::kMenuType1, pos, m_pGrid)) RunCommand(id);
     });
     Refresh();
 }
@@ -123,7 +123,7 @@ void CMyPropertyPage31::OnCellDoubleClicked(int row, int column) {
     m_page.OnCellEdited(row - 1, column - 1, *chosen);
 }
 
-void CMyPropertyPage31::RunCommand(int commandId) { browse::RunGridCommand(commandId, *m_pGrid, m_services.files); }
+void CMyPropertyPage31::RunCommand(int commandId) { sheet::RunGridCommand(commandId, *m_pGrid, m_services.files); }
 
 void CMyPropertyPage31::CommitEdits() { m_pGrid->commitEdit(); }
 

@@ -8,8 +8,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "browse/grid_menu.h"
-#include "browse/ui/grid_commands.h"
+#include "platform/spreadsheet/grid_menu.h"
+#include "platform/spreadsheet/grid_commands.h"
 #include "platform/spreadsheet/sheet_model.h"
 #include "platform/spreadsheet/spreadsheet.h"
 #include "projectdb/schema.h"
@@ -76,7 +76,7 @@ CMyPropertyPage21::CMyPropertyPage21(SpanPage& page, PageServices services, QWid
             [this](int, int) { Show(m_page.OnSheetActivated(CurrentSheet())); });
     connect(m_pGrid, &sheet::Spreadsheet::cellDoubleClicked, this, &CMyPropertyPage21::OnCellDoubleClicked);
     connect(m_pGrid, &sheet::Spreadsheet::contextMenuRequested, this, [this](int, int, const QPoint& pos) {
-        if (int id = browse::ShowGridMenu(this, browse::kMenuType1, pos, m_pGrid)) RunCommand(id);
+        if (int id = sheet::ShowGridMenu(this, sheet::kMenuType1, pos, m_pGrid)) RunCommand(id);
     });
     Refresh();
 }
@@ -186,7 +186,7 @@ void CMyPropertyPage21::OnCellDoubleClicked(int row, int column) {
 void CMyPropertyPage21::RunCommand(int commandId) {
     const SpanSheet s = CurrentSheet();
     m_batch.emplace();
-    browse::RunGridCommand(commandId, *m_pGrid, m_services.files);
+    sheet::RunGridCommand(commandId, *m_pGrid, m_services.files);
     std::vector<std::pair<int, int>> changed = std::move(*m_batch);
     m_batch.reset();
     if (changed.empty()) return;

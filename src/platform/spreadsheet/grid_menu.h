@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace browse {
+namespace sheet {
 
 constexpr int kGridMenuResource = 186;
 
@@ -67,4 +67,4 @@ std::string GridFilePath(const std::string& chosen);
 // What a path is written as: the extension "TXT" (or "txt") is tab-separated text, every other name a workbook.
 GridFileKind GridFileKindOf(const std::string& path);
 
-}  // namespace browse
+}  // namespace sheet

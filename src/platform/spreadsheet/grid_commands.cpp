@@ -1,4 +1,4 @@
-#include "browse/ui/grid_commands.h"
+#include "platform/spreadsheet/grid_commands.h"
 
 #include <QAction>
 #include <QCursor>
@@ -6,11 +6,11 @@
 #include <algorithm>
 #include <memory>
 
-#include "browse/ui/wait_cursor.h"
+#include "platform/spreadsheet/wait_cursor.h"
 #include "platform/interaction/interaction.h"
 #include "platform/spreadsheet/spreadsheet.h"
 
-namespace browse {
+namespace sheet {
 
 namespace {
 
@@ -104,4 +104,4 @@ bool WriteGridFile(sheet::Spreadsheet& grid, ui::FileChooser& files) {
     return grid.writeFile(QString::fromStdString(path), type);
 }
 
-}  // namespace browse
+}  // namespace sheet

@@ -6,7 +6,7 @@
 #include <QMenu>
 #include <QMimeData>
 
-#include "browse/ui/grid_commands.h"
+#include "platform/spreadsheet/grid_commands.h"
 #include "platform/interaction/scripted.h"
 #include "platform/spreadsheet/spreadsheet.h"
 #include "platform/text/gbk.h"
@@ -15,7 +15,7 @@
 
 namespace {
 
-using namespace browse;
+using namespace sheet;
 
 // A grid of `rows` x 3 whose cells name their place ("r3c2").
 void Fill(sheet::Spreadsheet& grid, int rows) {

@@ -2,7 +2,7 @@
 // The hourglass for the length of one command (or the database work inside it).
 #include <QApplication>
 
-namespace browse {
+namespace sheet {
 
 class CWaitCursor {
 public:
@@ -12,4 +12,4 @@ public:
     CWaitCursor& operator=(const CWaitCursor&) = delete;
 };
 
-}  // namespace browse
+}  // namespace sheet

@@ -3,19 +3,18 @@
 // paste, insert and delete rows, write the grid to a file, and undo the last edit of the grid.
 #include <QPoint>
 
-#include "browse/grid_menu.h"
+#include "platform/spreadsheet/grid_menu.h"
 
 class QMenu;
 class QWidget;
 
-namespace sheet {
-class Spreadsheet;
-}
 namespace ui {
 struct FileChooser;
 }
 
-namespace browse {
+namespace sheet {
+
+class Spreadsheet;
 
 // The sub-menu `index` of resource 186 as a QMenu whose actions carry their command ids (QAction::data()).
 // nullptr for an index outside 0–4. The caller owns the menu. Given the grid the menu is for, 撤消 (&U) is
@@ -38,4 +37,4 @@ void RunGridCommand(int commandId, sheet::Spreadsheet& grid, ui::FileChooser& fi
 // The grid reports a file that cannot be written itself. False when cancelled or not written.
 bool WriteGridFile(sheet::Spreadsheet& grid, ui::FileChooser& files);
 
-}  // namespace browse
+}  // namespace sheet

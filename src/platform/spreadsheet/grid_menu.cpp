@@ -1,8 +1,8 @@
-#include "browse/grid_menu.h"
+#include "platform/spreadsheet/grid_menu.h"
 
 #include <string_view>
 
-namespace browse {
+namespace sheet {
 
 const std::vector<GridMenu>& GridMenus() {
     static const std::vector<GridMenu> menus = {
@@ -65,4 +65,4 @@ GridFileKind GridFileKindOf(const std::string& path) {
     return ext == "TXT" || ext == "txt" ? GridFileKind::TabText : GridFileKind::Workbook;
 }
 
-}  // namespace browse
+}  // namespace sheet
