@@ -108,6 +108,18 @@ std::string ModelJson(const Bridge& b) {
     }
     Json findings = Json::array();
     for (const Finding& f : b.findings) findings.push_back(FindingJson(f));
+    // The precast beams, bearings and pavement: each with where it is and its volume.
+    Json beams = Json::array(), bearings = Json::array(), pavements = Json::array();
+    for (const PrecastUnit& u : b.deckMembers.units)
+        beams.push_back({{"span", u.span}, {"index", u.index}, {"member", u.solid.member}, {"offset", Mm(u.offset)},
+                         {"width", Mm(u.width)}, {"volume", Mm(u.solid.volume)}});
+    for (const Bearing& r : b.deckMembers.bearings)
+        bearings.push_back({{"support", r.support}, {"span", r.span}, {"member", r.solid.member}, {"station", Mm(r.station)},
+                            {"offset", Mm(r.offset)}, {"height", Mm(r.height.value)}, {"size", r.size},
+                            {"top", Mm(r.solid.path.back().z)}});
+    for (const Pavement& p : b.deckMembers.pavements)
+        pavements.push_back({{"span", p.span}, {"thickness", Mm(p.thickness.value)}, {"source", p.thickness.source},
+                             {"volume", Mm(p.solid.volume)}});
     Json doc = {{"length", Mm(b.length)},
                 {"decks", decks},
                 {"units", units},
@@ -116,7 +128,8 @@ std::string ModelJson(const Bridge& b) {
                 {"name", b.name},
                 {"design_line_offset", Mm(b.site.designLineOffset)},
                 {"spans", spans},
-                {"solids", solids}};
+                {"solids", solids},
+                {"deck_members", {{"precast_units", beams}, {"bearings", bearings}, {"pavement", pavements}}}};
     return doc.dump(1) + "\n";
 }
 

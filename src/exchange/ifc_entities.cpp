@@ -94,13 +94,14 @@ int Writer::ExtrudedSolid(int profile, int position, double depth) {
 
 int Writer::TriangulatedFaceSet(const std::vector<Vec3>& points, const std::vector<std::array<std::uint32_t, 3>>& triangles) {
     auto micrometres = [](double v) { return std::round(v * 1e6) / 1e6; };
-    std::vector<Arg> corners, faces;
+    std::vector<std::array<double, 3>> corners;
     corners.reserve(points.size());
-    for (const Vec3& p : points) corners.push_back(Arg::Reals({micrometres(p.x), micrometres(p.y), micrometres(p.z)}));
+    for (const Vec3& p : points) corners.push_back({micrometres(p.x), micrometres(p.y), micrometres(p.z)});
+    std::vector<std::array<long long, 3>> faces;
     faces.reserve(triangles.size());
-    for (const auto& t : triangles) faces.push_back(Arg::List({Arg::Int(t[0] + 1), Arg::Int(t[1] + 1), Arg::Int(t[2] + 1)}));
-    const int list = Add("IFCCARTESIANPOINTLIST3D", {Arg::List(corners), Arg::Null()});
-    return Add("IFCTRIANGULATEDFACESET", {Arg::Ref(list), Arg::Null(), Arg::Bool(true), Arg::List(faces), Arg::Null()});
+    for (const auto& t : triangles) faces.push_back({t[0] + 1LL, t[1] + 1LL, t[2] + 1LL});
+    const int list = Add("IFCCARTESIANPOINTLIST3D", {Arg::RealTriples(corners), Arg::Null()});
+    return Add("IFCTRIANGULATEDFACESET", {Arg::Ref(list), Arg::Null(), Arg::Bool(true), Arg::IntTriples(faces), Arg::Null()});
 }
 
 int Writer::Context(int worldPlacement, std::optional<Vec2> trueNorth) {

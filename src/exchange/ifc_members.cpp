@@ -5,6 +5,7 @@
 #include <numbers>
 #include <set>
 
+#include "bridge/tessellation.h"
 #include "platform/text/cformat.h"
 
 namespace exchange {
@@ -113,9 +114,30 @@ private:
         return w_.LinearPlacement(std::nullopt, along, cartesian);
     }
 
+    // The body as the Alignment-based View asks for it: the model's own tessellation of the member (the one
+    // the 3D view shows), its corners in the element's frame. The model's x is north and y east, the file's x
+    // east and y north: the swap turns the triangles inside out, so each is written the other way round.
+    //
+    // A wide, thin member on a graded curve (the pavement of a 12 m deck on a 300 m radius) has side faces that
+    // twist between its mitred sections, and two triangles cannot follow the twist: where the triangles would
+    // miss the member's volume by more than 0.05 %, its sections are swept instead, as exactly as the model
+    // counts them.
+    int Shape(const bridge::Solid& solid, const Frame& frame) {
+        const bridge::Mesh mesh = bridge::SweepSolid(solid, Across(solid));
+        if (std::fabs(bridge::MeshVolume(mesh) - solid.volume) > 5e-4 * std::fabs(solid.volume)) return SweptShape(solid, frame);
+        std::vector<ifc::Vec3> corners;
+        corners.reserve(mesh.vertices.size());
+        for (const bridge::Point3& v : mesh.vertices) corners.push_back(frame.Point(World(v)));
+        std::vector<std::array<std::uint32_t, 3>> triangles;
+        triangles.reserve(mesh.triangles.size());
+        for (const bridge::Triangle& t : mesh.triangles) triangles.push_back({t[0], t[2], t[1]});
+        const int body = w_.TriangulatedFaceSet(corners, triangles);
+        return w_.ProductShape({w_.ShapeRepresentation(body_, "Body", "Tessellation", {body})});
+    }
+
     // The profile swept along each leg of the path: an extrusion per leg, so that the volume is the profile's
     // area times the path's length, as the model counts it.
-    int Shape(const bridge::Solid& solid, const Frame& frame) {
+    int SweptShape(const bridge::Solid& solid, const Frame& frame) {
         auto outline = [&](const std::vector<bridge::Point2>& points) {
             std::vector<ifc::Vec2> out;
             for (const auto& p : points) out.push_back({p.x, p.y});
@@ -150,6 +172,17 @@ private:
             items.push_back(w_.ExtrudedSolid(profile, w_.Placement3D(a, axis, across), length));
         }
         return w_.ProductShape({w_.ShapeRepresentation(body_, "Body", "SweptSolid", items)});
+    }
+
+    // Where a vertical member's section is turned: along its support line, as the model sets its columns out.
+    bridge::Point2 Across(const bridge::Solid& solid) const {
+        for (const bridge::Support& sp : model_.supports) {
+            if (sp.index != solid.support) continue;
+            const double dx = sp.lineRight.x - sp.lineLeft.x, dy = sp.lineRight.y - sp.lineLeft.y;
+            const double n = std::hypot(dx, dy);
+            if (n > 0) return {dx / n, dy / n};
+        }
+        return {0, 1};
     }
 
     void Properties(int element, const std::string& key, const bridge::Solid& solid, const IfcMemberKind& kind) {

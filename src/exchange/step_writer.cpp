@@ -98,6 +98,35 @@ Arg Arg::Reals(const std::vector<double>& values) {
     return List(items);
 }
 
+Arg Arg::RealTriples(const std::vector<std::array<double, 3>>& triples) {
+    std::string text = "(";
+    text.reserve(triples.size() * 36 + 2);
+    for (std::size_t i = 0; i < triples.size(); ++i) {
+        text += i ? ",(" : "(";
+        for (int k = 0; k < 3; ++k) {
+            if (k) text += ',';
+            text += RealText(triples[i][k]);
+        }
+        text += ')';
+    }
+    return Arg(text + ")");
+}
+
+Arg Arg::IntTriples(const std::vector<std::array<long long, 3>>& triples) {
+    std::string text = "(";
+    text.reserve(triples.size() * 16 + 2);
+    char buffer[24];
+    for (std::size_t i = 0; i < triples.size(); ++i) {
+        text += i ? ",(" : "(";
+        for (int k = 0; k < 3; ++k) {
+            if (k) text += ',';
+            text.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, triples[i][k]).ptr);
+        }
+        text += ')';
+    }
+    return Arg(text + ")");
+}
+
 int File::Add(std::string_view entity, const std::vector<Arg>& args) {
     const int id = next_++;
     data_ += '#';

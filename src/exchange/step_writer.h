@@ -3,6 +3,7 @@
 // a header, and the encoding rules of the format (strings with non-ASCII text as \X2\ escapes, reals that
 // always carry a decimal point, references, enumerations, typed values, lists). It knows nothing of a schema:
 // the entities of IFC and their attribute order live in ifc_entities.h.
+#include <array>
 #include <cstdint>
 #include <ostream>
 #include <string>
@@ -27,6 +28,10 @@ public:
     static Arg List(const std::vector<Arg>& items);
     static Arg Refs(const std::vector<int>& ids);
     static Arg Reals(const std::vector<double>& values);
+    // A list of lists of reals, and of lists of integers, written straight into one text: a triangle mesh's
+    // thousands of corners and faces without an Arg for every number.
+    static Arg RealTriples(const std::vector<std::array<double, 3>>& triples);
+    static Arg IntTriples(const std::vector<std::array<long long, 3>>& triples);
 
     const std::string& text() const { return text_; }
 

@@ -1,11 +1,13 @@
-// The members of the bridge model in the IFC file: one element of the right kind per solid, its swept body of
-// the model's volume, placed along the route where the model puts it, its NetVolume and its parts.
+// The members of the bridge model in the IFC file: one element of the right kind per solid, its triangulated
+// body of the model's volume, placed along the route where the model puts it, its NetVolume and its parts.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <map>
 
 #include "bridge/bridge_fixture.h"
+#include "bridge/tessellation.h"
 #include "exchange/ifc_export.h"
 #include "exchange/ifc_members.h"
 #include "step_reader.h"
@@ -14,33 +16,49 @@ namespace {
 
 using step_test::Model;
 
-// The area inside a closed IfcIndexedPolyCurve over its point list.
-double Shoelace(const Model& m, int curve) {
-    EXPECT_EQ(m.at(curve).type, "IFCINDEXEDPOLYCURVE");
-    const auto& points = m.at(m.at(curve).args[0].ref).args[0].items;
-    double twice = 0;
-    for (std::size_t i = 0; i + 1 < points.size(); ++i) {
-        const auto& a = points[i].items;
-        const auto& b = points[i + 1].items;
-        twice += a[0].number() * b[1].number() - b[0].number() * a[1].number();
-    }
-    return std::abs(twice) / 2;
+// The corners of an element's triangulated body, in the element's frame.
+std::vector<std::array<double, 3>> Corners(const Model& m, int faceSet) {
+    std::vector<std::array<double, 3>> out;
+    for (const auto& p : m.at(m.at(faceSet).args[0].ref).args[0].items)
+        out.push_back({p.items[0].number(), p.items[1].number(), p.items[2].number()});
+    return out;
 }
 
-// The volume the body of an element encloses: every extrusion's profile area (holes taken out) times its depth.
+int FaceSet(const Model& m, int element) {
+    const auto& rep = m.at(m.at(m.at(element).args[6].ref).args[2].items[0].ref);
+    EXPECT_EQ(rep.args[2].text, "Tessellation");
+    const int item = rep.args[3].items[0].ref;
+    EXPECT_EQ(m.at(item).type, "IFCTRIANGULATEDFACESET");
+    return item;
+}
+
+// The volume a closed triangle mesh encloses, positive when its triangles run counter-clockwise seen from
+// outside (the right-hand rule the file's coordinates follow).
 double BodyVolume(const Model& m, int element) {
-    double volume = 0;
-    const auto& shape = m.at(m.at(element).args[6].ref).args[2].items;
-    for (const auto& rep : shape)
-        for (const auto& item : m.at(rep.ref).args[3].items) {
-            const auto& solid = m.at(item.ref).args;
-            const auto& profile = m.at(solid[0].ref);
-            double area = Shoelace(m, profile.args[2].ref);
-            if (profile.type == "IFCARBITRARYPROFILEDEFWITHVOIDS")
-                for (const auto& hole : profile.args[3].items) area -= Shoelace(m, hole.ref);
-            volume += area * solid[3].number();
+    const int faceSet = FaceSet(m, element);
+    const auto corners = Corners(m, faceSet);
+    const auto& o = corners.front();
+    double six = 0;
+    for (const auto& t : m.at(faceSet).args[3].items) {
+        std::array<double, 3> p[3];
+        for (int k = 0; k < 3; ++k) {
+            const auto& c = corners.at(static_cast<std::size_t>(t.items[k].number()) - 1);
+            p[k] = {c[0] - o[0], c[1] - o[1], c[2] - o[2]};
         }
-    return volume;
+        six += p[0][0] * (p[1][1] * p[2][2] - p[1][2] * p[2][1]) - p[0][1] * (p[1][0] * p[2][2] - p[1][2] * p[2][0]) +
+               p[0][2] * (p[1][0] * p[2][1] - p[1][1] * p[2][0]);
+    }
+    return six / 6;
+}
+
+// A support's line in plan, along which its vertical members are turned.
+bridge::Point2 Across(const bridge::Bridge& b, const bridge::Solid& s) {
+    for (const auto& sp : b.supports)
+        if (sp.index == s.support) {
+            const double dx = sp.lineRight.x - sp.lineLeft.x, dy = sp.lineRight.y - sp.lineLeft.y;
+            return {dx / std::hypot(dx, dy), dy / std::hypot(dx, dy)};
+        }
+    return {0, 1};
 }
 
 std::vector<double> Coordinates(const Model& m, int point) {
@@ -87,21 +105,25 @@ TEST(IfcMembers, EveryModelSolidIsOneElementOfItsKindVolumeAndPlace) {
         const bridge::Solid& s = *solids[i];
         SCOPED_TRACE(s.member + " " + std::to_string(i));
         EXPECT_EQ(m.at(elements[i]).type, exchange::MemberKind(s, model).entity);
-        EXPECT_NEAR(BodyVolume(m, elements[i]), std::abs(s.volume), std::abs(s.volume) * 1e-3);
+        EXPECT_NEAR(BodyVolume(m, elements[i]), s.volume, s.volume * 1e-3);
         EXPECT_NEAR(netVolume[elements[i]], std::abs(s.volume), std::abs(s.volume) * 1e-3);
-        // the first extrusion starts at the path's start, seen through the element's placement
+        // the body's corners, seen through the element's placement, are the model's mesh of the member
         const auto& linear = m.at(m.at(elements[i]).args[5].ref);
         ASSERT_EQ(linear.type, "IFCLINEARPLACEMENT");
         const auto& cartesian = m.at(linear.args[2].ref).args;
         const auto o = Coordinates(m, cartesian[0].ref);
         const auto x = m.at(cartesian[2].ref).args[0].items;
         const double c = x[0].number(), sn = x[1].number();
-        const auto& first = m.at(m.at(m.at(m.at(m.at(elements[i]).args[6].ref).args[2].items[0].ref).args[3].items[0].ref).args[1].ref).args;
-        const auto local = Coordinates(m, first[0].ref);
-        // no false origin here: the fixture's route is not on the national grid
-        EXPECT_NEAR(o[0] + c * local[0] - sn * local[1], s.path[0].y, 1e-3);
-        EXPECT_NEAR(o[1] + sn * local[0] + c * local[1], s.path[0].x, 1e-3);
-        EXPECT_NEAR(o[2] + local[2], s.path[0].z, 1e-3);
+        const auto corners = Corners(m, FaceSet(m, elements[i]));
+        const bridge::Mesh mesh = bridge::SweepSolid(s, Across(model, s));
+        ASSERT_EQ(corners.size(), mesh.vertices.size());
+        for (std::size_t k = 0; k < corners.size(); k += 7) {
+            const auto& l = corners[k];
+            // no false origin here: the fixture's route is not on the national grid
+            EXPECT_NEAR(o[0] + c * l[0] - sn * l[1], mesh.vertices[k].y, 1e-3);
+            EXPECT_NEAR(o[1] + sn * l[0] + c * l[1], mesh.vertices[k].x, 1e-3);
+            EXPECT_NEAR(o[2] + l[2], mesh.vertices[k].z, 1e-3);
+        }
         // and along the route: the route runs due north from stake 800, so distance along is stake − 800
         const auto& byDistance = m.at(m.at(linear.args[1].ref).args[0].ref).args;
         const double station = s.span >= 0 ? model.spans[s.span].startStation : model.supports[s.support].station;
