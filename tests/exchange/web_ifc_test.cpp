@@ -53,6 +53,26 @@ bridge_test::Project Made(const std::function<void(bridge_test::ProjectSpec&)>& 
     return bridge_test::MakeProject(spec);
 }
 
+// Two 20 m slab spans with cone slopes and an approach slab at both ends.
+bridge_test::Project BridgeEnds() {
+    using bridge_test::M;
+    using bridge_test::N;
+    using bridge_test::S;
+    bridge_test::ProjectSpec spec;
+    spec.sections = {{"装配式简支空心板桥", "2", "20"}};
+    bridge_test::Project p = bridge_test::MakeProject(spec);
+    for (auto [position, stake] : {std::pair{"起点", 1000.0}, {"终点", 1040.0}}) {
+        bridge_test::AddRecord(*p.db, projectdb::kConeTable,
+                               {{"Position", S(position)}, {"DistToAbutEnd", M(1)}, {"RatioAlong", M(1.5)},
+                                {"RatioAcross", M(1)}, {"BackSlopeLength", M(1)}});
+        bridge_test::AddRecord(*p.db, projectdb::kApproachSlabTable,
+                               {{"Position", S(position)}, {"SlabNum", N(1)}, {"StartStake", M(stake)}, {"CenterLength", M(8)},
+                                {"StartWidth", M(12)}, {"EndWidth", M(12)}, {"StartAngle", M(90)}, {"EndAngle", M(90)},
+                                {"EndThick", M(0.30)}, {"CenterThick", M(0.40)}});
+    }
+    return p;
+}
+
 struct Case {
     const char* name;
     std::function<bridge_test::Project()> make;
@@ -80,6 +100,7 @@ TEST(WebIfc, IndependentReaderOpensEveryBridgeAndMeshesEachMemberWithItsVolume) 
                  s.sections = {{"装配式简支空心板桥", "3", "16"}};
              });
          }},
+        {"ends", BridgeEnds},
         {"continuous", [] { return Made([](auto& s) { s.sections = {{"连续等截面箱梁桥", "3", "30"}}; }); }},
         {"curve", [] {
              return Made([](auto& s) {
@@ -149,6 +170,10 @@ TEST(WebIfc, IndependentReaderOpensEveryBridgeAndMeshesEachMemberWithItsVolume) 
         for (const auto& [id, instance] : m.instances)
             if (kinds.count(instance.type)) elements.push_back(id);
         ASSERT_EQ(elements.size(), solids.size());
+        if (std::string(cases[k].name) == "ends") {
+            EXPECT_GT(kinds["IFCEARTHWORKSFILL"], 0);
+            EXPECT_EQ(m.ofType("IFCSLAB").size(), 2u + 2u);  // two spans' pavement, two approach slabs
+        }
         for (std::size_t i = 0; i < elements.size(); ++i) {
             const bridge::Solid& s = *solids[i];
             SCOPED_TRACE(s.member + " " + std::to_string(i));
