@@ -92,7 +92,11 @@ public:
     }
 
 private:
-    ifc::Vec3 World(const bridge::Point3& p) const { return {p.y - origin_.east, p.x - origin_.north, p.z}; }
+    // The model keeps the route tables' own X and Y: X the northing, unless the tables hold the easting in X.
+    ifc::Vec3 World(const bridge::Point3& p) const {
+        const double east = route_.xIsEasting ? p.x : p.y, north = route_.xIsEasting ? p.y : p.x;
+        return {east - origin_.east, north - origin_.north, p.z};
+    }
 
     double Station(const bridge::Solid& solid) const {
         if (solid.span >= 0 && solid.span < static_cast<int>(model_.spans.size())) return model_.spans[solid.span].startStation;
@@ -115,8 +119,8 @@ private:
     }
 
     // The body as the Alignment-based View asks for it: the model's own tessellation of the member (the one
-    // the 3D view shows), its corners in the element's frame. The model's x is north and y east, the file's x
-    // east and y north: the swap turns the triangles inside out, so each is written the other way round.
+    // the 3D view shows), its corners in the element's frame. Where the model's x is north and y east, the
+    // file's x east and y north, the swap turns the triangles inside out, so each is written the other way round.
     //
     // A wide, thin member on a graded curve (the pavement of a 12 m deck on a 300 m radius) has side faces that
     // twist between its mitred sections, and two triangles cannot follow the twist: where the triangles would
@@ -130,7 +134,8 @@ private:
         for (const bridge::Point3& v : mesh.vertices) corners.push_back(frame.Point(World(v)));
         std::vector<std::array<std::uint32_t, 3>> triangles;
         triangles.reserve(mesh.triangles.size());
-        for (const bridge::Triangle& t : mesh.triangles) triangles.push_back({t[0], t[2], t[1]});
+        for (const bridge::Triangle& t : mesh.triangles)
+            triangles.push_back(route_.xIsEasting ? t : bridge::Triangle{t[0], t[2], t[1]});
         const int body = w_.TriangulatedFaceSet(corners, triangles);
         return w_.ProductShape({w_.ShapeRepresentation(body_, "Body", "Tessellation", {body})});
     }

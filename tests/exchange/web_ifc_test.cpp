@@ -3,6 +3,7 @@
 // member's volume. Skipped when node or web-ifc is not there.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -181,6 +182,14 @@ TEST(WebIfc, IndependentReaderOpensEveryBridgeAndMeshesEachMemberWithItsVolume) 
             ASSERT_NE(it, meshed[files[k]].end()) << "not meshed: #" << elements[i];
             EXPECT_EQ(it->second.first, m.at(elements[i]).type);
             EXPECT_NEAR(it->second.second, std::abs(s.volume), std::abs(s.volume) * 1e-3);
+            // A body stands at its placement: no corner of a member lies a kilometre from it (the national grid's
+            // millions of metres would, were the model's and the file's axes mixed up).
+            const auto& rep = m.at(m.at(m.at(elements[i]).args[6].ref).args[2].items[0].ref);
+            const auto& item = m.at(rep.args[3].items[0].ref);
+            if (item.type != "IFCTRIANGULATEDFACESET") continue;
+            for (const auto& corner : m.at(item.args[0].ref).args[0].items) {
+                EXPECT_LT(std::hypot(corner.items[0].number(), corner.items[1].number()), 1000);
+            }
         }
     }
 }
