@@ -286,7 +286,7 @@ TEST(BridgeLayoutGeometry, ALongBridgeContinuesOnNumberedSheets) {
 namespace {
 
 // The quantity table sums the concrete of each member kind over the whole bridge, the superstructure first
-// whatever order the solids come in, and ends with the total.
+// whatever order the solids come in, and ends with the total; earth fill stays out.
 TEST(BridgeLayoutGeometry, QuantityTableSumsTheConcreteByMemberKind) {
     bridge::Bridge b;
     auto solid = [](const char* member, int support, int span, double volume) {
@@ -299,7 +299,8 @@ TEST(BridgeLayoutGeometry, QuantityTableSumsTheConcreteByMemberKind) {
     };
     // Two columns of 1.2 m diameter and 8.0 m: π/4 × 1.44 × 8.0 = 9.048 m³ each.
     b.solids = {solid("墩柱", 1, -1, 9.048), solid("主梁", -1, 0, 180.5), solid("墩柱", 1, -1, 9.048),
-                solid("桩", 1, -1, 33.93), solid("主梁", -1, 1, 180.5)};
+                solid("桩", 1, -1, 33.93),   solid("主梁", -1, 1, 180.5), solid("锥坡", 0, -1, 500)};
+    // The cone slope is earth fill: not in the concrete table.
     const auto rows = drawhost::ConcreteByMember(b);
     ASSERT_EQ(rows.size(), 4u);
     EXPECT_EQ(rows[0].first, "主梁");

@@ -44,6 +44,8 @@ double BackWall(const bridge::Support& s) { return s.backWallWidth > 0 ? s.backW
 
 double EndWall(const bridge::Support& s) { return s.kind == bridge::SupportKind::Abutment ? BackWall(s) : 0; }
 
+bool AtBridgeEnd(const bridge::Solid& solid) { return solid.member == "锥坡" || solid.member == "搭板"; }
+
 bool Standing(const bridge::Solid& solid) {
     if (solid.path.size() != 2) return false;
     return std::abs(solid.path[0].x - solid.path[1].x) < 1e-9 && std::abs(solid.path[0].y - solid.path[1].y) < 1e-9;

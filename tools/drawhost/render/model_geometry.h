@@ -31,6 +31,8 @@ struct SideView {
     double bottom = 0, top = 0;
 };
 SideView SideOf(const bridge::Solid& solid);
+// A cone slope or approach slab: the model keeps it with its abutment, the views draw it on its own.
+bool AtBridgeEnd(const bridge::Solid& solid);
 bool Standing(const bridge::Solid& solid);
 
 }  // namespace drawhost

@@ -131,6 +131,37 @@ void DrawSupport(SheetPainter& p, const Bridge& b, const PlanFrame& frame, const
            HAlign::Left, angle);
 }
 
+// The approach slabs under the road, hidden; each cone slope's toe as a quarter ellipse from the deck edge,
+// reaching along the bridge and away from the deck, with the two radii to its top.
+void DrawBridgeEnds(SheetPainter& p, const Bridge& b, const PlanFrame& frame) {
+    p.UseLayer("HIDDEN");
+    for (const bridge::ApproachSlab& a : b.approachSlabs) {
+        std::vector<Point> outline;
+        for (const bridge::Point2& q : a.corners) outline.push_back(frame.Sheet(q));
+        p.Polyline(outline, true);
+    }
+    const bridge::Deck* deck = b.DesignedDeck();
+    if (!deck) return;
+    p.UseLayer("GROUND");
+    for (const bridge::ConeSlope& c : b.cones) {
+        const double dir = c.toeStation > c.topStation ? 1 : -1;
+        for (double side : {-1.0, 1.0}) {
+            const double edge = deck->offset + side * deck->width / 2;
+            std::vector<Point> toe;
+            constexpr int kSteps = 12;
+            for (int k = 0; k <= kSteps; ++k) {
+                const double a = std::numbers::pi / 2 * k / kSteps;
+                toe.push_back(frame.Sheet(PlanAt(b, c.topStation + dir * c.radiusAlong() * std::sin(a),
+                                                 edge + side * c.radiusAcross() * std::cos(a))));
+            }
+            const Point top = frame.Sheet(PlanAt(b, c.topStation, edge));
+            p.Line(top, toe.front());
+            p.Line(top, toe.back());
+            p.Polyline(toe);
+        }
+    }
+}
+
 void NorthArrow(SheetPainter& p, Point at, Point north, double size) {
     const Point tip{at.x + north.x * size, at.y + north.y * size};
     const Point side{-north.y * size * 0.25, north.x * size * 0.25};
@@ -153,6 +184,15 @@ PlanExtent MeasurePlan(const Bridge& b, const StakeAxis& axis) {
                 low = std::min(low, q.y / axis.mmPerMetre);
                 high = std::max(high, q.y / axis.mmPerMetre);
             }
+    // The cone slopes reach out from the deck edges.
+    if (const bridge::Deck* deck = b.DesignedDeck())
+        for (const bridge::ConeSlope& c : b.cones)
+            for (double side : {-1.0, 1.0}) {
+                const double offset = deck->offset + side * (deck->width / 2 + c.radiusAcross());
+                const Point q = frame.Sheet(PlanAt(b, c.topStation, offset));
+                low = std::min(low, q.y / axis.mmPerMetre);
+                high = std::max(high, q.y / axis.mmPerMetre);
+            }
     return {high, -low};
 }
 
@@ -171,7 +211,8 @@ void DrawPlan(SheetPainter& p, const Bridge& b, const SheetTexts& texts, const S
     for (auto [left, right] : edges) {
         p.UseLayer("DECK");
         for (double offset : {left, right})
-            p.Polyline(OffsetCurve(b, frame, from + SkewShift(b, first, offset), to + SkewShift(b, last, offset), offset));
+            p.Polyline(
+                OffsetCurve(b, frame, from + SkewShift(b, first, offset), to + SkewShift(b, last, offset), offset));
         for (const Support* s : {&first, &last}) {
             const double wall = s == &first ? from : to;
             p.Line(frame.Sheet(PlanAt(b, wall + SkewShift(b, *s, left), left)),
@@ -184,6 +225,7 @@ void DrawPlan(SheetPainter& p, const Bridge& b, const SheetTexts& texts, const S
             p.Polyline(OffsetCurve(b, frame, to + SkewShift(b, last, offset), axis.lastStake, offset));
         }
     }
+    DrawBridgeEnds(p, b, frame);
     const double reachLeft = edges.front().first, reachRight = edges.back().second;
     for (const Support& s : b.supports)
         DrawSupport(p, b, frame, s, reachLeft, reachRight, axis.mmPerMetre, texts, textHeight);
