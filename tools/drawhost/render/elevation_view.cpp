@@ -180,7 +180,8 @@ void DrawSupport(ElevationPainter& e, const Bridge& b, const Support& s, double 
         if (solid.support != s.index || AtBridgeEnd(solid)) continue;
         const SideView v = SideOf(solid);
         e.p().UseLayer(solid.member == "桩" ? "PILE" : "SUPPORT");
-        e.Box(s.station - v.half, s.station + v.half, v.bottom, v.top);
+        const double at = s.station + StationShift(s, solid);
+        e.Box(at - v.half, at + v.half, v.bottom, v.top);
         lowest = std::min(lowest, v.bottom);
         if (solid.member == "桩" || v.bottom <= lowest) outer = std::max(outer, v.half);
     }

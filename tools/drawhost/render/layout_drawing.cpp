@@ -146,7 +146,6 @@ struct LayoutFrame {
     double ViewHeight() const { return std::max(area.height() - fixedMm, 20.0); }
 };
 
-// Room beyond an end of what a sheet shows: the approach at an abutment, a little past a cut.
 // How far the views reach beyond an end support: some road beyond an abutment, and all of its approach
 // slab; a little beyond a pier where a sheet is cut.
 double Margin(const bridge::Bridge& b, const bridge::Support& end, double length) {

@@ -111,13 +111,23 @@ void DrawSupport(SheetPainter& p, const Bridge& b, const PlanFrame& frame, const
     }
     const bridge::Foundation& f = s.foundation;
     const double pile = f.pileDiameter > 0 ? f.pileDiameter : 1.2;
-    const int count = f.pileCount > 0 ? f.pileCount : static_cast<int>(s.columns.size());
+    const int rows = f.kind == "桩基础" ? std::max(1, f.pileRows) : 1;
+    const int total = f.pileCount > 0 ? f.pileCount : static_cast<int>(s.columns.size());
+    const int count = std::max(1, total / rows);
     const double columnsSpan = s.columns.size() > 1 ? std::abs(s.columns.back().offset - s.columns.front().offset) : 0;
     const double spacing = f.pileSpacing > 0 ? f.pileSpacing : (count > 1 ? columnsSpan / (count - 1) : 0);
-    if (s.chain.connectionHeight > 0) LineBox(p, b, frame, s, 0, columnsSpan + 2 * pile, pile + 1.0);
+    const double rowsDepth = (rows - 1) * f.rowSpacing;
+    if (s.chain.connectionHeight > 0) LineBox(p, b, frame, s, 0, columnsSpan + 2 * pile, rowsDepth + pile + 1.0);
+    // Each row of piles along the support line, the rows one behind the other along the route.
+    const double theta = s.crossingAngle * std::numbers::pi / 180;
     if (f.kind == "桩基础")
-        for (int i = 0; i < count; ++i)
-            p.Circle(frame.Sheet(OnSupportLine(b, s, (i - (count - 1) / 2.0) * spacing)), pile / 2 * k);
+        for (int r = 0; r < rows; ++r)
+            for (int i = 0; i < count; ++i) {
+                const double along = (i - (count - 1) / 2.0) * spacing;
+                const double ahead = (r - (rows - 1) / 2.0) * f.rowSpacing / sine;
+                p.Circle(frame.Sheet(PlanAt(b, s.station + along * std::cos(theta) + ahead, centre + along * sine)),
+                         pile / 2 * k);
+            }
     // The station, written along the support line across the deck, reading from the right edge upwards, so
     // that it needs no room beyond the plan.
     p.UseLayer("TEXT");
