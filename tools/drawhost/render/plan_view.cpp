@@ -18,6 +18,7 @@ using bridge::Bridge;
 using bridge::Support;
 
 constexpr double kOverhang = 1.5;  // metres the support lines reach beyond the deck edges
+constexpr double kConeSide = 1;    // the side of the route whose cone slopes the plan shows
 
 // Turns plan points so that the chord from the first to the last support runs along the sheet's x.
 class PlanFrame {
@@ -142,7 +143,9 @@ void DrawSupport(SheetPainter& p, const Bridge& b, const PlanFrame& frame, const
 }
 
 // The approach slabs under the road, hidden; each cone slope's toe as a quarter ellipse from the deck edge,
-// reaching along the bridge and away from the deck, with the two radii to its top.
+// reaching along the bridge and away from the deck, with the two radii to its top. As the half plan of the
+// substructure shows them: on the right of the route (below the centre line on the sheet) only, so that
+// a high embankment's cones do not shrink the whole drawing.
 void DrawBridgeEnds(SheetPainter& p, const Bridge& b, const PlanFrame& frame) {
     p.UseLayer("HIDDEN");
     for (const bridge::ApproachSlab& a : b.approachSlabs) {
@@ -155,20 +158,19 @@ void DrawBridgeEnds(SheetPainter& p, const Bridge& b, const PlanFrame& frame) {
     p.UseLayer("GROUND");
     for (const bridge::ConeSlope& c : b.cones) {
         const double dir = c.toeStation > c.topStation ? 1 : -1;
-        for (double side : {-1.0, 1.0}) {
-            const double edge = deck->offset + side * deck->width / 2;
-            std::vector<Point> toe;
-            constexpr int kSteps = 12;
-            for (int k = 0; k <= kSteps; ++k) {
-                const double a = std::numbers::pi / 2 * k / kSteps;
-                toe.push_back(frame.Sheet(PlanAt(b, c.topStation + dir * c.radiusAlong() * std::sin(a),
-                                                 edge + side * c.radiusAcross() * std::cos(a))));
-            }
-            const Point top = frame.Sheet(PlanAt(b, c.topStation, edge));
-            p.Line(top, toe.front());
-            p.Line(top, toe.back());
-            p.Polyline(toe);
+        const double side = kConeSide;
+        const double edge = deck->offset + side * deck->width / 2;
+        std::vector<Point> toe;
+        constexpr int kSteps = 12;
+        for (int k = 0; k <= kSteps; ++k) {
+            const double a = std::numbers::pi / 2 * k / kSteps;
+            toe.push_back(frame.Sheet(PlanAt(b, c.topStation + dir * c.radiusAlong() * std::sin(a),
+                                             edge + side * c.radiusAcross() * std::cos(a))));
         }
+        const Point top = frame.Sheet(PlanAt(b, c.topStation, edge));
+        p.Line(top, toe.front());
+        p.Line(top, toe.back());
+        p.Polyline(toe);
     }
 }
 
@@ -194,15 +196,14 @@ PlanExtent MeasurePlan(const Bridge& b, const StakeAxis& axis) {
                 low = std::min(low, q.y / axis.mmPerMetre);
                 high = std::max(high, q.y / axis.mmPerMetre);
             }
-    // The cone slopes reach out from the deck edges.
+    // The cone slopes reach out from the deck edge on the substructure's side.
     if (const bridge::Deck* deck = b.DesignedDeck())
-        for (const bridge::ConeSlope& c : b.cones)
-            for (double side : {-1.0, 1.0}) {
-                const double offset = deck->offset + side * (deck->width / 2 + c.radiusAcross());
-                const Point q = frame.Sheet(PlanAt(b, c.topStation, offset));
-                low = std::min(low, q.y / axis.mmPerMetre);
-                high = std::max(high, q.y / axis.mmPerMetre);
-            }
+        for (const bridge::ConeSlope& c : b.cones) {
+            const double offset = deck->offset + kConeSide * (deck->width / 2 + c.radiusAcross());
+            const Point q = frame.Sheet(PlanAt(b, c.topStation, offset));
+            low = std::min(low, q.y / axis.mmPerMetre);
+            high = std::max(high, q.y / axis.mmPerMetre);
+        }
     return {high, -low};
 }
 
