@@ -14,6 +14,7 @@
 
 #include "../bridge/bridge_fixture.h"
 #include "drawing_render.h"
+#include "layout_drawing.h"
 #include "render_fixture.h"
 #include "sheet_scales.h"
 
@@ -44,6 +45,7 @@ void AddBridgeEnds(dao::Database& db, double startStake) {
 struct Drawn {
     bridge::Bridge model;
     drawhost::RenderedDrawing files;
+    drawhost::RenderedDrawing superstructure;  // the general structure drawing of the superstructure
 };
 
 double DistanceToPolyline(Point q, const std::vector<Point>& line) {
@@ -75,13 +77,15 @@ double TextX(const SheetGeometry& sheet, const std::string& text) {
 class DrawingRules : public testing::Test {
 protected:
     Drawn Render(const std::string& name, dao::Database& db, const std::string& path) {
-        Drawn d{bridge::ReadBridge(db), {}};
+        Drawn d{bridge::ReadBridge(db), {}, {}};
         if (const char* shots = std::getenv("VELTRA_SHOTS")) {  // for looking at, with the project
             drawhost::RenderDrawing(path, "桥型布置图", "桥型布置图", name, shots);
             std::filesystem::copy_file(path, std::filesystem::path(shots) / (name + ".vlt"),
                                        std::filesystem::copy_options::overwrite_existing);
         }
         d.files = drawhost::RenderDrawing(path, "桥型布置图", "桥型布置图", name, dir_.path().string());
+        d.superstructure = drawhost::RenderDrawing(path, "上构一般构造图", "上部构造一般构造图", name + "-super",
+                                                   dir_.path().string());
         return d;
     }
     Drawn Builder(const std::string& name, const bridge_test::ProjectSpec& spec) {
@@ -96,8 +100,8 @@ protected:
     testing_support::TempDir dir_;
 };
 
-void ExpectDraftingRules(const Drawn& d) {
-    for (const SheetGeometry& sheet : d.files.sheets) {
+void ExpectDraftingRules(const drawhost::RenderedDrawing& files) {
+    for (const SheetGeometry& sheet : files.sheets) {
         for (const auto& t : sheet.texts) {
             EXPECT_GE(t.height, 3.5 - 1e-9) << t.text;
             std::smatch m;
@@ -105,7 +109,7 @@ void ExpectDraftingRules(const Drawn& d) {
                 EXPECT_TRUE(drawhost::InScaleSeries(std::stoi(m[1]))) << t.text;
             }
             // What the program told beside the drawing stays off it.
-            for (std::string message : d.files.messages) {
+            for (std::string message : files.messages) {
                 for (const char* prefix : {"注意：", "错误："})
                     if (message.rfind(prefix, 0) == 0) message.erase(0, std::string(prefix).size());
                 EXPECT_EQ(t.text.find(message), std::string::npos) << t.text;
@@ -193,10 +197,15 @@ TEST_F(DrawingRules, SampleAndTheModelsBridgesKeepThem) {
     std::string files;
     for (const Drawn& d : drawn) {
         SCOPED_TRACE(std::filesystem::path(d.files.dxfPath).stem().string());
-        ExpectDraftingRules(d);
+        ExpectDraftingRules(d.files);
+        ExpectDraftingRules(d.superstructure);
+        // The superstructure drawing: a section and a span elevation of each structure type.
+        int sections = 0;
+        for (const auto& t : d.superstructure.sheets.front().texts) sections += t.text.find("横断面  1:") != std::string::npos;
+        EXPECT_EQ(sections, 1) << "each bridge here has one structure type";
         ExpectColumnsAsLongAsTheModel(d);
         ExpectDeckEdgesAlongTheRoute(d);
-        files += " '" + d.files.dxfPath + "'";
+        files += " '" + d.files.dxfPath + "' '" + d.superstructure.dxfPath + "'";
     }
     // The continuous unit of three spans is one girder outline from before its first pier to beyond its last.
     const SheetGeometry& continuous = drawn[3].files.sheets.front();
@@ -212,6 +221,14 @@ TEST_F(DrawingRules, SampleAndTheModelsBridgesKeepThem) {
     const int status = std::system((python + " '" VELTRA_DXF_AUDIT "'" + files).c_str());
     if (WIFEXITED(status) && WEXITSTATUS(status) == 2) GTEST_SKIP() << "python3-ezdxf is not installed";
     EXPECT_EQ(status, 0) << "the DXF audit found faults (printed above)";
+}
+
+// Where the model holds no superstructure, the sheet says so instead of staying blank.
+TEST(StructureSheets, ABridgeWithoutSpansGetsASheetThatSaysSo) {
+    std::vector<std::string> messages;
+    const SheetGeometry sheet = drawhost::SuperstructureSheet(bridge::Bridge{}, {}, {}, messages);
+    EXPECT_TRUE(std::any_of(sheet.texts.begin(), sheet.texts.end(),
+                            [](const auto& t) { return t.text.find("尚无上部构造") != std::string::npos; }));
 }
 
 }  // namespace

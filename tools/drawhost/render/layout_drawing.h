@@ -23,6 +23,11 @@ struct DrawingRecord {
 std::vector<SheetGeometry> BridgeLayoutDrawing(const bridge::Bridge& b, const SheetTexts& texts,
                                                const DrawingRecord& record, std::vector<std::string>& messages);
 
+// The general structure drawing of the superstructure: the section and span elevation of each structure
+// type's first span as the model holds it, or a sheet that says the project has none.
+SheetGeometry SuperstructureSheet(const bridge::Bridge& b, const SheetTexts& texts, const DrawingRecord& record,
+                                  std::vector<std::string>& messages);
+
 // Frame and title block, with the drawing's kind and title in the middle and what such a drawing shows.
 SheetGeometry NamedSheet(const SheetTexts& texts, const DrawingRecord& record);
 
