@@ -45,7 +45,8 @@ void AddBridgeEnds(dao::Database& db, double startStake) {
 struct Drawn {
     bridge::Bridge model;
     drawhost::RenderedDrawing files;
-    drawhost::RenderedDrawing superstructure;  // the general structure drawing of the superstructure
+    drawhost::RenderedDrawing superstructure;  // the general structure drawings of the superstructure
+    drawhost::RenderedDrawing substructure;    // and of the substructure
 };
 
 double DistanceToPolyline(Point q, const std::vector<Point>& line) {
@@ -77,7 +78,7 @@ double TextX(const SheetGeometry& sheet, const std::string& text) {
 class DrawingRules : public testing::Test {
 protected:
     Drawn Render(const std::string& name, dao::Database& db, const std::string& path) {
-        Drawn d{bridge::ReadBridge(db), {}, {}};
+        Drawn d{bridge::ReadBridge(db), {}, {}, {}};
         if (const char* shots = std::getenv("VELTRA_SHOTS")) {  // for looking at, with the project
             drawhost::RenderDrawing(path, "桥型布置图", "桥型布置图", name, shots);
             std::filesystem::copy_file(path, std::filesystem::path(shots) / (name + ".vlt"),
@@ -86,6 +87,8 @@ protected:
         d.files = drawhost::RenderDrawing(path, "桥型布置图", "桥型布置图", name, dir_.path().string());
         d.superstructure = drawhost::RenderDrawing(path, "上构一般构造图", "上部构造一般构造图", name + "-super",
                                                    dir_.path().string());
+        d.substructure = drawhost::RenderDrawing(path, "下构一般构造图", "下部构造一般构造图", name + "-sub",
+                                                 dir_.path().string());
         return d;
     }
     Drawn Builder(const std::string& name, const bridge_test::ProjectSpec& spec) {
@@ -199,13 +202,15 @@ TEST_F(DrawingRules, SampleAndTheModelsBridgesKeepThem) {
         SCOPED_TRACE(std::filesystem::path(d.files.dxfPath).stem().string());
         ExpectDraftingRules(d.files);
         ExpectDraftingRules(d.superstructure);
+        ExpectDraftingRules(d.substructure);
         // The superstructure drawing: a section and a span elevation of each structure type.
         int sections = 0;
-        for (const auto& t : d.superstructure.sheets.front().texts) sections += t.text.find("横断面  1:") != std::string::npos;
+        for (const auto& t : d.superstructure.sheets.front().texts)
+            sections += t.text.find("横断面  1:") != std::string::npos;
         EXPECT_EQ(sections, 1) << "each bridge here has one structure type";
         ExpectColumnsAsLongAsTheModel(d);
         ExpectDeckEdgesAlongTheRoute(d);
-        files += " '" + d.files.dxfPath + "' '" + d.superstructure.dxfPath + "'";
+        files += " '" + d.files.dxfPath + "' '" + d.superstructure.dxfPath + "' '" + d.substructure.dxfPath + "'";
     }
     // The continuous unit of three spans is one girder outline from before its first pier to beyond its last.
     const SheetGeometry& continuous = drawn[3].files.sheets.front();
@@ -223,12 +228,14 @@ TEST_F(DrawingRules, SampleAndTheModelsBridgesKeepThem) {
     EXPECT_EQ(status, 0) << "the DXF audit found faults (printed above)";
 }
 
-// Where the model holds no superstructure, the sheet says so instead of staying blank.
-TEST(StructureSheets, ABridgeWithoutSpansGetsASheetThatSaysSo) {
+// Where the model holds no superstructure or substructure, the sheets say so instead of staying blank.
+TEST(StructureSheets, ABridgeWithoutMembersGetsSheetsThatSaySo) {
     std::vector<std::string> messages;
-    const SheetGeometry sheet = drawhost::SuperstructureSheet(bridge::Bridge{}, {}, {}, messages);
-    EXPECT_TRUE(std::any_of(sheet.texts.begin(), sheet.texts.end(),
-                            [](const auto& t) { return t.text.find("尚无上部构造") != std::string::npos; }));
+    const SheetGeometry sheets[] = {drawhost::SuperstructureSheet(bridge::Bridge{}, {}, {}, messages),
+                                    drawhost::SubstructureSheet(bridge::Bridge{}, {}, {})};
+    for (const SheetGeometry& sheet : sheets)
+        EXPECT_TRUE(std::any_of(sheet.texts.begin(), sheet.texts.end(),
+                                [](const auto& t) { return t.text.find("无可绘制的内容") != std::string::npos; }));
 }
 
 }  // namespace

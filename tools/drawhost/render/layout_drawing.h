@@ -28,6 +28,10 @@ std::vector<SheetGeometry> BridgeLayoutDrawing(const bridge::Bridge& b, const Sh
 SheetGeometry SuperstructureSheet(const bridge::Bridge& b, const SheetTexts& texts, const DrawingRecord& record,
                                   std::vector<std::string>& messages);
 
+// The general structure drawing of the substructure: elevation, side view and plan of the first abutment
+// and the first pier as the model holds them, or a sheet that says the project has none.
+SheetGeometry SubstructureSheet(const bridge::Bridge& b, const SheetTexts& texts, const DrawingRecord& record);
+
 // Frame and title block, with the drawing's kind and title in the middle and what such a drawing shows.
 SheetGeometry NamedSheet(const SheetTexts& texts, const DrawingRecord& record);
 
