@@ -346,16 +346,13 @@ SheetGeometry NamedSheet(const SheetTexts& texts, const DrawingRecord& record) {
     y -= th * 4;
     p.Text({cx, y}, kViewTitleHeight, "（" + record.kind + "）", HAlign::Centre);
     std::string shows;
-    if (record.kind == "上构一般构造图")
-        shows = "图名所列各跨上部构造的立面、平面与横断面，构件尺寸、预制块件布置及材料数量表。";
-    else if (record.kind == "下构一般构造图")
-        shows = "图名所列墩台的立面、侧面与平面，帽梁、墩台身、联接构造与基础的尺寸，高程及材料数量表。";
-    else if (record.kind == "参数化钢筋图" || record.kind == "交互式钢筋图")
+    if (record.kind == "参数化钢筋图" || record.kind == "交互式钢筋图")
         shows = "构件的钢筋构造：钢筋布置立面与断面、钢筋编号、大样及钢筋数量表。";
     else
         shows = "“" + record.kind + "”不是已知的绘图类别。";
     std::vector<std::string> lines = {"此图应绘制：" + shows,
-                                      "本绘图程序绘制桥型布置图；此类图纸在此仅列出应绘内容，图框与图标已按图幅布置。"};
+                                      "本绘图程序绘制桥型布置图与上、下部构造一般构造图；此类图纸在此仅列出应绘内容，"
+                                      "图框与图标已按图幅布置。"};
     y -= th * 4;
     p.UseLayer("NOTE");
     const double width = area.width() * 0.6;

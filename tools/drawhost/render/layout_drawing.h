@@ -1,6 +1,6 @@
 #pragma once
-// The drawings composed on a sheet: the bridge layout drawing from the bridge model, and for the kinds
-// this host does not draw, a sheet that names what the drawing would hold.
+// The drawings composed on a sheet: the bridge layout drawing and the general structure drawings from the
+// bridge model, and for the kinds this host does not draw, a sheet that names what the drawing would hold.
 #include <string>
 #include <vector>
 
