@@ -6,7 +6,7 @@ packages=(
   qt6-base-dev libqt6printsupport6 qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-translations-l10n
   libsqlite3-dev sqlite3 libxlsxwriter-dev zlib1g-dev nlohmann-json3-dev libpugixml-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-noto-cjk xvfb xauth locales-all poppler-utils fonts-wqy-microhei
+  fonts-noto-cjk xvfb xauth locales-all poppler-utils fonts-wqy-microhei python3-ezdxf python3-matplotlib
 )
 bash "$(dirname "$0")/install-missing.sh" "${packages[@]}"
 # An independent IFC reader for the tests (web-ifc from npm) in a git-ignored folder; without node or npm, or

@@ -136,6 +136,13 @@ void ReadCones(dao::Database& db, Bridge& b, const Deck& deck) {
                      projectdb::kConeTable, c.record});
                 continue;
             }
+            // A toe beyond the next support buries it: the slope or the ground line wants a look.
+            const Support& next = b.supports[end == 0 ? 1 : end - 1];
+            if (dir * (c.toeStation - next.station) > 0)
+                b.findings.push_back({"CONE_PAST_SUPPORT", 'W',
+                                      text::Format("%d号台锥坡的坡脚（桩号 %.3f）越过了%d号%s，请核对锥坡坡度与地面线。",
+                                                   end, c.toeStation, next.index, next.KindText()),
+                                      projectdb::kConeTable, c.record});
             const double left = deck.offset - deck.width / 2, right = deck.offset + deck.width / 2;
             c.topLeft = PlanAt(b, c.topStation, left);
             c.topRight = PlanAt(b, c.topStation, right);

@@ -156,7 +156,9 @@ struct VerticalChain {
 struct Foundation {
     std::string type;   // the 下构布置信息表 type name, "无" for none
     std::string kind;   // "桩基础", "扩大基础", "沉井基础", "无"
-    int pileCount = 0;
+    int pileCount = 0;  // all piles of the group
+    int pileRows = 1;   // rows along the route, each of pileCount / pileRows piles along the support line
+    double rowSpacing = 0;
     double pileDiameter = 0;
     double pileLength = 0;
     double pileSpacing = 0;

@@ -51,6 +51,13 @@ Point3 Along(const Support& s, double along, double z) {
     return {s.centre.x + d.x * along, s.centre.y + d.y * along, z};
 }
 
+// A point moved square to the support line in plan, `by` metres ahead along the route (the support line
+// runs from the left of the route to its right).
+Point3 Ahead(const Support& s, Point3 p, double by) {
+    const Point2 d = LineDirection(s);
+    return {p.x + d.y * by, p.y - d.x * by, p.z};
+}
+
 // The deck's girder section as one outline: slabs side by side with a void each, T-beams as a comb of webs
 // under a top flange, a box as its outer outline with its cells as holes. Every outline runs
 // counter-clockwise (u right, v up), so that its signed area is the section's area.
@@ -186,26 +193,32 @@ void BuildSolids(Bridge& b) {
             s.table = MemberTable(sp.connectType, sp.connectRecord < 0);
             s.record = sp.connectRecord;
             const double length = columnsSpan + 2 * pile;
-            s.profile = Rectangle(pile + 1.0, 0, -c.connectionHeight);
+            // Across the support line it holds every row of piles with 0.5 m to spare.
+            const double rows = f.kind == "桩基础" ? std::max(0, f.pileRows - 1) * f.rowSpacing : 0;
+            s.profile = Rectangle(rows + pile + 1.0, 0, -c.connectionHeight);
             s.path = {Along(sp, -length / 2, c.connectionTopZ), Along(sp, length / 2, c.connectionTopZ)};
             Finish(s);
             b.solids.push_back(std::move(s));
         }
         if (f.kind == "桩基础" && f.pileLength > 0) {
             const int count = f.pileCount > 0 ? f.pileCount : std::max<int>(1, static_cast<int>(sp.columns.size()));
-            const double spacing = f.pileSpacing > 0 ? f.pileSpacing : (count > 1 ? columnsSpan / (count - 1) : 0);
-            for (int k = 0; k < count; ++k) {
-                Solid s;
-                s.member = "桩";
-                s.support = sp.index;
-                s.table = MemberTable(sp.foundationType, f.proposed);
-                s.record = s.table.empty() ? -1 : f.record;
-                const Point3 top = Along(sp, (k - (count - 1) / 2.0) * spacing, f.topZ);
-                s.profile = Circle(pile);
-                s.path = {top, {top.x, top.y, f.tipZ}};
-                Finish(s);
-                b.solids.push_back(std::move(s));
-            }
+            const int rows = std::clamp(f.pileRows, 1, count);
+            const int perRow = std::max(1, count / rows);
+            const double spacing = f.pileSpacing > 0 ? f.pileSpacing : (perRow > 1 ? columnsSpan / (perRow - 1) : 0);
+            for (int r = 0; r < rows; ++r)
+                for (int k = 0; k < perRow; ++k) {
+                    Solid s;
+                    s.member = "桩";
+                    s.support = sp.index;
+                    s.table = MemberTable(sp.foundationType, f.proposed);
+                    s.record = s.table.empty() ? -1 : f.record;
+                    const Point3 top = Ahead(sp, Along(sp, (k - (perRow - 1) / 2.0) * spacing, f.topZ),
+                                             (r - (rows - 1) / 2.0) * f.rowSpacing);
+                    s.profile = Circle(pile);
+                    s.path = {top, {top.x, top.y, f.tipZ}};
+                    Finish(s);
+                    b.solids.push_back(std::move(s));
+                }
         } else if (f.depth > 0) {
             Solid s;
             s.member = f.kind;

@@ -154,6 +154,13 @@ Foundation ReadFoundation(MemberRecords& records, const Support& s, double longe
                           ? static_cast<int>(hit.Number({"PileNumX"}) * hit.Number({"PileNumY"}, 1))
                           : static_cast<int>(hit.Number({"PileNum"}));
         f.pileSpacing = hit.Number({"SpaceBetween", "PilePosX", "PileDist"});
+        // A multi-row group stands in rows along the route; without their spacing, at the usual
+        // 2.5 pile diameters.
+        if (hit.table->HasField("PileNumY")) {
+            f.pileRows = std::max(1, static_cast<int>(hit.Number({"PileNumY"}, 1)));
+            f.rowSpacing = hit.Number({"PilePosY"});
+            if (f.rowSpacing <= 0) f.rowSpacing = 2.5 * (f.pileDiameter > 0 ? f.pileDiameter : 1.2);
+        }
     } else if (hit.table->HasField("StepNum")) {
         f.depth = hit.Number({"StepNum"}) * hit.Number({"StepHeight"});
     } else {

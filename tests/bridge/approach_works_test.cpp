@@ -82,6 +82,14 @@ TEST(ConeSlopes, OneRecordWithoutPositionServesBothEndsAndBadRatiosAreTold) {
         EXPECT_EQ(FindingOf(b, "CONE_RATIO")->table, projectdb::kConeTable);
     }
     {
+        // 1:3 from 10.9 m high reaches 32.7 m, past the end abutment 20 m away: kept, and told.
+        Project p = MakeProject({});
+        AddCone(*p.db, "起点", 0, 3.0, 1.0);
+        const bridge::Bridge b = p.Read();
+        EXPECT_EQ(b.cones.size(), 1u);
+        EXPECT_NE(FindingOf(b, "CONE_PAST_SUPPORT"), nullptr);
+    }
+    {
         // Ground above the deck: no cone, and the model says why.
         ProjectSpec spec;
         spec.ground = {{900, 110}, {1200, 110}};

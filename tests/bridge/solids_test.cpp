@@ -1,5 +1,6 @@
 // Member solids: profile areas and volumes against hand calculations for the chain fixture's end
 // abutment and its slab span.
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <set>
@@ -46,6 +47,29 @@ TEST(Solids, VolumesOfTheMembersOfOneAbutment) {
     const auto piles = SolidsOf(b, "桩", 1);
     EXPECT_NEAR(piles[0]->path.front().z, 87.5, 1e-9);
     EXPECT_NEAR(piles[0]->path.back().z, 67.5, 1e-9);
+}
+
+// A group of two rows of two piles stands as the table puts it: 6 m apart along the support line, the rows
+// 3 m apart along the route (due north, x), under a pile cap that holds both rows.
+TEST(Solids, MultiRowPilesStandInTheirRows) {
+    Project p = ChainProject(9.77);
+    p.db->Execute("UPDATE [多排桩基础信息表] SET PilePosY = 3.0");
+    const bridge::Bridge b = p.Read();
+    std::vector<std::pair<double, double>> tops;
+    for (const auto* pile : SolidsOf(b, "桩", 1)) tops.push_back({pile->path.front().x, pile->path.front().y});
+    std::sort(tops.begin(), tops.end());
+    // Stake 1020 lies at x = 1220 on the centre line, y = 500.
+    const std::vector<std::pair<double, double>> expected = {{1218.5, 497}, {1218.5, 503}, {1221.5, 497}, {1221.5, 503}};
+    ASSERT_EQ(tops.size(), expected.size());
+    for (std::size_t i = 0; i < tops.size(); ++i) {
+        EXPECT_NEAR(tops[i].first, expected[i].first, 1e-6);
+        EXPECT_NEAR(tops[i].second, expected[i].second, 1e-6);
+    }
+    // The pile cap: 3 m between the rows + 1.2 m pile + 0.5 m either side across; the two ribs 6 m apart
+    // + a pile diameter beyond each along; 1.5 m high.
+    const auto cap = SolidsOf(b, "承台", 1);
+    ASSERT_EQ(cap.size(), 1u);
+    EXPECT_NEAR(cap[0]->volume, (3 + 1.2 + 1.0) * 1.5 * (6 + 2 * 1.2), 1e-6);
 }
 
 TEST(Solids, SlabSpanWithItsVoids) {

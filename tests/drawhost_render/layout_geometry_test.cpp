@@ -100,14 +100,15 @@ TEST(BridgeLayoutGeometry, SupportsSpansAndTitleFollowTheLayout) {
                                     }))
                 << "no support line at " << c.stakes[i];
             const std::string stake = drawhost::StakeText("K", c.stakes[i]);
-            EXPECT_EQ(std::count(texts.begin(), texts.end(), stake), 2) << stake << " in the data strip and on the plan";
+            EXPECT_EQ(std::count(texts.begin(), texts.end(), stake), 2)
+                << stake << " in the data strip and on the plan";
         }
         std::vector<std::string> dims = TextsOn(sheet, "DIM");
         for (const std::string& d : c.spanDimensions)
             EXPECT_NE(std::find(dims.begin(), dims.end(), d), dims.end()) << d;
         // 桥梁全长 runs from back wall to back wall: the supports' distance and two back walls of 0.4 m.
         const std::string whole = "桥梁全长 " + std::to_string(static_cast<int>(
-                                                     std::lround((c.stakes.back() - c.stakes.front() + 0.8) * 100)));
+                                                    std::lround((c.stakes.back() - c.stakes.front() + 0.8) * 100)));
         EXPECT_NE(std::find(dims.begin(), dims.end(), whole), dims.end()) << whole;
         std::vector<std::string> title = TextsOn(sheet, "TITLE");
         EXPECT_NE(std::find(title.begin(), title.end(), "示例大桥"), title.end());
@@ -154,8 +155,8 @@ TEST(BridgeLayoutGeometry, TheLayoutScaleTurnsWhereTheViewNoLongerFits) {
         double record, needed;
         int scale;
     } cases[] = {
-        {100, 99.9, 100},   {100, 100.1, 150}, {250, 180, 250}, {750, 300, 300},  // 1:750 is not in the series
-        {0, 601, 1000},     {600, 600, 600},   {0, 2000, 2000}, {100, 2000.5, 0},
+        {100, 99.9, 100}, {100, 100.1, 150}, {250, 180, 250}, {750, 300, 300},  // 1:750 is not in the series
+        {0, 601, 1000},   {600, 600, 600},   {0, 2000, 2000}, {100, 2000.5, 0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(drawhost::LayoutScale(c.record, c.needed), c.scale) << c.record << " " << c.needed;
@@ -171,12 +172,13 @@ TEST(BridgeLayoutGeometry, ColumnsInTheElevationAreAsLongAsTheModelSays) {
     for (const bridge::Support& s : b.supports) {
         if (s.chain.bodyLength <= 0) continue;
         const double along = s.bodyAlong > 0 ? s.bodyAlong : 1.2;
-        const bool found = std::any_of(sheet.polylines.begin(), sheet.polylines.end(), [&](const drawhost::Polyline& p) {
-            if (p.layer != "SUPPORT" || p.points.size() != 4) return false;
-            const double w = std::abs(p.points[1].x - p.points[0].x) + std::abs(p.points[2].x - p.points[1].x);
-            const double h = std::abs(p.points[1].y - p.points[0].y) + std::abs(p.points[2].y - p.points[1].y);
-            return std::abs(w - along * k) < 0.05 && std::abs(h - s.chain.bodyLength * k) < 0.5;
-        });
+        const bool found = std::any_of(
+            sheet.polylines.begin(), sheet.polylines.end(), [&](const drawhost::Polyline& p) {
+                if (p.layer != "SUPPORT" || p.points.size() != 4) return false;
+                const double w = std::abs(p.points[1].x - p.points[0].x) + std::abs(p.points[2].x - p.points[1].x);
+                const double h = std::abs(p.points[1].y - p.points[0].y) + std::abs(p.points[2].y - p.points[1].y);
+                return std::abs(w - along * k) < 0.05 && std::abs(h - s.chain.bodyLength * k) < 0.5;
+            });
         EXPECT_TRUE(found) << "support " << s.index << " column of " << s.chain.bodyLength << " m";
     }
 }
@@ -238,8 +240,8 @@ namespace {
 // last sheet ending at the end abutment, and the cross-section and notes only on the first.
 TEST(BridgeLayoutGeometry, ALongBridgeContinuesOnNumberedSheets) {
     testing_support::TempDir dir;
-    const bridge::Bridge b =
-        ModelOf(drawhost_test::MakeProject(dir.file("long.vlt"), {{{"装配式简支空心板桥", "40", "20"}}, true}));
+    const bridge::Bridge b = ModelOf(
+        drawhost_test::MakeProject(dir.file("long.vlt"), {{{"装配式简支空心板桥", "40", "20"}}, true}));
     ASSERT_EQ(b.supports.size(), 41u);
     std::vector<std::string> messages;
     const auto sheets = drawhost::BridgeLayoutDrawing(b, {}, {}, messages);
@@ -284,7 +286,7 @@ TEST(BridgeLayoutGeometry, ALongBridgeContinuesOnNumberedSheets) {
 namespace {
 
 // The quantity table sums the concrete of each member kind over the whole bridge, the superstructure first
-// whatever order the solids come in, and ends with the total.
+// whatever order the solids come in, and ends with the total; earth fill stays out.
 TEST(BridgeLayoutGeometry, QuantityTableSumsTheConcreteByMemberKind) {
     bridge::Bridge b;
     auto solid = [](const char* member, int support, int span, double volume) {
@@ -297,7 +299,8 @@ TEST(BridgeLayoutGeometry, QuantityTableSumsTheConcreteByMemberKind) {
     };
     // Two columns of 1.2 m diameter and 8.0 m: π/4 × 1.44 × 8.0 = 9.048 m³ each.
     b.solids = {solid("墩柱", 1, -1, 9.048), solid("主梁", -1, 0, 180.5), solid("墩柱", 1, -1, 9.048),
-                solid("桩", 1, -1, 33.93), solid("主梁", -1, 1, 180.5)};
+                solid("桩", 1, -1, 33.93),   solid("主梁", -1, 1, 180.5), solid("锥坡", 0, -1, 500)};
+    // The cone slope is earth fill: not in the concrete table.
     const auto rows = drawhost::ConcreteByMember(b);
     ASSERT_EQ(rows.size(), 4u);
     EXPECT_EQ(rows[0].first, "主梁");

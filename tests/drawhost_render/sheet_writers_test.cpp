@@ -37,7 +37,7 @@ SheetGeometry HandMadeSheet() {
     sheet.width = 200;
     sheet.height = 100;
     SheetPainter p(sheet);
-    p.AddLayer("CENTER", 1, LineStyle::Center);
+    p.AddLayer("CENTER", 1, LineStyle::Center, 0.13);
     p.AddLayer("TEXT", 7);
     p.UseLayer("CENTER");
     p.Line({10, 0}, {10, 30});
@@ -60,10 +60,11 @@ TEST(SheetWriters, DxfKeepsSheetCoordinatesLayersAndAlignment) {
     EXPECT_EQ(layers[1].at(2), "CENTER");
     EXPECT_EQ(layers[1].at(62), "1");
     EXPECT_EQ(layers[1].at(6), "CENTER");
-    const auto polylines = EntitiesOf(dxf, "POLYLINE");
+    EXPECT_EQ(layers[1].at(370), "13") << "the layer's pen of 0.13 mm";
+    const auto polylines = EntitiesOf(dxf, "LWPOLYLINE");
     ASSERT_EQ(polylines.size(), 1u);
     EXPECT_EQ(polylines[0].at(70), "1");  // closed
-    EXPECT_EQ(EntitiesOf(dxf, "VERTEX").size(), 4u);
+    EXPECT_EQ(polylines[0].at(90), "4");
     const auto arcs = EntitiesOf(dxf, "ARC");
     ASSERT_EQ(arcs.size(), 1u);
     EXPECT_EQ(arcs[0].at(50), "0.000000");
@@ -71,7 +72,7 @@ TEST(SheetWriters, DxfKeepsSheetCoordinatesLayersAndAlignment) {
 
     const auto texts = EntitiesOf(dxf, "TEXT");
     ASSERT_EQ(texts.size(), 2u);
-    EXPECT_EQ(texts[0].at(1), "\xc7\xc5\xc3\xfb");  // 桥名 in GBK
+    EXPECT_EQ(texts[0].at(1), "桥名");
     EXPECT_EQ(texts[0].at(72), "1");
     EXPECT_EQ(texts[0].at(11), "50.000000");
     EXPECT_EQ(texts[1].at(72), "2");

@@ -113,7 +113,9 @@ void DrawHalf(HalfSection& h, const Bridge& b, const Support& s, int span, doubl
         h.Box(-columnsSpan / 2 - pile, columnsSpan / 2 + pile, connectionBottom, c.connectionTopZ);
     h.p().UseLayer("PILE");
     if (f.kind == "桩基础") {
-        const int count = f.pileCount > 0 ? f.pileCount : static_cast<int>(s.columns.size());
+        // One row of a multi-row group: the others stand behind it.
+        const int total = f.pileCount > 0 ? f.pileCount : static_cast<int>(s.columns.size());
+        const int count = std::max(1, total / std::max(1, f.pileRows));
         const double spacing = f.pileSpacing > 0 ? f.pileSpacing : (count > 1 ? columnsSpan / (count - 1) : 0);
         const double shown = ShownPile(f);
         for (int i = 0; i < count; ++i) {

@@ -61,12 +61,17 @@ RenderedDrawing RenderDrawing(const std::string& projectPath, const std::string&
         DrawingRecord record = FindRecord(*db, kind, title);
         if (record.fileName.empty()) record.fileName = fileBase;
         const SheetTexts texts = ReadSheetTexts(*db);
-        if (kind == "桥型布置图") {
+        if (kind == "桥型布置图" || kind == "上构一般构造图" || kind == "下构一般构造图") {
             const bridge::Bridge model = bridge::ReadBridge(*db);
             // What the model had to assume is the engineer's to know, beside the drawing, not on it.
             for (const bridge::Finding& f : model.findings)
                 messages.push_back(std::string(f.severity == 'E' ? "错误：" : "注意：") + f.text);
-            sheets = BridgeLayoutDrawing(model, texts, record, messages);
+            if (kind == "桥型布置图")
+                sheets = BridgeLayoutDrawing(model, texts, record, messages);
+            else if (kind == "上构一般构造图")
+                sheets = {SuperstructureSheet(model, texts, record, messages)};
+            else
+                sheets = {SubstructureSheet(model, texts, record)};
         } else {
             sheets = {NamedSheet(texts, record)};
         }

@@ -87,8 +87,9 @@ void DrawGirders(ElevationPainter& e, const Bridge& b) {
         std::vector<Point> top, bottom;
         for (int index : spans) {
             const bridge::Span& span = b.spans[index];
-            const bridge::Superstructure* g =
-                index < static_cast<int>(b.superstructures.size()) ? &b.superstructures[index] : nullptr;
+            const bridge::Superstructure* g = index < static_cast<int>(b.superstructures.size())
+                                                  ? &b.superstructures[index]
+                                                  : nullptr;
             const double a = std::max(from, span.startStation), c = std::min(to, span.endStation);
             const int steps = std::max(4, static_cast<int>((c - a) / 2));
             for (int k = 0; k <= steps; ++k) {
@@ -119,8 +120,9 @@ void DrawGirders(ElevationPainter& e, const Bridge& b) {
     for (double s : {from, to}) e.p().Line(e.At(s, DeckLine(b, s)), e.At(s, DeckLine(b, s) + kRailing));
 }
 
-// The road on the embankment beyond each abutment and the cone of the fill in front of it, at 1:1 down to
-// the ground, ending at half the span where the ground lies deeper.
+// The road on the embankment beyond each abutment, and what the model holds at the bridge ends: the cone
+// slope falling from its top to its toe with slope marks on the fill side, the approach slab under the
+// road with its thicker middle.
 void DrawApproaches(ElevationPainter& e, const Bridge& b, const StakeAxis& axis) {
     if (b.supports.size() < 2) return;
     for (int side : {-1, 1}) {
@@ -135,18 +137,32 @@ void DrawApproaches(ElevationPainter& e, const Bridge& b, const StakeAxis& axis)
             road.push_back(e.At(st, DeckLine(b, st)));
         }
         e.p().Polyline(road);
-        if (b.site.ground.empty()) continue;
-        const double capBottom = s.chain.capTopZ - s.chain.capHeight;
-        const double front = s.station - side * std::max(s.capWidth, 1.0) / 2;
-        const double span = std::abs(b.supports[side < 0 ? 1 : b.supports.size() - 2].station - s.station);
-        double st = front, el = capBottom;
-        while (el > GroundAt(b, st) && std::abs(st - front) < span * 0.5) {
-            st -= side * 0.05;
-            el -= 0.05;
-        }
+    }
+    for (const bridge::ConeSlope& c : b.cones) {
+        const Point top = e.At(c.topStation, c.topZ), toe = e.At(c.toeStation, c.toeZ);
         e.p().UseLayer("GROUND");
-        e.p().Line(e.At(front, capBottom), e.At(st, el));
-        if (el > GroundAt(b, st)) e.p().Line(e.At(st, el), e.At(st, GroundAt(b, st)));
+        e.p().Line(top, toe);
+        // Slope marks, long and short in turn, square to the slope on the side of the fill.
+        const double dx = toe.x - top.x, dy = toe.y - top.y, length = std::hypot(dx, dy);
+        if (length < 3) continue;
+        const double fill = c.toeStation > c.topStation ? 1 : -1;
+        const Point in{-dy / length * fill, dx / length * fill};
+        e.p().UseLayer("GROUND-HATCH");
+        int k = 0;
+        for (double t = 1.5; t < length - 0.5; t += 1.5, ++k) {
+            const Point q{top.x + dx * t / length, top.y + dy * t / length};
+            const double mark = k % 2 == 0 ? 2.5 : 1.2;
+            e.p().Line(q, {q.x + in.x * mark, q.y + in.y * mark});
+        }
+    }
+    e.p().UseLayer("SUPPORT");
+    for (const bridge::ApproachSlab& a : b.approachSlabs) {
+        const double middle = (a.startStation + a.endStation) / 2;
+        const double midTop = (a.startTopZ + a.endTopZ) / 2;
+        e.p().Polyline({e.At(a.startStation, a.startTopZ), e.At(a.endStation, a.endTopZ),
+                        e.At(a.endStation, a.endTopZ - a.endThickness), e.At(middle, midTop - a.centreThickness),
+                        e.At(a.startStation, a.startTopZ - a.endThickness)},
+                       true);
     }
 }
 
@@ -161,10 +177,11 @@ void ElevationMark(SheetPainter& p, Point at, double value, double textHeight) {
 void DrawSupport(ElevationPainter& e, const Bridge& b, const Support& s, double textHeight) {
     double lowest = s.chain.capTopZ, outer = 0;
     for (const bridge::Solid& solid : b.solids) {
-        if (solid.support != s.index) continue;
+        if (solid.support != s.index || AtBridgeEnd(solid)) continue;
         const SideView v = SideOf(solid);
         e.p().UseLayer(solid.member == "桩" ? "PILE" : "SUPPORT");
-        e.Box(s.station - v.half, s.station + v.half, v.bottom, v.top);
+        const double at = s.station + StationShift(s, solid);
+        e.Box(at - v.half, at + v.half, v.bottom, v.top);
         lowest = std::min(lowest, v.bottom);
         if (solid.member == "桩" || v.bottom <= lowest) outer = std::max(outer, v.half);
     }
@@ -202,7 +219,8 @@ ElevationExtent MeasureElevation(const Bridge& b, const StakeAxis& axis) {
         x.bottom = std::min(x.bottom, s.chain.capTopZ);
     }
     for (const bridge::Solid& solid : b.solids)
-        if (solid.support >= 0) x.bottom = std::min(x.bottom, SideOf(solid).bottom);
+        if (solid.support >= 0 && !AtBridgeEnd(solid)) x.bottom = std::min(x.bottom, SideOf(solid).bottom);
+    for (const bridge::ConeSlope& c : b.cones) x.bottom = std::min(x.bottom, c.toeZ);
     for (const bridge::GroundPoint& g : b.site.ground)
         if (g.station >= axis.firstStake && g.station <= axis.lastStake) {
             x.bottom = std::min(x.bottom, g.elevation);
@@ -230,8 +248,8 @@ double DrawElevation(SheetPainter& p, const Bridge& b, const SheetTexts& texts, 
     const double numberY = e.At(0, extent.top).y + 2;
     p.UseLayer("TEXT");
     for (const Support& s : b.supports)
-        p.Text({axis.X(s.station), numberY}, textHeight, std::to_string(s.index) + (s.kind == bridge::SupportKind::Abutment ? "号台" : "号墩"),
-               HAlign::Centre);
+        p.Text({axis.X(s.station), numberY}, textHeight,
+               std::to_string(s.index) + (s.kind == bridge::SupportKind::Abutment ? "号台" : "号墩"), HAlign::Centre);
     const double dimY = numberY + textHeight + 4;
     p.UseLayer("DIM");
     for (std::size_t i = 0; i + 1 < b.supports.size(); ++i) {

@@ -146,17 +146,24 @@ struct LayoutFrame {
     double ViewHeight() const { return std::max(area.height() - fixedMm, 20.0); }
 };
 
-// Room beyond an end of what a sheet shows: the approach at an abutment, a little past a cut.
-double Margin(const bridge::Support& end, double length) {
-    return end.kind == bridge::SupportKind::Abutment ? std::clamp(0.12 * length, 6.0, 20.0) : 3.0;
+// How far the views reach beyond an end support: some road beyond an abutment, and all of its approach
+// slab; a little beyond a pier where a sheet is cut.
+double Margin(const bridge::Bridge& b, const bridge::Support& end, double length) {
+    if (end.kind != bridge::SupportKind::Abutment) return 3.0;
+    double reach = std::clamp(0.12 * length, 6.0, 20.0);
+    for (const bridge::ApproachSlab& a : b.approachSlabs)
+        if (a.support == end.index)
+            reach = std::max(
+                {reach, std::abs(a.endStation - end.station) + 2, std::abs(a.startStation - end.station) + 2});
+    return reach;
 }
 
 StakeAxis AxisOf(const bridge::Bridge& b) {
     StakeAxis axis;
     if (b.supports.empty()) return axis;
     const double length = b.supports.back().station - b.supports.front().station;
-    axis.firstStake = b.supports.front().station - Margin(b.supports.front(), length);
-    axis.lastStake = b.supports.back().station + Margin(b.supports.back(), length);
+    axis.firstStake = b.supports.front().station - Margin(b, b.supports.front(), length);
+    axis.lastStake = b.supports.back().station + Margin(b, b.supports.back(), length);
     return axis;
 }
 
@@ -179,10 +186,15 @@ bridge::Bridge Part(const bridge::Bridge& b, std::size_t first, std::size_t last
         if (!u.spans.empty()) part.units.push_back(u);
     }
     std::erase_if(part.solids, [&](const bridge::Solid& s) {
-        const bool support = s.support >= 0 && (s.support < b.supports[first].index || s.support > b.supports[last].index);
+        const bool support = s.support >= 0 &&
+                             (s.support < b.supports[first].index || s.support > b.supports[last].index);
         const bool span = s.span >= 0 && (s.span < fromSpan || s.span > toSpan);
         return support || span;
     });
+    const int firstIndex = b.supports[first].index, lastIndex = b.supports[last].index;
+    auto away = [&](const auto& item) { return item.support < firstIndex || item.support > lastIndex; };
+    std::erase_if(part.cones, away);
+    std::erase_if(part.approachSlabs, away);
     return part;
 }
 
@@ -246,10 +258,10 @@ SheetGeometry LayoutSheet(const bridge::Bridge& whole, const bridge::Bridge& b, 
     // Right column of the first sheet: the cross-section above, the notes below.
     if (place.number == 1) {
         const double columnLeft = area.right - f.rightWidth;
-        const double belowSection =
-            DrawCrossSection(p, whole, columnLeft, area.bottom + area.height() * 0.45, area.right, area.top, th);
-        const double belowNotes =
-            DrawNotes(p, Notes(whole, texts), columnLeft + 2, area.right - 1, belowSection - 2, th);
+        const double belowSection = DrawCrossSection(p, whole, columnLeft, area.bottom + area.height() * 0.45,
+                                                     area.right, area.top, th);
+        const double belowNotes = DrawNotes(p, Notes(whole, texts), columnLeft + 2, area.right - 1, belowSection - 2,
+                                            th);
         DrawQuantityTable(p, whole, columnLeft + 2, area.right - 1, belowNotes - 2, th);
     }
     return sheet;
@@ -284,8 +296,8 @@ std::vector<SheetGeometry> BridgeLayoutDrawing(const bridge::Bridge& b, const Sh
     const double room = f.ViewWidth() * scale / 1000.0;
     const double length = b.supports.back().station - b.supports.front().station;
     auto fits = [&](std::size_t first, std::size_t end) {
-        const double before = first == 0 ? Margin(b.supports.front(), length) : 3.0;
-        const double after = end + 1 == b.supports.size() ? Margin(b.supports.back(), length) : 3.0;
+        const double before = first == 0 ? Margin(b, b.supports.front(), length) : 3.0;
+        const double after = end + 1 == b.supports.size() ? Margin(b, b.supports.back(), length) : 3.0;
         return b.supports[end].station - b.supports[first].station + before + after <= room;
     };
     // As many spans on a sheet as fit; then the same number of spans on every sheet where that fits too, so
@@ -310,7 +322,8 @@ std::vector<SheetGeometry> BridgeLayoutDrawing(const bridge::Bridge& b, const Sh
     if (base > 0 &&
         std::all_of(balanced.begin(), balanced.end(), [&](auto part) { return fits(part.first, part.second); }))
         parts = balanced;
-    messages.push_back(text::Format("桥梁较长，立面、平面按 1:%d 分 %d 张图绘制。", scale, static_cast<int>(parts.size())));
+    messages.push_back(
+        text::Format("桥梁较长，立面、平面按 1:%d 分 %d 张图绘制。", scale, static_cast<int>(parts.size())));
     std::vector<SheetGeometry> sheets;
     for (std::size_t k = 0; k < parts.size(); ++k) {
         SheetPlace place{static_cast<int>(k + 1), static_cast<int>(parts.size()), k > 0, k + 1 < parts.size()};
@@ -333,16 +346,13 @@ SheetGeometry NamedSheet(const SheetTexts& texts, const DrawingRecord& record) {
     y -= th * 4;
     p.Text({cx, y}, kViewTitleHeight, "（" + record.kind + "）", HAlign::Centre);
     std::string shows;
-    if (record.kind == "上构一般构造图")
-        shows = "图名所列各跨上部构造的立面、平面与横断面，构件尺寸、预制块件布置及材料数量表。";
-    else if (record.kind == "下构一般构造图")
-        shows = "图名所列墩台的立面、侧面与平面，帽梁、墩台身、联接构造与基础的尺寸，高程及材料数量表。";
-    else if (record.kind == "参数化钢筋图" || record.kind == "交互式钢筋图")
+    if (record.kind == "参数化钢筋图" || record.kind == "交互式钢筋图")
         shows = "构件的钢筋构造：钢筋布置立面与断面、钢筋编号、大样及钢筋数量表。";
     else
         shows = "“" + record.kind + "”不是已知的绘图类别。";
     std::vector<std::string> lines = {"此图应绘制：" + shows,
-                                      "本绘图程序绘制桥型布置图；此类图纸在此仅列出应绘内容，图框与图标已按图幅布置。"};
+                                      "本绘图程序绘制桥型布置图与上、下部构造一般构造图；此类图纸在此仅列出应绘内容，"
+                                      "图框与图标已按图幅布置。"};
     y -= th * 4;
     p.UseLayer("NOTE");
     const double width = area.width() * 0.6;

@@ -1,6 +1,6 @@
 #pragma once
-// The drawings composed on a sheet: the bridge layout drawing from the bridge model, and for the kinds
-// this host does not draw, a sheet that names what the drawing would hold.
+// The drawings composed on a sheet: the bridge layout drawing and the general structure drawings from the
+// bridge model, and for the kinds this host does not draw, a sheet that names what the drawing would hold.
 #include <string>
 #include <vector>
 
@@ -22,6 +22,15 @@ struct DrawingRecord {
 // sheets show and mark with a match line.
 std::vector<SheetGeometry> BridgeLayoutDrawing(const bridge::Bridge& b, const SheetTexts& texts,
                                                const DrawingRecord& record, std::vector<std::string>& messages);
+
+// The general structure drawing of the superstructure: the section and span elevation of each structure
+// type's first span as the model holds it, or a sheet that says the project has none.
+SheetGeometry SuperstructureSheet(const bridge::Bridge& b, const SheetTexts& texts, const DrawingRecord& record,
+                                  std::vector<std::string>& messages);
+
+// The general structure drawing of the substructure: elevation, side view and plan of the first abutment
+// and the first pier as the model holds them, or a sheet that says the project has none.
+SheetGeometry SubstructureSheet(const bridge::Bridge& b, const SheetTexts& texts, const DrawingRecord& record);
 
 // Frame and title block, with the drawing's kind and title in the middle and what such a drawing shows.
 SheetGeometry NamedSheet(const SheetTexts& texts, const DrawingRecord& record);

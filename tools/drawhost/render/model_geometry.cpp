@@ -40,9 +40,21 @@ double GirderDepthAt(const bridge::Superstructure& g, const bridge::Span& span, 
     return g.depth + (start - g.depth) * a * a + (end - g.depth) * c * c;
 }
 
+double StationShift(const bridge::Support& s, const bridge::Solid& solid) {
+    if (!Standing(solid)) return 0;
+    const double dx = s.lineRight.x - s.lineLeft.x, dy = s.lineRight.y - s.lineLeft.y, n = std::hypot(dx, dy);
+    const double sine = std::sin(s.crossingAngle * std::numbers::pi / 180);
+    if (n <= 0 || std::abs(sine) < 1e-6) return 0;
+    // Square to the support line, ahead along the route (the line runs from the route's left to its right).
+    const double ahead = ((solid.path[0].x - s.centre.x) * dy - (solid.path[0].y - s.centre.y) * dx) / n;
+    return ahead / sine;
+}
+
 double BackWall(const bridge::Support& s) { return s.backWallWidth > 0 ? s.backWallWidth : kStandardBackWall; }
 
 double EndWall(const bridge::Support& s) { return s.kind == bridge::SupportKind::Abutment ? BackWall(s) : 0; }
+
+bool AtBridgeEnd(const bridge::Solid& solid) { return solid.member == "锥坡" || solid.member == "搭板"; }
 
 bool Standing(const bridge::Solid& solid) {
     if (solid.path.size() != 2) return false;

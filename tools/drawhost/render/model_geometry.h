@@ -31,6 +31,11 @@ struct SideView {
     double bottom = 0, top = 0;
 };
 SideView SideOf(const bridge::Solid& solid);
+// How far a standing member (a pile of a multi-row group) stands ahead of its support line, as a station
+// difference along the route; 0 for a member lying along the line.
+double StationShift(const bridge::Support& s, const bridge::Solid& solid);
+// A cone slope or approach slab: the model keeps it with its abutment, the views draw it on its own.
+bool AtBridgeEnd(const bridge::Solid& solid);
 bool Standing(const bridge::Solid& solid);
 
 }  // namespace drawhost

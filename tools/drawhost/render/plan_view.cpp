@@ -18,6 +18,7 @@ using bridge::Bridge;
 using bridge::Support;
 
 constexpr double kOverhang = 1.5;  // metres the support lines reach beyond the deck edges
+constexpr double kConeSide = 1;    // the side of the route whose cone slopes the plan shows
 
 // Turns plan points so that the chord from the first to the last support runs along the sheet's x.
 class PlanFrame {
@@ -111,13 +112,23 @@ void DrawSupport(SheetPainter& p, const Bridge& b, const PlanFrame& frame, const
     }
     const bridge::Foundation& f = s.foundation;
     const double pile = f.pileDiameter > 0 ? f.pileDiameter : 1.2;
-    const int count = f.pileCount > 0 ? f.pileCount : static_cast<int>(s.columns.size());
+    const int rows = f.kind == "桩基础" ? std::max(1, f.pileRows) : 1;
+    const int total = f.pileCount > 0 ? f.pileCount : static_cast<int>(s.columns.size());
+    const int count = std::max(1, total / rows);
     const double columnsSpan = s.columns.size() > 1 ? std::abs(s.columns.back().offset - s.columns.front().offset) : 0;
     const double spacing = f.pileSpacing > 0 ? f.pileSpacing : (count > 1 ? columnsSpan / (count - 1) : 0);
-    if (s.chain.connectionHeight > 0) LineBox(p, b, frame, s, 0, columnsSpan + 2 * pile, pile + 1.0);
+    const double rowsDepth = (rows - 1) * f.rowSpacing;
+    if (s.chain.connectionHeight > 0) LineBox(p, b, frame, s, 0, columnsSpan + 2 * pile, rowsDepth + pile + 1.0);
+    // Each row of piles along the support line, the rows one behind the other along the route.
+    const double theta = s.crossingAngle * std::numbers::pi / 180;
     if (f.kind == "桩基础")
-        for (int i = 0; i < count; ++i)
-            p.Circle(frame.Sheet(OnSupportLine(b, s, (i - (count - 1) / 2.0) * spacing)), pile / 2 * k);
+        for (int r = 0; r < rows; ++r)
+            for (int i = 0; i < count; ++i) {
+                const double along = (i - (count - 1) / 2.0) * spacing;
+                const double ahead = (r - (rows - 1) / 2.0) * f.rowSpacing / sine;
+                p.Circle(frame.Sheet(PlanAt(b, s.station + along * std::cos(theta) + ahead, centre + along * sine)),
+                         pile / 2 * k);
+            }
     // The station, written along the support line across the deck, reading from the right edge upwards, so
     // that it needs no room beyond the plan.
     p.UseLayer("TEXT");
@@ -129,6 +140,38 @@ void DrawSupport(SheetPainter& p, const Bridge& b, const PlanFrame& frame, const
     const Point leftOfLine{-dy / length * clear, dx / length * clear};
     p.Text({start.x + leftOfLine.x, start.y + leftOfLine.y}, textHeight, StakeText(texts.lineMark, s.station),
            HAlign::Left, angle);
+}
+
+// The approach slabs under the road, hidden; each cone slope's toe as a quarter ellipse from the deck edge,
+// reaching along the bridge and away from the deck, with the two radii to its top. As the half plan of the
+// substructure shows them: on the right of the route (below the centre line on the sheet) only, so that
+// a high embankment's cones do not shrink the whole drawing.
+void DrawBridgeEnds(SheetPainter& p, const Bridge& b, const PlanFrame& frame) {
+    p.UseLayer("HIDDEN");
+    for (const bridge::ApproachSlab& a : b.approachSlabs) {
+        std::vector<Point> outline;
+        for (const bridge::Point2& q : a.corners) outline.push_back(frame.Sheet(q));
+        p.Polyline(outline, true);
+    }
+    const bridge::Deck* deck = b.DesignedDeck();
+    if (!deck) return;
+    p.UseLayer("GROUND");
+    for (const bridge::ConeSlope& c : b.cones) {
+        const double dir = c.toeStation > c.topStation ? 1 : -1;
+        const double side = kConeSide;
+        const double edge = deck->offset + side * deck->width / 2;
+        std::vector<Point> toe;
+        constexpr int kSteps = 12;
+        for (int k = 0; k <= kSteps; ++k) {
+            const double a = std::numbers::pi / 2 * k / kSteps;
+            toe.push_back(frame.Sheet(PlanAt(b, c.topStation + dir * c.radiusAlong() * std::sin(a),
+                                             edge + side * c.radiusAcross() * std::cos(a))));
+        }
+        const Point top = frame.Sheet(PlanAt(b, c.topStation, edge));
+        p.Line(top, toe.front());
+        p.Line(top, toe.back());
+        p.Polyline(toe);
+    }
 }
 
 void NorthArrow(SheetPainter& p, Point at, Point north, double size) {
@@ -153,6 +196,14 @@ PlanExtent MeasurePlan(const Bridge& b, const StakeAxis& axis) {
                 low = std::min(low, q.y / axis.mmPerMetre);
                 high = std::max(high, q.y / axis.mmPerMetre);
             }
+    // The cone slopes reach out from the deck edge on the substructure's side.
+    if (const bridge::Deck* deck = b.DesignedDeck())
+        for (const bridge::ConeSlope& c : b.cones) {
+            const double offset = deck->offset + kConeSide * (deck->width / 2 + c.radiusAcross());
+            const Point q = frame.Sheet(PlanAt(b, c.topStation, offset));
+            low = std::min(low, q.y / axis.mmPerMetre);
+            high = std::max(high, q.y / axis.mmPerMetre);
+        }
     return {high, -low};
 }
 
@@ -171,7 +222,8 @@ void DrawPlan(SheetPainter& p, const Bridge& b, const SheetTexts& texts, const S
     for (auto [left, right] : edges) {
         p.UseLayer("DECK");
         for (double offset : {left, right})
-            p.Polyline(OffsetCurve(b, frame, from + SkewShift(b, first, offset), to + SkewShift(b, last, offset), offset));
+            p.Polyline(
+                OffsetCurve(b, frame, from + SkewShift(b, first, offset), to + SkewShift(b, last, offset), offset));
         for (const Support* s : {&first, &last}) {
             const double wall = s == &first ? from : to;
             p.Line(frame.Sheet(PlanAt(b, wall + SkewShift(b, *s, left), left)),
@@ -184,6 +236,7 @@ void DrawPlan(SheetPainter& p, const Bridge& b, const SheetTexts& texts, const S
             p.Polyline(OffsetCurve(b, frame, to + SkewShift(b, last, offset), axis.lastStake, offset));
         }
     }
+    DrawBridgeEnds(p, b, frame);
     const double reachLeft = edges.front().first, reachRight = edges.back().second;
     for (const Support& s : b.supports)
         DrawSupport(p, b, frame, s, reachLeft, reachRight, axis.mmPerMetre, texts, textHeight);

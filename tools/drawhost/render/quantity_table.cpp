@@ -17,8 +17,9 @@ std::vector<std::pair<std::string, double>> ConcreteByMember(const bridge::Bridg
     };
     for (const bridge::Solid& s : b.solids)
         if (s.span >= 0) add(s);
+    // A cone slope is earth fill, not concrete.
     for (const bridge::Solid& s : b.solids)
-        if (s.span < 0) add(s);
+        if (s.span < 0 && s.member != "锥坡") add(s);
     double total = 0;
     for (const auto& r : rows) total += r.second;
     if (!rows.empty()) rows.push_back({"合计", total});
