@@ -119,15 +119,19 @@ Mesh Sweep(const Solid& s, Point2 across, const std::vector<Triangle>& face) {
             m.vertices.push_back(path[i] + (offset + along * before.t));
         }
     }
-    for (std::uint32_t i = 0; i + 1 < path.size(); ++i) {
-        const std::uint32_t a0 = i * n, a1 = (i + 1) * n;
-        for (const auto& ring : ringIndex)
+    for (std::size_t r = 0; r < ringIndex.size(); ++r) {
+        if (r == 1) m.voidWallsBegin = m.triangles.size();
+        const auto& ring = ringIndex[r];
+        for (std::uint32_t i = 0; i + 1 < path.size(); ++i) {
+            const std::uint32_t a0 = i * n, a1 = (i + 1) * n;
             for (std::size_t k = 0; k < ring.size(); ++k) {
                 const std::uint32_t p = ring[k], q = ring[(k + 1) % ring.size()];
                 m.triangles.push_back({a0 + p, a0 + q, a1 + q});
                 m.triangles.push_back({a0 + p, a1 + q, a1 + p});
             }
+        }
     }
+    m.voidWallsEnd = ringIndex.size() > 1 ? m.triangles.size() : 0;
     const auto last = static_cast<std::uint32_t>((path.size() - 1) * n);
     for (const Triangle& t : face) {
         m.triangles.push_back({t[0], t[2], t[1]});
