@@ -143,13 +143,12 @@ Mesh Sweep(const Solid& s, Point2 across, const std::vector<Triangle>& face) {
 }
 
 Point2 SupportLineDirection(const Bridge& b, int support) {
-    for (const Support& s : b.supports) {
-        if (s.index != support) continue;
-        const double dx = s.lineRight.x - s.lineLeft.x, dy = s.lineRight.y - s.lineLeft.y;
-        const double length = std::hypot(dx, dy);
-        if (length > 0) return {dx / length, dy / length};
-    }
-    return {0, 1};
+    // Supports are kept in index order: a viaduct's thousands of columns find theirs at once.
+    const Support* s = support >= 0 && support < static_cast<int>(b.supports.size()) ? &b.supports[support] : nullptr;
+    if (!s || s->index != support) return {0, 1};
+    const double dx = s->lineRight.x - s->lineLeft.x, dy = s->lineRight.y - s->lineLeft.y;
+    const double length = std::hypot(dx, dy);
+    return length > 0 ? Point2{dx / length, dy / length} : Point2{0, 1};
 }
 
 // A point of the route in world coordinates; along a plain line when the project has no plan.

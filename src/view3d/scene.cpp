@@ -39,10 +39,18 @@ std::string SizesOf(const bridge::Solid& s) {
     return text;
 }
 
+// The support of an index: supports are kept in index order, so it is at its index.
+const bridge::Support* SupportOf(const bridge::Bridge& b, int index) {
+    if (index >= 0 && index < static_cast<int>(b.supports.size()) && b.supports[index].index == index)
+        return &b.supports[index];
+    for (const bridge::Support& s : b.supports)
+        if (s.index == index) return &s;
+    return nullptr;
+}
+
 std::string PlaceOf(const bridge::Bridge& b, const bridge::Mesh& m) {
-    if (m.support >= 0)
-        for (const bridge::Support& s : b.supports)
-            if (s.index == m.support) return text::Format("%d号%s", s.index, s.KindText());
+    if (const bridge::Support* s = m.support >= 0 ? SupportOf(b, m.support) : nullptr)
+        return text::Format("%d号%s", s->index, s->KindText());
     if (m.span >= 0) return text::Format("第%d孔", m.span + 1);
     if (m.deck >= 0 && m.deck < static_cast<int>(b.decks.size())) {
         const bridge::Deck& d = b.decks[m.deck];
@@ -51,18 +59,33 @@ std::string PlaceOf(const bridge::Bridge& b, const bridge::Mesh& m) {
     return "";
 }
 
-// Whether a finding concerns a mesh: it names the mesh's own record, or the layout record of its support
-// or its span.
-bool Concerns(const bridge::Bridge& b, const bridge::Finding& f, const bridge::Mesh& m) {
-    if (f.record < 0 || f.table.empty()) return false;
-    if (f.table == m.table && f.record == m.record) return true;
-    if (f.table == projectdb::kSubLayoutTable && m.support >= 0)
-        for (const bridge::Support& s : b.supports)
-            if (s.index == m.support) return s.record == f.record;
-    if (f.table == projectdb::kSuperSpanTable && m.span >= 0 && m.span < static_cast<int>(b.spans.size()))
-        return b.spans[m.span].record == f.record;
-    return false;
-}
+// The findings by the table and record they name: a finding concerns the mesh of that record, and every
+// mesh of the support or span whose layout record it names.
+class FindingIndex {
+public:
+    explicit FindingIndex(const bridge::Bridge& b) : b_(b) {
+        for (const bridge::Finding& f : b.findings)
+            if (f.record >= 0 && !f.table.empty()) byRecord_[{f.table, f.record}].push_back(&f);
+    }
+
+    std::vector<const bridge::Finding*> Of(const bridge::Mesh& m) const {
+        std::vector<const bridge::Finding*> found;
+        auto add = [&](const std::string& table, int record) {
+            auto it = byRecord_.find({table, record});
+            if (it != byRecord_.end()) found.insert(found.end(), it->second.begin(), it->second.end());
+        };
+        if (m.record >= 0) add(m.table, m.record);
+        if (const bridge::Support* s = m.support >= 0 ? SupportOf(b_, m.support) : nullptr)
+            add(projectdb::kSubLayoutTable, s->record);
+        if (m.span >= 0 && m.span < static_cast<int>(b_.spans.size()))
+            add(projectdb::kSuperSpanTable, b_.spans[m.span].record);
+        return found;
+    }
+
+private:
+    const bridge::Bridge& b_;
+    std::map<std::pair<std::string, int>, std::vector<const bridge::Finding*>> byRecord_;
+};
 
 // Möller and Trumbore: the distance along the ray to the triangle, or a negative number when it misses.
 double Hit(Vec3 o, Vec3 d, Vec3 a, Vec3 b, Vec3 c) {
@@ -116,6 +139,7 @@ Scene::Scene(const bridge::Bridge& b) {
         if (Dot(d, d) > 0) along_ = Normalized({d.x, d.y, 0});
     }
     std::map<std::string, Rgb> used;
+    const FindingIndex findings(b);
     parts_.reserve(meshes.size());
     for (bridge::Mesh& m : meshes) {
         Part part;
@@ -129,11 +153,10 @@ Scene::Scene(const bridge::Bridge& b) {
         for (std::size_t t = 0; t < m.triangles.size(); ++t)
             if (t < m.voidWallsBegin || t >= m.voidWallsEnd)
                 part.shown.push_back({m.triangles[t][0], m.triangles[t][2], m.triangles[t][1]});
-        for (const bridge::Finding& f : b.findings)
-            if (Concerns(b, f, m)) {
-                part.findings.push_back(f.text);
-                if (part.severity != 'E') part.severity = f.severity;
-            }
+        for (const bridge::Finding* f : findings.Of(m)) {
+            part.findings.push_back(f->text);
+            if (part.severity != 'E') part.severity = f->severity;
+        }
         part.place = PlaceOf(b, m);
         if (m.solid >= 0) part.sizes = SizesOf(b.solids[m.solid]);
         if (m.kind != bridge::MeshKind::Ground) box_.Add(part.box.min), box_.Add(part.box.max);
