@@ -14,7 +14,7 @@ here="$(cd "$(dirname "$0")" && pwd)"
 root="${1:-$here/..}"
 cd "$root"
 
-subsystems="projectdb exchange calc bridge browse library drawing app"
+subsystems="projectdb exchange calc bridge browse library drawing view3d app"
 
 problems=()
 
@@ -41,7 +41,7 @@ may_include() {
         cli) [[ "$target" != */ui/* ]] ;;
         bridge)
             [ "$to" = platform ] || [ "$to" = projectdb ] || [ "$to" = calc ] || [ "$to" = bridge ] ;;
-        exchange | calc | browse | library | drawing)
+        exchange | calc | browse | library | drawing | view3d)
             [ "$to" = platform ] || [ "$to" = projectdb ] || [ "$to" = "$top" ] && return 0
             # the route geometry engine serves every subsystem above calc (the exchange formats use it)
             [ "$to" = calc ] && [[ "$target" != */ui/* ]] && return 0

@@ -5,6 +5,7 @@ packages=(
   build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev libqt6printsupport6 qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-translations-l10n
   libsqlite3-dev sqlite3 libxlsxwriter-dev zlib1g-dev nlohmann-json3-dev libpugixml-dev
+  qt6-quick3d-dev qt6-declarative-dev qt6-shadertools-dev libxkbcommon-dev qml6-module-quick3d qml6-module-qtquick qml6-module-qtquick-window libgl1-mesa-dri
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk xvfb xauth locales-all poppler-utils fonts-wqy-microhei python3-ezdxf python3-matplotlib
 )

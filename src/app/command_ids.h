@@ -28,6 +28,7 @@ constexpr int kViewStatusBar = 59393;
 constexpr int kAdvancedUser = 32977;
 constexpr int kDrawingTarget = 33009;
 constexpr int kDrawingPreview = 32910;
+constexpr int kView3d = 33620;  // 三维视图: the bridge model in 3D
 
 // 总体信息
 constexpr int kGeneralInfo = 32938;

@@ -97,6 +97,7 @@ void AddSettingsCommands(std::vector<CommandSpec>& rows) {
                         "打开(关闭)高级用户"),
                     Row(cmd::kDrawingTarget, "绘图目标...", "选择绘图目标和绘图范围", A::WithProject),
                     Row(cmd::kDrawingPreview, "图形预览...", "预览绘图目标的图形", A::WithProject),
+                    Row(cmd::kView3d, "三维视图...", "在三维视图中查看桥梁及其桥址", A::WithProject),
                 });
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <numbers>
 
 #include "projectdb/schema.h"
 
@@ -119,15 +120,19 @@ Mesh Sweep(const Solid& s, Point2 across, const std::vector<Triangle>& face) {
             m.vertices.push_back(path[i] + (offset + along * before.t));
         }
     }
-    for (std::uint32_t i = 0; i + 1 < path.size(); ++i) {
-        const std::uint32_t a0 = i * n, a1 = (i + 1) * n;
-        for (const auto& ring : ringIndex)
+    for (std::size_t r = 0; r < ringIndex.size(); ++r) {
+        if (r == 1) m.voidWallsBegin = m.triangles.size();
+        const auto& ring = ringIndex[r];
+        for (std::uint32_t i = 0; i + 1 < path.size(); ++i) {
+            const std::uint32_t a0 = i * n, a1 = (i + 1) * n;
             for (std::size_t k = 0; k < ring.size(); ++k) {
                 const std::uint32_t p = ring[k], q = ring[(k + 1) % ring.size()];
                 m.triangles.push_back({a0 + p, a0 + q, a1 + q});
                 m.triangles.push_back({a0 + p, a1 + q, a1 + p});
             }
+        }
     }
+    m.voidWallsEnd = ringIndex.size() > 1 ? m.triangles.size() : 0;
     const auto last = static_cast<std::uint32_t>((path.size() - 1) * n);
     for (const Triangle& t : face) {
         m.triangles.push_back({t[0], t[2], t[1]});
@@ -139,13 +144,12 @@ Mesh Sweep(const Solid& s, Point2 across, const std::vector<Triangle>& face) {
 }
 
 Point2 SupportLineDirection(const Bridge& b, int support) {
-    for (const Support& s : b.supports) {
-        if (s.index != support) continue;
-        const double dx = s.lineRight.x - s.lineLeft.x, dy = s.lineRight.y - s.lineLeft.y;
-        const double length = std::hypot(dx, dy);
-        if (length > 0) return {dx / length, dy / length};
-    }
-    return {0, 1};
+    // Supports are kept in index order: a viaduct's thousands of columns find theirs at once.
+    const Support* s = support >= 0 && support < static_cast<int>(b.supports.size()) ? &b.supports[support] : nullptr;
+    if (!s || s->index != support) return {0, 1};
+    const double dx = s->lineRight.x - s->lineLeft.x, dy = s->lineRight.y - s->lineLeft.y;
+    const double length = std::hypot(dx, dy);
+    return length > 0 ? Point2{dx / length, dy / length} : Point2{0, 1};
 }
 
 // A point of the route in world coordinates; along a plain line when the project has no plan.
@@ -153,6 +157,14 @@ Point3 RouteAt(const Bridge& b, double station, double offset, double z) {
     if (!b.site.route || !b.site.hasPlan) return {station, offset, z};
     const calc::RoutePoint p = b.site.route->Evaluate(station, offset);
     return {p.x, p.y, z};
+}
+
+// Turns a surface's triangles to face up.
+void FaceUp(Mesh& m) {
+    double up = 0;
+    for (const Triangle& t : m.triangles)
+        up += CrossV(m.vertices[t[1]] - m.vertices[t[0]], m.vertices[t[2]] - m.vertices[t[0]]).z;
+    if (up < 0) Flip(m);
 }
 
 // Stations from `from` to `to`, no further apart than `step`, with every one of `also` between them.
@@ -179,17 +191,39 @@ void Strip(const Bridge& b, Mesh& m, const std::vector<double>& stations, double
         m.triangles.push_back({l0, l1, r1});
         m.triangles.push_back({l0, r1, r0});
     }
-    double up = 0;
-    for (const Triangle& t : m.triangles)
-        up += CrossV(m.vertices[t[1]] - m.vertices[t[0]], m.vertices[t[2]] - m.vertices[t[0]]).z;
-    if (up < 0) Flip(m);
+    FaceUp(m);
+}
+
+// The deck surface from the first support line to the last: each edge runs between the points where those
+// lines cross it, so that a skewed bridge ends skewed. The edges are sampled alike, every 5 m or less.
+void DeckStrip(const Bridge& b, const Deck& deck, Mesh& m) {
+    const Support &first = b.supports.front(), &last = b.supports.back();
+    const Deck* designed = b.DesignedDeck();
+    const double centre = designed ? designed->offset : 0;
+    auto onLine = [&](const Support& s, double offset) {
+        const double theta = s.crossingAngle * std::numbers::pi / 180;
+        return s.station + (offset - centre) * std::cos(theta) / std::max(std::sin(theta), 0.05);
+    };
+    const double left = deck.offset - deck.width / 2, right = deck.offset + deck.width / 2;
+    const double fromL = onLine(first, left), toL = onLine(last, left);
+    const double fromR = onLine(first, right), toR = onLine(last, right);
+    const int rows = std::max(1, static_cast<int>(std::ceil(std::max(toL - fromL, toR - fromR) / 5)));
+    for (int k = 0; k <= rows; ++k) {
+        const double l = fromL + (toL - fromL) * k / rows, r = fromR + (toR - fromR) * k / rows;
+        m.vertices.push_back(RouteAt(b, l, left, b.site.DeckAt(l, left)));
+        m.vertices.push_back(RouteAt(b, r, right, b.site.DeckAt(r, right)));
+    }
+    for (std::uint32_t i = 0; i < static_cast<std::uint32_t>(rows); ++i) {
+        const std::uint32_t l0 = 2 * i, r0 = l0 + 1, l1 = l0 + 2, r1 = l0 + 3;
+        m.triangles.push_back({l0, l1, r1});
+        m.triangles.push_back({l0, r1, r0});
+    }
+    FaceUp(m);
 }
 
 void AddSite(const Bridge& b, std::vector<Mesh>& meshes) {
     if (b.supports.empty()) return;
     const double first = b.supports.front().station, last = b.supports.back().station;
-    std::vector<double> supportStations;
-    for (const Support& s : b.supports) supportStations.push_back(s.station);
     double halfWidth = 0;
     for (std::size_t d = 0; d < b.decks.size(); ++d) {
         const Deck& deck = b.decks[d];
@@ -200,8 +234,7 @@ void AddSite(const Bridge& b, std::vector<Mesh>& meshes) {
         m.deck = static_cast<int>(d);
         m.table = projectdb::kGeneralInfoTable;
         m.record = 0;
-        Strip(b, m, Stations(first, last, 5, supportStations), deck.offset - deck.width / 2,
-              deck.offset + deck.width / 2, [&](double s, double o) { return b.site.DeckAt(s, o); });
+        DeckStrip(b, deck, m);
         meshes.push_back(std::move(m));
     }
     // The ground 30 m on either side of the bridge, beyond each end and beside the widest deck.
@@ -216,8 +249,15 @@ void AddSite(const Bridge& b, std::vector<Mesh>& meshes) {
             m.kind = MeshKind::Ground;
             m.member = "地面";
             m.table = projectdb::kGroundLineTable;
-            Strip(b, m, Stations(from, to, 10, points), -halfWidth - margin, halfWidth + margin,
+            const std::vector<double> stations = Stations(from, to, 10, points);
+            Strip(b, m, stations, -halfWidth - margin, halfWidth + margin,
                   [&](double s, double) { return b.site.GroundAt(s); });
+            // The ground line along the route: seen from the side, the strip itself is only an edge.
+            for (double station : stations) {
+                m.vertices.push_back(RouteAt(b, station, 0, b.site.GroundAt(station)));
+                const auto i = static_cast<std::uint32_t>(m.vertices.size());
+                if (station != stations.front()) m.lines.push_back({i - 2, i - 1});
+            }
             meshes.push_back(std::move(m));
         }
     }

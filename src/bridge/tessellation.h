@@ -27,6 +27,8 @@ struct Mesh {
     std::vector<Point3> vertices;
     std::vector<Triangle> triangles;
     std::vector<std::array<std::uint32_t, 2>> lines;  // the centre line and its station ticks
+    // triangles[voidWallsBegin, voidWallsEnd) line the voids and cells: a picture from outside may leave them.
+    std::size_t voidWallsBegin = 0, voidWallsEnd = 0;
 };
 
 // A solid swept: its profile less its holes carried along its path, mitred where the path turns and closed

@@ -40,7 +40,7 @@ std::vector<Command> OpenExchangeCommands();  // import-landxml, export-landxml,
 std::vector<Command> DesignCommands();    // design
 std::vector<Command> DrawingCommands();   // drawing send|list|target
 std::vector<Command> LibraryCommands();   // library list|write|tables|dump|clean|merge|preview
-std::vector<Command> BridgeCommands();    // model, check
+std::vector<Command> BridgeCommands();    // model, check, view3d
 
 // Prints a table of a project or library file: the field names, then one tab-separated line per record.
 int DumpTable(const std::string& file, const std::string& table);

@@ -21,6 +21,7 @@ TEST(CliHelp, EverySubcommandExplainsItselfAndTouchesNothing) {
         {"export-sub", "--help"},    {"pier-force", "--help"},      {"culvert", "--help"},
         {"geometry", "--help"},      {"design", "--help"},          {"model", "--help"},
         {"check", "--help"},         {"library", "--help"},         {"drawing", "--help"},
+        {"view3d", "x.vlt", "--help"},
         {"create", "-h"},            {"library", "write", "--help"}, {"new", "a.vlt", "--from", "--help"},
     };
     for (const auto& words : runs) {

@@ -100,6 +100,7 @@ void CMainFrame::BindCommands() {
     bind(cmd::kDrawingPreview, [this, &session] {
         if (session.Database()) drawing::RunDrawingPreview(*session.Database(), m_shell.Prompter(), this);
     });
+    bind(cmd::kView3d, [this] { m_pWindows->OpenView3d(); });
     bind(cmd::kExportArvo3D, [this, &session] {
         if (session.Database())
             exchange::RunInterfaceExport(exchange::InterfaceFile::Arvo3d, *session.Database(), m_shell.FileChooser(),

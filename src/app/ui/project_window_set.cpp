@@ -1,13 +1,17 @@
 #include "app/ui/project_window_set.h"
 
 #include <QMdiArea>
+#include <QMenu>
+#include <QTreeWidget>
 
 #include "app/menus.h"
 #include "app/command_ids.h"
 #include "app/shell_texts.h"
 #include "app/ui/child_frames.h"
+#include "app/ui/view3d_frame.h"
 #include "browse/ui/bri_form_view.h"
 #include "browse/ui/bri_tree_view.h"
+#include "platform/spreadsheet/spreadsheet.h"
 #include "projectdb/project_file.h"
 
 namespace {
@@ -29,7 +33,17 @@ ProjectWindowSet::ProjectWindowSet(QMdiArea& area, browse::ProjectHost& host,
     m_pTreeTemplate = std::make_unique<CDocTemplate>();
     m_pTreeTemplate->menuResource = cmd::kMenuProject;
     m_pTreeTemplate->createFrame = [this](CVeltraDoc* doc) -> QMdiSubWindow* {
-        return new CChildFrame1(doc, new browse::CBriTreeView(m_host), m_session());
+        auto* view = new browse::CBriTreeView(m_host);
+        // The project's own item (the tree's root) offers the 3D view of the whole bridge.
+        QObject::connect(view->tree(), &QTreeWidget::customContextMenuRequested, view, [this, view](const QPoint& pos) {
+            QTreeWidgetItem* item = view->tree()->itemAt(pos);
+            if (!item || item->parent()) return;
+            QMenu menu;
+            QAction* open = menu.addAction("三维视图...");
+            if (menu.exec(view->tree()->viewport()->mapToGlobal(pos)) == open)
+                OpenView3d();
+        });
+        return new CChildFrame1(doc, view, m_session());
     };
     m_pGridTemplate = std::make_unique<CDocTemplate>();
     m_pGridTemplate->menuResource = cmd::kMenuProject;
@@ -39,6 +53,19 @@ ProjectWindowSet::ProjectWindowSet(QMdiArea& area, browse::ProjectHost& host,
 }
 
 ProjectWindowSet::~ProjectWindowSet() = default;
+
+void ProjectWindowSet::OpenView3d() {
+    auto open = [this](const std::string& table, int record) {
+        browse::CBriFormView* view = OpenGridWindow(table);
+        if (view && record >= 0) view->Grid().selectRows(record + 1, record + 1);
+    };
+    CView3dFrame* frame = OpenView3dWindow(m_area, m_session(), open);
+    // A closed or another project: the view showed the old one.
+    if (frame)
+        connect(this, &ProjectWindowSet::projectChanged, frame, [this, frame] {
+            if (!m_session().Database()) frame->close();
+        });
+}
 
 CChildFrame1* ProjectWindowSet::TreeFrame() const {
     auto trees = LiveFrames<CChildFrame1>(m_area);

@@ -41,6 +41,8 @@ public:
 
     // Shows a table in a grid window: the window already showing it is activated, otherwise one is made.
     browse::CBriFormView* OpenGridWindow(const std::string& table);
+    // Shows the 3D view of the project (one per project; it closes with the project).
+    void OpenView3d();
     // Closes the grid window showing `view`; false when its grid refused.
     bool CloseGridWindow(browse::CBriFormView* view);
     // Every window of the main window may go (the main window closes): false when a grid refused.
