@@ -102,11 +102,12 @@ void CBriFormView::Load(const std::string& table) {
     SetModified(false);
 }
 
-void CBriFormView::TakeFingerprint() {
+void CBriFormView::TakeFingerprint(bool beside) {
     m_loadedFingerprint.clear();
+    m_stamp = TakeWriteStamp(*m_pDatabase);
     // Reading a large table whole would hold up the first screen: a connection of its own reads it
     // meanwhile (only committed records count, as for another program).
-    if (m_source->rowCount() > kFingerprintInlineRows) {
+    if (beside || m_source->rowCount() > kFingerprintInlineRows) {
         m_pendingFingerprint = std::async(std::launch::async, [path = m_pDatabase->GetName(), table = m_strTableName] {
             try {
                 auto db = dao::Database::Open(path, /*readOnly=*/true);
@@ -196,11 +197,13 @@ bool CBriFormView::SaveRoutine() {
     if (!m_pDatabase || !m_source) return false;
     bool changedOnDisk = false;
     bool rewritten = false;
+    bool written = false;
     try {
         sheet::CWaitCursor wait;
         // Another program or window may have written the table since it was read: its rows are kept, and
         // the user decides before the rows changed here go over it.
-        changedOnDisk = TableFingerprint(*m_pDatabase, m_strTableName) != LoadedFingerprint();
+        changedOnDisk = TakeWriteStamp(*m_pDatabase) != m_stamp &&
+                        TableFingerprint(*m_pDatabase, m_strTableName) != LoadedFingerprint();
         if (changedOnDisk &&
             prompt.message(ChangedOnDiskQuestion(m_strTableName), ui::Buttons::YesNo, ui::Icon::Exclamation) != ui::Answer::Yes)
             return true;
@@ -208,6 +211,7 @@ bool CBriFormView::SaveRoutine() {
         // Unchanged on disk and reordered here (a row inserted between others): the whole table is written
         // in the grid's order, which reverts nobody's rows since nobody else wrote any.
         rewritten = !changedOnDisk && !edits.keepsOrder;
+        written = !edits.empty();
         if (rewritten)
             WriteGridRows(*m_pDatabase, m_strTableName, rows, cells.columnCount(),
                           [&cells](int r, int c) { return cells.text(r, c); });
@@ -221,7 +225,7 @@ bool CBriFormView::SaveRoutine() {
         Load(m_strTableName);  // shows the others' rows beside the ones written here, or the new records
         return true;
     }
-    TakeFingerprint();
+    if (written) TakeFingerprint(/*beside=*/true);
     m_pGrid->clearUndo();  // the edits are in the table now; undo works until the grid is saved
     SetModified(false);
     return true;

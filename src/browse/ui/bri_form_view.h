@@ -11,6 +11,7 @@ class QMenu;
 #include <string>
 #include <vector>
 
+#include "browse/grid_table.h"
 #include "platform/dao/field.h"
 
 namespace sheet {
@@ -79,9 +80,11 @@ private:
     // rows that differ, and asks first when someone else wrote the table in between.
     std::shared_ptr<TableRowSource> m_source;
     std::string m_loadedFingerprint;
+    WriteStamp m_stamp;  // the connection's stamp when the fingerprint was taken
     // A large table's fingerprint is taken beside the window, on a connection of its own.
     std::future<std::string> m_pendingFingerprint;
-    void TakeFingerprint();
+    // `beside`: on a connection of its own whatever the size (after a save, which is not to wait for it).
+    void TakeFingerprint(bool beside = false);
     const std::string& LoadedFingerprint();
     static constexpr int kFingerprintInlineRows = 200000;
     std::vector<dao::FieldInfo> m_fields;
