@@ -116,12 +116,16 @@ int main(int argc, char** argv) {
     Print("grid-load", ours, reference);
 
     // Saving: the shell's copy of the same rows from a side table, in one transaction, is the reference.
-    Shell(path, std::string("create table [copy] as select * from [") + kTable + "]");
+    // It runs on a copy of the file: its writes into the grid's file would be another program's, which the
+    // save then has to read the table again to notice.
+    const std::string referencePath = path + ".reference";
+    std::filesystem::copy_file(path, referencePath, std::filesystem::copy_options::overwrite_existing);
+    Shell(referencePath, std::string("create table [copy] as select * from [") + kTable + "]");
     double save = 1e9, saveReference = 1e9;
     for (int run = 0; run < 3; ++run) {
-        saveReference = std::min(saveReference, Shell(path, std::string("begin; delete from [") + kTable +
-                                                                "]; insert into [" + kTable +
-                                                                "] select * from [copy]; commit;"));
+        saveReference = std::min(
+            saveReference, Shell(referencePath, std::string("begin; delete from [") + kTable +
+                                                 "]; insert into [" + kTable + "] select * from [copy]; commit;"));
         view.RunCommand(sheet::ID_GRID_COPY);  // marks the grid modified
         auto start = std::chrono::steady_clock::now();
         const bool closed = view.CanClose();
@@ -144,5 +148,6 @@ int main(int argc, char** argv) {
     Print("grid-save-edits", edited, saveReference);
     db->Close();
     std::filesystem::remove(path);
+    std::filesystem::remove(referencePath);
     return 0;
 }

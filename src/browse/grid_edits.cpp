@@ -46,7 +46,7 @@ RowEdits CollectRowEdits(const sheet::SheetData& cells, const TableRowSource& so
         if (newSeen || position < lastPosition) edits.keepsOrder = false;
         lastPosition = position;
         // A row that still shows its page is the record as read: nothing to compare.
-        if (cells.ownsRow(r) && !SameAsRead(cells, r, cells.sourceTexts(position))) edits.updated.push_back(r);
+        if (cells.ownsRow(r) && !SameAsRead(cells, r, cells.originalTexts(r))) edits.updated.push_back(r);
     }
     for (int p = 0; p < source.rowCount(); ++p)
         if (!shown[p] && !source.isDeleted(p)) edits.deleted.push_back(p);
@@ -99,9 +99,15 @@ void WriteRowEdits(dao::Database& db, const RowEdits& edits, sheet::SheetData& c
         transaction.Commit();
     }
     // The table now holds what the grid shows.
-    for (int r : edits.updated) source.setFirstValue(cells.sourceRow(r), std::string(cells.text(r, 1)));
+    for (int r : edits.updated) {
+        source.setFirstValue(cells.sourceRow(r), std::string(cells.text(r, 1)));
+        cells.setRowSaved(r);
+    }
     for (int p : edits.deleted) source.markDeleted(p);
-    for (const auto& [r, rowid] : added) cells.setSourceRow(r, source.adopt(rowid, std::string(cells.text(r, 1))));
+    for (const auto& [r, rowid] : added) {
+        cells.setSourceRow(r, source.adopt(rowid, std::string(cells.text(r, 1))));
+        cells.setRowSaved(r);
+    }
     cells.forgetCachedPages();
 }
 

@@ -202,8 +202,11 @@ bool CBriFormView::SaveRoutine() {
         sheet::CWaitCursor wait;
         // Another program or window may have written the table since it was read: its rows are kept, and
         // the user decides before the rows changed here go over it.
-        changedOnDisk = TakeWriteStamp(*m_pDatabase) != m_stamp &&
-                        TableFingerprint(*m_pDatabase, m_strTableName) != LoadedFingerprint();
+        const WriteStamp now = TakeWriteStamp(*m_pDatabase);
+        if (now != m_stamp) {
+            changedOnDisk = TableFingerprint(*m_pDatabase, m_strTableName) != LoadedFingerprint();
+            if (!changedOnDisk) m_stamp = now;  // other tables were written: this one is as read
+        }
         if (changedOnDisk &&
             prompt.message(ChangedOnDiskQuestion(m_strTableName), ui::Buttons::YesNo, ui::Icon::Exclamation) != ui::Answer::Yes)
             return true;

@@ -151,8 +151,8 @@ void SheetData::setText(int row, int col, std::string_view utf8) {
 
 void SheetData::setRow(int row, const std::vector<std::string>& cells) {
     if (row < 1 || row > rowCount_) return;
+    takeOwnership(rows_[row - 1]);
     rows_[row - 1].cells = CellRow(cells, columnCount_);
-    rows_[row - 1].own = true;
 }
 
 std::vector<std::string> SheetData::row(int row) const {
@@ -164,8 +164,8 @@ std::vector<std::string> SheetData::row(int row) const {
 
 void SheetData::clear() {
     for (auto& r : rows_) {
+        takeOwnership(r);
         r.cells = CellRow();
-        r.own = true;
     }
 }
 
@@ -193,8 +193,8 @@ void SheetData::setBlock(int row, int col, const Table& cells) {
             int c = col + static_cast<int>(j);
             if (c >= 1 && c <= columnCount_) line[c - 1] = cells[i][j];
         }
+        takeOwnership(rows_[r - 1]);
         rows_[r - 1].cells = CellRow(line, columnCount_);
-        rows_[r - 1].own = true;
     }
 }
 
@@ -204,8 +204,8 @@ void SheetData::clearBlock(const CellRange& range) {
     for (int r = r1; r <= r2; ++r) {
         std::vector<std::string> line = RowTexts(cellsOf(r), columnCount_);
         for (int c = c1; c <= c2; ++c) line[c - 1].clear();
+        takeOwnership(rows_[r - 1]);
         rows_[r - 1].cells = CellRow(line, columnCount_);
-        rows_[r - 1].own = true;
     }
 }
 
@@ -295,8 +295,8 @@ void SheetData::insert(const CellRange& range, Shift shift) {
             std::vector<std::string> line = row(r);
             for (int c = oldCols; c >= range.col1; --c) line[c + n - 1] = line[c - 1];
             for (int c = range.col1; c < range.col1 + n && c <= columnCount_; ++c) line[c - 1].clear();
+            takeOwnership(rows_[r - 1]);
             rows_[r - 1].cells = CellRow(line, columnCount_);
-            rows_[r - 1].own = true;
         }
         return;
     }
@@ -347,8 +347,8 @@ void SheetData::remove(const CellRange& range, Shift shift) {
             std::vector<std::string> line = row(r);
             line.erase(line.begin() + (c1 - 1), line.begin() + c2);
             line.resize(columnCount_);
+            takeOwnership(rows_[r - 1]);
             rows_[r - 1].cells = CellRow(line, columnCount_);
-            rows_[r - 1].own = true;
         }
         (void)n;
         return;
@@ -461,10 +461,27 @@ const CellRow& SheetData::cellsOf(int row) const {
 CellRow& SheetData::ownCells(int row) {
     Row& r = rows_[row - 1];
     if (!r.own) {
-        r.cells = sourceCells(r.source);
-        r.own = true;
+        takeOwnership(r);
+        r.cells = *r.original;
     }
     return r.cells;
+}
+
+void SheetData::takeOwnership(Row& r) const {
+    if (r.own) return;
+    r.original = std::make_unique<CellRow>(sourceCells(r.source));
+    r.own = true;
+}
+
+std::vector<std::string> SheetData::originalTexts(int row) const {
+    const Row& r = rows_[row - 1];
+    return RowTexts(r.original ? *r.original : sourceCells(r.source), columnCount_);
+}
+
+void SheetData::setRowSaved(int row) {
+    if (row < 1 || row > rowCount_) return;
+    Row& r = rows_[row - 1];
+    if (r.own) r.original = std::make_unique<CellRow>(r.cells);
 }
 
 const CellRow& SheetData::sourceCells(int position) const {

@@ -116,6 +116,11 @@ public:
     bool ownsRow(int row) const;
     // The source's texts of one position, as first read (the row may have been edited since).
     std::vector<std::string> sourceTexts(int position) const;
+    // What a row held when it was read or last saved: kept when the row took its own cells, so that telling
+    // an edited row from its record reads no page.
+    std::vector<std::string> originalTexts(int row) const;
+    // The row's cells are what its record holds now (a save wrote them).
+    void setRowSaved(int row);
     // Drops the cached pages: the source's rows have changed (a save wrote them).
     void forgetCachedPages() const;
     int cachedPageCount() const { return static_cast<int>(pages_.size()); }
@@ -145,7 +150,9 @@ private:
         std::unique_ptr<std::map<int, std::string>> dropDowns;  // per cell, rare
         int source = -1;                                        // position in source_, -1 when none
         bool own = true;                                        // false: the cells are the source's
+        std::unique_ptr<CellRow> original;                      // the source's cells when they were taken
     };
+    void takeOwnership(Row& row) const;  // a row about to get its own cells keeps its source's
     struct Page {
         std::vector<CellRow> rows;
         std::uint64_t lastUse = 0;
