@@ -210,6 +210,17 @@ std::string TableFingerprint(dao::Database& db, const std::string& table) {
     return text;
 }
 
+WriteStamp TakeWriteStamp(dao::Database& db) {
+    WriteStamp stamp;
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(db.handle(), "PRAGMA data_version", -1, &stmt, nullptr) == SQLITE_OK &&
+        sqlite3_step(stmt) == SQLITE_ROW)
+        stamp.otherCommits = sqlite3_column_int64(stmt, 0);
+    sqlite3_finalize(stmt);
+    stamp.ownChanges = sqlite3_total_changes64(db.handle());
+    return stamp;
+}
+
 std::string ChangedOnDiskQuestion(const std::string& table) {
     return "《" + table + "》在打开之后已被其他程序或窗口修改。\n\n"
            "是否仍然保存？只写入您修改过的行，其他的行保持文件中的内容。";

@@ -78,6 +78,15 @@ std::string BadCellMessage(int row, const std::string& columnHeader, const std::
 // A fingerprint of every record of the table (its values in stored order): taken when the grid loads and
 // again before it saves, it tells whether someone else wrote the table in between.
 std::string TableFingerprint(dao::Database& db, const std::string& table);
+// What a connection tells cheaply about its file: the commits of other connections (data_version) and its
+// own changes (total_changes). Two equal stamps mean that no record of any table changed in between, so
+// the fingerprint need not be read again.
+struct WriteStamp {
+    long long otherCommits = -1;
+    long long ownChanges = -1;
+    friend bool operator==(const WriteStamp&, const WriteStamp&) = default;
+};
+WriteStamp TakeWriteStamp(dao::Database& db);
 // "《table》在打开后已被其他程序或窗口修改..." asked before writing over such a table.
 std::string ChangedOnDiskQuestion(const std::string& table);
 

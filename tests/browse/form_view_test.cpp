@@ -246,7 +246,8 @@ TEST_F(FormTest, MenuCommandsMarkTheGridModifiedExceptUndoAndWriteFile) {
     } cases[] = {
         {ID_GRID_UNDO, false}, {ID_GRID_WRITE_FILE, false}, {ID_GRID_COPY, true},
         {ID_GRID_CUT, true},   {ID_GRID_PASTE, true},       {ID_GRID_INSERT_ROW, true},
-        {ID_GRID_DELETE_ROW, true}, {ID_MODULE_ARVO3D, false}, {ID_MODULE_KELSA, false},
+        {ID_GRID_DELETE_ROW, true}, {ID_GRID_REDO, false},      {ID_GRID_FIND, false},
+        {ID_MODULE_ARVO3D, false},  {ID_MODULE_KELSA, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.id);
@@ -265,10 +266,12 @@ TEST_F(FormTest, ContextMenuEndsWithTheModulePopup) {
     view.Load(kOther);
     std::unique_ptr<QMenu> menu(view.CreateContextMenu());
     QList<QAction*> actions = menu->actions();
-    ASSERT_EQ(actions.size(), 12);
+    ASSERT_EQ(actions.size(), 15);
     EXPECT_EQ(actions[9]->data().toInt(), ID_GRID_WRITE_FILE);
-    EXPECT_TRUE(actions[10]->isSeparator());
-    QMenu* modules = actions[11]->menu();
+    EXPECT_EQ(actions[11]->data().toInt(), ID_GRID_REDO);
+    EXPECT_EQ(actions[12]->data().toInt(), ID_GRID_FIND);
+    EXPECT_TRUE(actions[13]->isSeparator());
+    QMenu* modules = actions[14]->menu();
     ASSERT_NE(modules, nullptr);
     EXPECT_EQ(modules->title(), "模块");
     std::vector<std::pair<int, QString>> entries;

@@ -8,6 +8,7 @@
 
 #include "platform/spreadsheet/grid_commands.h"
 #include "platform/interaction/scripted.h"
+#include "platform/spreadsheet/sheet_find_bar.h"
 #include "platform/spreadsheet/spreadsheet.h"
 #include "platform/text/gbk.h"
 #include "support/test_support.h"
@@ -175,7 +176,7 @@ TEST_F(GridCommandTest, MenusCarryTheCommandIds) {
     std::unique_ptr<QMenu> menu(CreateGridMenu(kMenuType2));
     ASSERT_TRUE(menu);
     QList<QAction*> actions = menu->actions();
-    ASSERT_EQ(actions.size(), 10);
+    ASSERT_EQ(actions.size(), 13);
     EXPECT_EQ(actions[0]->text(), "撤消 (&U)");
     EXPECT_TRUE(actions[1]->isSeparator());
     EXPECT_EQ(actions[9]->data().toInt(), ID_GRID_WRITE_FILE);
@@ -192,6 +193,25 @@ TEST_F(GridCommandTest, UndoEntryStandsInTheMenuAndChangesNothing) {
     EXPECT_EQ(grid.textUtf8(1, 1), "");
     grid.undo();  // Ctrl+Z takes the edit back
     EXPECT_EQ(grid.textUtf8(1, 1), "r1c1");
+}
+
+TEST_F(GridCommandTest, RedoAndFindFollowTheDescribedItems) {
+    Fill(grid, 2);
+    grid.setCurrentCell(1, 1);
+    grid.clearSelectionContents();
+    auto redoEnabled = [this] {
+        std::unique_ptr<QMenu> menu(CreateGridMenu(kMenuType2, nullptr, &grid));
+        EXPECT_EQ(menu->actions()[11]->text(), "重做 (&R)");
+        return menu->actions()[11]->isEnabled();
+    };
+    EXPECT_FALSE(redoEnabled());
+    grid.undo();
+    EXPECT_TRUE(redoEnabled());
+    RunGridCommand(ID_GRID_REDO, grid, files);
+    EXPECT_EQ(grid.textUtf8(1, 1), "");
+    EXPECT_FALSE(redoEnabled());
+    RunGridCommand(ID_GRID_FIND, grid, files);
+    EXPECT_FALSE(grid.findBar()->isHidden());
 }
 
 }  // namespace

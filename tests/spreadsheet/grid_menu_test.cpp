@@ -36,7 +36,7 @@ TEST(GridMenu, SubMenusCarryTheirCommands) {
         return out;
     };
     EXPECT_EQ(ids(kMenuType1), (std::vector<int>{33430, 33431, 33432}));
-    EXPECT_EQ(ids(kMenuType2), (std::vector<int>{33436, 0, 33430, 33431, 33432, 0, 33433, 33434, 0, 33435}));
+    EXPECT_EQ(ids(kMenuType2), (std::vector<int>{33436, 0, 33430, 33431, 33432, 0, 33433, 33434, 0, 33435, 0, 33437, 33439}));
     EXPECT_EQ(ids(kMenuType3), (std::vector<int>{32963, 32964, 32965, 32966}));
     EXPECT_EQ(ids(kMenuType4), (std::vector<int>{33431}));
     EXPECT_EQ(ids(kMenuType5), (std::vector<int>{33458, 33461, 33459}));

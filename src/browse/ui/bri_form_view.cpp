@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <memory>
 
+#include "browse/grid_edits.h"
+#include "browse/grid_source.h"
 #include "browse/grid_table.h"
 #include "platform/spreadsheet/grid_commands.h"
 #include "browse/ui/project_host.h"
@@ -61,13 +63,18 @@ bool CBriFormView::ContextMenuAllowed() const {
 
 void CBriFormView::Load(const std::string& table) {
     sheet::CWaitCursor wait;
+    if (m_pendingFingerprint.valid()) m_pendingFingerprint.wait();  // it reads the table being replaced
+    m_pendingFingerprint = {};
     m_strTableName = table;
     m_pDatabase = m_host.ProjectDatabase();
     sheet::SheetModel& model = *m_pGrid->model();
     std::vector<dao::FieldInfo> fields;
+    m_source.reset();
+    m_loadedFingerprint.clear();
     if (m_pDatabase) {
         try {
             fields = m_pDatabase->GetTableDef(table).fields;
+            if (!fields.empty()) m_source = std::make_shared<TableRowSource>(*m_pDatabase, table, fields);
         } catch (const dao::DaoException&) {
             // A table that cannot be read shows an empty grid.
         }
@@ -82,18 +89,9 @@ void CBriFormView::Load(const std::string& table) {
     for (const GridColumn& column : columns) m_headers.push_back(column.header);
     for (std::size_t i = 0; i < columns.size(); ++i)
         model.setColumnHeaderText(static_cast<int>(i) + 1, QString::fromStdString(columns[i].header));
-    m_loadedRows.clear();
-    m_loadedFingerprint.clear();
-    if (m_pDatabase && !fields.empty()) {
-        ReadGridRows(*m_pDatabase, table, fields, [this, &model](std::vector<std::string>& cells) {
-            m_loadedRows.push_back(cells);
-            model.appendRowTexts(cells);
-        });
-        try {
-            m_loadedFingerprint = TableFingerprint(*m_pDatabase, table);
-        } catch (const dao::DaoException&) {
-            // Unreadable now: the save compares against nothing and asks.
-        }
+    if (m_source) {
+        model.attachSource(m_source);
+        TakeFingerprint();
     }
     if (model.rowCount() < 1) model.setRowCount(1);
     if (model.columnCount() < 1) model.setColumnCount(1);
@@ -102,6 +100,34 @@ void CBriFormView::Load(const std::string& table) {
         m_pGrid->setColumnWidthUnits(static_cast<int>(i) + 1, columns[i].widthUnits);
     m_pGrid->clearUndo();  // nothing to undo in what was just read
     SetModified(false);
+}
+
+void CBriFormView::TakeFingerprint(bool beside) {
+    m_loadedFingerprint.clear();
+    m_stamp = TakeWriteStamp(*m_pDatabase);
+    // Reading a large table whole would hold up the first screen: a connection of its own reads it
+    // meanwhile (only committed records count, as for another program).
+    if (beside || m_source->rowCount() > kFingerprintInlineRows) {
+        m_pendingFingerprint = std::async(std::launch::async, [path = m_pDatabase->GetName(), table = m_strTableName] {
+            try {
+                auto db = dao::Database::Open(path, /*readOnly=*/true);
+                return TableFingerprint(*db, table);
+            } catch (const dao::DaoException&) {
+                return std::string();  // unreadable: the save compares against nothing and asks
+            }
+        });
+        return;
+    }
+    try {
+        m_loadedFingerprint = TableFingerprint(*m_pDatabase, m_strTableName);
+    } catch (const dao::DaoException&) {
+        // Unreadable now: the save compares against nothing and asks.
+    }
+}
+
+const std::string& CBriFormView::LoadedFingerprint() {
+    if (m_pendingFingerprint.valid()) m_loadedFingerprint = m_pendingFingerprint.get();
+    return m_loadedFingerprint;
 }
 
 void CBriFormView::Requery() {
@@ -147,13 +173,18 @@ bool CBriFormView::SaveRoutine() {
     }
     if (prompt.message(SaveQuestion(m_strTableName), ui::Buttons::YesNo, ui::Icon::Exclamation) != ui::Answer::Yes)
         return true;
-    const sheet::SheetData& cells = m_pGrid->model()->sheetData();
+    sheet::SheetData& cells = m_pGrid->model()->mutableSheetData();
     const int rows = cells.rowCount();
     {
-        std::vector<std::string_view> first;
+        // Rows nobody touched have their first value from the read order: no page is read for them.
+        std::vector<std::string> first;
         first.reserve(rows);
-        for (int r = 1; r <= rows; ++r) first.push_back(cells.text(r, 1));
-        const std::string problem = CheckFirstColumn(first);
+        for (int r = 1; r <= rows; ++r) {
+            const int position = cells.sourceRow(r);
+            first.push_back(m_source && position >= 0 && !cells.ownsRow(r) ? m_source->firstValue(position)
+                                                                            : std::string(cells.text(r, 1)));
+        }
+        const std::string problem = CheckFirstColumn({first.begin(), first.end()});
         if (!problem.empty()) {
             prompt.message(problem);
             return false;
@@ -163,35 +194,41 @@ bool CBriFormView::SaveRoutine() {
     if (!CheckAllCells()) return false;
     // The database of the project now open (after Save As the grids have read the new file again).
     m_pDatabase = m_host.ProjectDatabase();
-    if (!m_pDatabase) return false;
+    if (!m_pDatabase || !m_source) return false;
     bool changedOnDisk = false;
+    bool rewritten = false;
+    bool written = false;
     try {
         sheet::CWaitCursor wait;
         // Another program or window may have written the table since it was read: its rows are kept, and
         // the user decides before the rows changed here go over it.
-        changedOnDisk = TableFingerprint(*m_pDatabase, m_strTableName) != m_loadedFingerprint;
+        const WriteStamp now = TakeWriteStamp(*m_pDatabase);
+        if (now != m_stamp) {
+            changedOnDisk = TableFingerprint(*m_pDatabase, m_strTableName) != LoadedFingerprint();
+            if (!changedOnDisk) m_stamp = now;  // other tables were written: this one is as read
+        }
         if (changedOnDisk &&
             prompt.message(ChangedOnDiskQuestion(m_strTableName), ui::Buttons::YesNo, ui::Icon::Exclamation) != ui::Answer::Yes)
             return true;
-        auto text = [&cells](int r, int c) { return cells.text(r, c); };
+        const RowEdits edits = CollectRowEdits(cells, *m_source);
         // Unchanged on disk and reordered here (a row inserted between others): the whole table is written
         // in the grid's order, which reverts nobody's rows since nobody else wrote any.
-        if (!changedOnDisk && !ChangedRowsKeepGridOrder(m_loadedRows, rows, text))
-            WriteGridRows(*m_pDatabase, m_strTableName, rows, cells.columnCount(), text);
+        rewritten = !changedOnDisk && !edits.keepsOrder;
+        written = !edits.empty();
+        if (rewritten)
+            WriteGridRows(*m_pDatabase, m_strTableName, rows, cells.columnCount(),
+                          [&cells](int r, int c) { return cells.text(r, c); });
         else
-            WriteChangedRows(*m_pDatabase, m_strTableName, m_loadedRows, rows, cells.columnCount(), text);
+            WriteRowEdits(*m_pDatabase, edits, cells, *m_source);
     } catch (const dao::DaoException& e) {
         projectdb::ReportDaoError(e, prompt);
         return false;
     }
-    if (changedOnDisk) {
-        Load(m_strTableName);  // shows the others' rows beside the ones written here
+    if (changedOnDisk || rewritten) {
+        Load(m_strTableName);  // shows the others' rows beside the ones written here, or the new records
         return true;
     }
-    m_loadedRows.assign(rows, {});
-    for (int r = 1; r <= rows; ++r)
-        for (int c = 1; c <= cells.columnCount(); ++c) m_loadedRows[r - 1].emplace_back(cells.text(r, c));
-    m_loadedFingerprint = TableFingerprint(*m_pDatabase, m_strTableName);
+    if (written) TakeFingerprint(/*beside=*/true);
     m_pGrid->clearUndo();  // the edits are in the table now; undo works until the grid is saved
     SetModified(false);
     return true;
@@ -215,7 +252,9 @@ bool CBriFormView::CheckCell(int row, int col) {
 bool CBriFormView::CheckAllCells() {
     const sheet::SheetData& cells = m_pGrid->model()->sheetData();
     const int cols = std::min(cells.columnCount(), static_cast<int>(m_fields.size()));
-    for (int r = 1; r <= cells.rowCount(); ++r)
+    for (int r = 1; r <= cells.rowCount(); ++r) {
+        // A row that still shows its record holds what the table held.
+        if (!cells.ownsRow(r)) continue;
         for (int c = 1; c <= cols; ++c) {
             const std::string problem = CellProblem(m_fields[c - 1], cells.text(r, c));
             if (problem.empty()) continue;
@@ -223,6 +262,7 @@ bool CBriFormView::CheckAllCells() {
             m_pGrid->setCurrentCell(r, c);
             return false;
         }
+    }
     return true;
 }
 

@@ -6,9 +6,12 @@
 #include <QWidget>
 
 class QMenu;
+#include <future>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "browse/grid_table.h"
 #include "platform/dao/field.h"
 
 namespace sheet {
@@ -21,6 +24,7 @@ class Database;
 namespace browse {
 
 class ProjectHost;
+class TableRowSource;
 
 class CBriFormView : public QWidget {
     Q_OBJECT
@@ -29,7 +33,8 @@ public:
     ~CBriFormView() override;
 
     // Shows the table of the host's open project: captions as column headers, records ordered by the first
-    // field. A database error while reading keeps what was read up to then.
+    // field. Only the order is read here; the records are read a page at a time as the grid shows them, so
+    // a table of a million records opens at once. A table that cannot be read shows an empty grid.
     void Load(const std::string& table);
     // Drops pending edits without a question and loads the same table again (after a design module ran).
     void Requery();
@@ -71,10 +76,17 @@ private:
     std::string m_strTableName;
     dao::Database* m_pDatabase = nullptr;
     bool m_bModified = false;
-    // The rows as read and the table's fingerprint then: a save writes only the rows that differ, and asks
-    // first when someone else wrote the table in between.
-    std::vector<std::vector<std::string>> m_loadedRows;
+    // The records behind the rows, and the table's fingerprint when they were read: a save writes only the
+    // rows that differ, and asks first when someone else wrote the table in between.
+    std::shared_ptr<TableRowSource> m_source;
     std::string m_loadedFingerprint;
+    WriteStamp m_stamp;  // the connection's stamp when the fingerprint was taken
+    // A large table's fingerprint is taken beside the window, on a connection of its own.
+    std::future<std::string> m_pendingFingerprint;
+    // `beside`: on a connection of its own whatever the size (after a save, which is not to wait for it).
+    void TakeFingerprint(bool beside = false);
+    const std::string& LoadedFingerprint();
+    static constexpr int kFingerprintInlineRows = 200000;
     std::vector<dao::FieldInfo> m_fields;
     std::vector<std::string> m_headers;
     bool m_refusing = false;  // a refusal is shown: the cells a paste changed with it are not refused again

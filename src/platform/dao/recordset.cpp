@@ -542,6 +542,10 @@ void Recordset::Delete() {
     mode_ = EditMode::None;
 }
 
+std::int64_t Recordset::GetRowId() const {
+    return open_ && position_ >= 0 && position_ < static_cast<long>(rows_.size()) ? rows_[position_].rowid : 0;
+}
+
 bool Recordset::IsDeleted() const {
     return open_ && position_ >= 0 && position_ < static_cast<long>(rows_.size()) && rows_[position_].deleted;
 }

@@ -60,6 +60,7 @@ public:
     void CancelUpdate();
     void Delete();  // the current record; the position stays on the deleted record until the next move
     bool IsDeleted() const;
+    std::int64_t GetRowId() const;  // the current record's rowid in its table; 0 when the set has none
 
     const std::string& GetSQL() const { return sql_; }
     const std::string& GetTableName() const { return table_; }

@@ -37,6 +37,9 @@ QMenu* CreateGridMenu(int index, QWidget* parent, const sheet::Spreadsheet* grid
     if (!spec) return nullptr;
     auto* menu = new QMenu(QString::fromStdString(spec->title), parent);
     AddEntries(menu, *spec);
+    if (grid)
+        for (QAction* action : menu->actions())
+            if (action->data().toInt() == ID_GRID_REDO) action->setEnabled(grid->canRedo());
     return menu;
 }
 
@@ -57,6 +60,10 @@ void RunGridCommand(int commandId, sheet::Spreadsheet& grid, ui::FileChooser& fi
     if (commandId == ID_GRID_WRITE_FILE) {
         // The file dialog is no place for an hourglass; the writing itself gets one.
         WriteGridFile(grid, files);
+        return;
+    }
+    if (commandId == ID_GRID_FIND) {
+        grid.showFindBar();
         return;
     }
     CWaitCursor wait;
@@ -84,6 +91,7 @@ void RunGridCommand(int commandId, sheet::Spreadsheet& grid, ui::FileChooser& fi
         }
         // 撤消 stands in the menu and changes nothing; the grid's own undo is Ctrl+Z.
         case ID_GRID_UNDO: break;
+        case ID_GRID_REDO: grid.redo(); break;
         default: break;
     }
 }

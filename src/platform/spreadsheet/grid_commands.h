@@ -30,7 +30,8 @@ int ShowGridMenu(QWidget* owner, int index, const QPoint& globalPos,
                  const sheet::Spreadsheet* grid = nullptr);
 int ShowGridMenu(QWidget* owner, int index);
 
-// Runs one shared command on one grid under the wait cursor. `files` asks for the file of 写文件...
+// Runs one shared command on one grid under the wait cursor (查找 opens the grid's find bar). `files` asks
+// for the file of 写文件...
 void RunGridCommand(int commandId, sheet::Spreadsheet& grid, ui::FileChooser& files);
 
 // 写文件...: asks for the file ("保存文件") and writes the grid as a workbook or as tab-separated text.

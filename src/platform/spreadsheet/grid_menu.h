@@ -20,6 +20,9 @@ constexpr int ID_GRID_INSERT_ROW = 33433;
 constexpr int ID_GRID_DELETE_ROW = 33434;
 constexpr int ID_GRID_WRITE_FILE = 33435;
 constexpr int ID_GRID_UNDO = 33436;
+// After the items above, the grid editor's menu offers the grid's own redo and find.
+constexpr int ID_GRID_REDO = 33437;
+constexpr int ID_GRID_FIND = 33439;
 // The library manager's list (its own handlers).
 constexpr int ID_LIBRARY_ADD = 32963;
 constexpr int ID_LIBRARY_DELETE = 32964;
@@ -52,8 +55,10 @@ constexpr int ID_MODULE_KELSA = 33438;
 const GridMenu& GridModulesPopup();
 constexpr bool IsModuleCommand(int id) { return id == ID_MODULE_ARVO3D || id == ID_MODULE_KELSA; }
 
-// Whether a command id is one of the shared grid commands 33430–33436.
-constexpr bool IsGridCommand(int id) { return id >= ID_GRID_CUT && id <= ID_GRID_UNDO; }
+// Whether a command id is one of the shared grid commands (33430–33436, 重做 and 查找).
+constexpr bool IsGridCommand(int id) {
+    return (id >= ID_GRID_CUT && id <= ID_GRID_UNDO) || id == ID_GRID_REDO || id == ID_GRID_FIND;
+}
 
 // ---- 写文件... ----
 inline constexpr const char* kWriteFileTitle = "保存文件";

@@ -119,13 +119,14 @@ SheetData::SheetData() : rows_(1) {}
 
 void SheetData::setRowCount(int rows) {
     rows = std::max(0, rows);
-    rows_.resize(rows);
+    rows_.resize(rows);  // added rows are own and empty
     rowCount_ = rows;
     rowHeaders_.erase(rowHeaders_.upper_bound(rows), rowHeaders_.end());
 }
 
 void SheetData::setColumnCount(int cols) {
     cols = std::max(0, cols);
+    forgetCachedPages();  // pages are cut to the column count they were read with
     if (cols < columnCount_) {
         for (auto& r : rows_) {
             r.cells.truncate(cols);
@@ -140,16 +141,17 @@ void SheetData::setColumnCount(int cols) {
 
 std::string_view SheetData::text(int row, int col) const {
     if (!inside(row, col)) return {};
-    return rows_[row - 1].cells.cell(col - 1);
+    return cellsOf(row).cell(col - 1);
 }
 
 void SheetData::setText(int row, int col, std::string_view utf8) {
     if (!inside(row, col)) return;
-    rows_[row - 1].cells.setCell(col - 1, utf8);
+    ownCells(row).setCell(col - 1, utf8);
 }
 
 void SheetData::setRow(int row, const std::vector<std::string>& cells) {
     if (row < 1 || row > rowCount_) return;
+    takeOwnership(rows_[row - 1]);
     rows_[row - 1].cells = CellRow(cells, columnCount_);
 }
 
@@ -161,7 +163,10 @@ std::vector<std::string> SheetData::row(int row) const {
 }
 
 void SheetData::clear() {
-    for (auto& r : rows_) r.cells = CellRow();
+    for (auto& r : rows_) {
+        takeOwnership(r);
+        r.cells = CellRow();
+    }
 }
 
 Table SheetData::block(const CellRange& range) const {
@@ -183,11 +188,12 @@ void SheetData::setBlock(int row, int col, const Table& cells) {
     for (std::size_t i = 0; i < cells.size(); ++i) {
         int r = row + static_cast<int>(i);
         if (r < 1 || r > rowCount_) continue;
-        std::vector<std::string> line = RowTexts(rows_[r - 1].cells, columnCount_);  // one rebuild per row
+        std::vector<std::string> line = RowTexts(cellsOf(r), columnCount_);  // one rebuild per row
         for (std::size_t j = 0; j < cells[i].size(); ++j) {
             int c = col + static_cast<int>(j);
             if (c >= 1 && c <= columnCount_) line[c - 1] = cells[i][j];
         }
+        takeOwnership(rows_[r - 1]);
         rows_[r - 1].cells = CellRow(line, columnCount_);
     }
 }
@@ -196,21 +202,27 @@ void SheetData::clearBlock(const CellRange& range) {
     int r1 = std::max(1, range.row1), r2 = std::min(rowCount_, range.row2);
     int c1 = std::max(1, range.col1), c2 = std::min(columnCount_, range.col2);
     for (int r = r1; r <= r2; ++r) {
-        std::vector<std::string> line = RowTexts(rows_[r - 1].cells, columnCount_);
+        std::vector<std::string> line = RowTexts(cellsOf(r), columnCount_);
         for (int c = c1; c <= c2; ++c) line[c - 1].clear();
+        takeOwnership(rows_[r - 1]);
         rows_[r - 1].cells = CellRow(line, columnCount_);
     }
 }
 
 int SheetData::lastUsedRow() const {
+    // A row still showing its source counts as used: it is a record, and reading it to be sure would
+    // read the whole source.
     for (int r = rowCount_; r >= 1; --r)
-        if (!rows_[r - 1].cells.isBlank()) return r;
+        if (!rows_[r - 1].own || !rows_[r - 1].cells.isBlank()) return r;
     return 0;
 }
 
 int SheetData::lastUsedColumn() const {
     int last = 0;
-    for (const auto& r : rows_) last = std::max(last, r.cells.lastUsedCell() + 1);
+    for (const auto& r : rows_) {
+        if (!r.own) return columnCount_;  // a record of the source: every column counts (see lastUsedRow)
+        last = std::max(last, r.cells.lastUsedCell() + 1);
+    }
     return last;
 }
 
@@ -250,6 +262,7 @@ void SheetData::insert(const CellRange& range, Shift shift) {
         int n = range.cols();
         if (n <= 0) return;
         int at = std::clamp(range.col1, 1, columnCount_ + 1);
+        for (int row = 1; row <= rowCount_; ++row) ownCells(row);  // every row moves its cells
         for (auto& r : rows_) {
             r.cells.insertCells(at - 1, n);
             if (r.dropDowns) ShiftKeys(*r.dropDowns, at, n);
@@ -282,6 +295,7 @@ void SheetData::insert(const CellRange& range, Shift shift) {
             std::vector<std::string> line = row(r);
             for (int c = oldCols; c >= range.col1; --c) line[c + n - 1] = line[c - 1];
             for (int c = range.col1; c < range.col1 + n && c <= columnCount_; ++c) line[c - 1].clear();
+            takeOwnership(rows_[r - 1]);
             rows_[r - 1].cells = CellRow(line, columnCount_);
         }
         return;
@@ -303,6 +317,7 @@ void SheetData::remove(const CellRange& range, Shift shift) {
         int c1 = std::max(1, range.col1), c2 = std::min(columnCount_, range.col2);
         if (c2 < c1) return;
         int n = c2 - c1 + 1;
+        for (int row = 1; row <= rowCount_; ++row) ownCells(row);  // every row moves its cells
         for (auto& r : rows_) {
             r.cells.removeCells(c1 - 1, n);
             if (r.dropDowns) ShiftKeys(*r.dropDowns, c1, -n, c2);
@@ -332,6 +347,7 @@ void SheetData::remove(const CellRange& range, Shift shift) {
             std::vector<std::string> line = row(r);
             line.erase(line.begin() + (c1 - 1), line.begin() + c2);
             line.resize(columnCount_);
+            takeOwnership(rows_[r - 1]);
             rows_[r - 1].cells = CellRow(line, columnCount_);
         }
         (void)n;
@@ -405,6 +421,92 @@ std::string_view SheetData::dropDown(int row, int col) const {
     }
     auto it = columnDropDowns_.find(col);
     return it != columnDropDowns_.end() ? std::string_view(it->second) : std::string_view();
+}
+
+// ---- rows read from a source ----
+
+void SheetData::attachSource(std::shared_ptr<RowSource> source) {
+    source_ = std::move(source);
+    forgetCachedPages();
+    const int n = source_ ? source_->rowCount() : 0;
+    rows_.clear();
+    rows_.resize(n);
+    for (int i = 0; i < n; ++i) {
+        rows_[i].source = i;
+        rows_[i].own = false;
+    }
+    rowCount_ = n;
+    rowHeaders_.clear();
+}
+
+int SheetData::sourceRow(int row) const { return row >= 1 && row <= rowCount_ ? rows_[row - 1].source : -1; }
+
+void SheetData::setSourceRow(int row, int position) {
+    if (row >= 1 && row <= rowCount_) rows_[row - 1].source = position;
+}
+
+bool SheetData::ownsRow(int row) const { return row >= 1 && row <= rowCount_ && rows_[row - 1].own; }
+
+std::vector<std::string> SheetData::sourceTexts(int position) const {
+    return RowTexts(sourceCells(position), columnCount_);
+}
+
+void SheetData::forgetCachedPages() const { pages_.clear(); }
+
+const CellRow& SheetData::cellsOf(int row) const {
+    const Row& r = rows_[row - 1];
+    return r.own ? r.cells : sourceCells(r.source);
+}
+
+CellRow& SheetData::ownCells(int row) {
+    Row& r = rows_[row - 1];
+    if (!r.own) {
+        takeOwnership(r);
+        r.cells = *r.original;
+    }
+    return r.cells;
+}
+
+void SheetData::takeOwnership(Row& r) const {
+    if (r.own) return;
+    r.original = std::make_unique<CellRow>(sourceCells(r.source));
+    r.own = true;
+}
+
+std::vector<std::string> SheetData::originalTexts(int row) const {
+    const Row& r = rows_[row - 1];
+    return RowTexts(r.original ? *r.original : sourceCells(r.source), columnCount_);
+}
+
+void SheetData::setRowSaved(int row) {
+    if (row < 1 || row > rowCount_) return;
+    Row& r = rows_[row - 1];
+    if (r.own) r.original = std::make_unique<CellRow>(r.cells);
+}
+
+const CellRow& SheetData::sourceCells(int position) const {
+    static const CellRow empty;
+    if (!source_ || position < 0) return empty;
+    const int number = position / kPageRows;
+    auto it = pages_.find(number);
+    if (it == pages_.end()) {
+        if (static_cast<int>(pages_.size()) >= kCachedPages) {
+            auto oldest = pages_.begin();
+            for (auto p = pages_.begin(); p != pages_.end(); ++p)
+                if (p->second.lastUse < oldest->second.lastUse) oldest = p;
+            pages_.erase(oldest);
+        }
+        const int first = number * kPageRows;
+        const int count = std::max(0, std::min(kPageRows, source_->rowCount() - first));
+        Page page;
+        page.rows.reserve(count);
+        for (const auto& cells : source_->read(first, count)) page.rows.emplace_back(cells, columnCount_);
+        it = pages_.emplace(number, std::move(page)).first;
+    }
+    it->second.lastUse = ++pageClock_;
+    const auto& rows = it->second.rows;
+    const std::size_t index = static_cast<std::size_t>(position - number * kPageRows);
+    return index < rows.size() ? rows[index] : empty;
 }
 
 // ---- free functions -------------------------------------------------------------------------------------

@@ -5,7 +5,8 @@
 // written from it.
 //
 // A sheet of 100,000 rows is common (a route table), so each row keeps all its cells in one string buffer:
-// one allocation per row instead of one per cell.
+// one allocation per row instead of one per cell. A sheet of a million rows (a dense ground line) is not
+// held at all: it shows a RowSource and reads the rows a page at a time as they are needed.
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -35,6 +36,16 @@ struct CellRange {
 // whole rows from row1 to row2 whatever the columns; Columns likewise whole columns; Down/Right shift only
 // the cells of the block's columns (rows).
 enum class Shift { Right = 1, Rows = 2, Down = 3, Columns = 4 };
+
+// Rows kept elsewhere (a database table), read a page at a time as a sheet needs them. Positions count
+// from 0 in the order the sheet first shows the rows.
+class RowSource {
+public:
+    virtual ~RowSource() = default;
+    virtual int rowCount() const = 0;
+    // The texts of the rows at positions first .. first + count - 1 (fewer cells than columns are empty).
+    virtual Table read(int first, int count) = 0;
+};
 
 // The cells of one row in one buffer: [count][end offset of each cell][texts]. Cells past the count are empty.
 class CellRow {
@@ -88,6 +99,32 @@ public:
     void insert(const CellRange& range, Shift shift);
     void remove(const CellRange& range, Shift shift);
 
+    // ---- Rows read from a source ----
+    // Shows every row of `source` without reading any: a row is read with its page (kPageRows rows) when
+    // first needed, and at most kCachedPages pages stay in memory. A row that is written to keeps its own
+    // cells from then on, so no edit is lost when its page is dropped. Each row remembers its source
+    // position wherever inserting and deleting move it; rows added later have none.
+    static constexpr int kPageRows = 256;
+    static constexpr int kCachedPages = 64;
+    void attachSource(std::shared_ptr<RowSource> source);
+    bool hasSource() const { return source_ != nullptr; }
+    // The source position a row came from, -1 for a row added since (or a sheet without a source).
+    int sourceRow(int row) const;
+    void setSourceRow(int row, int position);
+    // Whether a row holds its own cells (written to since it was read, or added): the only rows that can
+    // differ from their source.
+    bool ownsRow(int row) const;
+    // The source's texts of one position, as first read (the row may have been edited since).
+    std::vector<std::string> sourceTexts(int position) const;
+    // What a row held when it was read or last saved: kept when the row took its own cells, so that telling
+    // an edited row from its record reads no page.
+    std::vector<std::string> originalTexts(int row) const;
+    // The row's cells are what its record holds now (a save wrote them).
+    void setRowSaved(int row);
+    // Drops the cached pages: the source's rows have changed (a save wrote them).
+    void forgetCachedPages() const;
+    int cachedPageCount() const { return static_cast<int>(pages_.size()); }
+
     // Headings: custom texts, or the control's defaults (rows 1, 2, 3 ...; columns A, B, ... Z, AA, AB ...).
     std::string rowHeader(int row) const;
     std::string columnHeader(int col) const;
@@ -109,9 +146,22 @@ public:
 
 private:
     struct Row {
-        CellRow cells;
+        CellRow cells;                                          // meaningful while `own`
         std::unique_ptr<std::map<int, std::string>> dropDowns;  // per cell, rare
+        int source = -1;                                        // position in source_, -1 when none
+        bool own = true;                                        // false: the cells are the source's
+        std::unique_ptr<CellRow> original;                      // the source's cells when they were taken
     };
+    void takeOwnership(Row& row) const;  // a row about to get its own cells keeps its source's
+    struct Page {
+        std::vector<CellRow> rows;
+        std::uint64_t lastUse = 0;
+    };
+    // The cells of a row, read through the page cache when the row still shows its source. A view from a
+    // cached page stays valid until kCachedPages further pages have been read.
+    const CellRow& cellsOf(int row) const;
+    CellRow& ownCells(int row);  // the row's own cells, copied from its page first when needed
+    const CellRow& sourceCells(int position) const;
     bool inside(int row, int col) const {
         return row >= 1 && row <= rowCount_ && col >= 1 && col <= columnCount_;
     }
@@ -123,6 +173,9 @@ private:
     std::map<int, std::string> columnHeaders_;
     std::map<int, int> columnWidths_;
     std::map<int, std::string> columnDropDowns_;
+    std::shared_ptr<RowSource> source_;
+    mutable std::map<int, Page> pages_;  // by page number
+    mutable std::uint64_t pageClock_ = 0;
 };
 
 // The default heading of a column: A ... Z, AA ... AZ, BA ...

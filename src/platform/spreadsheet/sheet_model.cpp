@@ -124,6 +124,12 @@ void SheetModel::beginLoad() {
     if (loading_++ == 0) beginResetModel();
 }
 
+void SheetModel::attachSource(std::shared_ptr<RowSource> source) {
+    beginLoad();
+    data_.attachSource(std::move(source));
+    endLoad();
+}
+
 void SheetModel::endLoad() {
     if (loading_ > 0 && --loading_ == 0) {
         endResetModel();

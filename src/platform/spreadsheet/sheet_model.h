@@ -7,6 +7,7 @@
 #include <QAbstractTableModel>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,9 @@ public:
     // tells the views once that everything changed. Loads nest.
     void beginLoad();
     void endLoad();
+    // Shows the rows of a source, read page by page as the views need them (SheetData::attachSource):
+    // a load of its own, with the column count and headings as they are.
+    void attachSource(std::shared_ptr<RowSource> source);
 
     // Blocks (clipboard, paste, insert/delete). setBlock grows the rows to hold the block and clips it at
     // the last column; it returns the range written.
