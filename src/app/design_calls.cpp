@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "app/last_resort.h"
 #include "platform/dao/recordset.h"
 #include "platform/text/cformat.h"
 
@@ -57,6 +58,12 @@ const DesignCall* FindDesignCall(int commandId) {
     for (const auto& call : DesignCalls())
         if (call.commandId == commandId) return &call;
     return nullptr;
+}
+
+std::string DesignCommandName(const DesignCall& call) {
+    for (const CommandSpec& spec : ShellCommands())
+        if (spec.id == call.commandId) return CommandNameOf(spec.menuText);
+    return call.entry;
 }
 
 bool HasTable(dao::Database& db, const std::string& table) {

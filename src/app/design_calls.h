@@ -15,6 +15,8 @@ namespace app {
 // The design calls of the command table's rows, in row order.
 const std::vector<DesignCall>& DesignCalls();
 const DesignCall* FindDesignCall(int commandId);
+// The command's name as a message names it: "简支空心板".
+std::string DesignCommandName(const DesignCall& call);
 
 // Runs a design command: the member-table confirmation, then load, look up, call, release. True when the
 // entry point ran, so that the views refresh.
