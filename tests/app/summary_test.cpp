@@ -83,6 +83,8 @@ TEST_F(SummaryTest, EachOperationEndsWithTheCommandLinesSummaryInTheStatusBar) {
     const std::string copy = dir.file("copy.vlt");  // the command line's run of an import works on a copy
     const std::string route = std::string(VELTRA_SAMPLES_DIR) + "/sample_bridge.BRF";
     const std::string landXml = dir.file("route.xml");
+    const std::string reference = dir.file("reference.vlt");  // another project to import from
+    std::filesystem::copy_file(project, reference);
     Start(QString::fromStdString(project));
     ui.prompter.setDefault(ui::Answer::Yes);
     struct Case {
@@ -107,6 +109,15 @@ TEST_F(SummaryTest, EachOperationEndsWithTheCommandLinesSummaryInTheStatusBar) {
              });
              driver.then([](QWidget* w) { qobject_cast<QDialog*>(w)->accept(); });  // the bridge extent
          }},
+        {cmd::kImport, {"import-project", copy, reference}, reference, true,
+         [](DialogDriver& driver) {
+             driver.then([](QWidget* w) {
+                 auto* options = qobject_cast<CImportOptionsDlg*>(w);
+                 ASSERT_TRUE(options);
+                 options->box(exchange::ImportBox::All)->click();  // every group, as the command line does
+                 options->accept();
+             });
+         }},
     };
     QStatusBar* bar = app->mainFrame()->statusBar();
     for (const auto& c : cases) {
@@ -118,12 +129,15 @@ TEST_F(SummaryTest, EachOperationEndsWithTheCommandLinesSummaryInTheStatusBar) {
         ui.files.queue(c.chosenFile);
         app->mainFrame()->OnCommand(c.command);
         EXPECT_EQ(bar->currentMessage().toStdString(), expected) << c.cli[0];
+        if (c.cli[0] == "import-route") {
+            Shot(*app->mainFrame(), "status-after-route-import");
+            // A route import says what it wrote, and where from. By hand, over the bridge's 1200 .. 1260: ground
+            // points every 5 m (13) and the one on each side of the range, the two plan elements from 1150 and
+            // from 1200, all three vertical points, and the deck sections every 10 m (7).
+            EXPECT_EQ(expected, "已从 sample_bridge.BRF 导入路线资料：地形资料表 15 条、平曲线资料表 2 条、竖曲线资料表 3 条、"
+                                "路基设计表 7 条记录。");
+        }
     }
-    // A route import says what it wrote, and where from. By hand, over the bridge's 1200 .. 1260: ground points
-    // every 5 m (13) and the one on each side of the range, the two plan elements from 1150 and from 1200, all
-    // three vertical points, and the deck sections every 10 m (7).
-    EXPECT_EQ(bar->currentMessage().toStdString(),
-              "已从 sample_bridge.BRF 导入路线资料：地形资料表 15 条、平曲线资料表 2 条、竖曲线资料表 3 条、路基设计表 7 条记录。");
 }
 
 }  // namespace
