@@ -1,9 +1,11 @@
 #pragma once
-// Commands as data: every command of the shell is one row (id, texts, shortcut, when it is available, the
-// categories of tables it writes); menus, toolbar and status texts are built from the rows, and running a
-// command is one road: the handler, then one "tables changed" announcement for what it wrote.
+// Commands as data: every command of the shell is one row (id, texts, shortcut, where it stands in the menus
+// and on the toolbar, when it is available, the categories of tables it writes, and for a design command the
+// module entry it calls); menus, toolbar, status texts and the design dispatch are built from the rows, and
+// running a command is one road: the handler, then one "tables changed" announcement for what it wrote.
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +24,48 @@ enum class Availability {
     NotYetBuilt,     // shown in its menu, disabled: its subsystem does not exist yet
 };
 
+// The two menu bars: resource 140 while no project is open, resource 148 while one is.
+enum MenuBars : unsigned { kNoProjectBar = 1, kProjectBar = 2, kBothBars = kNoProjectBar | kProjectBar };
+
+// Where a command stands in a menu bar. Entries of one popup follow the order of the rows.
+struct MenuPlace {
+    unsigned bars = kProjectBar;
+    std::string path;  // the popup and its sub-popups: "结构信息(&T) > 上部构造"
+    // A separator in front of the entry; for the first entry of a sub-popup, in front of the sub-popup.
+    bool separatorBefore = false;
+};
+
+// A toolbar button: groups stand apart by separators, in the order of the rows.
+struct ToolbarPlace {
+    int group = 0;
+    std::string icon;  // a name the main window knows: "new", "open", "save", "about", ...
+};
+
+// The signatures of the design modules' entry points, all with C linkage.
+enum class EntryKind {
+    Database,      // void (dao::Database*): reads and writes the project tables, returns when the user is done
+    GroundLine,    // int (dao::Database*, double): the ground-line editor, always given -1.0
+    DatabasePath,  // void (char*): a newly allocated copy of the project's path, which the module frees
+    Calculator,    // void (): works on its own
+};
+
+// What a design command hands the open project to.
+struct DesignCall {
+    int commandId = 0;
+    std::string module;  // as the system names it: "Girder.dll"
+    std::string entry;
+    EntryKind kind = EntryKind::Database;
+    // Loaded for this call only; such a module's absence is silent (but see reportsLoadError). A module
+    // the shell relies on from start-up is reported when it is missing.
+    bool onDemand = false;
+    bool reportsLoadError = false;
+    // Before the call: when none of these tables can be opened, `question` is asked (Yes goes on).
+    std::vector<std::string> memberTables;
+    std::string question;
+    // The stricter check: without a readable T-beam layout the command explains and stops.
+    bool needsTBeamLayout = false;
+};
+
 struct CommandSpec {
     int id = 0;
     std::string menuText;    // "新建(&N)"
@@ -34,6 +78,9 @@ struct CommandSpec {
     std::vector<int> refreshCategories;
     // A further condition on the open project (a table that must exist, a record that must be there).
     std::function<bool(dao::Database&)> condition;
+    std::vector<MenuPlace> menus;          // none: reached by its shortcut or the toolbar only
+    std::optional<ToolbarPlace> toolbar;
+    std::optional<DesignCall> design;      // its handler is the shell's one design dispatch
 };
 
 class CommandTable {

@@ -1,9 +1,10 @@
 #pragma once
-// The design commands that hand the open project to a design module: which module and entry point each
-// calls, the member tables it wants to find first, and the call itself.
+// The design commands that hand the open project to a design module: the call itself, with the checks that
+// come before it. Which module and entry each command calls is in its row of the command table.
 #include <string>
 #include <vector>
 
+#include "app/command_table.h"
 #include "platform/dao/database.h"
 #include "platform/interaction/interaction.h"
 #include "platform/interaction/record_editor.h"
@@ -11,32 +12,11 @@
 
 namespace app {
 
-// The signatures of the entry points, all with C linkage.
-enum class EntryKind {
-    Database,      // void (dao::Database*): reads and writes the project tables, returns when the user is done
-    GroundLine,    // int (dao::Database*, double): the ground-line editor, always given -1.0
-    DatabasePath,  // void (char*): a newly allocated copy of the project's path, which the module frees
-    Calculator,    // void (): works on its own
-};
-
-struct DesignCall {
-    int commandId = 0;
-    std::string module;  // as the system names it: "Girder.dll"
-    std::string entry;
-    EntryKind kind = EntryKind::Database;
-    // Loaded for this call only; such a module's absence is silent (but see reportsLoadError). A module
-    // the shell relies on from start-up is reported when it is missing.
-    bool onDemand = false;
-    bool reportsLoadError = false;
-    // Before the call: when none of these tables can be opened, `question` is asked (Yes goes on).
-    std::vector<std::string> memberTables;
-    std::string question;
-    // The stricter check: without a readable T-beam layout the command explains and stops.
-    bool needsTBeamLayout = false;
-};
-
+// The design calls of the command table's rows, in row order.
 const std::vector<DesignCall>& DesignCalls();
 const DesignCall* FindDesignCall(int commandId);
+// The command's name as a message names it: "简支空心板".
+std::string DesignCommandName(const DesignCall& call);
 
 // Runs a design command: the member-table confirmation, then load, look up, call, release. True when the
 // entry point ran, so that the views refresh.

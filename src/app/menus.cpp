@@ -1,14 +1,12 @@
 #include "app/menus.h"
 
+#include <algorithm>
+
 #include "app/command_ids.h"
 
 namespace {
 
-MenuEntry Item(int id) {
-    MenuEntry e;
-    e.id = id;
-    return e;
-}
+constexpr const char* kPathSeparator = " > ";
 
 MenuEntry Of(MenuEntry::Kind kind) {
     MenuEntry e;
@@ -16,69 +14,74 @@ MenuEntry Of(MenuEntry::Kind kind) {
     return e;
 }
 
-MenuEntry Popup(std::string text, std::vector<MenuEntry> children) {
-    MenuEntry e = Of(MenuEntry::Popup);
-    e.text = std::move(text);
-    e.children = std::move(children);
-    return e;
+std::vector<std::string> PathParts(const std::string& path) {
+    std::vector<std::string> parts;
+    std::string::size_type start = 0;
+    for (auto at = path.find(kPathSeparator); at != std::string::npos; at = path.find(kPathSeparator, start)) {
+        parts.push_back(path.substr(start, at - start));
+        start = at + std::char_traits<char>::length(kPathSeparator);
+    }
+    parts.push_back(path.substr(start));
+    return parts;
 }
 
-MenuEntry HelpPopup() { return Popup("帮助(&H)", {Item(cmd::kHelpTopics), Item(cmd::kAbout)}); }
+// The popup `text` among `entries`, made at the end when it is not there yet.
+MenuEntry& PopupIn(std::vector<MenuEntry>& entries, const std::string& text, bool separatorBefore) {
+    for (auto& e : entries)
+        if (e.kind == MenuEntry::Popup && e.text == text) return e;
+    if (separatorBefore && !entries.empty()) entries.push_back(Of(MenuEntry::Separator));
+    MenuEntry popup = Of(MenuEntry::Popup);
+    popup.text = text;
+    entries.push_back(std::move(popup));
+    return entries.back();
+}
+
+void Place(std::vector<MenuEntry>& bar, const app::MenuPlace& place, int id) {
+    std::vector<std::string> parts = PathParts(place.path);
+    std::vector<MenuEntry>* entries = &bar;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        // A separator asked for by the first entry of a sub-popup goes in front of the sub-popup.
+        const bool newSubPopup = i > 0 && std::none_of(entries->begin(), entries->end(), [&](const MenuEntry& e) {
+                                     return e.kind == MenuEntry::Popup && e.text == parts[i];
+                                 });
+        entries = &PopupIn(*entries, parts[i], newSubPopup && place.separatorBefore).children;
+    }
+    if (place.separatorBefore && !entries->empty()) entries->push_back(Of(MenuEntry::Separator));
+    MenuEntry item;
+    item.id = id;
+    entries->push_back(std::move(item));
+}
+
+// The lists that are no commands: the recent projects before 退出, each fenced by separators, and the open
+// windows after the window commands.
+void AddLists(std::vector<MenuEntry>& bar) {
+    for (auto& popup : bar) {
+        auto& entries = popup.children;
+        auto exit = std::find_if(entries.begin(), entries.end(),
+                                 [](const MenuEntry& e) { return e.kind == MenuEntry::Command && e.id == cmd::kExit; });
+        if (exit != entries.end()) entries.insert(exit, {Of(MenuEntry::RecentFiles), Of(MenuEntry::Separator)});
+        if (std::any_of(entries.begin(), entries.end(), [](const MenuEntry& e) { return e.id == cmd::kWindowTile; }))
+            entries.insert(entries.end(), {Of(MenuEntry::Separator), Of(MenuEntry::WindowList)});
+    }
+}
 
 }  // namespace
 
+std::vector<MenuEntry> BuildMenuBar(const std::vector<app::CommandSpec>& rows, unsigned bar) {
+    std::vector<MenuEntry> menu;
+    for (const auto& row : rows)
+        for (const auto& place : row.menus)
+            if (place.bars & bar) Place(menu, place, row.id);
+    AddLists(menu);
+    return menu;
+}
+
 const std::vector<MenuEntry>& NoProjectMenu() {
-    static const std::vector<MenuEntry> menu = {
-        Popup("项目(&P)", {Item(cmd::kNew), Item(cmd::kOpen), Item(cmd::kImportProject), Of(MenuEntry::Separator),
-                           Item(cmd::kPrintSetup), Of(MenuEntry::Separator), Of(MenuEntry::RecentFiles),
-                           Of(MenuEntry::Separator), Item(cmd::kExit)}),
-        Popup("查看(&V)", {Item(cmd::kViewToolbar), Item(cmd::kViewStatusBar)}),
-        HelpPopup(),
-    };
+    static const std::vector<MenuEntry> menu = BuildMenuBar(app::ShellCommands(), app::kNoProjectBar);
     return menu;
 }
 
 const std::vector<MenuEntry>& ProjectMenu() {
-    const MenuEntry separator = Of(MenuEntry::Separator);
-    static const std::vector<MenuEntry> menu = {
-        Popup("项目(&P)", {Item(cmd::kNew), Item(cmd::kOpen), Item(cmd::kImport), Item(cmd::kSave), Item(cmd::kSaveAs),
-                           Item(cmd::kClose), separator, Item(cmd::kExportArvo3D), Item(cmd::kExportKelsa), separator,
-                           Item(cmd::kImportLandXml), Item(cmd::kExportLandXml), Item(cmd::kExportIfc), separator,
-                           Item(cmd::kBridgeCheck), separator,
-                           Of(MenuEntry::RecentFiles), separator, Item(cmd::kExit)}),
-        Popup("设置(&S)", {Item(cmd::kViewToolbar), Item(cmd::kViewStatusBar), separator, Item(cmd::kAdvancedUser),
-                           separator, Item(cmd::kDrawingTarget), Item(cmd::kDrawingPreview),
-                           Item(cmd::kView3d)}),
-        Popup("总体信息(&A)", {Item(cmd::kGeneralInfo), Item(cmd::kSpanInfo), Item(cmd::kDrawingInfo)}),
-        Popup("桥址信息(&I)", {Item(cmd::kGroundLine), Item(cmd::kDrill), Item(cmd::kWater), separator,
-                               Item(cmd::kHorizontalCurves), Item(cmd::kVerticalCurves), Item(cmd::kDeckSlope),
-                               Item(cmd::kRoadTable), separator, Item(cmd::kRouteGeometry)}),
-        Popup("结构信息(&T)",
-              {Popup("上部构造", {Item(cmd::kDesignSlab), Item(cmd::kDesignTBeam), Item(cmd::kDesignSUBox),
-                                  Item(cmd::kDesignSSBox), Item(cmd::kDesignCUBox), Item(cmd::kDesignCSBox)}),
-               Popup("下部构造", {Item(cmd::kDesignPierAbut)}),
-               Popup("附属构造",
-                     {Item(cmd::kPavement), Item(cmd::kFence), Item(cmd::kWalkway), Item(cmd::kSubslab),
-                      Item(cmd::kDrainage), Item(cmd::kCrossway), Item(cmd::kConeSlope), Item(cmd::kRetainingWall)}),
-               separator, Item(cmd::kAssembly)}),
-        Popup("构件库(&C)", {Item(cmd::kLibraryBrowse), Item(cmd::kLibraryWrite), Item(cmd::kLibraryManage), separator,
-                             Item(cmd::kLibraryMerge), Item(cmd::kLibraryClean)}),
-        Popup("钢筋图设计(&D)", {Item(cmd::kRebarPrestressedTBeam), Item(cmd::kRebarContinuousBox), separator,
-                                 Popup("帽梁钢筋布置", {Item(cmd::kRebarCapBeam1), Item(cmd::kRebarCapBeam2),
-                                                        Item(cmd::kRebarCapBeam3), Item(cmd::kRebarCapBeam4), separator,
-                                                        Item(cmd::kRebarEarWall), Item(cmd::kRebarBackWall)}),
-                                 Popup("墩台身钢筋布置", {Item(cmd::kRebarPierBody1), Item(cmd::kRebarPierBody2),
-                                                          Item(cmd::kRebarPierBody3), Item(cmd::kRebarAbutBody1)}),
-                                 Popup("连接构造钢筋布置", {Item(cmd::kRebarTieBeam)}),
-                                 Popup("基础钢筋布置", {Item(cmd::kRebarPileCap1), Item(cmd::kRebarPile),
-                                                        Item(cmd::kRebarSpreadFooting)}),
-                                 Popup("附属构造钢筋布置", {Item(cmd::kRebarApproachSlab)})}),
-        Popup("辅助计算(&O)", {Item(cmd::kCircleDesign), Item(cmd::kNonCircleDesign), Item(cmd::kCircleCheck),
-                               Item(cmd::kNonCircleCheck), Item(cmd::kCrackDesign), Item(cmd::kShearDesign), separator,
-                               Item(cmd::kPierForces), Item(cmd::kPileDesign), Item(cmd::kCulvert), separator,
-                               Item(cmd::kRunArvo3D), Item(cmd::kRunKelsa)}),
-        Popup("窗口(&W)", {Item(cmd::kWindowCascade), Item(cmd::kWindowTile), separator, Of(MenuEntry::WindowList)}),
-        HelpPopup(),
-    };
+    static const std::vector<MenuEntry> menu = BuildMenuBar(app::ShellCommands(), app::kProjectBar);
     return menu;
 }

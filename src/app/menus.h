@@ -1,8 +1,10 @@
 #pragma once
-// The menu bars as data: entries name commands by id (their texts come from the command table); a popup
-// holds entries and popups.
+// The menu bars, built from the command table's rows: entries name commands by id (their texts come from
+// the rows); a popup holds entries and popups.
 #include <string>
 #include <vector>
+
+#include "app/command_table.h"
 
 struct MenuEntry {
     enum Kind { Command, Separator, Popup, RecentFiles, WindowList };
@@ -11,6 +13,10 @@ struct MenuEntry {
     std::string text;  // a popup's text
     std::vector<MenuEntry> children;
 };
+
+// The menu bar `bar` (app::kNoProjectBar or app::kProjectBar) as the rows place their commands, with the
+// recent projects before 退出 and the open windows at the end of 窗口.
+std::vector<MenuEntry> BuildMenuBar(const std::vector<app::CommandSpec>& rows, unsigned bar);
 
 // Resource 140: the menu while no project is open.
 const std::vector<MenuEntry>& NoProjectMenu();

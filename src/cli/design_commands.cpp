@@ -6,9 +6,8 @@
 #include <map>
 
 #include "app/design_calls.h"
+#include "app/design_summary.h"
 #include "cli/command.h"
-#include "platform/dao/recordset.h"
-#include "platform/dao/sql.h"
 #include "platform/interaction/console.h"
 
 namespace cli {
@@ -27,40 +26,6 @@ const app::DesignCall* FindCall(const std::string& module, const std::string& en
     for (const auto& call : app::DesignCalls())
         if (BaseName(call.module) == BaseName(module) && call.entry == entry) return &call;
     return nullptr;
-}
-
-// Record counts of the project's own tables; a table that cannot be read stops the command.
-std::map<std::string, long> RecordCounts(dao::Database& db) {
-    std::map<std::string, long> counts;
-    for (const auto& table : db.GetTableDefs()) {
-        if (table.isSystem()) continue;
-        dao::Recordset rs(db);
-        rs.Open("Select * From " + dao::QuoteIdentifier(table.m_strName), dao::dbOpenForwardOnly);
-        long n = 0;
-        for (; !rs.IsEOF(); rs.MoveNext()) ++n;
-        counts[table.m_strName] = n;
-    }
-    return counts;
-}
-
-void PrintChanges(const std::map<std::string, long>& before, const std::map<std::string, long>& after) {
-    bool any = false;
-    for (const auto& [table, count] : after) {
-        auto old = before.find(table);
-        if (old == before.end())
-            std::cout << "新建表 " << table << "：" << count << " 条记录\n";
-        else if (old->second != count)
-            std::cout << "表 " << table << "：" << old->second << " → " << count << " 条记录\n";
-        else
-            continue;
-        any = true;
-    }
-    for (const auto& [table, count] : before) {
-        if (after.count(table)) continue;
-        std::cout << "删除表 " << table << "（原有 " << count << " 条记录）\n";
-        any = true;
-    }
-    if (!any) std::cout << "未改动任何表。\n";
 }
 
 // Passes every message on, and remembers whether one of them was a warning or an error: a module that could
@@ -109,12 +74,14 @@ int Design(const std::vector<std::string>& words) {
         return 1;
     }
     module.reset();
-    std::map<std::string, long> before = RecordCounts(*db);
+    const app::TableCounts before = app::RecordCounts(*db);
     WarningWatcher watcher(prompter);
     // The menu's own run: its checks first (a layout the command needs, the question before a member design
     // with no sizes yet), so that a refusal there fails the command as it stops the menu command.
     const bool ran = app::RunDesignCall(*call, *db, loader, watcher);
-    PrintChanges(before, RecordCounts(*db));
+    const app::TableCounts after = app::RecordCounts(*db);
+    for (const std::string& change : app::TableChanges(before, after)) std::cout << change << "\n";
+    if (ran) std::cerr << app::DesignSummary(app::DesignCommandName(*call), before, after) << std::endl;
     return ran && !watcher.warned() ? 0 : 1;
 }
 

@@ -5,9 +5,9 @@
 
 #include "cli/command.h"
 #include "exchange/interface_writer.h"
+#include "exchange/operation_summary.h"
 #include "exchange/project_import.h"
 #include "platform/interaction/console.h"
-#include "platform/text/cformat.h"
 
 namespace cli {
 namespace {
@@ -19,17 +19,20 @@ constexpr const char* kImportProjectUsage =
 constexpr const char* kNewFromUsage = "new-from SOURCE TARGET [--all | --groups LIST] [--yes|--no]";
 
 using Writer = exchange::InterfaceOutcome (*)(dao::Database&, const std::string&, ui::Prompter&);
+using exchange::InterfaceFile;
 
 // Questions go to standard error and are answered by the flag (No without one): a complete file is
 // status 0 with the success message, a file stopped at a question 1, a file that cannot be written 2.
-int Export(const std::vector<std::string>& words, const char* usage, Writer write, const char* success) {
+int Export(const std::vector<std::string>& words, const char* usage, Writer write, InterfaceFile file) {
     Args args = ParseArgs(words, {});
     if (args.positional.size() != 2) return UsageError(usage);
     auto db = dao::Database::Open(args.positional[0]);
     std::string path = std::filesystem::absolute(args.positional[1]).string();
     ui::ConsolePrompter prompter(args.answer().value_or(false));
     switch (write(*db, path, prompter)) {
-        case exchange::InterfaceOutcome::Complete: std::cerr << text::Format(success, path) << std::endl; return 0;
+        case exchange::InterfaceOutcome::Complete:
+            std::cerr << exchange::InterfaceWrittenSummary(file, path) << std::endl;
+            return 0;
         case exchange::InterfaceOutcome::Stopped: return 1;
         case exchange::InterfaceOutcome::FileFailed: return 2;
     }
@@ -37,11 +40,11 @@ int Export(const std::vector<std::string>& words, const char* usage, Writer writ
 }
 
 int Export3d(const std::vector<std::string>& words) {
-    return Export(words, kExport3dUsage, exchange::WriteArvo3dFile, exchange::kArvo3dWritten);
+    return Export(words, kExport3dUsage, exchange::WriteArvo3dFile, InterfaceFile::Arvo3d);
 }
 
 int ExportSub(const std::vector<std::string>& words) {
-    return Export(words, kExportSubUsage, exchange::WriteKelsaFile, exchange::kKelsaWritten);
+    return Export(words, kExportSubUsage, exchange::WriteKelsaFile, InterfaceFile::Kelsa);
 }
 
 int ImportProject(const std::vector<std::string>& words) {
@@ -67,6 +70,7 @@ int ImportProject(const std::vector<std::string>& words) {
     auto copied = exchange::ImportReferenceProject(*db, choices, interaction);
     if (!copied) return 1;
     for (const auto& table : *copied) std::cout << table << "\n";
+    std::cerr << exchange::ProjectImportSummary(*db, *copied, args.positional[1]) << std::endl;
     return 0;
 }
 

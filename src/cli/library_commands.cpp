@@ -12,6 +12,7 @@
 #include "library/library_clean.h"
 #include "library/library_file.h"
 #include "library/library_merge.h"
+#include "library/library_summary.h"
 #include "library/library_writer.h"
 #include "platform/dao/recordset.h"
 #include "platform/dao/sql.h"
@@ -68,7 +69,7 @@ std::optional<std::vector<Row>> Choose(const std::optional<std::string>& choice,
 }
 
 void PrintCleaned(const std::string& typedPath, long deleted) {
-    std::cout << library::LibraryFilePath(typedPath) << "：删除重复记录 " << deleted << " 条。\n";
+    std::cout << library::CleanSummary(typedPath, deleted) << "\n";
 }
 
 int CleanAfter(const std::string& typedPath) {
@@ -106,8 +107,7 @@ int Write(const std::vector<std::string>& words) {
         case library::WriteOutcome::Failed: PrintCleaned(target, cleaned); return 1;
         case library::WriteOutcome::Written: break;
     }
-    std::cout << library::LibraryFilePath(target) << "：写入 " << upper->size() + lower->size() << " 项。\n";
-    PrintCleaned(target, cleaned);
+    std::cout << library::WriteSummary(target, upper->size() + lower->size(), cleaned) << "\n";
     return 0;
 }
 
@@ -154,7 +154,7 @@ int Merge(const std::vector<std::string>& words) {
     ui::Interaction interaction{prompter, progress};
     long cleaned = 0;  // the merge ends with the clean, in its own transaction
     if (!library::MergeLibraries(sources, target, interaction, &cleaned)) return 1;
-    PrintCleaned(target, cleaned);
+    std::cout << library::MergeSummary(target, sources.size(), cleaned) << "\n";
     return prompter.messages > 0 ? 1 : 0;
 }
 

@@ -5,8 +5,8 @@
 #include "cli/command.h"
 #include "exchange/ifc_export.h"
 #include "exchange/landxml_import.h"
+#include "exchange/operation_summary.h"
 #include "platform/interaction/console.h"
-#include "platform/text/cformat.h"
 #include "projectdb/schema.h"
 
 namespace cli {
@@ -34,6 +34,7 @@ int ImportLandXml(const std::vector<std::string>& words) {
     if (result.outcome != exchange::LandXmlOutcome::Imported) return 1;
     std::cout << projectdb::kHorizontalCurveTable << "\t" << result.planRecords << "\n";
     if (result.profileRecords >= 0) std::cout << projectdb::kVerticalCurveTable << "\t" << result.profileRecords << "\n";
+    std::cerr << exchange::LandXmlImportSummary(result, args.positional[1]) << std::endl;
     return 0;
 }
 
@@ -44,7 +45,7 @@ int ExportLandXml(const std::vector<std::string>& words) {
     const std::string path = std::filesystem::absolute(args.positional[1]).string();
     ui::ConsolePrompter prompter(false);
     if (!exchange::ExportLandXml(*db, path, prompter)) return 1;
-    std::cerr << text::Format(exchange::kLandXmlWritten, path) << std::endl;
+    std::cerr << exchange::LandXmlWrittenSummary(path) << std::endl;
     return 0;
 }
 
@@ -58,7 +59,7 @@ int ExportIfc(const std::vector<std::string>& words) {
     exchange::IfcExportOptions options;
     options.crs = args.option("--crs").value_or("");
     if (!exchange::ExportIfc(*db, path, interaction, options)) return 1;
-    std::cerr << text::Format(exchange::kIfcWritten, path) << std::endl;
+    std::cerr << exchange::IfcWrittenSummary(path) << std::endl;
     return 0;
 }
 

@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "cli/command.h"
+#include "exchange/operation_summary.h"
 #include "exchange/route_import.h"
 #include "platform/interaction/console.h"
 #include "platform/text/cformat.h"
@@ -94,8 +95,11 @@ int ImportRoute(const std::vector<std::string>& words) {
     PrintResult(projectdb::kRoadDesignTable, result.deck);
     // A route that is not one road is imported all the same; the engineer reads why it is not.
     for (const auto& finding : result.findings) std::cerr << calc::WarningLine(finding) << "\n";
-    // The reader has said on standard error why a section could not be read as asked.
-    return result.complete() ? 0 : 1;
+    // The reader has said on standard error why a section could not be read as asked; only an import that
+    // went as asked ends with its summary.
+    if (!result.complete()) return 1;
+    std::cerr << exchange::RouteImportSummary(result, args.positional[1]) << std::endl;
+    return 0;
 }
 
 }  // namespace

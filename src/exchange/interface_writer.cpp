@@ -7,6 +7,7 @@
 #include <map>
 
 #include "exchange/interface_output.h"
+#include "exchange/operation_summary.h"
 #include "exchange/substructure_blocks.h"
 #include "platform/text/cformat.h"
 #include "platform/text/gbk_file.h"
@@ -443,13 +444,15 @@ ui::FileRequest KelsaSaveRequest() {
     return request;
 }
 
-bool RunInterfaceExport(InterfaceFile file, dao::Database& db, ui::FileChooser& files, ui::Prompter& prompt) {
+bool RunInterfaceExport(InterfaceFile file, dao::Database& db, ui::FileChooser& files, ui::Prompter& prompt,
+                        std::string* summary) {
     bool arvo = file == InterfaceFile::Arvo3d;
     std::string path = files.choose(arvo ? Arvo3dSaveRequest() : KelsaSaveRequest());
     if (path.empty()) return false;
     auto outcome = arvo ? WriteArvo3dFile(db, path, prompt) : WriteKelsaFile(db, path, prompt);
     if (outcome != InterfaceOutcome::Complete) return false;
-    prompt.message(text::Format(arvo ? kArvo3dWritten : kKelsaWritten, path), ui::Buttons::Ok, ui::Icon::Information);
+    prompt.message(InterfaceWrittenSummary(file, path), ui::Buttons::Ok, ui::Icon::Information);
+    if (summary) *summary = InterfaceWrittenSummary(file, path);
     return true;
 }
 

@@ -29,8 +29,9 @@ std::string CannotOpenQuestion(const std::string& table);
 std::string FileFailedMessage(const std::string& path);
 
 // The export commands: the save dialog, the writer, and the success message for a complete file. True when
-// the file was written to its end.
+// the file was written to its end; `summary`, when given, then receives the success message for the status bar.
 enum class InterfaceFile { Arvo3d, Kelsa };
-bool RunInterfaceExport(InterfaceFile file, dao::Database& db, ui::FileChooser& files, ui::Prompter& prompt);
+bool RunInterfaceExport(InterfaceFile file, dao::Database& db, ui::FileChooser& files, ui::Prompter& prompt,
+                        std::string* summary = nullptr);
 
 }  // namespace exchange

@@ -25,6 +25,19 @@ std::string WithoutWarnings(const std::string& err) {
     return kept;
 }
 
+// The line a finished import ends with names the file and repeats the counts printed on standard output.
+std::string SummaryOf(int status, const std::string& out, const std::string& routeFile) {
+    if (status != 0) return "";
+    std::string counts;
+    for (std::size_t at = 0; at < out.size();) {
+        std::size_t tab = out.find('\t', at), end = out.find('\n', at);
+        counts += (counts.empty() ? "" : "、") + out.substr(at, tab - at) + " " + out.substr(tab + 1, end - tab - 1) + " 条";
+        at = end + 1;
+    }
+    const std::string name = routeFile.substr(routeFile.rfind('/') + 1);
+    return "已从 " + name + " 导入路线资料：" + counts + "记录。\n";
+}
+
 TEST(ImportRouteCommand, RangeSectionsAndAnswersFromTheCommandLine) {
     // Vertical points start after the bridge start (100): the question is answered from --yes/--no.
     std::string text = route_test::Profile({{0, 1}, {150, 2}, {250, 3}}) + route_test::Plan({{50}, {120}, {260}}) +
@@ -72,7 +85,7 @@ TEST(ImportRouteCommand, RangeSectionsAndAnswersFromTheCommandLine) {
         if (c.status == 2 && c.err.empty())
             EXPECT_EQ(err.rfind("usage: veltra-cli import-route", 0), 0u) << label << err;
         else
-            EXPECT_EQ(WithoutWarnings(err), c.err) << label;
+            EXPECT_EQ(WithoutWarnings(err), c.err + SummaryOf(c.status, c.out, words[1])) << label;
     }
     std::string out, err;
     EXPECT_NE(RunImportRoute({"/nonexistent/bridge.vlt", "/nonexistent/route.BRF", "--from", "0", "--to", "1"}, out, err), 0);

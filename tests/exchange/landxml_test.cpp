@@ -270,9 +270,11 @@ TEST(LandXmlCommands, ExitStatusTellsWhetherTheRouteArrived) {
         std::string out, err;
     } cases[] = {
         {"import-landxml", {db, file}, 1, "", "请用 --alignment 选择其一：AK、AK-ramp"},
-        {"import-landxml", {db, file, "--alignment", "AK"}, 0, "平曲线资料表\t5\n竖曲线资料表\t3\n", ""},
+        {"import-landxml", {db, file, "--alignment", "AK"}, 0, "平曲线资料表\t5\n竖曲线资料表\t3\n",
+         "已从 ak.xml 导入路线“AK”：平曲线资料表 5 条、竖曲线资料表 3 条记录。\n"},
         {"import-landxml", {db, file, "--alignment", "AK-ramp"}, 1, "", "没有纵断面"},  // asked, answered No
-        {"import-landxml", {db, file, "--alignment", "AK-ramp", "--yes"}, 0, "平曲线资料表\t1\n", ""},
+        {"import-landxml", {db, file, "--alignment", "AK-ramp", "--yes"}, 0, "平曲线资料表\t1\n",
+         "导入路线“AK-ramp”：平曲线资料表 1 条记录。\n"},  // the profile left as it was is not named
         {"import-landxml", {db}, 2, "", "usage"},
         {"export-landxml", {db, project.dir.file("no/such/folder/out.xml")}, 1, "", "不能写入文件"},
         {"export-landxml", {db, project.dir.file("out.xml")}, 0, "", "已输出LandXML文件"},

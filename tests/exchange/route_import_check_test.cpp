@@ -72,12 +72,15 @@ TEST(RouteImportCheck, TheCommandLinePrintsOneWarningALine) {
         const std::string err = testing::internal::GetCapturedStderr();
         EXPECT_EQ(status, 0) << err;
         EXPECT_EQ(out, "地形资料表\t15\n平曲线资料表\t2\n竖曲线资料表\t3\n路基设计表\t7\n");
+        // The warnings come before the line the import ends with.
+        const std::string summary = "已从 " + path.substr(path.rfind('/') + 1) +
+                                    " 导入路线资料：地形资料表 15 条、平曲线资料表 2 条、竖曲线资料表 3 条、路基设计表 7 条记录。\n";
         if (seeded)
             EXPECT_EQ(err,
                       "警告: 路基设计表K1+230.000的中桩高程103.497 m与竖曲线资料表给出的设计高程102.377 m"
-                      "相差+1.120 m；本项目按竖曲线计算高程\n");
+                      "相差+1.120 m；本项目按竖曲线计算高程\n" + summary);
         else
-            EXPECT_EQ(err, "");
+            EXPECT_EQ(err, summary);
     }
 }
 

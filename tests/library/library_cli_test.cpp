@@ -52,7 +52,7 @@ TEST(LibraryCommand, ListWriteTablesAndDump) {
     EXPECT_EQ(err, "您至少要在列表框中选择一项。\n");
 
     ASSERT_EQ(Library({"write", project, lib, "--upper", "3,1,3", "--lower", "1", "--yes"}, out, err), 0) << err;
-    EXPECT_EQ(out, dir.file("LIB.BCL") + "：写入 4 项。\n" + dir.file("LIB.BCL") + "：删除重复记录 1 条。\n");
+    EXPECT_EQ(out, dir.file("LIB.BCL") + "：写入 4 项，删除重复记录 1 条。\n");
     ASSERT_EQ(Library({"tables", dir.file("LIB.BCL")}, out, err), 0);
     EXPECT_EQ(out, "简支T梁\t1\n简支空心板\t1\n6959\t1\n");
     ASSERT_EQ(Library({"dump", dir.file("LIB.BCL"), "6959"}, out, err), 0);

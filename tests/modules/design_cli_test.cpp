@@ -24,6 +24,8 @@ TEST_F(DesignCliTest, PrintsTheTablesItWroteAndThenThatNothingChanged) {
     auto first = Design("Adjunct", "DesignWalkway");
     EXPECT_EQ(first.status, 0) << first.err;
     EXPECT_EQ(first.out, "新建表 人行道及栏杆信息表：1 条记录\n");
+    // The line the menu command leaves in the status bar: the command's name and every change.
+    EXPECT_EQ(first.err, "人行道及栏杆：新建表 人行道及栏杆信息表：1 条记录\n");
     auto second = Design("Adjunct.dll", "DesignWalkway");
     EXPECT_EQ(second.status, 0) << second.err;
     EXPECT_EQ(second.out, "未改动任何表。\n");
@@ -34,7 +36,7 @@ TEST_F(DesignCliTest, RowsTheModuleCannotWriteAsProposedFailTheCommand) {
     ASSERT_EQ(RunCli({"new", withLayout}, modulesHere).status, 0);
     auto run = RunCli({"design", withLayout, "Site", "EditGroundLine"}, modulesHere);
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "“地形资料表”第1行的“高程”不能为空。\n");
+    EXPECT_EQ(run.err, "“地形资料表”第1行的“高程”不能为空。\n地面线资料：未改动任何表。\n");
     EXPECT_EQ(run.out, "未改动任何表。\n");
 }
 
@@ -60,7 +62,7 @@ TEST_F(DesignCliTest, TheMenusChecksRunBeforeTheModule) {
 TEST_F(DesignCliTest, FindsTheApplicationsModulesFromTheBuildTreeWithoutTheVariable) {
     auto run = RunCli({"design", project, "Pile", "PileDsn"}, ChildOptions{{{"VELTRA_MODULES", ""}}});
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.err, "桩基计算模块尚未提供：将进行桩基础计算。\n");
+    EXPECT_EQ(run.err, "桩基计算模块尚未提供：将进行桩基础计算。\n桩基础计算：未改动任何表。\n");
 }
 
 TEST_F(DesignCliTest, FailsWhenTheModuleOrTheEntryIsMissingOrTheWordsAreWrong) {

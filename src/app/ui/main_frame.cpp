@@ -12,6 +12,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
+#include <map>
 
 #include "app/command_ids.h"
 #include "app/project_session.h"
@@ -26,6 +27,21 @@
 namespace {
 
 QString Qs(const std::string& s) { return QString::fromStdString(s); }
+
+QIcon ToolbarIcon(QStyle& style, const std::string& name) {
+    static const std::map<std::string, QStyle::StandardPixmap> standard = {
+        {"new", QStyle::SP_FileIcon},
+        {"open", QStyle::SP_DialogOpenButton},
+        {"save", QStyle::SP_DialogSaveButton},
+        {"drawing", QStyle::SP_ArrowRight},
+        {"shrink", QStyle::SP_TitleBarMinButton},
+        {"restore", QStyle::SP_TitleBarNormalButton},
+        {"context-help", QStyle::SP_TitleBarContextHelpButton},
+    };
+    if (name == "about") return QIcon(":/icons/app.svg");
+    auto it = standard.find(name);
+    return it == standard.end() ? QIcon() : style.standardIcon(it->second);
+}
 
 // The status bar's lock indicators, in the order of the lock states.
 constexpr const char* kLockTexts[] = {"大写", "数字", "滚动"};
@@ -150,27 +166,23 @@ void CMainFrame::BuildToolBar() {
     m_pToolBar->setObjectName("MainToolBar");
     m_pToolBar->setIconSize(QSize(20, 20));
     addToolBar(Qt::TopToolBarArea, m_pToolBar);
-    QStyle* s = style();
-    m_actions[cmd::kNew]->setIcon(s->standardIcon(QStyle::SP_FileIcon));
-    m_actions[cmd::kOpen]->setIcon(s->standardIcon(QStyle::SP_DialogOpenButton));
-    m_actions[cmd::kSave]->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
-    m_actions[cmd::kAbout]->setIcon(QIcon(":/icons/app.svg"));
-    m_actions[cmd::kHelpContext]->setIcon(s->standardIcon(QStyle::SP_TitleBarContextHelpButton));
-    m_actions[cmd::kShrink]->setIcon(s->standardIcon(QStyle::SP_TitleBarMinButton));
-    m_actions[cmd::kRestore]->setIcon(s->standardIcon(QStyle::SP_TitleBarNormalButton));
-    for (int id : {cmd::kNew, cmd::kOpen, cmd::kSave}) m_pToolBar->addAction(m_actions[id]);
-    m_pToolBar->addSeparator();
-    m_actions[cmd::kSwitchToDrawing]->setIcon(s->standardIcon(QStyle::SP_ArrowRight));
-    m_pToolBar->addAction(m_actions[cmd::kSwitchToDrawing]);
-    for (int id : {cmd::kShrink, cmd::kRestore}) m_pToolBar->addAction(m_actions[id]);
-    m_pToolBar->addSeparator();
-    // The drawing target and the drawing range of the drawing link sit here.
-    m_pDrawingCombos = new drawing::CDrawingCombos(
-        m_pToolBar, [this] { return m_shell.Session().Database(); }, m_shell.Prompter());
-    m_pToolBar->addWidget(m_pDrawingCombos->TargetCombo());
-    m_pToolBar->addWidget(m_pDrawingCombos->RangeCombo());
-    m_pToolBar->addSeparator();
-    for (int id : {cmd::kAbout, cmd::kHelpContext}) m_pToolBar->addAction(m_actions[id]);
+    // The buttons in the rows' order, a separator between groups; the drawing target and the drawing range
+    // of the drawing link sit after the second group.
+    int group = 0;
+    for (const app::CommandSpec& spec : m_commands.Specs()) {
+        if (!spec.toolbar) continue;
+        if (group != 0 && spec.toolbar->group != group) m_pToolBar->addSeparator();
+        if (group == 2 && spec.toolbar->group != group) {
+            m_pDrawingCombos = new drawing::CDrawingCombos(
+                m_pToolBar, [this] { return m_shell.Session().Database(); }, m_shell.Prompter());
+            m_pToolBar->addWidget(m_pDrawingCombos->TargetCombo());
+            m_pToolBar->addWidget(m_pDrawingCombos->RangeCombo());
+            m_pToolBar->addSeparator();
+        }
+        group = spec.toolbar->group;
+        m_actions[spec.id]->setIcon(ToolbarIcon(*style(), spec.toolbar->icon));
+        m_pToolBar->addAction(m_actions[spec.id]);
+    }
     m_actions[cmd::kViewToolbar]->setChecked(true);
     connect(m_pToolBar, &QToolBar::visibilityChanged, m_actions[cmd::kViewToolbar], &QAction::setChecked);
 }
@@ -209,7 +221,7 @@ void CMainFrame::UpdateLockIndicators() {
 void CMainFrame::UpdateFrameMenu() {
     const bool project = m_shell.Session().IsOpen();
     menuBar()->clear();
-    for (const auto& e : project ? ProjectMenu() : NoProjectMenu()) {
+    for (const auto& e : BuildMenuBar(m_commands.Specs(), project ? app::kProjectBar : app::kNoProjectBar)) {
         QMenu* popup = menuBar()->addMenu(Qs(e.text));
         FillMenu(popup, e.children);
         // Some commands depend on what the project holds: their states are taken afresh when a menu opens.

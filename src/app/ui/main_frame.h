@@ -53,6 +53,9 @@ public:
     QToolBar* toolBar() const { return m_pToolBar; }
     drawing::CDrawingCombos* drawingCombos() const { return m_pDrawingCombos; }
 
+    // The one line a long operation ends with, in the status bar (nothing for an empty line).
+    void ShowSummary(const std::string& summary);
+
     // Runs a command as if its menu entry had been chosen (nothing when it is disabled).
     void OnCommand(int id);
 

@@ -10,6 +10,7 @@
 
 #include "app/command_ids.h"
 #include "app/design_calls.h"
+#include "app/design_summary.h"
 #include "app/project_session.h"
 #include "app/shell_texts.h"
 #include "app/ui/about_dialog.h"
@@ -45,6 +46,38 @@
 #include "projectdb/ui/member_type_dialog.h"
 #include "projectdb/ui/span_info_dialog.h"
 #include "projectdb/ui/wizard_sheet.h"
+
+namespace {
+
+// The route check after a route import, in the status line rather than a box: the engineer may well import a
+// route he knows to be rough. The count stays in a permanent field (menu tips wipe the message), every
+// warning in its tooltip; an import of a sound route clears it.
+void ShowRouteWarnings(QStatusBar* bar, const std::vector<std::string>& warnings) {
+    auto* field = bar->findChild<QLabel*>("routeWarnings");
+    if (!field) {
+        field = new QLabel(bar);
+        field->setObjectName("routeWarnings");
+        field->setStyleSheet("color: #b00000");
+        bar->addPermanentWidget(field);
+    }
+    QStringList lines;
+    for (const auto& line : warnings) lines << QString::fromStdString(line);
+    field->setText(warnings.empty() ? QString() : QString("路线资料警告%1条").arg(warnings.size()));
+    field->setToolTip(lines.join("\n"));
+    field->setVisible(!warnings.empty());
+}
+
+// Record counts for a design command's summary; a project with a table that cannot be read gets none, and
+// the design runs all the same.
+std::optional<app::TableCounts> CountRecords(dao::Database& db) {
+    try {
+        return app::RecordCounts(db);
+    } catch (const dao::DaoException&) {
+        return std::nullopt;
+    }
+}
+
+}  // namespace
 
 void CMainFrame::BindCommands() {
     auto bind = [this](int id, std::function<void()> action) {
@@ -101,35 +134,49 @@ void CMainFrame::BindCommands() {
         if (session.Database()) drawing::RunDrawingPreview(*session.Database(), m_shell.Prompter(), this);
     });
     bind(cmd::kView3d, [this] { m_pWindows->OpenView3d(); });
-    bind(cmd::kExportArvo3D, [this, &session] {
-        if (session.Database())
-            exchange::RunInterfaceExport(exchange::InterfaceFile::Arvo3d, *session.Database(), m_shell.FileChooser(),
-                                         m_shell.Prompter());
-    });
-    bind(cmd::kExportKelsa, [this, &session] {
-        if (session.Database())
-            exchange::RunInterfaceExport(exchange::InterfaceFile::Kelsa, *session.Database(), m_shell.FileChooser(),
-                                         m_shell.Prompter());
-    });
+    // The long operations end with their one-line summary in the status bar, the line the command line prints;
+    // `run` fills it (nothing when the operation did not finish).
+    auto bindSummarised = [this, bind](int id, std::function<void(std::string* summary)> run) {
+        bind(id, [this, run = std::move(run)] {
+            std::string summary;
+            run(&summary);
+            ShowSummary(summary);
+        });
+    };
+    for (auto [id, file] : {std::pair{cmd::kExportArvo3D, exchange::InterfaceFile::Arvo3d},
+                            std::pair{cmd::kExportKelsa, exchange::InterfaceFile::Kelsa}})
+        bindSummarised(id, [this, &session, file = file](std::string* summary) {
+            if (session.Database())
+                exchange::RunInterfaceExport(file, *session.Database(), m_shell.FileChooser(), m_shell.Prompter(),
+                                             summary);
+        });
     m_commands.SetHandler(cmd::kImportLandXml, [this, &session] {
         dao::Database* db = session.Database();
-        return db && exchange::RunLandXmlImportCommand(this, *db, m_shell.FileChooser(), m_shell.Prompter());
+        std::string summary;
+        const bool imported =
+            db && exchange::RunLandXmlImportCommand(this, *db, m_shell.FileChooser(), m_shell.Prompter(), &summary);
+        ShowSummary(summary);
+        return imported;
     });
-    bind(cmd::kExportLandXml, [this, &session] {
-        if (session.Database()) exchange::RunLandXmlExportCommand(*session.Database(), m_shell.FileChooser(), m_shell.Prompter());
-    });
-    bind(cmd::kExportIfc, [this, &session] {
+    bindSummarised(cmd::kExportLandXml, [this, &session](std::string* summary) {
         if (session.Database())
-            exchange::RunIfcExportCommand(this, *session.Database(), m_shell.FileChooser(), m_shell.Prompter());
+            exchange::RunLandXmlExportCommand(*session.Database(), m_shell.FileChooser(), m_shell.Prompter(), summary);
     });
-    bind(cmd::kLibraryWrite, [this, &session] {
+    bindSummarised(cmd::kExportIfc, [this, &session](std::string* summary) {
         if (session.Database())
-            library::RunWriteLibraryCommand(this, *session.Database(), m_shell.Prompter(), m_shell.FileChooser());
+            exchange::RunIfcExportCommand(this, *session.Database(), m_shell.FileChooser(), m_shell.Prompter(), summary);
     });
-    bind(cmd::kLibraryMerge,
-         [this] { library::RunMergeLibraryCommand(this, m_shell.Prompter(), m_shell.FileChooser()); });
-    bind(cmd::kLibraryClean,
-         [this] { library::RunCleanLibraryCommand(this, m_shell.Prompter(), m_shell.FileChooser()); });
+    bindSummarised(cmd::kLibraryWrite, [this, &session](std::string* summary) {
+        if (session.Database())
+            library::RunWriteLibraryCommand(this, *session.Database(), m_shell.Prompter(), m_shell.FileChooser(),
+                                            summary);
+    });
+    bindSummarised(cmd::kLibraryMerge, [this](std::string* summary) {
+        library::RunMergeLibraryCommand(this, m_shell.Prompter(), m_shell.FileChooser(), summary);
+    });
+    bindSummarised(cmd::kLibraryClean, [this](std::string* summary) {
+        library::RunCleanLibraryCommand(this, m_shell.Prompter(), m_shell.FileChooser(), summary);
+    });
     bind(cmd::kRunArvo3D, [this, &session] {
         CQtProgramStarter starter;
         app::SiblingServices services{m_shell.Prompter(), starter, m_shell.Modules(), app::TemporaryFolder()};
@@ -173,11 +220,18 @@ void CMainFrame::BindCommands() {
     // Every design command hands the open project to its module, with the dialog in which the user edits
     // what the module proposes; the views refresh after it ran.
     auto editor = std::make_shared<DialogRecordEditor>(this);
-    for (const app::DesignCall& call : app::DesignCalls())
-        m_commands.SetHandler(call.commandId, [this, &call, editor] {
+    for (const app::CommandSpec& spec : m_commands.Specs()) {
+        if (!spec.design) continue;
+        m_commands.SetHandler(spec.id, [this, &call = *spec.design, editor] {
             dao::Database* db = m_shell.Session().Database();
-            return db && app::RunDesignCall(call, *db, m_shell.Modules(), m_shell.Prompter(), editor.get());
+            if (!db) return false;
+            const auto before = CountRecords(*db);
+            const bool ran = app::RunDesignCall(call, *db, m_shell.Modules(), m_shell.Prompter(), editor.get());
+            const auto after = CountRecords(*db);
+            if (ran && before && after) ShowSummary(app::DesignSummary(app::DesignCommandName(call), *before, *after));
+            return ran;
         });
+    }
     m_commands.SetHandler(cmd::kAssembly, [this] {
         dao::Database* db = m_shell.Session().Database();
         return db && projectdb::EditAssemblyRelations(*db, m_shell.FileChooser(), this);
@@ -214,37 +268,20 @@ bool CMainFrame::OnFileSaveAs() {
     return false;
 }
 
-namespace {
-
-// The route check after a route import, in the status line rather than a box: the engineer may well import a
-// route he knows to be rough. The count stays in a permanent field (menu tips wipe the message), every
-// warning in its tooltip; an import of a sound route clears it.
-void ShowRouteWarnings(QStatusBar* bar, const std::vector<std::string>& warnings) {
-    auto* field = bar->findChild<QLabel*>("routeWarnings");
-    if (!field) {
-        field = new QLabel(bar);
-        field->setObjectName("routeWarnings");
-        field->setStyleSheet("color: #b00000");
-        bar->addPermanentWidget(field);
-    }
-    QStringList lines;
-    for (const auto& line : warnings) lines << QString::fromStdString(line);
-    field->setText(warnings.empty() ? QString() : QString("路线资料警告%1条").arg(warnings.size()));
-    field->setToolTip(lines.join("\n"));
-    field->setVisible(!warnings.empty());
-    bar->showMessage(warnings.empty() ? QString("路线资料已导入") : lines.join("  "));
-}
-
-}  // namespace
 
 bool CMainFrame::OnImport() {
     dao::Database* db = m_shell.Session().Database();
     if (!db) return false;
     auto result = exchange::RunImportCommand(this, *db, m_shell.FileChooser(), m_shell.Prompter());
-    if (result.outcome == exchange::ImportCommandOutcome::ProjectChosen)
-        return exchange::RunReferenceProjectImport(this, *db, result.path, m_shell.Prompter());
+    if (result.outcome == exchange::ImportCommandOutcome::ProjectChosen) {
+        std::string summary;
+        const bool imported = exchange::RunReferenceProjectImport(this, *db, result.path, m_shell.Prompter(), &summary);
+        ShowSummary(summary);
+        return imported;
+    }
     if (result.outcome != exchange::ImportCommandOutcome::RouteImported) return false;
     ShowRouteWarnings(statusBar(), result.warnings);
+    ShowSummary(result.summary);
     return true;
 }
 
@@ -297,6 +334,10 @@ void CMainFrame::OnRestore() {
     if (m_rememberedRect) setGeometry(*m_rememberedRect);
     m_bShrunk = false;
     m_actions[cmd::kShrink]->setEnabled(true);
+}
+
+void CMainFrame::ShowSummary(const std::string& summary) {
+    if (!summary.empty()) statusBar()->showMessage(QString::fromStdString(summary));
 }
 
 CHelpWindow* CMainFrame::helpWindow() const { return m_pHelpWindow; }

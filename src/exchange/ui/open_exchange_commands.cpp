@@ -5,8 +5,8 @@
 
 #include "exchange/ifc_export.h"
 #include "exchange/landxml_import.h"
+#include "exchange/operation_summary.h"
 #include "platform/interaction/qt_interaction.h"
-#include "platform/text/cformat.h"
 
 namespace exchange {
 namespace {
@@ -24,7 +24,8 @@ ui::FileRequest LandXmlRequest(bool save) {
 
 }  // namespace
 
-bool RunLandXmlImportCommand(QWidget* parent, dao::Database& db, ui::FileChooser& files, ui::Prompter& prompter) {
+bool RunLandXmlImportCommand(QWidget* parent, dao::Database& db, ui::FileChooser& files, ui::Prompter& prompter,
+                             std::string* summary) {
     const std::string path = files.choose(LandXmlRequest(false));
     if (path.empty()) return false;
     AlignmentChooser choose = [parent](const std::vector<std::string>& names) -> std::optional<std::string> {
@@ -38,17 +39,22 @@ bool RunLandXmlImportCommand(QWidget* parent, dao::Database& db, ui::FileChooser
     };
     ui::QtProgress progress(parent);
     ui::Interaction interaction{prompter, progress};
-    return ImportLandXml(db, path, std::nullopt, choose, interaction).outcome == LandXmlOutcome::Imported;
-}
-
-bool RunLandXmlExportCommand(dao::Database& db, ui::FileChooser& files, ui::Prompter& prompter) {
-    const std::string path = files.choose(LandXmlRequest(true));
-    if (path.empty() || !ExportLandXml(db, path, prompter)) return false;
-    prompter.message(text::Format(kLandXmlWritten, path), ui::Buttons::Ok, ui::Icon::Information);
+    const LandXmlImportResult result = ImportLandXml(db, path, std::nullopt, choose, interaction);
+    if (result.outcome != LandXmlOutcome::Imported) return false;
+    if (summary) *summary = LandXmlImportSummary(result, path);
     return true;
 }
 
-bool RunIfcExportCommand(QWidget* parent, dao::Database& db, ui::FileChooser& files, ui::Prompter& prompter) {
+bool RunLandXmlExportCommand(dao::Database& db, ui::FileChooser& files, ui::Prompter& prompter, std::string* summary) {
+    const std::string path = files.choose(LandXmlRequest(true));
+    if (path.empty() || !ExportLandXml(db, path, prompter)) return false;
+    prompter.message(LandXmlWrittenSummary(path), ui::Buttons::Ok, ui::Icon::Information);
+    if (summary) *summary = LandXmlWrittenSummary(path);
+    return true;
+}
+
+bool RunIfcExportCommand(QWidget* parent, dao::Database& db, ui::FileChooser& files, ui::Prompter& prompter,
+                         std::string* summary) {
     ui::FileRequest request;
     request.save = true;
     request.title = "输出IFC";
@@ -59,7 +65,8 @@ bool RunIfcExportCommand(QWidget* parent, dao::Database& db, ui::FileChooser& fi
     ui::QtProgress progress(parent);
     ui::Interaction interaction{prompter, progress};
     if (!ExportIfc(db, path, interaction)) return false;
-    prompter.message(text::Format(kIfcWritten, path), ui::Buttons::Ok, ui::Icon::Information);
+    prompter.message(IfcWrittenSummary(path), ui::Buttons::Ok, ui::Icon::Information);
+    if (summary) *summary = IfcWrittenSummary(path);
     return true;
 }
 

@@ -9,12 +9,16 @@ namespace exchange {
 
 // Asks for a LandXML file, for the alignment when it holds several, and imports it under the progress
 // window. True when the tables were replaced: the caller refreshes the views.
-bool RunLandXmlImportCommand(QWidget* parent, dao::Database& db, ui::FileChooser& files, ui::Prompter& prompter);
+// Each command's `summary`, when given, receives the line it ends with (what was written, where).
+bool RunLandXmlImportCommand(QWidget* parent, dao::Database& db, ui::FileChooser& files, ui::Prompter& prompter,
+                             std::string* summary = nullptr);
 
 // Asks where to write and writes the project's route as LandXML; says where it went.
-bool RunLandXmlExportCommand(dao::Database& db, ui::FileChooser& files, ui::Prompter& prompter);
+bool RunLandXmlExportCommand(dao::Database& db, ui::FileChooser& files, ui::Prompter& prompter,
+                             std::string* summary = nullptr);
 
 // Asks where to write and writes the bridge as an IFC file under the progress window; says where it went.
-bool RunIfcExportCommand(QWidget* parent, dao::Database& db, ui::FileChooser& files, ui::Prompter& prompter);
+bool RunIfcExportCommand(QWidget* parent, dao::Database& db, ui::FileChooser& files, ui::Prompter& prompter,
+                         std::string* summary = nullptr);
 
 }  // namespace exchange

@@ -1,17 +1,21 @@
 #include "exchange/ui/project_import_command.h"
 
+#include "exchange/operation_summary.h"
+
 #include "exchange/ui/import_options_dialog.h"
 #include "platform/interaction/qt_interaction.h"
 
 namespace exchange {
 
 bool RunReferenceProjectImport(QWidget* parent, dao::Database& db, const std::string& sourcePath,
-                               ui::Prompter& prompter) {
+                               ui::Prompter& prompter, std::string* summary) {
     CImportOptionsDlg options(ImportMode::ReferenceProject, sourcePath, parent);
     if (options.exec() != QDialog::Accepted) return false;
     ui::QtProgress progress(parent);
     ui::Interaction interaction{prompter, progress};
-    return ImportReferenceProject(db, options.choices(), interaction).has_value();
+    auto copied = ImportReferenceProject(db, options.choices(), interaction);
+    if (copied && summary) *summary = ProjectImportSummary(db, *copied, sourcePath);
+    return copied.has_value();
 }
 
 void RunNewProjectImport(QWidget* parent, const std::string& sourcePath, ui::FileChooser& files, ui::Prompter& prompter,

@@ -12,9 +12,9 @@ class QWidget;
 namespace exchange {
 
 // The reference project mode over the open project `db`. True when tables were copied: the caller then
-// refreshes the views.
+// refreshes the views. `summary`, when given, receives the line the operation ends with.
 bool RunReferenceProjectImport(QWidget* parent, dao::Database& db, const std::string& sourcePath,
-                               ui::Prompter& prompter);
+                               ui::Prompter& prompter, std::string* summary = nullptr);
 
 // The new project mode: `steps` close the open project and open the new one as the application does.
 void RunNewProjectImport(QWidget* parent, const std::string& sourcePath, ui::FileChooser& files, ui::Prompter& prompter,

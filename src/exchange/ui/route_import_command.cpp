@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "exchange/operation_summary.h"
 #include "exchange/route_import.h"
 #include "exchange/ui/import_options_dialog.h"
 #include "exchange/ui/import_range_dialog.h"
@@ -10,7 +11,7 @@
 namespace exchange {
 
 bool RunRouteImport(QWidget* parent, dao::Database& db, const std::string& brfPath, ui::Prompter& prompter,
-                    ui::Progress* progress, std::vector<std::string>* warnings) {
+                    ui::Progress* progress, std::vector<std::string>* warnings, std::string* summary) {
     CImportOptionsDlg options(ImportMode::RouteFile, brfPath, parent);
     if (options.exec() != QDialog::Accepted) return false;
     ImportChoices choices = options.choices();
@@ -34,6 +35,7 @@ bool RunRouteImport(QWidget* parent, dao::Database& db, const std::string& brfPa
     const RouteImportResult result = ImportRoute(db, choices.sourcePath, range, sections, interaction);
     if (warnings)
         for (const auto& finding : result.findings) warnings->push_back(calc::WarningLine(finding));
+    if (summary && result.complete()) *summary = RouteImportSummary(result, choices.sourcePath);
     return true;
 }
 
@@ -44,7 +46,7 @@ ImportCommandResult RunImportCommand(QWidget* parent, dao::Database& db, ui::Fil
     if (result.path.empty()) return result;
     switch (ClassifyImportPath(result.path)) {
         case ImportSource::RouteFile:
-            if (RunRouteImport(parent, db, result.path, prompter, nullptr, &result.warnings))
+            if (RunRouteImport(parent, db, result.path, prompter, nullptr, &result.warnings, &result.summary))
                 result.outcome = ImportCommandOutcome::RouteImported;
             break;
         case ImportSource::Project:

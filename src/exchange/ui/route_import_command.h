@@ -17,9 +17,10 @@ namespace exchange {
 // caller then refreshes every category of the table tree and requeries every open grid.
 // Without `progress` the progress window is shown over `parent`. `warnings`, when given, receives the lines
 // of the route check that follows the import (none when the route is one road): the caller shows them where
-// they do not stop the engineer, in the status line.
+// they do not stop the engineer, in the status line; `summary`, when given, the line the import ends with.
 bool RunRouteImport(QWidget* parent, dao::Database& db, const std::string& brfPath, ui::Prompter& prompter,
-                    ui::Progress* progress = nullptr, std::vector<std::string>* warnings = nullptr);
+                    ui::Progress* progress = nullptr, std::vector<std::string>* warnings = nullptr,
+                    std::string* summary = nullptr);
 
 enum class ImportCommandOutcome {
     Cancelled,      // no file chosen, or a dialog cancelled
@@ -31,6 +32,7 @@ struct ImportCommandResult {
     ImportCommandOutcome outcome = ImportCommandOutcome::Cancelled;
     std::string path;
     std::vector<std::string> warnings;  // of the route check after a route import
+    std::string summary;                // what a route import wrote, in one line
 };
 
 // The whole import command of an open project: the file dialog "导入", the test of the extension, and the

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "library/library_file.h"
+#include "library/library_summary.h"
 #include "library/library_merge.h"
 #include "library/ui/library_clean_run.h"
 #include "platform/interaction/dyna_sizing.h"
@@ -113,15 +114,17 @@ CMergeLibraryDlg::ChooseFiles WindowFileChoice(QWidget* parent) {
     };
 }
 
-void RunMergeLibraryCommand(QWidget* parent, ui::Prompter& prompter, ui::FileChooser& files) {
+void RunMergeLibraryCommand(QWidget* parent, ui::Prompter& prompter, ui::FileChooser& files, std::string* summary) {
     CMergeLibraryDlg dialog(prompter, files, WindowFileChoice(parent), parent);
     const bool confirmed = dialog.exec() == QDialog::Accepted;
+    bool merged = false;
     if (confirmed) {
         ui::QtProgress progress(parent);
         ui::Interaction interaction{prompter, progress};
-        MergeLibraries(dialog.Sources(), dialog.Target(), interaction);
+        merged = MergeLibraries(dialog.Sources(), dialog.Target(), interaction);
     }
-    RunCleanAfter(parent, dialog.Target(), prompter);
+    const std::optional<long> cleaned = RunCleanAfter(parent, dialog.Target(), prompter);
+    if (summary && merged) *summary = MergeSummary(dialog.Target(), dialog.Sources().size(), cleaned.value_or(0));
 }
 
 }  // namespace library

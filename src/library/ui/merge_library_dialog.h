@@ -52,7 +52,8 @@ private:
 CMergeLibraryDlg::ChooseFiles WindowFileChoice(QWidget* parent);
 
 // The command 合并构件库: the dialog; on 确定 the merge under the progress window; then, when a target was
-// given, the clean of the target.
-void RunMergeLibraryCommand(QWidget* parent, ui::Prompter& prompter, ui::FileChooser& files);
+// given, the clean of the target. `summary`, when given, receives the line a merge ends with.
+void RunMergeLibraryCommand(QWidget* parent, ui::Prompter& prompter, ui::FileChooser& files,
+                            std::string* summary = nullptr);
 
 }  // namespace library

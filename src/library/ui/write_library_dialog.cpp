@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "library/library_file.h"
+#include "library/library_summary.h"
 #include "library/library_writer.h"
 #include "library/ui/library_clean_run.h"
 #include "platform/interaction/qt_interaction.h"
@@ -159,14 +160,18 @@ void CWriteLibraryDlg::OnOK() {
                                                 Pick(m_candidates.lower, lower), interaction);
     // Nothing written: the dialog stays with its choice, so that the user can name another library.
     if (outcome == WriteOutcome::Declined || outcome == WriteOutcome::Unopened) return;
+    if (outcome == WriteOutcome::Written) m_writtenItems = upper.size() + lower.size();
     accept();
 }
 
-void RunWriteLibraryCommand(QWidget* parent, dao::Database& project, ui::Prompter& prompter, ui::FileChooser& files) {
+void RunWriteLibraryCommand(QWidget* parent, dao::Database& project, ui::Prompter& prompter, ui::FileChooser& files,
+                            std::string* summary) {
     ui::QtProgress listing(parent);
     CWriteLibraryDlg dialog(project, prompter, listing, files, parent);
     dialog.exec();
-    RunCleanAfter(parent, dialog.TargetName(), prompter);
+    const std::optional<long> cleaned = RunCleanAfter(parent, dialog.TargetName(), prompter);
+    if (summary && dialog.WrittenItems() > 0)
+        *summary = WriteSummary(dialog.TargetName(), dialog.WrittenItems(), cleaned.value_or(0));
 }
 
 }  // namespace library

@@ -23,6 +23,8 @@ public:
 
     // The target name as typed, read when the dialog closes by either button.
     std::string TargetName() const;
+    // The members written by 确定 (0 while nothing was written).
+    std::size_t WrittenItems() const { return m_writtenItems; }
 
     QLineEdit* TargetEdit() const { return m_pEditTarget; }
     QTreeWidget* UpperList() const { return m_pListUpper; }
@@ -48,6 +50,7 @@ private:
     ui::Progress& m_progress;
     ui::FileChooser& m_files;
     Candidates m_candidates;
+    std::size_t m_writtenItems = 0;
     QLineEdit* m_pEditTarget;
     QTreeWidget* m_pListUpper;
     QTreeWidget* m_pListLower;
@@ -56,7 +59,8 @@ private:
 };
 
 // The command 加入构件库: the dialog over the open project; then, when a target name was given and the
-// library is there, the clean of that library.
-void RunWriteLibraryCommand(QWidget* parent, dao::Database& project, ui::Prompter& prompter, ui::FileChooser& files);
+// library is there, the clean of that library. `summary`, when given, receives the line a write ends with.
+void RunWriteLibraryCommand(QWidget* parent, dao::Database& project, ui::Prompter& prompter, ui::FileChooser& files,
+                            std::string* summary = nullptr);
 
 }  // namespace library
