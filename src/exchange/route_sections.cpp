@@ -100,15 +100,25 @@ SectionResult Finish(std::optional<dao::Transaction>& tx, RouteTableWriter& writ
     return SectionResult{outcome, writer.written()};
 }
 
+// The section's writes are undone: its table is as it was before. A rollback that fails adds nothing to the
+// message the user is given about the section.
+void Undo(std::optional<dao::Transaction>& tx) {
+    try {
+        if (tx) tx->Rollback();
+    } catch (const dao::DaoException&) {
+    }
+    tx.reset();
+}
+
 // A section that does not read as its count promises: none of it is written, and the user is told where.
 SectionResult Malformed(std::optional<dao::Transaction>& tx, ui::Prompter& prompt, const std::string& message) {
-    tx.reset();
+    Undo(tx);
     prompt.message(message, ui::Buttons::Ok, ui::Icon::Exclamation);
     return SectionResult{SectionOutcome::Malformed, 0};
 }
 
 SectionResult Failed(std::optional<dao::Transaction>& tx, ui::Prompter& prompt, const dao::DaoException& e) {
-    tx.reset();  // rolls the section back: the table is as it was before
+    Undo(tx);
     projectdb::ReportDaoError(e, prompt);
     return SectionResult{SectionOutcome::DatabaseError, 0};
 }
