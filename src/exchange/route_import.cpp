@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "platform/dao/recordset.h"
+#include "platform/dao/sql.h"
 #include "projectdb/project_file.h"
 #include "projectdb/record_access.h"
 #include "projectdb/schema.h"
@@ -81,7 +82,7 @@ RouteImportResult ImportRoute(dao::Database& db, const std::string& path, const 
 std::optional<RouteRange> ReadBridgeExtent(dao::Database& db) {
     try {
         dao::Recordset joints(db);
-        joints.Open(std::string("Select * From [") + projectdb::kJointTable + "]", dao::dbOpenDynaset);
+        joints.Open(dao::SelectAllFrom(projectdb::kJointTable), dao::dbOpenDynaset);
         joints.MoveFirst();
         RouteRange extent;
         extent.start = joints.GetFieldValue("JointStake").toDouble();

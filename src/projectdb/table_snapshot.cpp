@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/dao/recordset.h"
+#include "platform/dao/sql.h"
 #include "platform/text/cformat.h"
 
 namespace projectdb {
@@ -26,7 +27,7 @@ std::string KeyText(const dao::Value& value) {
 }  // namespace
 
 TableSnapshot::TableSnapshot(dao::Database& db, const std::string& source) {
-    sql_ = source.find(' ') == std::string::npos ? "Select * From [" + source + "]" : source;
+    sql_ = source.find(' ') == std::string::npos ? dao::SelectAllFrom(source) : source;
     dao::Recordset set(db);
     set.Open(sql_, dao::dbOpenForwardOnly);
     fieldCount_ = static_cast<std::size_t>(set.GetFieldCount());
