@@ -112,106 +112,122 @@ double PathLength(const std::vector<Point3>& path) {
     return length;
 }
 
+namespace {
+
+// A girder of one span along the route, between the joint gaps, under the pavement.
+Solid GirderSolid(const Bridge& b, const Superstructure& g, double width, double offset, double pavement) {
+    const Span& span = b.spans[g.span];
+    Solid s;
+    s.member = "主梁";
+    s.span = g.span;
+    s.table = g.table;
+    GirderSection(g, width, s);
+    const double from = span.startStation + kJointHalfGap, to = span.endStation - kJointHalfGap;
+    const int steps = std::max(1, static_cast<int>(std::ceil((to - from) / kPathStep)));
+    for (int k = 0; k <= steps; ++k) {
+        const double station = from + (to - from) * k / steps;
+        calc::RoutePoint p;
+        if (b.site.route) p = b.site.route->Evaluate(station, offset);
+        else p.x = station;
+        s.path.push_back({p.x, p.y, p.elevation - pavement});
+    }
+    Finish(s);
+    return s;
+}
+
+// The cap over the support line and the columns (or walls) under it.
+void AddCapAndBody(const Support& sp, double width, std::vector<Solid>& solids) {
+    const VerticalChain& c = sp.chain;
+    const double sine = std::sin(sp.crossingAngle * std::numbers::pi / 180);
+    if (c.capHeight > 0) {
+        Solid s;
+        s.member = sp.kind == SupportKind::Abutment ? "台帽" : "帽梁";
+        s.support = sp.index;
+        s.table = MemberTable(sp.capType, c.proposed);
+        const double length = sp.capLength > 0 ? sp.capLength : width / sine;
+        const double along = sp.capWidth > 0 ? sp.capWidth : 1.6;
+        s.profile = Rectangle(along, 0, -c.capHeight);
+        s.path = {Along(sp, -length / 2, c.capTopZ), Along(sp, length / 2, c.capTopZ)};
+        Finish(s);
+        solids.push_back(std::move(s));
+    }
+    if (c.bodyLength > 0) {
+        const char* name = sp.bodyType.find("柱式") != std::string::npos  ? "墩柱"
+                           : sp.bodyType.find("肋板") != std::string::npos ? "肋板"
+                                                                            : "墩台身";
+        for (const Column& col : sp.columns) {
+            Solid s;
+            s.member = name;
+            s.support = sp.index;
+            s.table = MemberTable(sp.bodyType, c.proposed);
+            const double along = sp.bodyAlong > 0 ? sp.bodyAlong : 1.2;
+            const double across = sp.bodyAcross > 0 ? sp.bodyAcross : along;
+            s.profile = sp.roundBody || (sp.bodyAlong <= 0 && sp.bodyAcross <= 0) ? Circle(along)
+                                                                                  : Rectangle(across, along / 2, -along / 2);
+            s.path = {{col.plan.x, col.plan.y, c.connectionTopZ}, {col.plan.x, col.plan.y, c.connectionTopZ + c.bodyLength}};
+            Finish(s);
+            solids.push_back(std::move(s));
+        }
+    }
+}
+
+// The pile cap or tie beam, then the piles or the spread foundation under it.
+void AddConnectionAndFoundation(const Support& sp, std::vector<Solid>& solids) {
+    const VerticalChain& c = sp.chain;
+    const Foundation& f = sp.foundation;
+    const double pile = f.pileDiameter > 0 ? f.pileDiameter : 1.2;
+    const double columnsSpan = sp.columns.size() > 1
+                                   ? std::fabs(sp.columns.back().offset - sp.columns.front().offset)
+                                   : 0;
+    if (c.connectionHeight > 0) {
+        Solid s;
+        s.member = sp.connectType == "系梁" ? "系梁" : "承台";
+        s.support = sp.index;
+        s.table = MemberTable(sp.connectType, c.proposed);
+        const double length = columnsSpan + 2 * pile;
+        s.profile = Rectangle(pile + 1.0, 0, -c.connectionHeight);
+        s.path = {Along(sp, -length / 2, c.connectionTopZ), Along(sp, length / 2, c.connectionTopZ)};
+        Finish(s);
+        solids.push_back(std::move(s));
+    }
+    if (f.kind == "桩基础" && f.pileLength > 0) {
+        const int count = f.pileCount > 0 ? f.pileCount : std::max<int>(1, static_cast<int>(sp.columns.size()));
+        const double spacing = f.pileSpacing > 0 ? f.pileSpacing : (count > 1 ? columnsSpan / (count - 1) : 0);
+        for (int k = 0; k < count; ++k) {
+            Solid s;
+            s.member = "桩";
+            s.support = sp.index;
+            s.table = MemberTable(sp.foundationType, f.proposed);
+            const Point3 top = Along(sp, (k - (count - 1) / 2.0) * spacing, f.topZ);
+            s.profile = Circle(pile);
+            s.path = {top, {top.x, top.y, f.tipZ}};
+            Finish(s);
+            solids.push_back(std::move(s));
+        }
+    } else if (f.depth > 0) {
+        Solid s;
+        s.member = f.kind;
+        s.support = sp.index;
+        s.table = MemberTable(sp.foundationType, f.proposed);
+        const double length = columnsSpan + 3;
+        s.profile = Rectangle(std::max(sp.bodyAlong, 1.0) + 2, 0, -f.depth);
+        s.path = {Along(sp, -length / 2, f.topZ), Along(sp, length / 2, f.topZ)};
+        Finish(s);
+        solids.push_back(std::move(s));
+    }
+}
+
+}  // namespace
+
 void BuildSolids(Bridge& b) {
     const Deck* deck = b.DesignedDeck();
     const double width = deck ? deck->width : 0;
     const double offset = deck ? deck->offset : 0;
     const double pavement = b.supports.empty() ? kStandardPavement : b.supports.front().chain.pavement.value;
-
-    for (const Superstructure& g : b.superstructures) {
-        const Span& span = b.spans[g.span];
-        Solid s;
-        s.member = "主梁";
-        s.span = g.span;
-        s.table = g.table;
-        GirderSection(g, width, s);
-        const double from = span.startStation + kJointHalfGap, to = span.endStation - kJointHalfGap;
-        const int steps = std::max(1, static_cast<int>(std::ceil((to - from) / kPathStep)));
-        for (int k = 0; k <= steps; ++k) {
-            const double station = from + (to - from) * k / steps;
-            calc::RoutePoint p;
-            if (b.site.route) p = b.site.route->Evaluate(station, offset);
-            else p.x = station;
-            s.path.push_back({p.x, p.y, p.elevation - pavement});
-        }
-        Finish(s);
-        b.solids.push_back(std::move(s));
-    }
-
+    for (const Superstructure& g : b.superstructures) b.solids.push_back(GirderSolid(b, g, width, offset, pavement));
     for (const Support& sp : b.supports) {
-        const VerticalChain& c = sp.chain;
-        const double sine = std::sin(sp.crossingAngle * std::numbers::pi / 180);
-        if (c.capHeight > 0) {
-            Solid s;
-            s.member = sp.kind == SupportKind::Abutment ? "台帽" : "帽梁";
-            s.support = sp.index;
-            s.table = MemberTable(sp.capType, c.proposed);
-            const double length = sp.capLength > 0 ? sp.capLength : width / sine;
-            const double along = sp.capWidth > 0 ? sp.capWidth : 1.6;
-            s.profile = Rectangle(along, 0, -c.capHeight);
-            s.path = {Along(sp, -length / 2, c.capTopZ), Along(sp, length / 2, c.capTopZ)};
-            Finish(s);
-            b.solids.push_back(std::move(s));
-        }
-        if (c.bodyLength > 0) {
-            const char* name = sp.bodyType.find("柱式") != std::string::npos  ? "墩柱"
-                               : sp.bodyType.find("肋板") != std::string::npos ? "肋板"
-                                                                                : "墩台身";
-            for (const Column& col : sp.columns) {
-                Solid s;
-                s.member = name;
-                s.support = sp.index;
-                s.table = MemberTable(sp.bodyType, c.proposed);
-                const double along = sp.bodyAlong > 0 ? sp.bodyAlong : 1.2;
-                const double across = sp.bodyAcross > 0 ? sp.bodyAcross : along;
-                s.profile = sp.roundBody || (sp.bodyAlong <= 0 && sp.bodyAcross <= 0) ? Circle(along)
-                                                                                      : Rectangle(across, along / 2, -along / 2);
-                s.path = {{col.plan.x, col.plan.y, c.connectionTopZ}, {col.plan.x, col.plan.y, c.connectionTopZ + c.bodyLength}};
-                Finish(s);
-                b.solids.push_back(std::move(s));
-            }
-        }
-        const Foundation& f = sp.foundation;
-        const double pile = f.pileDiameter > 0 ? f.pileDiameter : 1.2;
-        const double columnsSpan = sp.columns.size() > 1
-                                       ? std::fabs(sp.columns.back().offset - sp.columns.front().offset)
-                                       : 0;
-        if (c.connectionHeight > 0) {
-            Solid s;
-            s.member = sp.connectType == "系梁" ? "系梁" : "承台";
-            s.support = sp.index;
-            s.table = MemberTable(sp.connectType, c.proposed);
-            const double length = columnsSpan + 2 * pile;
-            s.profile = Rectangle(pile + 1.0, 0, -c.connectionHeight);
-            s.path = {Along(sp, -length / 2, c.connectionTopZ), Along(sp, length / 2, c.connectionTopZ)};
-            Finish(s);
-            b.solids.push_back(std::move(s));
-        }
-        if (f.kind == "桩基础" && f.pileLength > 0) {
-            const int count = f.pileCount > 0 ? f.pileCount : std::max<int>(1, static_cast<int>(sp.columns.size()));
-            const double spacing = f.pileSpacing > 0 ? f.pileSpacing : (count > 1 ? columnsSpan / (count - 1) : 0);
-            for (int k = 0; k < count; ++k) {
-                Solid s;
-                s.member = "桩";
-                s.support = sp.index;
-                s.table = MemberTable(sp.foundationType, f.proposed);
-                const Point3 top = Along(sp, (k - (count - 1) / 2.0) * spacing, f.topZ);
-                s.profile = Circle(pile);
-                s.path = {top, {top.x, top.y, f.tipZ}};
-                Finish(s);
-                b.solids.push_back(std::move(s));
-            }
-        } else if (f.depth > 0) {
-            Solid s;
-            s.member = f.kind;
-            s.support = sp.index;
-            s.table = MemberTable(sp.foundationType, f.proposed);
-            const double length = columnsSpan + 3;
-            s.profile = Rectangle(std::max(sp.bodyAlong, 1.0) + 2, 0, -f.depth);
-            s.path = {Along(sp, -length / 2, f.topZ), Along(sp, length / 2, f.topZ)};
-            Finish(s);
-            b.solids.push_back(std::move(s));
-        }
+        AddCapAndBody(sp, width, b.solids);
+        AddConnectionAndFoundation(sp, b.solids);
     }
 }
 
