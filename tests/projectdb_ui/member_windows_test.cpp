@@ -15,19 +15,14 @@
 #include "projectdb/wizard_model.h"
 #include "support/test_support.h"
 #include "projectdb/wizard_test_support.h"
+#include "support/window_shot.h"
 
 namespace {
 
 using namespace projectdb;
 using Strings = std::vector<std::string>;
 
-// Saves a picture of a window when VELTRA_SHOTS names a folder (to look at the windows by eye).
-void SavePicture(const QPixmap& picture, const QString& name) {
-    QString folder = qEnvironmentVariable("VELTRA_SHOTS");
-    if (folder.isEmpty()) return;
-    QDir().mkpath(folder);
-    picture.save(folder + "/" + name + ".png");
-}
+using testing_support::SavePicture;
 
 void Shot(QWidget& window, const QString& name) { SavePicture(window.grab(), name); }
 
