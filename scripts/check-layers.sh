@@ -90,27 +90,8 @@ while IFS= read -r file; do
     done < <(grep -nE '^[[:space:]]*#[[:space:]]*include' "$file" || true)
 done < <(find src -type f \( -name '*.h' -o -name '*.cpp' \) | sort)
 
-# A circle of folders: a depth-first search over "from to" lines; prints each circle it meets.
-circles=$( ((${#folder_edges[@]})) && printf '%s\n' "${folder_edges[@]}" | sort -u | awk '
-    { next_of[$1] = next_of[$1] " " $2; nodes[$1]; nodes[$2] }
-    function visit(n,    i, j, k, targets, t, line) {
-        state[n] = 1
-        path[++depth] = n
-        k = split(next_of[n], targets, " ")
-        for (i = 1; i <= k; ++i) {
-            t = targets[i]
-            if (state[t] == 1) {
-                line = ""
-                for (j = depth; path[j] != t; --j) line = " -> " path[j] line
-                print t line " -> " t
-            } else if (state[t] == 0) {
-                visit(t)
-            }
-        }
-        --depth
-        state[n] = 2
-    }
-    END { for (n in nodes) if (state[n] == 0) visit(n) }' | sort -u || true)
+# A circle of folders.
+circles=$( ((${#folder_edges[@]})) && printf '%s\n' "${folder_edges[@]}" | sort -u | awk -f "$here/find-cycles.awk" | sort -u || true)
 while IFS= read -r circle; do
     [ -n "$circle" ] && problems+=("folders include each other in a circle: $circle")
 done <<<"$circles"

@@ -214,11 +214,15 @@ private:
         MissingMember(tables.back(), key);
     }
 
+    // Opens the size record of the row's type in the middle or the side members' table; true for a side member.
+    bool OpenSizes(dao::Recordset& from, const char* middleTable, const char* sideTable, const char* keyField) {
+        return OpenMember(from, {middleTable, sideTable}, keyField, dao::QuoteLiteral(row_.type), row_.type) == 1;
+    }
+
     void TBeam() {
         dao::Recordset from(source_);
         // A type present in both size tables is a middle beam.
-        bool side = OpenMember(from, {projectdb::kInsideTBeamTable, projectdb::kOutsideTBeamTable}, "TBeamType",
-                               dao::QuoteLiteral(row_.type), row_.type) == 1;
+        const bool side = OpenSizes(from, projectdb::kInsideTBeamTable, projectdb::kOutsideTBeamTable, "TBeamType");
         Copy(from, kTBeamCommon);
         if (side) {
             double w1 = from.GetFieldValue("TopWidth1").toDouble(), w2 = from.GetFieldValue("TopWidth2").toDouble();
@@ -237,8 +241,7 @@ private:
 
     void HollowSlab() {
         dao::Recordset from(source_);
-        bool side = OpenMember(from, {projectdb::kInsideSlabTable, projectdb::kOutsideSlabTable}, "SlabType",
-                               dao::QuoteLiteral(row_.type), row_.type) == 1;
+        const bool side = OpenSizes(from, projectdb::kInsideSlabTable, projectdb::kOutsideSlabTable, "SlabType");
         Copy(from, kSlabCommon);
         if (side) {
             Copy(from, {{"S1", "SuspendEndHeight"}, {"S2", "SuspendHeight"}, {"S3", "SuspendWidth"}});
