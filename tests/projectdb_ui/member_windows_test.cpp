@@ -26,15 +26,6 @@ using testing_support::SavePicture;
 
 void Shot(QWidget& window, const QString& name) { SavePicture(window.grab(), name); }
 
-std::unique_ptr<dao::Database> NewProject(const testing_support::TempDir& dir) {
-    wizard_test::ForgetRememberedValues();
-    auto db = dao::Database::Create(dir.file("bridge.vlt"));
-    NewProjectWizard wizard;
-    wizard.OnDrawingPageShown();
-    wizard.WriteProject(*db);
-    return db;
-}
-
 QStringList Headings(sheet::Spreadsheet& grid) {
     QStringList texts{grid.cornerText()};
     for (int c = 1; c <= grid.columnCount(); ++c) texts << grid.columnHeaderText(c);
@@ -43,7 +34,7 @@ QStringList Headings(sheet::Spreadsheet& grid) {
 
 TEST(AssemblyWindow, ShowsTheThreeSheetsAndWritesOnOk) {
     testing_support::TempDir dir;
-    auto db = NewProject(dir);
+    auto db = wizard_test::NewWizardProject(dir.file("bridge.vlt"));
     db->Execute("Update [下构布置信息表] Set CapToBodyY = 1.5, CapToBodyX = 2.0 Where PierAbutNum = 1;");
     ::ui::ScriptedFileChooser files;
     CAssemblyDlg dialog(*db, files);
@@ -78,7 +69,7 @@ TEST(AssemblyWindow, ShowsTheThreeSheetsAndWritesOnOk) {
 
 TEST(AssemblyWindow, ARecordThatCannotBeWrittenKeepsTheDialogOpen) {
     testing_support::TempDir dir;
-    auto db = NewProject(dir);
+    auto db = wizard_test::NewWizardProject(dir.file("bridge.vlt"));
     ::ui::ScriptedFileChooser files;
     CAssemblyDlg dialog(*db, files);
     dialog.show();
