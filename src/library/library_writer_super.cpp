@@ -50,11 +50,8 @@ const Mapping kSlabCommon = {
     {"BH", "CavityBotHeight"},
 };
 
-const Mapping kSimpleBox = {
-    {"梁长", "BoxLength"},
-    {"支承线至梁端距离", "DistToBearing"},
-    {"横隔板厚度", "DiaphragmWidth"},
-    {"腹板变化段长度", "WebChangeSect"},
+// The fillets of a box's cell and the skew of its ends, the same in every box table.
+const Mapping kBoxFilletsAndSkew = {
     {"上梗肋长", "CavityTopWidth"},
     {"上梗肋高", "CavityTopHeight"},
     {"下梗肋长", "CavityBotWidth"},
@@ -62,6 +59,20 @@ const Mapping kSimpleBox = {
     {"起点斜度", "StartPitch"},
     {"终点斜度", "EndPitch"},
 };
+
+Mapping Joined(Mapping first, const Mapping& then) {
+    first.insert(first.end(), then.begin(), then.end());
+    return first;
+}
+
+const Mapping kSimpleBox = Joined(
+    {
+        {"梁长", "BoxLength"},
+        {"支承线至梁端距离", "DistToBearing"},
+        {"横隔板厚度", "DiaphragmWidth"},
+        {"腹板变化段长度", "WebChangeSect"},
+    },
+    kBoxFilletsAndSkew);
 
 const Mapping kSimpleVarBoxExtra = {
     {"支点梁高", "BoxEndHeight"},
@@ -70,20 +81,16 @@ const Mapping kSimpleVarBoxExtra = {
     {"跨中等截面长度", "CenterLineLength"},
 };
 
-const Mapping kContConstBoxMap = {
-    {"梁长", "BoxLength"},
-    {"支承线至梁端距离", "DistToBearing"},
-    {"起点横隔板厚度", "DiaphragmWidthL"},
-    {"起点腹板变化段长度", "WebChangeSect1"},
-    {"终点腹板变化段长度", "WebChangeSect2"},
-    {"终点横隔板厚度", "DiaphragmWidthR"},
-    {"上梗肋长", "CavityTopWidth"},
-    {"上梗肋高", "CavityTopHeight"},
-    {"下梗肋长", "CavityBotWidth"},
-    {"下梗肋高", "CavityBotHeight"},
-    {"起点斜度", "StartPitch"},
-    {"终点斜度", "EndPitch"},
-};
+const Mapping kContConstBoxMap = Joined(
+    {
+        {"梁长", "BoxLength"},
+        {"支承线至梁端距离", "DistToBearing"},
+        {"起点横隔板厚度", "DiaphragmWidthL"},
+        {"起点腹板变化段长度", "WebChangeSect1"},
+        {"终点腹板变化段长度", "WebChangeSect2"},
+        {"终点横隔板厚度", "DiaphragmWidthR"},
+    },
+    kBoxFilletsAndSkew);
 
 const Mapping kContVarBoxMap = {
     {"梁长", "BoxLength"},
