@@ -16,6 +16,7 @@
 
 #include "cli/command.h"
 #include "platform/dao/database.h"
+#include "platform/dao/sql.h"
 
 namespace {
 
@@ -67,7 +68,7 @@ std::vector<Table> ReadProject(const std::string& path) {
         t.name = reinterpret_cast<const char*>(sqlite3_column_text(list, 0));
         t.createSql = reinterpret_cast<const char*>(sqlite3_column_text(list, 1));
         sqlite3_stmt* rows = nullptr;
-        sqlite3_prepare_v2(db, ("SELECT * FROM [" + t.name + "]").c_str(), -1, &rows, nullptr);
+        sqlite3_prepare_v2(db, ("SELECT * FROM " + dao::QuoteIdentifier(t.name)).c_str(), -1, &rows, nullptr);
         t.columns = sqlite3_column_count(rows);
         while (sqlite3_step(rows) == SQLITE_ROW) {
             std::vector<std::string> texts;
@@ -101,7 +102,7 @@ double Reference(const std::string& path, const std::vector<Table>& tables) {
     sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
     for (const Table& t : tables) {
         sqlite3_exec(db, t.createSql.c_str(), nullptr, nullptr, nullptr);
-        std::string sql = "INSERT INTO [" + t.name + "] VALUES (?";
+        std::string sql = "INSERT INTO " + dao::QuoteIdentifier(t.name) + " VALUES (?";
         for (int c = 1; c < t.columns; ++c) sql += ",?";
         sql += ")";
         sqlite3_stmt* stmt = nullptr;

@@ -3,7 +3,8 @@
 # node ("app/ui/main_frame"), so a class that includes its own header is no cycle; an edge A -> B means
 # that A's header or source includes B's header. Usage: check-app-cycles.sh [ROOT] (default: the repository).
 set -euo pipefail
-root="${1:-$(dirname "$0")/..}"
+here="$(cd "$(dirname "$0")" && pwd)"
+root="${1:-$here/..}"
 cd "$root"
 [ -d src/app ] || exit 0
 
@@ -12,32 +13,7 @@ edges=$(grep -rE --include='*.h' --include='*.cpp' '^[[:space:]]*#[[:space:]]*in
     sed -E 's%^src/([^:]*)\.(h|cpp):[[:space:]]*#[[:space:]]*include[[:space:]]*"([^"]*)\.(h|cpp)".*%\1 \3%' |
     awk '$1 != $2' | sort -u || true)
 
-cycles=$(printf '%s\n' "$edges" | awk '
-    NF == 2 { next_of[$1] = next_of[$1] " " $2; nodes[$1]; nodes[$2] }
-    # Depth-first search; state 1 = on the current path, 2 = finished. A path back to a node on the
-    # current path is a cycle, printed from that node round to it again.
-    function visit(n,    i, k, targets, t, line) {
-        state[n] = 1
-        path[++depth] = n
-        k = split(next_of[n], targets, " ")
-        for (i = 1; i <= k; ++i) {
-            t = targets[i]
-            if (state[t] == 1) {
-                line = ""
-                for (j = depth; path[j] != t; --j) line = " -> " path[j] line
-                print t line " -> " t
-                found = 1
-            } else if (state[t] == 0) {
-                visit(t)
-            }
-        }
-        --depth
-        state[n] = 2
-    }
-    END {
-        for (n in nodes) if (state[n] == 0) visit(n)
-        exit found ? 1 : 0
-    }' | sort -u) || true
+cycles=$(printf '%s\n' "$edges" | awk -f "$here/find-cycles.awk" | sort -u) || true
 
 if [ -n "$cycles" ]; then
     echo "check-app-cycles: src/app includes its own files in a circle (a header and its source are one node):" >&2

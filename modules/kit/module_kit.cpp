@@ -54,25 +54,19 @@ const projectdb::TableSchema& SchemaOf(const char* table) {
 TableOutcome EnsureDefaultRecords(dao::Database& db, const projectdb::TableSchema& table,
                                   const std::vector<Record>& defaults) {
     TableOutcome outcome;
-    db.BeginTrans();
-    try {
-        outcome.created = !db.HasTableDef(table.name);
-        projectdb::EnsureTable(db, table);
-        if (RecordCount(db, table.name) == 0) {
-            dao::Recordset rs(db);
-            rs.Open("Select * From " + dao::QuoteIdentifier(table.name));
-            for (const Record& record : defaults) {
-                rs.AddNew();
-                for (const auto& [field, value] : record) rs.SetFieldValue(field, value);
-                rs.Update();
-                ++outcome.added;
-            }
-            rs.Close();
+    dao::Transaction transaction(db);
+    outcome.created = !db.HasTableDef(table.name);
+    projectdb::EnsureTable(db, table);
+    if (RecordCount(db, table.name) == 0) {
+        dao::Recordset rs(db);
+        rs.Open("Select * From " + dao::QuoteIdentifier(table.name));
+        for (const Record& record : defaults) {
+            rs.AddNew();
+            for (const auto& [field, value] : record) rs.SetFieldValue(field, value);
+            rs.Update();
+            ++outcome.added;
         }
-        db.CommitTrans();
-    } catch (...) {
-        db.Rollback();
-        throw;
+        rs.Close();
     }
     return outcome;
 }

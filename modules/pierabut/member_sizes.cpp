@@ -75,7 +75,8 @@ struct Context {
     }
 };
 
-modulekit::Record CapRecord(const std::string& type, const Context& c) {
+// The caps of piers: 1类 (one block), 2类 (shaped), 3类 (two halves over an expansion joint).
+modulekit::Record PierCapRecord(const std::string& type, const Context& c) {
     const SupportSizes& z = c.z;
     if (type == "1类墩帽")
         return c.with({{"CopingLength", M(z.capLength)},
@@ -118,6 +119,12 @@ modulekit::Record CapRecord(const std::string& type, const Context& c) {
                        {"LeftFenderPos2", M(0)},
                        {"RightFenderPos2", M(0)}});
     }
+    return {};
+}
+
+// The caps of abutments: 1类 over columns or ribs, 2类 over a gravity U abutment.
+modulekit::Record AbutmentCapRecord(const std::string& type, const Context& c) {
+    const SupportSizes& z = c.z;
     if (type == "1类台帽")
         // Back wall 40 cm thick up to the deck; 3 m ear walls, 50 cm thick; a 30 cm bracket for the
         // approach slab.
@@ -154,8 +161,12 @@ modulekit::Record CapRecord(const std::string& type, const Context& c) {
                        {"BackWallWidth", M(0.50)},
                        {"BracketWidth", M(0.30)},
                        {"BackWallHeight", M(z.backWall)}});
-
     return {};
+}
+
+modulekit::Record CapRecord(const std::string& type, const Context& c) {
+    modulekit::Record pier = PierCapRecord(type, c);
+    return pier.empty() ? AbutmentCapRecord(type, c) : pier;
 }
 
 modulekit::Record BodyRecord(const std::string& type, const Context& c) {

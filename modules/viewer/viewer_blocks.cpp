@@ -74,6 +74,41 @@ std::vector<Block> TBeam(const Texts& v) {
             Box(0, 0, depth - flange, length, width, flange)};
 }
 
+// The foundation under the part whose foot is at `z`: rows of piles, or one spread footing; its fields start
+// at `p` among the values.
+void AddFoundation(std::vector<Block>& blocks, char type, const Texts& v, std::size_t p, double z, double capLength,
+                   double capWidth) {
+    auto f = [&](std::size_t i) { return Number(v, p + i); };
+    switch (type) {
+        case '1':
+        case '3': {
+            double pile = f(1), height = 3 * f(1);
+            Row(blocks, Count(v, p), f(3), pile, (capWidth - pile) / 2, pile, z - height, height, true);
+            break;
+        }
+        case '2': {
+            double pile = f(2), height = 3 * f(2);
+            int across = Count(v, p), along = Count(v, p + 1);
+            for (int j = 0; j < along; ++j) {
+                double y = capWidth / 2 + (j - (along - 1) / 2.0) * f(5) - pile / 2;
+                Row(blocks, across, f(4), pile, y, pile, z - height, height, true);
+            }
+            break;
+        }
+        default: {
+            double height = 0;
+            if (type == '4') height = f(4) * text::Atol(v.size() > p + 1 ? v[p + 1] : "");
+            if (type == '5') height = f(5);
+            if (type == '6') height = f(1) * text::Atol(v.size() > p ? v[p] : "");
+            if (type == '7') height = f(0);
+            if (height > 0)
+                blocks.push_back(
+                    Box(-capLength * 0.6, -capWidth * 0.5, z - height, capLength * 1.2, capWidth * 2, height));
+            break;
+        }
+    }
+}
+
 // The assembly from the cap beam down, each part's height as the preview's walk counts it.
 std::vector<Block> Substructure(const std::string& code, const Texts& v) {
     std::vector<Block> blocks;
@@ -138,34 +173,7 @@ std::vector<Block> Substructure(const std::string& code, const Texts& v) {
     z -= connectionHeight;
     p += library::SubstructureGroupFields(3, digit(2)).size();
 
-    switch (digit(3)) {
-        case '1':
-        case '3': {
-            double pile = f(1), height = 3 * f(1);
-            Row(blocks, Count(v, p), f(3), pile, (capWidth - pile) / 2, pile, z - height, height, true);
-            break;
-        }
-        case '2': {
-            double pile = f(2), height = 3 * f(2);
-            int across = Count(v, p), along = Count(v, p + 1);
-            for (int j = 0; j < along; ++j) {
-                double y = capWidth / 2 + (j - (along - 1) / 2.0) * f(5) - pile / 2;
-                Row(blocks, across, f(4), pile, y, pile, z - height, height, true);
-            }
-            break;
-        }
-        default: {
-            double height = 0;
-            if (digit(3) == '4') height = f(4) * text::Atol(v.size() > p + 1 ? v[p + 1] : "");
-            if (digit(3) == '5') height = f(5);
-            if (digit(3) == '6') height = f(1) * text::Atol(v.size() > p ? v[p] : "");
-            if (digit(3) == '7') height = f(0);
-            if (height > 0)
-                blocks.push_back(
-                    Box(-capLength * 0.6, -capWidth * 0.5, z - height, capLength * 1.2, capWidth * 2, height));
-            break;
-        }
-    }
+    AddFoundation(blocks, digit(3), v, p, z, capLength, capWidth);
     return blocks;
 }
 

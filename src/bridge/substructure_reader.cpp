@@ -218,6 +218,59 @@ double LowestGroundUnderConnection(const Bridge& b, const Support& s, double wid
     return lowest;
 }
 
+// What the support's chain tells against the rules: a body out of range, a layout depth that disagrees, a cap
+// that misses its bearing seat, a connection buried too deep or standing above the ground. `judge` is false
+// when the site has no profile or ground line, and the chain's ends are not to be judged.
+void JudgeChain(const Support& s, const Members& m, bool judge, std::vector<Finding>& findings) {
+    const VerticalChain& c = s.chain;
+    const bool hasBody = !None(s.bodyType), hasConnect = !None(s.connectType);
+    const std::string where = Where(s);
+    if (hasBody && (m.bodyKnown || judge) && (c.bodyLength <= 0 || c.bodyLength > kLongestColumn))
+        findings.push_back({"COLUMN_LENGTH", 'E',
+                              text::Format("%s的墩台身高度 %.3fm 不在 0～40m 之间。", where.c_str(), c.bodyLength),
+                              m.bodyKnown ? projectdb::MemberTableOf(s.bodyType).value_or("") : projectdb::kSubLayoutTable,
+                              -1});
+    // The layout keeps its own deck-to-cap depth; where it disagrees with the chain, one of them is stale.
+    const double layoutDepth = s.deckToCapCm / 100;
+    const double chainDepth = c.pavement.value + c.girderDepth + c.bearing.value;
+    if (s.deckToCapCm > 0 && std::fabs(layoutDepth - chainDepth) > kClosure)
+        findings.push_back({"DECK_TO_CAP", 'W',
+                              text::Format("%s的“帽梁顶面至桥面”为 %.0fcm，铺装、梁高与支座合计 %.3fm。",
+                                           where.c_str(), s.deckToCapCm, chainDepth),
+                              projectdb::kSubLayoutTable, s.record});
+    if (!judge) return;
+    if (c.Miss() < -kClosure)
+        findings.push_back({"CAP_ABOVE_GIRDER", 'E',
+                              text::Format("%s帽梁顶高程 %.3f，高出支座所需的 %.3f（桥面−铺装−梁高−支座）%.3fm：帽梁伸入梁体。",
+                                           where.c_str(), c.capTopZ, c.seatZ, -c.Miss()),
+                              projectdb::kSubLayoutTable, s.record});
+    else if (c.Miss() > kClosure)
+        findings.push_back({"SEAT_GAP", 'W',
+                              text::Format("%s帽梁顶高程 %.3f，低于支座所需的 %.3f（桥面−铺装−梁高−支座）%.3fm：支座下留有空隙。",
+                                           where.c_str(), c.capTopZ, c.seatZ, c.Miss()),
+                              projectdb::kSubLayoutTable, s.record});
+    if (hasConnect || IsFooting(s.foundationType)) {
+        if (c.cover > kDeepestCover)
+            findings.push_back({"CONNECTION_DEEP", 'W',
+                                  text::Format("%s承台（基础）顶埋深 %.3fm，超过 3m。", where.c_str(), c.cover),
+                                  projectdb::kSubLayoutTable, s.record});
+        if (c.groundKnown && c.connectionTopZ > c.groundZ + kAboveGround)
+            findings.push_back({"CONNECTION_ABOVE_GROUND", 'E',
+                                  text::Format("%s承台（基础）顶 %.3f 高出地面 %.3f 达 %.3fm。", where.c_str(),
+                                               c.connectionTopZ, c.groundZ, c.connectionTopZ - c.groundZ),
+                                  projectdb::kSubLayoutTable, s.record});
+    }
+}
+
+// 桥梁全长: from the back wall of the start abutment to that of the end abutment; the abutment stations
+// are their joints, the front faces of the back walls.
+double OverallLength(const std::vector<Support>& supports) {
+    auto wall = [](const Support& s) { return s.backWallWidth > 0 ? s.backWallWidth : kStandardBackWallWidth; };
+    if (supports.size() < 2) return 0;
+    const Support &first = supports.front(), &last = supports.back();
+    return last.station - first.station + wall(first) + wall(last);
+}
+
 }  // namespace
 
 void ReadSubstructure(dao::Database& db, Bridge& b) {
@@ -277,55 +330,13 @@ void ReadSubstructure(dao::Database& db, Bridge& b) {
         s.bodyRecord = m.bodyRecord;
         s.connectRecord = m.connectRecord;
 
-        const std::string where = Where(s);
-        if (hasBody && (m.bodyKnown || judge) && (c.bodyLength <= 0 || c.bodyLength > kLongestColumn))
-            b.findings.push_back({"COLUMN_LENGTH", 'E',
-                                  text::Format("%s的墩台身高度 %.3fm 不在 0～40m 之间。", where.c_str(), c.bodyLength),
-                                  m.bodyKnown ? projectdb::MemberTableOf(s.bodyType).value_or("") : projectdb::kSubLayoutTable,
-                                  -1});
-        // The layout keeps its own deck-to-cap depth; where it disagrees with the chain, one of them is stale.
-        const double layoutDepth = s.deckToCapCm / 100;
-        const double chainDepth = c.pavement.value + c.girderDepth + c.bearing.value;
-        if (s.deckToCapCm > 0 && std::fabs(layoutDepth - chainDepth) > kClosure)
-            b.findings.push_back({"DECK_TO_CAP", 'W',
-                                  text::Format("%s的“帽梁顶面至桥面”为 %.0fcm，铺装、梁高与支座合计 %.3fm。",
-                                               where.c_str(), s.deckToCapCm, chainDepth),
-                                  projectdb::kSubLayoutTable, s.record});
-        if (!judge) continue;
-        if (c.Miss() < -kClosure)
-            b.findings.push_back({"CAP_ABOVE_GIRDER", 'E',
-                                  text::Format("%s帽梁顶高程 %.3f，高出支座所需的 %.3f（桥面−铺装−梁高−支座）%.3fm：帽梁伸入梁体。",
-                                               where.c_str(), c.capTopZ, c.seatZ, -c.Miss()),
-                                  projectdb::kSubLayoutTable, s.record});
-        else if (c.Miss() > kClosure)
-            b.findings.push_back({"SEAT_GAP", 'W',
-                                  text::Format("%s帽梁顶高程 %.3f，低于支座所需的 %.3f（桥面−铺装−梁高−支座）%.3fm：支座下留有空隙。",
-                                               where.c_str(), c.capTopZ, c.seatZ, c.Miss()),
-                                  projectdb::kSubLayoutTable, s.record});
-        if (hasConnect || IsFooting(s.foundationType)) {
-            if (c.cover > kDeepestCover)
-                b.findings.push_back({"CONNECTION_DEEP", 'W',
-                                      text::Format("%s承台（基础）顶埋深 %.3fm，超过 3m。", where.c_str(), c.cover),
-                                      projectdb::kSubLayoutTable, s.record});
-            if (c.groundKnown && c.connectionTopZ > c.groundZ + kAboveGround)
-                b.findings.push_back({"CONNECTION_ABOVE_GROUND", 'E',
-                                      text::Format("%s承台（基础）顶 %.3f 高出地面 %.3f 达 %.3fm。", where.c_str(),
-                                                   c.connectionTopZ, c.groundZ, c.connectionTopZ - c.groundZ),
-                                      projectdb::kSubLayoutTable, s.record});
-        }
+        JudgeChain(s, m, judge, b.findings);
     }
     if (proposed > 0)
         b.findings.push_back({"MEMBERS_PROPOSED", 'W',
                               text::Format("%d个墩台的构件尺寸尚未设计（构件表中没有），按标准值拟定。", proposed),
                               projectdb::kSubLayoutTable, -1});
-
-    // 桥梁全长: from the back wall of the start abutment to that of the end abutment; the abutment stations
-    // are their joints, the front faces of the back walls.
-    if (b.supports.size() >= 2) {
-        auto wall = [](const Support& s) { return s.backWallWidth > 0 ? s.backWallWidth : kStandardBackWallWidth; };
-        const Support &first = b.supports.front(), &last = b.supports.back();
-        b.length = last.station - first.station + wall(first) + wall(last);
-    }
+    b.length = OverallLength(b.supports);
 }
 
 }  // namespace bridge

@@ -5,21 +5,12 @@
 #include <numeric>
 
 #include "platform/dao/database.h"
-#include "platform/dao/recordset.h"
-#include "platform/dao/sql.h"
 #include "platform/text/cformat.h"
 #include "platform/text/numbers.h"
 
 namespace bridge {
 
 namespace {
-
-std::string Lower(std::string_view s) {
-    std::string r(s);
-    for (char& c : r)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return r;
-}
 
 std::string DaoText(const dao::DaoException& e) {
     if (e.m_bHasErrorInfo && !e.m_strDescription.empty()) return e.m_strDescription;
@@ -32,62 +23,49 @@ TableRows::TableRows(dao::Database& db, std::string table, std::vector<Finding>&
     : name_(std::move(table)), findings_(findings) {
     try {
         if (!db.HasTableDef(name_)) return;
-        dao::Recordset set(db);
-        set.Open("Select * From " + dao::QuoteIdentifier(name_), dao::dbOpenForwardOnly);
-        for (int i = 0; i < set.GetFieldCount(); ++i) {
-            fields_.push_back(set.GetFieldInfo(i).m_strName);
-            index_.emplace(Lower(fields_.back()), i);
-        }
-        const int count = set.GetFieldCount();
-        for (; !set.IsEOF(); set.MoveNext()) {
-            std::vector<dao::Value> row(count);
-            for (int i = 0; i < count; ++i) row[i] = set.GetFieldValue(i);
-            rows_.push_back(std::move(row));
-        }
+        snapshot_ = projectdb::TableSnapshot(db, name_);
         present_ = true;
     } catch (const dao::DaoException& e) {
-        rows_.clear();
         findings_.push_back({"TABLE_UNREADABLE", 'E', "不能读取“" + name_ + "”：" + DaoText(e), name_, -1});
         return;
     }
+    const std::size_t count = snapshot_.size();
     // A finding names a record by its row in the table's grid, which lists the records ordered by their
     // first field (equal values in stored order).
-    std::vector<std::size_t> byFirst(rows_.size());
+    std::vector<std::size_t> byFirst(count);
     std::iota(byFirst.begin(), byFirst.end(), 0);
-    if (!fields_.empty())
+    if (snapshot_.fieldCount() > 0)
         std::stable_sort(byFirst.begin(), byFirst.end(), [&](std::size_t a, std::size_t b) {
-            const dao::Value &x = rows_[a][0], &y = rows_[b][0];
+            const dao::Value &x = snapshot_.record(a)[0], &y = snapshot_.record(b)[0];
             if (x.isNull() || y.isNull()) return x.isNull() && !y.isNull();
             if (x.isNumber() && y.isNumber()) return x.toDouble() < y.toDouble();
             return x.toString() < y.toString();
         });
-    std::vector<int> gridRow(rows_.size());
-    for (std::size_t i = 0; i < byFirst.size(); ++i) gridRow[byFirst[i]] = static_cast<int>(i);
-    positions_ = gridRow;
+    std::vector<int> gridRow(count);
+    for (std::size_t i = 0; i < count; ++i) gridRow[byFirst[i]] = static_cast<int>(i);
+    order_.resize(count);
+    std::iota(order_.begin(), order_.end(), 0);
     if (orderBy && HasField(orderBy)) {
         const int f = Index(orderBy);
-        std::vector<std::size_t> order(rows_.size());
-        std::iota(order.begin(), order.end(), 0);
-        auto key = [&](std::size_t r) { return rows_[r][f].isNull() ? 0.0 : rows_[r][f].toDouble(); };
-        std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return key(a) < key(b); });
-        std::vector<std::vector<dao::Value>> sorted;
-        sorted.reserve(rows_.size());
-        for (std::size_t r : order) sorted.push_back(std::move(rows_[r]));
-        rows_ = std::move(sorted);
-        for (std::size_t i = 0; i < order.size(); ++i) positions_[i] = gridRow[order[i]];
+        auto key = [&](std::size_t r) {
+            const dao::Value& v = snapshot_.record(r)[f];
+            return v.isNull() ? 0.0 : v.toDouble();
+        };
+        std::stable_sort(order_.begin(), order_.end(), [&](std::size_t a, std::size_t b) { return key(a) < key(b); });
     }
+    positions_.resize(count);
+    for (std::size_t i = 0; i < count; ++i) positions_[i] = gridRow[order_[i]];
 }
 
-int TableRows::Index(std::string_view field) const {
-    auto it = index_.find(Lower(field));
-    return it == index_.end() ? -1 : it->second;
+const dao::Value* TableRows::Cell(std::size_t row, int field) const {
+    if (field < 0 || row >= order_.size()) return nullptr;
+    return &snapshot_.record(order_[row])[field];
 }
 
 double TableRows::Number(std::size_t row, std::string_view field, double fallback) const {
-    const int f = Index(field);
-    if (f < 0 || row >= rows_.size()) return fallback;
-    const dao::Value& v = rows_[row][f];
-    if (v.isNull()) return fallback;
+    const dao::Value* cell = Cell(row, Index(field));
+    if (!cell || cell->isNull()) return fallback;
+    const dao::Value& v = *cell;
     if (v.isNumber()) return v.toDouble();
     double value = 0;
     if (v.isText()) {
@@ -102,9 +80,8 @@ double TableRows::Number(std::size_t row, std::string_view field, double fallbac
 }
 
 std::string TableRows::Text(std::size_t row, std::string_view field) const {
-    const int f = Index(field);
-    if (f < 0 || row >= rows_.size() || rows_[row][f].isNull()) return {};
-    return rows_[row][f].toString();
+    const dao::Value* cell = Cell(row, Index(field));
+    return !cell || cell->isNull() ? std::string() : cell->toString();
 }
 
 int TableRows::Find(std::string_view field, double key) const {
@@ -113,8 +90,8 @@ int TableRows::Find(std::string_view field, double key) const {
     auto [it, fresh] = keyIndex_.try_emplace(f);
     auto& index = it->second;
     if (fresh)
-        for (std::size_t r = rows_.size(); r-- > 0;)
-            if (!rows_[r][f].isNull()) index[std::llround(rows_[r][f].toDouble())] = static_cast<int>(r);
+        for (std::size_t r = size(); r-- > 0;)
+            if (const dao::Value* v = Cell(r, f); !v->isNull()) index[std::llround(v->toDouble())] = static_cast<int>(r);
     auto hit = index.find(std::llround(key));
     return hit == index.end() ? -1 : hit->second;
 }
@@ -122,8 +99,8 @@ int TableRows::Find(std::string_view field, double key) const {
 int TableRows::FindText(std::string_view field, const std::string& key) const {
     const int f = Index(field);
     if (f < 0) return -1;
-    for (std::size_t r = 0; r < rows_.size(); ++r)
-        if (!rows_[r][f].isNull() && rows_[r][f].toString() == key) return static_cast<int>(r);
+    for (std::size_t r = 0; r < size(); ++r)
+        if (const dao::Value* v = Cell(r, f); !v->isNull() && v->toString() == key) return static_cast<int>(r);
     return -1;
 }
 

@@ -8,6 +8,7 @@
 
 #include "bridge/bridge_model.h"
 #include "platform/dao/value.h"
+#include "projectdb/table_snapshot.h"
 
 namespace bridge {
 
@@ -19,8 +20,8 @@ public:
 
     const std::string& name() const { return name_; }
     bool present() const { return present_; }
-    std::size_t size() const { return rows_.size(); }
-    bool empty() const { return rows_.empty(); }
+    std::size_t size() const { return order_.size(); }
+    bool empty() const { return order_.empty(); }
     bool HasField(std::string_view field) const { return Index(field) >= 0; }
 
     // A numeric value; `fallback` for a missing field or an empty value. Text that is not a number is a
@@ -36,13 +37,14 @@ public:
     int FindText(std::string_view field, const std::string& key) const;
 
 private:
-    int Index(std::string_view field) const;
+    int Index(std::string_view field) const { return snapshot_.position(field); }
+    // The value of a row's field; nullptr for a field the table lacks or a row past the end.
+    const dao::Value* Cell(std::size_t row, int field) const;
 
     std::string name_;
     bool present_ = false;
-    std::vector<std::string> fields_;
-    std::unordered_map<std::string, int> index_;
-    std::vector<std::vector<dao::Value>> rows_;
+    projectdb::TableSnapshot snapshot_;
+    std::vector<std::size_t> order_;  // the records in the order asked for
     std::vector<int> positions_;
     mutable std::unordered_map<int, std::unordered_map<long long, int>> keyIndex_;
     std::vector<Finding>& findings_;

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "platform/dao/dao_exception.h"
+#include "platform/dao/sql.h"
 #include "platform/dao/database.h"
 #include "platform/dao/recordset.h"
 #include "platform/text/cformat.h"
@@ -74,7 +75,7 @@ bool ForEachRecord(dao::Database& db, const std::string& table, std::vector<std:
     try {
         if (!db.HasTableDef(table)) return true;
         dao::Recordset set(db);
-        set.Open("Select * From [" + table + "]");
+        set.Open(dao::SelectAllFrom(table));
         long record = 0;
         for (; !set.IsEOF(); set.MoveNext()) read(RecordReader(set, table, ++record));
         return true;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/dao/recordset.h"
+#include "platform/dao/sql.h"
 #include "projectdb/schema.h"
 
 namespace drawing {
@@ -23,7 +24,7 @@ std::optional<DrawingKind> KindAt(int position) {
 
 std::vector<DrawingRecord> ReadDrawingRecords(dao::Database& db) {
     dao::Recordset rs(db);
-    rs.Open(std::string("Select * From [") + projectdb::kDrawingLayoutTable + "]", dao::dbOpenForwardOnly);
+    rs.Open(dao::SelectAllFrom(projectdb::kDrawingLayoutTable), dao::dbOpenForwardOnly);
     std::vector<DrawingRecord> records;
     for (; !rs.IsEOF(); rs.MoveNext())
         records.push_back({rs.GetFieldValue("DrawingName").toString(), rs.GetFieldValue("FileName").toString(),

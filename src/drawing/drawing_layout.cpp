@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "platform/dao/recordset.h"
+#include "platform/dao/sql.h"
 #include "platform/text/cformat.h"
 #include "projectdb/drawing_file_name.h"
 #include "projectdb/record_access.h"
@@ -20,8 +21,6 @@ using projectdb::SubstructureCandidate;
 using projectdb::SuperstructureCandidate;
 
 void AppendNumber(std::string& list, const std::string& number) { list += (list.empty() ? "" : ",") + number; }
-
-std::string SelectAll(const char* table) { return std::string("Select * From [") + table + "]"; }
 
 // A grid cell's text: numbers as the grids show them (100, 0.5), texts as stored, nothing for null.
 std::string CellText(const dao::Value& v) {
@@ -69,7 +68,7 @@ std::vector<SuperstructureCandidate> ReadSuperstructureCandidates(dao::Database&
     try {
         if (!db.HasTableDef(projectdb::kSuperSpanTable)) return {};
         dao::Recordset rs(db);
-        rs.Open(SelectAll(projectdb::kSuperSpanTable), dao::dbOpenForwardOnly);
+        rs.Open(dao::SelectAllFrom(projectdb::kSuperSpanTable), dao::dbOpenForwardOnly);
         for (; !rs.IsEOF(); rs.MoveNext())
             spans.push_back({rs.GetFieldValue("StructureType").toString(), rs.GetFieldValue("SpanLength").toDouble()});
     } catch (const dao::DaoException&) {
@@ -83,7 +82,7 @@ std::vector<SubstructureCandidate> ReadSubstructureCandidates(dao::Database& db)
     try {
         if (!db.HasTableDef(projectdb::kSubLayoutTable)) return {};
         dao::Recordset rs(db);
-        rs.Open(SelectAll(projectdb::kSubLayoutTable), dao::dbOpenForwardOnly);
+        rs.Open(dao::SelectAllFrom(projectdb::kSubLayoutTable), dao::dbOpenForwardOnly);
         for (; !rs.IsEOF(); rs.MoveNext()) {
             std::string types;
             const char* separator = "";
@@ -115,7 +114,7 @@ std::vector<std::vector<std::string>> ReadDrawingRows(dao::Database& db) {
     try {
         if (db.HasTableDef(projectdb::kDrawingLayoutTable)) {
             dao::Recordset rs(db);
-            rs.Open(SelectAll(projectdb::kDrawingLayoutTable), dao::dbOpenForwardOnly);
+            rs.Open(dao::SelectAllFrom(projectdb::kDrawingLayoutTable), dao::dbOpenForwardOnly);
             const auto& fields = projectdb::FindTableSchema(projectdb::kDrawingLayoutTable)->fields;
             for (; !rs.IsEOF(); rs.MoveNext()) {
                 std::vector<std::string> row;

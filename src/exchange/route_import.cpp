@@ -1,10 +1,10 @@
 #include "exchange/route_import.h"
 
-#include <sqlite3.h>
 
 #include <utility>
 
 #include "platform/dao/recordset.h"
+#include "platform/dao/sql.h"
 #include "projectdb/project_file.h"
 #include "projectdb/record_access.h"
 #include "projectdb/schema.h"
@@ -21,17 +21,6 @@ bool RouteImportResult::complete() const {
     }
     return true;
 }
-
-namespace {
-
-// A COMMIT that failed (another program still reading when the busy timeout ran out, a full disk) can leave
-// the connection inside the transaction; it is ended here so that the project is not kept locked.
-void EndUnfinishedTransaction(dao::Database& db) {
-    if (db.handle() && !sqlite3_get_autocommit(db.handle()))
-        sqlite3_exec(db.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
-}
-
-}  // namespace
 
 RouteImportResult ImportRoute(dao::Database& db, const RouteSource& source, const RouteRange& range,
                               const RouteSections& sections, ui::Interaction& ui) {
@@ -63,22 +52,20 @@ RouteImportResult ImportRoute(dao::Database& db, const RouteSource& source, cons
             progress.step();
             ++pos;
             projectdb::KillHereIfTestAsks(pos);
-            // The reader has shown the error and its rollback has doomed the import's transaction.
+            // The reader has shown the error; the import is undone as a whole.
             if (slot->outcome == SectionOutcome::DatabaseError || slot->outcome == SectionOutcome::Malformed) {
                 result.failed = true;
+                transaction.Rollback();
                 break;
             }
         }
-        if (!result.failed) {
-            try {
-                transaction.Commit();
-            } catch (const dao::DaoException& e) {
-                throw dao::DaoException(e.m_lErrorCode, "导入的数据未能写入项目文件，项目保持导入前的内容：" +
-                                                            e.m_strDescription);
-            }
+        try {
+            transaction.Commit();
+        } catch (const dao::DaoException& e) {
+            throw dao::DaoException(e.m_lErrorCode, "导入的数据未能写入项目文件，项目保持导入前的内容：" +
+                                                        e.m_strDescription);
         }
     } catch (const dao::DaoException& e) {
-        EndUnfinishedTransaction(db);
         result.failed = true;
         projectdb::ReportDaoError(e, ui.prompt);
     }
@@ -95,7 +82,7 @@ RouteImportResult ImportRoute(dao::Database& db, const std::string& path, const 
 std::optional<RouteRange> ReadBridgeExtent(dao::Database& db) {
     try {
         dao::Recordset joints(db);
-        joints.Open(std::string("Select * From [") + projectdb::kJointTable + "]", dao::dbOpenDynaset);
+        joints.Open(dao::SelectAllFrom(projectdb::kJointTable), dao::dbOpenDynaset);
         joints.MoveFirst();
         RouteRange extent;
         extent.start = joints.GetFieldValue("JointStake").toDouble();

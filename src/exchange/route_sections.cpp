@@ -100,17 +100,56 @@ SectionResult Finish(std::optional<dao::Transaction>& tx, RouteTableWriter& writ
     return SectionResult{outcome, writer.written()};
 }
 
+// The section's writes are undone: its table is as it was before. A rollback that fails adds nothing to the
+// message the user is given about the section.
+void Undo(std::optional<dao::Transaction>& tx) {
+    try {
+        if (tx) tx->Rollback();
+    } catch (const dao::DaoException&) {
+    }
+    tx.reset();
+}
+
 // A section that does not read as its count promises: none of it is written, and the user is told where.
 SectionResult Malformed(std::optional<dao::Transaction>& tx, ui::Prompter& prompt, const std::string& message) {
-    tx.reset();
+    Undo(tx);
     prompt.message(message, ui::Buttons::Ok, ui::Icon::Exclamation);
     return SectionResult{SectionOutcome::Malformed, 0};
 }
 
 SectionResult Failed(std::optional<dao::Transaction>& tx, ui::Prompter& prompt, const dao::DaoException& e) {
-    tx.reset();  // rolls the section back: the table is as it was before
+    Undo(tx);
     projectdb::ReportDaoError(e, prompt);
     return SectionResult{SectionOutcome::DatabaseError, 0};
+}
+
+// Reads the i-th record of a counted section into `record`. Fewer records than the count, with the file's end
+// or the next section after them, is End: too little data, as always. Anything else that does not read as a
+// record is Incomplete, a damaged section: `line` and `problem` then say where and what.
+ReadStatus ReadCountedRecord(RouteTokenReader& reader, const CountedKind& kind, int i, double* record,
+                             RecordLines& lines, std::size_t& line, std::string& problem) {
+    std::string_view token;
+    if (kind.label) {
+        double number = 0;
+        if (!reader.next(token) || IsRouteMarker(token)) return ReadStatus::End;
+        line = reader.line();
+        if (ParseRouteNumber(token, number)) {
+            problem = text::Format("第 %d 个记录缺少名称%s，", i, Quoted(token));
+            return ReadStatus::Incomplete;
+        }
+    }
+    std::size_t first = 0;
+    ReadStatus status = ReadNumbers(reader, record, kind.numbers, token, first);
+    if (!kind.label) line = first;
+    if (status == ReadStatus::NotANumber)
+        status = !kind.label && IsRouteMarker(token) ? ReadStatus::End : ReadStatus::Incomplete;
+    else if (status == ReadStatus::End && kind.label)
+        status = ReadStatus::Incomplete;
+    else if (status == ReadStatus::Ok && !lines.Fits(line, reader.line()))
+        status = ReadStatus::Incomplete, token = {};
+    if (status == ReadStatus::Incomplete)
+        problem = text::Format("第 %d 个记录应有 %d 个数值%s，", i, kind.numbers, Quoted(token));
+    return status;
 }
 
 SectionResult ReadCounted(dao::Database& db, const RouteSource& source, const RouteRange& range,
@@ -146,36 +185,12 @@ SectionResult ReadCounted(dao::Database& db, const RouteSource& source, const Ro
         bool haveBracket = false;
         RecordLines lines;
         for (int i = 1; i <= count; ++i) {
-            // Fewer records than the count, with the file's end or the next section after them: too little
-            // data, as always. Anything else that does not read as a record is a damaged section.
             std::size_t line = 0;
-            ReadStatus status = ReadStatus::Ok;
-            if (kind.label) {
-                double number = 0;
-                if (!reader.next(token) || IsRouteMarker(token))
-                    status = ReadStatus::End;
-                else if (ParseRouteNumber(token, number))
-                    return Malformed(tx, prompt, AtLine(reader.line(), kind.marker,
-                                                        text::Format("第 %d 个记录缺少名称%s，", i, Quoted(token))));
-                line = reader.line();
-            }
-            if (status == ReadStatus::Ok) {
-                std::size_t first = 0;
-                status = ReadNumbers(reader, record.data(), kind.numbers, token, first);
-                if (!kind.label) line = first;
-                if (status == ReadStatus::NotANumber)
-                    status = !kind.label && IsRouteMarker(token) ? ReadStatus::End : ReadStatus::Incomplete;
-                else if (status == ReadStatus::End && kind.label)
-                    status = ReadStatus::Incomplete;
-                else if (status == ReadStatus::Ok && !lines.Fits(line, reader.line()))
-                    status = ReadStatus::Incomplete, token = {};
-            }
+            std::string problem;
+            const ReadStatus status = ReadCountedRecord(reader, kind, i, record.data(), lines, line, problem);
             if (status == ReadStatus::End)
                 return Finish(tx, writer, prompt, SectionOutcome::Insufficient, kMsgInsufficientData);
-            if (status == ReadStatus::Incomplete)
-                return Malformed(tx, prompt, AtLine(line, kind.marker,
-                                                    text::Format("第 %d 个记录应有 %d 个数值%s，", i, kind.numbers,
-                                                                 Quoted(token))));
+            if (status == ReadStatus::Incomplete) return Malformed(tx, prompt, AtLine(line, kind.marker, problem));
             if (keepAlive && i % kKeepAliveEvery == 0) keepAlive();
             const double k = record[kind.key];
             if (i == 1) {

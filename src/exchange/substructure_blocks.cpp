@@ -21,9 +21,9 @@ constexpr const char* k4 = "%10.3lf %10.3lf %10.3lf %10.3lf";
 constexpr const char* k7 = "%10.3lf %10.3lf %10.3lf %10.3lf %10.3lf %10.3lf %10.3lf";
 constexpr const char* k8 = "%10.3lf %10.3lf %10.3lf %10.3lf %10.3lf %10.3lf %10.3lf %10.3lf";
 
-// The member blocks by type value; a type value not listed (无, 沉井基础, ...) writes nothing.
-std::map<std::string, MemberBlock> MemberBlocks(const SubstructureOptions& options) {
-    std::map<std::string, MemberBlock> blocks{
+// Pier caps and abutment caps.
+std::map<std::string, MemberBlock> CapBlocks() {
+    return {
         {"1类墩帽",
          {"//1类帽梁",
           "①类帽梁信息表",
@@ -61,6 +61,12 @@ std::map<std::string, MemberBlock> MemberBlocks(const SubstructureOptions& optio
             {"CopingLength", "CopingWidth", "CopingFrontHeight", "CopingBackHeight", "CopingOstiumHeight",
              "FenderLength", "FenderHeight"}},
            {k4, {"LeftFenderPosition", "RightFenderPosition", "BackWallWidth", "BracketWidth"}}}}},
+    };
+}
+
+// Pier and abutment bodies.
+std::map<std::string, MemberBlock> BodyBlocks() {
+    return {
         {"圆形截面柱式墩身",
          {"//圆形截面柱式墩身",
           "圆形截面柱式墩身信息表",
@@ -103,6 +109,12 @@ std::map<std::string, MemberBlock> MemberBlocks(const SubstructureOptions& optio
            {"%10.3lf %10.3lf %10.3lf %10.3lf %10.3lf %10s",
             {"WingWallWidth2", "WingWallHeight1", "WingWallHeight2", "WingWallInGrade", "WingWallTopGrade",
              "WingWallType"}}}}},
+    };
+}
+
+// What joins a body to its foundation: pile caps (承台, 桩帽) and tie beams.
+std::map<std::string, MemberBlock> ConnectionBlocks() {
+    return {
         {"1类承台",
          {"//1类承台",
           "①类承台信息表",
@@ -118,6 +130,12 @@ std::map<std::string, MemberBlock> MemberBlocks(const SubstructureOptions& optio
           "桩帽信息表",
           {{"%10s %10.3lf %10.3lf %10.3lf", {"SectionType", "PileCapLength", "PileCapWidth", "PileCapHeight"}}}}},
         {"系梁", {"//系梁", "系梁信息表", {{"%10.3lf %10.3lf", {"ConBeamWidth", "ConBeamHeight"}}}}},
+    };
+}
+
+// Piles and spread foundations.
+std::map<std::string, MemberBlock> FoundationBlocks() {
+    return {
         {"单排桩基础",
          {"//单排桩基础",
           "单排桩基础信息表",
@@ -155,6 +173,14 @@ std::map<std::string, MemberBlock> MemberBlocks(const SubstructureOptions& optio
             {"FoundationHeight", "ChamferLength1", "ChamferLength2", "ChamferWidth1", "ChamferWidth2",
              "ChamferHeight"}}}}},
     };
+}
+
+// The member blocks by type value; a type value not listed (无, 沉井基础, ...) writes nothing.
+std::map<std::string, MemberBlock> MemberBlocks(const SubstructureOptions& options) {
+    std::map<std::string, MemberBlock> blocks = CapBlocks();
+    blocks.merge(BodyBlocks());
+    blocks.merge(ConnectionBlocks());
+    blocks.merge(FoundationBlocks());
     if (options.oneLineType1Cap)
         blocks["1类墩帽"].lines = {{k7,
                                     {"CopingLength", "CopingWidth", "CopingHeight", "ChamferLength", "ChamferHeight",

@@ -55,7 +55,8 @@ WriteOutcome WriteToLibrary(dao::Database& project, const std::string& typedPath
     // stays.
     long removed = 0;
     try {
-        if (!created) library.BeginTrans();
+        std::optional<dao::Transaction> writing;  // a new library is written in a transaction of its own
+        if (!created) writing.emplace(library);
         std::size_t written = 0;
         try {
             for (const UpperRow& row : upper) {
@@ -72,13 +73,10 @@ WriteOutcome WriteToLibrary(dao::Database& project, const std::string& typedPath
             failure = e;
         }
         removed = CleanAllTables(library);
-        if (created)
-            created->Commit();
-        else
-            library.CommitTrans();
+        if (writing) writing->Commit();
+        if (created) created->Commit();
     } catch (const dao::DaoException& e) {
         if (!failure) failure = e;
-        if (!created && library.InTransaction()) library.Rollback();
         removed = 0;
     }
     created.reset();

@@ -50,11 +50,8 @@ const Mapping kSlabCommon = {
     {"BH", "CavityBotHeight"},
 };
 
-const Mapping kSimpleBox = {
-    {"梁长", "BoxLength"},
-    {"支承线至梁端距离", "DistToBearing"},
-    {"横隔板厚度", "DiaphragmWidth"},
-    {"腹板变化段长度", "WebChangeSect"},
+// The fillets of a box's cell and the skew of its ends, the same in every box table.
+const Mapping kBoxFilletsAndSkew = {
     {"上梗肋长", "CavityTopWidth"},
     {"上梗肋高", "CavityTopHeight"},
     {"下梗肋长", "CavityBotWidth"},
@@ -62,6 +59,20 @@ const Mapping kSimpleBox = {
     {"起点斜度", "StartPitch"},
     {"终点斜度", "EndPitch"},
 };
+
+Mapping Joined(Mapping first, const Mapping& then) {
+    first.insert(first.end(), then.begin(), then.end());
+    return first;
+}
+
+const Mapping kSimpleBox = Joined(
+    {
+        {"梁长", "BoxLength"},
+        {"支承线至梁端距离", "DistToBearing"},
+        {"横隔板厚度", "DiaphragmWidth"},
+        {"腹板变化段长度", "WebChangeSect"},
+    },
+    kBoxFilletsAndSkew);
 
 const Mapping kSimpleVarBoxExtra = {
     {"支点梁高", "BoxEndHeight"},
@@ -70,20 +81,16 @@ const Mapping kSimpleVarBoxExtra = {
     {"跨中等截面长度", "CenterLineLength"},
 };
 
-const Mapping kContConstBoxMap = {
-    {"梁长", "BoxLength"},
-    {"支承线至梁端距离", "DistToBearing"},
-    {"起点横隔板厚度", "DiaphragmWidthL"},
-    {"起点腹板变化段长度", "WebChangeSect1"},
-    {"终点腹板变化段长度", "WebChangeSect2"},
-    {"终点横隔板厚度", "DiaphragmWidthR"},
-    {"上梗肋长", "CavityTopWidth"},
-    {"上梗肋高", "CavityTopHeight"},
-    {"下梗肋长", "CavityBotWidth"},
-    {"下梗肋高", "CavityBotHeight"},
-    {"起点斜度", "StartPitch"},
-    {"终点斜度", "EndPitch"},
-};
+const Mapping kContConstBoxMap = Joined(
+    {
+        {"梁长", "BoxLength"},
+        {"支承线至梁端距离", "DistToBearing"},
+        {"起点横隔板厚度", "DiaphragmWidthL"},
+        {"起点腹板变化段长度", "WebChangeSect1"},
+        {"终点腹板变化段长度", "WebChangeSect2"},
+        {"终点横隔板厚度", "DiaphragmWidthR"},
+    },
+    kBoxFilletsAndSkew);
 
 const Mapping kContVarBoxMap = {
     {"梁长", "BoxLength"},
@@ -214,11 +221,15 @@ private:
         MissingMember(tables.back(), key);
     }
 
+    // Opens the size record of the row's type in the middle or the side members' table; true for a side member.
+    bool OpenSizes(dao::Recordset& from, const char* middleTable, const char* sideTable, const char* keyField) {
+        return OpenMember(from, {middleTable, sideTable}, keyField, dao::QuoteLiteral(row_.type), row_.type) == 1;
+    }
+
     void TBeam() {
         dao::Recordset from(source_);
         // A type present in both size tables is a middle beam.
-        bool side = OpenMember(from, {projectdb::kInsideTBeamTable, projectdb::kOutsideTBeamTable}, "TBeamType",
-                               dao::QuoteLiteral(row_.type), row_.type) == 1;
+        const bool side = OpenSizes(from, projectdb::kInsideTBeamTable, projectdb::kOutsideTBeamTable, "TBeamType");
         Copy(from, kTBeamCommon);
         if (side) {
             double w1 = from.GetFieldValue("TopWidth1").toDouble(), w2 = from.GetFieldValue("TopWidth2").toDouble();
@@ -237,8 +248,7 @@ private:
 
     void HollowSlab() {
         dao::Recordset from(source_);
-        bool side = OpenMember(from, {projectdb::kInsideSlabTable, projectdb::kOutsideSlabTable}, "SlabType",
-                               dao::QuoteLiteral(row_.type), row_.type) == 1;
+        const bool side = OpenSizes(from, projectdb::kInsideSlabTable, projectdb::kOutsideSlabTable, "SlabType");
         Copy(from, kSlabCommon);
         if (side) {
             Copy(from, {{"S1", "SuspendEndHeight"}, {"S2", "SuspendHeight"}, {"S3", "SuspendWidth"}});

@@ -2,6 +2,7 @@
 #include "projectdb/assembly.h"
 
 #include "platform/dao/recordset.h"
+#include "platform/dao/sql.h"
 #include "projectdb/schema.h"
 #include "projectdb/variant_text.h"
 
@@ -10,7 +11,7 @@ namespace projectdb {
 namespace {
 
 std::string OrderedLayoutQuery() {
-    return std::string("Select * From [") + kSubLayoutTable + "] ORDER BY [" + kSubLayoutTable + "].PierAbutNum;";
+    return dao::SelectAllOrderedBy(kSubLayoutTable, "PierAbutNum");
 }
 
 }  // namespace

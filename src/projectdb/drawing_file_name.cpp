@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "platform/dao/recordset.h"
+#include "platform/dao/sql.h"
 #include "projectdb/schema.h"
 
 namespace projectdb {
@@ -46,7 +47,7 @@ std::optional<std::string> DrawingFileNameProblem(const std::string& fileName) {
 std::optional<std::string> DrawingListProblem(dao::Database& db) {
     if (!db.HasTableDef(kDrawingLayoutTable)) return std::nullopt;
     dao::Recordset rs(db);
-    rs.Open(std::string("SELECT [DrawingName], [FileName] FROM [") + kDrawingLayoutTable + "]", dao::dbOpenForwardOnly);
+    rs.Open("SELECT [DrawingName], [FileName] FROM " + dao::QuoteIdentifier(kDrawingLayoutTable), dao::dbOpenForwardOnly);
     for (; !rs.IsEOF(); rs.MoveNext()) {
         const dao::Value name = rs.GetFieldValue(1);
         if (name.isNull()) continue;

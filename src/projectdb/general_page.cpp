@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/dao/recordset.h"
+#include "platform/dao/sql.h"
 #include "platform/registry/registry.h"
 #include "platform/registry/settings_batch.h"
 #include "platform/text/cformat.h"
@@ -108,7 +109,7 @@ GeneralPage GeneralPage::NewProject() {
 
 GeneralPage GeneralPage::FromProject(dao::Database& db) {
     dao::Recordset rs(db);
-    rs.Open(std::string("Select * From [") + kGeneralInfoTable + "]");
+    rs.Open(dao::SelectAllFrom(kGeneralInfoTable));
     if (rs.IsEOF())
         throw dao::DaoException(dao::kErrNoCurrentRecord, std::string(kGeneralInfoTable) + "中没有记录。");
     GeneralPage page;

@@ -16,9 +16,7 @@ struct StoredSupport {
 std::vector<StoredSupport> ReadStoredLayout(dao::Database& db) {
     std::vector<StoredSupport> stored;
     dao::Recordset rs(db);
-    rs.Open(std::string("Select * From [") + kSubLayoutTable + "] ORDER BY [" + kSubLayoutTable +
-                "].PierAbutNum;",
-            dao::dbOpenForwardOnly);
+    rs.Open(dao::SelectAllOrderedBy(kSubLayoutTable, "PierAbutNum"), dao::dbOpenForwardOnly);
     static const char* const kFields[4] = {"BentCapType", "BodyType", "ConnectType", "FoundationType"};
     for (; !rs.IsEOF(); rs.MoveNext()) {
         StoredSupport s;

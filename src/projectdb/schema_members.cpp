@@ -16,6 +16,90 @@ TableSchema Member(std::string name, std::vector<FieldDef> fields) {
     return {std::move(name), std::move(fields), "", std::move(key)};
 }
 
+// The lists one after the other: a side member is the middle one with fields of its own in between.
+std::vector<FieldDef> Fields(std::initializer_list<std::vector<FieldDef>> parts) {
+    std::vector<FieldDef> all;
+    for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+// clang-format off
+// A hollow slab: its length, bearing line and skew, its outline with the hinge joints.
+std::vector<FieldDef> SlabOutline() {
+    return {
+        T("SlabType", "类型名"),
+        D("SlabLength", "板长"),
+        D("DistToBearing", "支承中心线位置"),
+        D("SlabPitch", "斜度"),
+        D("KeyHoleDiameter", "锚栓孔直径"),
+        D("Height", "板高"),
+        D("BottomWidth", "底宽"),
+        D("TopWidth", "顶宽"),
+        D("JointTopWidth", "铰缝J1"),
+        D("JointTopHeight", "铰缝J2"),
+        D("JointBotWidth", "铰缝J3"),
+        D("JointBotHeight", "铰缝J4"),
+        D("JointToeHeight", "铰缝J5"),
+    };
+}
+
+// The cavities of a hollow slab.
+std::vector<FieldDef> SlabCavities() {
+    return {
+        T("CavityType", "内腔类型"),
+        L("CavityNum", "内腔个数"),
+        D("CavityDist", "内腔间距"),
+        D("CavityWidth", "内腔宽度"),
+        D("CavityHeight", "内腔高度"),
+        D("CavityTopWidth", "内腔TB"),
+        D("CavityTopHeight", "内腔TH"),
+        D("CavityBotWidth", "内腔BB"),
+        D("CavityBotHeight", "内腔BH"),
+    };
+}
+
+// A T-beam along its length: bearing line, skew, where the web thickens, the diaphragms.
+std::vector<FieldDef> TBeamElevation() {
+    return {
+        T("TBeamType", "类型名"),
+        D("TBeamLength", "梁长"),
+        D("DistToBearing", "支承中心线位置"),
+        D("TBeamPitch", "斜度"),
+        D("DistToChangeSect", "腹板厚度变化点位置"),
+        D("ChangeSectLength", "腹板厚度变化段长度"),
+        L("DiaphragmNum", "横隔板块数"),
+        D("DistToDiaphragm", "横隔板位置"),
+        D("DiaphragmTopPly", "横隔板顶厚"),
+        D("DiaphragmBotPly", "横隔板底厚"),
+    };
+}
+
+// The diaphragm outline, and the bottom flange and web at midspan and at the support.
+std::vector<FieldDef> TBeamDiaphragmsAndHeel() {
+    return {
+        D("DiaphragmWidth", "横隔板宽度"),
+        D("DiaphragmHeight", "横隔板高度"),
+        D("DiaphragmDim_P", "横隔板P"),
+        D("DiaphragmDim_Q", "横隔板Q"),
+        D("DiaphragmDim_R", "横隔板R"),
+        D("DiaphragmDim_S", "横隔板S"),
+        D("DiaphragmDim_T", "横隔板T"),
+        D("DiaphragmDim_U", "横隔板U"),
+        D("DiaphragmDim_V", "横隔板V"),
+        D("DiaphragmDim_W", "横隔板W"),
+        D("BotFlangeHeight1", "跨中马蹄高1"),
+        D("ToeHeight1", "跨中马蹄高2"),
+        D("BottomWidth1", "跨中底宽"),
+        D("WebWidth1", "跨中腹板宽"),
+        D("BotFlangeHeight2", "支点马蹄高1"),
+        D("ToeHeight2", "支点马蹄高2"),
+        D("BottomWidth2", "支点底宽"),
+        D("WebWidth2", "支点腹板宽"),
+    };
+}
+
+// clang-format on
+
 std::vector<TableSchema> BuildMemberTables() {
     std::vector<TableSchema> t;
     // clang-format off
@@ -27,57 +111,19 @@ std::vector<TableSchema> BuildMemberTables() {
         T("InsideSlabType", "中板类型"),
         T("OutsideSlabType", "边板类型"),
     }));
-    t.push_back(Member("中板尺寸信息表", {
-        T("SlabType", "类型名"),
-        D("SlabLength", "板长"),
-        D("DistToBearing", "支承中心线位置"),
-        D("SlabPitch", "斜度"),
-        D("KeyHoleDiameter", "锚栓孔直径"),
-        D("Height", "板高"),
-        D("BottomWidth", "底宽"),
-        D("TopWidth", "顶宽"),
-        D("JointTopWidth", "铰缝J1"),
-        D("JointTopHeight", "铰缝J2"),
-        D("JointBotWidth", "铰缝J3"),
-        D("JointBotHeight", "铰缝J4"),
-        D("JointToeHeight", "铰缝J5"),
-        T("CavityType", "内腔类型"),
-        L("CavityNum", "内腔个数"),
-        D("CavityDist", "内腔间距"),
-        D("CavityWidth", "内腔宽度"),
-        D("CavityHeight", "内腔高度"),
-        D("CavityTopWidth", "内腔TB"),
-        D("CavityTopHeight", "内腔TH"),
-        D("CavityBotWidth", "内腔BB"),
-        D("CavityBotHeight", "内腔BH"),
-    }));
-    t.push_back(Member("边板尺寸信息表", {
-        T("SlabType", "类型名"),
-        D("SlabLength", "板长"),
-        D("DistToBearing", "支承中心线位置"),
-        D("SlabPitch", "斜度"),
-        D("KeyHoleDiameter", "锚栓孔直径"),
-        D("Height", "板高"),
-        D("BottomWidth", "底宽"),
-        D("TopWidth", "顶宽"),
-        D("JointTopWidth", "铰缝J1"),
-        D("JointTopHeight", "铰缝J2"),
-        D("JointBotWidth", "铰缝J3"),
-        D("JointBotHeight", "铰缝J4"),
-        D("JointToeHeight", "铰缝J5"),
-        D("SuspendEndHeight", "悬臂S1"),
-        D("SuspendHeight", "悬臂S2"),
-        D("SuspendWidth", "悬臂S3"),
-        T("CavityType", "内腔类型"),
-        L("CavityNum", "内腔个数"),
-        D("CavityDist", "内腔间距"),
-        D("CavityWidth", "内腔宽度"),
-        D("CavityHeight", "内腔高度"),
-        D("CavityTopWidth", "内腔TB"),
-        D("CavityTopHeight", "内腔TH"),
-        D("CavityBotWidth", "内腔BB"),
-        D("CavityBotHeight", "内腔BH"),
-    }));
+    t.push_back(Member("中板尺寸信息表", Fields({
+        SlabOutline(),
+        SlabCavities(),
+    })));
+    t.push_back(Member("边板尺寸信息表", Fields({
+        SlabOutline(),
+        {
+            D("SuspendEndHeight", "悬臂S1"),
+            D("SuspendHeight", "悬臂S2"),
+            D("SuspendWidth", "悬臂S3"),
+        },
+        SlabCavities(),
+    })));
     t.push_back(Member("T梁布置信息表", {
         L("TBeamInWhichSpan", "所在跨号"),
         L("TBeamsEverySpan", "块数"),
@@ -86,80 +132,32 @@ std::vector<TableSchema> BuildMemberTables() {
         T("InsideTBeamType", "中梁类型"),
         T("OutsideTBeamType", "边梁类型"),
     }));
-    t.push_back(Member("中梁尺寸信息表", {
-        T("TBeamType", "类型名"),
-        D("TBeamLength", "梁长"),
-        D("DistToBearing", "支承中心线位置"),
-        D("TBeamPitch", "斜度"),
-        D("DistToChangeSect", "腹板厚度变化点位置"),
-        D("ChangeSectLength", "腹板厚度变化段长度"),
-        L("DiaphragmNum", "横隔板块数"),
-        D("DistToDiaphragm", "横隔板位置"),
-        D("DiaphragmTopPly", "横隔板顶厚"),
-        D("DiaphragmBotPly", "横隔板底厚"),
-        D("TopWidth", "顶宽"),
-        D("TBeamHeight", "梁高"),
-        D("EndFlangePly", "端部翼缘厚"),
-        D("CenterFlangePly", "中部翼缘厚"),
-        D("RootFlangePly", "根部翼缘厚"),
-        D("FlangeWidth", "翼缘宽"),
-        D("DiaphragmWidth", "横隔板宽度"),
-        D("DiaphragmHeight", "横隔板高度"),
-        D("DiaphragmDim_P", "横隔板P"),
-        D("DiaphragmDim_Q", "横隔板Q"),
-        D("DiaphragmDim_R", "横隔板R"),
-        D("DiaphragmDim_S", "横隔板S"),
-        D("DiaphragmDim_T", "横隔板T"),
-        D("DiaphragmDim_U", "横隔板U"),
-        D("DiaphragmDim_V", "横隔板V"),
-        D("DiaphragmDim_W", "横隔板W"),
-        D("BotFlangeHeight1", "跨中马蹄高1"),
-        D("ToeHeight1", "跨中马蹄高2"),
-        D("BottomWidth1", "跨中底宽"),
-        D("WebWidth1", "跨中腹板宽"),
-        D("BotFlangeHeight2", "支点马蹄高1"),
-        D("ToeHeight2", "支点马蹄高2"),
-        D("BottomWidth2", "支点底宽"),
-        D("WebWidth2", "支点腹板宽"),
-    }));
-    t.push_back(Member("边梁尺寸信息表", {
-        T("TBeamType", "类型名"),
-        D("TBeamLength", "梁长"),
-        D("DistToBearing", "支承中心线位置"),
-        D("TBeamPitch", "斜度"),
-        D("DistToChangeSect", "腹板厚度变化点位置"),
-        D("ChangeSectLength", "腹板厚度变化段长度"),
-        L("DiaphragmNum", "横隔板块数"),
-        D("DistToDiaphragm", "横隔板位置"),
-        D("DiaphragmTopPly", "横隔板顶厚"),
-        D("DiaphragmBotPly", "横隔板底厚"),
-        D("TopWidth1", "外侧顶宽"),
-        D("TopWidth2", "内侧顶宽"),
-        D("TBeamHeight", "梁高"),
-        D("EndFlangePly", "端部翼缘厚"),
-        D("CenterFlangePly", "中部翼缘厚"),
-        D("RootFlangePly", "根部翼缘厚"),
-        D("FlangeWidth1", "外侧翼缘宽"),
-        D("FlangeWidth2", "内侧翼缘宽"),
-        D("DiaphragmWidth", "横隔板宽度"),
-        D("DiaphragmHeight", "横隔板高度"),
-        D("DiaphragmDim_P", "横隔板P"),
-        D("DiaphragmDim_Q", "横隔板Q"),
-        D("DiaphragmDim_R", "横隔板R"),
-        D("DiaphragmDim_S", "横隔板S"),
-        D("DiaphragmDim_T", "横隔板T"),
-        D("DiaphragmDim_U", "横隔板U"),
-        D("DiaphragmDim_V", "横隔板V"),
-        D("DiaphragmDim_W", "横隔板W"),
-        D("BotFlangeHeight1", "跨中马蹄高1"),
-        D("ToeHeight1", "跨中马蹄高2"),
-        D("BottomWidth1", "跨中底宽"),
-        D("WebWidth1", "跨中腹板宽"),
-        D("BotFlangeHeight2", "支点马蹄高1"),
-        D("ToeHeight2", "支点马蹄高2"),
-        D("BottomWidth2", "支点底宽"),
-        D("WebWidth2", "支点腹板宽"),
-    }));
+    t.push_back(Member("中梁尺寸信息表", Fields({
+        TBeamElevation(),
+        {
+            D("TopWidth", "顶宽"),
+            D("TBeamHeight", "梁高"),
+            D("EndFlangePly", "端部翼缘厚"),
+            D("CenterFlangePly", "中部翼缘厚"),
+            D("RootFlangePly", "根部翼缘厚"),
+            D("FlangeWidth", "翼缘宽"),
+        },
+        TBeamDiaphragmsAndHeel(),
+    })));
+    t.push_back(Member("边梁尺寸信息表", Fields({
+        TBeamElevation(),
+        {
+            D("TopWidth1", "外侧顶宽"),
+            D("TopWidth2", "内侧顶宽"),
+            D("TBeamHeight", "梁高"),
+            D("EndFlangePly", "端部翼缘厚"),
+            D("CenterFlangePly", "中部翼缘厚"),
+            D("RootFlangePly", "根部翼缘厚"),
+            D("FlangeWidth1", "外侧翼缘宽"),
+            D("FlangeWidth2", "内侧翼缘宽"),
+        },
+        TBeamDiaphragmsAndHeel(),
+    })));
     t.push_back(Member("简支等截面箱梁立面、平面信息表", {
         L("InWhichSpan", "所在跨号"),
         D("BoxLength", "梁长"),

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/dao/recordset.h"
+#include "platform/dao/sql.h"
 #include "platform/text/numbers.h"
 #include "projectdb/field_rules.h"
 #include "projectdb/schema.h"
@@ -93,18 +94,15 @@ SpanPage SpanPage::NewProject() {
 
 SpanPage SpanPage::FromProject(dao::Database& db) {
     SpanPage page(SpanPageMode::Dialog);
-    auto division = ReadRows(db, std::string("Select * From [") + kSpanDivisionTable + "]", 0, 5, nullptr);
+    auto division = ReadRows(db, dao::SelectAllFrom(kSpanDivisionTable), 0, 5, nullptr);
     if (division.empty())
         throw dao::DaoException(dao::kErrNoCurrentRecord, std::string(kSpanDivisionTable) + "中没有记录。");
     std::copy(division[0].begin(), division[0].end(), page.m_boxes.begin());
 
-    auto ordered = [](const char* table, const char* field) {
-        return std::string("Select * From [") + table + "] ORDER BY [" + table + "]." + field + ";";
-    };
     page.mutableSheet(SpanSheet::Sections)
-        .assign(ReadRows(db, ordered(kSuperLayoutTable, "SectNumber"), 1, 3, nullptr), 1);
+        .assign(ReadRows(db, dao::SelectAllOrderedBy(kSuperLayoutTable, "SectNumber"), 1, 3, nullptr), 1);
     std::vector<std::string> headers;
-    auto supports = ReadRows(db, ordered(kSubLayoutTable, "PierAbutNum"), 1, 9, &headers);
+    auto supports = ReadRows(db, dao::SelectAllOrderedBy(kSubLayoutTable, "PierAbutNum"), 1, 9, &headers);
     TextSheet& sheet = page.mutableSheet(SpanSheet::Supports);
     sheet.assign(supports, 0);
     for (int r = 0; r < sheet.rows(); ++r) {
@@ -112,7 +110,7 @@ SpanPage SpanPage::FromProject(dao::Database& db) {
         page.m_stakes.push_back(MovedStake(sheet.cell(r, support_col::kStake), 0));
     }
     page.mutableSheet(SpanSheet::Joints)
-        .assign(ReadRows(db, ordered(kJointTable, "JointNum"), 1, 1, nullptr), 1);
+        .assign(ReadRows(db, dao::SelectAllOrderedBy(kJointTable, "JointNum"), 1, 1, nullptr), 1);
     return page;
 }
 

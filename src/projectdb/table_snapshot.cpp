@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/dao/recordset.h"
+#include "platform/dao/sql.h"
 #include "platform/text/cformat.h"
 
 namespace projectdb {
@@ -26,7 +27,7 @@ std::string KeyText(const dao::Value& value) {
 }  // namespace
 
 TableSnapshot::TableSnapshot(dao::Database& db, const std::string& source) {
-    sql_ = source.find(' ') == std::string::npos ? "Select * From [" + source + "]" : source;
+    sql_ = source.find(' ') == std::string::npos ? dao::SelectAllFrom(source) : source;
     dao::Recordset set(db);
     set.Open(sql_, dao::dbOpenForwardOnly);
     fieldCount_ = static_cast<std::size_t>(set.GetFieldCount());
@@ -48,12 +49,17 @@ const TableSnapshot::Record& TableSnapshot::record(std::size_t index) const {
     return records_[index];
 }
 
-int TableSnapshot::indexOf(std::string_view name) const {
+int TableSnapshot::position(std::string_view name) const {
     auto found = fieldIndex_.find(name);
     if (found == fieldIndex_.end()) found = fieldIndex_.find(Folded(name));
-    if (found == fieldIndex_.end())
+    return found == fieldIndex_.end() ? -1 : found->second;
+}
+
+int TableSnapshot::indexOf(std::string_view name) const {
+    const int found = position(name);
+    if (found < 0)
         throw dao::DaoException(dao::kErrItemNotFound, "Item not found in this collection: " + std::string(name));
-    return found->second;
+    return found;
 }
 
 const dao::Value& TableSnapshot::field(const Record& record, std::string_view name) const {

@@ -36,6 +36,8 @@ public:
     // The value of the named field (ASCII letters in any case); raises kErrItemNotFound for a field the
     // table lacks.
     const dao::Value& field(const Record& record, std::string_view name) const;
+    // The position of the named field (ASCII letters in any case); -1 when the table lacks it.
+    int position(std::string_view name) const;
     // The value at a field position; raises kErrItemNotFound past the last field.
     const dao::Value& at(const Record& record, std::size_t position) const;
     // The first record whose `fieldName` equals `key` (numbers compared as numbers, texts whole); raises

@@ -1,7 +1,5 @@
 #include "projectdb/wizard_writer.h"
 
-#include <optional>
-
 #include "platform/dao/recordset.h"
 #include "platform/text/cformat.h"
 #include "platform/text/numbers.h"
@@ -16,27 +14,17 @@ namespace {
 
 using dao::Value;
 
-// Recreates one central table and appends its records as one unit. On its own that is one transaction;
-// inside a transaction that spans several tables (a new project file) it is a savepoint, so that a failing
-// table is undone alone and the tables written before it stay written, with one write to disk for all.
+// Recreates one central table and appends its records as one unit. Inside a transaction that spans several
+// tables (a new project file) it is a savepoint, so that a failing table is undone alone and the tables
+// written before it stay written, with one write to disk for all.
 class TableRewrite {
   public:
-    TableRewrite(dao::Database& db, const char* table) : m_db(db), m_set(db) {
-        if (db.InTransaction())
-            db.Execute("SAVEPOINT table_rewrite");
-        else
-            m_transaction.emplace(db);
-        try {
-            const TableSchema& schema = *FindTableSchema(table);
-            if (db.HasTableDef(schema.name)) db.DeleteTableDef(schema.name);
-            db.CreateTableDef(schema.ToTableDef());
-            m_set.Open(table);
-        } catch (const dao::DaoException&) {
-            Undo();
-            throw;
-        }
+    TableRewrite(dao::Database& db, const char* table) : m_transaction(db), m_set(db) {
+        const TableSchema& schema = *FindTableSchema(table);
+        if (db.HasTableDef(schema.name)) db.DeleteTableDef(schema.name);
+        db.CreateTableDef(schema.ToTableDef());
+        m_set.Open(table);
     }
-    ~TableRewrite() { Undo(); }
     void Append(std::initializer_list<Value> values) {
         m_set.AddNew();
         int i = 0;
@@ -51,30 +39,13 @@ class TableRewrite {
     }
     void Commit() {
         m_set.Close();
-        if (m_transaction)
-            m_transaction->Commit();
-        else
-            m_db.Execute("RELEASE table_rewrite");
-        m_done = true;
+        m_transaction.Commit();
     }
 
   private:
-    // A transaction of its own rolls back by itself; a savepoint is undone here.
-    void Undo() {
-        if (m_done || m_transaction) return;
-        m_done = true;
-        try {
-            m_set.Close();
-            m_db.Execute("ROLLBACK TO table_rewrite");
-            m_db.Execute("RELEASE table_rewrite");
-        } catch (const dao::DaoException&) {
-        }
-    }
-
-    dao::Database& m_db;
-    std::optional<dao::Transaction> m_transaction;
+    // Declared first so that it ends last: the record set is closed before an exception undoes the table.
+    dao::Transaction m_transaction;
     dao::Recordset m_set;
-    bool m_done = false;
 };
 
 std::string NameOr(const std::string& text, const char* fallback) {

@@ -17,14 +17,9 @@
 #include "projectdb/project_file.h"
 #include "projectdb/schema.h"
 #include "support/test_support.h"
+#include "support/window_shot.h"
 
-// Saves a picture of a widget when VELTRA_SHOTS names a folder (to look at the windows by eye).
-inline void Shot(QWidget& widget, const char* name) {
-    QString folder = qEnvironmentVariable("VELTRA_SHOTS");
-    if (folder.isEmpty()) return;
-    QDir().mkpath(folder);
-    widget.grab().save(folder + "/" + name + ".png");
-}
+using testing_support::Shot;
 
 class AppTest : public ::testing::Test {
 protected:

@@ -22,6 +22,7 @@
 #include "platform/interaction/scripted.h"
 #include "platform/spreadsheet/spreadsheet.h"
 #include "projectdb/ui/drawing_page_view.h"
+#include "support/window_shot.h"
 
 namespace drawing {
 namespace {
@@ -31,12 +32,7 @@ using drawing_test::Records;
 using drawing_test::SetCurrent;
 using drawing_test::Strings;
 
-void Shot(QWidget& widget, const char* name) {
-    QString folder = qEnvironmentVariable("VELTRA_SHOTS");
-    if (folder.isEmpty()) return;
-    QDir().mkpath(folder);
-    widget.grab().save(folder + "/" + name + ".png");
-}
+using testing_support::Shot;
 
 void SelectRows(QTreeWidget* list, std::initializer_list<int> rows) {
     list->clearSelection();

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "cli/command.h"
+#include "support/cli_runner.h"
 #include "exchange_fixture.h"
 
 namespace {
@@ -12,7 +13,7 @@ using namespace exchange_test;
 using Strings = std::vector<std::string>;
 
 int RunCommand(const std::string& name, const Strings& words, std::string& out, std::string& err) {
-    return RunCli(cli::ExchangeCommands(), name, words, out, err);
+    return testing_support::RunCli(cli::ExchangeCommands(), name, words, out, err);
 }
 
 TEST(ExchangeCommands, ExportStatusesFollowTheOutcome) {

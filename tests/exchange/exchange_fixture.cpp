@@ -97,19 +97,4 @@ std::vector<std::string> LinesAfter(const std::vector<std::string>& lines, const
     return {found, found + std::min<long>(count, lines.end() - found)};
 }
 
-int RunCli(const std::vector<cli::Command>& commands, const std::string& name, const std::vector<std::string>& words,
-           std::string& out, std::string& err) {
-    for (const auto& command : commands) {
-        if (command.name != name) continue;
-        testing::internal::CaptureStdout();
-        testing::internal::CaptureStderr();
-        int status = cli::RunCommand(command, words);
-        out = testing::internal::GetCapturedStdout();
-        err = testing::internal::GetCapturedStderr();
-        return status;
-    }
-    ADD_FAILURE() << "no " << name << " command";
-    return -1;
-}
-
 }  // namespace exchange_test

@@ -40,8 +40,4 @@ std::vector<std::string> ReadCrLfLines(const std::string& path);
 // The `count` lines after the first line equal to `marker` (fewer at the end of the file).
 std::vector<std::string> LinesAfter(const std::vector<std::string>& lines, const std::string& marker, int count);
 
-// Runs the subcommand `name` of a command group of veltra-cli in this process, capturing what it prints.
-int RunCli(const std::vector<cli::Command>& commands, const std::string& name, const std::vector<std::string>& words,
-           std::string& out, std::string& err);
-
 }  // namespace exchange_test

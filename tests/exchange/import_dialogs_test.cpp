@@ -12,6 +12,7 @@
 #include "exchange/ui/import_range_dialog.h"
 #include "exchange/ui/route_import_command.h"
 #include "route_fixture.h"
+#include "support/window_shot.h"
 
 namespace {
 
@@ -19,12 +20,11 @@ using exchange::ImportBox;
 using exchange::ImportMode;
 using Strings = std::vector<std::string>;
 
-// With VELTRA_SHOTS set, windows are saved there as pictures to look at.
+// With VELTRA_SHOTS set, windows are saved there as pictures to look at, at the size their contents want.
 void Shot(QWidget& w, const char* name) {
-    QByteArray dir = qgetenv("VELTRA_SHOTS");
-    if (dir.isEmpty()) return;
+    if (qEnvironmentVariableIsEmpty("VELTRA_SHOTS")) return;
     w.adjustSize();
-    w.grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
+    testing_support::Shot(w, name);
 }
 
 // Answers the modal dialogs a command opens, one step per dialog, in order.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/command.h"
+#include "support/cli_runner.h"
 #include "exchange_fixture.h"
 #include "route_fixture.h"
 
@@ -9,7 +10,7 @@ namespace {
 using Strings = std::vector<std::string>;
 
 int RunImportRoute(const Strings& words, std::string& out, std::string& err) {
-    return exchange_test::RunCli(cli::RouteCommands(), "import-route", words, out, err);
+    return testing_support::RunCli(cli::RouteCommands(), "import-route", words, out, err);
 }
 
 // Standard error without the route check's warnings: these files are no roads, and their check is tested

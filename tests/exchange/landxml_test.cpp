@@ -9,6 +9,7 @@
 
 #include "calc/route_geometry.h"
 #include "cli/command.h"
+#include "support/cli_runner.h"
 #include "exchange_fixture.h"
 #include "exchange/landxml_import.h"
 #include "exchange/landxml_reader.h"
@@ -255,7 +256,7 @@ TEST(LandXmlExport, ProjectWithoutRouteIsToldAndWritesNothing) {
 namespace {
 
 int RunOpenExchange(const std::string& name, const std::vector<std::string>& words, std::string& out, std::string& err) {
-    return exchange_test::RunCli(cli::OpenExchangeCommands(), name, words, out, err);
+    return testing_support::RunCli(cli::OpenExchangeCommands(), name, words, out, err);
 }
 
 TEST(LandXmlCommands, ExitStatusTellsWhetherTheRouteArrived) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/command.h"
+#include "support/cli_runner.h"
 #include "exchange/route_import.h"
 #include "route_fixture.h"
 
@@ -63,13 +64,9 @@ TEST(RouteImportCheck, TheCommandLinePrintsOneWarningALine) {
     for (bool seeded : {false, true}) {
         route_test::Project p({1200, 1260});
         const std::string path = seeded ? WriteRaw(p, SeededSample("1230.000 102.377", "1230.000 103.497")) : kSample;
-        testing::internal::CaptureStdout();
-        testing::internal::CaptureStderr();
-        int status = -1;
-        for (const auto& command : cli::RouteCommands())
-            if (command.name == "import-route") status = cli::RunCommand(command, {p.db().GetName(), path});
-        const std::string out = testing::internal::GetCapturedStdout();
-        const std::string err = testing::internal::GetCapturedStderr();
+        std::string out, err;
+        const int status =
+            testing_support::RunCli(cli::RouteCommands(), "import-route", {p.db().GetName(), path}, out, err);
         EXPECT_EQ(status, 0) << err;
         EXPECT_EQ(out, "地形资料表\t15\n平曲线资料表\t2\n竖曲线资料表\t3\n路基设计表\t7\n");
         // The warnings come before the line the import ends with.

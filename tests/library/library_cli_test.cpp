@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "cli/command.h"
+#include "support/cli_runner.h"
 #include "library_fixture.h"
 
 namespace {
@@ -11,12 +12,7 @@ namespace {
 using Strings = std::vector<std::string>;
 
 int Library(const Strings& words, std::string& out, std::string& err) {
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
-    int status = cli::RunCommand(cli::LibraryCommands().at(0), words);
-    out = testing::internal::GetCapturedStdout();
-    err = testing::internal::GetCapturedStderr();
-    return status;
+    return testing_support::RunCli(cli::LibraryCommands(), "library", words, out, err);
 }
 
 Strings Lines(const std::string& text) {

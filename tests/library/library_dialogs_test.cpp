@@ -19,18 +19,13 @@
 #include "library_fixture.h"
 #include "platform/interaction/dyna_sizing.h"
 #include "platform/interaction/scripted.h"
+#include "support/window_shot.h"
 
 namespace {
 
 using Strings = std::vector<std::string>;
 
-// Saves a picture of the dialog when VELTRA_SHOTS names a folder, to look at it by eye.
-void Shot(QWidget& widget, const char* name) {
-    QString folder = qEnvironmentVariable("VELTRA_SHOTS");
-    if (folder.isEmpty()) return;
-    QDir().mkpath(folder);
-    widget.grab().save(folder + "/" + name + ".png");
-}
+using testing_support::Shot;
 
 Strings Captions(QTreeWidget* list) {
     Strings captions;

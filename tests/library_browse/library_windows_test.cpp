@@ -17,6 +17,7 @@
 #include "platform/interaction/scripted.h"
 #include "platform/spreadsheet/spreadsheet.h"
 #include "platform/text/gbk.h"
+#include "support/window_shot.h"
 
 namespace {
 
@@ -24,12 +25,7 @@ using namespace library;
 using namespace library_test;
 using Texts = std::vector<std::string>;
 
-void Shot(QWidget& widget, const char* name) {
-    QString folder = qEnvironmentVariable("VELTRA_SHOTS");
-    if (folder.isEmpty()) return;
-    QDir().mkpath(folder);
-    widget.grab().save(folder + "/" + name + ".png");
-}
+using testing_support::Shot;
 
 Texts Children(QTreeWidget* tree) {
     Texts names;

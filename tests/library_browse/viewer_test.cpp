@@ -8,17 +8,13 @@
 #include "viewer/member_picture.h"
 #include "viewer/viewer_dialog.h"
 #include "viewer/viewer_model.h"
+#include "support/window_shot.h"
 
 namespace {
 
 using Texts = std::vector<std::string>;
 
-void Shot(QWidget& widget, const char* name) {
-    QString folder = qEnvironmentVariable("VELTRA_SHOTS");
-    if (folder.isEmpty()) return;
-    QDir().mkpath(folder);
-    widget.grab().save(folder + "/" + name + ".png");
-}
+using testing_support::Shot;
 
 // A pier of code 1221: a cap beam, two round columns, a tie beam, three piles.
 Texts Pier() {

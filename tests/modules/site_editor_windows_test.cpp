@@ -15,15 +15,11 @@
 #include "platform/interaction/scripted.h"
 #include "site_fake_editor.h"
 #include "support/test_support.h"
+#include "support/window_shot.h"
 
 namespace {
 
-void Shot(QWidget& widget, const std::string& name) {
-    QString folder = qEnvironmentVariable("VELTRA_SHOTS");
-    if (folder.isEmpty()) return;
-    QDir().mkpath(folder);
-    widget.grab().save(folder + "/" + QString::fromStdString(name) + ".png");
-}
+using testing_support::Shot;
 
 // Shows the proposal in the dialog, checks and pictures it, then cancels.
 class ShootingEditor : public ui::RecordEditor {

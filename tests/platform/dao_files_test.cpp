@@ -75,7 +75,7 @@ TEST_F(DaoLockTest, WritesWhileAnotherProgramWritesReportTheFileInUse) {
     auto db = dao::Database::Open(path);
     OtherRuns("BEGIN IMMEDIATE; INSERT INTO t VALUES (1);");
     ExpectInUse(ErrorOf([&] { db->Execute("INSERT INTO [t] VALUES (2)"); }));
-    ExpectInUse(ErrorOf([&] { db->BeginTrans(); }));
+    ExpectInUse(ErrorOf([&] { dao::Transaction writing(*db); }));
     dao::Recordset rs(*db);
     rs.Open("t");  // reading goes on while the other program has not committed
     rs.AddNew();

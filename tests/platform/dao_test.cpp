@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <functional>
+
 #include "platform/dao/database.h"
 #include "platform/dao/recordset.h"
 #include "platform/dao/sql.h"
@@ -201,23 +203,79 @@ TEST_F(DaoTest, AddedRecordsJoinTheEndOfAnOpenSet) {
     EXPECT_EQ(rs.GetFieldValue(0).toLong(), 7);
 }
 
-TEST_F(DaoTest, TransactionRollsBackWhenAnOperationThrowsHalfway) {
-    Add(1, 1, "kept");
-    auto rewrite = [&] {
-        dao::Transaction t(*db);
-        db->Execute("Delete From [①类帽梁信息表]");
+TEST_F(DaoTest, TransactionKeepsWhatANormalEndWroteAndUndoesWhatAnExceptionLeft) {
+    auto names = [&] {
+        std::vector<std::string> found;
+        dao::Recordset rs(*db);
+        rs.Open("①类帽梁信息表");
+        for (; !rs.IsEOF(); rs.MoveNext()) found.push_back(rs.GetFieldValue("Name").text());
+        return found;
+    };
+    auto failHalfway = [&] {
         dao::Recordset rs(*db);
         rs.Open("①类帽梁信息表");
         rs.AddNew();
         rs.SetFieldValue("CopingLength", Value::Text("not a number"));
-        t.Commit();
     };
-    EXPECT_THROW(rewrite(), dao::DaoException);
-    dao::Recordset rs(*db);
-    rs.Open("①类帽梁信息表");
-    ASSERT_EQ(rs.GetRecordCount(), 1);
-    EXPECT_EQ(rs.GetFieldValue("Name").text(), "kept");
-    EXPECT_FALSE(db->InTransaction());
+    struct Case {
+        const char* what;
+        std::function<void()> write;
+        std::vector<std::string> kept;
+    } cases[] = {
+        {"an operation that stops early at a message keeps what it wrote",
+         [&] {
+             dao::Transaction t(*db);
+             Add(2, 1, "new");
+         },
+         {"old", "new"}},
+        {"an exception halfway undoes all of it",
+         [&] {
+             dao::Transaction t(*db);
+             db->Execute("Delete From [①类帽梁信息表]");
+             failHalfway();
+         },
+         {"old"}},
+        {"giving up undoes all of it",
+         [&] {
+             dao::Transaction t(*db);
+             Add(2, 1, "new");
+             t.Rollback();
+         },
+         {"old"}},
+        {"an inner part that throws is undone alone; the outer one goes on",
+         [&] {
+             dao::Transaction outer(*db);
+             Add(2, 1, "before");
+             try {
+                 dao::Transaction inner(*db);
+                 Add(3, 1, "inner");
+                 failHalfway();
+             } catch (const dao::DaoException&) {
+             }
+             Add(4, 1, "after");
+         },
+         {"old", "before", "after"}},
+        {"giving up the outer one undoes the inner one committed inside it",
+         [&] {
+             dao::Transaction outer(*db);
+             {
+                 dao::Transaction inner(*db);
+                 Add(2, 1, "inner");
+             }
+             outer.Rollback();
+         },
+         {"old"}},
+    };
+    for (const Case& c : cases) {
+        db->Execute("Delete From [①类帽梁信息表]");
+        Add(1, 1, "old");
+        try {
+            c.write();
+        } catch (const dao::DaoException&) {
+        }
+        EXPECT_EQ(names(), c.kept) << c.what;
+        EXPECT_FALSE(db->InTransaction()) << c.what;
+    }
 }
 
 TEST_F(DaoTest, TableDefinitionsComeInCreationOrderWithSystemTablesMarked) {

@@ -15,16 +15,6 @@ using Strings = std::vector<std::string>;
 
 const char* kOrdered = "Select * From [下构布置信息表] ORDER BY [下构布置信息表].PierAbutNum;";
 
-// A new project of one span: the two abutments 0 and 1.
-std::unique_ptr<dao::Database> NewProject(const testing_support::TempDir& dir) {
-    wizard_test::ForgetRememberedValues();
-    auto db = dao::Database::Create(dir.file("bridge.vlt"));
-    NewProjectWizard wizard;
-    wizard.OnDrawingPageShown();
-    wizard.WriteProject(*db);
-    return db;
-}
-
 void SetField(dao::Database& db, long support, const char* field, double value) {
     db.Execute(std::string("Update [下构布置信息表] Set ") + field + " = " + std::to_string(value) +
                " Where PierAbutNum = " + std::to_string(support) + ";");
@@ -38,7 +28,7 @@ Strings Row(const TextSheet& sheet, int row) {
 
 TEST(AssemblyRelations, SheetsShowTheTenFieldsOfEverySupportInOrder) {
     testing_support::TempDir dir;
-    auto db = NewProject(dir);
+    auto db = wizard_test::NewWizardProject(dir.file("bridge.vlt"));
     SetField(*db, 1, "CapToBodyY", 1.5);
     SetField(*db, 1, "CapToBodyX", 2.0);
     SetField(*db, 0, "DistToGround", -12.25);
@@ -56,7 +46,7 @@ TEST(AssemblyRelations, SheetsShowTheTenFieldsOfEverySupportInOrder) {
 
 TEST(AssemblyRelations, OkRewritesAllTenFieldsByPosition) {
     testing_support::TempDir dir;
-    auto db = NewProject(dir);
+    auto db = wizard_test::NewWizardProject(dir.file("bridge.vlt"));
     AssemblyRelations relations = ReadAssemblyRelations(*db);
     // Only the vertical sheet was edited; the headings are not read back.
     relations.sheets[2].setCell(1, 0, "95.5");
@@ -78,7 +68,7 @@ TEST(AssemblyRelations, OkRewritesAllTenFieldsByPosition) {
 
 TEST(AssemblyRelations, AFailingRecordStopsTheWriteAndKeepsTheOnesBefore) {
     testing_support::TempDir dir;
-    auto db = NewProject(dir);
+    auto db = wizard_test::NewWizardProject(dir.file("bridge.vlt"));
     AssemblyRelations relations = ReadAssemblyRelations(*db);
     relations.sheets[0].setCell(0, 0, "12");
     relations.sheets[0].setCell(1, 0, "12");

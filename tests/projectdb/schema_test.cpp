@@ -272,6 +272,7 @@ TEST_F(SchemaDb, RecreateJoinsTheCallersTransaction) {
         RecreateCentralTable(*db, spans);
         db->Execute("Insert Into [上构布置明细表] Values (1, \"装配式简支空心板桥\", 13)");
         db->Execute("Insert Into [上构布置明细表] Values (2, \"装配式简支空心板桥\", 13)");
+        outer.Rollback();
     }
     dao::Recordset rs(*db);
     rs.Open("Select * From [上构布置明细表]");

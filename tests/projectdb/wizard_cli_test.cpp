@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/command.h"
+#include "support/cli_runner.h"
 #include "projectdb/schema.h"
 #include "support/test_support.h"
 #include "wizard_test_support.h"
@@ -18,15 +19,9 @@ struct Outcome {
 };
 
 Outcome RunCommand(const std::string& name, const Strings& words) {
-    for (const auto& command : cli::WizardCommands()) {
-        if (command.name != name) continue;
-        testing::internal::CaptureStdout();
-        testing::internal::CaptureStderr();
-        int status = cli::RunCommand(command, words);
-        return {status, testing::internal::GetCapturedStdout(), testing::internal::GetCapturedStderr()};
-    }
-    ADD_FAILURE() << "no subcommand " << name;
-    return {-1, "", ""};
+    Outcome outcome;
+    outcome.status = testing_support::RunCli(cli::WizardCommands(), name, words, outcome.out, outcome.err);
+    return outcome;
 }
 
 class WizardCommands : public testing::Test {

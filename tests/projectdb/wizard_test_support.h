@@ -1,11 +1,14 @@
 #pragma once
-// Reading back what the wizard's writers stored, and a clean slate for the remembered page-1 values.
+// Reading back what the wizard's writers stored, a clean slate for the remembered page-1 values, and a
+// project written by the wizard with its defaults.
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/dao/recordset.h"
 #include "platform/registry/registry.h"
 #include "projectdb/variant_text.h"
+#include "projectdb/wizard_model.h"
 #include "projectdb/wizard_texts.h"
 
 namespace wizard_test {
@@ -37,6 +40,16 @@ inline void ForgetRememberedValues() {
     for (const char* name : {"Department", "Project", "Bridge", "Forward Site", "Backward Site",
                              "Left Half Bridge Width", "Right Half Bridge Width", "Dist3"})
         registry::WriteSetting(projectdb::kRememberedSection, name, "");
+}
+
+// A new project of one span (the two abutments 0 and 1) at `path`, as the wizard's Finish writes it.
+inline std::unique_ptr<dao::Database> NewWizardProject(const std::string& path) {
+    ForgetRememberedValues();
+    auto db = dao::Database::Create(path);
+    projectdb::NewProjectWizard wizard;
+    wizard.OnDrawingPageShown();
+    wizard.WriteProject(*db);
+    return db;
 }
 
 }  // namespace wizard_test

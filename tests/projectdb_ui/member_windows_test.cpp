@@ -15,30 +15,16 @@
 #include "projectdb/wizard_model.h"
 #include "support/test_support.h"
 #include "projectdb/wizard_test_support.h"
+#include "support/window_shot.h"
 
 namespace {
 
 using namespace projectdb;
 using Strings = std::vector<std::string>;
 
-// Saves a picture of a window when VELTRA_SHOTS names a folder (to look at the windows by eye).
-void SavePicture(const QPixmap& picture, const QString& name) {
-    QString folder = qEnvironmentVariable("VELTRA_SHOTS");
-    if (folder.isEmpty()) return;
-    QDir().mkpath(folder);
-    picture.save(folder + "/" + name + ".png");
-}
+using testing_support::SavePicture;
 
 void Shot(QWidget& window, const QString& name) { SavePicture(window.grab(), name); }
-
-std::unique_ptr<dao::Database> NewProject(const testing_support::TempDir& dir) {
-    wizard_test::ForgetRememberedValues();
-    auto db = dao::Database::Create(dir.file("bridge.vlt"));
-    NewProjectWizard wizard;
-    wizard.OnDrawingPageShown();
-    wizard.WriteProject(*db);
-    return db;
-}
 
 QStringList Headings(sheet::Spreadsheet& grid) {
     QStringList texts{grid.cornerText()};
@@ -48,7 +34,7 @@ QStringList Headings(sheet::Spreadsheet& grid) {
 
 TEST(AssemblyWindow, ShowsTheThreeSheetsAndWritesOnOk) {
     testing_support::TempDir dir;
-    auto db = NewProject(dir);
+    auto db = wizard_test::NewWizardProject(dir.file("bridge.vlt"));
     db->Execute("Update [下构布置信息表] Set CapToBodyY = 1.5, CapToBodyX = 2.0 Where PierAbutNum = 1;");
     ::ui::ScriptedFileChooser files;
     CAssemblyDlg dialog(*db, files);
@@ -83,7 +69,7 @@ TEST(AssemblyWindow, ShowsTheThreeSheetsAndWritesOnOk) {
 
 TEST(AssemblyWindow, ARecordThatCannotBeWrittenKeepsTheDialogOpen) {
     testing_support::TempDir dir;
-    auto db = NewProject(dir);
+    auto db = wizard_test::NewWizardProject(dir.file("bridge.vlt"));
     ::ui::ScriptedFileChooser files;
     CAssemblyDlg dialog(*db, files);
     dialog.show();

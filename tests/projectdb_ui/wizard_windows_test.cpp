@@ -28,6 +28,7 @@
 #include "projectdb/ui/wizard_sheet.h"
 #include "projectdb/wizard_test_support.h"
 #include "support/test_support.h"
+#include "support/window_shot.h"
 
 namespace projectdb {
 namespace {
@@ -35,13 +36,7 @@ namespace {
 using wizard_test::Column;
 using wizard_test::ReadRows;
 
-// Saves a picture of a window when VELTRA_SHOTS names a folder (to look at the windows by eye).
-void Shot(QWidget& widget, const char* name) {
-    QString folder = qEnvironmentVariable("VELTRA_SHOTS");
-    if (folder.isEmpty()) return;
-    QDir().mkpath(folder);
-    widget.grab().save(folder + "/" + name + ".png");
-}
+using testing_support::Shot;
 
 void Focus(QWidget* box) {
     QFocusEvent event(QEvent::FocusIn, Qt::TabFocusReason);

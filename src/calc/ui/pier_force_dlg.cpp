@@ -24,6 +24,35 @@ namespace calc::ui {
 namespace {
 constexpr const char* kUntitled = "桥墩水平力计算 - unnamed";
 constexpr const char* kTitlePrefix = "桥墩水平力计算 - ";
+
+// The title line over the dialog, a size larger than the text and bold.
+QLabel* MakeHeading(QWidget* parent) {
+    auto* heading = new QLabel("连续梁、连续刚构及简支桥面连续桥梁墩台柱底温度与制动力计算", parent);
+    QFont headingFont = heading->font();
+    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.25);
+    headingFont.setBold(true);
+    heading->setFont(headingFont);
+    heading->setAlignment(Qt::AlignCenter);
+    return heading;
+}
+
+// The list of piers: one row a pier, whole rows selected, the columns at their set widths.
+QTreeWidget* MakePierList(QWidget* parent) {
+    auto* list = new QTreeWidget(parent);
+    list->setRootIsDecorated(false);
+    list->setUniformRowHeights(true);
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setAllColumnsShowFocus(true);
+    list->setColumnCount(kPierListColumns);
+    QStringList headings;
+    for (const char* h : kPierListHeadings) headings << h;
+    list->setHeaderLabels(headings);
+    for (int c = 0; c < kPierListColumns; ++c) list->setColumnWidth(c, kPierListWidths[c]);
+    list->header()->setStretchLastSection(false);
+    return list;
+}
+
 }  // namespace
 
 CPierForceDlg::CPierForceDlg(CProject& project, ::ui::Prompter& prompt, ::ui::FileChooser& files, QWidget* parent)
@@ -36,12 +65,7 @@ CPierForceDlg::CPierForceDlg(CProject& project, ::ui::Prompter& prompt, ::ui::Fi
     setWindowTitle(kUntitled);
     setSizeGripEnabled(true);
 
-    auto* heading = new QLabel("连续梁、连续刚构及简支桥面连续桥梁墩台柱底温度与制动力计算", this);
-    QFont headingFont = heading->font();
-    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.25);
-    headingFont.setBold(true);
-    heading->setFont(headingFont);
-    heading->setAlignment(Qt::AlignCenter);
+    auto* heading = MakeHeading(this);
 
     auto* basics = new QGroupBox("基本信息", this);
     auto* grid = new QHBoxLayout(basics);
@@ -59,18 +83,7 @@ CPierForceDlg::CPierForceDlg(CProject& project, ::ui::Prompter& prompt, ::ui::Fi
         grid->addSpacing(12);
     }
 
-    m_listPiers = new QTreeWidget(this);
-    m_listPiers->setRootIsDecorated(false);
-    m_listPiers->setUniformRowHeights(true);
-    m_listPiers->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_listPiers->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_listPiers->setAllColumnsShowFocus(true);
-    m_listPiers->setColumnCount(kPierListColumns);
-    QStringList headings;
-    for (const char* h : kPierListHeadings) headings << h;
-    m_listPiers->setHeaderLabels(headings);
-    for (int c = 0; c < kPierListColumns; ++c) m_listPiers->setColumnWidth(c, kPierListWidths[c]);
-    m_listPiers->header()->setStretchLastSection(false);
+    m_listPiers = MakePierList(this);
 
     m_btnAdd = new QPushButton("添加桥墩", this);
     m_btnDelete = new QPushButton("删除桥墩", this);

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "drawing/drawing_target.h"
+#include "drawing/ui/drawing_list.h"
 
 namespace drawing {
 
@@ -16,12 +17,7 @@ CDrawingRangeDlg::CDrawingRangeDlg(DrawingKind kind, std::vector<DrawingRecord> 
     setWindowTitle(kind == DrawingKind::SubGeneral ? "确认下部构造绘图区间(一般构造图)"
                                                    : "确认上部构造绘图区间(一般构造图)");
     auto* layout = new QVBoxLayout(this);
-    m_pList = new QTreeWidget(this);
-    m_pList->setColumnCount(2);
-    m_pList->setHeaderLabels({"图名", "图形文件名"});
-    m_pList->setRootIsDecorated(false);
-    m_pList->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_pList->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    m_pList = MakeDrawingList(this);
     for (const auto& r : m_records) {
         auto* item = new QTreeWidgetItem(m_pList,
                                          {QString::fromStdString(r.title), QString::fromStdString(r.fileName)});

@@ -9,6 +9,7 @@
 
 #include "drawing/drawing_preview.h"
 #include "drawing/drawing_target.h"
+#include "drawing/ui/drawing_list.h"
 #include "drawing/ui/drawing_viewer_dialog.h"
 
 namespace drawing {
@@ -18,12 +19,7 @@ CDrawingStateDlg::CDrawingStateDlg(std::vector<DrawingRecord> records, std::stri
     setObjectName("CDrawingStateDlg");
     setWindowTitle("当前绘图状态");
     auto* layout = new QVBoxLayout(this);
-    m_pList = new QTreeWidget(this);
-    m_pList->setColumnCount(2);
-    m_pList->setHeaderLabels({"图名", "图形文件名"});
-    m_pList->setRootIsDecorated(false);
-    m_pList->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_pList->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    m_pList = MakeDrawingList(this);
     for (const auto& r : m_records)
         new QTreeWidgetItem(m_pList, {QString::fromStdString(r.title), QString::fromStdString(r.fileName)});
     layout->addWidget(m_pList);

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/interaction/dialog_buttons.h"
+
 CImportOptionsDlg::CImportOptionsDlg(exchange::ImportMode mode, std::string sourcePath, QWidget* parent)
     : QDialog(parent), m_state(mode), m_strSourcePath(std::move(sourcePath)) {
     setWindowTitle(exchange::kImportOptionsTitle);
@@ -36,11 +38,7 @@ CImportOptionsDlg::CImportOptionsDlg(exchange::ImportMode mode, std::string sour
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(box(exchange::ImportBox::All));
     bottom->addStretch();
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText("确定");
-    buttons->button(QDialogButtonBox::Cancel)->setText("取消");
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = ui::OkCancelButtons(this);
     bottom->addWidget(buttons);
     layout->addLayout(bottom);
     showState();

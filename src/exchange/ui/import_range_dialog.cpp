@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/interaction/dialog_buttons.h"
 #include "platform/text/cformat.h"
 #include "platform/text/numbers.h"
 
@@ -51,11 +52,7 @@ CImportRangeDlg::CImportRangeDlg(const exchange::RouteRange& bridge, ui::Prompte
     Row(grid, 0, "起点桩号:", m_pStart, "终点桩号:", m_pEnd);
     layout->addWidget(group);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText("确定");
-    buttons->button(QDialogButtonBox::Cancel)->setText("取消");
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = ui::OkCancelButtons(this);
     layout->addWidget(buttons);
     m_pStart->setFocus();
     m_pStart->selectAll();

@@ -101,14 +101,18 @@ std::optional<std::vector<std::string>> CLibraryManagerDlg::Edit(const std::vect
     return editor.Values();
 }
 
+int CLibraryManagerDlg::ChosenEntry(std::string& table) {
+    table = SelectedTable();
+    if (table.empty() || !m_pDb) return -1;
+    const int row = SelectedRow();
+    if (row < 0) m_services.prompt.message(kSelectOneRow);
+    return row;
+}
+
 void CLibraryManagerDlg::OnDelete() {
-    std::string table = SelectedTable();
-    if (table.empty() || !m_pDb) return;
-    int row = SelectedRow();
-    if (row < 0) {
-        m_services.prompt.message(kSelectOneRow);
-        return;
-    }
+    std::string table;
+    const int row = ChosenEntry(table);
+    if (row < 0) return;
     SelectRow(row);
     m_pList->setFocus();
     if (m_services.prompt.message(kDeleteQuestion, ui::Buttons::YesNo, ui::Icon::Question) != ui::Answer::Yes) return;
@@ -122,13 +126,9 @@ void CLibraryManagerDlg::OnDelete() {
 }
 
 void CLibraryManagerDlg::OnEdit() {
-    std::string table = SelectedTable();
-    if (table.empty() || !m_pDb) return;
-    int row = SelectedRow();
-    if (row < 0) {
-        m_services.prompt.message(kSelectOneRow);
-        return;
-    }
+    std::string table;
+    const int row = ChosenEntry(table);
+    if (row < 0) return;
     std::optional<std::vector<std::string>> edited = Edit(RowTexts(row));
     if (!edited) return;
     try {

@@ -35,6 +35,9 @@ private:
     std::vector<std::string> Captions() const;
     std::optional<std::vector<std::string>> Edit(const std::vector<std::string>& values);
     void RefillAndSelectAdded(const std::string& name);
+    // The row chosen for Delete or Edit, -1 when there is none (the user is asked to choose one); `table`
+    // is the table it belongs to.
+    int ChosenEntry(std::string& table);
 
     EntryEditor m_editor;
     QPushButton* m_btnAdd;

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cctype>
 #include <cstdio>
+#include <exception>
 #include <filesystem>
 #include <optional>
 
@@ -303,48 +304,79 @@ long Database::Execute(const std::string& jetSql) {
     return sqlite3_changes(db_);
 }
 
+namespace {
+
+std::string SavepointName(int depth) { return "veltra_level_" + std::to_string(depth); }
+
+}  // namespace
+
 void Database::BeginTrans() {
-    if (transactionDepth_ == 0) {
+    if (transactionDepth_ > 0) {
+        Exec("SAVEPOINT " + SavepointName(transactionDepth_));
+    } else {
         // A file the user may not write opens all the same (for reading); a write to it is refused before
         // it starts, with the file named, instead of failing table by table somewhere inside.
         if (db_ && sqlite3_db_readonly(db_, "main") == 1)
             throw DaoException(kErrReadOnly, "文件 '" + path_ + "' 是只读的，不能写入。");
         Exec("BEGIN IMMEDIATE");
-        transactionFailed_ = false;
     }
     ++transactionDepth_;
 }
 
 void Database::CommitTrans() {
     if (transactionDepth_ == 0) return;
-    if (--transactionDepth_ > 0) return;
-    if (transactionFailed_) {
-        Exec("ROLLBACK");
-        throw DaoException(kErrGeneric, "事务已回滚。");
+    if (--transactionDepth_ > 0) {
+        Exec("RELEASE " + SavepointName(transactionDepth_));
+        return;
     }
-    Exec("COMMIT");
+    try {
+        Exec("COMMIT");
+    } catch (const DaoException&) {
+        // A COMMIT that failed (another program still reading when the busy timeout ran out, a full disk)
+        // leaves the connection inside the transaction; it is ended so that the file is not kept locked.
+        if (db_ && !sqlite3_get_autocommit(db_)) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
 }
 
 void Database::Rollback() {
     if (transactionDepth_ == 0) return;
     if (--transactionDepth_ > 0) {
-        transactionFailed_ = true;  // an inner rollback dooms the outer transaction
+        const std::string savepoint = SavepointName(transactionDepth_);
+        Exec("ROLLBACK TO " + savepoint);
+        Exec("RELEASE " + savepoint);
         return;
     }
     if (db_ && !sqlite3_get_autocommit(db_)) Exec("ROLLBACK");
 }
 
-Transaction::~Transaction() {
+Transaction::Transaction(Database& db) : db_(db), exceptionsAtStart_(std::uncaught_exceptions()) {
+    db_.BeginTrans();
+}
+
+Transaction::~Transaction() noexcept(false) {
     if (done_) return;
-    try {
-        db_.Rollback();
-    } catch (...) {
+    if (std::uncaught_exceptions() > exceptionsAtStart_) {
+        try {
+            Rollback();
+        } catch (...) {
+            // The exception that unwinds says what went wrong; a failing rollback cannot add to it.
+        }
+        return;
     }
+    Commit();
 }
 
 void Transaction::Commit() {
+    if (done_) return;
     done_ = true;
     db_.CommitTrans();
+}
+
+void Transaction::Rollback() {
+    if (done_) return;
+    done_ = true;
+    db_.Rollback();
 }
 
 }  // namespace dao

@@ -54,10 +54,6 @@ public:
     // Runs SQL text written in the Jet dialect (see TranslateJetSql); returns the number of rows changed.
     long Execute(const std::string& jetSql);
 
-    // Transactions nest: only the outermost commit writes, any rollback undoes the outermost one.
-    void BeginTrans();
-    void CommitTrans();
-    void Rollback();
     bool InTransaction() const { return transactionDepth_ > 0; }
 
     sqlite3* handle() const { return db_; }
@@ -65,28 +61,40 @@ public:
     [[noreturn]] void Raise(int sqliteCode, const std::string& context) const;
 
 private:
+    friend class Transaction;
     Database() = default;
+    // Begun, ended and undone only through Transaction. The outermost level is the transaction itself,
+    // each inner level a savepoint.
+    void BeginTrans();
+    void CommitTrans();
+    void Rollback();
     void Exec(const std::string& sql);
     std::optional<std::string> FindTableDef(const std::string& name);
     std::string StoredTableName(const std::string& name);  // raises kErrItemNotFound
     sqlite3* db_ = nullptr;
     std::string path_;
     int transactionDepth_ = 0;
-    bool transactionFailed_ = false;
 };
 
-// Begins a transaction and rolls it back unless Commit() was called: an operation that throws halfway
-// leaves the file as it was.
+// The one way to write as one unit. The transaction commits when its scope ends normally, also when the
+// operation stops early at a message, so that what it wrote before stays written; it rolls back when an
+// exception leaves the scope, so that an operation that throws halfway leaves the file as it was. Inside
+// another transaction it is a savepoint: undoing it undoes only what it wrote, and the outer one goes on.
 class Transaction {
 public:
-    explicit Transaction(Database& db) : db_(db) { db_.BeginTrans(); }
-    ~Transaction();
+    explicit Transaction(Database& db);
+    // A commit that fails raises its DaoException here (never while another exception unwinds).
+    ~Transaction() noexcept(false);
+    // Commits now, where the caller wants a failing commit inside its own try.
     void Commit();
+    // Undoes now: an operation that found a failure it has already told the user about.
+    void Rollback();
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
 
 private:
     Database& db_;
+    int exceptionsAtStart_;
     bool done_ = false;
 };
 

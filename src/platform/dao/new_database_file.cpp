@@ -59,7 +59,7 @@ NewDatabaseFile::NewDatabaseFile(std::string target, std::string noun)
     if (building_.empty()) throw DaoException(kErrIo, "无法创建" + noun_ + " '" + target_ + "'。");
     try {
         db_ = Database::Create(building_);
-        db_->BeginTrans();
+        writing_.emplace(*db_);
     } catch (const DaoException& e) {
         db_.reset();
         RemoveQuietly(building_);
@@ -69,14 +69,19 @@ NewDatabaseFile::NewDatabaseFile(std::string target, std::string noun)
 
 NewDatabaseFile::~NewDatabaseFile() {
     if (moved_) return;
-    db_.reset();  // closing rolls back what was not committed
+    try {
+        if (writing_) writing_->Rollback();
+    } catch (const DaoException&) {
+        // The half-made file is removed below all the same.
+    }
+    db_.reset();
     RemoveQuietly(building_);
 }
 
 void NewDatabaseFile::Commit() {
     const std::string notWritten = "无法写入" + noun_ + " '" + target_ + "'，原有文件未改变";
     try {
-        db_->CommitTrans();
+        writing_->Commit();
     } catch (const DaoException& e) {
         throw DaoException(e.m_lErrorCode, notWritten + "：" + e.m_strDescription);
     }

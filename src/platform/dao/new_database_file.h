@@ -3,6 +3,7 @@
 // own beside the target and takes the target's place only once it is complete and on disk. At every moment
 // the target holds the old file or the whole new one; a failure or a crash never leaves a part of either.
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/dao/database.h"
@@ -34,6 +35,7 @@ private:
     std::string noun_;
     std::string building_;
     std::unique_ptr<Database> db_;
+    std::optional<Transaction> writing_;  // ended by Commit or the destructor, never left to its scope
     bool moved_ = false;
 };
 
@@ -42,7 +44,7 @@ private:
 // whose process no longer runs. Files of running processes and everything else are left alone.
 // Returns how many files went. Database::Open runs it for every open for writing, and every
 // NewDatabaseFile before it starts; a write to a file opened read-only (or that the user may not write)
-// is refused by Database::BeginTrans with kErrReadOnly before anything is written.
+// is refused by the Transaction that begins it, with kErrReadOnly, before anything is written.
 int RemoveLeftoversBeside(const std::string& path);
 
 }  // namespace dao

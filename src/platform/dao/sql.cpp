@@ -72,4 +72,11 @@ std::string QuoteLiteral(std::string_view value) {
     return out;
 }
 
+std::string SelectAllFrom(std::string_view table) { return "Select * From " + QuoteIdentifier(table); }
+
+std::string SelectAllOrderedBy(std::string_view table, std::string_view field) {
+    const std::string quoted = QuoteIdentifier(table);
+    return "Select * From " + quoted + " ORDER BY " + quoted + "." + QuoteIdentifier(field) + ";";
+}
+
 }  // namespace dao

@@ -13,6 +13,11 @@ std::string TranslateJetSql(std::string_view jet);
 // back quotes instead, with inner back quotes doubled.
 std::string QuoteIdentifier(std::string_view name);
 
+// "Select * From [table]": every record of a table in the order it was added.
+std::string SelectAllFrom(std::string_view table);
+// "Select * From [table] ORDER BY [table].[field];".
+std::string SelectAllOrderedBy(std::string_view table, std::string_view field);
+
 // A text value as an SQL literal, single-quoted with inner quotes doubled.
 std::string QuoteLiteral(std::string_view value);
 
