@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/sorted_search.h"
+
 namespace calc {
 
 TransitionLaw TransitionLawFromText(const std::string& method) {
@@ -30,9 +32,9 @@ CrossSlopes::CrossSlopes(std::vector<SlopeSegment> segments, TransitionLaw law)
 
 CrossSlope CrossSlopes::At(double stake) const {
     if (segments_.empty()) return {};
-    const auto after = std::upper_bound(starts_.begin(), starts_.end(), stake);
-    if (after == starts_.begin()) return {segments_.front().left, segments_.front().right};
-    const std::size_t i = static_cast<std::size_t>(after - starts_.begin()) - 1;
+    const std::size_t after = CountNotAbove(starts_, stake);
+    if (after == 0) return {segments_.front().left, segments_.front().right};
+    const std::size_t i = after - 1;
     const SlopeSegment& here = segments_[i];
     if (stake <= here.end || i + 1 == segments_.size()) return {here.left, here.right};
     const SlopeSegment& next = segments_[i + 1];

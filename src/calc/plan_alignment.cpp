@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "calc/sorted_search.h"
+
 namespace calc {
 
 namespace {
@@ -124,12 +126,12 @@ PlanAlignment::PlanAlignment(std::vector<PlanElement> elements) : elements_(std:
 PlanLocation PlanAlignment::Locate(double stake) const {
     PlanLocation where;
     if (elements_.empty()) return where;
-    const auto after = std::upper_bound(starts_.begin(), starts_.end(), stake);
-    if (after == starts_.begin()) {
+    const std::size_t after = CountNotAbove(starts_, stake);
+    if (after == 0) {
         where.index = 0;
         where.place = stake < starts_.front() - kStakeTolerance ? PlanPlace::BeforeStart : PlanPlace::OnElement;
     } else {
-        where.index = static_cast<int>(after - starts_.begin()) - 1;
+        where.index = static_cast<int>(after) - 1;
         const PlanElement& e = elements_[where.index];
         const bool last = where.index + 1 == static_cast<int>(elements_.size());
         where.place = last && stake > e.startStake + e.length + kStakeTolerance ? PlanPlace::AfterEnd

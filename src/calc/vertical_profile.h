@@ -28,12 +28,15 @@ public:
     double TangentLength(std::size_t i) const;
 
 private:
-    double Grade(std::size_t segment) const;  // from point `segment` to the next
+    double Grade(std::size_t segment) const { return grades_[segment]; }  // from point `segment` to the next
     double GradeLine(double stake, std::size_t segment) const;
     double Rounding(double stake, std::size_t i) const;
 
     std::vector<TurningPoint> points_;
     std::vector<double> stakes_;
+    // Worked out once, as every elevation needs them: the grade of each segment, the tangent length of each
+    // point's parabola.
+    std::vector<double> grades_, tangents_;
 };
 
 }  // namespace calc
