@@ -55,7 +55,7 @@ Complex PieceIntegral(double a, double b) {
     // Terms up to n = l + j, where ρⁿ⁺¹/(n+1)! (ρ the largest |a·x + b·x²|) is negligible beside 1.
     const double rho = 0.5 * std::abs(a) + 0.25 * std::abs(b);
     int terms = 0;
-    for (double omitted = rho; omitted > 1e-16 && terms < kMaxTerms;) {  // omitted = ρ^(terms+1)/(terms+1)!
+    for (double omitted = rho; omitted > 1e-13 && terms < kMaxTerms;) {  // omitted = ρ^(terms+1)/(terms+1)!
         ++terms;
         omitted *= rho * kInverse[terms + 1];
     }

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calc/sorted_search.h"
-
 namespace calc {
 
 TransitionLaw TransitionLawFromText(const std::string& method) {
@@ -27,12 +25,14 @@ CrossSlopes::CrossSlopes(std::vector<SlopeSegment> segments, TransitionLaw law)
     : segments_(std::move(segments)), law_(law) {
     std::stable_sort(segments_.begin(), segments_.end(),
                      [](const SlopeSegment& a, const SlopeSegment& b) { return a.start < b.start; });
-    for (const auto& s : segments_) starts_.push_back(s.start);
+    std::vector<double> starts;
+    for (const auto& s : segments_) starts.push_back(s.start);
+    starts_ = SortedStakes(std::move(starts));
 }
 
 CrossSlope CrossSlopes::At(double stake) const {
     if (segments_.empty()) return {};
-    const std::size_t after = CountNotAbove(starts_, stake);
+    const std::size_t after = starts_.CountNotAbove(stake);
     if (after == 0) return {segments_.front().left, segments_.front().right};
     const std::size_t i = after - 1;
     const SlopeSegment& here = segments_[i];

@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calc/sorted_search.h"
-
 namespace calc {
 
 VerticalProfile::VerticalProfile(std::vector<TurningPoint> points) : points_(std::move(points)) {
     std::stable_sort(points_.begin(), points_.end(),
                      [](const TurningPoint& a, const TurningPoint& b) { return a.stake < b.stake; });
-    for (const auto& p : points_) stakes_.push_back(p.stake);
+    std::vector<double> stakes;
+    for (const auto& p : points_) stakes.push_back(p.stake);
+    stakes_ = SortedStakes(std::move(stakes));
     for (std::size_t i = 0; i + 1 < points_.size(); ++i) {
         const TurningPoint& a = points_[i];
         const TurningPoint& b = points_[i + 1];
@@ -40,11 +40,11 @@ double VerticalProfile::Rounding(double stake, std::size_t i) const {
 
 namespace {
 
-std::size_t SegmentOf(const std::vector<double>& stakes, double stake) {
+std::size_t SegmentOf(const SortedStakes& stakes, double stake) {
     // The segment [stakes[j], stakes[j+1]] holding the stake; the outer segments extend outwards.
-    const std::size_t after = CountNotAbove(stakes, stake);
+    const std::size_t after = stakes.CountNotAbove(stake);
     std::size_t j = after == 0 ? 0 : after - 1;
-    return std::min(j, stakes.size() - 2);
+    return std::min(j, stakes.values().size() - 2);
 }
 
 }  // namespace

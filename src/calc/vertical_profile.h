@@ -5,6 +5,8 @@
 // points end the grade line, which goes on straight beyond them; their radius is not used.
 #include <vector>
 
+#include "calc/sorted_search.h"
+
 namespace calc {
 
 struct TurningPoint {
@@ -33,7 +35,7 @@ private:
     double Rounding(double stake, std::size_t i) const;
 
     std::vector<TurningPoint> points_;
-    std::vector<double> stakes_;
+    SortedStakes stakes_;
     // Worked out once, as every elevation needs them: the grade of each segment, the tangent length of each
     // point's parabola.
     std::vector<double> grades_, tangents_;
