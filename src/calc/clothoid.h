@@ -3,7 +3,7 @@
 // integrated exactly enough for setting out: the heading θ(t) = θ0 + k0·t + (k1 − k0)·t²/(2L) is
 // integrated in pieces, each piece by the power series of exp(i·θ) about its middle. A piece turns by at
 // most half a radian either side of its middle, and the series is summed until the first omitted term is
-// below 1e-17 of the piece, so the step keeps about fifteen significant digits.
+// below 1e-13 of the piece, so the step keeps about thirteen significant digits.
 namespace calc {
 
 struct PlaneStep {
