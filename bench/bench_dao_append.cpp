@@ -1,8 +1,10 @@
 // Appends 200,000 records of a 20-field table through dao::Recordset inside one transaction, and the same
-// rows through a raw prepared SQLite statement, in one run. Prints
-// "dao-append: ours=<s> reference=<s> ratio=<ours/reference>" (target: ratio <= 1.5).
+// rows through a raw prepared SQLite statement, in one run: three times each, in turn, so that a machine shared
+// with other work slows both alike; the fastest run of each counts. Prints
+// "dao-append: ours=<s> reference=<s> ratio=<ours/reference>" (target: ratio <= 1.1).
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -89,8 +91,13 @@ double Reference(const std::string& path) {
 int main() {
     auto dir = std::filesystem::temp_directory_path() / "veltra-bench-dao";
     std::filesystem::create_directories(dir);
-    double reference = Reference((dir / "reference.vlt").string());
-    double ours = Ours((dir / "ours.vlt").string());
+    double reference = 1e9, ours = 1e9;
+    for (int run = 0; run < 3; ++run) {
+        std::filesystem::remove(dir / "reference.vlt");
+        std::filesystem::remove(dir / "ours.vlt");
+        reference = std::min(reference, Reference((dir / "reference.vlt").string()));
+        ours = std::min(ours, Ours((dir / "ours.vlt").string()));
+    }
     std::printf("dao-append: ours=%.3f reference=%.3f ratio=%.2f\n", ours, reference, ours / reference);
     std::filesystem::remove_all(dir);
     return 0;

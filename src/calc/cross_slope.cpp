@@ -25,14 +25,16 @@ CrossSlopes::CrossSlopes(std::vector<SlopeSegment> segments, TransitionLaw law)
     : segments_(std::move(segments)), law_(law) {
     std::stable_sort(segments_.begin(), segments_.end(),
                      [](const SlopeSegment& a, const SlopeSegment& b) { return a.start < b.start; });
-    for (const auto& s : segments_) starts_.push_back(s.start);
+    std::vector<double> starts;
+    for (const auto& s : segments_) starts.push_back(s.start);
+    starts_ = SortedStakes(std::move(starts));
 }
 
 CrossSlope CrossSlopes::At(double stake) const {
     if (segments_.empty()) return {};
-    const auto after = std::upper_bound(starts_.begin(), starts_.end(), stake);
-    if (after == starts_.begin()) return {segments_.front().left, segments_.front().right};
-    const std::size_t i = static_cast<std::size_t>(after - starts_.begin()) - 1;
+    const std::size_t after = starts_.CountNotAbove(stake);
+    if (after == 0) return {segments_.front().left, segments_.front().right};
+    const std::size_t i = after - 1;
     const SlopeSegment& here = segments_[i];
     if (stake <= here.end || i + 1 == segments_.size()) return {here.left, here.right};
     const SlopeSegment& next = segments_[i + 1];

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "calc/sorted_search.h"
+
 namespace calc {
 
 enum class TransitionLaw {
@@ -41,7 +43,7 @@ public:
 
 private:
     std::vector<SlopeSegment> segments_;
-    std::vector<double> starts_;
+    SortedStakes starts_;
     TransitionLaw law_ = TransitionLaw::HigherOrder;
 };
 

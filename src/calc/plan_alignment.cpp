@@ -117,26 +117,28 @@ PlanConvention DetectConvention(const std::vector<PlanRecord>& records) {
 PlanAlignment::PlanAlignment(std::vector<PlanElement> elements) : elements_(std::move(elements)) {
     std::stable_sort(elements_.begin(), elements_.end(),
                      [](const PlanElement& a, const PlanElement& b) { return a.startStake < b.startStake; });
-    starts_.reserve(elements_.size());
-    for (const auto& e : elements_) starts_.push_back(e.startStake);
+    std::vector<double> starts;
+    starts.reserve(elements_.size());
+    for (const auto& e : elements_) starts.push_back(e.startStake);
+    starts_ = SortedStakes(std::move(starts));
 }
 
 PlanLocation PlanAlignment::Locate(double stake) const {
     PlanLocation where;
     if (elements_.empty()) return where;
-    const auto after = std::upper_bound(starts_.begin(), starts_.end(), stake);
-    if (after == starts_.begin()) {
+    const std::size_t after = starts_.CountNotAbove(stake);
+    if (after == 0) {
         where.index = 0;
-        where.place = stake < starts_.front() - kStakeTolerance ? PlanPlace::BeforeStart : PlanPlace::OnElement;
+        where.place = stake < starts_.values().front() - kStakeTolerance ? PlanPlace::BeforeStart : PlanPlace::OnElement;
     } else {
-        where.index = static_cast<int>(after - starts_.begin()) - 1;
+        where.index = static_cast<int>(after) - 1;
         const PlanElement& e = elements_[where.index];
         const bool last = where.index + 1 == static_cast<int>(elements_.size());
         where.place = last && stake > e.startStake + e.length + kStakeTolerance ? PlanPlace::AfterEnd
                                                                                 : PlanPlace::OnElement;
     }
     const PlanElement& e = elements_[where.index];
-    where.point = PointOnElement(e, stake - e.startStake);
+    where.point = PointOnElement(e, stake - e.startStake, where.direction);
     return where;
 }
 

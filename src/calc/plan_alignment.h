@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "calc/plan_element.h"
+#include "calc/sorted_search.h"
 
 namespace calc {
 
@@ -16,6 +17,7 @@ struct PlanLocation {
     PlanPlace place = PlanPlace::NoAlignment;
     int index = -1;  // the element used (the first one before the start, the last one after the end)
     PlanPoint point;
+    Direction direction;  // of point.azimuth
 };
 
 // An element as the route table stores it: type "直线"/"圆曲线"/"缓和曲线", direction "左偏"/"右偏"/"无",
@@ -60,7 +62,7 @@ public:
 
 private:
     std::vector<PlanElement> elements_;
-    std::vector<double> starts_;  // start stakes, for the search
+    SortedStakes starts_;  // start stakes, for the search
 };
 
 // "缓和曲线" etc.

@@ -29,8 +29,17 @@ struct PlanPoint {
 // is followed in a straight line.
 PlanPoint PointOnElement(const PlanElement& e, double s);
 
+// The cosine and sine of a centre-line point's azimuth, which an offset needs.
+struct Direction {
+    double cos = 1, sin = 0;
+};
+// The same point and its direction, worked out with the point where that costs nothing (lines and arcs).
+PlanPoint PointOnElement(const PlanElement& e, double s, Direction& direction);
+
 // The point at `offset` metres from a centre-line point along its normal, positive to the right.
 void OffsetPoint(const PlanPoint& p, double offset, double& x, double& y);
+// The same with the point's direction already known.
+void OffsetPoint(const PlanPoint& p, const Direction& direction, double offset, double& x, double& y);
 
 // An azimuth brought into [0, 2π).
 double NormalAzimuth(double azimuth);

@@ -40,7 +40,7 @@ RoutePoint CGeoAssist::Compute(double stake, double offset, bool withLocation) c
     const PlanLocation where = data_.plan.Locate(stake);
     if (withLocation) r.location = LocationText(data_.plan, where, !data_.problems.empty());
     if (where.place != PlanPlace::NoAlignment) {
-        OffsetPoint(where.point, offset, r.x, r.y);
+        OffsetPoint(where.point, where.direction, offset, r.x, r.y);
         if (data_.xIsEasting) std::swap(r.x, r.y);
         r.azimuth = where.point.azimuth;
         r.radius = where.point.curvature == 0 ? 0 : 1 / std::abs(where.point.curvature);

@@ -8,20 +8,21 @@ namespace calc {
 VerticalProfile::VerticalProfile(std::vector<TurningPoint> points) : points_(std::move(points)) {
     std::stable_sort(points_.begin(), points_.end(),
                      [](const TurningPoint& a, const TurningPoint& b) { return a.stake < b.stake; });
-    for (const auto& p : points_) stakes_.push_back(p.stake);
+    std::vector<double> stakes;
+    for (const auto& p : points_) stakes.push_back(p.stake);
+    stakes_ = SortedStakes(std::move(stakes));
+    for (std::size_t i = 0; i + 1 < points_.size(); ++i) {
+        const TurningPoint& a = points_[i];
+        const TurningPoint& b = points_[i + 1];
+        const double run = b.stake - a.stake;
+        grades_.push_back(run == 0 ? 0 : (b.elevation - a.elevation) / run);
+    }
+    tangents_.assign(points_.size(), 0);
+    for (std::size_t i = 1; i + 1 < points_.size(); ++i)
+        tangents_[i] = std::abs(points_[i].radius) * std::abs(Grade(i) - Grade(i - 1)) / 2;
 }
 
-double VerticalProfile::Grade(std::size_t segment) const {
-    const TurningPoint& a = points_[segment];
-    const TurningPoint& b = points_[segment + 1];
-    const double run = b.stake - a.stake;
-    return run == 0 ? 0 : (b.elevation - a.elevation) / run;
-}
-
-double VerticalProfile::TangentLength(std::size_t i) const {
-    if (i == 0 || i + 1 >= points_.size()) return 0;
-    return std::abs(points_[i].radius) * std::abs(Grade(i) - Grade(i - 1)) / 2;
-}
+double VerticalProfile::TangentLength(std::size_t i) const { return i < tangents_.size() ? tangents_[i] : 0; }
 
 double VerticalProfile::GradeLine(double stake, std::size_t segment) const {
     return points_[segment].elevation + (stake - points_[segment].stake) * Grade(segment);
@@ -39,11 +40,11 @@ double VerticalProfile::Rounding(double stake, std::size_t i) const {
 
 namespace {
 
-std::size_t SegmentOf(const std::vector<double>& stakes, double stake) {
+std::size_t SegmentOf(const SortedStakes& stakes, double stake) {
     // The segment [stakes[j], stakes[j+1]] holding the stake; the outer segments extend outwards.
-    const auto after = std::upper_bound(stakes.begin(), stakes.end(), stake);
-    std::size_t j = after == stakes.begin() ? 0 : static_cast<std::size_t>(after - stakes.begin()) - 1;
-    return std::min(j, stakes.size() - 2);
+    const std::size_t after = stakes.CountNotAbove(stake);
+    std::size_t j = after == 0 ? 0 : after - 1;
+    return std::min(j, stakes.values().size() - 2);
 }
 
 }  // namespace

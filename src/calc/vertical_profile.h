@@ -5,6 +5,8 @@
 // points end the grade line, which goes on straight beyond them; their radius is not used.
 #include <vector>
 
+#include "calc/sorted_search.h"
+
 namespace calc {
 
 struct TurningPoint {
@@ -28,12 +30,15 @@ public:
     double TangentLength(std::size_t i) const;
 
 private:
-    double Grade(std::size_t segment) const;  // from point `segment` to the next
+    double Grade(std::size_t segment) const { return grades_[segment]; }  // from point `segment` to the next
     double GradeLine(double stake, std::size_t segment) const;
     double Rounding(double stake, std::size_t i) const;
 
     std::vector<TurningPoint> points_;
-    std::vector<double> stakes_;
+    SortedStakes stakes_;
+    // Worked out once, as every elevation needs them: the grade of each segment, the tangent length of each
+    // point's parabola.
+    std::vector<double> grades_, tangents_;
 };
 
 }  // namespace calc

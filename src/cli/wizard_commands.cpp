@@ -60,11 +60,16 @@ Rows TextRows(const json& value, const std::string& where) {
     if (!value.is_array()) throw InputError{"“" + where + "”应为数组的数组（[[...], ...]）。"};
     Rows rows;
     for (size_t r = 0; r < value.size(); ++r) {
-        std::string rowName = where + "[" + std::to_string(r) + "]";
-        if (!value[r].is_array()) throw InputError{"“" + rowName + "”应为数组（[...]）。"};
+        auto rowName = [&] { return where + "[" + std::to_string(r) + "]"; };
+        if (!value[r].is_array()) throw InputError{"“" + rowName() + "”应为数组（[...]）。"};
         std::vector<std::string> row;
-        for (size_t c = 0; c < value[r].size(); ++c)
-            row.push_back(Text(value[r][c], rowName + "[" + std::to_string(c) + "]"));
+        row.reserve(value[r].size());
+        for (size_t c = 0; c < value[r].size(); ++c) {
+            // A cell is named only when it is refused: a description may hold thousands of them.
+            const json& cell = value[r][c];
+            const bool plain = cell.is_string() || cell.is_number();
+            row.push_back(Text(cell, plain ? std::string() : rowName() + "[" + std::to_string(c) + "]"));
+        }
         rows.push_back(std::move(row));
     }
     return rows;

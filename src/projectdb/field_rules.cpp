@@ -77,12 +77,16 @@ std::string Where(const std::string& place, const FieldRule& rule) {
 std::optional<std::string> CheckSheet(const std::vector<std::vector<std::string>>& rows,
                                       const char* const* fields, int columns, const char* sheetName,
                                       const char* rowName, int firstRow) {
+    // A sheet may hold thousands of rows: the rules are looked up once, and a cell's place is named only
+    // when the cell is refused.
+    std::vector<const FieldRule*> rules(columns, nullptr);
+    for (int c = 0; c < columns; ++c)
+        if (fields[c]) rules[c] = FindFieldRule(fields[c]);
     for (size_t r = 0; r < rows.size(); ++r)
         for (int c = 0; c < columns && c < static_cast<int>(rows[r].size()); ++c) {
-            if (!fields[c]) continue;
-            const FieldRule& rule = *FindFieldRule(fields[c]);
+            if (!rules[c] || !CheckNumber(*rules[c], rows[r][c], {})) continue;
             std::string place = sheetName + text::Format(rowName, static_cast<int>(r) + firstRow);
-            if (auto refused = CheckNumber(rule, rows[r][c], Where(place, rule))) return refused;
+            return CheckNumber(*rules[c], rows[r][c], Where(place, *rules[c]));
         }
     return std::nullopt;
 }

@@ -87,7 +87,7 @@ TEST(RouteGeometry, CircularArcFollowsItsChordAndCentre) {
     }
 }
 
-TEST(RouteGeometry, ClothoidsMatchTheSeriesToAHundredthOfAMillimetre) {
+TEST(RouteGeometry, ClothoidsMatchTheSeriesToOnePartInABillion) {
     // Spirals in and out, egg-shaped both ways, left and right, up to a 1 km element turning 5.6 rad.
     struct Case {
         double azimuth, k0, k1, length;
@@ -108,12 +108,38 @@ TEST(RouteGeometry, ClothoidsMatchTheSeriesToAHundredthOfAMillimetre) {
             const double s = f * c.length;
             const calc::PlanPoint p = calc::PointOnElement(e, s);
             const Complex expected = ExpectedStep(c.azimuth, c.k0, c.k1, c.length, s);
-            EXPECT_NEAR(p.x - e.x0, expected.real(), 1e-5) << c.k0 << " " << c.k1 << " s=" << s;
-            EXPECT_NEAR(p.y - e.y0, expected.imag(), 1e-5) << c.k0 << " " << c.k1 << " s=" << s;
+            // Relative to the distance run; the start point's own rounding (3e6 m to 5e-10 m) is below it.
+            EXPECT_NEAR(p.x - e.x0, expected.real(), 1e-9 * s) << c.k0 << " " << c.k1 << " s=" << s;
+            EXPECT_NEAR(p.y - e.y0, expected.imag(), 1e-9 * s) << c.k0 << " " << c.k1 << " s=" << s;
             const double heading = c.azimuth + s * c.k0 + (c.k1 - c.k0) * s * s / (2 * c.length);
             EXPECT_NEAR(p.azimuth, calc::NormalAzimuth(heading), 1e-12);
             EXPECT_NEAR(p.curvature, c.k0 + (c.k1 - c.k0) * f, 1e-15);
         }
+    }
+}
+
+TEST(RouteGeometry, ClothoidsReproduceTheFresnelIntegrals) {
+    // A spiral out of a straight with parameter A has θ = l²/(2A²), so its step is
+    // A·√π·(C(u) + i·S(u)) at u = l/(A·√π), C and S the Fresnel integrals ∫₀ᵘ cos/sin(π·t²/2) dt. Tabulated
+    // values (Abramowitz & Stegun table 7.7, to 18 digits by arbitrary-precision quadrature), from a short
+    // spiral to one that winds three turns.
+    struct Case {
+        double u, C, S;
+    };
+    const Case cases[] = {
+        {0.5, 0.492344225871446393, 0.0647324328599992776},
+        {1.0, 0.779893400376822829, 0.438259147390354766},
+        {2.0, 0.488253406075340755, 0.343415678363698242},
+        {3.5, 0.532572435028000845, 0.415248011972437524},
+    };
+    const double A = 200, scale = A * std::sqrt(kPi);
+    for (const auto& c : cases) {
+        const double l = c.u * scale;
+        calc::PlanElement e = Clothoid(0, 0, 0, l / (A * A), l);
+        e.x0 = e.y0 = 0;  // the step alone, so that a relative error is not hidden by the start's size
+        const calc::PlanPoint p = calc::PointOnElement(e, l);
+        EXPECT_NEAR(p.x / scale, c.C, 1e-9 * c.C) << "u=" << c.u;
+        EXPECT_NEAR(p.y / scale, c.S, 1e-9 * c.S) << "u=" << c.u;
     }
 }
 

@@ -2,6 +2,7 @@
 #include <sqlite3.h>
 
 #include <functional>
+#include <optional>
 
 #include "platform/dao/database.h"
 #include "platform/dao/recordset.h"
@@ -455,6 +456,37 @@ TEST_F(DaoTest, ATextFieldHoldsAsManyChineseCharactersAsItsSize) {
     rs.CancelUpdate();
     rs.Requery();
     EXPECT_EQ(rs.GetFieldValue("Name"), Value::Text(chars));
+}
+
+TEST_F(DaoTest, EachAppendedRecordKeepsItsOwnValues) {
+    // One set appends records whose texts shrink, grow and vanish, from values that are gone before Update:
+    // nothing of one record may reach the next, and every text is stored as it was when Update ran.
+    struct Row {
+        std::optional<std::string> name;
+        std::optional<int> number;
+    };
+    const Row rows[] = {{"圆形截面柱式墩身盖梁", 1}, {"短", std::nullopt}, {std::nullopt, 3}, {"x", 4}, {"双柱式桥墩", 5}};
+    {
+        dao::Recordset rs(*db);
+        rs.Open("①类帽梁信息表");
+        for (const Row& row : rows) {
+            rs.AddNew();
+            if (row.name) rs.SetFieldValue("Name", Value::Text(std::string(*row.name)));
+            if (row.number) rs.SetFieldValue(0, Value::Long(*row.number));
+            rs.SetFieldValue("Small", Value::Short(7));
+            rs.Update();
+        }
+    }
+    dao::Recordset rs(*db);
+    rs.Open("①类帽梁信息表");
+    for (const Row& row : rows) {
+        ASSERT_FALSE(rs.IsEOF());
+        EXPECT_EQ(rs.GetFieldValue("Name"), row.name ? Value::Text(*row.name) : Value::Null());
+        EXPECT_EQ(rs.GetFieldValue(0), row.number ? Value::Long(*row.number) : Value::Null());
+        EXPECT_EQ(rs.GetFieldValue("Small"), Value::Short(7));
+        rs.MoveNext();
+    }
+    EXPECT_TRUE(rs.IsEOF());
 }
 
 TEST_F(DaoTest, TableNamesFindTheirTableWithoutRegardToCase) {

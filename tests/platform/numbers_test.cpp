@@ -2,6 +2,7 @@
 
 #include <clocale>
 #include <cmath>
+#include <cstdlib>
 #include <optional>
 #include <string>
 
@@ -23,6 +24,9 @@ TEST(Numbers, AtofAndAtolReadTheWayTheCLibraryDoes) {
         EXPECT_DOUBLE_EQ(text::Atof(c.in), c.f) << c.in;
         EXPECT_EQ(text::Atol(c.in), c.l) << c.in;
     }
+    // Bit for bit what strtod makes of decimals that round hard, underflow or overflow.
+    for (const char* in : {"0.1", "2.675", "123456789.123456789", "9007199254740993", "1e-320", "1e999", "-1e999"})
+        EXPECT_EQ(text::Atof(in), std::strtod(in, nullptr)) << in;
 }
 
 // A locale that writes a decimal comma, when the machine has one.

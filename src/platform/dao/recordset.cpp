@@ -94,6 +94,21 @@ bool IsNumericType(short t) {
     }
 }
 
+// The variant kind a numeric field keeps its values in, so that a value of that kind is stored as it is.
+// Currency is left out: its scaled integer is rounded again on every assignment.
+std::uint16_t NaturalVariant(short fieldType) {
+    switch (fieldType) {
+        case dbBoolean: return VT_BOOL;
+        case dbByte: return VT_UI1;
+        case dbInteger: return VT_I2;
+        case dbLong: return VT_I4;
+        case dbSingle: return VT_R4;
+        case dbDouble: return VT_R8;
+        case dbDate: return VT_DATE;
+        default: return VT_EMPTY;
+    }
+}
+
 [[noreturn]] void ConversionError() { throw DaoException(kErrConversion, "数据类型转换错误。"); }
 [[noreturn]] void Overflow() { throw DaoException(kErrOverflow, "数值字段溢出。"); }
 [[noreturn]] void NoCurrentRecord() { throw DaoException(kErrNoCurrentRecord, "无当前记录。"); }
@@ -396,10 +411,9 @@ Value Recordset::Coerce(int index, const Value& value) const {
     short type = fields_[index].m_nType;
     if (!IsNumericType(type)) {
         if (type == dbText || type == dbMemo || type == 0) {
-            std::string t = value.toString();
-            if (type == dbText && fields_[index].m_lSize > 0 && CharacterCount(t) > fields_[index].m_lSize)
-                throw DaoException(kErrOverflow, "字段太小，不能接受所要添加的数据量。");
-            return Value::Text(t);
+            Value text = value.isText() ? value : Value::Text(value.toString());
+            CheckTextFits(index, text.text());
+            return text;
         }
         if (type == dbBinary || type == dbLongBinary) {
             // A binary field takes bytes; text is stored as its bytes.
@@ -438,10 +452,28 @@ Value Recordset::Coerce(int index, const Value& value) const {
     }
 }
 
+void Recordset::CheckTextFits(int index, const std::string& text) const {
+    // A character takes at least one byte, so text no longer in bytes than the size needs no counting.
+    const long size = fields_[index].m_lSize;
+    if (fields_[index].m_nType == dbText && size > 0 && static_cast<long>(text.size()) > size &&
+        CharacterCount(text) > size)
+        throw DaoException(kErrOverflow, "字段太小，不能接受所要添加的数据量。");
+}
+
 void Recordset::SetFieldValue(int index, const Value& value) {
     if (mode_ == EditMode::None) throw DaoException(kErrUpdateWithoutEdit, "没有使用 AddNew 或 Edit 便执行了更新。");
     if (index < 0 || index >= GetFieldCount()) throw DaoException(kErrItemNotFound, "在此集合中找不到项目。");
-    buffer_[index] = Coerce(index, value);
+    const short type = fields_[index].m_nType;
+    if (value.isText() && (type == dbText || type == dbMemo || type == 0)) {
+        // Text into a text field, the common case of an append: copied into the buffer's own string, whose
+        // storage the previous record leaves behind, so that a long run of appends allocates nothing here.
+        CheckTextFits(index, value.text());
+        buffer_[index] = value;
+    } else if (value.isNumber() && value.type() == NaturalVariant(type)) {
+        buffer_[index] = value;  // already of the field's kind: nothing to convert or check
+    } else {
+        buffer_[index] = Coerce(index, value);
+    }
     dirty_[index] = true;
 }
 
@@ -454,10 +486,12 @@ void Recordset::SetFieldValue(const std::string& name, const Value& value) {
 void Recordset::BindValue(sqlite3_stmt* stmt, int param, const Value& v) const {
     switch (v.type()) {
         case VT_EMPTY: case VT_NULL: sqlite3_bind_null(stmt, param); break;
-        case VT_BSTR: sqlite3_bind_text(stmt, param, v.text().data(), static_cast<int>(v.text().size()), SQLITE_TRANSIENT); break;
+        // Text and bytes are bound without a copy: every caller binds from the edit buffer and steps the
+        // statement before the buffer changes, and binds every parameter anew before the next step.
+        case VT_BSTR: sqlite3_bind_text(stmt, param, v.text().data(), static_cast<int>(v.text().size()), SQLITE_STATIC); break;
         // An empty byte string still has a data pointer, so it is stored as an empty blob, not as null.
         case VT_ARRAY | VT_UI1:
-            sqlite3_bind_blob(stmt, param, v.bytes().data(), static_cast<int>(v.bytes().size()), SQLITE_TRANSIENT);
+            sqlite3_bind_blob(stmt, param, v.bytes().data(), static_cast<int>(v.bytes().size()), SQLITE_STATIC);
             break;
         case VT_R4: case VT_R8: case VT_DATE: sqlite3_bind_double(stmt, param, v.real()); break;
         case VT_CY: sqlite3_bind_double(stmt, param, v.toDouble()); break;

@@ -84,6 +84,7 @@ private:
     Value ReadColumn(sqlite3_stmt* stmt, int column, short fieldType) const;
     void BindValue(sqlite3_stmt* stmt, int param, const Value& value) const;
     Value Coerce(int index, const Value& value) const;
+    void CheckTextFits(int index, const std::string& text) const;  // raises kErrOverflow when too long
     void SkipDeleted(int direction);
     // The statement in `slot`, prepared from `sql` the first time, reset.
     sqlite3_stmt* Cached(std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)>& slot, const std::string& sql);

@@ -94,6 +94,9 @@ std::optional<double> ParseKilometreStake(std::string_view text) {
 }  // namespace
 
 double Atof(std::string_view text) {
+    // Most texts are plain decimals ("20", "-1.5"): those are read without a copy and the locale, as
+    // from_chars rounds exactly as strtod does. Blanks, hex, inf, trailing text and overflow go to strtod.
+    if (auto plain = ParseDecimal(text)) return *plain;
     std::string copy(text);
     return strtod_l(copy.c_str(), nullptr, CLocale());
 }
