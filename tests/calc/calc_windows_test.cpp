@@ -304,7 +304,7 @@ TEST(CulvertWindow, StartsOneStageAndCalculates) {
     EXPECT_FALSE(dlg.m_checkTwoStage->isChecked());
     EXPECT_EQ(dlg.field("B1")->text(), "6.25");
     EXPECT_EQ(dlg.field("H3")->text(), "120.454");
-    EXPECT_EQ(dlg.field("Hs")->text(), "0");
+    EXPECT_EQ(dlg.field("Hs")->text(), "0.000");
     for (const char* name : {"H3", "H4", "B3", "B4", "m2", "n2"}) EXPECT_FALSE(dlg.field(name)->isEnabled()) << name;
     EXPECT_EQ(dlg.m_picture->pixmap().size(), QSize(636, 245));
 
@@ -341,7 +341,7 @@ TEST(CulvertWindow, AZeroDenominatorIsToldAndChangesNoField) {
     dlg.OnCalculate();
     ASSERT_EQ(prompt.texts().size(), 1u);
     EXPECT_NE(prompt.texts()[0].find("无法计算"), std::string::npos);
-    EXPECT_EQ(dlg.field("Hs")->text(), "0");
+    EXPECT_EQ(dlg.field("Hs")->text(), "0.000");
 }
 
 // Pictures of the windows for looking at them: --gtest_also_run_disabled_tests with VELTRA_SHOTS=<folder>.
