@@ -10,6 +10,7 @@
 
 #include "app/command_ids.h"
 #include "app/design_calls.h"
+#include "app/pier_source.h"
 #include "app/project_session.h"
 #include "app/shell_texts.h"
 #include "app/ui/about_dialog.h"
@@ -45,6 +46,18 @@
 #include "projectdb/ui/member_type_dialog.h"
 #include "projectdb/ui/span_info_dialog.h"
 #include "projectdb/ui/wizard_sheet.h"
+
+namespace {
+
+// The pier force calculator offers the open project's piers; without a project it has nothing to offer.
+calc::ui::PierSource PierSourceOf(dao::Database* db) {
+    if (!db) return {};
+    return [db](calc::CProject& project, const calc::CPier& newPier) {
+        return app::TakePiersFromProject(*db, project, newPier);
+    };
+}
+
+}  // namespace
 
 void CMainFrame::BindCommands() {
     auto bind = [this](int id, std::function<void()> action) {
@@ -149,7 +162,7 @@ void CMainFrame::BindCommands() {
         m_actions[cmd::kViewStatusBar]->setChecked(statusBar()->isVisible());
     });
     bind(cmd::kAdvancedUser, [this] { m_shell.SetAdvancedUser(m_actions[cmd::kAdvancedUser]->isChecked()); });
-    bind(cmd::kPierForces, [this] { OpenPierForceWindow(this); });
+    bind(cmd::kPierForces, [this] { OpenPierForceWindow(this, PierSourceOf(m_shell.Session().Database())); });
     bind(cmd::kCulvert, [this] { OpenCulvertTool(this); });
     bind(cmd::kRouteGeometry, [this] { OpenRouteGeometryTool(this, m_shell.Session().Database()); });
     // 检查 reads the bridge model afresh each time, so that it shows the tables as they are now.
