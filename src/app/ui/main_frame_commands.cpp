@@ -10,6 +10,7 @@
 
 #include "app/command_ids.h"
 #include "app/design_calls.h"
+#include "app/drawing_host.h"
 #include "app/pier_source.h"
 #include "app/project_session.h"
 #include "app/shell_texts.h"
@@ -200,8 +201,12 @@ void CMainFrame::BindCommands() {
     bind(cmd::kLibraryBrowse, [this, libraryServices] { library::RunLibraryViewCommand(this, libraryServices()); });
     bind(cmd::kLibraryManage, [this, libraryServices] { library::RunLibraryManagerCommand(this, libraryServices()); });
     // The main window's close asks the grid windows first, as its close box does.
+    // A host that started a moment ago gets the project first; the shell offers to close only for a host
+    // that has the project.
     bind(cmd::kSwitchToDrawing, [this] {
-        if (m_shell.Acad().SwitchToDrawing()) close();
+        const bool projectOpen = m_shell.Session().IsOpen();
+        m_shell.AcadLink().Poll(projectOpen);
+        if (m_shell.Acad().SwitchToDrawing(m_shell.AcadLink().HostHasProject(projectOpen))) close();
     });
     bind(cmd::kShrink, [this] { OnShrink(); });
     bind(cmd::kRestore, [this] { OnRestore(); });

@@ -5,6 +5,7 @@
 
 namespace app {
 class ProjectSession;
+class AcadCommandLink;
 }
 namespace drawing {
 class AcadSession;
@@ -42,4 +43,6 @@ public:
     virtual void SetNewProject(bool on) = 0;
     // The link to the running drawing host.
     virtual drawing::AcadSession& Acad() = 0;
+    // What the drawing host was told of the open project.
+    virtual app::AcadCommandLink& AcadLink() = 0;
 };

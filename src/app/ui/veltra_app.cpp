@@ -101,11 +101,17 @@ bool CVeltraApp::InitInstance(const StartOptions& options) {
 
     if (!m_session.IsOpen() && options.showStartDialog) m_pMainFrame->ShowStartDialog();
 
+    // A host started later gets the open project as one running at start-up does.
+    m_hostWatch.setInterval(app::kHostWatchMilliseconds);
+    connect(&m_hostWatch, &QTimer::timeout, this, [this] { m_acadLink.Poll(m_session.IsOpen()); });
+    m_hostWatch.start();
+
     registry::WriteSetting("Running State", "VeltraIsRunning", "Yes");
     return true;
 }
 
 int CVeltraApp::ExitInstance() {
+    m_hostWatch.stop();
     m_session.Release();
     registry::WriteSetting("Running State", "VeltraIsRunning", "No");
     return 0;

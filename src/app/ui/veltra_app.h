@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <memory>
 
 #include "app/drawing_host.h"
@@ -75,6 +76,7 @@ public:
     bool IsNewProject() const override { return m_bNewProject; }
     void SetNewProject(bool on) override { m_bNewProject = on; }
     drawing::AcadSession& Acad() override { return m_acad; }
+    app::AcadCommandLink& AcadLink() override { return m_acadLink; }
     // Where the drawing host is looked for; tests install a fake (nullptr gives the window directory back).
     void setWindowSystem(drawing::WindowSystem* windows) {
         m_acad.SetWindowSystem(windows ? *windows : m_windowDirectory);
@@ -137,4 +139,6 @@ private:
     bool m_bNewProject = false;
     app::ProjectSession m_session;
     std::unique_ptr<CMainFrame> m_pMainFrame;
+    // Looks for a drawing host that started after the project was opened.
+    QTimer m_hostWatch;
 };
