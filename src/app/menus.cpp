@@ -44,7 +44,7 @@ const std::vector<MenuEntry>& ProjectMenu() {
         Popup("项目(&P)", {Item(cmd::kNew), Item(cmd::kOpen), Item(cmd::kImport), Item(cmd::kSave), Item(cmd::kSaveAs),
                            Item(cmd::kClose), separator, Item(cmd::kExportArvo3D), Item(cmd::kExportKelsa), separator,
                            Item(cmd::kImportLandXml), Item(cmd::kExportLandXml), Item(cmd::kExportIfc), separator,
-                           Item(cmd::kBridgeCheck), separator,
+                           Item(cmd::kBridgeCheck), Item(cmd::kPrint), separator,
                            Of(MenuEntry::RecentFiles), separator, Item(cmd::kExit)}),
         Popup("设置(&S)", {Item(cmd::kViewToolbar), Item(cmd::kViewStatusBar), separator, Item(cmd::kAdvancedUser),
                            separator, Item(cmd::kDrawingTarget), Item(cmd::kDrawingPreview)}),

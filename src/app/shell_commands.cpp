@@ -84,6 +84,7 @@ void AddProjectCommands(std::vector<CommandSpec>& rows) {
             Row(cmd::kExportLandXml, "输出LandXML路线...", "将项目的平曲线和竖曲线资料输出为LandXML文件", A::WithProject),
             Row(cmd::kExportIfc, "输出IFC模型...", "将桥梁及路线输出为IFC 4.3模型文件", A::WithProject),
             Row(cmd::kPrintSetup, "打印设置(&R)...", "改变打印机及打印选项", A::Always),
+            Key(Row(cmd::kPrint, "打印(&P)...", "按打印设置打印当前表格窗口", A::WithProject), "Ctrl+P"),
             Key(Row(cmd::kExit, "退出(&X)", "退出应用程序", A::Always), "Alt+F4"),
         });
 }

@@ -16,11 +16,15 @@
 #include "app/shell_texts.h"
 #include "app/ui/about_dialog.h"
 #include "app/ui/bridge_check_window.h"
+#include "app/ui/child_frames.h"
 #include "app/ui/help_window.h"
 #include "app/ui/main_frame.h"
 #include "app/ui/project_window_set.h"
 #include "browse/ui/bri_form_view.h"
+#include "platform/spreadsheet/sheet_model.h"
+#include "platform/spreadsheet/sheet_print.h"
 #include "platform/spreadsheet/spreadsheet.h"
+#include "platform/interaction/qt_printing.h"
 #include "app/ui/qt_program_starter.h"
 #include "app/ui/record_editor_dialog.h"
 #include "app/ui/shell_host.h"
@@ -112,7 +116,9 @@ void CMainFrame::BindCommands() {
             m_pDrawingCombos->Show(*result);
     });
     bind(cmd::kDrawingPreview, [this, &session] {
-        if (session.Database()) drawing::RunDrawingPreview(*session.Database(), m_shell.Prompter(), this);
+        if (session.Database())
+            drawing::RunDrawingPreview(*session.Database(), m_shell.Prompter(), this,
+                                       ui::PrintServices{&m_shell.Printer(), &m_shell.PrintChooser()});
     });
     bind(cmd::kExportArvo3D, [this, &session] {
         if (session.Database())
@@ -154,6 +160,7 @@ void CMainFrame::BindCommands() {
         app::RunSubstructureProgram(services);
     });
     bind(cmd::kPrintSetup, [this] { m_shell.PrinterSetupChooser().choose(m_shell.Printer()); });
+    bind(cmd::kPrint, [this] { PrintActiveGrid(); });
     bind(cmd::kSave, [&session] { session.Save(); });
     bind(cmd::kClose, [&session] { session.Close(); });
     bind(cmd::kExit, [this] { close(); });
@@ -332,4 +339,22 @@ void CMainFrame::OnHelp() {
     m_pHelpWindow->show();
     m_pHelpWindow->raise();
     m_pHelpWindow->activateWindow();
+}
+
+void CMainFrame::PrintActiveGrid() {
+    auto* frame = qobject_cast<CChildFrame*>(m_pMdiArea->currentSubWindow());
+    if (!frame && m_pWindows->GridFrames().size() == 1) frame = m_pWindows->GridFrames().front();
+    if (!frame) {
+        m_shell.Prompter().message("请先选择要打印的表格窗口。", ui::Buttons::Ok, ui::Icon::Information);
+        return;
+    }
+    sheet::Spreadsheet& grid = frame->view()->Grid();
+    grid.commitEdit();  // the cell being typed prints as typed
+    const QString title = QString::fromStdString(frame->tableName());
+    int pages = 0;
+    const bool printed = ui::RunPrint(ui::PrintServices{&m_shell.Printer(), &m_shell.PrintChooser()}, title, this,
+                                      m_shell.Prompter(), [&](QPainter& painter, QPagedPaintDevice& device) {
+                                          pages = sheet::PaintTable(*grid.model(), title, painter, device);
+                                      });
+    if (printed) statusBar()->showMessage(QString("已打印“%1”，共%2页。").arg(title).arg(pages));
 }
