@@ -13,6 +13,7 @@
 #include "projectdb/record_access.h"
 #include "platform/interaction/console.h"
 #include "platform/interaction/qt_interaction.h"
+#include "platform/interaction/on_screen.h"
 #include "platform/interaction/qt_print_setup.h"
 #include "platform/interaction/translations.h"
 #include "platform/registry/registry.h"
@@ -45,7 +46,9 @@ CVeltraApp::CVeltraApp()
       m_pFileChooser(m_ownFileChooser.get()),
       m_ownPrinterSetupChooser(std::make_unique<ui::QtPrinterSetupChooser>()),
       m_pPrinterSetupChooser(m_ownPrinterSetupChooser.get()),
-      m_session(app::SessionServices{m_prompterRelay, &m_windowsRelay, &m_recentRelay, &m_acadLink}) {}
+      m_session(app::SessionServices{m_prompterRelay, &m_windowsRelay, &m_recentRelay, &m_acadLink}) {
+    static_cast<ui::QtFileChooser*>(m_ownFileChooser.get())->setProjectPath([this] { return m_session.Path(); });
+}
 
 CVeltraApp::~CVeltraApp() {
     // The database goes first, so that no window asks about a project while the windows are destroyed.
@@ -161,6 +164,8 @@ int CVeltraApp::Run(int argc, char** argv) {
     QApplication::setApplicationVersion("4.6.1.1");
     // The toolkit's own buttons and dialogs speak Chinese like the rest of the program.
     ui::InstallChineseTranslations(application);
+    ui::KeepWindowsOnScreen onScreen;
+    application.installEventFilter(&onScreen);
     StartOptions options = StartOptions::Parse(QApplication::arguments());
 
     CVeltraApp app;
