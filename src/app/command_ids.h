@@ -18,6 +18,7 @@ constexpr int kImportLandXml = 33610;  // the open exchange formats
 constexpr int kExportLandXml = 33611;
 constexpr int kExportIfc = 33612;
 constexpr int kPrintSetup = 57606;
+constexpr int kPrint = 57607;  // the active grid window on paper
 constexpr int kRecentFirst = 57616;  // recent projects: 57616 .. 57630
 constexpr int kRecentCount = 15;
 constexpr int kExit = 57665;

@@ -66,6 +66,8 @@ void AddProjectCommands(std::vector<CommandSpec>& rows) {
                 .Menu(kProject, file),
             Row(cmd::kBridgeCheck, "检查(&K)...", "检查路线、地面线、桥跨与墩台是否一致，列出发现的问题")
                 .When(A::WithProject).Menu(kProject, file, Separated),
+            Row(cmd::kPrint, "打印(&P)...", "按打印设置打印当前表格窗口").When(A::WithProject).Key("Ctrl+P")
+                .Menu(kProject, file),
             Row(cmd::kPrintSetup, "打印设置(&R)...", "改变打印机及打印选项").When(A::Always)
                 .Menu(kNoProject, file, Separated),
             // The recent projects stand between the entries above and 退出 (menus.cpp).

@@ -66,6 +66,16 @@ bool AcadSession::FindAcadWindow(std::intptr_t& window) {
     return false;
 }
 
+std::intptr_t AcadSession::LookForAcadWindow() {
+    try {
+        for (const TopLevelWindow& w : m_windows->TopLevelWindows())
+            if (IsAcadMainTitle(w.title)) return w.handle;
+    } catch (const std::runtime_error&) {
+        // Said by the next search that a command makes.
+    }
+    return 0;
+}
+
 std::uint64_t AcadSession::CommandId(std::intptr_t to, const std::string& text) {
     if (to != m_unconfirmedWindow) {
         // Another host never saw the earlier sendings.
@@ -135,9 +145,10 @@ bool AcadSession::SendAcadCommand(const std::string& command) {
     return SendCommandLine(upper);
 }
 
-bool AcadSession::SwitchToDrawing() {
+bool AcadSession::SwitchToDrawing(bool hostHasProject) {
     if (!ArxLoad(kPlanExtension)) return false;
     if (!SendAcadCommand("VltIn ")) return false;
+    if (!hostHasProject) return false;
     return m_prompter.message(kSwitchQuestion, ui::Buttons::YesNo, ui::Icon::Question) == ui::Answer::Yes;
 }
 

@@ -28,6 +28,9 @@ public:
     // `window` (the callers pass AcadWindow() itself). None found: `window` becomes 0 and the recorded
     // extension ("Loaded ARX Application"/"AppName") is cleared, since no host holds it any more.
     bool FindAcadWindow(std::intptr_t& window);
+    // The host's main window as the windows show it now, or 0; unlike FindAcadWindow it changes nothing
+    // and says nothing (a watch that looks every few seconds must not repeat a message).
+    std::intptr_t LookForAcadWindow();
     // Loads a drawing extension: "(arxload \"<file>\") " with every backslash turned into a slash. False
     // without a host, and then without a message.
     bool ArxLoad(const std::string& fileName);
@@ -35,8 +38,9 @@ public:
     // has recorded it. Without a host the user is told to start it.
     bool SendAcadCommand(const std::string& command);
     // Command 32802: hands the current project and drawing target to the drawing subsystem and asks
-    // whether the shell should close. True when the user wants the shell closed.
-    bool SwitchToDrawing();
+    // whether the shell should close. True when the user wants the shell closed. A host that has no
+    // project (`hostHasProject` false) is not worth closing the shell for: the question is not asked.
+    bool SwitchToDrawing(bool hostHasProject = true);
 
 private:
     // Sends one command line to the window found last; a message that did not arrive is shown. True only

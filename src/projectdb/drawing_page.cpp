@@ -113,7 +113,45 @@ std::vector<SubstructureCandidate> SubstructureCandidates(const TextSheet& suppo
 void DrawingPage::OnShown(const SpanPage& spans, bool newProject) {
     m_super = SuperstructureCandidates(spans.sheet(SpanSheet::Sections));
     m_sub = SubstructureCandidates(spans.sheet(SpanSheet::Supports));
-    if (newProject && !m_bFilled) FillDefaultRows();
+    if (!newProject) return;
+    // The user went back and changed the spans: a list as it was filled is filled anew; a list the user
+    // changed keeps the user's rows and only trades the default rows of spans and supports that are gone
+    // for those of the new ones.
+    if (!m_bFilled || m_rows == m_filledRows)
+        FillDefaultRows();
+    else
+        FollowDefaultRows();
+}
+
+void DrawingPage::FollowDefaultRows() {
+    DrawingPage fresh;
+    fresh.SetCandidates(m_super, m_sub);
+    fresh.FillDefaultRows();
+    const Titles freshTitles = fresh.ListedTitles();
+
+    std::vector<std::vector<std::string>> kept;
+    Titles keptTitles;
+    for (int r = 0; r < m_rows.rows(); ++r) {
+        const std::string& title = m_rows.cell(r, drawing_col::kTitle);
+        if (m_defaultTitles.count(title) && !freshTitles.count(title)) continue;
+        std::vector<std::string> row;
+        for (int c = 0; c < drawing_col::kCount; ++c) row.push_back(m_rows.cell(r, c));
+        kept.push_back(std::move(row));
+        keptTitles.insert(title);
+    }
+    m_rows.assign(kept, 1);
+    std::unordered_set<std::string> files;
+    for (int r = 0; r < m_rows.rows(); ++r) files.insert(m_rows.cell(r, drawing_col::kFile));
+    for (int r = 0; r < fresh.m_rows.rows(); ++r) {
+        if (keptTitles.count(fresh.m_rows.cell(r, drawing_col::kTitle))) continue;
+        AddRow(nullptr, fresh.m_rows.cell(r, drawing_col::kTitle), fresh.m_rows.cell(r, drawing_col::kType));
+        // Rows that went leave gaps in the numbering: a new row never takes a file name still in the list.
+        const int row = m_rows.rows() - 1;
+        for (int n = row + 1; files.count(m_rows.cell(row, drawing_col::kFile)); ++n)
+            m_rows.setCell(row, drawing_col::kFile, text::Format("Draw%d", n));
+        files.insert(m_rows.cell(row, drawing_col::kFile));
+    }
+    m_defaultTitles = freshTitles;
 }
 
 DrawingPage::Titles DrawingPage::ListedTitles() const {
@@ -148,6 +186,8 @@ void DrawingPage::FillDefaultRows() {
     for (const auto& c : m_super) AddSuperstructure(&listed, c);
     for (const auto& c : m_sub) AddSubstructure(&listed, c);
     m_bFilled = true;
+    m_filledRows = m_rows;
+    m_defaultTitles = std::move(listed);
 }
 
 void DrawingPage::AddToDrawingList(const std::vector<int>& superSelected,

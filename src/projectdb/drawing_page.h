@@ -40,8 +40,8 @@ class DrawingPage {
   public:
     DrawingPage() : m_rows(drawing_col::kCount) {}
 
-    // The page is shown: the candidates follow page 2; a new project's first showing also fills the
-    // default drawing rows.
+    // The page is shown: the candidates follow page 2; in a new project the default drawing rows do too
+    // (filled the first time, and again after the spans changed; see FollowDefaultRows).
     void OnShown(const SpanPage& spans, bool newProject);
 
     const std::vector<SuperstructureCandidate>& superstructure() const { return m_super; }
@@ -78,11 +78,16 @@ class DrawingPage {
     void AddRow(Titles* listed, const std::string& title, const std::string& type);
     void AddSuperstructure(Titles* listed, const SuperstructureCandidate& c);
     void AddSubstructure(Titles* listed, const SubstructureCandidate& c);
+    // A list the user changed after the default fill meets new candidates.
+    void FollowDefaultRows();
 
     std::vector<SuperstructureCandidate> m_super;
     std::vector<SubstructureCandidate> m_sub;
     TextSheet m_rows;
     bool m_bFilled = false;
+    // The list as the default fill left it, and the titles that fill made.
+    TextSheet m_filledRows{drawing_col::kCount};
+    Titles m_defaultTitles;
     bool m_bClearKeepsBridgeLayout = true;
     bool m_bAddSkipsListed = true;
 };

@@ -267,6 +267,11 @@ SpanUpdate SpanPage::OnCellsPasted(SpanSheet s, int row, int column,
     RecomputeStakes();
     box(SpanBox::SpanSum) = std::to_string(SpanCount(sheet(SpanSheet::Sections)));
     update.boxes = true;
+    // The supports and the last joint stand where the spans end: a sheet that showed the old layout until
+    // the user clicked into it would show stakes that no longer exist.
+    RebuildSupports();
+    update.sheets[static_cast<int>(SpanSheet::Supports)] = true;
+    update.sheets[static_cast<int>(SpanSheet::Joints)] = true;
     return update;
 }
 

@@ -70,7 +70,8 @@ class SpanPage {
     SpanUpdate OnSheetActivated(SpanSheet sheet);
     // The user starts editing a cell.
     EditStart OnEditStart(SpanSheet sheet, int row, int column) const;
-    // A cell edit ended with `text`; a span count or length recomputes the stakes and the span count.
+    // A cell edit ended with `text`; a span count or length recomputes the stakes and the span count, and
+    // the supports and joints follow at once.
     SpanUpdate OnCellEdited(SpanSheet sheet, int row, int column, std::string text);
     // A block pasted at (row, column), cut off at the sheet's edges, recomputed once.
     SpanUpdate OnCellsPasted(SpanSheet sheet, int row, int column,

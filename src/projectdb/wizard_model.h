@@ -33,7 +33,7 @@ enum class FinishResult {
 
 class NewProjectWizard {
   public:
-    // Page 1 with the remembered values, page 2 with the initial content; page 3 fills when first shown.
+    // Page 1 with the remembered values, page 2 with the initial content; page 3 fills when shown.
     NewProjectWizard();
 
     GeneralPage& general() { return m_general; }
@@ -43,7 +43,7 @@ class NewProjectWizard {
     const SpanPage& spans() const { return m_spans; }
     const DrawingPage& drawings() const { return m_drawings; }
 
-    // Page 3 becomes the current page: its candidate lists follow page 2 (default rows the first time).
+    // Page 3 becomes the current page: its candidate lists and default rows follow page 2.
     void OnDrawingPageShown() { m_drawings.OnShown(m_spans, true); }
 
     // Writes 一般信息表 … 图形布置信息表 from the pages into `db`. Database errors are raised.

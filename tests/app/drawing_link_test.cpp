@@ -1,8 +1,10 @@
 // The shell and a running drawing host: found at start-up and told of every project opened, the switch that
 // closes the shell, and the host's quit notice arriving at the main window.
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QPushButton>
 #include <QTimer>
+#include <atomic>
 #include <chrono>
 #include <future>
 
@@ -72,7 +74,7 @@ TEST_F(DrawingLinkTest, TheSwitchClosesTheShellWhenTheUserSaysYes) {
     });
     registry::WriteSetting("Loaded ARX Application", "AppName", "Ombrix.arx");
     testing_support::WindowServer server(host);
-    Start();
+    Start(QString::fromStdString(MakeProject("a.vlt")));
     ui.prompter.queue(ui::Answer::No);
     ui.prompter.queue(ui::Answer::Yes);
     app->mainFrame()->OnCommand(cmd::kSwitchToDrawing);
@@ -80,7 +82,63 @@ TEST_F(DrawingLinkTest, TheSwitchClosesTheShellWhenTheUserSaysYes) {
     app->mainFrame()->OnCommand(cmd::kSwitchToDrawing);
     EXPECT_FALSE(app->mainFrame()->isVisible());
     EXPECT_EQ(ui.prompter.texts(), Strings(2, "该命令将切换到绘图子系统。\n是否关闭当前应用程序？"));
-    EXPECT_EQ(received, (Strings{"(arxload \"Rare.did\") ", "VLTIN ", "(arxload \"Rare.did\") ", "VLTIN "}));
+    EXPECT_EQ(received, (Strings{"LOADDBAUTO ", "(arxload \"Rare.did\") ", "VLTIN ", "(arxload \"Rare.did\") ",
+                                 "VLTIN "}));
+}
+
+// A host started after the project was opened: the watch hands it the project within a few seconds, and
+// the switch, made at once, hands it first. Without a project the shell does not offer to close.
+TEST_F(DrawingLinkTest, AHostStartedLaterGetsTheOpenProject) {
+    registry::WriteSetting("Loaded ARX Application", "AppName", "Ombrix.arx");
+    Start(QString::fromStdString(MakeProject("a.vlt")));
+    ASSERT_EQ(AcadWindow(), 0);
+    windows::RegisteredWindow host(directory, "AutoCAD 2002 - [Drawing1.dwg]");
+    Strings received;
+    std::atomic<int> arrived{0};  // read while the host's thread serves
+    host.SetHandler([&](const windows::CopyData& data) {
+        received.push_back(windows::RecordText(data));
+        ++arrived;
+        return 1;
+    });
+    {
+        testing_support::WindowServer server(host);
+        QDeadlineTimer patience(4 * app::kHostWatchMilliseconds);
+        while (arrived < 2 && !patience.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
+    // No host at start-up cleared the recorded extension: it is loaded first.
+    EXPECT_EQ(received, (Strings{"(arxload \"Ombrix.arx\") ", "LOADDBAUTO "}));
+    EXPECT_EQ(AcadWindow(), host.Handle());
+    EXPECT_EQ(registry::ReadSetting("Current Database File", "File"), dir.file("a.vlt"));
+}
+
+TEST_F(DrawingLinkTest, TheSwitchHandsALateHostTheProjectAndOffersToCloseOnlyWithOne) {
+    registry::WriteSetting("Loaded ARX Application", "AppName", "Ombrix.arx");
+    Start();
+    windows::RegisteredWindow host(directory, "AutoCAD 2002 - [Drawing1.dwg]");
+    Strings received;
+    host.SetHandler([&](const windows::CopyData& data) {
+        received.push_back(windows::RecordText(data));
+        return 1;
+    });
+    testing_support::WindowServer server(host);
+    app->mainFrame()->OnCommand(cmd::kSwitchToDrawing);
+    EXPECT_TRUE(ui.prompter.texts().empty());
+    EXPECT_EQ(received, (Strings{"(arxload \"Rare.did\") ", "(arxload \"Ombrix.arx\") ", "VLTIN "}));
+
+    ASSERT_TRUE(app->Session().Open(MakeProject("b.vlt"), app::OpenRoute::CloseFirst));
+    windows::RegisteredWindow laterHost(directory, "AutoCAD 2002 - [Drawing2.dwg]");
+    Strings laterReceived;
+    laterHost.SetHandler([&](const windows::CopyData& data) {
+        laterReceived.push_back(windows::RecordText(data));
+        return 1;
+    });
+    testing_support::WindowServer laterServer(laterHost);
+    ui.prompter.queue(ui::Answer::No);
+    app->mainFrame()->OnCommand(cmd::kSwitchToDrawing);
+    EXPECT_EQ(laterReceived, (Strings{"(arxload \"Ombrix.arx\") ", "LOADDBAUTO ", "(arxload \"Rare.did\") ",
+                                      "(arxload \"Ombrix.arx\") ", "VLTIN "}));
+    EXPECT_EQ(ui.prompter.texts(), Strings{"该命令将切换到绘图子系统。\n是否关闭当前应用程序？"});
 }
 
 TEST_F(DrawingLinkTest, TheQuitNoticeReachesTheMainWindowThroughTheDirectory) {

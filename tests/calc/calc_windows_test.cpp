@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
 #include <QTreeWidget>
@@ -103,6 +104,40 @@ TEST_F(PierWindow, StartsWithTheDefaultsAndListsPiersKeptFromAnEarlierOpening) {
     EXPECT_EQ(header->text(6), "汽车制动水平力(KN)");
     EXPECT_EQ(window.m_listPiers->columnWidth(4), 96);
     EXPECT_EQ(window.m_listPiers->columnWidth(7), 120);
+}
+
+// Opened with a project the window offers its piers; piers already in the calculation are replaced only
+// when the user says so, and what the project said is shown.
+TEST_F(PierWindow, OffersThePiersOfTheOpenProject) {
+    CPierForceDlg bare(project, prompt, files);
+    EXPECT_TRUE(bare.m_btnFromProject->isHidden());
+
+    CPierForceDlg window(project, prompt, files);
+    int asked = 0;
+    window.SetPierSource([&](CProject& p, const calc::CPier& newPier) {
+        ++asked;
+        p.m_Piers.assign(2, newPier);
+        p.m_Piers[0].m_dStake = 1020, p.m_Piers[1].m_dStake = 1040;
+        for (auto& pier : p.m_Piers) {
+            pier.m_nColumns = 2;
+            pier.m_dHeight = 7.5;
+            pier.m_pSection = std::make_unique<calc::CCircle>(1.3);
+        }
+        return std::string("已从项目读取2个桥墩。");
+    });
+    EXPECT_FALSE(window.m_btnFromProject->isHidden());
+    window.m_btnFromProject->click();
+    EXPECT_EQ(asked, 1);
+    ASSERT_EQ(window.m_listPiers->topLevelItemCount(), 2);
+    EXPECT_EQ(Row(window.m_listPiers, 1).mid(0, 4), (QStringList{"1", "1040.000", "2", "7.500"}));
+    EXPECT_EQ(prompt.texts(), std::vector<std::string>{"已从项目读取2个桥墩。"});
+    // The new piers are the editor's: the bearings' shear modulus the editor proposes.
+    EXPECT_EQ(project.m_Piers[0].m_dShearModulus, CPierDlg::NewPier().m_dShearModulus);
+
+    prompt.queue(ui::Answer::No);
+    window.m_btnFromProject->click();
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(prompt.texts().back(), "用项目中桥墩的桩号、墩柱个数、墩柱高度和截面替换计算中的桥墩？\n混凝土标号和支座保持不变。");
 }
 
 TEST_F(PierWindow, AddChangeAndDeleteRecalculateTheList) {
@@ -304,7 +339,7 @@ TEST(CulvertWindow, StartsOneStageAndCalculates) {
     EXPECT_FALSE(dlg.m_checkTwoStage->isChecked());
     EXPECT_EQ(dlg.field("B1")->text(), "6.25");
     EXPECT_EQ(dlg.field("H3")->text(), "120.454");
-    EXPECT_EQ(dlg.field("Hs")->text(), "0");
+    EXPECT_EQ(dlg.field("Hs")->text(), "0.000");
     for (const char* name : {"H3", "H4", "B3", "B4", "m2", "n2"}) EXPECT_FALSE(dlg.field(name)->isEnabled()) << name;
     EXPECT_EQ(dlg.m_picture->pixmap().size(), QSize(636, 245));
 
@@ -341,7 +376,7 @@ TEST(CulvertWindow, AZeroDenominatorIsToldAndChangesNoField) {
     dlg.OnCalculate();
     ASSERT_EQ(prompt.texts().size(), 1u);
     EXPECT_NE(prompt.texts()[0].find("无法计算"), std::string::npos);
-    EXPECT_EQ(dlg.field("Hs")->text(), "0");
+    EXPECT_EQ(dlg.field("Hs")->text(), "0.000");
 }
 
 // Pictures of the windows for looking at them: --gtest_also_run_disabled_tests with VELTRA_SHOTS=<folder>.

@@ -267,7 +267,7 @@ TEST(RouteGeometryWindow, EveryPressRecomputesAndTheWindowStaysOpen) {
     ui::ScriptedPrompter prompt;
     ui::ScriptedFileChooser files;
     calc::ui::CRouteGeometryDlg dlg(project.db.get(), prompt, files);
-    EXPECT_EQ(dlg.field("x")->text(), "0");
+    EXPECT_EQ(dlg.field("x")->text(), "0.000");
     EXPECT_EQ(dlg.field("location")->text(), "");
     dlg.field("stake")->setText("K0+160");
     dlg.field("offset")->setText("-4");
@@ -278,22 +278,42 @@ TEST(RouteGeometryWindow, EveryPressRecomputesAndTheWindowStaysOpen) {
     EXPECT_EQ(dlg.field("x")->text() + dlg.field("elevation")->text(), first);
     EXPECT_TRUE(dlg.isVisible());
     EXPECT_EQ(dlg.field("location")->text(), "第3单元：圆曲线");
-    EXPECT_EQ(dlg.field("left")->text(), "0.5");
-    EXPECT_EQ(dlg.field("radius")->text(), "300");
+    EXPECT_EQ(dlg.field("left")->text(), "0.50");
+    EXPECT_EQ(dlg.field("radius")->text(), "300.000");
     const calc::RoutePoint p = calc::CGeoAssist(project.db.get()).Evaluate(160, -4);
-    EXPECT_NEAR(dlg.field("x")->text().toDouble(), p.x, 1e-6);  // shown with 15 digits
+    EXPECT_NEAR(dlg.field("x")->text().toDouble(), p.x, 0.0005);  // to the millimetre
 
     // The tables changed between two presses: the second press shows the change.
     project.db->Execute("UPDATE [桥面横坡资料表] SET [左半桥横坡] = 5 WHERE [起点桩号] = 200");
     dlg.m_calculate->click();
-    EXPECT_EQ(dlg.field("left")->text(), "1.5");
+    EXPECT_EQ(dlg.field("left")->text(), "1.50");
     EXPECT_TRUE(prompt.texts().empty());
 
     dlg.field("stake")->setText("abc");
     dlg.m_calculate->click();
     ASSERT_EQ(prompt.texts().size(), 1u);
     EXPECT_NE(prompt.texts()[0].find("不是有效的桩号"), std::string::npos);
-    EXPECT_EQ(dlg.field("left")->text(), "1.5");
+    EXPECT_EQ(dlg.field("left")->text(), "1.50");
+}
+
+// 50 m along the first straight, which runs at 45° from (3400000, 480000): 50 × cos 45° = 35.3553 m
+// north and east.
+TEST(RouteGeometryWindow, ResultsToTheMillimetreWithTheBearingInDegrees) {
+    RouteProject project;
+    ui::ScriptedPrompter prompt;
+    ui::ScriptedFileChooser files;
+    calc::ui::CRouteGeometryDlg dlg(project.db.get(), prompt, files);
+    dlg.field("stake")->setText("50");
+    dlg.m_calculate->click();
+    EXPECT_EQ(dlg.field("x")->text(), "3400035.355");
+    EXPECT_EQ(dlg.field("y")->text(), "480035.355");
+    EXPECT_EQ(dlg.field("azimuth")->text(), "0.785398");
+    auto* dms = dlg.findChild<QLabel*>("azimuthDms");
+    ASSERT_NE(dms, nullptr);
+    EXPECT_EQ(dms->text(), "45°00′00.0″");
+    dlg.show();
+    const QString folder = qEnvironmentVariable("VELTRA_SHOTS");
+    if (!folder.isEmpty()) dlg.grab().save(folder + "/route_geometry_result.png");
 }
 
 TEST(RouteGeometryWindow, AnUnreadableTableShowsNoNumbers) {

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -20,6 +21,9 @@
 #include "drawing/drawing_layout.h"
 #include "drawing_fixture.h"
 #include "platform/interaction/scripted.h"
+#include "support/pdf_probe.h"
+#include <QWheelEvent>
+#include <QMouseEvent>
 #include "platform/spreadsheet/spreadsheet.h"
 #include "projectdb/ui/drawing_page_view.h"
 #include "support/window_shot.h"
@@ -233,6 +237,63 @@ TEST_F(DrawingWindowsTest, PreviewShowsThePictureOfTheFirstSelectedDrawing) {
     EXPECT_TRUE(dialog.Viewer()->Note()->text().contains("找不到图形文件"));
     EXPECT_TRUE(dialog.Viewer()->Note()->text().contains(QString::fromStdString(dir.file("Draw1.svg"))));
     Shot(*dialog.Viewer(), "drawing_viewer_missing");
+}
+
+// The preview zooms about the point under the cursor and pans by dragging; it prints the whole sheet with
+// the printer set-up (A3 across: 420 x 297 mm = 1191 x 842 pt).
+TEST_F(DrawingWindowsTest, PreviewZoomsPansAndPrintsWithTheSetUp) {
+    const std::string picture = dir.file("Draw2.svg");
+    testing_support::WriteBytes(picture, "<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 200 100'>"
+                                         "<rect x='10' y='10' width='180' height='80' fill='none' stroke='black'/></svg>");
+    const ui::PrinterSetup a3{"", "A3", true};
+    const std::string pdf = dir.file("preview.pdf");
+    ui::PdfPrintChooser toPdf(QString::fromStdString(pdf));
+    CDrawingViewerDlg viewer("桥型布置图", "Draw2", QString::fromStdString(picture), nullptr,
+                             ui::PrintServices{&a3, &toPdf}, &ui.prompter);
+    viewer.resize(820, 520);
+    viewer.show();
+    DrawingSheetView* sheet = viewer.Sheet();
+    ASSERT_NE(sheet, nullptr);
+    const QRectF fitted = sheet->PictureRect();
+    // The picture keeps its 2:1 proportions.
+    EXPECT_NEAR(fitted.width() / fitted.height(), 2.0, 0.01);
+
+    const QPointF at(fitted.left() + fitted.width() / 4, fitted.top() + fitted.height() / 4);
+    QWheelEvent wheel(at, sheet->mapToGlobal(at), QPoint(), QPoint(0, 240), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(sheet, &wheel);
+    EXPECT_NEAR(sheet->Zoom(), 1.5625, 1e-9);  // two notches of 1.25
+    const QRectF zoomed = sheet->PictureRect();
+    EXPECT_NEAR(zoomed.width(), fitted.width() * 1.5625, 1e-6);
+    // The point a quarter into the picture is still under the cursor.
+    EXPECT_NEAR(zoomed.left() + zoomed.width() / 4, at.x(), 1e-6);
+    EXPECT_NEAR(zoomed.top() + zoomed.height() / 4, at.y(), 1e-6);
+
+    auto mouse = [&](QEvent::Type type, QPointF where, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, where, sheet->mapToGlobal(where), Qt::LeftButton, buttons, Qt::NoModifier);
+        QApplication::sendEvent(sheet, &event);
+    };
+    mouse(QEvent::MouseButtonPress, QPointF(100, 100), Qt::LeftButton);
+    mouse(QEvent::MouseMove, QPointF(130, 80), Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, QPointF(130, 80), Qt::NoButton);
+    EXPECT_NEAR(sheet->PictureRect().left(), zoomed.left() + 30, 1e-6);
+    EXPECT_NEAR(sheet->PictureRect().top(), zoomed.top() - 20, 1e-6);
+    Shot(viewer, "drawing_viewer_zoomed");
+    sheet->Fit();
+    EXPECT_EQ(sheet->PictureRect(), fitted);
+
+    ASSERT_NE(viewer.PrintButton(), nullptr);
+    viewer.PrintButton()->click();
+    EXPECT_TRUE(ui.prompter.texts().empty());
+    ASSERT_TRUE(QFileInfo::exists(QString::fromStdString(pdf)));
+    if (!testing_support::HavePdfTools()) GTEST_SKIP() << "pdfinfo is missing";
+    const std::string info = testing_support::PdfInfo(pdf);
+    EXPECT_EQ(testing_support::PdfPageCount(info), 1) << info;
+    EXPECT_NE(info.find("Page size:       1191 x 842 pts"), std::string::npos) << info;
+
+    // Without print services the preview offers no 打印.
+    CDrawingViewerDlg plain("桥型布置图", "Draw2", QString::fromStdString(picture));
+    EXPECT_EQ(plain.PrintButton(), nullptr);
 }
 
 }  // namespace

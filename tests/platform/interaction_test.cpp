@@ -22,3 +22,28 @@ TEST(FileFilter, SplitsTheSystemsFilterText) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(FileRequestFolder, DialogsStartInTheProjectFolderAndProposeAName) {
+    const struct {
+        bool save;
+        std::string fileName, extension, project, expected;
+    } cases[] = {
+        {true, "", "bri", "/home/li/桥/示例大桥.vlt", "/home/li/桥/示例大桥.bri"},
+        {true, "Arvo3D.bri", "bri", "/home/li/桥/示例大桥.vlt", "/home/li/桥/Arvo3D.bri"},
+        {false, "", "BRF", "/home/li/桥/示例大桥.vlt", "/home/li/桥/"},  // open: the folder only
+        {true, "", "", "/home/li/桥/示例大桥.vlt", "/home/li/桥/"},
+        {true, "/tmp/x.bri", "bri", "/home/li/桥/示例大桥.vlt", "/tmp/x.bri"},  // a folder named stays
+        {true, "", "bri", "", ""},                                              // no project: as asked
+    };
+    for (const auto& c : cases) {
+        ui::FileRequest request;
+        request.save = c.save;
+        request.fileName = c.fileName;
+        request.defaultExtension = c.extension;
+        EXPECT_EQ(ui::InProjectFolder(request, c.project).fileName, c.expected) << c.fileName << " " << c.project;
+    }
+}
+
+}  // namespace

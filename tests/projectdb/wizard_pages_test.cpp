@@ -392,6 +392,56 @@ TEST(DrawingCandidates, EqualSpansMergeExceptBoxGirders) {
                                                   {"1类墩帽,圆形截面柱式墩身,1类承台,单排桩基础", "1,2"}}));
 }
 
+// Three spans of 20 m from the start stake 0: supports at 0, 20, 40 and 60, without a click into the
+// supports sheet.
+TEST(SpanPage, TheSupportsFollowTheSectionsAtOnce) {
+    SpanPage page = SpanPage::NewProject();
+    SpanUpdate update = page.OnCellEdited(SpanSheet::Sections, 0, section_col::kSpans, "3");
+    EXPECT_TRUE(update.sheets[static_cast<int>(SpanSheet::Supports)]);
+    EXPECT_TRUE(update.sheets[static_cast<int>(SpanSheet::Joints)]);
+    EXPECT_EQ(SheetColumn(page.sheet(SpanSheet::Supports), support_col::kStake),
+              (Strings{"0.000", "20.000", "40.000", "60.000"}));
+    EXPECT_EQ(SheetColumn(page.sheet(SpanSheet::Supports), support_col::kCap),
+              (Strings{"1类台帽", "1类墩帽", "1类墩帽", "1类台帽"}));
+    EXPECT_EQ(SheetColumn(page.sheet(SpanSheet::Joints), joint_col::kStake), (Strings{"0.000", "60.000"}));
+    page.OnCellEdited(SpanSheet::Sections, 0, section_col::kLength, "25");
+    EXPECT_EQ(SheetColumn(page.sheet(SpanSheet::Supports), support_col::kStake),
+              (Strings{"0.000", "25.000", "50.000", "75.000"}));
+    // A type is no layout: the supports stay as they are.
+    page.OnCellEdited(SpanSheet::Supports, 1, support_col::kDepth, "300");
+    EXPECT_FALSE(page.OnCellEdited(SpanSheet::Sections, 0, section_col::kType, "装配式简支T梁桥")
+                     .sheets[static_cast<int>(SpanSheet::Supports)]);
+    EXPECT_EQ(page.sheet(SpanSheet::Supports).cell(1, support_col::kDepth), "300");
+}
+
+// Page 3 shown again after the spans changed on page 2: the default rows follow; rows the user made or
+// changed stay, and a new row never takes a file name the list already has.
+TEST(DrawingPage, DefaultRowsFollowTheSpansWhenShownAgain) {
+    SpanPage spans = SpanPage::NewProject();
+    DrawingPage untouched, edited;
+    untouched.OnShown(spans, true);
+    edited.OnShown(spans, true);
+    ASSERT_EQ(SheetColumn(edited.drawings(), drawing_col::kTitle),
+              (Strings{"桥型布置图", "空心板一般构造图(1跨)", "桥台一般构造图(0,1号)"}));
+    edited.OnCellEdited(0, drawing_col::kScale, "200");
+    edited.OnCellEdited(3, drawing_col::kTitle, "钢筋明细表");
+    edited.OnCellEdited(3, drawing_col::kFile, "Draw3");
+
+    spans.OnCellEdited(SpanSheet::Sections, 0, section_col::kSpans, "3");
+    untouched.OnShown(spans, true);
+    edited.OnShown(spans, true);
+    const Strings fresh{"桥型布置图", "空心板一般构造图(1,2,3跨)", "桥台一般构造图(0,3号)", "桥墩一般构造图(1,2号)"};
+    EXPECT_EQ(SheetColumn(untouched.drawings(), drawing_col::kTitle), fresh);
+    EXPECT_EQ(SheetColumn(untouched.drawings(), drawing_col::kFile), (Strings{"Draw1", "Draw2", "Draw3", "Draw4"}));
+    EXPECT_EQ(SheetColumn(edited.drawings(), drawing_col::kTitle),
+              (Strings{"桥型布置图", "钢筋明细表", "空心板一般构造图(1,2,3跨)", "桥台一般构造图(0,3号)",
+                       "桥墩一般构造图(1,2号)"}));
+    EXPECT_EQ(SheetColumn(edited.drawings(), drawing_col::kFile),
+              (Strings{"Draw1", "Draw3", "Draw4", "Draw5", "Draw6"}));
+    EXPECT_EQ(edited.drawings().cell(0, drawing_col::kScale), "200");
+    EXPECT_EQ(Headers(edited.drawings()), (Strings{"1", "2", "3", "4", "5"}));
+}
+
 TEST(DrawingPage, DefaultRowsAddAndClear) {
     wizard_test::ForgetRememberedValues();
     NewProjectWizard wizard;
@@ -409,13 +459,15 @@ TEST(DrawingPage, DefaultRowsAddAndClear) {
     EXPECT_EQ(row(2), (Strings{"桥台一般构造图(0,1号)", "Draw3", "下构一般构造图", "A3", "100", "100",
                                "图标1", "不绘制"}));
 
-    // Back on page 2: a box-girder section and piers; the rows stay as the user left them.
+    // Back on page 2: a box-girder section and piers; the default rows the user left alone follow them.
     SpanPage& spans = wizard.spans();
     spans.OnCellEdited(SpanSheet::Sections, 0, section_col::kType, "简支变截面箱梁桥");
     spans.OnCellEdited(SpanSheet::Sections, 0, section_col::kSpans, "2");
     spans.OnSheetActivated(SpanSheet::Supports);
     wizard.OnDrawingPageShown();
-    EXPECT_EQ(rows.rows(), 3);
+    EXPECT_EQ(SheetColumn(rows, drawing_col::kTitle),
+              (Strings{"桥型布置图", "简支变截面箱梁一般构造图(1跨)", "简支变截面箱梁一般构造图(2跨)",
+                       "桥台一般构造图(0,2号)", "桥墩一般构造图(1号)"}));
 
     DrawingPage& page = wizard.drawings();
     page.ClearDrawingList();

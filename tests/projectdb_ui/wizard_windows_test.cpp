@@ -180,6 +180,37 @@ TEST_F(WizardWindowsTest, ThreePagesMakeAProjectOfTwoSections) {
     EXPECT_TRUE(ui.prompter.shown().empty());
 }
 
+// The user sets three spans, looks at page 3, goes back and makes it two: nothing on either page shows the
+// three spans any more, and the supports sheet never waited for a click.
+TEST_F(WizardWindowsTest, PagesFollowTheSpansAfterBack) {
+    CMyPropertySheet1 sheet(Services(), {});
+    sheet.show();
+    sheet.NextButton()->click();
+    CMyPropertyPage21& spans = *sheet.SpanPageView();
+    sheet::Spreadsheet& grid = spans.Grid();
+    PasteAt(spans, grid, 1, 2, "3");
+    EXPECT_EQ(SheetColumn(grid, 2, 1), (std::vector<std::string>{"0.000", "20.000", "40.000", "60.000"}));
+    sheet.NextButton()->click();
+    CMyPropertyPage31& drawings = *sheet.DrawingPageView();
+    EXPECT_EQ(drawings.SubstructureList()->topLevelItemCount(), 2);
+
+    sheet.BackButton()->click();
+    PasteAt(spans, grid, 1, 2, "2");
+    EXPECT_EQ(SheetColumn(grid, 2, 1), (std::vector<std::string>{"0.000", "20.000", "40.000"}));
+    EXPECT_EQ(SheetColumn(grid, 3, 1), (std::vector<std::string>{"0.000", "40.000"}));
+    grid.setCurrentSheet(2);
+    Shot(sheet, "wizard_after_back");
+    sheet.NextButton()->click();
+    ASSERT_EQ(drawings.SuperstructureList()->topLevelItemCount(), 1);
+    EXPECT_EQ(drawings.SuperstructureList()->topLevelItem(0)->text(1), "1,2");
+    ASSERT_EQ(drawings.SubstructureList()->topLevelItemCount(), 2);
+    EXPECT_EQ(drawings.SubstructureList()->topLevelItem(1)->text(1), "1");
+    EXPECT_EQ(SheetColumn(drawings.Grid(), 1, 1),
+              (std::vector<std::string>{"桥型布置图", "空心板一般构造图(1,2跨)", "桥台一般构造图(0,2号)",
+                                        "桥墩一般构造图(1号)"}));
+    Shot(sheet, "wizard_page3_after_back");
+}
+
 TEST_F(WizardWindowsTest, RefusedCellEditsExplainThemselves) {
     SpanPage model = SpanPage::NewProject();
     std::vector<std::pair<MemberChoice, std::string>> asked;

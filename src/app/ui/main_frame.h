@@ -104,6 +104,8 @@ private:
     // The manual in the help window (帮助主题, F1).
     void OnHelp();
     void OnRestore();
+    // 打印: the current grid window's sheet with the printer set-up.
+    void PrintActiveGrid();
 
     ShellHost& m_shell;
     QMdiArea* m_pMdiArea;

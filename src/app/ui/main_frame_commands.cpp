@@ -11,15 +11,21 @@
 #include "app/command_ids.h"
 #include "app/design_calls.h"
 #include "app/design_summary.h"
+#include "app/drawing_host.h"
+#include "app/pier_source.h"
 #include "app/project_session.h"
 #include "app/shell_texts.h"
 #include "app/ui/about_dialog.h"
 #include "app/ui/bridge_check_window.h"
+#include "app/ui/child_frames.h"
 #include "app/ui/help_window.h"
 #include "app/ui/main_frame.h"
 #include "app/ui/project_window_set.h"
 #include "browse/ui/bri_form_view.h"
+#include "platform/spreadsheet/sheet_model.h"
+#include "platform/spreadsheet/sheet_print.h"
 #include "platform/spreadsheet/spreadsheet.h"
+#include "platform/interaction/qt_printing.h"
 #include "app/ui/qt_program_starter.h"
 #include "app/ui/record_editor_dialog.h"
 #include "app/ui/shell_host.h"
@@ -75,6 +81,12 @@ std::optional<app::TableCounts> CountRecords(dao::Database& db) {
     } catch (const dao::DaoException&) {
         return std::nullopt;
     }
+// The pier force calculator offers the open project's piers; without a project it has nothing to offer.
+calc::ui::PierSource PierSourceOf(dao::Database* db) {
+    if (!db) return {};
+    return [db](calc::CProject& project, const calc::CPier& newPier) {
+        return app::TakePiersFromProject(*db, project, newPier);
+    };
 }
 
 }  // namespace
@@ -131,7 +143,9 @@ void CMainFrame::BindCommands() {
             m_pDrawingCombos->Show(*result);
     });
     bind(cmd::kDrawingPreview, [this, &session] {
-        if (session.Database()) drawing::RunDrawingPreview(*session.Database(), m_shell.Prompter(), this);
+        if (session.Database())
+            drawing::RunDrawingPreview(*session.Database(), m_shell.Prompter(), this,
+                                       ui::PrintServices{&m_shell.Printer(), &m_shell.PrintChooser()});
     });
     bind(cmd::kView3d, [this] { m_pWindows->OpenView3d(); });
     // The long operations end with their one-line summary in the status bar, the line the command line prints;
@@ -188,6 +202,7 @@ void CMainFrame::BindCommands() {
         app::RunSubstructureProgram(services);
     });
     bind(cmd::kPrintSetup, [this] { m_shell.PrinterSetupChooser().choose(m_shell.Printer()); });
+    bind(cmd::kPrint, [this] { PrintActiveGrid(); });
     bind(cmd::kSave, [&session] { session.Save(); });
     bind(cmd::kClose, [&session] { session.Close(); });
     bind(cmd::kExit, [this] { close(); });
@@ -197,7 +212,7 @@ void CMainFrame::BindCommands() {
         m_actions[cmd::kViewStatusBar]->setChecked(statusBar()->isVisible());
     });
     bind(cmd::kAdvancedUser, [this] { m_shell.SetAdvancedUser(m_actions[cmd::kAdvancedUser]->isChecked()); });
-    bind(cmd::kPierForces, [this] { OpenPierForceWindow(this); });
+    bind(cmd::kPierForces, [this] { OpenPierForceWindow(this, PierSourceOf(m_shell.Session().Database())); });
     bind(cmd::kCulvert, [this] { OpenCulvertTool(this); });
     bind(cmd::kRouteGeometry, [this] { OpenRouteGeometryTool(this, m_shell.Session().Database()); });
     // 检查 reads the bridge model afresh each time, so that it shows the tables as they are now.
@@ -242,8 +257,12 @@ void CMainFrame::BindCommands() {
     bind(cmd::kLibraryBrowse, [this, libraryServices] { library::RunLibraryViewCommand(this, libraryServices()); });
     bind(cmd::kLibraryManage, [this, libraryServices] { library::RunLibraryManagerCommand(this, libraryServices()); });
     // The main window's close asks the grid windows first, as its close box does.
+    // A host that started a moment ago gets the project first; the shell offers to close only for a host
+    // that has the project.
     bind(cmd::kSwitchToDrawing, [this] {
-        if (m_shell.Acad().SwitchToDrawing()) close();
+        const bool projectOpen = m_shell.Session().IsOpen();
+        m_shell.AcadLink().Poll(projectOpen);
+        if (m_shell.Acad().SwitchToDrawing(m_shell.AcadLink().HostHasProject(projectOpen))) close();
     });
     bind(cmd::kShrink, [this] { OnShrink(); });
     bind(cmd::kRestore, [this] { OnRestore(); });
@@ -356,4 +375,22 @@ void CMainFrame::OnHelp() {
     m_pHelpWindow->show();
     m_pHelpWindow->raise();
     m_pHelpWindow->activateWindow();
+}
+
+void CMainFrame::PrintActiveGrid() {
+    auto* frame = qobject_cast<CChildFrame*>(m_pMdiArea->currentSubWindow());
+    if (!frame && m_pWindows->GridFrames().size() == 1) frame = m_pWindows->GridFrames().front();
+    if (!frame) {
+        m_shell.Prompter().message("请先选择要打印的表格窗口。", ui::Buttons::Ok, ui::Icon::Information);
+        return;
+    }
+    sheet::Spreadsheet& grid = frame->view()->Grid();
+    grid.commitEdit();  // the cell being typed prints as typed
+    const QString title = QString::fromStdString(frame->tableName());
+    int pages = 0;
+    const bool printed = ui::RunPrint(ui::PrintServices{&m_shell.Printer(), &m_shell.PrintChooser()}, title, this,
+                                      m_shell.Prompter(), [&](QPainter& painter, QPagedPaintDevice& device) {
+                                          pages = sheet::PaintTable(*grid.model(), title, painter, device);
+                                      });
+    if (printed) statusBar()->showMessage(QString("已打印“%1”，共%2页。").arg(title).arg(pages));
 }

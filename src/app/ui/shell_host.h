@@ -5,6 +5,7 @@
 
 namespace app {
 class ProjectSession;
+class AcadCommandLink;
 }
 namespace drawing {
 class AcadSession;
@@ -17,6 +18,7 @@ struct Prompter;
 struct FileChooser;
 struct PrinterSetup;
 struct PrinterSetupChooser;
+struct PrintChooser;
 }  // namespace ui
 
 class ShellHost {
@@ -29,6 +31,8 @@ public:
     // 打印设置: the application's printer set-up and the dialog that changes it (scripted in tests).
     virtual ui::PrinterSetup& Printer() = 0;
     virtual ui::PrinterSetupChooser& PrinterSetupChooser() = 0;
+    // The print dialog a print job asks (a PDF file in tests).
+    virtual ui::PrintChooser& PrintChooser() = 0;
     // Where the design modules come from (a fake in tests).
     virtual modules::ModuleLoader& Modules() = 0;
     // The recent projects, most recent first.
@@ -42,4 +46,6 @@ public:
     virtual void SetNewProject(bool on) = 0;
     // The link to the running drawing host.
     virtual drawing::AcadSession& Acad() = 0;
+    // What the drawing host was told of the open project.
+    virtual app::AcadCommandLink& AcadLink() = 0;
 };

@@ -13,6 +13,7 @@
 #include "projectdb/record_access.h"
 #include "platform/interaction/console.h"
 #include "platform/interaction/qt_interaction.h"
+#include "platform/interaction/on_screen.h"
 #include "platform/interaction/qt_print_setup.h"
 #include "platform/interaction/translations.h"
 #include "platform/registry/registry.h"
@@ -45,7 +46,9 @@ CVeltraApp::CVeltraApp()
       m_pFileChooser(m_ownFileChooser.get()),
       m_ownPrinterSetupChooser(std::make_unique<ui::QtPrinterSetupChooser>()),
       m_pPrinterSetupChooser(m_ownPrinterSetupChooser.get()),
-      m_session(app::SessionServices{m_prompterRelay, &m_windowsRelay, &m_recentRelay, &m_acadLink}) {}
+      m_session(app::SessionServices{m_prompterRelay, &m_windowsRelay, &m_recentRelay, &m_acadLink}) {
+    static_cast<ui::QtFileChooser*>(m_ownFileChooser.get())->setProjectPath([this] { return m_session.Path(); });
+}
 
 CVeltraApp::~CVeltraApp() {
     // The database goes first, so that no window asks about a project while the windows are destroyed.
@@ -101,11 +104,17 @@ bool CVeltraApp::InitInstance(const StartOptions& options) {
 
     if (!m_session.IsOpen() && options.showStartDialog) m_pMainFrame->ShowStartDialog();
 
+    // A host started later gets the open project as one running at start-up does.
+    m_hostWatch.setInterval(app::kHostWatchMilliseconds);
+    connect(&m_hostWatch, &QTimer::timeout, this, [this] { m_acadLink.Poll(m_session.IsOpen()); });
+    m_hostWatch.start();
+
     registry::WriteSetting("Running State", "VeltraIsRunning", "Yes");
     return true;
 }
 
 int CVeltraApp::ExitInstance() {
+    m_hostWatch.stop();
     m_session.Release();
     registry::WriteSetting("Running State", "VeltraIsRunning", "No");
     return 0;
@@ -155,6 +164,8 @@ int CVeltraApp::Run(int argc, char** argv) {
     QApplication::setApplicationVersion("4.6.1.1");
     // The toolkit's own buttons and dialogs speak Chinese like the rest of the program.
     ui::InstallChineseTranslations(application);
+    ui::KeepWindowsOnScreen onScreen;
+    application.installEventFilter(&onScreen);
     StartOptions options = StartOptions::Parse(QApplication::arguments());
 
     CVeltraApp app;

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <memory>
 
 #include "app/drawing_host.h"
@@ -14,6 +15,7 @@
 #include "drawing/acad_session.h"
 #include "drawing/acad_window_directory.h"
 #include "platform/interaction/interaction.h"
+#include "platform/interaction/qt_printing.h"
 #include "platform/modules/module_loader.h"
 
 class CMainFrame;
@@ -59,6 +61,8 @@ public:
     void setPrinterSetupChooser(ui::PrinterSetupChooser* chooser) {
         m_pPrinterSetupChooser = chooser ? chooser : m_ownPrinterSetupChooser.get();
     }
+    // The print dialog; tests install one that prints into a PDF file (nullptr gives the dialog back).
+    void setPrintChooser(ui::PrintChooser* chooser) { m_pPrintChooser = chooser ? chooser : &m_ownPrintChooser; }
     // The design modules; tests install a fake (nullptr gives the modules folder back).
     void setModuleLoader(modules::ModuleLoader* loader) { m_pModules = loader ? loader : &m_sharedLibraries; }
 
@@ -69,12 +73,14 @@ public:
     modules::ModuleLoader& Modules() override { return *m_pModules; }
     ui::PrinterSetup& Printer() override { return m_printer; }
     ui::PrinterSetupChooser& PrinterSetupChooser() override { return *m_pPrinterSetupChooser; }
+    ui::PrintChooser& PrintChooser() override { return *m_pPrintChooser; }
     QStringList RecentProjects() const override { return m_recentFiles.entries(); }
     bool IsAdvancedUser() const override { return m_bAdvancedUser; }
     void SetAdvancedUser(bool on) override { m_bAdvancedUser = on; }
     bool IsNewProject() const override { return m_bNewProject; }
     void SetNewProject(bool on) override { m_bNewProject = on; }
     drawing::AcadSession& Acad() override { return m_acad; }
+    app::AcadCommandLink& AcadLink() override { return m_acadLink; }
     // Where the drawing host is looked for; tests install a fake (nullptr gives the window directory back).
     void setWindowSystem(drawing::WindowSystem* windows) {
         m_acad.SetWindowSystem(windows ? *windows : m_windowDirectory);
@@ -124,6 +130,8 @@ private:
     std::unique_ptr<ui::PrinterSetupChooser> m_ownPrinterSetupChooser;
     ui::PrinterSetupChooser* m_pPrinterSetupChooser = nullptr;
     ui::PrinterSetup m_printer;
+    ui::QtPrintChooser m_ownPrintChooser;
+    ui::PrintChooser* m_pPrintChooser = &m_ownPrintChooser;
     RecentFileList m_recentFiles;
     PrompterRelay m_prompterRelay{*this};
     RecentRelay m_recentRelay{m_recentFiles};
@@ -137,4 +145,6 @@ private:
     bool m_bNewProject = false;
     app::ProjectSession m_session;
     std::unique_ptr<CMainFrame> m_pMainFrame;
+    // Looks for a drawing host that started after the project was opened.
+    QTimer m_hostWatch;
 };

@@ -23,10 +23,11 @@ struct WindowFileChooser : ::ui::FileChooser {
 }  // namespace
 }  // namespace calc::ui
 
-void OpenPierForceWindow(QWidget* parent) {
+void OpenPierForceWindow(QWidget* parent, calc::ui::PierSource source) {
     ui::QtPrompter prompt(parent);
     calc::ui::WindowFileChooser files;
     calc::ui::CPierForceDlg window(calc::ui::PierForceProject(), prompt, files, parent);
+    window.SetPierSource(std::move(source));
     prompt.setParent(&window);
     files.window = &window;
     window.exec();

@@ -1,5 +1,7 @@
 #pragma once
 // The calculators as the application's menu opens them: modally, over `parent`.
+#include "calc/ui/pier_force_dlg.h"
+
 class QWidget;
 
 namespace dao {
@@ -10,8 +12,9 @@ namespace calc {
 class CProject;
 }
 
-// "墩台水平力计算": the pier calculation window on the one calculation project of this run.
-void OpenPierForceWindow(QWidget* parent);
+// "墩台水平力计算": the pier calculation window on the one calculation project of this run; with a
+// `source` (a project is open) it offers to take the piers from the project.
+void OpenPierForceWindow(QWidget* parent, calc::ui::PierSource source = {});
 // "涵洞立面计算": the culvert tool.
 void OpenCulvertTool(QWidget* parent);
 // "路线几何计算辅助工具" on the open project's route tables (`project` may be null: no route data).

@@ -1,5 +1,6 @@
 #include "calc/ui/culvert_dlg.h"
 
+#include "calc/engineering_text.h"
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -120,7 +121,10 @@ CulvertValues CCulvertDlg::values() const {
 void CCulvertDlg::ShowValues(const CulvertValues& v) {
     for (const auto& f : kCulvertFields) {
         QLineEdit* edit = m_fields.at(f.name);
-        edit->setText(QString::fromStdString(CulvertNumberText(v.*f.value)));
+        // Results are lengths and elevations: to the millimetre. Given values stay as typed.
+        const double value = v.*f.value;
+        edit->setText(QString::fromStdString(f.group == CulvertField::Result ? MetresText(value)
+                                                                             : CulvertNumberText(value)));
         edit->setCursorPosition(0);
     }
 }

@@ -91,9 +91,13 @@ CPierForceDlg::CPierForceDlg(CProject& project, ::ui::Prompter& prompt, ::ui::Fi
     m_btnOpen = new QPushButton("打开文件", this);
     m_btnSave = new QPushButton("保存文件", this);
     m_btnClose = new QPushButton("关闭", this);
-    for (auto* b : {m_btnAdd, m_btnDelete, m_btnChange, m_btnOpen, m_btnSave, m_btnClose}) b->setAutoDefault(false);
+    m_btnFromProject = new QPushButton("从项目读取桥墩", this);
+    m_btnFromProject->setToolTip("按项目的桥跨和下部构造填写桥墩桩号、墩柱个数、墩柱高度和截面");
+    m_btnFromProject->setVisible(false);
+    for (auto* b : {m_btnAdd, m_btnDelete, m_btnChange, m_btnOpen, m_btnSave, m_btnClose, m_btnFromProject})
+        b->setAutoDefault(false);
     auto* buttons = new QVBoxLayout;
-    for (auto* b : {m_btnAdd, m_btnDelete, m_btnChange}) buttons->addWidget(b);
+    for (auto* b : {m_btnAdd, m_btnDelete, m_btnChange, m_btnFromProject}) buttons->addWidget(b);
     buttons->addSpacing(16);
     buttons->addWidget(m_btnOpen);
     buttons->addWidget(m_btnSave);
@@ -120,6 +124,7 @@ CPierForceDlg::CPierForceDlg(CProject& project, ::ui::Prompter& prompt, ::ui::Fi
     connect(m_btnOpen, &QPushButton::clicked, this, &CPierForceDlg::OnOpenFile);
     connect(m_btnSave, &QPushButton::clicked, this, &CPierForceDlg::OnSaveFile);
     connect(m_btnClose, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_btnFromProject, &QPushButton::clicked, this, &CPierForceDlg::OnTakeFromProject);
     connect(m_listPiers, &QTreeWidget::itemDoubleClicked, this, [this] { OnChangePier(); });
     connect(m_comboGrade, &QComboBox::activated, this, &CPierForceDlg::OnGradeChosen);
     for (auto* edit : {m_editLanes, m_editDeltaT, m_editAlpha})
@@ -240,6 +245,24 @@ void CPierForceDlg::OnOpenFile() {
     setWindowTitle(QString(kTitlePrefix) + QString::fromStdString(path));
     ShowParameters();
     Recalculate();
+}
+
+void CPierForceDlg::SetPierSource(PierSource source) {
+    m_pierSource = std::move(source);
+    m_btnFromProject->setVisible(static_cast<bool>(m_pierSource));
+}
+
+void CPierForceDlg::OnTakeFromProject() {
+    if (!m_pierSource) return;
+    // The piers typed or opened so far are replaced in what the project knows: the user says so first.
+    if (!m_project.m_Piers.empty() &&
+        m_prompt.message("用项目中桥墩的桩号、墩柱个数、墩柱高度和截面替换计算中的桥墩？\n"
+                         "混凝土标号和支座保持不变。",
+                         ::ui::Buttons::YesNo, ::ui::Icon::Question) != ::ui::Answer::Yes)
+        return;
+    const std::string note = m_pierSource(m_project, CPierDlg::NewPier());
+    Recalculate();
+    if (!note.empty()) m_prompt.message(note, ::ui::Buttons::Ok, ::ui::Icon::Information);
 }
 
 void CPierForceDlg::done(int result) {

@@ -18,6 +18,10 @@ namespace calc::ui {
 
 class CPierDlg;
 
+// Puts the piers of the open bridge project into the calculation project (new piers start as `newPier`);
+// returns what the user should know about them ("" nothing).
+using PierSource = std::function<std::string(CProject& project, const CPier& newPier)>;
+
 class CPierForceDlg : public QDialog {
     Q_OBJECT
 public:
@@ -28,6 +32,9 @@ public:
     std::function<int(CPierDlg&)> m_runEditor;
 
     const std::string& path() const { return m_strPath; }
+
+    // Opened with a project: offers 从项目读取桥墩, which takes the piers' stakes and heights from it.
+    void SetPierSource(PierSource source);
 
     QComboBox* m_comboGrade;
     QLineEdit* m_editLanes;
@@ -40,6 +47,7 @@ public:
     QPushButton* m_btnOpen;
     QPushButton* m_btnSave;
     QPushButton* m_btnClose;
+    QPushButton* m_btnFromProject;
 
 public slots:
     void OnAddPier();
@@ -47,6 +55,7 @@ public slots:
     void OnChangePier();
     void OnOpenFile();
     void OnSaveFile();
+    void OnTakeFromProject();
     void OnGradeChosen(int index);
     void OnParameterEdited();
     // Braking, then temperature, then the list refilled.
@@ -66,6 +75,7 @@ private:
     ::ui::Prompter& m_prompt;
     ::ui::FileChooser& m_files;
     std::string m_strPath;
+    PierSource m_pierSource;
 };
 
 // The vehicle grades of the drop-down, in list order, and their names.

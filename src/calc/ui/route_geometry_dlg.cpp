@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
+#include "calc/engineering_text.h"
 #include "calc/route_check.h"
 #include "calc/route_geometry.h"
 #include "calc/stake_table.h"
@@ -37,6 +38,14 @@ constexpr Control kOutputs[] = {
 };
 
 QString Number(double value) { return NumberText(value); }
+
+// Coordinates, elevations and the radius to the millimetre, cross slopes in per cent, the azimuth in
+// radians to a micro-radian (its degrees, minutes and seconds stand beside it).
+QString ResultText(const std::string& name, double value) {
+    if (name == "left" || name == "right") return QString::fromStdString(PercentText(value));
+    if (name == "azimuth") return QString::fromStdString(text::Format("%.6f", value));
+    return QString::fromStdString(MetresText(value));
+}
 
 std::string ProblemsText(const CGeoAssist& geometry) {
     std::string text = "路线资料无法读取：";
@@ -94,7 +103,11 @@ CRouteGeometryDlg::CRouteGeometryDlg(dao::Database* project, ::ui::Prompter& pro
     QGridLayout* givenGrid = addRows(given, kInputs, false);
     givenGrid->addWidget(new QLabel("注：支距指计算点到中心线距离，右正左负。", given), 2, 0, 1, 2);
     auto* results = new QGroupBox("计算结果", this);
-    addRows(results, kOutputs, true);
+    QGridLayout* resultGrid = addRows(results, kOutputs, true);
+    m_azimuthDms = new QLabel(results);
+    m_azimuthDms->setObjectName("azimuthDms");
+    m_azimuthDms->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    resultGrid->addWidget(m_azimuthDms, 3, 2);
 
     m_plan = new QLabel(this);
     m_profile = new QLabel(this);
@@ -141,7 +154,7 @@ CRouteGeometryDlg::CRouteGeometryDlg(dao::Database* project, ::ui::Prompter& pro
 
     // Every number starts at 0, the location empty.
     for (auto& [name, edit] : m_fields)
-        if (name != "location") edit->setText(Number(0));
+        if (name != "location") edit->setText(name == "stake" || name == "offset" ? Number(0) : ResultText(name, 0));
     ShowEmptySketches();
 }
 
@@ -174,6 +187,7 @@ void CRouteGeometryDlg::OnCalculate() {
         // Numbers from a table read in part would look right and be wrong: show none.
         for (auto& [name, edit] : m_fields)
             if (name != "stake" && name != "offset") edit->clear();
+        m_azimuthDms->clear();
         ShowEmptySketches();
         ShowFindings({});
         m_prompt.message(ProblemsText(geometry), ::ui::Buttons::Ok, ::ui::Icon::Stop);
@@ -189,7 +203,8 @@ void CRouteGeometryDlg::OnCalculate() {
     const std::pair<const char*, double> values[] = {
         {"x", x},           {"y", y},       {"elevation", elevation}, {"azimuth", azimuth},
         {"radius", radius}, {"left", left}, {"right", right}};
-    for (const auto& [name, value] : values) m_fields[name]->setText(Number(value));
+    for (const auto& [name, value] : values) m_fields[name]->setText(ResultText(name, value));
+    m_azimuthDms->setText(QString::fromStdString(DegreesMinutesSeconds(azimuth)));
     m_fields["location"]->setText(QString::fromStdString(location));
     for (auto& [name, edit] : m_fields) edit->setCursorPosition(0);
     m_plan->setPixmap(PlanSketch(geometry, stake, offset, kSketchSize));

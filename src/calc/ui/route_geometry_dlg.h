@@ -42,6 +42,7 @@ public:
     QLabel* m_profile;
     // Under the results: where the route tables do not make one road, one warning a line; hidden when none.
     QLabel* m_findings;
+    QLabel* m_azimuthDms;  // the azimuth in degrees, minutes and seconds beside its field
     // Asks for the range of the table, starting from `request`; false when the user cancels. A small
     // window by default; tests answer for it.
     std::function<bool(StakeTableRequest& request)> m_askRange;

@@ -14,8 +14,13 @@
 
 namespace drawing {
 
-CDrawingStateDlg::CDrawingStateDlg(std::vector<DrawingRecord> records, std::string projectPath, QWidget* parent)
-    : QDialog(parent), m_records(std::move(records)), m_strProjectPath(std::move(projectPath)) {
+CDrawingStateDlg::CDrawingStateDlg(std::vector<DrawingRecord> records, std::string projectPath, QWidget* parent,
+                                   ui::PrintServices print, ui::Prompter* prompt)
+    : QDialog(parent),
+      m_records(std::move(records)),
+      m_strProjectPath(std::move(projectPath)),
+      m_print(print),
+      m_pPrompt(prompt) {
     setObjectName("CDrawingStateDlg");
     setWindowTitle("当前绘图状态");
     auto* layout = new QVBoxLayout(this);
@@ -41,12 +46,13 @@ void CDrawingStateDlg::OnPreview() {
     // One viewer at a time: a new preview replaces the one before.
     if (m_pViewer) m_pViewer->close();
     m_pViewer = new CDrawingViewerDlg(QString::fromStdString(r.title), QString::fromStdString(r.fileName),
-                                      QString::fromStdString(DrawingPicturePath(m_strProjectPath, r.fileName)), this);
+                                      QString::fromStdString(DrawingPicturePath(m_strProjectPath, r.fileName)), this,
+                                      m_print, m_pPrompt);
     m_pViewer->setAttribute(Qt::WA_DeleteOnClose);
     m_pViewer->show();
 }
 
-void RunDrawingPreview(dao::Database& db, ui::Prompter& prompt, QWidget* parent) {
+void RunDrawingPreview(dao::Database& db, ui::Prompter& prompt, QWidget* parent, ui::PrintServices print) {
     std::vector<DrawingRecord> records;
     try {
         records = ReadDrawingRecords(db);
@@ -54,7 +60,7 @@ void RunDrawingPreview(dao::Database& db, ui::Prompter& prompt, QWidget* parent)
         prompt.message(kNoDrawingList);
         return;
     }
-    CDrawingStateDlg dialog(std::move(records), db.GetName(), parent);
+    CDrawingStateDlg dialog(std::move(records), db.GetName(), parent, print, &prompt);
     dialog.exec();
 }
 

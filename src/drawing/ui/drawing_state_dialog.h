@@ -10,6 +10,7 @@
 #include "drawing/ui/drawing_viewer_dialog.h"
 #include "platform/dao/database.h"
 #include "platform/interaction/interaction.h"
+#include "platform/interaction/qt_printing.h"
 
 class QTreeWidget;
 
@@ -18,7 +19,9 @@ namespace drawing {
 class CDrawingStateDlg : public QDialog {
     Q_OBJECT
 public:
-    CDrawingStateDlg(std::vector<DrawingRecord> records, std::string projectPath, QWidget* parent = nullptr);
+    // With `print` (and `prompt` for its failures) the viewer offers 打印.
+    CDrawingStateDlg(std::vector<DrawingRecord> records, std::string projectPath, QWidget* parent = nullptr,
+                     ui::PrintServices print = {}, ui::Prompter* prompt = nullptr);
 
     QTreeWidget* List() const { return m_pList; }
     // 预览: opens the viewer beside this dialog; nothing without a selection.
@@ -30,10 +33,12 @@ private:
     std::string m_strProjectPath;
     QTreeWidget* m_pList = nullptr;
     QPointer<CDrawingViewerDlg> m_pViewer;
+    ui::PrintServices m_print;
+    ui::Prompter* m_pPrompt;
 };
 
 // The command 图形预览...: reads the drawing list and runs the dialog; "数据库中没有图形布置信息" when the
 // list can't be read.
-void RunDrawingPreview(dao::Database& db, ui::Prompter& prompt, QWidget* parent);
+void RunDrawingPreview(dao::Database& db, ui::Prompter& prompt, QWidget* parent, ui::PrintServices print = {});
 
 }  // namespace drawing

@@ -1,5 +1,7 @@
 #include "platform/interaction/interaction.h"
 
+#include <filesystem>
+
 namespace ui {
 
 std::vector<std::pair<std::string, std::string>> ParseFilter(const std::string& filter) {
@@ -20,6 +22,17 @@ std::vector<std::pair<std::string, std::string>> ParseFilter(const std::string& 
         out.emplace_back(parts[i], parts[i + 1]);
     }
     return out;
+}
+
+FileRequest InProjectFolder(FileRequest request, const std::string& projectPath) {
+    namespace fs = std::filesystem;
+    if (projectPath.empty() || request.fileName.find('/') != std::string::npos) return request;
+    const fs::path project(projectPath);
+    std::string name = request.fileName;
+    if (name.empty() && request.save && !request.defaultExtension.empty())
+        name = project.stem().string() + "." + request.defaultExtension;
+    request.fileName = name.empty() ? project.parent_path().string() + "/" : (project.parent_path() / name).string();
+    return request;
 }
 
 }  // namespace ui

@@ -94,6 +94,11 @@ struct SilentProgress : Progress {
     void close() override {}
 };
 
+// A file dialog opens where the user works: a request whose file name names no folder starts in the folder
+// of the open project (`projectPath`, "" when none), and a save request without a name proposes the
+// project's name with the request's extension. A name ending in "/" names only the folder to start in.
+FileRequest InProjectFolder(FileRequest request, const std::string& projectPath);
+
 // Splits a filter as the system writes it ("A (*.x)|*.x|B|*.y||") into (description, patterns) pairs.
 std::vector<std::pair<std::string, std::string>> ParseFilter(const std::string& filter);
 

@@ -7,9 +7,13 @@
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 #include <QProgressBar>
 #include <QVBoxLayout>
+
+#include "platform/interaction/on_screen.h"
 
 namespace ui {
 namespace {
@@ -65,6 +69,11 @@ Answer QtPrompter::show(const std::string& text, Buttons buttons, Icon icon, con
         case Buttons::YesNoCancel: set = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel; break;
     }
     box.setStandardButtons(set);
+    // A box sized for a short text would cut a long title off in its title bar.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(TitleBarWidth(box.windowTitle(), box.font()), 0, QSizePolicy::Minimum,
+                                      QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     if (auto* b = box.button(QMessageBox::Ok)) b->setText("确定");
     if (auto* b = box.button(QMessageBox::Cancel)) b->setText("取消");
     if (auto* b = box.button(QMessageBox::Yes)) b->setText("是(&Y)");
@@ -140,7 +149,8 @@ QStringList NameFiltersOf(const std::string& filter) {
     return out;
 }
 
-std::string QtFileChooser::choose(const FileRequest& request) {
+std::string QtFileChooser::choose(const FileRequest& asked) {
+    const FileRequest request = InProjectFolder(asked, projectPath_ ? projectPath_() : std::string());
     QFileDialog dialog(parent_ ? parent_.data() : QApplication::activeWindow(), QString::fromStdString(request.title));
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : (request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile));
@@ -150,7 +160,10 @@ std::string QtFileChooser::choose(const FileRequest& request) {
     QStringList filters = NameFiltersOf(request.filter);
     if (!filters.isEmpty()) dialog.setNameFilters(filters);
     // *.vlt and *.VLT both show: Qt's non-native dialog matches name filters without regard to case.
-    if (!request.fileName.empty()) dialog.selectFile(QString::fromStdString(request.fileName));
+    if (request.fileName.ends_with('/'))
+        dialog.setDirectory(QString::fromStdString(request.fileName));
+    else if (!request.fileName.empty())
+        dialog.selectFile(QString::fromStdString(request.fileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().first().toStdString();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Window implementations of the interaction seam.
 #include <QPointer>
+#include <functional>
 #include <QWidget>
 
 #include "platform/interaction/interaction.h"
@@ -56,9 +57,12 @@ class QtFileChooser : public FileChooser {
 public:
     explicit QtFileChooser(QWidget* parent = nullptr) : parent_(parent) {}
     std::string choose(const FileRequest& request) override;
+    // Where the open project lives ("" when none): dialogs start in its folder (InProjectFolder).
+    void setProjectPath(std::function<std::string()> projectPath) { projectPath_ = std::move(projectPath); }
 
 private:
     QPointer<QWidget> parent_;
+    std::function<std::string()> projectPath_;
 };
 
 // Qt name filters from a filter as the system writes it; patterns are matched without regard to case.

@@ -5,20 +5,13 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "platform/interaction/qt_printing.h"
+
 namespace ui {
 
 bool QtPrinterSetupChooser::choose(PrinterSetup& setup) {
     QPrinter printer;
-    if (!setup.printer.empty()) printer.setPrinterName(QString::fromStdString(setup.printer));
-    // A paper name the printer does not know leaves the printer's own default.
-    for (int id = 0; id <= QPageSize::LastPageSize; ++id) {
-        QPageSize size(static_cast<QPageSize::PageSizeId>(id));
-        if (size.name() == QString::fromStdString(setup.paper)) {
-            printer.setPageSize(size);
-            break;
-        }
-    }
-    printer.setPageOrientation(setup.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    ApplyPrinterSetup(printer, setup);
     QPrintDialog dialog(&printer, parent_);
     dialog.setWindowTitle("打印设置");
     dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
