@@ -17,6 +17,7 @@
 #include "exchange/ifc_members.h"
 #include "exchange_fixture.h"
 #include "step_reader.h"
+#include "support/cli_runner.h"
 
 namespace {
 
@@ -41,8 +42,8 @@ bridge_test::Project Sample() {
     bridge_test::Project p;
     const std::string file = p.dir->file("sample.vlt"), samples = VELTRA_SAMPLES;
     std::string out, err;
-    EXPECT_EQ(exchange_test::RunCli(cli::WizardCommands(), "new", {file, "--from", samples + "/sample_bridge.json"}, out, err), 0) << err;
-    EXPECT_EQ(exchange_test::RunCli(cli::RouteCommands(), "import-route", {file, samples + "/sample_bridge.BRF", "--yes"}, out, err), 0)
+    EXPECT_EQ(testing_support::RunCli(cli::WizardCommands(), "new", {file, "--from", samples + "/sample_bridge.json"}, out, err), 0) << err;
+    EXPECT_EQ(testing_support::RunCli(cli::RouteCommands(), "import-route", {file, samples + "/sample_bridge.BRF", "--yes"}, out, err), 0)
         << err;
     p.db = dao::Database::Open(file);
     return p;
