@@ -119,12 +119,10 @@ double PathLength(const std::vector<Point3>& path) {
     return length;
 }
 
-void BuildSolids(Bridge& b) {
-    const Deck* deck = b.DesignedDeck();
-    const double width = deck ? deck->width : 0;
-    const double offset = deck ? deck->offset : 0;
-    const double pavement = b.supports.empty() ? kStandardPavement : b.supports.front().chain.pavement.value;
+namespace {
 
+// The girder of every span along the route, its top under the pavement.
+void AddGirders(Bridge& b, double width, double offset, double pavement) {
     for (const Superstructure& g : b.superstructures) {
         const Span& span = b.spans[g.span];
         Solid s;
@@ -145,92 +143,111 @@ void BuildSolids(Bridge& b) {
         Finish(s);
         b.solids.push_back(std::move(s));
     }
+}
 
-    for (const Support& sp : b.supports) {
-        const VerticalChain& c = sp.chain;
-        const double sine = std::sin(sp.crossingAngle * std::numbers::pi / 180);
-        if (c.capHeight > 0) {
-            Solid s;
-            s.member = sp.kind == SupportKind::Abutment ? "台帽" : "帽梁";
-            s.support = sp.index;
-            s.table = MemberTable(sp.capType, sp.capRecord < 0);
-            s.record = sp.capRecord;
-            const double length = sp.capLength > 0 ? sp.capLength : width / sine;
-            const double along = sp.capWidth > 0 ? sp.capWidth : 1.6;
-            s.profile = Rectangle(along, 0, -c.capHeight);
-            s.path = {Along(sp, -length / 2, c.capTopZ), Along(sp, length / 2, c.capTopZ)};
-            Finish(s);
-            b.solids.push_back(std::move(s));
-        }
-        if (c.bodyLength > 0) {
-            const char* name = sp.bodyType.find("柱式") != std::string::npos  ? "墩柱"
-                               : sp.bodyType.find("肋板") != std::string::npos ? "肋板"
-                                                                                : "墩台身";
-            for (const Column& col : sp.columns) {
+// The cap along the support line and a body under every column.
+void AddCapAndBodies(const Support& sp, double width, std::vector<Solid>& solids) {
+    const VerticalChain& c = sp.chain;
+    const double sine = std::sin(sp.crossingAngle * std::numbers::pi / 180);
+    if (c.capHeight > 0) {
+        Solid s;
+        s.member = sp.kind == SupportKind::Abutment ? "台帽" : "帽梁";
+        s.support = sp.index;
+        s.table = MemberTable(sp.capType, sp.capRecord < 0);
+        s.record = sp.capRecord;
+        const double length = sp.capLength > 0 ? sp.capLength : width / sine;
+        const double along = sp.capWidth > 0 ? sp.capWidth : 1.6;
+        s.profile = Rectangle(along, 0, -c.capHeight);
+        s.path = {Along(sp, -length / 2, c.capTopZ), Along(sp, length / 2, c.capTopZ)};
+        Finish(s);
+        solids.push_back(std::move(s));
+    }
+    if (c.bodyLength <= 0) return;
+    const char* name = sp.bodyType.find("柱式") != std::string::npos  ? "墩柱"
+                       : sp.bodyType.find("肋板") != std::string::npos ? "肋板"
+                                                                        : "墩台身";
+    for (const Column& col : sp.columns) {
+        Solid s;
+        s.member = name;
+        s.support = sp.index;
+        s.table = MemberTable(sp.bodyType, sp.bodyRecord < 0);
+        s.record = sp.bodyRecord;
+        const double along = sp.bodyAlong > 0 ? sp.bodyAlong : 1.2;
+        const double across = sp.bodyAcross > 0 ? sp.bodyAcross : along;
+        s.profile = sp.roundBody || (sp.bodyAlong <= 0 && sp.bodyAcross <= 0) ? Circle(along)
+                                                                              : Rectangle(across, along / 2, -along / 2);
+        s.path = {{col.plan.x, col.plan.y, c.connectionTopZ}, {col.plan.x, col.plan.y, c.connectionTopZ + c.bodyLength}};
+        Finish(s);
+        solids.push_back(std::move(s));
+    }
+}
+
+// The pile cap or tie beam, and the piles in their rows or the footing under it.
+void AddConnectionAndFoundation(const Support& sp, std::vector<Solid>& solids) {
+    const VerticalChain& c = sp.chain;
+    const Foundation& f = sp.foundation;
+    const double pile = f.pileDiameter > 0 ? f.pileDiameter : 1.2;
+    const double columnsSpan = sp.columns.size() > 1
+                                   ? std::fabs(sp.columns.back().offset - sp.columns.front().offset)
+                                   : 0;
+    if (c.connectionHeight > 0) {
+        Solid s;
+        s.member = sp.connectType == "系梁" ? "系梁" : "承台";
+        s.support = sp.index;
+        s.table = MemberTable(sp.connectType, sp.connectRecord < 0);
+        s.record = sp.connectRecord;
+        const double length = columnsSpan + 2 * pile;
+        // Across the support line it holds every row of piles with 0.5 m to spare.
+        const double rows = f.kind == "桩基础" ? std::max(0, f.pileRows - 1) * f.rowSpacing : 0;
+        s.profile = Rectangle(rows + pile + 1.0, 0, -c.connectionHeight);
+        s.path = {Along(sp, -length / 2, c.connectionTopZ), Along(sp, length / 2, c.connectionTopZ)};
+        Finish(s);
+        solids.push_back(std::move(s));
+    }
+    if (f.kind == "桩基础" && f.pileLength > 0) {
+        const int count = f.pileCount > 0 ? f.pileCount : std::max<int>(1, static_cast<int>(sp.columns.size()));
+        const int rows = std::clamp(f.pileRows, 1, count);
+        const int perRow = std::max(1, count / rows);
+        const double spacing = f.pileSpacing > 0 ? f.pileSpacing : (perRow > 1 ? columnsSpan / (perRow - 1) : 0);
+        for (int r = 0; r < rows; ++r)
+            for (int k = 0; k < perRow; ++k) {
                 Solid s;
-                s.member = name;
+                s.member = "桩";
                 s.support = sp.index;
-                s.table = MemberTable(sp.bodyType, sp.bodyRecord < 0);
-                s.record = sp.bodyRecord;
-                const double along = sp.bodyAlong > 0 ? sp.bodyAlong : 1.2;
-                const double across = sp.bodyAcross > 0 ? sp.bodyAcross : along;
-                s.profile = sp.roundBody || (sp.bodyAlong <= 0 && sp.bodyAcross <= 0) ? Circle(along)
-                                                                                      : Rectangle(across, along / 2, -along / 2);
-                s.path = {{col.plan.x, col.plan.y, c.connectionTopZ}, {col.plan.x, col.plan.y, c.connectionTopZ + c.bodyLength}};
+                s.table = MemberTable(sp.foundationType, f.proposed);
+                s.record = s.table.empty() ? -1 : f.record;
+                const Point3 top = Ahead(sp, Along(sp, (k - (perRow - 1) / 2.0) * spacing, f.topZ),
+                                         (r - (rows - 1) / 2.0) * f.rowSpacing);
+                s.profile = Circle(pile);
+                s.path = {top, {top.x, top.y, f.tipZ}};
                 Finish(s);
-                b.solids.push_back(std::move(s));
+                solids.push_back(std::move(s));
             }
-        }
-        const Foundation& f = sp.foundation;
-        const double pile = f.pileDiameter > 0 ? f.pileDiameter : 1.2;
-        const double columnsSpan = sp.columns.size() > 1
-                                       ? std::fabs(sp.columns.back().offset - sp.columns.front().offset)
-                                       : 0;
-        if (c.connectionHeight > 0) {
-            Solid s;
-            s.member = sp.connectType == "系梁" ? "系梁" : "承台";
-            s.support = sp.index;
-            s.table = MemberTable(sp.connectType, sp.connectRecord < 0);
-            s.record = sp.connectRecord;
-            const double length = columnsSpan + 2 * pile;
-            // Across the support line it holds every row of piles with 0.5 m to spare.
-            const double rows = f.kind == "桩基础" ? std::max(0, f.pileRows - 1) * f.rowSpacing : 0;
-            s.profile = Rectangle(rows + pile + 1.0, 0, -c.connectionHeight);
-            s.path = {Along(sp, -length / 2, c.connectionTopZ), Along(sp, length / 2, c.connectionTopZ)};
-            Finish(s);
-            b.solids.push_back(std::move(s));
-        }
-        if (f.kind == "桩基础" && f.pileLength > 0) {
-            const int count = f.pileCount > 0 ? f.pileCount : std::max<int>(1, static_cast<int>(sp.columns.size()));
-            const int rows = std::clamp(f.pileRows, 1, count);
-            const int perRow = std::max(1, count / rows);
-            const double spacing = f.pileSpacing > 0 ? f.pileSpacing : (perRow > 1 ? columnsSpan / (perRow - 1) : 0);
-            for (int r = 0; r < rows; ++r)
-                for (int k = 0; k < perRow; ++k) {
-                    Solid s;
-                    s.member = "桩";
-                    s.support = sp.index;
-                    s.table = MemberTable(sp.foundationType, f.proposed);
-                    s.record = s.table.empty() ? -1 : f.record;
-                    const Point3 top = Ahead(sp, Along(sp, (k - (perRow - 1) / 2.0) * spacing, f.topZ),
-                                             (r - (rows - 1) / 2.0) * f.rowSpacing);
-                    s.profile = Circle(pile);
-                    s.path = {top, {top.x, top.y, f.tipZ}};
-                    Finish(s);
-                    b.solids.push_back(std::move(s));
-                }
-        } else if (f.depth > 0) {
-            Solid s;
-            s.member = f.kind;
-            s.support = sp.index;
-            s.table = MemberTable(sp.foundationType, f.proposed);
-            s.record = s.table.empty() ? -1 : f.record;
-            const double length = columnsSpan + 3;
-            s.profile = Rectangle(std::max(sp.bodyAlong, 1.0) + 2, 0, -f.depth);
-            s.path = {Along(sp, -length / 2, f.topZ), Along(sp, length / 2, f.topZ)};
-            Finish(s);
-            b.solids.push_back(std::move(s));
-        }
+    } else if (f.depth > 0) {
+        Solid s;
+        s.member = f.kind;
+        s.support = sp.index;
+        s.table = MemberTable(sp.foundationType, f.proposed);
+        s.record = s.table.empty() ? -1 : f.record;
+        const double length = columnsSpan + 3;
+        s.profile = Rectangle(std::max(sp.bodyAlong, 1.0) + 2, 0, -f.depth);
+        s.path = {Along(sp, -length / 2, f.topZ), Along(sp, length / 2, f.topZ)};
+        Finish(s);
+        solids.push_back(std::move(s));
+    }
+}
+
+}  // namespace
+
+void BuildSolids(Bridge& b) {
+    const Deck* deck = b.DesignedDeck();
+    const double width = deck ? deck->width : 0;
+    const double offset = deck ? deck->offset : 0;
+    const double pavement = b.supports.empty() ? kStandardPavement : b.supports.front().chain.pavement.value;
+    AddGirders(b, width, offset, pavement);
+    for (const Support& sp : b.supports) {
+        AddCapAndBodies(sp, width, b.solids);
+        AddConnectionAndFoundation(sp, b.solids);
     }
 }
 
