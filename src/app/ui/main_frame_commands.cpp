@@ -81,6 +81,8 @@ std::optional<app::TableCounts> CountRecords(dao::Database& db) {
     } catch (const dao::DaoException&) {
         return std::nullopt;
     }
+}
+
 // The pier force calculator offers the open project's piers; without a project it has nothing to offer.
 calc::ui::PierSource PierSourceOf(dao::Database* db) {
     if (!db) return {};
