@@ -53,7 +53,7 @@ TEST(MenuRows, TheShellsBarsKeepTheirLayout) {
     EXPECT_EQ(Outline(project[1].children),
               std::to_string(cmd::kViewToolbar) + " " + std::to_string(cmd::kViewStatusBar) + " | " +
                   std::to_string(cmd::kAdvancedUser) + " | " + std::to_string(cmd::kDrawingTarget) + " " +
-                  std::to_string(cmd::kDrawingPreview));
+                  std::to_string(cmd::kDrawingPreview) + " " + std::to_string(cmd::kView3d));
     const std::string structure = Outline(project[4].children);
     EXPECT_EQ(structure.substr(structure.rfind('}') + 1), " | " + std::to_string(cmd::kAssembly));
     const std::string rebar = Outline(project[6].children);

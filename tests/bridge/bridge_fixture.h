@@ -25,6 +25,14 @@
 
 namespace bridge_test {
 
+// The middle of the first pile of a support: multi-row groups stand ahead of and behind the support line.
+inline bridge::Point3 PileMiddle(const bridge::Bridge& b, int support) {
+    for (const bridge::Solid& s : b.solids)
+        if (s.member == "桩" && s.support == support)
+            return {s.path.front().x, s.path.front().y, (s.path.front().z + s.path.back().z) / 2};
+    return {};
+}
+
 using Rows = std::vector<std::vector<std::string>>;
 using Fields = std::vector<std::pair<std::string, dao::Value>>;
 

@@ -91,7 +91,7 @@ TEST(View3dScene, PickingNamesTheMemberItsTableAndRecord) {
     // The end abutment (support 1 at stake 1020, X 1220 on the northward route at Y 500): a pile below the
     // pile cap, seen from the right (east) of the route; the deck above it, seen from above.
     const bridge::Support& end = b.supports[1];
-    const int pile = pickAt(elevation, {end.centre.x, end.centre.y + 3, 80});
+    const int pile = pickAt(elevation, bridge_test::PileMiddle(b, end.index));
     ASSERT_GE(pile, 0);
     const auto& m = scene.parts()[pile].mesh;
     EXPECT_EQ(m.member, "桩");

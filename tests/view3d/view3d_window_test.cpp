@@ -23,7 +23,7 @@ TEST(View3dWindow, PicksOpensTheTableAndKeepsItsCameraWhenTheTablesChange) {
     // A pile of the end abutment, seen from the right of the route.
     const bridge::Bridge b = p.Read();
     const bridge::Support& end = b.supports[1];
-    const view3d::Pixel at = window.camera().Project(window.scene()->ToScene({end.centre.x, end.centre.y, 80}), w, h);
+    const view3d::Pixel at = window.camera().Project(window.scene()->ToScene(bridge_test::PileMiddle(b, end.index)), w, h);
     const int part = window.SelectAt(QPoint(int(at.x), int(at.y)));
     ASSERT_GE(part, 0);
     EXPECT_EQ(window.highlighted(), part);
