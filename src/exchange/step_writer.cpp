@@ -152,17 +152,22 @@ Arg Arg::IntTriples(const std::vector<std::array<long long, 3>>& triples) {
 
 int File::Add(std::string_view entity, const std::vector<Arg>& args) {
     const int id = next_++;
-    char number[16];
-    data_ += '#';
-    data_.append(number, std::to_chars(number, number + sizeof number, id).ptr);
-    data_ += '=';
-    data_ += entity;
-    data_ += '(';
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (i) data_ += ',';
-        data_ += args[i].text();
+    if (chunks_.empty() || chunks_.back().size() >= kChunkBytes) {
+        chunks_.emplace_back();
+        chunks_.back().reserve(kChunkBytes + kChunkBytes / 4);
     }
-    data_ += ");\n";
+    std::string& data = chunks_.back();
+    char number[16];
+    data += '#';
+    data.append(number, std::to_chars(number, number + sizeof number, id).ptr);
+    data += '=';
+    data += entity;
+    data += '(';
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (i) data += ',';
+        data += args[i].text();
+    }
+    data += ");\n";
     return id;
 }
 
@@ -184,15 +189,17 @@ constexpr const char* kTrailer = "ENDSEC;\nEND-ISO-10303-21;\n";
 
 std::string File::Text(const Header& h) const {
     std::string out = HeaderSection(h);
-    out.reserve(out.size() + data_.size() + 32);
-    out += data_;
+    std::size_t size = out.size() + 32;
+    for (const std::string& chunk : chunks_) size += chunk.size();
+    out.reserve(size);
+    for (const std::string& chunk : chunks_) out += chunk;
     out += kTrailer;
     return out;
 }
 
 void File::Write(std::ostream& out, const Header& h) const {
     out << HeaderSection(h);
-    out.write(data_.data(), static_cast<std::streamsize>(data_.size()));
+    for (const std::string& chunk : chunks_) out.write(chunk.data(), static_cast<std::streamsize>(chunk.size()));
     out << kTrailer;
 }
 
