@@ -3,6 +3,7 @@
 // wavy profile; in the same run the same bridge is written as the 3D-model interface file, the other export
 // of every member.
 // Prints "ifc-export: ours=<s> reference=<s> ratio=<ours/reference>" (target: ours <= 3 s) and the file's size.
+// With a path argument the IFC is kept there, to compare the output of two versions of the writer.
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -31,7 +32,7 @@ double Seconds(std::chrono::steady_clock::time_point start) {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
     const fs::path dir = fs::temp_directory_path() / ("veltra-bench-ifc-" + std::to_string(::getpid()));
     fs::create_directories(dir);
     Generate(dir / "viaduct.vlt", 2000);
@@ -49,6 +50,7 @@ int main() {
     const double reference = Seconds(start);
     std::printf("ifc-export: ours=%.3f reference=%.3f ratio=%.2f\n", ours, reference, ours / reference);
     std::printf("ifc-export: file=%.1f MB\n", static_cast<double>(fs::file_size(dir / "viaduct.ifc")) / 1e6);
+    if (argc > 1) fs::copy_file(dir / "viaduct.ifc", argv[1], fs::copy_options::overwrite_existing);
     fs::remove_all(dir);
     return 0;
 }

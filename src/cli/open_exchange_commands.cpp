@@ -34,6 +34,7 @@ int ImportLandXml(const std::vector<std::string>& words) {
     if (result.outcome != exchange::LandXmlOutcome::Imported) return 1;
     std::cout << projectdb::kHorizontalCurveTable << "\t" << result.planRecords << "\n";
     if (result.profileRecords >= 0) std::cout << projectdb::kVerticalCurveTable << "\t" << result.profileRecords << "\n";
+    if (result.slopeRecords >= 0) std::cout << projectdb::kDeckSlopeTable << "\t" << result.slopeRecords << "\n";
     std::cerr << exchange::LandXmlImportSummary(result, args.positional[1]) << std::endl;
     return 0;
 }

@@ -20,7 +20,10 @@ std::vector<Arg> Writer::RootArgs(const Root& r) {
 
 int Writer::Shared(const char* entity, const std::vector<Arg>& args) {
     std::string key = entity;
-    for (const Arg& a : args) key += "," + a.text();
+    for (const Arg& a : args) {
+        key += ',';
+        key += a.text();
+    }
     auto [it, added] = shared_.try_emplace(key, 0);
     if (added) it->second = Add(entity, args);
     return it->second;

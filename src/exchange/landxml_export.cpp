@@ -1,5 +1,6 @@
 // The project's route as LandXML 1.2: one alignment of Line, Curve and clothoid Spiral elements, station
-// equations where the stakes jump between elements, and the profile as PVIs with symmetric parabolas.
+// equations where the stakes jump between elements, the profile as PVIs with symmetric parabolas, and the
+// deck cross slopes as Superelevation.
 #include <pugixml.hpp>
 
 #include <array>
@@ -9,6 +10,7 @@
 
 #include "calc/route_tables.h"
 #include "exchange/landxml_import.h"
+#include "exchange/landxml_superelevation.h"
 #include "platform/dao/recordset.h"
 #include "platform/text/cformat.h"
 
@@ -183,6 +185,7 @@ bool ExportLandXml(dao::Database& db, const std::string& path, ui::Prompter& pro
             node.text().set((Length(p.stake) + " " + Length(p.elevation)).c_str());
         }
     }
+    WriteSuperelevation(alignment, route.slopes.segments());
     if (!xml.save_file(path.c_str(), "  ", pugi::format_default, pugi::encoding_utf8)) {
         prompt.message("不能写入文件 " + path + "。", ui::Buttons::Ok, ui::Icon::Stop);
         return false;

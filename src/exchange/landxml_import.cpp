@@ -5,10 +5,12 @@
 #include <cmath>
 
 #include "calc/plan_alignment.h"
+#include "calc/cross_slope.h"
 #include "calc/route_tables.h"
 #include "exchange/landxml_reader.h"
 #include "exchange/route_import.h"
 #include "exchange/route_table_writer.h"
+#include "platform/dao/recordset.h"
 #include "platform/text/cformat.h"
 #include "projectdb/record_access.h"
 #include "projectdb/schema.h"
@@ -72,6 +74,36 @@ void WriteProfile(dao::Database& db, const std::vector<calc::TurningPoint>& poin
     written = table.written();
 }
 
+void WriteSlopes(dao::Database& db, const std::vector<calc::SlopeSegment>& segments, long& written) {
+    RouteTableWriter table(db, projectdb::kDeckSlopeTable);
+    table.prepare();
+    const int start = table.field("起点桩号"), end = table.field("终点桩号"), left = table.field("左半桥横坡"),
+              right = table.field("右半桥横坡");
+    for (const calc::SlopeSegment& s : segments) {
+        table.addNew();
+        table.set(start, Number(s.start));
+        table.set(end, Number(s.end));
+        table.set(left, Number(s.left));
+        table.set(right, Number(s.right));
+        table.update();
+    }
+    written = table.written();
+}
+
+// The project's 超高过渡方法 text; empty where the project has none.
+std::string TransitionMethod(dao::Database& db) {
+    try {
+        if (!db.HasTableDef("一般信息表")) return {};
+        dao::Recordset set(db);
+        set.Open("Select * From [一般信息表]");
+        if (set.IsEOF()) return {};
+        if (int i = set.FieldIndex("超高过渡方法"); i >= 0) return set.GetFieldValue(i).toString();
+    } catch (const dao::DaoException&) {
+        // an unreadable method reads as none: the default law then decides, and the import refuses if it must
+    }
+    return {};
+}
+
 // The stakes an alignment covers: from its first element's start to its last element's end.
 RouteRange PlanExtent(const LandXmlAlignment& a) {
     const calc::PlanElement& last = a.elements.back();
@@ -132,6 +164,14 @@ LandXmlImportResult ImportLandXml(dao::Database& db, const std::string& path, co
         return refuse(text);
     }
 
+    if (chosen->slopes.needsLinearTransition) {
+        const std::string method = TransitionMethod(db);
+        if (calc::TransitionLawFromText(method) != calc::TransitionLaw::Linear)
+            return refuse("路线“" + chosen->name + "”的超高按长度线性过渡，而本项目的超高过渡方法是“" +
+                          (method.empty() ? std::string("按高次抛物线分配") : method) +
+                          "”，桥面横坡资料表不能准确表示。\n请在一般信息中把超高过渡方法改为“按长度分配”后再导入。");
+    }
+
     const RouteRange plan = PlanExtent(*chosen);
     if (!chosen->hasProfile &&
         !Ask(ui.prompt, "路线“" + chosen->name + "”没有纵断面数据，竖曲线资料表将保持原样。\n继续导入平曲线数据?")) {
@@ -164,6 +204,7 @@ LandXmlImportResult ImportLandXml(dao::Database& db, const std::string& path, co
         WritePlan(db, chosen->elements, xIsEasting, result.planRecords);
         ui.progress.step();
         if (chosen->hasProfile) WriteProfile(db, chosen->profile, result.profileRecords);
+        if (chosen->slopes.present) WriteSlopes(db, chosen->slopes.segments, result.slopeRecords);
         ui.progress.step();
         transaction.Commit();
         result.outcome = LandXmlOutcome::Imported;
@@ -173,6 +214,7 @@ LandXmlImportResult ImportLandXml(dao::Database& db, const std::string& path, co
         result.outcome = LandXmlOutcome::Failed;
         result.planRecords = 0;
         result.profileRecords = -1;
+        result.slopeRecords = -1;
     }
     ui.progress.close();
     return result;

@@ -29,6 +29,7 @@ struct LandXmlImportResult {
     std::string alignment;
     long planRecords = 0;
     long profileRecords = -1;  // -1: 竖曲线资料表 was left as it was (the alignment has no profile)
+    long slopeRecords = -1;    // -1: 桥面横坡资料表 was left as it was (the alignment has no superelevation)
 };
 
 // `alignment` names the alignment to import; without a name a file of one alignment imports it and a file

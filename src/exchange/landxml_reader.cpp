@@ -155,6 +155,7 @@ public:
         if (geometry && elements_.empty() && result_.refusals.empty()) refuse("平面线形中没有线元");
         ApplyStations();
         ReadProfile();
+        result_.slopes = ReadSuperelevation(node_, units_.metres, result_.elements, result_.refusals);
         return std::move(result_);
     }
 

@@ -10,6 +10,7 @@
 
 #include "calc/plan_element.h"
 #include "calc/vertical_profile.h"
+#include "exchange/landxml_superelevation.h"
 
 namespace exchange {
 
@@ -20,6 +21,7 @@ struct LandXmlAlignment {
     std::vector<calc::PlanElement> elements;
     bool hasProfile = false;
     std::vector<calc::TurningPoint> profile;  // radius 0 at both ends and where the grade does not change
+    LandXmlSlopes slopes;                     // deck cross slopes from the superelevation
     std::vector<std::string> refusals;        // one sentence each; the alignment is imported only without any
 };
 

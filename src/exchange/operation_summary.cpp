@@ -49,6 +49,7 @@ std::string RouteImportSummary(const RouteImportResult& result, const std::strin
 std::string LandXmlImportSummary(const LandXmlImportResult& result, const std::string& file) {
     std::vector<std::pair<std::string, long>> counts = {{projectdb::kHorizontalCurveTable, result.planRecords}};
     if (result.profileRecords >= 0) counts.emplace_back(projectdb::kVerticalCurveTable, result.profileRecords);
+    if (result.slopeRecords >= 0) counts.emplace_back(projectdb::kDeckSlopeTable, result.slopeRecords);
     return "已从 " + projectdb::FileNameOf(file) + " 导入路线“" + result.alignment + "”：" + CountList(counts) +
            "记录。";
 }

@@ -7,28 +7,20 @@
 namespace step {
 namespace {
 
-// The code points of a UTF-8 text; a malformed byte stands for itself (as Latin-1), so that nothing is lost.
-std::vector<char32_t> CodePoints(std::string_view utf8) {
-    std::vector<char32_t> out;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const auto b = static_cast<unsigned char>(utf8[i]);
-        const int extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
-        char32_t c = extra == 3 ? b & 0x07 : extra == 2 ? b & 0x0F : extra == 1 ? b & 0x1F : b;
-        bool ok = (b < 0x80 || extra > 0) && i + extra < utf8.size();
-        for (int k = 1; ok && k <= extra; ++k) {
-            const auto n = static_cast<unsigned char>(utf8[i + k]);
-            ok = (n & 0xC0) == 0x80;
-            c = (c << 6) | (n & 0x3F);
-        }
-        if (!ok) {
-            out.push_back(b);
-            ++i;
-            continue;
-        }
-        out.push_back(c);
-        i += extra + 1;
+// The code point that starts at `i` of a UTF-8 text, and how many bytes it takes; a malformed byte stands
+// for itself (as Latin-1), so that nothing is lost.
+char32_t NextCodePoint(std::string_view utf8, std::size_t i, std::size_t& bytes) {
+    const auto b = static_cast<unsigned char>(utf8[i]);
+    const int extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
+    char32_t c = extra == 3 ? b & 0x07 : extra == 2 ? b & 0x0F : extra == 1 ? b & 0x1F : b;
+    bool ok = (b < 0x80 || extra > 0) && i + extra < utf8.size();
+    for (int k = 1; ok && k <= extra; ++k) {
+        const auto n = static_cast<unsigned char>(utf8[i + k]);
+        ok = (n & 0xC0) == 0x80;
+        c = (c << 6) | (n & 0x3F);
     }
-    return out;
+    bytes = ok ? extra + 1 : 1;
+    return ok ? c : b;
 }
 
 void Hex(std::string& out, unsigned long value, int digits) {
@@ -38,25 +30,46 @@ void Hex(std::string& out, unsigned long value, int digits) {
 
 }  // namespace
 
-std::string RealText(double value) {
+namespace {
+
+void AppendReal(std::string& out, double value) {
     if (!std::isfinite(value)) throw std::invalid_argument("a STEP real must be finite");
-    if (value == 0) return "0.";
+    if (value == 0) {
+        out += "0.";
+        return;
+    }
+    // Formatted in place: a large mesh has millions of reals, and a string for each part of every one of
+    // them was much of the export's time.
     char buffer[40];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    std::string text(buffer, result.ptr);
-    auto e = text.find('e');
-    std::string mantissa = text.substr(0, e), exponent = e == std::string::npos ? "" : text.substr(e + 1);
-    if (mantissa.find('.') == std::string::npos) mantissa += '.';
-    if (exponent.empty()) return mantissa;
+    const char* end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    const std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
+    const std::size_t e = text.find('e');
+    const std::string_view mantissa = text.substr(0, e);
+    out += mantissa;
+    if (mantissa.find('.') == std::string_view::npos) out += '.';
+    if (e == std::string_view::npos) return;
     // "e-05" → "E-05", "e+20" → "E20"
-    if (exponent[0] == '+') exponent.erase(0, 1);
-    return mantissa + "E" + exponent;
+    std::string_view exponent = text.substr(e + 1);
+    if (exponent.front() == '+') exponent.remove_prefix(1);
+    out += 'E';
+    out += exponent;
+}
+
+}  // namespace
+
+std::string RealText(double value) {
+    std::string out;
+    AppendReal(out, value);
+    return out;
 }
 
 std::string StringText(std::string_view utf8) {
-    std::string out = "'";
+    std::string out;
+    out.reserve(utf8.size() + 2);
+    out += '\'';
     bool wide = false;
-    for (char32_t c : CodePoints(utf8)) {
+    for (std::size_t i = 0, bytes = 1; i < utf8.size(); i += bytes) {
+        const char32_t c = NextCodePoint(utf8, i, bytes);
         if (c >= 0x20 && c < 0x7F) {
             if (wide) out += "\\X0\\", wide = false;
             if (c == '\'') out += "''";
@@ -74,7 +87,8 @@ std::string StringText(std::string_view utf8) {
         }
     }
     if (wide) out += "\\X0\\";
-    return out + "'";
+    out += '\'';
+    return out;
 }
 
 Arg Arg::Real(double value) { return Arg(RealText(value)); }
@@ -87,15 +101,24 @@ Arg Arg::List(const std::vector<Arg>& items) {
 }
 
 Arg Arg::Refs(const std::vector<int>& ids) {
-    std::vector<Arg> items;
-    for (int id : ids) items.push_back(Ref(id));
-    return List(items);
+    std::string text = "(";
+    char number[16];
+    for (std::size_t i = 0; i < ids.size(); ++i) {
+        text += i ? ",#" : "#";
+        text.append(number, std::to_chars(number, number + sizeof number, ids[i]).ptr);
+    }
+    text += ')';
+    return Arg(std::move(text));
 }
 
 Arg Arg::Reals(const std::vector<double>& values) {
-    std::vector<Arg> items;
-    for (double v : values) items.push_back(Real(v));
-    return List(items);
+    std::string text = "(";
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (i) text += ',';
+        AppendReal(text, values[i]);
+    }
+    text += ')';
+    return Arg(std::move(text));
 }
 
 Arg Arg::RealTriples(const std::vector<std::array<double, 3>>& triples) {
@@ -105,7 +128,7 @@ Arg Arg::RealTriples(const std::vector<std::array<double, 3>>& triples) {
         text += i ? ",(" : "(";
         for (int k = 0; k < 3; ++k) {
             if (k) text += ',';
-            text += RealText(triples[i][k]);
+            AppendReal(text, triples[i][k]);
         }
         text += ')';
     }
@@ -129,16 +152,22 @@ Arg Arg::IntTriples(const std::vector<std::array<long long, 3>>& triples) {
 
 int File::Add(std::string_view entity, const std::vector<Arg>& args) {
     const int id = next_++;
-    data_ += '#';
-    data_ += std::to_string(id);
-    data_ += '=';
-    data_ += entity;
-    data_ += '(';
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (i) data_ += ',';
-        data_ += args[i].text();
+    if (chunks_.empty() || chunks_.back().size() >= kChunkBytes) {
+        chunks_.emplace_back();
+        chunks_.back().reserve(kChunkBytes + kChunkBytes / 4);
     }
-    data_ += ");\n";
+    std::string& data = chunks_.back();
+    char number[16];
+    data += '#';
+    data.append(number, std::to_chars(number, number + sizeof number, id).ptr);
+    data += '=';
+    data += entity;
+    data += '(';
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (i) data += ',';
+        data += args[i].text();
+    }
+    data += ");\n";
     return id;
 }
 
@@ -160,15 +189,17 @@ constexpr const char* kTrailer = "ENDSEC;\nEND-ISO-10303-21;\n";
 
 std::string File::Text(const Header& h) const {
     std::string out = HeaderSection(h);
-    out.reserve(out.size() + data_.size() + 32);
-    out += data_;
+    std::size_t size = out.size() + 32;
+    for (const std::string& chunk : chunks_) size += chunk.size();
+    out.reserve(size);
+    for (const std::string& chunk : chunks_) out += chunk;
     out += kTrailer;
     return out;
 }
 
 void File::Write(std::ostream& out, const Header& h) const {
     out << HeaderSection(h);
-    out.write(data_.data(), static_cast<std::streamsize>(data_.size()));
+    for (const std::string& chunk : chunks_) out.write(chunk.data(), static_cast<std::streamsize>(chunk.size()));
     out << kTrailer;
 }
 

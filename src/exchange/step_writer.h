@@ -67,7 +67,10 @@ public:
     void Write(std::ostream& out, const Header& header) const;
 
 private:
-    std::string data_;
+    // The data section in pieces of about a megabyte: a long viaduct's runs to many megabytes, and one string
+    // would be copied over and over as it grows.
+    static constexpr std::size_t kChunkBytes = 1 << 20;
+    std::vector<std::string> chunks_;
     int next_ = 1;
 };
 
