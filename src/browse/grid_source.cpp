@@ -39,13 +39,20 @@ int CountRecords(dao::Database& db, const std::string& table) {
 
 }  // namespace
 
-RecordOrder JoinOrder(RecordOrder page, const RecordOrder& whole, int count) {
+RecordOrder JoinOrder(RecordOrder page, RecordOrder whole, int count) {
+    if (whole.rowids.size() >= page.rowids.size() &&
+        std::equal(page.rowids.begin(), page.rowids.end(), whole.rowids.begin())) {
+        // Nobody wrote in between (the usual case): the whole order as it is, without copying a million texts.
+        whole.rowids.resize(count, -1);
+        whole.firstValues.resize(count);
+        return whole;
+    }
     std::unordered_set<std::int64_t> shown(page.rowids.begin(), page.rowids.end());
     RecordOrder joined = std::move(page);
     for (std::size_t i = 0; i < whole.rowids.size() && static_cast<int>(joined.rowids.size()) < count; ++i) {
         if (shown.count(whole.rowids[i])) continue;
         joined.rowids.push_back(whole.rowids[i]);
-        joined.firstValues.push_back(whole.firstValues[i]);
+        joined.firstValues.push_back(std::move(whole.firstValues[i]));
     }
     joined.rowids.resize(count, -1);
     joined.firstValues.resize(count);
@@ -117,7 +124,7 @@ void TableRowSource::completeOrder() const {
     } catch (const std::exception&) {
         whole = ReadOrder(db_, OrderSql(table_, firstField_));  // the worker could not read: read it here
     }
-    order_ = JoinOrder(std::move(order_), whole, count_);
+    order_ = JoinOrder(std::move(order_), std::move(whole), count_);
 }
 
 const RecordOrder& TableRowSource::known(int position) const {

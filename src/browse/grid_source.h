@@ -32,7 +32,7 @@ struct RecordOrder {
 // records, the rest follow in the whole order's sequence without the page's records, and the result has
 // exactly `count` positions (the count the grid shows; a record removed meanwhile pads as -1, one added
 // meanwhile beyond the count is left out). When nobody wrote the table in between, this is `whole`.
-RecordOrder JoinOrder(RecordOrder page, const RecordOrder& whole, int count);
+RecordOrder JoinOrder(RecordOrder page, RecordOrder whole, int count);
 
 class TableRowSource : public sheet::RowSource {
 public:
