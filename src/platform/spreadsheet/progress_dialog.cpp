@@ -9,6 +9,10 @@ ProgressDialog::ProgressDialog(QWidget* parent, const QString& label)
     dialog_.setMinimumDuration(500);
     dialog_.setAutoReset(false);
     dialog_.setAutoClose(false);
+    // Starts the dialog's clock: it shows itself once the pass looks like lasting longer than the minimum,
+    // and a short pass never shows it (nor runs events in the middle of the pass).
+    dialog_.setValue(0);
+    shown_ = 0;
 }
 
 Progress ProgressDialog::callback() {
