@@ -2,7 +2,17 @@
 // The records of one table as the rows of a lazy grid: the grid's order (by the first field) is read once,
 // as the rowid of each record with its first value; the records themselves are read a page at a time by
 // rowid, only when the grid shows or needs them.
+//
+// Sorting a million records by a field without an index takes seconds, and the grid must not write an
+// index into the user's file. So a source opened "beside" reads only the first page of the order (one scan
+// with a small sorter) and the record count, and a worker thread reads the whole order on a read-only
+// connection of its own. The first positions of the whole order are the first page already shown (same
+// order, same tie-break by rowid), so the rows the user sees and edits keep their meaning when the whole
+// order is taken in.
+#include <atomic>
 #include <cstdint>
+#include <future>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,32 +22,64 @@
 
 namespace browse {
 
+// The grid's order of a table: rowid and first value (as text) by position.
+struct RecordOrder {
+    std::vector<std::int64_t> rowids;
+    std::vector<std::string> firstValues;
+};
+
+// Joins the first page already shown with the whole order read later: the page's positions keep their
+// records, the rest follow in the whole order's sequence without the page's records, and the result has
+// exactly `count` positions (the count the grid shows; a record removed meanwhile pads as -1, one added
+// meanwhile beyond the count is left out). When nobody wrote the table in between, this is `whole`.
+RecordOrder JoinOrder(RecordOrder page, RecordOrder whole, int count);
+
 class TableRowSource : public sheet::RowSource {
 public:
-    // Reads the order; a database error raises dao::DaoException.
+    // Reads the whole order now; a database error raises dao::DaoException.
     TableRowSource(dao::Database& db, std::string table, const std::vector<dao::FieldInfo>& fields);
+    // Reads the first page of the order and the record count now, and the whole order beside on a
+    // read-only connection to the file at `path` (or on `db` later, should that fail).
+    TableRowSource(dao::Database& db, std::string table, const std::vector<dao::FieldInfo>& fields,
+                   const std::string& path);
+    ~TableRowSource() override;
 
-    int rowCount() const override { return static_cast<int>(rowids_.size()); }
+    int rowCount() const override { return count_; }
     // Each record as the texts of its fields (VariantToText); a record deleted since reads as empty cells.
     sheet::Table read(int first, int count) override;
 
     const std::string& table() const { return table_; }
-    std::int64_t rowid(int position) const { return rowids_[position]; }
+    // These take in the whole order first when a position past the first page asks for it.
+    std::int64_t rowid(int position) const { return known(position).rowids[position]; }
     // The first value of a position as read (or as a save last wrote it).
-    const std::string& firstValue(int position) const { return firstValues_[position]; }
-    bool isDeleted(int position) const { return rowids_[position] < 0; }
+    const std::string& firstValue(int position) const { return known(position).firstValues[position]; }
+    bool isDeleted(int position) const { return rowid(position) < 0; }
+
+    // Whether the whole order is still being read / has been read and waits to be taken in.
+    bool orderPending() const { return pending_.valid(); }
+    bool orderReady() const;
+    // Takes in the whole order, waiting for the worker when it has not finished.
+    void completeOrder() const;
 
     // What a save did, so that the next save starts from the table as it is now.
-    void setFirstValue(int position, std::string value) { firstValues_[position] = std::move(value); }
-    void markDeleted(int position) { rowids_[position] = -1; }
+    void setFirstValue(int position, std::string value);
+    void markDeleted(int position);
     int adopt(std::int64_t rowid, std::string firstValue);  // a record the save added: its new position
 
 private:
+    const RecordOrder& known(int position) const;
+    RecordOrder readOrder(const std::string& limit) const;
+
     dao::Database& db_;
     std::string table_;
+    std::string firstField_;
     int fieldCount_ = 0;
-    std::vector<std::int64_t> rowids_;  // by position; -1 once deleted
-    std::vector<std::string> firstValues_;
+    int count_ = 0;
+    // Positions in `order_` past the first page are valid once the whole order is in. Mutable: taking it in
+    // changes no position's meaning, so a const look-up may do it.
+    mutable RecordOrder order_;
+    mutable std::future<RecordOrder> pending_;
+    std::shared_ptr<std::atomic<bool>> stop_ = std::make_shared<std::atomic<bool>>(false);
 };
 
 }  // namespace browse

@@ -27,6 +27,12 @@ CBriFormView::CBriFormView(ProjectHost& host, QWidget* parent) : QWidget(parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_pGrid);
     m_pGrid->setPrompter(&host.Prompter());
+    m_orderTimer = new QTimer(this);
+    connect(m_orderTimer, &QTimer::timeout, this, [this] {
+        if (m_source && m_source->orderPending() && !m_source->orderReady()) return;
+        if (m_source) m_source->completeOrder();
+        m_orderTimer->stop();
+    });
     m_pGrid->setEditStartFilter([this](int, int) { return AllowEdit(); });
     connect(m_pGrid, &sheet::Spreadsheet::cellChanged, this, [this](int row, int col) {
         SetModified(true);
@@ -74,7 +80,8 @@ void CBriFormView::Load(const std::string& table) {
     if (m_pDatabase) {
         try {
             fields = m_pDatabase->GetTableDef(table).fields;
-            if (!fields.empty()) m_source = std::make_shared<TableRowSource>(*m_pDatabase, table, fields);
+            if (!fields.empty())
+                m_source = std::make_shared<TableRowSource>(*m_pDatabase, table, fields, m_pDatabase->GetName());
         } catch (const dao::DaoException&) {
             // A table that cannot be read shows an empty grid.
         }
@@ -92,6 +99,7 @@ void CBriFormView::Load(const std::string& table) {
     if (m_source) {
         model.attachSource(m_source);
         TakeFingerprint();
+        if (m_source->orderPending()) m_orderTimer->start(50);
     }
     if (model.rowCount() < 1) model.setRowCount(1);
     if (model.columnCount() < 1) model.setColumnCount(1);

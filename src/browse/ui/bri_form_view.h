@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QMenu;
+class QTimer;
 #include <future>
 #include <memory>
 #include <string>
@@ -33,7 +34,7 @@ public:
     ~CBriFormView() override;
 
     // Shows the table of the host's open project: captions as column headers, records ordered by the first
-    // field. Only the order is read here; the records are read a page at a time as the grid shows them, so
+    // field. Only the first page of the order is read here (the rest is read beside and taken in when ready); the records are read a page at a time as the grid shows them, so
     // a table of a million records opens at once. A table that cannot be read shows an empty grid.
     void Load(const std::string& table);
     // Drops pending edits without a question and loads the same table again (after a design module ran).
@@ -47,6 +48,8 @@ public:
     const std::string& TableName() const { return m_strTableName; }
     bool IsModified() const { return m_bModified; }
     sheet::Spreadsheet& Grid() const { return *m_pGrid; }
+    // The records behind the rows (null for an unreadable table), e.g. to tell whether the whole order is in.
+    TableRowSource* Source() const { return m_source.get(); }
     // The context menu: the shared grid menu 类型2 and the "模块" popup of the sibling programs. The caller
     // owns it.
     QMenu* CreateContextMenu();
@@ -79,6 +82,8 @@ private:
     // The records behind the rows, and the table's fingerprint when they were read: a save writes only the
     // rows that differ, and asks first when someone else wrote the table in between.
     std::shared_ptr<TableRowSource> m_source;
+    // Looks now and then whether the source's whole order has been read beside, and takes it in.
+    QTimer* m_orderTimer = nullptr;
     std::string m_loadedFingerprint;
     WriteStamp m_stamp;  // the connection's stamp when the fingerprint was taken
     // A large table's fingerprint is taken beside the window, on a connection of its own.

@@ -23,7 +23,7 @@ bool CellTextMatches(std::string_view text, std::string_view what, bool caseSens
 }
 
 std::optional<CellPos> FindCell(const SheetData& cells, std::string_view what, CellPos from,
-                                FindOptions options) {
+                                FindOptions options, const Progress& progress) {
     const std::int64_t rows = cells.rowCount(), cols = cells.columnCount();
     const std::int64_t total = rows * cols;
     if (what.empty() || total == 0) return std::nullopt;
@@ -32,7 +32,9 @@ std::optional<CellPos> FindCell(const SheetData& cells, std::string_view what, C
     // cell (just after the last one going back).
     std::int64_t start = inside ? (from.row - 1) * cols + (from.col - 1) : (options.forward ? -1 : total);
     const std::int64_t step = options.forward ? 1 : -1;
+    constexpr std::int64_t kReportEvery = 4096;
     for (std::int64_t k = 1; k <= total; ++k) {
+        if (progress && k % kReportEvery == 0 && !progress(k, total)) return std::nullopt;
         std::int64_t i = ((start + step * k) % total + total) % total;
         const int row = static_cast<int>(i / cols) + 1;
         const int col = static_cast<int>(i % cols) + 1;

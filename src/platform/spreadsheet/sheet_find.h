@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "platform/spreadsheet/sheet_data.h"
+#include "platform/spreadsheet/sheet_progress.h"
 
 namespace sheet {
 
@@ -25,8 +26,9 @@ bool CellTextMatches(std::string_view text, std::string_view what, bool caseSens
 // The first cell after `from` (before it when going back), row by row and left to right within a row, whose
 // text holds `what`. The search wraps around the sheet and looks at `from` itself last, so that the only
 // match is found again. A `from` outside the sheet starts at the first cell (the last one going back).
-// Nothing is found for an empty `what` or a sheet without cells.
+// Nothing is found for an empty `what` or a sheet without cells, nor once `progress` (told every few
+// thousand cells) cancels.
 std::optional<CellPos> FindCell(const SheetData& cells, std::string_view what, CellPos from,
-                                FindOptions options);
+                                FindOptions options, const Progress& progress = {});
 
 }  // namespace sheet

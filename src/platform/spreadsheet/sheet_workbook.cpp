@@ -3,6 +3,8 @@
 #include <xlsxwriter.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 #include <set>
 
 #include "platform/spreadsheet/sheet_files.h"
@@ -44,12 +46,13 @@ double WidthInCharacters(int pixels) { return std::max(1.0, (pixels - 5) / 7.0);
 
 }  // namespace
 
-bool WriteWorkbook(const std::string& path, const std::vector<NamedSheet>& sheets, std::string& error) {
+bool WriteWorkbook(const std::string& path, const std::vector<NamedSheet>& sheets, std::string& error,
+                   const Progress& progress) {
     // Rows are written in order, so the workbook streams them to a temporary file instead of keeping every
     // cell in memory (a 100,000-row sheet would otherwise take hundreds of megabytes); strings go inline.
     lxw_workbook_options options{};
     options.constant_memory = LXW_TRUE;
-    lxw_workbook* book = workbook_new_opt(path.c_str(), &options);
+    lxw_workbook* book = workbook_new_opt(PartialPath(path).c_str(), &options);
     if (!book) {
         error = "无法写入文件“" + path + "”。";
         return false;
@@ -57,8 +60,13 @@ bool WriteWorkbook(const std::string& path, const std::vector<NamedSheet>& sheet
     lxw_format* heading = workbook_add_format(book);
     format_set_bold(heading);
     std::set<std::string> used;
+    std::int64_t total = 0, done = 0;
+    for (const auto& sheet : sheets)
+        if (sheet.data) total += SheetLineCount(*sheet.data);
+    bool cancelled = false;
     int index = 0;
     for (const auto& sheet : sheets) {
+        if (cancelled) break;
         ++index;
         if (!sheet.data) continue;
         const SheetData& data = *sheet.data;
@@ -67,7 +75,6 @@ bool WriteWorkbook(const std::string& path, const std::vector<NamedSheet>& sheet
         if (!ws) continue;
         bool colHeads = data.hasCustomColumnHeaders();
         bool rowHeads = data.hasCustomRowHeaders();
-        Table table = SheetTable(data);
         int firstDataCol = rowHeads ? 1 : 0;
         for (int c = 1; c <= data.columnCount(); ++c) {
             int px = data.columnWidth(c);
@@ -75,13 +82,13 @@ bool WriteWorkbook(const std::string& path, const std::vector<NamedSheet>& sheet
                 worksheet_set_column(ws, static_cast<lxw_col_t>(c - 1 + firstDataCol),
                                      static_cast<lxw_col_t>(c - 1 + firstDataCol), WidthInCharacters(px), nullptr);
         }
-        for (std::size_t r = 0; r < table.size(); ++r) {
-            for (std::size_t c = 0; c < table[r].size(); ++c) {
-                const std::string& cell = table[r][c];
+        lxw_row_t row = 0;
+        cancelled = !ForEachSheetLine(data, [&](const std::vector<std::string>& cells) {
+            for (std::size_t c = 0; c < cells.size(); ++c) {
+                const std::string& cell = cells[c];
                 if (cell.empty()) continue;
-                bool isHeading = (colHeads && r == 0) || (rowHeads && c == 0);
+                bool isHeading = (colHeads && row == 0) || (rowHeads && c == 0);
                 double number = 0;
-                auto row = static_cast<lxw_row_t>(r);
                 auto col = static_cast<lxw_col_t>(c);
                 if (!isHeading && IsPlainNumber(cell, number)) {
                     worksheet_write_number(ws, row, col, number, nullptr);
@@ -90,15 +97,19 @@ bool WriteWorkbook(const std::string& path, const std::vector<NamedSheet>& sheet
                     worksheet_write_string(ws, row, col, text.c_str(), isHeading ? heading : nullptr);
                 }
             }
-        }
+            ++row;
+            return !progress || progress(++done, total);
+        });
         if (colHeads || rowHeads) worksheet_freeze_panes(ws, colHeads ? 1 : 0, rowHeads ? 1 : 0);
     }
     lxw_error result = workbook_close(book);
-    if (result != LXW_NO_ERROR) {
-        error = "无法写入文件“" + path + "”：" + lxw_strerror(result);
+    if (cancelled || result != LXW_NO_ERROR) {
+        std::error_code ignored;
+        std::filesystem::remove(PartialPath(path), ignored);
+        error = cancelled ? kWriteCancelled : "无法写入文件“" + path + "”：" + lxw_strerror(result);
         return false;
     }
-    return true;
+    return MovePartialIntoPlace(path, error);
 }
 
 }  // namespace sheet

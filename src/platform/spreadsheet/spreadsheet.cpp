@@ -13,6 +13,7 @@
 
 #include "platform/interaction/qt_interaction.h"
 #include "platform/spreadsheet/clipboard_format.h"
+#include "platform/spreadsheet/progress_dialog.h"
 #include "platform/spreadsheet/sheet_find.h"
 #include "platform/spreadsheet/sheet_find_bar.h"
 #include "platform/spreadsheet/sheet_model.h"
@@ -585,8 +586,15 @@ bool Spreadsheet::find(const QString& what, bool forward, bool caseSensitive) {
     findText_ = what;
     findCaseSensitive_ = caseSensitive;
     if (what.isEmpty()) return false;
-    const std::optional<CellPos> hit = FindCell(model()->sheetData(), what.toStdString(),
-                                                {currentRow(), currentColumn()}, {forward, caseSensitive});
+    bool cancelled = false;
+    ProgressDialog progress(this, QStringLiteral("正在查找“%1”……").arg(what));
+    const std::optional<CellPos> hit =
+        FindCell(model()->sheetData(), what.toStdString(), {currentRow(), currentColumn()}, {forward, caseSensitive},
+                 [&cancelled, going = progress.callback()](std::int64_t done, std::int64_t total) {
+                     cancelled = !going(done, total);
+                     return !cancelled;
+                 });
+    if (cancelled) return false;  // the user stopped it: nothing to tell
     if (!hit) {
         inform(QStringLiteral("找不到“%1”。").arg(what));
         return false;
@@ -615,15 +623,16 @@ bool Spreadsheet::writeFile(const QString& path, FileType type) {
     commitEdit();
     std::string error;
     bool ok = false;
+    ProgressDialog progress(this, QStringLiteral("正在写文件“%1”……").arg(path));
     if (type == FileType::Excel) {
         std::vector<NamedSheet> sheets;
         for (SheetModel* m : models_) sheets.push_back({m->name().toStdString(), &m->sheetData()});
-        ok = WriteWorkbook(path.toStdString(), sheets, error);
+        ok = WriteWorkbook(path.toStdString(), sheets, error, progress.callback());
     } else {
-        ok = WriteTabText(path.toStdString(), model()->sheetData(), error);
+        ok = WriteTabText(path.toStdString(), model()->sheetData(), error, progress.callback());
     }
     lastError_ = ok ? QString() : QString::fromStdString(error);
-    if (!ok) report(lastError_);
+    if (!ok && error != kWriteCancelled) report(lastError_);  // a cancel is the user's own, not a failure
     return ok;
 }
 

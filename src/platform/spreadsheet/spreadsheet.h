@@ -197,7 +197,9 @@ public:
 
     // ---- Files ----
     // Excel: a workbook of every sheet; TabText: the current sheet in GBK with CR LF. On failure the message
-    // is shown through the prompter (when one is set) and kept in lastError().
+    // is shown through the prompter (when one is set) and kept in lastError(). A long write shows its progress;
+    // 取消 there leaves no half file and the file it was to replace as it was (nothing shown, lastError()
+    // says it was cancelled). Find shows its progress the same way.
     bool writeFile(const QString& path, FileType type);
     QString lastError() const;
     // Where the control reports its own errors (a file that can't be written, a paste of nothing usable).
