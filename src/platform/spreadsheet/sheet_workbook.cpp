@@ -8,38 +8,11 @@
 #include <set>
 
 #include "platform/spreadsheet/sheet_files.h"
+#include "platform/xlsx/workbook_writer.h"
 
 namespace sheet {
 
 namespace {
-
-// Excel refuses some characters and more than 31 characters in a worksheet name, and equal names.
-std::string WorksheetName(const std::string& wanted, int index, std::set<std::string>& used) {
-    std::string name;
-    for (char c : wanted)
-        if (std::string_view("[]:*?/\\").find(c) == std::string_view::npos) name += c;
-    // Cut at 31 characters, not bytes, without splitting a UTF-8 sequence.
-    std::size_t chars = 0, cut = name.size();
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        if ((static_cast<unsigned char>(name[i]) & 0xC0) != 0x80 && chars++ == 31) {
-            cut = i;
-            break;
-        }
-    }
-    name.resize(cut);
-    if (name.empty() || name.front() == '\'' || name.back() == '\'' || used.count(name))
-        name = "Sheet" + std::to_string(index);
-    used.insert(name);
-    return name;
-}
-
-// At most maxBytes bytes, never splitting a UTF-8 sequence.
-std::string CutUtf8(const std::string& s, std::size_t maxBytes) {
-    if (s.size() <= maxBytes) return s;
-    std::size_t cut = maxBytes;
-    while (cut > 0 && (static_cast<unsigned char>(s[cut]) & 0xC0) == 0x80) --cut;
-    return s.substr(0, cut);
-}
 
 // Pixels of the grid to Excel's column width in characters of the default font.
 double WidthInCharacters(int pixels) { return std::max(1.0, (pixels - 5) / 7.0); }
@@ -70,7 +43,7 @@ bool WriteWorkbook(const std::string& path, const std::vector<NamedSheet>& sheet
         ++index;
         if (!sheet.data) continue;
         const SheetData& data = *sheet.data;
-        std::string name = WorksheetName(sheet.name, index, used);
+        std::string name = xlsx::SheetName(sheet.name, index, used);
         lxw_worksheet* ws = workbook_add_worksheet(book, name.c_str());
         if (!ws) continue;
         bool colHeads = data.hasCustomColumnHeaders();
@@ -93,7 +66,7 @@ bool WriteWorkbook(const std::string& path, const std::vector<NamedSheet>& sheet
                 if (!isHeading && IsPlainNumber(cell, number)) {
                     worksheet_write_number(ws, row, col, number, nullptr);
                 } else {
-                    std::string text = CutUtf8(cell, 32767);  // Excel's limit of a cell
+                    std::string text = xlsx::CutUtf8(cell, 32767);  // Excel's limit of a cell
                     worksheet_write_string(ws, row, col, text.c_str(), isHeading ? heading : nullptr);
                 }
             }
