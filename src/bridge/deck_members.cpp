@@ -14,8 +14,6 @@ namespace bridge {
 
 namespace {
 
-// A unit's path follows the route in steps no longer than this, like the span girder's.
-constexpr double kPathStep = 10;
 // The flange and web of a T-beam and the sides of a slab's round void, as the span girder draws them.
 constexpr double kFlange = 0.18, kWeb = 0.20;
 constexpr int kVoidSides = 16;
@@ -57,20 +55,6 @@ double SkewShift(const Support* s, double offset) {
     if (!s) return 0;
     const double theta = s->crossingAngle * std::numbers::pi / 180;
     return offset * std::cos(theta) / std::sin(theta);
-}
-
-// The route's points from one station to another at an offset from its centre line, `drop` under the deck.
-std::vector<Point3> PathAlong(const Bridge& b, double from, double to, double offset, double drop) {
-    std::vector<Point3> path;
-    const int steps = std::max(1, static_cast<int>(std::ceil((to - from) / kPathStep)));
-    for (int k = 0; k <= steps; ++k) {
-        const double station = from + (to - from) * k / steps;
-        calc::RoutePoint p;
-        if (b.site.route) p = b.site.route->Evaluate(station, offset);
-        else p.x = station;
-        path.push_back({p.x, p.y, p.elevation - drop});
-    }
-    return path;
 }
 
 // The section of one precast beam, centred on its own axis: the slab with its void, or the T of flange and web.

@@ -34,6 +34,9 @@ void ReadSubstructure(dao::Database& db, Bridge& b);
 
 // The solid of every member.
 void BuildSolids(Bridge& b);
+// The route's points from one station to another at an offset from its centre line, `drop` under the deck,
+// in steps no longer than the girders take (a girder and its precast units follow the same curve).
+std::vector<Point3> PathAlong(const Bridge& b, double from, double to, double offset, double drop);
 
 // The precast units of every precast span, the bearings under the girders and the deck pavement.
 void BuildDeckMembers(Bridge& b);

@@ -102,6 +102,20 @@ void GirderSection(const Superstructure& g, double width, Solid& s) {
 
 }  // namespace
 
+// The route's points from one station to another at an offset from its centre line, `drop` under the deck.
+std::vector<Point3> PathAlong(const Bridge& b, double from, double to, double offset, double drop) {
+    std::vector<Point3> path;
+    const int steps = std::max(1, static_cast<int>(std::ceil((to - from) / kPathStep)));
+    for (int k = 0; k <= steps; ++k) {
+        const double station = from + (to - from) * k / steps;
+        calc::RoutePoint p;
+        if (b.site.route) p = b.site.route->Evaluate(station, offset);
+        else p.x = station;
+        path.push_back({p.x, p.y, p.elevation - drop});
+    }
+    return path;
+}
+
 double Area(const std::vector<Point2>& p) {
     double twice = 0;
     for (std::size_t i = 0; i < p.size(); ++i) {
@@ -131,15 +145,7 @@ void AddGirders(Bridge& b, double width, double offset, double pavement) {
         s.table = g.table;
         s.record = g.table.empty() ? -1 : g.record;
         GirderSection(g, width, s);
-        const double from = span.startStation + kJointHalfGap, to = span.endStation - kJointHalfGap;
-        const int steps = std::max(1, static_cast<int>(std::ceil((to - from) / kPathStep)));
-        for (int k = 0; k <= steps; ++k) {
-            const double station = from + (to - from) * k / steps;
-            calc::RoutePoint p;
-            if (b.site.route) p = b.site.route->Evaluate(station, offset);
-            else p.x = station;
-            s.path.push_back({p.x, p.y, p.elevation - pavement});
-        }
+        s.path = PathAlong(b, span.startStation + kJointHalfGap, span.endStation - kJointHalfGap, offset, pavement);
         Finish(s);
         b.solids.push_back(std::move(s));
     }
