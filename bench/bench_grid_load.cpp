@@ -15,7 +15,7 @@
 
 #include "platform/spreadsheet/grid_menu.h"
 #include "browse/ui/bri_form_view.h"
-#include "browse/ui/project_host.h"
+#include "grid_bench_host.h"
 #include "platform/dao/database.h"
 #include "platform/dao/recordset.h"
 #include "platform/interaction/scripted.h"
@@ -23,33 +23,13 @@
 
 namespace {
 
+using grid_bench::BenchHost;
+using grid_bench::Seconds;
+
 constexpr int kRecords = 100000;
 constexpr int kFields = 20;
 const char* const kTable = "墩台计算结果表";
 const std::string kText = "圆形截面柱式墩身";
-
-class BenchHost : public browse::ProjectHost {
-public:
-    explicit BenchHost(dao::Database* db) : db_(db) { prompter.setDefault(ui::Answer::Yes); }
-    dao::Database* ProjectDatabase() const override { return db_; }
-    bool IsAdvancedUser() const override { return false; }
-    browse::CBriFormView* OpenGridWindow(const std::string&) override { return nullptr; }
-    std::vector<browse::CBriFormView*> GridViews() const override { return {}; }
-    bool CloseGridWindow(browse::CBriFormView*) override { return true; }
-    int ProjectWindowCount() const override { return 1; }
-    ui::Prompter& Prompter() override { return prompter; }
-    ui::FileChooser& FileChooser() override { return files; }
-    QWidget* MainWindow() const override { return nullptr; }
-    ui::ScriptedPrompter prompter;
-    ui::ScriptedFileChooser files;
-
-private:
-    dao::Database* db_;
-};
-
-double Seconds(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 
 void MakeTable(dao::Database& db) {
     dao::TableDef def;
@@ -100,6 +80,7 @@ int main(int argc, char** argv) {
     }
     auto db = dao::Database::Open(path);
     BenchHost host(db.get());
+    host.prompter.setDefault(ui::Answer::Yes);  // every save question answered 是
     browse::CBriFormView view(host);
 
     // Best of three each, alternating, so that both read a warm file.

@@ -16,39 +16,19 @@
 
 #include "browse/grid_source.h"
 #include "browse/ui/bri_form_view.h"
-#include "browse/ui/project_host.h"
+#include "grid_bench_host.h"
 #include "platform/dao/database.h"
 #include "platform/interaction/scripted.h"
 #include "platform/spreadsheet/spreadsheet.h"
 
 namespace {
 
+using grid_bench::BenchHost;
+using grid_bench::Seconds;
+
 constexpr int kRecords = 1000000;
 constexpr int kFields = 20;
 const char* const kTable = "地面线表";
-
-class BenchHost : public browse::ProjectHost {
-public:
-    explicit BenchHost(dao::Database* db) : db_(db) {}
-    dao::Database* ProjectDatabase() const override { return db_; }
-    bool IsAdvancedUser() const override { return false; }
-    browse::CBriFormView* OpenGridWindow(const std::string&) override { return nullptr; }
-    std::vector<browse::CBriFormView*> GridViews() const override { return {}; }
-    bool CloseGridWindow(browse::CBriFormView*) override { return true; }
-    int ProjectWindowCount() const override { return 1; }
-    ui::Prompter& Prompter() override { return prompter; }
-    ui::FileChooser& FileChooser() override { return files; }
-    QWidget* MainWindow() const override { return nullptr; }
-    ui::ScriptedPrompter prompter;
-    ui::ScriptedFileChooser files;
-
-private:
-    dao::Database* db_;
-};
-
-double Seconds(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 
 double ResidentMegabytes() {
     std::ifstream status("/proc/self/status");
