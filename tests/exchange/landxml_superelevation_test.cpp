@@ -13,14 +13,9 @@
 
 namespace {
 
-std::string ReadText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
+using testing_support::ReadBytes;
 
-std::string CurveFile() { return ReadText(std::string(EXCHANGE_TEST_DATA) + "/superelevated_curve.xml"); }
+std::string CurveFile() { return ReadBytes(std::string(EXCHANGE_TEST_DATA) + "/superelevated_curve.xml"); }
 
 std::string Said(route_test::Project& project) {
     std::string all;
@@ -127,7 +122,7 @@ TEST(LandXmlSuperelevation, ExportedCrossSlopesReadBackAsTheSameTable) {
     // The records are all constant slopes: they read back whatever law the project passes between them by.
     route_test::Project back({100, 300});
     back.fill(projectdb::kDeckSlopeTable, 2);
-    const auto result = ImportText(back, ReadText(path));
+    const auto result = ImportText(back, ReadBytes(path));
     ASSERT_EQ(result.outcome, exchange::LandXmlOutcome::Imported) << Said(back);
     EXPECT_EQ(result.slopeRecords, 6);
     EXPECT_EQ(back.rows(projectdb::kDeckSlopeTable), source.rows(projectdb::kDeckSlopeTable));

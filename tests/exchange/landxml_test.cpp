@@ -19,14 +19,9 @@
 
 namespace {
 
-std::string ReadText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
+using testing_support::ReadBytes;
 
-std::string RoadDesignFile() { return ReadText(std::string(EXCHANGE_TEST_DATA) + "/road_design_ak.xml"); }
+std::string RoadDesignFile() { return ReadBytes(std::string(EXCHANGE_TEST_DATA) + "/road_design_ak.xml"); }
 
 std::string Replace(std::string text, const std::string& from, const std::string& to) {
     auto at = text.find(from);
@@ -237,7 +232,7 @@ TEST(LandXmlExport, WrittenRouteReadsBackAsTheSameRoute) {
         const std::string path = c.source->dir.file("out.xml");
         ASSERT_TRUE(exchange::ExportLandXml(c.source->db(), path, c.source->ui.prompter));
         Import back({c.from + 10, c.to - 10});
-        back.run(ReadText(path), std::nullopt);
+        back.run(ReadBytes(path), std::nullopt);
         ASSERT_EQ(back.result.outcome, exchange::LandXmlOutcome::Imported) << back.said();
         ExpectSameRoute(c.source->db(), back.project.db(), c.from, c.to);
     }
