@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -54,6 +55,162 @@ Bounds BoundsOf(const ui::Plot& plot) {
     return b;
 }
 
+QColor SeriesColour(std::size_t index) { return kColours[index % std::size(kColours)]; }
+
+int LegendEntryWidth(const QFontMetrics& fm, const ui::PlotSeries& s) {
+    return fm.horizontalAdvance(QString::fromStdString(s.name)) + 36;
+}
+
+// The legend runs in lines under the title, as many as its entries need: each entry's top left corner, and
+// the number of lines.
+struct LegendLayout {
+    std::vector<QPoint> places;
+    int rows = 0;
+};
+
+LegendLayout LayOutLegend(const ui::Plot& plot, const QFontMetrics& fm, int width) {
+    const int line = fm.height();
+    LegendLayout legend;
+    int x = 16, y = 8 + line + 4;
+    for (const auto& s : plot.series) {
+        const int w = LegendEntryWidth(fm, s);
+        if (x > 16 && x + w > width - 16) {
+            x = 16;
+            y += line;
+        }
+        legend.places.emplace_back(x, y);
+        x += w;
+    }
+    if (!legend.places.empty()) legend.rows = (legend.places.back().y() - legend.places.front().y()) / line + 1;
+    return legend;
+}
+
+// The rectangle the series are drawn in: below the title and the legend, with room on the left for the
+// numbers of the vertical axis and below for those of the horizontal axis and its label.
+QRect PlotArea(const QFontMetrics& fm, int legendRows, QSize size) {
+    const int line = fm.height();
+    QRect area(16 + 2 * line + fm.horizontalAdvance("0000000.00"), 8 + line * (1 + legendRows) + 8, 0, 0);
+    area.setRight(size.width() - 16);
+    area.setBottom(size.height() - 12 - 2 * line);
+    return area;
+}
+
+// One metre is as long across as up: the narrower direction gets a wider range.
+void KeepEqualScale(Bounds& b, const QRect& area) {
+    const double sx = area.width() / (b.x1 - b.x0), sy = area.height() / (b.y1 - b.y0);
+    if (sx < sy) {
+        const double extra = (area.height() / sx - (b.y1 - b.y0)) / 2;
+        b.y0 -= extra;
+        b.y1 += extra;
+    } else {
+        const double extra = (area.width() / sy - (b.x1 - b.x0)) / 2;
+        b.x0 -= extra;
+        b.x1 += extra;
+    }
+}
+
+// The plotted range mapped onto the area on screen, y upwards.
+struct Frame {
+    QRect area;
+    Bounds b;
+    QPointF toScreen(double x, double y) const {
+        return QPointF(area.left() + (x - b.x0) / (b.x1 - b.x0) * area.width(),
+                       area.bottom() - (y - b.y0) / (b.y1 - b.y0) * area.height());
+    }
+};
+
+void DrawTitle(QPainter& p, const std::string& title, int width, int line) {
+    const QFont plain = p.font();
+    QFont bold = plain;
+    bold.setBold(true);
+    p.setFont(bold);
+    p.drawText(QRect(0, 4, width, line), Qt::AlignHCenter, QString::fromStdString(title));
+    p.setFont(plain);
+}
+
+// Grid lines at round numbers across the area, each with its number outside the frame.
+void DrawGrid(QPainter& p, const Frame& f, int line) {
+    const QRect& area = f.area;
+    const QPen gridPen(QColor(225, 225, 225), 1);
+    const double xStep = NiceStep(f.b.x1 - f.b.x0, std::max(2, area.width() / 90));
+    const double yStep = NiceStep(f.b.y1 - f.b.y0, std::max(2, area.height() / 50));
+    for (double x = std::ceil(f.b.x0 / xStep) * xStep; x <= f.b.x1; x += xStep) {
+        const QPointF at = f.toScreen(x, f.b.y0);
+        p.setPen(gridPen);
+        p.drawLine(QPointF(at.x(), area.top()), QPointF(at.x(), area.bottom()));
+        p.setPen(Qt::black);
+        p.drawText(QRectF(at.x() - 60, area.bottom() + 3, 120, line), Qt::AlignHCenter | Qt::AlignTop,
+                   TickText(x, xStep));
+    }
+    for (double y = std::ceil(f.b.y0 / yStep) * yStep; y <= f.b.y1; y += yStep) {
+        const QPointF at = f.toScreen(f.b.x0, y);
+        p.setPen(gridPen);
+        p.drawLine(QPointF(area.left(), at.y()), QPointF(area.right(), at.y()));
+        p.setPen(Qt::black);
+        p.drawText(QRectF(0, at.y() - line / 2.0, area.left() - 4, line), Qt::AlignRight | Qt::AlignVCenter,
+                   TickText(y, yStep));
+    }
+}
+
+// The frame, the horizontal axis label under the numbers and the vertical one turned up along the left edge.
+void DrawFrameAndLabels(QPainter& p, const QRect& area, const ui::Plot& plot, int line) {
+    p.setPen(Qt::black);
+    p.drawRect(area);
+    p.drawText(QRect(area.left(), area.bottom() + 3 + line, area.width(), line), Qt::AlignHCenter,
+               QString::fromStdString(plot.xLabel));
+    p.save();
+    p.translate(12, area.center().y());
+    p.rotate(-90);
+    p.drawText(QRect(-area.height() / 2, -line / 2 - 2, area.height(), line), Qt::AlignHCenter,
+               QString::fromStdString(plot.yLabel));
+    p.restore();
+}
+
+// A series of marks is drawn as circles; a line as a path, with dots on its points while they are few
+// enough to tell apart.
+void DrawSeries(QPainter& p, const Frame& f, const ui::PlotSeries& s, const QColor& colour) {
+    p.setBrush(Qt::NoBrush);
+    if (s.markersOnly) {
+        p.setPen(QPen(colour, 1.5));
+        for (const auto& [x, y] : s.points) p.drawEllipse(f.toScreen(x, y), 4, 4);
+        return;
+    }
+    QPainterPath path;
+    for (std::size_t k = 0; k < s.points.size(); ++k) {
+        const QPointF at = f.toScreen(s.points[k].first, s.points[k].second);
+        if (k == 0)
+            path.moveTo(at);
+        else
+            path.lineTo(at);
+    }
+    p.setPen(QPen(colour, 1.8));
+    p.drawPath(path);
+    if (s.points.size() <= 40) {
+        p.setBrush(colour);
+        for (const auto& [x, y] : s.points) p.drawEllipse(f.toScreen(x, y), 2, 2);
+    }
+}
+
+// Each entry: the series' mark or a short stretch of its line, then its name.
+void DrawLegend(QPainter& p, const ui::Plot& plot, const LegendLayout& legend, const QFontMetrics& fm) {
+    const int line = fm.height();
+    for (std::size_t i = 0; i < plot.series.size(); ++i) {
+        const auto& s = plot.series[i];
+        const int x = legend.places[i].x(), y = legend.places[i].y();
+        const QColor colour = SeriesColour(i);
+        const double mid = y + line / 2.0;
+        p.setPen(QPen(colour, s.markersOnly ? 1.5 : 1.8));
+        p.setBrush(Qt::NoBrush);
+        if (s.markersOnly)
+            p.drawEllipse(QPointF(x + 10, mid), 4, 4);
+        else
+            p.drawLine(QPointF(x, mid), QPointF(x + 20, mid));
+        p.setPen(Qt::black);
+        p.drawText(QRect(x + 24, y, LegendEntryWidth(fm, s), line), Qt::AlignLeft | Qt::AlignVCenter,
+                   QString::fromStdString(s.name));
+    }
+}
+
 }  // namespace
 
 PlotView::PlotView(QWidget* parent) : QWidget(parent) {
@@ -72,140 +229,24 @@ void PlotView::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::Antialiasing);
     const QFontMetrics fm = p.fontMetrics();
     const int line = fm.height();
+    DrawTitle(p, m_plot.title, width(), line);
 
-    QFont titleFont = p.font();
-    titleFont.setBold(true);
-    p.setFont(titleFont);
-    p.drawText(QRect(0, 4, width(), line), Qt::AlignHCenter, QString::fromStdString(m_plot.title));
-    p.setFont(font());
-
-    // The legend runs in lines under the title, as many as its entries need.
-    auto legendWidth = [&](const ui::PlotSeries& s) {
-        return fm.horizontalAdvance(QString::fromStdString(s.name)) + 36;
-    };
-    int legendRows = m_plot.series.empty() ? 0 : 1;
-    for (int x = 16; const auto& s : m_plot.series) {
-        if (x > 16 && x + legendWidth(s) > width() - 16) {
-            ++legendRows;
-            x = 16;
-        }
-        x += legendWidth(s);
-    }
-    const int top = 8 + line * (1 + legendRows) + 8;
-    QRect area(16 + 2 * line + fm.horizontalAdvance("0000000.00"), top, 0, 0);
-    area.setRight(width() - 16);
-    area.setBottom(height() - 12 - 2 * line);
-    if (area.width() < 40 || area.height() < 40) return;
-
-    Bounds b = BoundsOf(m_plot);
-    if (b.empty()) {
+    const LegendLayout legend = LayOutLegend(m_plot, fm, width());
+    Frame frame{PlotArea(fm, legend.rows, size()), BoundsOf(m_plot)};
+    if (frame.area.width() < 40 || frame.area.height() < 40) return;
+    if (frame.b.empty()) {
         p.setPen(Qt::gray);
-        p.drawRect(area);
-        p.drawText(area, Qt::AlignCenter, "无可绘制的数据");
+        p.drawRect(frame.area);
+        p.drawText(frame.area, Qt::AlignCenter, "无可绘制的数据");
         return;
     }
-    if (m_plot.equalScale) {
-        // One metre is as long across as up: the narrower direction gets a wider range.
-        const double sx = area.width() / (b.x1 - b.x0), sy = area.height() / (b.y1 - b.y0);
-        if (sx < sy) {
-            const double extra = (area.height() / sx - (b.y1 - b.y0)) / 2;
-            b.y0 -= extra;
-            b.y1 += extra;
-        } else {
-            const double extra = (area.width() / sy - (b.x1 - b.x0)) / 2;
-            b.x0 -= extra;
-            b.x1 += extra;
-        }
-    }
-    auto toScreen = [&](double x, double y) {
-        return QPointF(area.left() + (x - b.x0) / (b.x1 - b.x0) * area.width(),
-                       area.bottom() - (y - b.y0) / (b.y1 - b.y0) * area.height());
-    };
+    if (m_plot.equalScale) KeepEqualScale(frame.b, frame.area);
 
-    // Grid, ticks and their numbers.
-    const double xStep = NiceStep(b.x1 - b.x0, std::max(2, area.width() / 90));
-    const double yStep = NiceStep(b.y1 - b.y0, std::max(2, area.height() / 50));
-    p.setPen(QPen(QColor(225, 225, 225), 1));
-    for (double x = std::ceil(b.x0 / xStep) * xStep; x <= b.x1; x += xStep) {
-        QPointF at = toScreen(x, b.y0);
-        p.setPen(QPen(QColor(225, 225, 225), 1));
-        p.drawLine(QPointF(at.x(), area.top()), QPointF(at.x(), area.bottom()));
-        p.setPen(Qt::black);
-        QString text = TickText(x, xStep);
-        p.drawText(QRectF(at.x() - 60, area.bottom() + 3, 120, line), Qt::AlignHCenter | Qt::AlignTop, text);
-    }
-    for (double y = std::ceil(b.y0 / yStep) * yStep; y <= b.y1; y += yStep) {
-        QPointF at = toScreen(b.x0, y);
-        p.setPen(QPen(QColor(225, 225, 225), 1));
-        p.drawLine(QPointF(area.left(), at.y()), QPointF(area.right(), at.y()));
-        p.setPen(Qt::black);
-        p.drawText(QRectF(0, at.y() - line / 2.0, area.left() - 4, line), Qt::AlignRight | Qt::AlignVCenter,
-                   TickText(y, yStep));
-    }
-    p.setPen(Qt::black);
-    p.drawRect(area);
-    p.drawText(QRect(area.left(), area.bottom() + 3 + line, area.width(), line), Qt::AlignHCenter,
-               QString::fromStdString(m_plot.xLabel));
+    DrawGrid(p, frame, line);
+    DrawFrameAndLabels(p, frame.area, m_plot, line);
     p.save();
-    p.translate(12, area.center().y());
-    p.rotate(-90);
-    p.drawText(QRect(-area.height() / 2, -line / 2 - 2, area.height(), line), Qt::AlignHCenter,
-               QString::fromStdString(m_plot.yLabel));
+    p.setClipRect(frame.area);
+    for (std::size_t i = 0; i < m_plot.series.size(); ++i) DrawSeries(p, frame, m_plot.series[i], SeriesColour(i));
     p.restore();
-
-    // The series, clipped to the frame.
-    p.save();
-    p.setClipRect(area);
-    for (std::size_t i = 0; i < m_plot.series.size(); ++i) {
-        const auto& s = m_plot.series[i];
-        const QColor colour = kColours[i % std::size(kColours)];
-        if (s.markersOnly) {
-            p.setPen(QPen(colour, 1.5));
-            p.setBrush(Qt::NoBrush);
-            for (const auto& [x, y] : s.points) {
-                QPointF at = toScreen(x, y);
-                p.drawEllipse(at, 4, 4);
-            }
-        } else {
-            QPainterPath path;
-            for (std::size_t k = 0; k < s.points.size(); ++k) {
-                QPointF at = toScreen(s.points[k].first, s.points[k].second);
-                if (k == 0)
-                    path.moveTo(at);
-                else
-                    path.lineTo(at);
-            }
-            p.setPen(QPen(colour, 1.8));
-            p.setBrush(Qt::NoBrush);
-            p.drawPath(path);
-            if (s.points.size() <= 40) {
-                p.setBrush(colour);
-                for (const auto& [x, y] : s.points) p.drawEllipse(toScreen(x, y), 2, 2);
-            }
-        }
-    }
-    p.restore();
-
-    // Legend.
-    int x = 16, y = 8 + line + 4;
-    for (std::size_t i = 0; i < m_plot.series.size(); ++i) {
-        const auto& s = m_plot.series[i];
-        const QString name = QString::fromStdString(s.name);
-        const int w = legendWidth(s);
-        if (x > 16 && x + w > width() - 16) {
-            x = 16;
-            y += line;
-        }
-        const QColor colour = kColours[i % std::size(kColours)];
-        const double mid = y + line / 2.0;
-        p.setPen(QPen(colour, s.markersOnly ? 1.5 : 1.8));
-        p.setBrush(Qt::NoBrush);
-        if (s.markersOnly)
-            p.drawEllipse(QPointF(x + 10, mid), 4, 4);
-        else
-            p.drawLine(QPointF(x, mid), QPointF(x + 20, mid));
-        p.setPen(Qt::black);
-        p.drawText(QRect(x + 24, y, w, line), Qt::AlignLeft | Qt::AlignVCenter, name);
-        x += w;
-    }
+    DrawLegend(p, m_plot, legend, fm);
 }
