@@ -14,8 +14,10 @@ Arg Length(double value) { return Arg::Typed("IFCLENGTHMEASURE", Arg::Real(value
 
 }  // namespace
 
-std::vector<Arg> Writer::RootArgs(const Root& r) {
-    return {Arg::String(r.globalId), Arg::Null(), Label(r.name), Label(r.description)};
+int Writer::AddRooted(const char* entity, const Root& r, const std::vector<Arg>& attributes) {
+    std::vector<Arg> args{Arg::String(r.globalId), Arg::Null(), Label(r.name), Label(r.description)};
+    args.insert(args.end(), attributes.begin(), attributes.end());
+    return Add(entity, args);
 }
 
 int Writer::Shared(const char* entity, const std::vector<Arg>& args) {
@@ -148,30 +150,25 @@ int Writer::MapConversion(int sourceContext, int targetCrs, double eastings, dou
 }
 
 int Writer::Project(const Root& r, const std::vector<int>& contexts, int units) {
-    auto args = RootArgs(r);
-    args.insert(args.end(), {Arg::Null(), Arg::Null(), Arg::Null(), Arg::Refs(contexts), Arg::Ref(units)});
-    return Add("IFCPROJECT", args);
+    return AddRooted("IFCPROJECT", r, {Arg::Null(), Arg::Null(), Arg::Null(), Arg::Refs(contexts), Arg::Ref(units)});
 }
 
 int Writer::Site(const Root& r, int placement) {
-    auto args = RootArgs(r);
-    args.insert(args.end(), {Arg::Null(), Arg::Ref(placement), Arg::Null(), Arg::Null(), Arg::Enum("ELEMENT"),
-                             Arg::Null(), Arg::Null(), Arg::Null(), Arg::Null(), Arg::Null()});
-    return Add("IFCSITE", args);
+    return AddRooted("IFCSITE", r,
+                     {Arg::Null(), Arg::Ref(placement), Arg::Null(), Arg::Null(), Arg::Enum("ELEMENT"), Arg::Null(),
+                      Arg::Null(), Arg::Null(), Arg::Null(), Arg::Null()});
 }
 
 int Writer::Bridge(const Root& r, int placement, const std::string& predefinedType) {
-    auto args = RootArgs(r);
-    args.insert(args.end(), {Arg::Null(), Arg::Ref(placement), Arg::Null(), Arg::Null(), Arg::Enum("ELEMENT"),
-                             Arg::Enum(predefinedType)});
-    return Add("IFCBRIDGE", args);
+    return AddRooted(
+        "IFCBRIDGE", r,
+        {Arg::Null(), Arg::Ref(placement), Arg::Null(), Arg::Null(), Arg::Enum("ELEMENT"), Arg::Enum(predefinedType)});
 }
 
 int Writer::BridgePart(const Root& r, int placement, const std::string& usage, const std::string& predefinedType) {
-    auto args = RootArgs(r);
-    args.insert(args.end(), {Arg::Null(), Arg::Ref(placement), Arg::Null(), Arg::Null(), Arg::Enum("PARTIAL"),
-                             Arg::Enum(usage), Arg::Enum(predefinedType)});
-    return Add("IFCBRIDGEPART", args);
+    return AddRooted("IFCBRIDGEPART", r,
+                     {Arg::Null(), Arg::Ref(placement), Arg::Null(), Arg::Null(), Arg::Enum("PARTIAL"),
+                      Arg::Enum(usage), Arg::Enum(predefinedType)});
 }
 
 int Writer::LocalPlacement(std::optional<int> relativeTo, int placement) {
@@ -179,8 +176,8 @@ int Writer::LocalPlacement(std::optional<int> relativeTo, int placement) {
 }
 
 int Writer::PointByDistance(double distanceAlong, double lateral, double vertical, int basisCurve) {
-    return Add("IFCPOINTBYDISTANCEEXPRESSION", {Length(distanceAlong), Arg::Real(lateral), Arg::Real(vertical),
-                                                Arg::Null(), Arg::Ref(basisCurve)});
+    return Add("IFCPOINTBYDISTANCEEXPRESSION",
+               {Length(distanceAlong), Arg::Real(lateral), Arg::Real(vertical), Arg::Null(), Arg::Ref(basisCurve)});
 }
 
 int Writer::LinearPlacement(std::optional<int> relativeTo, int pointByDistance, int cartesianPosition) {
@@ -189,27 +186,20 @@ int Writer::LinearPlacement(std::optional<int> relativeTo, int pointByDistance, 
 }
 
 int Writer::Alignment(const Root& r, std::optional<int> placement, std::optional<int> shape) {
-    auto args = RootArgs(r);
-    args.insert(args.end(), {Arg::Null(), Opt(placement), Opt(shape), Arg::Enum("NOTDEFINED")});
-    return Add("IFCALIGNMENT", args);
+    return AddRooted("IFCALIGNMENT", r, {Arg::Null(), Opt(placement), Opt(shape), Arg::Enum("NOTDEFINED")});
 }
 
 int Writer::AlignmentHorizontal(const Root& r) {
-    auto args = RootArgs(r);
-    args.insert(args.end(), {Arg::Null(), Arg::Null(), Arg::Null()});
-    return Add("IFCALIGNMENTHORIZONTAL", args);
+    return AddRooted("IFCALIGNMENTHORIZONTAL", r, {Arg::Null(), Arg::Null(), Arg::Null()});
 }
 
 int Writer::AlignmentVertical(const Root& r) {
-    auto args = RootArgs(r);
-    args.insert(args.end(), {Arg::Null(), Arg::Null(), Arg::Null()});
-    return Add("IFCALIGNMENTVERTICAL", args);
+    return AddRooted("IFCALIGNMENTVERTICAL", r, {Arg::Null(), Arg::Null(), Arg::Null()});
 }
 
-int Writer::AlignmentSegment(const Root& r, std::optional<int> placement, std::optional<int> shape, int designParameters) {
-    auto args = RootArgs(r);
-    args.insert(args.end(), {Arg::Null(), Opt(placement), Opt(shape), Arg::Ref(designParameters)});
-    return Add("IFCALIGNMENTSEGMENT", args);
+int Writer::AlignmentSegment(const Root& r, std::optional<int> placement, std::optional<int> shape,
+                             int designParameters) {
+    return AddRooted("IFCALIGNMENTSEGMENT", r, {Arg::Null(), Opt(placement), Opt(shape), Arg::Ref(designParameters)});
 }
 
 int Writer::HorizontalSegment(int startPoint, double startDirection, double startRadius, double endRadius,
@@ -221,53 +211,42 @@ int Writer::HorizontalSegment(int startPoint, double startDirection, double star
 
 int Writer::VerticalSegment(double startDistAlong, double horizontalLength, double startHeight, double startGradient,
                             double endGradient, std::optional<double> radius, const std::string& type) {
-    return Add("IFCALIGNMENTVERTICALSEGMENT",
-               {Arg::Null(), Arg::Null(), Arg::Real(startDistAlong), Arg::Real(horizontalLength), Arg::Real(startHeight),
-                Arg::Real(startGradient), Arg::Real(endGradient), radius ? Arg::Real(*radius) : Arg::Null(),
-                Arg::Enum(type)});
+    return Add(
+        "IFCALIGNMENTVERTICALSEGMENT",
+        {Arg::Null(), Arg::Null(), Arg::Real(startDistAlong), Arg::Real(horizontalLength), Arg::Real(startHeight),
+         Arg::Real(startGradient), Arg::Real(endGradient), radius ? Arg::Real(*radius) : Arg::Null(), Arg::Enum(type)});
 }
 
 int Writer::Referent(const Root& r, int placement, const std::string& predefinedType) {
-    auto args = RootArgs(r);
-    args.insert(args.end(), {Arg::Null(), Arg::Ref(placement), Arg::Null(), Arg::Enum(predefinedType)});
-    return Add("IFCREFERENT", args);
+    return AddRooted("IFCREFERENT", r, {Arg::Null(), Arg::Ref(placement), Arg::Null(), Arg::Enum(predefinedType)});
 }
 
 int Writer::Aggregates(const Root& r, int whole, const std::vector<int>& parts) {
-    auto args = RootArgs(r);
-    args.insert(args.end(), {Arg::Ref(whole), Arg::Refs(parts)});
-    return Add("IFCRELAGGREGATES", args);
+    return AddRooted("IFCRELAGGREGATES", r, {Arg::Ref(whole), Arg::Refs(parts)});
 }
 
 int Writer::Nests(const Root& r, int whole, const std::vector<int>& parts) {
-    auto args = RootArgs(r);
-    args.insert(args.end(), {Arg::Ref(whole), Arg::Refs(parts)});
-    return Add("IFCRELNESTS", args);
+    return AddRooted("IFCRELNESTS", r, {Arg::Ref(whole), Arg::Refs(parts)});
 }
 
 int Writer::ContainedIn(const Root& r, const std::vector<int>& elements, int structure) {
-    auto args = RootArgs(r);
-    args.insert(args.end(), {Arg::Refs(elements), Arg::Ref(structure)});
-    return Add("IFCRELCONTAINEDINSPATIALSTRUCTURE", args);
+    return AddRooted("IFCRELCONTAINEDINSPATIALSTRUCTURE", r, {Arg::Refs(elements), Arg::Ref(structure)});
 }
 
 int Writer::ReferencedIn(const Root& r, const std::vector<int>& elements, int structure) {
-    auto args = RootArgs(r);
-    args.insert(args.end(), {Arg::Refs(elements), Arg::Ref(structure)});
-    return Add("IFCRELREFERENCEDINSPATIALSTRUCTURE", args);
+    return AddRooted("IFCRELREFERENCEDINSPATIALSTRUCTURE", r, {Arg::Refs(elements), Arg::Ref(structure)});
 }
 
 int Writer::Positions(const Root& r, int positioningElement, const std::vector<int>& products) {
-    auto args = RootArgs(r);
-    args.insert(args.end(), {Arg::Ref(positioningElement), Arg::Refs(products)});
-    return Add("IFCRELPOSITIONS", args);
+    return AddRooted("IFCRELPOSITIONS", r, {Arg::Ref(positioningElement), Arg::Refs(products)});
 }
 
-int Writer::Element(const std::string& entity, const Root& r, int placement, int shape, const std::string& predefinedType) {
-    auto args = RootArgs(r);
-    args.insert(args.end(), {Arg::Null(), Arg::Ref(placement), Arg::Ref(shape), Arg::Null(), Arg::Enum(predefinedType)});
-    if (entity == "IFCPILE") args.push_back(Arg::Null());  // ConstructionType, superseded by the material
-    return Add(entity.c_str(), args);
+int Writer::Element(const std::string& entity, const Root& r, int placement, int shape,
+                    const std::string& predefinedType) {
+    std::vector<Arg> attributes{Arg::Null(), Arg::Ref(placement), Arg::Ref(shape), Arg::Null(),
+                                Arg::Enum(predefinedType)};
+    if (entity == "IFCPILE") attributes.push_back(Arg::Null());  // ConstructionType, superseded by the material
+    return AddRooted(entity.c_str(), r, attributes);
 }
 
 int Writer::Property(const std::string& name, const Arg& typedValue) {
@@ -275,13 +254,12 @@ int Writer::Property(const std::string& name, const Arg& typedValue) {
 }
 
 int Writer::VolumeQuantity(const std::string& name, double cubicMetres) {
-    return Shared("IFCQUANTITYVOLUME", {Arg::String(name), Arg::Null(), Arg::Null(), Arg::Real(cubicMetres), Arg::Null()});
+    return Shared("IFCQUANTITYVOLUME",
+                  {Arg::String(name), Arg::Null(), Arg::Null(), Arg::Real(cubicMetres), Arg::Null()});
 }
 
 int Writer::ElementQuantity(const Root& r, const std::string& method, const std::vector<int>& quantities) {
-    auto args = RootArgs(r);
-    args.insert(args.end(), {Label(method), Arg::Refs(quantities)});
-    return Add("IFCELEMENTQUANTITY", args);
+    return AddRooted("IFCELEMENTQUANTITY", r, {Label(method), Arg::Refs(quantities)});
 }
 
 int Writer::LengthProperty(const std::string& name, double value) {
@@ -294,15 +272,11 @@ int Writer::LabelProperty(const std::string& name, const std::string& value) {
 }
 
 int Writer::PropertySet(const Root& r, const std::vector<int>& properties) {
-    auto args = RootArgs(r);
-    args.push_back(Arg::Refs(properties));
-    return Add("IFCPROPERTYSET", args);
+    return AddRooted("IFCPROPERTYSET", r, {Arg::Refs(properties)});
 }
 
 int Writer::DefinesByProperties(const Root& r, const std::vector<int>& objects, int propertySet) {
-    auto args = RootArgs(r);
-    args.insert(args.end(), {Arg::Refs(objects), Arg::Ref(propertySet)});
-    return Add("IFCRELDEFINESBYPROPERTIES", args);
+    return AddRooted("IFCRELDEFINESBYPROPERTIES", r, {Arg::Refs(objects), Arg::Ref(propertySet)});
 }
 
 }  // namespace ifc

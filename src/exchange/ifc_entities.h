@@ -120,7 +120,8 @@ private:
     // An instance that holds values only (a direction, a property): written once, the same number for each use,
     // so that a long bridge's thousands of members do not repeat "up" and "尺寸来源 标准尺寸".
     int Shared(const char* entity, const std::vector<step::Arg>& args);
-    static std::vector<step::Arg> RootArgs(const Root& r);
+    // A rooted object: the Root's id, name and description, then the entity's own attributes.
+    int AddRooted(const char* entity, const Root& r, const std::vector<step::Arg>& attributes);
 
     step::File& f_;
     std::unordered_map<std::string, int> shared_;
