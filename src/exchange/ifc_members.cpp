@@ -245,22 +245,20 @@ IfcMemberKind MemberKind(const bridge::Solid& solid, const bridge::Bridge& model
         if (type.find("T梁") != std::string::npos) return {"IFCBEAM", "T_BEAM"};
         return {"IFCBEAM", "GIRDER_SEGMENT"};
     }
-    if (m == "帽梁" || m == "台帽") return {"IFCBEAM", "PIERCAP"};
-    if (m == "墩柱") return {"IFCCOLUMN", "PIERSTEM"};
-    if (m == "肋板" || m == "墩台身" || m == "背墙" || m == "耳墙") return {"IFCWALL", "SOLIDWALL"};
-    if (m == "系梁") return {"IFCBEAM", "BEAM"};
-    if (m == "承台") return {"IFCFOOTING", "PILE_CAP"};
-    if (m == "桩") return {"IFCPILE", "BORED"};
-    if (m == "扩大基础") return {"IFCFOOTING", "PAD_FOOTING"};
-    if (m == "沉井基础") return {"IFCFOOTING", "CAISSON_FOUNDATION"};
-    if (m == "空心板") return {"IFCBEAM", "HOLLOWCORE"};
-    if (m == "T梁") return {"IFCBEAM", "T_BEAM"};
-    if (m == "板式橡胶支座") return {"IFCBEARING", "ELASTOMERIC"};
-    if (m == "盆式支座") return {"IFCBEARING", "POT"};
-    if (m == "桥面铺装") return {"IFCSLAB", "WEARING"};
-    if (m == "搭板") return {"IFCSLAB", "APPROACH_SLAB"};
-    if (m == "锥坡") return {"IFCEARTHWORKSFILL", "SLOPEFILL"};
-    return {"IFCBUILDINGELEMENTPROXY", "NOTDEFINED"};
+    static const std::map<std::string, IfcMemberKind> kinds = {
+        {"帽梁", {"IFCBEAM", "PIERCAP"}},          {"台帽", {"IFCBEAM", "PIERCAP"}},
+        {"墩柱", {"IFCCOLUMN", "PIERSTEM"}},       {"肋板", {"IFCWALL", "SOLIDWALL"}},
+        {"墩台身", {"IFCWALL", "SOLIDWALL"}},      {"背墙", {"IFCWALL", "SOLIDWALL"}},
+        {"耳墙", {"IFCWALL", "SOLIDWALL"}},        {"系梁", {"IFCBEAM", "BEAM"}},
+        {"承台", {"IFCFOOTING", "PILE_CAP"}},      {"桩", {"IFCPILE", "BORED"}},
+        {"扩大基础", {"IFCFOOTING", "PAD_FOOTING"}}, {"沉井基础", {"IFCFOOTING", "CAISSON_FOUNDATION"}},
+        {"空心板", {"IFCBEAM", "HOLLOWCORE"}},     {"T梁", {"IFCBEAM", "T_BEAM"}},
+        {"板式橡胶支座", {"IFCBEARING", "ELASTOMERIC"}}, {"盆式支座", {"IFCBEARING", "POT"}},
+        {"桥面铺装", {"IFCSLAB", "WEARING"}},      {"搭板", {"IFCSLAB", "APPROACH_SLAB"}},
+        {"锥坡", {"IFCEARTHWORKSFILL", "SLOPEFILL"}},
+    };
+    const auto kind = kinds.find(m);
+    return kind != kinds.end() ? kind->second : IfcMemberKind{"IFCBUILDINGELEMENTPROXY", "NOTDEFINED"};
 }
 
 std::vector<const bridge::Solid*> ExportedSolids(const bridge::Bridge& model) {
