@@ -83,6 +83,15 @@ struct Point {
     double north = 0, east = 0;
 };
 
+// An element of `type` that begins at `start`; the reader of its kind fills in the rest.
+calc::PlanElement ElementFrom(calc::PlanElementType type, const Point& start) {
+    calc::PlanElement e;
+    e.type = type;
+    e.x0 = start.north;
+    e.y0 = start.east;
+    return e;
+}
+
 std::optional<Point> ReadPoint(const pugi::xml_node& element, std::string_view name, const Units& units) {
     pugi::xml_node node = Child(element, name);
     if (!node) return std::nullopt;
@@ -195,10 +204,7 @@ private:
         auto start = Need(element, "Start", index);
         auto end = Need(element, "End", index);
         if (!start || !end) return std::nullopt;
-        calc::PlanElement e;
-        e.type = calc::PlanElementType::Line;
-        e.x0 = start->north;
-        e.y0 = start->east;
+        calc::PlanElement e = ElementFrom(calc::PlanElementType::Line, *start);
         e.azimuth0 = RefinedAzimuth(AzimuthBetween(*start, *end), element, "dir", units_);
         auto length = Attribute(element, "length");
         e.length = length ? *length * units_.metres : std::hypot(end->north - start->north, end->east - start->east);
@@ -230,10 +236,7 @@ private:
         }
         const double radialStart = AzimuthBetween(*centre, *start);
         const double radialEnd = AzimuthBetween(*centre, *end);
-        calc::PlanElement e;
-        e.type = calc::PlanElementType::Arc;
-        e.x0 = start->north;
-        e.y0 = start->east;
+        calc::PlanElement e = ElementFrom(calc::PlanElementType::Arc, *start);
         // The centre lies to the right of a curve turning clockwise.
         e.azimuth0 = RefinedAzimuth(calc::NormalAzimuth(radialStart + *sign * kPi / 2), element, "dirStart", units_);
         e.k0 = e.k1 = *sign / r;
@@ -269,10 +272,7 @@ private:
         auto start = Need(element, "Start", index);
         auto end = Need(element, "End", index);
         if (!start || !end) return std::nullopt;
-        calc::PlanElement e;
-        e.type = calc::PlanElementType::Clothoid;
-        e.x0 = start->north;
-        e.y0 = start->east;
+        calc::PlanElement e = ElementFrom(calc::PlanElementType::Clothoid, *start);
         e.k0 = *k0;
         e.k1 = *k1;
         e.length = *length * units_.metres;
