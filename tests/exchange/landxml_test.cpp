@@ -14,6 +14,7 @@
 #include "exchange/landxml_import.h"
 #include "exchange/landxml_reader.h"
 #include "exchange/route_import.h"
+#include "platform/dao/recordset.h"
 #include "projectdb/schema.h"
 #include "route_fixture.h"
 
@@ -244,6 +245,34 @@ TEST(LandXmlExport, ProjectWithoutRouteIsToldAndWritesNothing) {
     EXPECT_FALSE(exchange::ExportLandXml(empty.db(), path, empty.ui.prompter));
     EXPECT_NE(Joined(empty.ui.prompter.texts()).find("没有平曲线资料"), std::string::npos);
     EXPECT_FALSE(std::ifstream(path).good());
+}
+
+// The first plan record's StartPointX and StartPointY.
+std::pair<double, double> FirstStartXY(dao::Database& db) {
+    dao::Recordset set(db);
+    set.Open(std::string("Select * From [") + projectdb::kHorizontalCurveTable + "]");
+    if (set.IsEOF()) return {NAN, NAN};
+    return {set.GetFieldValue(set.FieldIndex("StartPointX")).toDouble(),
+            set.GetFieldValue(set.FieldIndex("StartPointY")).toDouble()};
+}
+
+TEST(LandXmlImport, ProjectKeepingTheEastingInXKeepsItAfterTheImport) {
+    // The sample route keeps the easting in X; a new project keeps the northing there.
+    Import easting({1150, 1400}), northing;
+    {
+        ui::Interaction ui = easting.project.ui.interaction();
+        easting.project.ui.prompter.setDefault(ui::Answer::Yes);
+        exchange::ImportRoute(easting.project.db(), std::string(VELTRA_SAMPLES) + "/sample_bridge.BRF", {1000, 1500},
+                              {false, true, true}, ui);
+    }
+    easting.run(RoadDesignFile());
+    northing.run(RoadDesignFile());
+    ASSERT_EQ(easting.result.outcome, exchange::LandXmlOutcome::Imported) << easting.said();
+    ASSERT_EQ(northing.result.outcome, exchange::LandXmlOutcome::Imported) << northing.said();
+    // The file's first point is northing 1000, easting 2000.
+    EXPECT_EQ(FirstStartXY(easting.project.db()), (std::pair{2000.0, 1000.0}));
+    EXPECT_EQ(FirstStartXY(northing.project.db()), (std::pair{1000.0, 2000.0}));
+    ExpectSameRoute(northing.project.db(), easting.project.db(), 0, 390);
 }
 
 }  // namespace
