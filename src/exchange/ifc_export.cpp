@@ -5,6 +5,7 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <numbers>
 #include <tuple>
 
@@ -17,6 +18,7 @@
 #include "exchange/route_import.h"
 #include "platform/dao/recordset.h"
 #include "platform/text/cformat.h"
+#include "platform/text/utc_text.h"
 
 namespace exchange {
 namespace {
@@ -60,15 +62,6 @@ void WriteCrs(ifc::Writer& w, int context, int metre, const IfcOrigin& origin, c
     w.MapConversion(context, crs, origin.east, origin.north, 0);
 }
 
-std::string Now() {
-    const std::time_t now = std::time(nullptr);
-    std::tm utc{};
-    gmtime_r(&now, &utc);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S", &utc);
-    return text;
-}
-
 }  // namespace
 
 std::optional<int> EpsgCode(const std::string& crs) {
@@ -85,25 +78,71 @@ std::optional<int> EpsgCode(const std::string& crs) {
 
 namespace {
 
+using IdOf = std::function<std::string(const std::string&)>;
+
+// Why the project cannot be exported; empty when it can.
+std::string ExportProblem(const calc::RouteData& route, const IfcExportOptions& options) {
+    if (!route.problems.empty()) {
+        std::string problem = "路线资料不能读取，未输出IFC文件：";
+        for (const auto& p : route.problems) problem += "\n" + p;
+        return problem;
+    }
+    if (route.plan.empty()) return "项目中没有平曲线资料，未输出IFC文件。";
+    if (!options.crs.empty() && !EpsgCode(options.crs))
+        return text::Format("坐标系“%s”不是 EPSG:代码 的形式（如 CGCS2000 3度带的 EPSG:4534～4554），未输出IFC文件。",
+                            options.crs.c_str());
+    return {};
+}
+
+// The representation context of the model with its Axis and Body views, and the units: metres, radians.
+struct IfcContexts {
+    int model = 0, axis = 0, body = 0;
+    int metre = 0, units = 0;
+};
+
+IfcContexts WriteContexts(ifc::Writer& w) {
+    IfcContexts c;
+    c.model = w.Context(w.Placement3D({}), ifc::Vec2{0, 1});
+    c.axis = w.SubContext("Axis", "Model", c.model, "GRAPH_VIEW");
+    c.body = w.SubContext("Body", "Model", c.model, "MODEL_VIEW");
+    c.metre = w.SiUnit("LENGTHUNIT", "METRE");
+    c.units = w.Units({c.metre, w.SiUnit("PLANEANGLEUNIT", "RADIAN"), w.SiUnit("AREAUNIT", "SQUARE_METRE"),
+                       w.SiUnit("VOLUMEUNIT", "CUBIC_METRE")});
+    return c;
+}
+
+// The bridge stands along the route from its first joint: placed by distance along, with the point it comes
+// to as the plain-coordinate fallback.
+int PlaceBridge(ifc::Writer& w, const calc::RouteData& route, const IfcOrigin& origin, double startStake, int axis) {
+    const calc::PlanLocation start = route.plan.Locate(startStake);
+    const double height = route.profile.empty() ? 0 : route.profile.Elevation(startStake);
+    const double direction = calc::NormalAzimuth(std::numbers::pi / 2 - start.point.azimuth);
+    const int cartesian =
+        w.Placement3D({start.point.y - origin.east, start.point.x - origin.north, height}, ifc::Vec3{0, 0, 1},
+                      ifc::Vec3{std::cos(direction), std::sin(direction), 0});
+    return w.LinearPlacement(std::nullopt, w.PointByDistance(DistanceAlong(route.plan, startStake), 0, 0, axis),
+                             cartesian);
+}
+
+// The superstructure, substructure and foundation, each placed with the bridge.
+IfcBridgeParts WriteBridgeParts(ifc::Writer& w, int bridgePlacement, const IdOf& id) {
+    std::vector<int> parts;
+    for (auto [key, name, usage, type] :
+         {std::tuple{"superstructure", "上部构造", "LONGITUDINAL", "SUPERSTRUCTURE"},
+          std::tuple{"substructure", "下部构造", "NOTDEFINED", "SUBSTRUCTURE"},
+          std::tuple{"foundation", "基础", "NOTDEFINED", "FOUNDATION"}})
+        parts.push_back(w.BridgePart({id(std::string("part/") + key), name, ""},
+                                     w.LocalPlacement(bridgePlacement, w.Placement3D({})), usage, type));
+    return {parts[0], parts[1], parts[2], bridgePlacement};
+}
+
 // The whole file into `file` and `header`; false, with the reason in `problem`, when the project cannot be
 // exported.
 bool BuildIfc(dao::Database& db, const std::string& fileName, const IfcExportOptions& options, std::string& problem,
               step::File& file, step::Header& header) {
     const calc::RouteData route = calc::ReadRouteTables(db);
-    if (!route.problems.empty()) {
-        problem = "路线资料不能读取，未输出IFC文件：";
-        for (const auto& p : route.problems) problem += "\n" + p;
-        return false;
-    }
-    if (route.plan.empty()) {
-        problem = "项目中没有平曲线资料，未输出IFC文件。";
-        return false;
-    }
-    if (!options.crs.empty() && !EpsgCode(options.crs)) {
-        problem = text::Format("坐标系“%s”不是 EPSG:代码 的形式（如 CGCS2000 3度带的 EPSG:4534～4554），未输出IFC文件。",
-                               options.crs.c_str());
-        return false;
-    }
+    problem = ExportProblem(route, options);
+    if (!problem.empty()) return false;
     const GeneralInfo general = ReadGeneral(db);
     const calc::PlanElement& first = route.plan.elements().front();
     const calc::PlanElement& last = route.plan.elements().back();
@@ -111,51 +150,28 @@ bool BuildIfc(dao::Database& db, const std::string& fileName, const IfcExportOpt
     // The project's identity: what names the bridge and where it stands. Every object's id is derived from it.
     const std::string projectKey = general.bridge + "|" + general.route + "|" + StakeText(bridgeRange.start) + "|" +
                                    StakeText(bridgeRange.end);
-    auto id = [&projectKey](const std::string& part) { return step::GlobalId(projectKey + "|" + part); };
+    const IdOf id = [&projectKey](const std::string& part) { return step::GlobalId(projectKey + "|" + part); };
 
     ifc::Writer w(file);
-    const int context = w.Context(w.Placement3D({}), ifc::Vec2{0, 1});
-    const int axisContext = w.SubContext("Axis", "Model", context, "GRAPH_VIEW");
-    const int bodyContext = w.SubContext("Body", "Model", context, "MODEL_VIEW");
-    const int metre = w.SiUnit("LENGTHUNIT", "METRE");
-    const int units = w.Units({metre, w.SiUnit("PLANEANGLEUNIT", "RADIAN"), w.SiUnit("AREAUNIT", "SQUARE_METRE"),
-                               w.SiUnit("VOLUMEUNIT", "CUBIC_METRE")});
-    const int project = w.Project({id("project"), general.bridge, "Veltra"}, {context}, units);
+    const IfcContexts contexts = WriteContexts(w);
+    const int project = w.Project({id("project"), general.bridge, "Veltra"}, {contexts.model}, contexts.units);
     const IfcOrigin origin = ChooseOrigin(route.plan);
-    WriteCrs(w, context, metre, origin, options);
+    WriteCrs(w, contexts.model, contexts.metre, origin, options);
     const int sitePlacement = w.LocalPlacement(std::nullopt, w.Placement3D({}));
     const int site = w.Site({id("site"), general.route, ""}, sitePlacement);
-    const IfcAlignmentIds alignment = WriteAlignment(w, route, origin, general.route, axisContext, id);
-
-    // The bridge stands along the route from its first joint: placed by distance along, with the point it
-    // comes to as the plain-coordinate fallback.
-    const calc::PlanLocation start = route.plan.Locate(bridgeRange.start);
-    const double height = route.profile.empty() ? 0 : route.profile.Elevation(bridgeRange.start);
-    const double direction = calc::NormalAzimuth(std::numbers::pi / 2 - start.point.azimuth);
-    const int cartesian =
-        w.Placement3D({start.point.y - origin.east, start.point.x - origin.north, height}, ifc::Vec3{0, 0, 1},
-                      ifc::Vec3{std::cos(direction), std::sin(direction), 0});
-    const int bridgePlacement = w.LinearPlacement(
-        std::nullopt, w.PointByDistance(DistanceAlong(route.plan, bridgeRange.start), 0, 0, alignment.axis), cartesian);
+    const IfcAlignmentIds alignment = WriteAlignment(w, route, origin, general.route, contexts.axis, id);
+    const int bridgePlacement = PlaceBridge(w, route, origin, bridgeRange.start, alignment.axis);
     const int bridge = w.Bridge({id("bridge"), general.bridge, ""}, bridgePlacement, "GIRDER");
-    std::vector<int> parts;
-    // superstructure, substructure, foundation
-    for (auto [key, name, usage, type] :
-         {std::tuple{"superstructure", "上部构造", "LONGITUDINAL", "SUPERSTRUCTURE"},
-          std::tuple{"substructure", "下部构造", "NOTDEFINED", "SUBSTRUCTURE"},
-          std::tuple{"foundation", "基础", "NOTDEFINED", "FOUNDATION"}})
-        parts.push_back(w.BridgePart({id(std::string("part/") + key), name, ""},
-                                     w.LocalPlacement(bridgePlacement, w.Placement3D({})), usage, type));
+    const IfcBridgeParts parts = WriteBridgeParts(w, bridgePlacement, id);
 
     w.Aggregates({id("project/contents"), "", ""}, project, {site, alignment.alignment});
     w.Aggregates({id("site/contents"), "", ""}, site, {bridge});
-    w.Aggregates({id("bridge/parts"), "", ""}, bridge, parts);
+    w.Aggregates({id("bridge/parts"), "", ""}, bridge, {parts.superstructure, parts.substructure, parts.foundation});
     w.ReferencedIn({id("site/alignment"), "", ""}, {alignment.alignment}, site);
     // Every member of the bridge model, placed along the route like the bridge.
     const bridge::Bridge model = bridge::ReadBridge(db);
     std::vector<int> positioned{bridge};
-    const std::vector<int> members = WriteMembers(w, model, route, origin, alignment, bodyContext,
-                                                  {parts[0], parts[1], parts[2], bridgePlacement}, id);
+    const std::vector<int> members = WriteMembers(w, model, route, origin, alignment, contexts.body, parts, id);
     positioned.insert(positioned.end(), members.begin(), members.end());
     w.Positions({id("alignment/positions"), "", ""}, alignment.alignment, positioned);
     const int properties = w.PropertySet(
@@ -164,8 +180,9 @@ bool BuildIfc(dao::Database& db, const std::string& fileName, const IfcExportOpt
          w.LengthProperty("起点桩号", bridgeRange.start), w.LengthProperty("终点桩号", bridgeRange.end)});
     w.DefinesByProperties({id("bridge/properties/rel"), "", ""}, {bridge}, properties);
 
-    header = {ifc::kAlignmentView, fileName, options.timestamp.empty() ? Now() : options.timestamp, "", "",
-              "Veltra", "Veltra", ifc::kSchema};
+    const std::string timestamp = options.timestamp.empty() ? text::FormatUtc(std::time(nullptr), "%Y-%m-%dT%H:%M:%S")
+                                                            : options.timestamp;
+    header = {ifc::kAlignmentView, fileName, timestamp, "", "", "Veltra", "Veltra", ifc::kSchema};
     return true;
 }
 
