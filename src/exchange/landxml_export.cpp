@@ -13,6 +13,7 @@
 #include "exchange/landxml_superelevation.h"
 #include "platform/dao/recordset.h"
 #include "platform/text/cformat.h"
+#include "platform/text/utc_text.h"
 
 namespace exchange {
 namespace {
@@ -106,32 +107,14 @@ std::string RouteName(dao::Database& db) {
     return "路线";
 }
 
-}  // namespace
-
-bool ExportLandXml(dao::Database& db, const std::string& path, ui::Prompter& prompt) {
-    const calc::RouteData route = calc::ReadRouteTables(db);
-    if (!route.problems.empty()) {
-        std::string text = "路线资料不能读取，未输出LandXML文件：";
-        for (const auto& p : route.problems) text += "\n" + p;
-        prompt.message(text, ui::Buttons::Ok, ui::Icon::Stop);
-        return false;
-    }
-    if (route.plan.empty()) {
-        prompt.message("项目中没有平曲线资料，未输出LandXML文件。", ui::Buttons::Ok, ui::Icon::Stop);
-        return false;
-    }
-    pugi::xml_document xml;
+// The root's attributes, the units (metres, decimal degrees) and the writing application.
+pugi::xml_node AddRoot(pugi::xml_document& xml) {
     pugi::xml_node root = xml.append_child("LandXML");
     root.append_attribute("xmlns") = "http://www.landxml.org/schema/LandXML-1.2";
     root.append_attribute("version") = "1.2";
     const std::time_t now = std::time(nullptr);
-    std::tm utc{};
-    gmtime_r(&now, &utc);
-    char date[16], time[16];
-    std::strftime(date, sizeof date, "%Y-%m-%d", &utc);
-    std::strftime(time, sizeof time, "%H:%M:%S", &utc);
-    root.append_attribute("date") = date;
-    root.append_attribute("time") = time;
+    root.append_attribute("date") = text::FormatUtc(now, "%Y-%m-%d").c_str();
+    root.append_attribute("time") = text::FormatUtc(now, "%H:%M:%S").c_str();
     pugi::xml_node metric = root.append_child("Units").append_child("Metric");
     for (auto [name, value] : {std::pair{"areaUnit", "squareMeter"}, {"linearUnit", "meter"}, {"volumeUnit", "cubicMeter"},
                                {"temperatureUnit", "celsius"}, {"pressureUnit", "milliBars"},
@@ -140,15 +123,13 @@ bool ExportLandXml(dao::Database& db, const std::string& path, ui::Prompter& pro
     pugi::xml_node application = root.append_child("Application");
     application.append_attribute("name") = "Veltra";
     application.append_attribute("manufacturer") = "Veltra";
+    return root;
+}
 
-    const std::string name = RouteName(db);
-    pugi::xml_node alignments = root.append_child("Alignments");
-    pugi::xml_node alignment = alignments.append_child("Alignment");
-    alignment.append_attribute("name") = name.c_str();
-    const auto& elements = route.plan.elements();
+// The plan elements, and the alignment's length and start station. Internal stations run on without a break;
+// where the next element's stake is not where the previous one ends, a station equation carries the jump.
+void AddPlan(pugi::xml_node alignment, const std::vector<calc::PlanElement>& elements) {
     pugi::xml_node geometry = alignment.append_child("CoordGeom");
-    // Internal stations run on without a break; where the next element's stake is not where the previous one
-    // ends, a station equation carries the jump.
     double internal = elements.front().startStake, total = 0;
     std::vector<std::array<double, 3>> equations;
     for (std::size_t i = 0; i < elements.size(); ++i) {
@@ -170,21 +151,46 @@ bool ExportLandXml(dao::Database& db, const std::string& path, ui::Prompter& pro
         q.append_attribute("staBack") = Length(back).c_str();
         q.append_attribute("staAhead") = Length(ahead).c_str();
     }
-    const auto& points = route.profile.points();
-    if (!points.empty()) {
-        pugi::xml_node profile = alignment.append_child("Profile");
-        profile.append_attribute("name") = name.c_str();
-        pugi::xml_node align = profile.append_child("ProfAlign");
-        align.append_attribute("name") = name.c_str();
-        for (std::size_t i = 0; i < points.size(); ++i) {
-            const calc::TurningPoint& p = points[i];
-            // The parabola of radius R over a grade change Δi is R·Δi long.
-            const double length = 2 * route.profile.TangentLength(i);
-            pugi::xml_node node = align.append_child(length > 0 ? "ParaCurve" : "PVI");
-            if (length > 0) node.append_attribute("length") = Length(length).c_str();
-            node.text().set((Length(p.stake) + " " + Length(p.elevation)).c_str());
-        }
+}
+
+// The turning points as PVIs, those with a vertical curve as symmetric parabolas; nothing without a profile.
+void AddProfile(pugi::xml_node alignment, const calc::VerticalProfile& vertical, const std::string& name) {
+    const auto& points = vertical.points();
+    if (points.empty()) return;
+    pugi::xml_node profile = alignment.append_child("Profile");
+    profile.append_attribute("name") = name.c_str();
+    pugi::xml_node align = profile.append_child("ProfAlign");
+    align.append_attribute("name") = name.c_str();
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const calc::TurningPoint& p = points[i];
+        // The parabola of radius R over a grade change Δi is R·Δi long.
+        const double length = 2 * vertical.TangentLength(i);
+        pugi::xml_node node = align.append_child(length > 0 ? "ParaCurve" : "PVI");
+        if (length > 0) node.append_attribute("length") = Length(length).c_str();
+        node.text().set((Length(p.stake) + " " + Length(p.elevation)).c_str());
     }
+}
+
+}  // namespace
+
+bool ExportLandXml(dao::Database& db, const std::string& path, ui::Prompter& prompt) {
+    const calc::RouteData route = calc::ReadRouteTables(db);
+    if (!route.problems.empty()) {
+        std::string text = "路线资料不能读取，未输出LandXML文件：";
+        for (const auto& p : route.problems) text += "\n" + p;
+        prompt.message(text, ui::Buttons::Ok, ui::Icon::Stop);
+        return false;
+    }
+    if (route.plan.empty()) {
+        prompt.message("项目中没有平曲线资料，未输出LandXML文件。", ui::Buttons::Ok, ui::Icon::Stop);
+        return false;
+    }
+    pugi::xml_document xml;
+    const std::string name = RouteName(db);
+    pugi::xml_node alignment = AddRoot(xml).append_child("Alignments").append_child("Alignment");
+    alignment.append_attribute("name") = name.c_str();
+    AddPlan(alignment, route.plan.elements());
+    AddProfile(alignment, route.profile, name);
     WriteSuperelevation(alignment, route.slopes.segments());
     if (!xml.save_file(path.c_str(), "  ", pugi::format_default, pugi::encoding_utf8)) {
         prompt.message("不能写入文件 " + path + "。", ui::Buttons::Ok, ui::Icon::Stop);
