@@ -331,6 +331,21 @@ TEST_F(WizardWindowsTest, DialogsRewriteTheOpenProject) {
     EXPECT_TRUE(ui.prompter.shown().empty());
 }
 
+// The commands read their page first: a page that cannot be read is told and no dialog opens (one that did
+// would wait for a user here).
+TEST_F(WizardWindowsTest, APageThatCannotBeReadIsToldAndNoDialogOpens) {
+    std::string path = dir.file("四号桥.vlt");
+    NewProjectWizard wizard;
+    wizard.OnDrawingPageShown();
+    ASSERT_EQ(wizard.Finish(path, {}, ui.prompter), FinishResult::Created);
+    auto db = dao::Database::Open(path);
+    db->Execute("DELETE FROM [一般信息表]");
+
+    EXPECT_FALSE(RunGeneralInfoDialog(*db, Services(), nullptr));
+    ASSERT_EQ(ui.prompter.texts().size(), 1u);
+    EXPECT_NE(ui.prompter.texts().front().find("一般信息表中没有记录"), std::string::npos);
+}
+
 // A span count no bridge has: the dialog says so at 确定, stays open and writes nothing.
 TEST_F(WizardWindowsTest, SpanDialogRefusesCountsBeyondTheLimit) {
     std::string path = dir.file("三号桥.vlt");
