@@ -18,7 +18,6 @@ QDialogButtonBox* OkCancelButtons(QDialog* dialog, std::function<void()> onOk);
 
 // The whole layout of a simple dialog: the `body` widgets top to bottom, then the row above with 确定
 // wired to `onOk`.
-QDialogButtonBox* StackAboveOkCancel(QDialog* dialog, std::initializer_list<QWidget*> body,
-                                     std::function<void()> onOk);
+QDialogButtonBox* StackAboveOkCancel(QDialog* dialog, std::initializer_list<QWidget*> body, std::function<void()> onOk);
 
 }  // namespace ui
