@@ -1,5 +1,6 @@
 #include "drawing/drawing_layout.h"
 
+#include <functional>
 #include <map>
 #include <unordered_map>
 
@@ -27,6 +28,18 @@ std::string CellText(const dao::Value& v) {
     if (v.isNull()) return {};
     if (v.isText()) return v.text();
     return projectdb::VariantToText(v);
+}
+
+// Calls `read` on each record of `table` as stored. A candidate list offers what was read before an error, and
+// nothing when the project has no such table.
+void ForEachRecord(dao::Database& db, const char* table, const std::function<void(dao::Recordset&)>& read) {
+    try {
+        if (!db.HasTableDef(table)) return;
+        dao::Recordset rs(db);
+        rs.Open(dao::SelectAllFrom(table), dao::dbOpenForwardOnly);
+        for (; !rs.IsEOF(); rs.MoveNext()) read(rs);
+    } catch (const dao::DaoException&) {
+    }
 }
 
 }  // namespace
@@ -65,36 +78,23 @@ std::vector<SubstructureCandidate> MergeSupports(const std::vector<SupportEntry>
 
 std::vector<SuperstructureCandidate> ReadSuperstructureCandidates(dao::Database& db) {
     std::vector<SpanEntry> spans;
-    try {
-        if (!db.HasTableDef(projectdb::kSuperSpanTable)) return {};
-        dao::Recordset rs(db);
-        rs.Open(dao::SelectAllFrom(projectdb::kSuperSpanTable), dao::dbOpenForwardOnly);
-        for (; !rs.IsEOF(); rs.MoveNext())
-            spans.push_back({rs.GetFieldValue("StructureType").toString(), rs.GetFieldValue("SpanLength").toDouble()});
-    } catch (const dao::DaoException&) {
-        // The list offers what was read before the error.
-    }
+    ForEachRecord(db, projectdb::kSuperSpanTable, [&](dao::Recordset& rs) {
+        spans.push_back({rs.GetFieldValue("StructureType").toString(), rs.GetFieldValue("SpanLength").toDouble()});
+    });
     return MergeSpans(spans);
 }
 
 std::vector<SubstructureCandidate> ReadSubstructureCandidates(dao::Database& db) {
     std::vector<SupportEntry> supports;
-    try {
-        if (!db.HasTableDef(projectdb::kSubLayoutTable)) return {};
-        dao::Recordset rs(db);
-        rs.Open(dao::SelectAllFrom(projectdb::kSubLayoutTable), dao::dbOpenForwardOnly);
-        for (; !rs.IsEOF(); rs.MoveNext()) {
-            std::string types;
-            const char* separator = "";
-            for (const char* f : {"BentCapType", "BodyType", "ConnectType", "FoundationType"}) {
-                types += separator + rs.GetFieldValue(f).toString();
-                separator = ",";
-            }
-            supports.push_back({projectdb::VariantToText(rs.GetFieldValue("PierAbutNum")), types});
+    ForEachRecord(db, projectdb::kSubLayoutTable, [&](dao::Recordset& rs) {
+        std::string types;
+        const char* separator = "";
+        for (const char* f : {"BentCapType", "BodyType", "ConnectType", "FoundationType"}) {
+            types += separator + rs.GetFieldValue(f).toString();
+            separator = ",";
         }
-    } catch (const dao::DaoException&) {
-        // As above.
-    }
+        supports.push_back({projectdb::VariantToText(rs.GetFieldValue("PierAbutNum")), types});
+    });
     return MergeSupports(supports);
 }
 

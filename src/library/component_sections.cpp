@@ -34,21 +34,12 @@ EntryList SectionEntries(dao::Database& db, const std::string& table, const std:
 
 EntryList SectionOverview(dao::Database& db, const std::vector<std::string>& tables, const std::string& family,
                           const std::string& position) {
-    EntryList list;
-    list.columns = {{"断面类型", 144}, {"满足条件的断面个数", 240}};
-    for (const std::string& table : tables) {
-        int count = 0;
-        try {
-            dao::Recordset rs(db);
-            rs.Open("Select * From " + dao::QuoteIdentifier(table));
-            for (; !rs.IsEOF(); rs.MoveNext())
-                if (Matches(rs, family, position)) ++count;
-        } catch (const dao::DaoException&) {
-            continue;  // no count rather than a wrong one
-        }
-        list.rows.push_back({table, text::Format("%d", count)});
-    }
-    return list;
+    return CountOverview(db, tables, {{"断面类型", 144}, {"满足条件的断面个数", 240}}, [&](dao::Recordset& rs) {
+        long count = 0;
+        for (; !rs.IsEOF(); rs.MoveNext())
+            if (Matches(rs, family, position)) ++count;
+        return count;
+    });
 }
 
 std::vector<std::string> SectionDimensions(const std::vector<std::string>& row) {

@@ -66,21 +66,27 @@ EntryList ReadEntries(dao::Database& db, const std::string& table, TableSelectio
     return list;
 }
 
-EntryList TableOverview(dao::Database& db, const std::vector<std::string>& tables) {
+EntryList CountOverview(dao::Database& db, const std::vector<std::string>& tables, std::vector<EntryColumn> columns,
+                        const std::function<long(dao::Recordset&)>& count) {
     EntryList list;
-    list.columns = {{"构件类型", 144}, {"构件个数", 72}};
+    list.columns = std::move(columns);
     for (const std::string& table : tables) {
-        long count = 0;
+        long counted = 0;
         try {
             dao::Recordset rs(db);
             rs.Open("Select * From " + dao::QuoteIdentifier(table));
-            count = rs.GetRecordCount();
+            counted = count(rs);
         } catch (const dao::DaoException&) {
-            continue;  // a table that cannot be read has no count to show
+            continue;
         }
-        list.rows.push_back({table, text::Format("%d", static_cast<int>(count))});
+        list.rows.push_back({table, text::Format("%d", static_cast<int>(counted))});
     }
     return list;
+}
+
+EntryList TableOverview(dao::Database& db, const std::vector<std::string>& tables) {
+    return CountOverview(db, tables, {{"构件类型", 144}, {"构件个数", 72}},
+                         [](dao::Recordset& rs) { return rs.GetRecordCount(); });
 }
 
 }  // namespace library

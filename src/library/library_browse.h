@@ -2,11 +2,13 @@
 // What the library dialogs show: the tables of a library under the tree root "当前构件库", the entry list
 // of a table with its captions and widths, the table overview at the root, and the box cross-sections the
 // chooser offers for an elevation.
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/dao/database.h"
+#include "platform/dao/recordset.h"
 #include "platform/interaction/interaction.h"
 
 namespace library {
@@ -45,6 +47,11 @@ std::string EntryQuery(const std::string& table);
 // The entry list of a table: a family's (and in the chooser a cross-section table's) captioned columns,
 // else the field names. A read that fails halfway leaves the rows read so far.
 EntryList ReadEntries(dao::Database& db, const std::string& table, TableSelection selection);
+
+// An overview of `tables` under `columns`: one row per table, its name and the number `count` finds in its
+// records (given the table opened). A table that cannot be read is left out rather than shown with a wrong count.
+EntryList CountOverview(dao::Database& db, const std::vector<std::string>& tables, std::vector<EntryColumn> columns,
+                        const std::function<long(dao::Recordset&)>& count);
 
 // The root's overview: "构件类型" and "构件个数", one row per listed table with its record count.
 EntryList TableOverview(dao::Database& db, const std::vector<std::string>& tables);

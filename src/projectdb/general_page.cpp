@@ -18,11 +18,11 @@ namespace {
 
 using F = GeneralField;
 
-const char* const kIntegral = "整体式";
-const char* const kDividedAlike = "分离式(左右半桥相同)";
-const char* const kDividedDiffering = "分离式(左右半桥不同)";
-const char* const kWholeBridge = "全桥";
-const char* const kLeftHalf = "左半桥";
+constexpr const char* kIntegral = "整体式";
+constexpr const char* kDividedAlike = "分离式(左右半桥相同)";
+constexpr const char* kDividedDiffering = "分离式(左右半桥不同)";
+constexpr const char* kWholeBridge = "全桥";
+constexpr const char* kLeftHalf = "左半桥";
 
 const std::array<std::string, kGeneralFieldCount>& FieldNames() {
     static const std::array<std::string, kGeneralFieldCount> names = [] {
@@ -34,19 +34,28 @@ const std::array<std::string, kGeneralFieldCount>& FieldNames() {
     return names;
 }
 
-struct Remembered {
-    const char* name;
+// A new project's first text of each field, and the name under which the settings remember the text last
+// written (a remembered text replaces the first one); nullptr for a field that is not remembered.
+struct FirstText {
     F field;
+    const char* text;
+    const char* rememberedAs;
 };
-constexpr Remembered kRemembered[] = {
-    {"Department", F::DeptName},
-    {"Project", F::ProjectName},
-    {"Bridge", F::BridgeName},
-    {"Forward Site", F::ForwardSite},
-    {"Backward Site", F::BackwardSite},
-    {"Left Half Bridge Width", F::LeftBridgeWidth},
-    {"Right Half Bridge Width", F::RightBridgeWidth},
-    {"Dist3", F::Dist3},
+constexpr FirstText kFirstTexts[] = {
+    {F::DeptName, "XX勘察设计院", "Department"},
+    {F::ProjectName, "XX高速公路XX至XX段", "Project"},
+    {F::BridgeName, "XXXX大桥", "Bridge"},
+    {F::LineMark, "K", nullptr},
+    {F::ForwardSite, "前进方向", "Forward Site"},
+    {F::BackwardSite, "后退方向", "Backward Site"},
+    {F::TransectType, kIntegral, nullptr},
+    {F::LeftOrRight, kWholeBridge, nullptr},
+    {F::LeftBridgeWidth, "6", "Left Half Bridge Width"},
+    {F::RightBridgeWidth, "6", "Right Half Bridge Width"},
+    {F::DividerWidth, "0", nullptr},
+    {F::Dist3, "0", "Dist3"},
+    {F::ElevationMethod, "按竖曲线计算", nullptr},
+    {F::SuperelevationMethod, "按三次抛物线分配", nullptr},
 };
 
 // The vocabulary a list field offers, or nullptr for a box.
@@ -84,24 +93,9 @@ const std::string& GeneralFieldName(GeneralField field) {
 
 GeneralPage GeneralPage::NewProject() {
     GeneralPage page;
-    auto& t = page.m_texts;
-    t[int(F::DeptName)] = "XX勘察设计院";
-    t[int(F::ProjectName)] = "XX高速公路XX至XX段";
-    t[int(F::BridgeName)] = "XXXX大桥";
-    t[int(F::LineMark)] = "K";
-    t[int(F::ForwardSite)] = "前进方向";
-    t[int(F::BackwardSite)] = "后退方向";
-    t[int(F::TransectType)] = kIntegral;
-    t[int(F::LeftOrRight)] = kWholeBridge;
-    t[int(F::LeftBridgeWidth)] = "6";
-    t[int(F::RightBridgeWidth)] = "6";
-    t[int(F::DividerWidth)] = "0";
-    t[int(F::Dist3)] = "0";
-    t[int(F::ElevationMethod)] = "按竖曲线计算";
-    t[int(F::SuperelevationMethod)] = "按三次抛物线分配";
-    for (const auto& r : kRemembered) {
-        std::string stored = registry::ReadSetting(kRememberedSection, r.name);
-        if (!stored.empty()) t[int(r.field)] = stored;
+    for (const FirstText& first : kFirstTexts) {
+        std::string stored = first.rememberedAs ? registry::ReadSetting(kRememberedSection, first.rememberedAs) : "";
+        page.m_texts[int(first.field)] = stored.empty() ? first.text : stored;
     }
     page.ApplyTransectRules(true);
     return page;
@@ -196,9 +190,9 @@ int GeneralPage::SectionPicture() const {
 void GeneralPage::Remember() const {
     // The changed values are stored in one write of the shared settings file: all of them or none.
     registry::SettingsBatch remembered;
-    for (const auto& r : kRemembered)
-        if (registry::ReadSetting(kRememberedSection, r.name) != text(r.field))
-            registry::WriteSetting(kRememberedSection, r.name, text(r.field));
+    for (const FirstText& first : kFirstTexts)
+        if (first.rememberedAs && registry::ReadSetting(kRememberedSection, first.rememberedAs) != text(first.field))
+            registry::WriteSetting(kRememberedSection, first.rememberedAs, text(first.field));
     try {
         remembered.Commit();
     } catch (const registry::SettingsError&) {

@@ -91,6 +91,13 @@ TEST_F(LibraryBrowseTest, OverviewCountsTheRecordsOfEveryListedTable) {
     EXPECT_EQ(overview.rows, (std::vector<Texts>{{"1111", "0"}, {"简支空心板", "3"}}));
 }
 
+TEST_F(LibraryBrowseTest, OverviewLeavesOutATableItCannotReadRatherThanCountingItAsEmpty) {
+    CreateHollowSlabTable(*db);
+    Insert(*db, "简支空心板", HollowSlabRecord("a", "多边形", 1));
+    EXPECT_EQ(TableOverview(*db, {"无此表", "简支空心板"}).rows, (std::vector<Texts>{{"简支空心板", "1"}}));
+    EXPECT_TRUE(SectionOverview(*db, {"无此表"}, "连续等截面箱梁", kMidSpan).rows.empty());
+}
+
 TEST_F(LibraryBrowseTest, AFileThatIsNoLibraryIsToldByPathAndNothingIsOpened) {
     db.reset();
     std::string text = dir.file("NOTES.BCL");

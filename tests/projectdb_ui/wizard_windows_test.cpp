@@ -71,6 +71,14 @@ protected:
     PageServices Services(MemberTypeChooser chooser = {}) {
         return PageServices{ui.prompter, ui.files, std::move(chooser)};
     }
+    // A project as the wizard's Finish makes it, opened.
+    std::unique_ptr<dao::Database> NewProject(const std::string& name) {
+        std::string path = dir.file(name);
+        NewProjectWizard wizard;
+        wizard.OnDrawingPageShown();
+        EXPECT_EQ(wizard.Finish(path, {}, ui.prompter), FinishResult::Created);
+        return dao::Database::Open(path);
+    }
     testing_support::TempDir dir;
     ui::ScriptedInteraction ui;
 };
@@ -300,11 +308,7 @@ TEST_F(WizardWindowsTest, TransectTypeDecidesTheBoxesAndThePicture) {
 }
 
 TEST_F(WizardWindowsTest, DialogsRewriteTheOpenProject) {
-    std::string path = dir.file("二号桥.vlt");
-    NewProjectWizard wizard;
-    wizard.OnDrawingPageShown();
-    ASSERT_EQ(wizard.Finish(path, {}, ui.prompter), FinishResult::Created);
-    auto db = dao::Database::Open(path);
+    auto db = NewProject("二号桥.vlt");
 
     CGeneralInfoDlg general(*db, GeneralPage::FromProject(*db), Services());
     general.show();
@@ -331,13 +335,20 @@ TEST_F(WizardWindowsTest, DialogsRewriteTheOpenProject) {
     EXPECT_TRUE(ui.prompter.shown().empty());
 }
 
+// The commands read their page first: a page that cannot be read is told and no dialog opens (one that did
+// would wait for a user here).
+TEST_F(WizardWindowsTest, APageThatCannotBeReadIsToldAndNoDialogOpens) {
+    auto db = NewProject("四号桥.vlt");
+    db->Execute("DELETE FROM [一般信息表]");
+
+    EXPECT_FALSE(RunGeneralInfoDialog(*db, Services(), nullptr));
+    ASSERT_EQ(ui.prompter.texts().size(), 1u);
+    EXPECT_NE(ui.prompter.texts().front().find("一般信息表中没有记录"), std::string::npos);
+}
+
 // A span count no bridge has: the dialog says so at 确定, stays open and writes nothing.
 TEST_F(WizardWindowsTest, SpanDialogRefusesCountsBeyondTheLimit) {
-    std::string path = dir.file("三号桥.vlt");
-    NewProjectWizard wizard;
-    wizard.OnDrawingPageShown();
-    ASSERT_EQ(wizard.Finish(path, {}, ui.prompter), FinishResult::Created);
-    auto db = dao::Database::Open(path);
+    auto db = NewProject("三号桥.vlt");
     const auto before = ReadRows(*db, "下构布置信息表");
 
     CSpanInfoDlg spans(*db, SpanPage::FromProject(*db), Services());

@@ -1,12 +1,10 @@
 #include "drawing/ui/drawing_range_dialog.h"
 
-#include <QDialogButtonBox>
-#include <QHeaderView>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 #include "drawing/drawing_target.h"
 #include "drawing/ui/drawing_list.h"
+#include "platform/interaction/dialog_buttons.h"
 
 namespace drawing {
 
@@ -16,7 +14,6 @@ CDrawingRangeDlg::CDrawingRangeDlg(DrawingKind kind, std::vector<DrawingRecord> 
     setObjectName(kind == DrawingKind::SubGeneral ? "CSubRangeDlg" : "CSuperRangeDlg");
     setWindowTitle(kind == DrawingKind::SubGeneral ? "确认下部构造绘图区间(一般构造图)"
                                                    : "确认上部构造绘图区间(一般构造图)");
-    auto* layout = new QVBoxLayout(this);
     m_pList = MakeDrawingList(this);
     for (const auto& r : m_records) {
         auto* item = new QTreeWidgetItem(m_pList,
@@ -26,13 +23,7 @@ CDrawingRangeDlg::CDrawingRangeDlg(DrawingKind kind, std::vector<DrawingRecord> 
             m_pList->setCurrentItem(item);
         }
     }
-    layout->addWidget(m_pList);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton("确定", QDialogButtonBox::AcceptRole);
-    buttons->addButton("取消", QDialogButtonBox::RejectRole);
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CDrawingRangeDlg::OnOK);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    ui::StackAboveOkCancel(this, {m_pList}, [this] { OnOK(); });
     resize(460, 300);
 }
 

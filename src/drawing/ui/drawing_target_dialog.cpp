@@ -1,28 +1,20 @@
 #include "drawing/ui/drawing_target_dialog.h"
 
-#include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QVBoxLayout>
+
+#include "platform/interaction/dialog_buttons.h"
 
 namespace drawing {
 
 CDrawingTargetDlg::CDrawingTargetDlg(std::optional<DrawingKind> current, QWidget* parent) : QDialog(parent) {
     setObjectName("CDrawingTargetDlg");
     setWindowTitle("确认绘图目标");
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("请选择绘图目标：", this));
     m_pList = new QListWidget(this);
     for (int k = 0; k < kDrawingKindCount; ++k)
         m_pList->addItem(QString::fromStdString(KindName(static_cast<DrawingKind>(k))));
     m_pList->setCurrentRow(static_cast<int>(current.value_or(DrawingKind::BridgeLayout)));
-    layout->addWidget(m_pList);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton("确定", QDialogButtonBox::AcceptRole);
-    buttons->addButton("取消", QDialogButtonBox::RejectRole);
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    ui::StackAboveOkCancel(this, {new QLabel("请选择绘图目标：", this), m_pList}, [this] { accept(); });
     connect(m_pList, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
     resize(280, 240);
 }

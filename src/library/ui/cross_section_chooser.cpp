@@ -8,6 +8,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "library/ui/entry_list_view.h"
+
 namespace library {
 namespace {
 
@@ -100,17 +102,7 @@ bool CCrossSectionChooser::SelectTable(const std::string& table) {
 
 void CCrossSectionChooser::Fill(QTreeWidget* list, const EntryList& entries) {
     list->clear();
-    QStringList captions;
-    for (const EntryColumn& column : entries.columns) captions << Q(column.caption);
-    list->setColumnCount(captions.size());
-    list->setHeaderLabels(captions);
-    for (int i = 0; i < static_cast<int>(entries.columns.size()); ++i)
-        list->setColumnWidth(i, entries.columns[i].width);
-    for (const auto& row : entries.rows) {
-        QStringList texts;
-        for (const std::string& text : row) texts << Q(text);
-        list->addTopLevelItem(new QTreeWidgetItem(texts));
-    }
+    ShowEntries(list, entries);
 }
 
 void CCrossSectionChooser::FillLists() {

@@ -1,6 +1,5 @@
 #include "library/ui/library_manager_dialog.h"
 
-#include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QPushButton>
@@ -9,23 +8,14 @@
 
 #include "platform/spreadsheet/grid_menu.h"
 #include "platform/spreadsheet/grid_commands.h"
+#include "platform/spreadsheet/wait_cursor.h"
 #include "library/library_entries.h"
-#include "library/library_file.h"
 #include "library/ui/component_data_dialog.h"
 #include "platform/dao/dao_exception.h"
 #include "projectdb/record_access.h"
 
 namespace library {
 namespace {
-
-// The hourglass while a pop-up command runs.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 constexpr int kCaptionLimit = 50;
 
@@ -77,7 +67,7 @@ QMenu* CLibraryManagerDlg::CreateEntryMenu() {
             default: continue;
         }
         connect(action, &QAction::triggered, this, [this, handler] {
-            WaitCursor wait;
+            sheet::CWaitCursor wait;  // the hourglass while a pop-up command runs
             (this->*handler)();
         });
     }
@@ -187,10 +177,7 @@ void CLibraryManagerDlg::OnManagerPreview() {
 }
 
 void RunLibraryManagerCommand(QWidget* parent, LibraryDialogServices services) {
-    std::string path = services.files.choose(LibraryFileRequest());
-    if (path.empty()) return;
-    CLibraryManagerDlg dialog(path, std::move(services), parent);
-    if (dialog.HasLibrary()) dialog.exec();
+    RunOnChosenLibrary<CLibraryManagerDlg>(parent, std::move(services));
 }
 
 }  // namespace library

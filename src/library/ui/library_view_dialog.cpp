@@ -8,8 +8,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "library/library_file.h"
 #include "library/ui/cross_section_chooser.h"
+#include "library/ui/entry_list_view.h"
 #include "platform/interaction/dyna_sizing.h"
 
 namespace library {
@@ -149,19 +149,7 @@ void CLibraryViewDlg::FillList() {
     } else {
         entries = ReadEntries(*m_pDb, table, m_selection);
     }
-    QStringList captions;
-    for (const EntryColumn& column : entries.columns) captions << Q(column.caption);
-    m_pList->setColumnCount(captions.size());
-    m_pList->setHeaderLabels(captions);
-    for (int i = 0; i < static_cast<int>(entries.columns.size()); ++i)
-        m_pList->setColumnWidth(i, entries.columns[i].width);
-    QList<QTreeWidgetItem*> items;
-    for (const auto& row : entries.rows) {
-        QStringList texts;
-        for (const std::string& text : row) texts << Q(text);
-        items << new QTreeWidgetItem(texts);
-    }
-    m_pList->addTopLevelItems(items);
+    ShowEntries(m_pList, entries);
 }
 
 void CLibraryViewDlg::OnTableSelected(bool) {}
@@ -207,10 +195,7 @@ void CLibraryViewDlg::done(int result) {
 }
 
 void RunLibraryViewCommand(QWidget* parent, LibraryDialogServices services) {
-    std::string path = services.files.choose(LibraryFileRequest());
-    if (path.empty()) return;
-    CLibraryViewDlg dialog(path, std::move(services), parent);
-    if (dialog.HasLibrary()) dialog.exec();
+    RunOnChosenLibrary<CLibraryViewDlg>(parent, std::move(services));
 }
 
 }  // namespace library

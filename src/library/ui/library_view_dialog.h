@@ -11,6 +11,7 @@
 
 #include "library/component_preview.h"
 #include "library/library_browse.h"
+#include "library/library_file.h"
 #include "platform/dao/database.h"
 #include "platform/interaction/interaction.h"
 #include "platform/modules/module_loader.h"
@@ -77,6 +78,16 @@ private:
     void OnOverviewDoubleClicked(QTreeWidgetItem* item);
     QTreeWidgetItem* m_pRoot = nullptr;
 };
+
+// The first step of the commands on a library: asks for the file, then runs a `Dialog` on it. Nothing opens
+// when the choice is cancelled or the file is no library (the dialog has said so).
+template <class Dialog>
+void RunOnChosenLibrary(QWidget* parent, LibraryDialogServices services) {
+    std::string path = services.files.choose(LibraryFileRequest());
+    if (path.empty()) return;
+    Dialog dialog(path, std::move(services), parent);
+    if (dialog.HasLibrary()) dialog.exec();
+}
 
 // 查询构件库: asks for a library, then shows it.
 void RunLibraryViewCommand(QWidget* parent, LibraryDialogServices services);

@@ -13,6 +13,7 @@
 #include "library/library_summary.h"
 #include "library/library_merge.h"
 #include "library/ui/library_clean_run.h"
+#include "platform/interaction/dialog_buttons.h"
 #include "platform/interaction/dyna_sizing.h"
 #include "platform/interaction/qt_interaction.h"
 
@@ -30,9 +31,7 @@ CMergeLibraryDlg::CMergeLibraryDlg(ui::Prompter& prompter, ui::FileChooser& file
     m_pButtonRemove->setEnabled(false);
     m_pEditTarget = new QLineEdit;
     auto* browse = new QPushButton("浏览...");
-    auto* buttons = new QDialogButtonBox;
-    buttons->addButton("确定", QDialogButtonBox::AcceptRole);
-    buttons->addButton("取消", QDialogButtonBox::RejectRole);
+    QDialogButtonBox* buttons = ui::OkCancelButtons(this, [this] { OnOK(); });
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel("用于合并的源构件库:"), 0, 0, 1, 2);
@@ -51,8 +50,6 @@ CMergeLibraryDlg::CMergeLibraryDlg(ui::Prompter& prompter, ui::FileChooser& file
     connect(add, &QPushButton::clicked, this, &CMergeLibraryDlg::OnAdd);
     connect(m_pButtonRemove, &QPushButton::clicked, this, &CMergeLibraryDlg::OnRemove);
     connect(browse, &QPushButton::clicked, this, &CMergeLibraryDlg::OnBrowse);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CMergeLibraryDlg::OnOK);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_pListSources, &QListWidget::itemSelectionChanged, this, [this] { m_pButtonRemove->setEnabled(true); });
 }
 

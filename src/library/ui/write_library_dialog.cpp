@@ -15,6 +15,7 @@
 #include "library/library_summary.h"
 #include "library/library_writer.h"
 #include "library/ui/library_clean_run.h"
+#include "platform/interaction/dialog_buttons.h"
 #include "platform/interaction/qt_interaction.h"
 #include "projectdb/record_access.h"
 
@@ -49,9 +50,7 @@ CWriteLibraryDlg::CWriteLibraryDlg(dao::Database& project, ui::Prompter& prompte
     m_pListLower = MakeList(LowerColumns());
     m_pCheckUpperAll = new QCheckBox("导出全部上部构件");
     m_pCheckLowerAll = new QCheckBox("导出全部下部构件");
-    auto* buttons = new QDialogButtonBox;
-    buttons->addButton("确定", QDialogButtonBox::AcceptRole);
-    buttons->addButton("取消", QDialogButtonBox::RejectRole);
+    QDialogButtonBox* buttons = ui::OkCancelButtons(this, [this] { OnOK(); });
 
     auto* target = new QGridLayout;
     target->addWidget(new QLabel("目标构件库文件名(*.BCL):"), 0, 0, 1, 2);
@@ -69,8 +68,6 @@ CWriteLibraryDlg::CWriteLibraryDlg(dao::Database& project, ui::Prompter& prompte
     resize(720, 560);
 
     connect(browse, &QPushButton::clicked, this, &CWriteLibraryDlg::OnBrowse);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CWriteLibraryDlg::OnOK);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_pCheckUpperAll, &QCheckBox::clicked, this, [this](bool on) { OnExportAll(m_pListUpper, on); });
     connect(m_pCheckLowerAll, &QCheckBox::clicked, this, [this](bool on) { OnExportAll(m_pListLower, on); });
 

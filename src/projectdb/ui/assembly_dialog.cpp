@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "platform/interaction/dialog_buttons.h"
 #include "platform/spreadsheet/grid_menu.h"
 #include "platform/spreadsheet/grid_commands.h"
 #include "platform/spreadsheet/sheet_model.h"
@@ -58,12 +59,8 @@ CAssemblyDlg::CAssemblyDlg(dao::Database& db, ::ui::FileChooser& files, QWidget*
 
     auto* note = new QLabel(QString::fromUtf8(kAssemblyNote), this);
     note->setWordWrap(true);
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton("确定", QDialogButtonBox::AcceptRole);
-    buttons->addButton("取消", QDialogButtonBox::RejectRole);
-    ok->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CAssemblyDlg::OnOK);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = ::ui::OkCancelButtons(this, [this] { OnOK(); });
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_pGrid, 1);

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "platform/interaction/dialog_buttons.h"
 #include "projectdb/ui/member_type_picture.h"
 
 namespace projectdb {
@@ -54,11 +55,7 @@ CMemberTypeDlg::CMemberTypeDlg(MemberChoice kind, const std::string& current, QW
         m_pPicture = new CTypePicture(width, fieldHeight, this);
     }
 
-    auto* okCancel = new QDialogButtonBox(this);
-    okCancel->addButton("确定", QDialogButtonBox::AcceptRole);
-    okCancel->addButton("取消", QDialogButtonBox::RejectRole);
-    connect(okCancel, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(okCancel, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* okCancel = ::ui::OkCancelButtons(this);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(buttonBox, 0, 0);
