@@ -71,6 +71,13 @@ protected:
     PageServices Services(MemberTypeChooser chooser = {}) {
         return PageServices{ui.prompter, ui.files, std::move(chooser)};
     }
+    // A project the wizard makes with what it proposes, open.
+    std::unique_ptr<dao::Database> WizardProject(const std::string& name) {
+        NewProjectWizard wizard;
+        wizard.OnDrawingPageShown();
+        EXPECT_EQ(wizard.Finish(dir.file(name), {}, ui.prompter), FinishResult::Created);
+        return dao::Database::Open(dir.file(name));
+    }
     testing_support::TempDir dir;
     ui::ScriptedInteraction ui;
 };
@@ -300,11 +307,7 @@ TEST_F(WizardWindowsTest, TransectTypeDecidesTheBoxesAndThePicture) {
 }
 
 TEST_F(WizardWindowsTest, DialogsRewriteTheOpenProject) {
-    std::string path = dir.file("二号桥.vlt");
-    NewProjectWizard wizard;
-    wizard.OnDrawingPageShown();
-    ASSERT_EQ(wizard.Finish(path, {}, ui.prompter), FinishResult::Created);
-    auto db = dao::Database::Open(path);
+    auto db = WizardProject("二号桥.vlt");
 
     CGeneralInfoDlg general(*db, GeneralPage::FromProject(*db), Services());
     general.show();
@@ -333,11 +336,7 @@ TEST_F(WizardWindowsTest, DialogsRewriteTheOpenProject) {
 
 // A span count no bridge has: the dialog says so at 确定, stays open and writes nothing.
 TEST_F(WizardWindowsTest, SpanDialogRefusesCountsBeyondTheLimit) {
-    std::string path = dir.file("三号桥.vlt");
-    NewProjectWizard wizard;
-    wizard.OnDrawingPageShown();
-    ASSERT_EQ(wizard.Finish(path, {}, ui.prompter), FinishResult::Created);
-    auto db = dao::Database::Open(path);
+    auto db = WizardProject("三号桥.vlt");
     const auto before = ReadRows(*db, "下构布置信息表");
 
     CSpanInfoDlg spans(*db, SpanPage::FromProject(*db), Services());
