@@ -71,13 +71,6 @@ protected:
     PageServices Services(MemberTypeChooser chooser = {}) {
         return PageServices{ui.prompter, ui.files, std::move(chooser)};
     }
-    // A project the wizard makes with what it proposes, open.
-    std::unique_ptr<dao::Database> WizardProject(const std::string& name) {
-        NewProjectWizard wizard;
-        wizard.OnDrawingPageShown();
-        EXPECT_EQ(wizard.Finish(dir.file(name), {}, ui.prompter), FinishResult::Created);
-        return dao::Database::Open(dir.file(name));
-    }
     testing_support::TempDir dir;
     ui::ScriptedInteraction ui;
 };
@@ -307,7 +300,11 @@ TEST_F(WizardWindowsTest, TransectTypeDecidesTheBoxesAndThePicture) {
 }
 
 TEST_F(WizardWindowsTest, DialogsRewriteTheOpenProject) {
-    auto db = WizardProject("二号桥.vlt");
+    std::string path = dir.file("二号桥.vlt");
+    NewProjectWizard wizard;
+    wizard.OnDrawingPageShown();
+    ASSERT_EQ(wizard.Finish(path, {}, ui.prompter), FinishResult::Created);
+    auto db = dao::Database::Open(path);
 
     CGeneralInfoDlg general(*db, GeneralPage::FromProject(*db), Services());
     general.show();
@@ -336,7 +333,11 @@ TEST_F(WizardWindowsTest, DialogsRewriteTheOpenProject) {
 
 // A span count no bridge has: the dialog says so at 确定, stays open and writes nothing.
 TEST_F(WizardWindowsTest, SpanDialogRefusesCountsBeyondTheLimit) {
-    auto db = WizardProject("三号桥.vlt");
+    std::string path = dir.file("三号桥.vlt");
+    NewProjectWizard wizard;
+    wizard.OnDrawingPageShown();
+    ASSERT_EQ(wizard.Finish(path, {}, ui.prompter), FinishResult::Created);
+    auto db = dao::Database::Open(path);
     const auto before = ReadRows(*db, "下构布置信息表");
 
     CSpanInfoDlg spans(*db, SpanPage::FromProject(*db), Services());
