@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QSettings>
-#include <cstdlib>
 
 #include "app/ui/child_frames.h"
 #include "app/ui/main_frame.h"
@@ -16,6 +15,7 @@
 #include "platform/registry/registry.h"
 #include "projectdb/project_file.h"
 #include "projectdb/schema.h"
+#include "support/settings_store.h"
 #include "support/test_support.h"
 #include "support/window_shot.h"
 
@@ -24,11 +24,6 @@ using testing_support::Shot;
 class AppTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        // The cases of one test program run side by side: each keeps its shared settings in a store of its
-        // own, so that one case's project path never shows in another's.
-        const char* shared = std::getenv("VELTRA_REGISTRY");
-        sharedRegistry = shared ? shared : "";
-        ::setenv("VELTRA_REGISTRY", dir.file("registry.db").c_str(), 1);
         QSettings().clear();
         registry::WriteSetting("Running State", "VeltraIsRunning", "");
         app = std::make_unique<CVeltraApp>();
@@ -37,10 +32,6 @@ protected:
     void TearDown() override {
         if (started) app->ExitInstance();
         app.reset();
-        if (sharedRegistry.empty())
-            ::unsetenv("VELTRA_REGISTRY");
-        else
-            ::setenv("VELTRA_REGISTRY", sharedRegistry.c_str(), 1);
     }
     void Start(const QString& project = {}) {
         StartOptions options;
@@ -49,6 +40,12 @@ protected:
         options.projectPath = project;
         ASSERT_TRUE(app->InitInstance(options));
         started = true;
+    }
+    // Starts on a new project `name` (see MakeProject); returns its path.
+    std::string StartOn(const std::string& name) {
+        std::string path = MakeProject(name);
+        Start(QString::fromStdString(path));
+        return path;
     }
     // A project with the central tables of the schema, made by the schema's own creation code.
     std::string MakeProject(const std::string& name) {
@@ -59,8 +56,8 @@ protected:
     }
     ProjectWindowSet& windows() { return app->mainFrame()->projectWindows(); }
     testing_support::TempDir dir;
+    testing_support::OwnSettingsStore store{dir.file("registry.db")};  // of this case alone
     ui::ScriptedInteraction ui;
     std::unique_ptr<CVeltraApp> app;
     bool started = false;
-    std::string sharedRegistry;
 };

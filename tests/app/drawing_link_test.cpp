@@ -26,6 +26,13 @@ protected:
         AppTest::SetUp();
         registry::WriteSetting("Loaded ARX Application", "AppName", "");
     }
+    // The host answers every record and keeps its text in `received`.
+    static void Record(windows::RegisteredWindow& host, Strings& received) {
+        host.SetHandler([&received](const windows::CopyData& data) {
+            received.push_back(windows::RecordText(data));
+            return 1;
+        });
+    }
     windows::WindowDirectory directory = windows::WindowDirectory::ForUser();
 };
 
@@ -41,7 +48,7 @@ TEST_F(DrawingLinkTest, AHostRunningAtStartUpIsToldOfEveryProjectOpenedCreatedOr
     });
     {
         testing_support::WindowServer server(host);
-        Start(QString::fromStdString(MakeProject("a.vlt")));
+        StartOn("a.vlt");
         EXPECT_EQ(AcadWindow(), host.Handle());
         ASSERT_TRUE(app->Session().Open(MakeProject("b.vlt"), app::OpenRoute::CloseFirst));
         ASSERT_TRUE(app->Session().SaveAs(dir.file("c.vlt")));
@@ -68,13 +75,10 @@ TEST_F(DrawingLinkTest, AHostRunningAtStartUpIsToldOfEveryProjectOpenedCreatedOr
 TEST_F(DrawingLinkTest, TheSwitchClosesTheShellWhenTheUserSaysYes) {
     windows::RegisteredWindow host(directory, "AutoCAD 2002 - [Drawing1.dwg]");
     Strings received;
-    host.SetHandler([&](const windows::CopyData& data) {
-        received.push_back(windows::RecordText(data));
-        return 1;
-    });
+    Record(host, received);
     registry::WriteSetting("Loaded ARX Application", "AppName", "Ombrix.arx");
     testing_support::WindowServer server(host);
-    Start(QString::fromStdString(MakeProject("a.vlt")));
+    StartOn("a.vlt");
     ui.prompter.queue(ui::Answer::No);
     ui.prompter.queue(ui::Answer::Yes);
     app->mainFrame()->OnCommand(cmd::kSwitchToDrawing);
@@ -90,7 +94,7 @@ TEST_F(DrawingLinkTest, TheSwitchClosesTheShellWhenTheUserSaysYes) {
 // the switch, made at once, hands it first. Without a project the shell does not offer to close.
 TEST_F(DrawingLinkTest, AHostStartedLaterGetsTheOpenProject) {
     registry::WriteSetting("Loaded ARX Application", "AppName", "Ombrix.arx");
-    Start(QString::fromStdString(MakeProject("a.vlt")));
+    StartOn("a.vlt");
     ASSERT_EQ(AcadWindow(), 0);
     windows::RegisteredWindow host(directory, "AutoCAD 2002 - [Drawing1.dwg]");
     Strings received;
@@ -117,10 +121,7 @@ TEST_F(DrawingLinkTest, TheSwitchHandsALateHostTheProjectAndOffersToCloseOnlyWit
     Start();
     windows::RegisteredWindow host(directory, "AutoCAD 2002 - [Drawing1.dwg]");
     Strings received;
-    host.SetHandler([&](const windows::CopyData& data) {
-        received.push_back(windows::RecordText(data));
-        return 1;
-    });
+    Record(host, received);
     testing_support::WindowServer server(host);
     app->mainFrame()->OnCommand(cmd::kSwitchToDrawing);
     EXPECT_TRUE(ui.prompter.texts().empty());
@@ -129,10 +130,7 @@ TEST_F(DrawingLinkTest, TheSwitchHandsALateHostTheProjectAndOffersToCloseOnlyWit
     ASSERT_TRUE(app->Session().Open(MakeProject("b.vlt"), app::OpenRoute::CloseFirst));
     windows::RegisteredWindow laterHost(directory, "AutoCAD 2002 - [Drawing2.dwg]");
     Strings laterReceived;
-    laterHost.SetHandler([&](const windows::CopyData& data) {
-        laterReceived.push_back(windows::RecordText(data));
-        return 1;
-    });
+    Record(laterHost, laterReceived);
     testing_support::WindowServer laterServer(laterHost);
     ui.prompter.queue(ui::Answer::No);
     app->mainFrame()->OnCommand(cmd::kSwitchToDrawing);

@@ -21,8 +21,7 @@ namespace {
 std::string CurrentFileSetting() { return registry::ReadSetting("Current Database File", "File"); }
 
 TEST_F(AppTest, ProjectOnTheCommandLineOpensWithItsTreeWindow) {
-    std::string path = MakeProject("一号桥.vlt");
-    Start(QString::fromStdString(path));
+    std::string path = StartOn("一号桥.vlt");
     ASSERT_NE(app->projectDb(), nullptr);
     EXPECT_EQ(app->ProjectWindowCount(), 1);
     ASSERT_NE(windows().TreeFrame(), nullptr);
@@ -47,8 +46,7 @@ TEST_F(AppTest, AProjectOnTheCommandLineThatCannotBeOpenedEndsTheStartUp) {
 }
 
 TEST_F(AppTest, AFileThatIsNoDatabaseIsReportedAndTheCurrentProjectStays) {
-    std::string path = MakeProject("a.vlt");
-    Start(QString::fromStdString(path));
+    std::string path = StartOn("a.vlt");
     std::string junk = dir.file("junk.vlt");
     testing_support::WriteBytes(junk, "not a database");
     EXPECT_FALSE(app->OpenDocumentFile(QString::fromStdString(junk)));
@@ -125,8 +123,7 @@ TEST_F(AppTest, SaveAsReplacesAFileCopiesTablesAndSkipsSystemTables) {
 }
 
 TEST_F(AppTest, CloseEmptiesTheSettingAndTheMenu) {
-    std::string path = MakeProject("a.vlt");
-    Start(QString::fromStdString(path));
+    StartOn("a.vlt");
     app->mainFrame()->OnCommand(cmd::kClose);
     EXPECT_EQ(app->projectDb(), nullptr);
     EXPECT_EQ(app->ProjectWindowCount(), 0);
@@ -137,8 +134,7 @@ TEST_F(AppTest, CloseEmptiesTheSettingAndTheMenu) {
 }
 
 TEST_F(AppTest, EndingTheApplicationWithAProjectOpenEmptiesTheSetting) {
-    std::string path = MakeProject("a.vlt");
-    Start(QString::fromStdString(path));
+    std::string path = StartOn("a.vlt");
     ASSERT_EQ(CurrentFileSetting(), path);
     EXPECT_TRUE(app->mainFrame()->close());
     app->ExitInstance();
@@ -148,8 +144,7 @@ TEST_F(AppTest, EndingTheApplicationWithAProjectOpenEmptiesTheSetting) {
 }
 
 TEST_F(AppTest, ImportRefusesAFileThatIsNeitherRouteNorProject) {
-    std::string path = MakeProject("a.vlt");
-    Start(QString::fromStdString(path));
+    StartOn("a.vlt");
     std::string other = dir.file("notes.txt");
     testing_support::WriteBytes(other, "x");
     ui.files.queue(other);
@@ -188,8 +183,7 @@ TEST_F(AppTest, StartDialogListsRecentProjectsAndOpensTheChosenOne) {
 namespace {
 
 TEST_F(AppTest, AdvancedUserTogglesWithItsCheckMark) {
-    std::string path = MakeProject("a.vlt");
-    Start(QString::fromStdString(path));
+    StartOn("a.vlt");
     QAction* entry = app->mainFrame()->action(cmd::kAdvancedUser);
     EXPECT_FALSE(app->IsAdvancedUser());
     entry->trigger();
@@ -219,8 +213,7 @@ TEST_F(AppTest, AProjectDroppedOnTheMainWindowOpens) {
 namespace {
 
 TEST_F(AppTest, ClosingTheTreeWindowClosesTheProject) {
-    std::string path = MakeProject("a.vlt");
-    Start(QString::fromStdString(path));
+    StartOn("a.vlt");
     app->projectHost().OpenGridWindow("伸缩缝信息表");
     ASSERT_TRUE(windows().TreeFrame()->close());
     QApplication::processEvents();

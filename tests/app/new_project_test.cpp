@@ -18,7 +18,7 @@ projectdb::CMyPropertySheet1* OpenWizard() {
 }
 
 TEST_F(AppTest, NewCreatesTheProjectAndOpensIt) {
-    Start(QString::fromStdString(MakeProject("旧桥.vlt")));
+    StartOn("旧桥.vlt");
     std::string path = dir.file("新桥.vlt");
     ui.files.queue(path);
     bool driven = false;

@@ -14,7 +14,7 @@
 #include "app/ui/record_editor_dialog.h"
 #include "app/command_ids.h"
 #include "app_fixture.h"
-#include "platform/modules/module_loader.h"
+#include "support/fake_modules.h"
 
 namespace {
 
@@ -157,27 +157,13 @@ extern "C" void ProposeWater(dao::Database*) {
     g_accepted = g_handedEditor && g_handedEditor->edit(request);
 }
 
-class ProposingSite : public modules::ModuleLoader {
-public:
-    std::unique_ptr<modules::LoadedModule> Load(const std::string& name, long& errorCode) override {
-        struct Module : modules::LoadedModule {
-            void* Resolve(const std::string& e) override {
-                if (e == "SetModuleEditor") return reinterpret_cast<void*>(&HandEditor);
-                return e == "DesignWater" ? reinterpret_cast<void*>(&ProposeWater) : nullptr;
-            }
-        };
-        if (name != "Site.dll") {
-            errorCode = 2;
-            return nullptr;
-        }
-        return std::make_unique<Module>();
-    }
-};
 
 TEST_F(AppTest, DesignCommandsShowWhatTheModuleProposesInTheEditingDialog) {
-    ProposingSite modules;
+    testing_support::FakeModuleLoader modules;
+    modules.modules["Site.dll"] = {{"SetModuleEditor", reinterpret_cast<void*>(&HandEditor)},
+                                   {"DesignWater", reinterpret_cast<void*>(&ProposeWater)}};
     app->setModuleLoader(&modules);
-    Start(QString::fromStdString(MakeProject("a.vlt")));
+    StartOn("a.vlt");
     QString shownTitle;
     QTimer::singleShot(0, [&shownTitle] {
         auto* dialog = qobject_cast<RecordEditorDialog*>(QApplication::activeModalWidget());

@@ -32,8 +32,7 @@ long CountJoints(dao::Database& db) {
 }
 
 TEST_F(AppTest, SaveAsWritesWhatWasTypedIntoTheGridsFirst) {
-    std::string path = MakeProject("a.vlt");
-    Start(QString::fromStdString(path));
+    StartOn("a.vlt");
     app->SetAdvancedUser(true);  // central tables are edited by advanced users only
     browse::CBriFormView* grid = app->projectHost().OpenGridWindow("伸缩缝信息表");
     Type(*grid, 1, 1, "1\t1250.5");
@@ -48,8 +47,7 @@ TEST_F(AppTest, SaveAsWritesWhatWasTypedIntoTheGridsFirst) {
 }
 
 TEST_F(AppTest, AnAnnouncementRefreshesTheTreeAndEveryGridOnce) {
-    std::string path = MakeProject("a.vlt");
-    Start(QString::fromStdString(path));
+    StartOn("a.vlt");
     app->SetAdvancedUser(true);
     browse::CBriFormView* joints = app->projectHost().OpenGridWindow("伸缩缝信息表");
     app->projectHost().OpenGridWindow("一般信息表");
@@ -82,8 +80,7 @@ TEST_F(AppTest, OnlyOneImportAnswersCtrlIAtATime) {
 }
 
 TEST_F(AppTest, TiledWindowsAndAModifiedGridTitle) {
-    std::string path = MakeProject("三号桥.vlt");
-    Start(QString::fromStdString(path));
+    StartOn("三号桥.vlt");
     app->mainFrame()->resize(1280, 800);
     QApplication::processEvents();
     app->SetAdvancedUser(true);

@@ -1,10 +1,7 @@
 // Every long operation ends with one line in the status bar: the very line veltra-cli prints for it.
 #include <QApplication>
 #include <QCheckBox>
-#include <QPointer>
 #include <QStatusBar>
-#include <QTimer>
-#include <deque>
 #include <filesystem>
 #include <functional>
 
@@ -13,35 +10,20 @@
 #include "cli/command.h"
 #include "exchange/ui/import_options_dialog.h"
 #include "exchange/ui/import_range_dialog.h"
+#include "support/dialog_driver.h"
 
 namespace {
 
+using testing_support::DialogDriver;
 using Strings = std::vector<std::string>;
 
-// Accepts the modal dialogs a command opens, one step per dialog, in order.
-class DialogDriver : public QObject {
-public:
-    void then(std::function<void(QWidget*)> step) {
-        m_steps.push_back(std::move(step));
-        if (m_steps.size() == 1) Arm();
-    }
-
-private:
-    void Arm() {
-        QTimer::singleShot(0, this, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (modal && modal != m_last) {
-                m_last = modal;
-                auto step = std::move(m_steps.front());
-                m_steps.pop_front();
-                step(modal);
-            }
-            if (!m_steps.empty()) Arm();
-        });
-    }
-    std::deque<std::function<void(QWidget*)>> m_steps;
-    QPointer<QWidget> m_last;
-};
+// In the import options dialog, every section or group, as the command line imports them.
+void ImportEverything(QWidget* dialog) {
+    auto* options = qobject_cast<CImportOptionsDlg*>(dialog);
+    ASSERT_TRUE(options);
+    options->box(exchange::ImportBox::All)->click();
+    options->accept();
+}
 
 // The last line veltra-cli writes for `words` (standard output for the library commands, standard error
 // for the others).
@@ -101,23 +83,11 @@ TEST_F(SummaryTest, EachOperationEndsWithTheCommandLinesSummaryInTheStatusBar) {
         {cmd::kImportLandXml, {"import-landxml", copy, landXml, "--yes"}, landXml, true},
         {cmd::kImport, {"import-route", copy, route, "--yes"}, route, true,
          [](DialogDriver& driver) {
-             driver.then([](QWidget* w) {
-                 auto* options = qobject_cast<CImportOptionsDlg*>(w);
-                 ASSERT_TRUE(options);
-                 options->box(exchange::ImportBox::All)->click();  // every section, as the command line does
-                 options->accept();
-             });
+             driver.then(ImportEverything);
              driver.then([](QWidget* w) { qobject_cast<QDialog*>(w)->accept(); });  // the bridge extent
          }},
         {cmd::kImport, {"import-project", copy, reference}, reference, true,
-         [](DialogDriver& driver) {
-             driver.then([](QWidget* w) {
-                 auto* options = qobject_cast<CImportOptionsDlg*>(w);
-                 ASSERT_TRUE(options);
-                 options->box(exchange::ImportBox::All)->click();  // every group, as the command line does
-                 options->accept();
-             });
-         }},
+         [](DialogDriver& driver) { driver.then(ImportEverything); }},
     };
     QStatusBar* bar = app->mainFrame()->statusBar();
     for (const auto& c : cases) {

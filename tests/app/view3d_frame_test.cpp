@@ -18,7 +18,7 @@ std::vector<CView3dFrame*> Views(CMainFrame& frame) {
 }
 
 TEST_F(AppTest, View3dCommandOpensOneViewThatClosesWithTheProject) {
-    Start(QString::fromStdString(MakeProject("桥.vlt")));
+    StartOn("桥.vlt");
     CMainFrame& frame = *app->mainFrame();
     frame.action(cmd::kView3d)->trigger();
     frame.action(cmd::kView3d)->trigger();  // the open one is shown again

@@ -45,7 +45,7 @@ TEST_F(AppTest, ProjectWindowsOpenAtTheirPlaces) {
 }
 
 TEST_F(AppTest, TheGridMenusModulePopupRunsTheSiblingPrograms) {
-    Start(QString::fromStdString(MakeProject("a.vlt")));
+    StartOn("a.vlt");
     browse::CBriFormView* view = app->projectHost().OpenGridWindow("伸缩缝信息表");
     ASSERT_NE(view, nullptr);
     std::unique_ptr<QMenu> menu(view->CreateContextMenu());

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <map>
 
 #include "app/command_ids.h"
 #include "app/design_calls.h"
 #include "platform/interaction/scripted.h"
 #include "projectdb/project_file.h"
+#include "support/fake_modules.h"
 #include "support/test_support.h"
 
 namespace {
@@ -20,26 +20,7 @@ extern "C" void FakePathEntry(char* path) {
 }
 extern "C" void FakeCalculator() { g_calls.push_back("calculator"); }
 
-class FakeLoader : public modules::ModuleLoader {
-public:
-    std::map<std::string, std::map<std::string, void*>> modules;
-    std::vector<std::string> loaded;
-    std::unique_ptr<modules::LoadedModule> Load(const std::string& name, long& errorCode) override {
-        loaded.push_back(name);
-        auto it = modules.find(name);
-        if (it == modules.end()) {
-            errorCode = 2;
-            return nullptr;
-        }
-        struct Module : modules::LoadedModule {
-            std::map<std::string, void*> entries;
-            void* Resolve(const std::string& e) override { return entries.count(e) ? entries[e] : nullptr; }
-        };
-        auto module = std::make_unique<Module>();
-        module->entries = it->second;
-        return module;
-    }
-};
+using FakeLoader = testing_support::FakeModuleLoader;
 
 class DesignCallTest : public ::testing::Test {
 protected:

@@ -8,6 +8,7 @@
 #include "platform/interaction/scripted.h"
 #include "platform/registry/registry.h"
 #include "projectdb/project_file.h"
+#include "support/fake_modules.h"
 #include "support/test_support.h"
 
 namespace {
@@ -18,22 +19,6 @@ extern "C" int FakeResetData(const char* interfaceFile, const char* dataFile) {
     return 1;
 }
 
-class InterfaceLoader : public modules::ModuleLoader {
-public:
-    bool present = true;
-    std::unique_ptr<modules::LoadedModule> Load(const std::string& name, long& errorCode) override {
-        struct Library : modules::LoadedModule {
-            void* Resolve(const std::string& e) override {
-                return e == "ResetData" ? reinterpret_cast<void*>(&FakeResetData) : nullptr;
-            }
-        };
-        if (!present || name != "Interface.dll") {
-            errorCode = 2;
-            return nullptr;
-        }
-        return std::make_unique<Library>();
-    }
-};
 
 class RecordingStarter : public app::ProgramStarter {
 public:
@@ -49,6 +34,7 @@ class SiblingProgramsTest : public ::testing::Test {
 protected:
     SiblingProgramsTest() {
         g_conversions.clear();
+        loader.modules["Interface.dll"]["ResetData"] = reinterpret_cast<void*>(&FakeResetData);
         db = projectdb::CreateProjectFile(dir.file("p.vlt"));
         std::filesystem::create_directories(install);
         std::filesystem::create_directories(temp);
@@ -74,7 +60,7 @@ protected:
     std::unique_ptr<dao::Database> db;
     ui::ScriptedPrompter prompter;
     RecordingStarter starter;
-    InterfaceLoader loader;
+    testing_support::FakeModuleLoader loader;
     app::SiblingServices services{prompter, starter, loader, temp};
 };
 
@@ -117,7 +103,7 @@ TEST_F(SiblingProgramsTest, TheModellerGetsItsConvertedFileAndStartsInItsFolder)
 }
 
 TEST_F(SiblingProgramsTest, WithoutTheInterfaceLibraryTheModellerIsNotStarted) {
-    loader.present = false;
+    loader.modules.clear();
     Install("SoftWare\\Halvex\\Arvo3D\\Path", "Path", install);
     Executable(install, "Arvo3D.EXE");
     app::RunModellingProgram(*db, services);

@@ -21,11 +21,8 @@ double VolumeOf(const bridge::Bridge& b, const std::string& member, int support)
 
 void AddCone(dao::Database& db, const std::string& position, double dist, double along, double across) {
     AddRecord(db, projectdb::kConeTable,
-              {{"Position", S(position)},
-               {"DistToAbutEnd", M(dist)},
-               {"RatioAlong", M(along)},
-               {"RatioAcross", M(across)},
-               {"BackSlopeLength", M(1)}});
+              {{"Position", S(position)}, {"DistToAbutEnd", M(dist)}, {"RatioAlong", M(along)},
+               {"RatioAcross", M(across)}, {"BackSlopeLength", M(1)}});
 }
 
 TEST(ConeSlopes, HeightToeAndVolumeOnLevelAndRisingGround) {
@@ -105,16 +102,9 @@ TEST(ApproachSlabs, PlacedBehindTheirAbutmentWithTheirVolume) {
     Project p = MakeProject({});
     auto slab = [&](const std::string& position, double stake, double startAngle) {
         AddRecord(*p.db, projectdb::kApproachSlabTable,
-                  {{"Position", S(position)},
-                   {"SlabNum", N(1)},
-                   {"StartStake", M(stake)},
-                   {"CenterLength", M(8)},
-                   {"StartWidth", M(12)},
-                   {"EndWidth", M(10)},
-                   {"StartAngle", M(startAngle)},
-                   {"EndAngle", M(90)},
-                   {"EndThick", M(0.30)},
-                   {"CenterThick", M(0.40)}});
+                  {{"Position", S(position)}, {"SlabNum", N(1)}, {"StartStake", M(stake)}, {"CenterLength", M(8)},
+                   {"StartWidth", M(12)}, {"EndWidth", M(10)}, {"StartAngle", M(startAngle)}, {"EndAngle", M(90)},
+                   {"EndThick", M(0.30)}, {"CenterThick", M(0.40)}});
     };
     slab("起点", 1000, 60);
     slab("终点", 1020, 90);

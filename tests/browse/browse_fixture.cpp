@@ -1,5 +1,7 @@
 #include "browse_fixture.h"
 
+#include <QMimeData>
+
 #include "platform/spreadsheet/spreadsheet.h"
 
 #include <algorithm>
@@ -72,6 +74,17 @@ bool FakeHost::CloseGridWindow(browse::CBriFormView* view) {
     grids.erase(std::remove_if(grids.begin(), grids.end(), [view](const auto& g) { return g.get() == view; }),
                 grids.end());
     return true;
+}
+
+bool Type(browse::CBriFormView& view, int row, int col, const std::string& text) {
+    view.Grid().setCurrentCell(row, col);
+    if (text.empty()) {
+        view.Grid().clearSelectionContents();
+        return view.Grid().text(row, col).isEmpty();
+    }
+    QMimeData data;
+    data.setText(QString::fromStdString(text));
+    return view.Grid().pasteMimeData(data);
 }
 
 Rows GridRows(const browse::CBriFormView& view) {

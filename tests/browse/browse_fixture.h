@@ -1,6 +1,8 @@
 #pragma once
 // Projects and a host for the table tree and grid editor tests: the host keeps grid views the way the
 // application's frames do, and answers through the scripted interaction.
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -9,6 +11,7 @@
 #include "browse/ui/project_host.h"
 #include "platform/dao/database.h"
 #include "platform/interaction/scripted.h"
+#include "support/test_support.h"
 
 namespace browse_test {
 
@@ -23,6 +26,9 @@ void AddRows(dao::Database& db, const std::string& table, const Rows& rows);
 Rows ReadRows(dao::Database& db, const std::string& table);
 // The cell texts a grid view shows, row by row.
 Rows GridRows(const browse::CBriFormView& view);
+// Types `text` into a cell the way the user's paste does (asks the edit filter, announces the change); an
+// empty text clears the cell. False when the grid refuses.
+bool Type(browse::CBriFormView& view, int row, int col, const std::string& text);
 
 class FakeHost : public browse::ProjectHost {
 public:
@@ -47,6 +53,18 @@ public:
     std::vector<std::unique_ptr<browse::CBriFormView>> grids;
     std::vector<std::string> activated;  // tables whose open window was activated again
     std::vector<int> shellCommands;       // commands handed to the shell
+};
+
+// A project file in a folder of the test's own, with a host over it.
+class HostedProjectTest : public ::testing::Test {
+protected:
+    void OpenProject(const std::vector<std::string>& tables) {
+        db = MakeProject(dir.file("bridge.vlt"), tables);
+        host = std::make_unique<FakeHost>(db.get());
+    }
+    testing_support::TempDir dir;
+    std::unique_ptr<dao::Database> db;
+    std::unique_ptr<FakeHost> host;
 };
 
 }  // namespace browse_test

@@ -155,10 +155,10 @@ TEST(GridColumns, RecordsAreReadOrderedByTheFirstField) {
         {"伸缩缝信息表", "JointNum", "Select * From [伸缩缝信息表] ORDER BY [伸缩缝信息表].JointNum;"},
         {"地形资料表", "起点桩号", "Select * From [地形资料表] ORDER BY [地形资料表].起点桩号;"},
         // Names that SQL cannot read bare are quoted rather than leaving the grid empty.
-        {"副本", "Pier No", "Select * From [副本] ORDER BY [Pier No];"},
-        {"副本", "Order", "Select * From [副本] ORDER BY [Order];"},
-        {"副本", "桩径(m)", "Select * From [副本] ORDER BY [桩径(m)];"},
-        {"副本", "1st", "Select * From [副本] ORDER BY [1st];"},
+        {"副本", "Pier No", "Select * From [副本] ORDER BY [Pier No];"},  // a space
+        {"副本", "Order", "Select * From [副本] ORDER BY [Order];"},      // a keyword
+        {"副本", "桩径(m)", "Select * From [副本] ORDER BY [桩径(m)];"},  // parentheses
+        {"副本", "1st", "Select * From [副本] ORDER BY [1st];"},          // a leading digit
     };
     for (const auto& c : cases) EXPECT_EQ(GridSelectSql(c.table, c.field), c.sql) << c.field;
 }

@@ -3,7 +3,6 @@
 
 #include <QCoreApplication>
 #include <QMenu>
-#include <QMimeData>
 #include <memory>
 
 #include "platform/spreadsheet/grid_menu.h"
@@ -26,28 +25,10 @@ const char* const kGeneralRefusal =
     "不要直接修改总体信息，这样将有可能破坏项目数据库。\n\n如果您确有必要且有把握直接修改总体信息，\n请在 设置 菜单下选取 高级用户。";
 const char* const kOther = "某模块新加的表";
 
-class FormTest : public ::testing::Test {
+class FormTest : public HostedProjectTest {
 protected:
-    void SetUp() override {
-        db = MakeProject(dir.file("bridge.vlt"), {kOther, "伸缩缝信息表", "图形布置信息表"});
-        host = std::make_unique<FakeHost>(db.get());
-    }
+    void SetUp() override { OpenProject({kOther, "伸缩缝信息表", "图形布置信息表"}); }
     CBriFormView& Open(const std::string& table) { return *host->OpenGridWindow(table); }
-    // Types `text` into a cell the way the user's paste does (asks the edit filter, announces the change).
-    static bool Type(CBriFormView& view, int row, int col, const std::string& text) {
-        view.Grid().setCurrentCell(row, col);
-        if (text.empty()) {
-            view.Grid().clearSelectionContents();
-            return view.Grid().text(row, col).isEmpty();
-        }
-        QMimeData data;
-        data.setText(QString::fromStdString(text));
-        return view.Grid().pasteMimeData(data);
-    }
-
-    testing_support::TempDir dir;
-    std::unique_ptr<dao::Database> db;
-    std::unique_ptr<FakeHost> host;
 };
 
 TEST_F(FormTest, LoadsCaptionsAndRecordsOrderedByTheFirstField) {

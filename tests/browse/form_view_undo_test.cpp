@@ -2,7 +2,6 @@
 // and a protected table refuses undo as it refuses edits.
 #include <gtest/gtest.h>
 
-#include <QMimeData>
 #include <memory>
 
 #include "platform/spreadsheet/grid_menu.h"
@@ -19,28 +18,15 @@ using namespace browse_test;
 
 const char* const kOther = "某模块新加的表";
 
-class FormUndoTest : public ::testing::Test {
+class FormUndoTest : public HostedProjectTest {
 protected:
-    void SetUp() override {
-        db = MakeProject(dir.file("bridge.vlt"), {kOther, "伸缩缝信息表"});
-        host = std::make_unique<FakeHost>(db.get());
-    }
+    void SetUp() override { OpenProject({kOther, "伸缩缝信息表"}); }
     CBriFormView& Open(const std::string& table) {
         CBriFormView& view = *host->OpenGridWindow(table);
         QObject::connect(&view, &CBriFormView::modifiedChanged, [this](bool m) { modified.push_back(m); });
         return view;
     }
-    // A paste of one value into one cell, as the user would.
-    static bool Type(CBriFormView& view, int row, int col, const char* text) {
-        view.Grid().setCurrentCell(row, col);
-        QMimeData data;
-        data.setText(QString::fromUtf8(text));
-        return view.Grid().pasteMimeData(data);
-    }
 
-    testing_support::TempDir dir;
-    std::unique_ptr<dao::Database> db;
-    std::unique_ptr<FakeHost> host;
     std::vector<bool> modified;  // every modifiedChanged
 };
 

@@ -23,11 +23,10 @@ using namespace sheet;
 using namespace browse_test;
 using Names = std::vector<std::string>;
 
-class TreeTest : public ::testing::Test {
+class TreeTest : public HostedProjectTest {
 protected:
     void Open(const Names& tables) {
-        db = MakeProject(dir.file("bridge.vlt"), tables);
-        host = std::make_unique<FakeHost>(db.get());
+        OpenProject(tables);
         view = std::make_unique<CBriTreeView>(*host);
     }
     // A rename prompt answering from a list; none once the list is used up.
@@ -42,9 +41,6 @@ protected:
         });
     }
 
-    testing_support::TempDir dir;
-    std::unique_ptr<dao::Database> db;
-    std::unique_ptr<FakeHost> host;
     std::unique_ptr<CBriTreeView> view;
     Names asked;
 };

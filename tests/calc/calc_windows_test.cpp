@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -20,6 +21,7 @@
 #include "calc/ui/pier_force_dlg.h"
 #include "platform/interaction/scripted.h"
 #include "support/test_support.h"
+#include "support/window_shot.h"
 
 namespace {
 
@@ -374,19 +376,13 @@ TEST(CulvertWindow, AZeroDenominatorIsToldAndChangesNoField) {
     dlg.field("m1")->setText("0");
     dlg.field("n1")->setText("0");
     dlg.OnCalculate();
-    ASSERT_EQ(prompt.texts().size(), 1u);
-    EXPECT_NE(prompt.texts()[0].find("无法计算"), std::string::npos);
+    EXPECT_THAT(prompt.texts(), testing::ElementsAre(testing::HasSubstr("无法计算")));
     EXPECT_EQ(dlg.field("Hs")->text(), "0.000");
 }
 
-// Pictures of the windows for looking at them: --gtest_also_run_disabled_tests with VELTRA_SHOTS=<folder>.
 // The windows filled with a small project; pictures are saved when VELTRA_SHOTS names a folder.
 TEST(CalcWindowShots, WindowsShowAFilledProject) {
-    QString folder = qEnvironmentVariable("VELTRA_SHOTS");
-    if (!folder.isEmpty()) QDir().mkpath(folder);
-    auto save = [&](QWidget& w, const char* name) {
-        if (!folder.isEmpty()) w.grab().save(folder + "/" + name + ".png");
-    };
+    using testing_support::Shot;
     ui::ScriptedPrompter prompt;
     ui::ScriptedFileChooser files;
     CProject project;
@@ -399,19 +395,19 @@ TEST(CalcWindowShots, WindowsShowAFilledProject) {
     window.m_listPiers->topLevelItem(1)->setSelected(true);
     window.show();
     EXPECT_EQ(window.m_listPiers->topLevelItemCount(), 3);
-    save(window, "pier_force_window");
+    Shot(window, "pier_force_window");
     CPierDlg editor(project.m_Piers[1], project, prompt);
     editor.show();
-    save(editor, "pier_editor");
+    Shot(editor, "pier_editor");
     CCulvertDlg culvert(prompt);
     culvert.OnCalculate();
     culvert.show();
-    save(culvert, "culvert_one_stage");
+    Shot(culvert, "culvert_one_stage");
     CCulvertDlg twoStage(prompt);
     twoStage.m_checkTwoStage->setChecked(true);
     twoStage.OnCalculate();
     twoStage.show();
-    save(twoStage, "culvert_two_stage");
+    Shot(twoStage, "culvert_two_stage");
 }
 
 }  // namespace

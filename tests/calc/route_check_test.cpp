@@ -26,18 +26,7 @@ constexpr double kA2 = 10000, kL = 10, kR = 1000;
 
 PlanElement Element(int record, PlanElementType type, double stake, double x, double y, double azimuth, double k0,
                     double k1, double length) {
-    PlanElement e;
-    e.number = record + 1;
-    e.record = record;
-    e.type = type;
-    e.startStake = stake;
-    e.x0 = x;
-    e.y0 = y;
-    e.azimuth0 = azimuth;
-    e.k0 = k0;
-    e.k1 = k1;
-    e.length = length;
-    return e;
+    return PlanElement{record + 1, record, type, stake, x, y, azimuth, k0, k1, length};
 }
 
 std::vector<PlanElement> CleanPlan() {

@@ -1,7 +1,7 @@
 // The route geometry read from a project's route tables, through the command line and the calculator window.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,6 +16,7 @@
 #include "platform/interaction/scripted.h"
 #include "platform/text/cformat.h"
 #include "support/test_support.h"
+#include "support/window_shot.h"
 
 namespace {
 
@@ -262,11 +263,16 @@ TEST(RouteGeometryProject, CommandLineRefusesWhatItCannotUse) {
     for (const auto& c : cases) EXPECT_EQ(RunGeometry(c.words, printed), c.status) << c.words.size();
 }
 
-TEST(RouteGeometryWindow, EveryPressRecomputesAndTheWindowStaysOpen) {
+// The route geometry window over the test route.
+class RouteGeometryWindow : public ::testing::Test {
+protected:
     RouteProject project;
     ui::ScriptedPrompter prompt;
     ui::ScriptedFileChooser files;
-    calc::ui::CRouteGeometryDlg dlg(project.db.get(), prompt, files);
+    calc::ui::CRouteGeometryDlg dlg{project.db.get(), prompt, files};
+};
+
+TEST_F(RouteGeometryWindow, EveryPressRecomputesAndTheWindowStaysOpen) {
     EXPECT_EQ(dlg.field("x")->text(), "0.000");
     EXPECT_EQ(dlg.field("location")->text(), "");
     dlg.field("stake")->setText("K0+160");
@@ -291,18 +297,13 @@ TEST(RouteGeometryWindow, EveryPressRecomputesAndTheWindowStaysOpen) {
 
     dlg.field("stake")->setText("abc");
     dlg.m_calculate->click();
-    ASSERT_EQ(prompt.texts().size(), 1u);
-    EXPECT_NE(prompt.texts()[0].find("不是有效的桩号"), std::string::npos);
+    EXPECT_THAT(prompt.texts(), testing::ElementsAre(testing::HasSubstr("不是有效的桩号")));
     EXPECT_EQ(dlg.field("left")->text(), "1.50");
 }
 
 // 50 m along the first straight, which runs at 45° from (3400000, 480000): 50 × cos 45° = 35.3553 m
 // north and east.
-TEST(RouteGeometryWindow, ResultsToTheMillimetreWithTheBearingInDegrees) {
-    RouteProject project;
-    ui::ScriptedPrompter prompt;
-    ui::ScriptedFileChooser files;
-    calc::ui::CRouteGeometryDlg dlg(project.db.get(), prompt, files);
+TEST_F(RouteGeometryWindow, ResultsToTheMillimetreWithTheBearingInDegrees) {
     dlg.field("stake")->setText("50");
     dlg.m_calculate->click();
     EXPECT_EQ(dlg.field("x")->text(), "3400035.355");
@@ -312,28 +313,18 @@ TEST(RouteGeometryWindow, ResultsToTheMillimetreWithTheBearingInDegrees) {
     ASSERT_NE(dms, nullptr);
     EXPECT_EQ(dms->text(), "45°00′00.0″");
     dlg.show();
-    const QString folder = qEnvironmentVariable("VELTRA_SHOTS");
-    if (!folder.isEmpty()) dlg.grab().save(folder + "/route_geometry_result.png");
+    testing_support::Shot(dlg, "route_geometry_result");
 }
 
-TEST(RouteGeometryWindow, AnUnreadableTableShowsNoNumbers) {
-    RouteProject project;
+TEST_F(RouteGeometryWindow, AnUnreadableTableShowsNoNumbers) {
     project.db->Execute("UPDATE [平曲线资料表] SET CurveLength = NULL WHERE CurveSectNum = 1");
-    ui::ScriptedPrompter prompt;
-    ui::ScriptedFileChooser files;
-    calc::ui::CRouteGeometryDlg dlg(project.db.get(), prompt, files);
     dlg.field("stake")->setText("50");
     dlg.OnCalculate();
-    ASSERT_EQ(prompt.texts().size(), 1u);
-    EXPECT_NE(prompt.texts()[0].find("CurveLength 为空"), std::string::npos);
+    EXPECT_THAT(prompt.texts(), testing::ElementsAre(testing::HasSubstr("CurveLength 为空")));
     EXPECT_EQ(dlg.field("x")->text(), "");
 }
 
-TEST(RouteGeometryWindow, StakeTableIsWrittenToTheChosenFile) {
-    RouteProject project;
-    ui::ScriptedPrompter prompt;
-    ui::ScriptedFileChooser files;
-    calc::ui::CRouteGeometryDlg dlg(project.db.get(), prompt, files);
+TEST_F(RouteGeometryWindow, StakeTableIsWrittenToTheChosenFile) {
     dlg.field("stake")->setText("100");
     dlg.m_askRange = [](calc::ui::StakeTableRequest& r) {
         EXPECT_EQ(r.from, "100");
@@ -343,36 +334,23 @@ TEST(RouteGeometryWindow, StakeTableIsWrittenToTheChosenFile) {
     };
     files.queue(project.dir.file("table.txt"));
     dlg.OnStakeTable();
-    ASSERT_EQ(prompt.texts().size(), 1u);
-    EXPECT_NE(prompt.texts()[0].find("5个桩号"), std::string::npos) << prompt.texts()[0];
+    EXPECT_THAT(prompt.texts(), testing::ElementsAre(testing::HasSubstr("5个桩号")));
     const std::string written = testing_support::ReadBytes(project.dir.file("table.txt"));
     EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 6);
 }
 
 // The window with its plan and profile, saved when VELTRA_SHOTS names a folder.
-TEST(CalcWindowShots, RouteGeometryToolWithPlanAndProfile) {
-    RouteProject project;
-    ui::ScriptedPrompter prompt;
-    ui::ScriptedFileChooser files;
-    calc::ui::CRouteGeometryDlg dlg(project.db.get(), prompt, files);
+TEST_F(RouteGeometryWindow, ShowsThePlanAndTheProfile) {
     dlg.field("stake")->setText("K0+170");
     dlg.field("offset")->setText("6.5");
     dlg.OnCalculate();
     dlg.show();
     EXPECT_FALSE(dlg.m_plan->pixmap().isNull());
-    const QString folder = qEnvironmentVariable("VELTRA_SHOTS");
-    if (!folder.isEmpty()) {
-        QDir().mkpath(folder);
-        dlg.grab().save(folder + "/route_geometry.png");
-    }
+    testing_support::Shot(dlg, "route_geometry");
 }
 
 // Tables that do not make one road still give numbers; the faults are said beside them, never in a box.
-TEST(RouteGeometryWindow, RouteFaultsAreToldUnderTheResultsAndOnTheCommandLine) {
-    RouteProject project;
-    ui::ScriptedPrompter prompt;
-    ui::ScriptedFileChooser files;
-    calc::ui::CRouteGeometryDlg dlg(project.db.get(), prompt, files);
+TEST_F(RouteGeometryWindow, RouteFaultsAreToldUnderTheResultsAndOnTheCommandLine) {
     dlg.field("stake")->setText("180");
     dlg.OnCalculate();
     EXPECT_TRUE(dlg.m_findings->isHidden());
@@ -400,12 +378,8 @@ TEST(RouteGeometryWindow, RouteFaultsAreToldUnderTheResultsAndOnTheCommandLine) 
     EXPECT_EQ(testing::internal::GetCapturedStderr(), (lines.join('\n') + '\n').toStdString());
     EXPECT_NE(printed.find("LOCATION=第3单元：圆曲线"), std::string::npos);
 
-    const QString folder = qEnvironmentVariable("VELTRA_SHOTS");
-    if (!folder.isEmpty()) {
-        dlg.show();
-        QDir().mkpath(folder);
-        dlg.grab().save(folder + "/route_geometry_warnings.png");
-    }
+    dlg.show();
+    testing_support::Shot(dlg, "route_geometry_warnings");
 }
 
 }  // namespace

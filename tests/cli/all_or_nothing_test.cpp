@@ -58,7 +58,7 @@ TEST(AllOrNothing, ARouteFileThatCannotBeReadEmptiesOnlyTheGroundLineAndThePlan)
     const auto old = cli_test::ReadTables(project, waiting);
     struct Case {
         const char* file;
-        const char* told;
+        const char* told;  // the one message, on the error stream
     } cases[] = {
         {"missing.BRF", "打不开文件!\n"},
         {"folder.BRF", "打不开文件!\n"},

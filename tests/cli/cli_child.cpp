@@ -1,7 +1,6 @@
 #include "cli_child.h"
 
 #include <fcntl.h>
-#include <sqlite3.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -16,6 +15,7 @@
 #include "projectdb/project_file.h"
 #include "projectdb/schema.h"
 #include "projectdb/variant_text.h"
+#include "support/settings_store.h"
 
 namespace cli_test {
 
@@ -80,16 +80,8 @@ TableRows ReadTables(const std::string& path, const std::vector<std::string>& on
 }
 
 std::string IntegrityCheck(const std::string& path) {
-    sqlite3* db = nullptr;
     std::string result;
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
-        sqlite3_stmt* stmt = nullptr;
-        if (sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &stmt, nullptr) == SQLITE_OK)
-            while (sqlite3_step(stmt) == SQLITE_ROW)
-                result += reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
-        sqlite3_finalize(stmt);
-    }
-    sqlite3_close(db);
+    for (const auto& row : testing_support::RawRows(path, "PRAGMA integrity_check", true)) result += row.at(0);
     return result.empty() ? "cannot be read" : result;
 }
 
@@ -113,21 +105,11 @@ void MakeProject(const std::string& path, int records) {
 }
 
 void DamageTable(const std::string& path, const std::string& table) {
-    sqlite3* db = nullptr;
-    long page = 0, pageSize = 0;
-    sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
-    sqlite3_stmt* stmt = nullptr;
-    std::string sql =
-        "SELECT rootpage, (SELECT page_size FROM pragma_page_size) FROM sqlite_master WHERE name = ?";
-    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr) == SQLITE_OK) {
-        sqlite3_bind_text(stmt, 1, table.c_str(), -1, SQLITE_TRANSIENT);
-        if (sqlite3_step(stmt) == SQLITE_ROW) {
-            page = sqlite3_column_int64(stmt, 0);
-            pageSize = sqlite3_column_int64(stmt, 1);
-        }
-    }
-    sqlite3_finalize(stmt);
-    sqlite3_close(db);
+    const auto found = testing_support::RawRows(path,
+                                                "SELECT rootpage, (SELECT page_size FROM pragma_page_size) "
+                                                "FROM sqlite_master WHERE name = '" + table + "'");
+    ASSERT_EQ(found.size(), 1u) << table;
+    const long page = std::stol(found[0].at(0)), pageSize = std::stol(found[0].at(1));
     ASSERT_GT(page, 1) << table;
     std::string bytes = testing_support::ReadBytes(path);
     std::fill_n(bytes.begin() + (page - 1) * pageSize, pageSize, '\x5a');

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "cli_child.h"
 #include "platform/dao/database.h"
@@ -117,13 +118,24 @@ TEST(SaveAsChild, CreateAndSaveAsRefuseWhatCannotBecomeTheProject) {
     EXPECT_EQ(testing_support::ReadBytes(source), before);
 }
 
-TEST(ImportRouteChild, KilledAfterAnySectionTheProjectIsAsBefore) {
+// A project with two records in each table and a route file over 0 .. `points` m, imported from `from` to
+// `to` by the command line.
+struct RouteImportScene {
+    RouteImportScene(int points, int from, int to) {
+        cli_test::MakeProject(project, 2);
+        testing_support::WriteBytes(route, RouteText(points));
+        import = {"import-route", project, route, "--from", std::to_string(from), "--to", std::to_string(to), "--yes"};
+        old = cli_test::ReadTables(project, kRouteTables);
+    }
     testing_support::TempDir dir;
-    std::string project = dir.file("bridge.vlt"), route = dir.file("route.BRF");
-    cli_test::MakeProject(project, 2);
-    testing_support::WriteBytes(route, RouteText(50));
-    const Strings import{"import-route", project, route, "--from", "10", "--to", "40", "--yes"};
-    const auto old = cli_test::ReadTables(project, kRouteTables);
+    const std::string project = dir.file("bridge.vlt"), route = dir.file("route.BRF");
+    Strings import;
+    cli_test::TableRows old;  // the route tables before the import
+};
+
+TEST(ImportRouteChild, KilledAfterAnySectionTheProjectIsAsBefore) {
+    const RouteImportScene s(50, 10, 40);
+    const auto& [project, import, old] = std::tie(s.project, s.import, s.old);
     for (std::size_t after : {1, 2, 3, 4}) {
         auto run = RunCli(import, {{{"VELTRA_TEST_KILL_AFTER_TABLES", KillAfter(after)}}});
         EXPECT_TRUE(run.killed) << after << run.err;
@@ -136,12 +148,8 @@ TEST(ImportRouteChild, KilledAfterAnySectionTheProjectIsAsBefore) {
 }
 
 TEST(ImportRouteChild, FailuresExitNonZeroAndLeaveTheProjectAsItWas) {
-    testing_support::TempDir dir;
-    std::string project = dir.file("bridge.vlt"), route = dir.file("route.BRF");
-    cli_test::MakeProject(project, 2);
-    testing_support::WriteBytes(route, RouteText(20000));
-    const Strings import{"import-route", project, route, "--from", "0", "--to", "20000", "--yes"};
-    const auto old = cli_test::ReadTables(project, kRouteTables);
+    const RouteImportScene s(20000, 0, 20000);
+    const auto& [project, import, old] = std::tie(s.project, s.import, s.old);
 
     // Another program holds the write lock for as long as the import waits for it.
     {
@@ -160,7 +168,7 @@ TEST(ImportRouteChild, FailuresExitNonZeroAndLeaveTheProjectAsItWas) {
     EXPECT_EQ(cli_test::ReadTables(project, kRouteTables), old);
 
     run = RunCli(
-        {"import-route", project, dir.file("missing.BRF"), "--from", "0", "--to", "1", "--only", "vert"});
+        {"import-route", project, s.dir.file("missing.BRF"), "--from", "0", "--to", "1", "--only", "vert"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "打不开文件!\n打不开文件!\n");
 }

@@ -32,13 +32,8 @@ void AddBridgeEnds(dao::Database& db, double startStake) {
         db, projectdb::kConeTable,
         {{"Position", S("")}, {"DistToAbutEnd", M(0)}, {"RatioAlong", M(1.5)}, {"RatioAcross", M(1)}});
     bridge_test::AddRecord(db, projectdb::kApproachSlabTable,
-                           {{"Position", S("起点")},
-                            {"SlabNum", N(1)},
-                            {"StartStake", M(startStake)},
-                            {"CenterLength", M(8)},
-                            {"StartWidth", M(12)},
-                            {"EndWidth", M(12)},
-                            {"EndThick", M(0.35)},
+                           {{"Position", S("起点")}, {"SlabNum", N(1)}, {"StartStake", M(startStake)},
+                            {"CenterLength", M(8)}, {"StartWidth", M(12)}, {"EndWidth", M(12)}, {"EndThick", M(0.35)},
                             {"CenterThick", M(0.35)}});
 }
 

@@ -8,9 +8,7 @@
 
 namespace {
 
-using drawing_test::Current;
-using drawing_test::SetCurrent;
-using drawing_test::Strings;
+using namespace drawing_test;
 
 struct Outcome {
     int status;

@@ -14,6 +14,7 @@
 #include "projectdb/schema.h"
 #include "projectdb/variant_text.h"
 #include "projectdb/wizard_model.h"
+#include "support/settings_store.h"
 #include "support/test_support.h"
 
 namespace drawing_test {
@@ -66,21 +67,11 @@ inline void SetCurrent(const Strings& values) {
 class BridgeTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        // The cases of one test program run side by side: each keeps its settings in a store of its own.
-        const char* shared = std::getenv("VELTRA_REGISTRY");
-        sharedRegistry = shared ? shared : "";
-        ::setenv("VELTRA_REGISTRY", dir.file("registry.db").c_str(), 1);
         SetCurrent({"", "", ""});
         db = MakeBridge(dir.file("bridge.vlt"));
     }
-    void TearDown() override {
-        if (sharedRegistry.empty())
-            ::unsetenv("VELTRA_REGISTRY");
-        else
-            ::setenv("VELTRA_REGISTRY", sharedRegistry.c_str(), 1);
-    }
     testing_support::TempDir dir;
-    std::string sharedRegistry;
+    testing_support::OwnSettingsStore store{dir.file("registry.db")};
     std::unique_ptr<dao::Database> db;
 };
 

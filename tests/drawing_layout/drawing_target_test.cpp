@@ -10,10 +10,7 @@
 namespace drawing {
 namespace {
 
-using drawing_test::Current;
-using drawing_test::Records;
-using drawing_test::SetCurrent;
-using drawing_test::Strings;
+using namespace drawing_test;
 
 TEST(RangeNumbers, AreTheNumbersBetweenTheParentheses) {
     struct Case {

@@ -11,9 +11,7 @@
 
 namespace {
 
-using drawing_test::Current;
-using drawing_test::SetCurrent;
-using drawing_test::Strings;
+using namespace drawing_test;
 
 class DrawingToolbarTest : public AppTest {
 protected:

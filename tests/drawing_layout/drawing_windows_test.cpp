@@ -31,10 +31,7 @@
 namespace drawing {
 namespace {
 
-using drawing_test::Current;
-using drawing_test::Records;
-using drawing_test::SetCurrent;
-using drawing_test::Strings;
+using namespace drawing_test;
 
 using testing_support::Shot;
 
@@ -147,10 +144,10 @@ TargetSteps Scripted(const Answers& answers, Offered& offered, ui::Prompter& pro
 TEST_F(DrawingWindowsTest, TargetCommandFlows) {
     struct Case {
         const char* name;
-        Strings before;
+        Strings before;  // the current drawing: kind, title, file
         Answers answers;
         Strings after;
-        std::optional<DrawingKind> offered;
+        std::optional<DrawingKind> offered;  // the kind the target dialog opens on
         bool rangeShown;
     };
     const Strings slab = {"上构一般构造图", "空心板一般构造图(1,2,3跨)", "Draw2.dwg"};

@@ -3,19 +3,18 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QPointer>
-#include <QTimer>
-#include <deque>
 #include <functional>
 
 #include "exchange/ui/import_options_dialog.h"
 #include "exchange/ui/import_range_dialog.h"
 #include "exchange/ui/route_import_command.h"
 #include "route_fixture.h"
+#include "support/dialog_driver.h"
 #include "support/window_shot.h"
 
 namespace {
 
+using testing_support::DialogDriver;
 using exchange::ImportBox;
 using exchange::ImportMode;
 using Strings = std::vector<std::string>;
@@ -26,32 +25,6 @@ void Shot(QWidget& w, const char* name) {
     w.adjustSize();
     testing_support::Shot(w, name);
 }
-
-// Answers the modal dialogs a command opens, one step per dialog, in order.
-class DialogDriver : public QObject {
-public:
-    void then(std::function<void(QWidget*)> step) {
-        steps_.push_back(std::move(step));
-        if (steps_.size() == 1) arm();
-    }
-    bool done() const { return steps_.empty(); }
-
-private:
-    void arm() {
-        QTimer::singleShot(0, this, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (modal && modal != last_) {
-                last_ = modal;
-                auto step = std::move(steps_.front());
-                steps_.pop_front();
-                step(modal);
-            }
-            if (!steps_.empty()) arm();
-        });
-    }
-    std::deque<std::function<void(QWidget*)>> steps_;
-    QPointer<QWidget> last_;
-};
 
 TEST(ImportDialogs, OptionsDialogShowsTheModeAndTheAllBox) {
     struct Case {

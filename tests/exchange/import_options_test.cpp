@@ -23,9 +23,9 @@ std::string Checked(const ImportOptionsState& s) {
 TEST(ImportOptions, ModesEnableAndCheckTheirBoxes) {
     struct Case {
         ImportMode mode;
-        const char* enabled;
-        const char* checked;
-        const char* afterAll;
+        const char* enabled;   // one letter a box, in the dialog's order: E enabled
+        const char* checked;   // X checked, as the mode opens
+        const char* afterAll;  // X checked once 全部 is checked
     } cases[] = {
         {ImportMode::RouteFile, "---EEE---E", "----------", "---XXXXXXX"},
         {ImportMode::ReferenceProject, "---EEEEEEE", "----------", "---XXXXXXX"},

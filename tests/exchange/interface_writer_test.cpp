@@ -43,25 +43,14 @@ TEST(InterfaceLine, FormatsWidthsInGbkBytesWithoutTruncating) {
 class InterfaceWriterTest : public ::testing::Test {
 protected:
     InterfaceWriterTest() : project(dir.file("bridge.vlt")) {
-        project.add("一般信息表", {{"TransectType", T("分离式")},
-                                   {"LeftBridgeWidth", N(12.5)},
-                                   {"RightBridgeWidth", N(12.5)},
-                                   {"DividerWidth", N(0.5)},
-                                   {"Dist3", N(0)},
+        project.add("一般信息表", {{"TransectType", T("分离式")}, {"LeftBridgeWidth", N(12.5)},
+                                   {"RightBridgeWidth", N(12.5)}, {"DividerWidth", N(0.5)}, {"Dist3", N(0)},
                                    {"超高过渡方法", T("绕中线旋转")}});
-        project.add("平曲线资料表", {{"CurveSectNum", L(1)},
-                                     {"CurveType", T("直线")},
-                                     {"CurveDirect", T("左")},
-                                     {"StartPointStake", N(100)},
-                                     {"StartPointX", N(3000.1)},
-                                     {"StartPointY", N(4000.2)},
-                                     {"StartPointAngle", N(45.123456789)},
-                                     {"StartPointRadii", N(0)},
-                                     {"EndPointX", N(3100)},
-                                     {"EndPointY", N(4100)},
-                                     {"EndPointAngle", N(46.5)},
-                                     {"EndPointRadii", N(800)},
-                                     {"CurveLength", N(120)},
+        project.add("平曲线资料表", {{"CurveSectNum", L(1)}, {"CurveType", T("直线")}, {"CurveDirect", T("左")},
+                                     {"StartPointStake", N(100)}, {"StartPointX", N(3000.1)},
+                                     {"StartPointY", N(4000.2)}, {"StartPointAngle", N(45.123456789)},
+                                     {"StartPointRadii", N(0)}, {"EndPointX", N(3100)}, {"EndPointY", N(4100)},
+                                     {"EndPointAngle", N(46.5)}, {"EndPointRadii", N(800)}, {"CurveLength", N(120)},
                                      {"A_Value", N(0)}});
         project.add("竖曲线资料表",
                     {{"TurnPointStake", N(150)}, {"TurnPointElev", N(20.5)}, {"TurnPointRadii", N(3000)}});
@@ -76,8 +65,7 @@ protected:
         project.add("简支等截面箱梁立面、平面信息表",
                     {{"InWhichSpan", L(1)}, {"BoxLength", N(20)}, {"TransectType", T("异形箱")}});
         for (int span = 4; span <= 6; ++span) {
-            project.add("连续等截面箱梁立面、平面信息表", {{"InWhichSpan", L(span)},
-                                                           {"Position", T("中跨")},
+            project.add("连续等截面箱梁立面、平面信息表", {{"InWhichSpan", L(span)}, {"Position", T("中跨")},
                                                            {"BoxLength", N(30 + span)},
                                                            {"TransectType", T("单箱单室")}});
             for (const char* place : {"跨中", "支点"})
@@ -88,18 +76,14 @@ protected:
         Pier(0, "2类台帽", "肋板式台身", "无", "台阶形扩大基础", 150, 300);
         Pier(1, "1类墩帽", "圆形截面柱式墩身", "无", "单排桩基础", 155, 305);
         for (int m : {1, 2}) {
-            project.add("①类帽梁信息表", {{"PierAbutmentNum", L(m)},
-                                          {"CopingLength", N(10 + m)},
-                                          {"FenderLength", N(0.3)},
-                                          {"RightFenderPosition", N(4.25)}});
+            project.add("①类帽梁信息表", {{"PierAbutmentNum", L(m)}, {"CopingLength", N(10 + m)},
+                                          {"FenderLength", N(0.3)}, {"RightFenderPosition", N(4.25)}});
             project.add("圆形截面柱式墩身信息表",
                         {{"PierAbutmentNum", L(m)}, {"PierColumnNum", L(2)}, {"SectionDiameter", N(1.2)}});
         }
         project.add("系梁信息表", {{"PierAbutmentNum", L(2)}, {"ConBeamWidth", N(1)}, {"ConBeamHeight", N(1.2)}});
-        project.add("重力式U型桥台帽梁信息表", {{"PierAbutmentNum", L(0)},
-                                                {"CopingLength", N(13)},
-                                                {"BackWallWidth", N(0.5)},
-                                                {"BackWallHeight", N(2.25)},
+        project.add("重力式U型桥台帽梁信息表", {{"PierAbutmentNum", L(0)}, {"CopingLength", N(13)},
+                                                {"BackWallWidth", N(0.5)}, {"BackWallHeight", N(2.25)},
                                                 {"BracketWidth", N(0.4)}});
         project.add("肋板式台身信息表", {{"PierAbutmentNum", L(0)}, {"RibSlabNum", L(3)}});
         project.add("台阶状扩大基础信息表", {{"PierAbutmentNum", L(0)}, {"FoundationNum", L(1)}, {"StepNum", L(2)}});
@@ -113,13 +97,9 @@ protected:
     }
     void Pier(int m, const char* cap, const char* body, const char* connect, const char* foundation, double deck,
               double ground) {
-        project.add("下构布置信息表", {{"PierAbutNum", L(m)},
-                                       {"PierAbutStake", N(100 + 20 * m)},
-                                       {"BentCapType", T(cap)},
-                                       {"BodyType", T(body)},
-                                       {"ConnectType", T(connect)},
-                                       {"FoundationType", T(foundation)},
-                                       {"DistToDeck", N(deck)},
+        project.add("下构布置信息表", {{"PierAbutNum", L(m)}, {"PierAbutStake", N(100 + 20 * m)},
+                                       {"BentCapType", T(cap)}, {"BodyType", T(body)}, {"ConnectType", T(connect)},
+                                       {"FoundationType", T(foundation)}, {"DistToDeck", N(deck)},
                                        {"DistToGround", N(ground)}});
     }
 
@@ -359,17 +339,12 @@ TEST(InterfaceBeams, LayoutOfTheFirstSpanAndMembersByType) {
     project.add("上构布置信息表", {{"StructureType", T("装配式简支T梁桥")}, {"SpansInSect", L(2)}});
     project.add("上构布置信息表", {{"StructureType", T("装配式简支空心板桥")}, {"SpansInSect", L(1)}});
     project.add("T梁布置信息表", {{"TBeamInWhichSpan", L(2)}, {"TBeamsEverySpan", L(9)}});
-    project.add("T梁布置信息表", {{"TBeamInWhichSpan", L(1)},
-                                  {"TBeamsEverySpan", L(5)},
-                                  {"TransverseDist", N(2.2)},
-                                  {"InsideTBeamType", T("中梁B")},
-                                  {"OutsideTBeamType", T("边梁B")}});
+    project.add("T梁布置信息表", {{"TBeamInWhichSpan", L(1)}, {"TBeamsEverySpan", L(5)}, {"TransverseDist", N(2.2)},
+                                  {"InsideTBeamType", T("中梁B")}, {"OutsideTBeamType", T("边梁B")}});
     project.add("中梁尺寸信息表", {{"TBeamType", T("中梁B")}, {"TBeamLength", N(19.96)}, {"DiaphragmNum", L(5)}});
     project.add("边梁尺寸信息表", {{"TBeamType", T("边梁B")}, {"TopWidth1", N(1.1)}, {"WebWidth2", N(0.2)}});
-    project.add("空心板布置信息表", {{"SlabInWhichSpan", L(3)},
-                                     {"SlabsEverySpan", L(10)},
-                                     {"InsideSlabType", T("中板")},
-                                     {"OutsideSlabType", T("边板")}});
+    project.add("空心板布置信息表", {{"SlabInWhichSpan", L(3)}, {"SlabsEverySpan", L(10)},
+                                     {"InsideSlabType", T("中板")}, {"OutsideSlabType", T("边板")}});
     project.add("中板尺寸信息表", {{"SlabType", T("中板")}, {"CavityType", T("圆形")}, {"CavityNum", L(2)}});
     project.add(
         "边板尺寸信息表",

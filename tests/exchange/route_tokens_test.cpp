@@ -76,7 +76,7 @@ TEST(RouteTokens, SeekFindsWholeCaseSensitiveMarkersOnly) {
 TEST(RouteTokens, NumbersAndCounts) {
     struct Case {
         const char* token;
-        bool ok;
+        bool ok;  // read as a number at all
         double value;
     } numbers[] = {
         {"12.5", true, 12.5}, {"-0.5", true, -0.5}, {"+3", true, 3},    {"1e3", true, 1000}, {"1.5E-2", true, 0.015},

@@ -29,3 +29,10 @@ const std::string& ScratchFolder() {
 }
 
 }  // namespace fuzz
+
+// A libFuzzer program names its target with VELTRA_FUZZ_TARGET; the scratch folder goes into each of them.
+#ifdef VELTRA_FUZZ_TARGET
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    return VELTRA_FUZZ_TARGET(data, size);
+}
+#endif

@@ -1,7 +1,8 @@
 #pragma once
 // Fuzz targets: each takes any bytes and must end without a crash and without an error escaping; they
-// abort on anything else. The libFuzzer builds (clang) call them from LLVMFuzzerTestOneInput; every build
-// runs them over a short slice of mutated inputs (fuzz_slices_test.cpp).
+// abort on anything else. A libFuzzer build (clang) calls the one VELTRA_FUZZ_TARGET names from
+// LLVMFuzzerTestOneInput (fuzz_scratch.cpp); every build runs them over a short slice of mutated inputs
+// (fuzz_slices_test.cpp).
 #include <cstddef>
 #include <cstdint>
 #include <string>

@@ -33,9 +33,3 @@ int LibraryReader(const std::uint8_t* data, std::size_t size) {
 }
 
 }  // namespace fuzz
-
-#ifdef VELTRA_FUZZ_LIBRARY_READER
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    return fuzz::LibraryReader(data, size);
-}
-#endif

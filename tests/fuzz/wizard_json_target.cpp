@@ -35,9 +35,3 @@ int WizardJson(const std::uint8_t* data, std::size_t size) {
 }
 
 }  // namespace fuzz
-
-#ifdef VELTRA_FUZZ_WIZARD_JSON
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    return fuzz::WizardJson(data, size);
-}
-#endif

@@ -34,26 +34,25 @@ Texts Girder() {
 }
 
 TEST(ViewerLabels, ValuesCarryTheLibraryCaptionsOfTheirPositions) {
-    std::vector<viewer::LabelledValue> pier = viewer::LabelValues("1221", Pier());
-    ASSERT_EQ(pier.size(), Pier().size());
-    EXPECT_EQ(pier[1].caption, "帽梁长度 A");
-    EXPECT_EQ(pier[4].caption, "帽梁长B1");
-    EXPECT_EQ(pier[14].caption, "墩柱个数");
-    EXPECT_EQ(pier[17].caption, "系梁宽W");
-    EXPECT_EQ(pier[22].caption, "桩间距B");
-
-    std::vector<viewer::LabelledValue> girder = viewer::LabelValues("连续等截面箱梁", Girder());
-    ASSERT_EQ(girder.size(), Girder().size());
-    EXPECT_EQ(girder[1].caption, "横断面类型");
-    EXPECT_EQ(girder[2].caption, "梁长 L0");
-    EXPECT_EQ(girder[18].caption, "终点斜度");
-    EXPECT_EQ(girder[19].caption, "跨中 顶宽 TW");
-    EXPECT_EQ(girder.back().caption, "支点 内腔 d");
-
-    // Values beyond what the kind explains are numbered rather than lost.
-    std::vector<viewer::LabelledValue> extra = viewer::LabelValues("6959", {"6959", "0", "0", "0", "7"});
-    EXPECT_EQ(extra.back().caption, "数值 5");
-    EXPECT_EQ(extra.back().value, "7");
+    const struct {
+        const char* kind;
+        Texts values;
+        std::vector<std::pair<int, const char*>> captions;  // a position (-1: the last) and its caption
+    } cases[] = {
+        {"1221", Pier(), {{1, "帽梁长度 A"}, {4, "帽梁长B1"}, {14, "墩柱个数"}, {17, "系梁宽W"}, {22, "桩间距B"}}},
+        {"连续等截面箱梁",
+         Girder(),
+         {{1, "横断面类型"}, {2, "梁长 L0"}, {18, "终点斜度"}, {19, "跨中 顶宽 TW"}, {-1, "支点 内腔 d"}}},
+        // Values beyond what the kind explains are numbered rather than lost.
+        {"6959", {"6959", "0", "0", "0", "7"}, {{-1, "数值 5"}}},
+    };
+    for (const auto& c : cases) {
+        const std::vector<viewer::LabelledValue> labelled = viewer::LabelValues(c.kind, c.values);
+        ASSERT_EQ(labelled.size(), c.values.size()) << c.kind;
+        EXPECT_EQ(labelled.back().value, c.values.back()) << c.kind;
+        for (const auto& [at, caption] : c.captions)
+            EXPECT_EQ(labelled[at < 0 ? labelled.size() - 1 : at].caption, caption) << c.kind << " " << at;
+    }
 }
 
 TEST(ViewerBlocks, MembersAreBuiltFromTheirSizes) {

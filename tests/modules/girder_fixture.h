@@ -62,6 +62,16 @@ inline std::unique_ptr<dao::Database> MakeProject(const std::string& path,
     return db;
 }
 
+// A 12.5 m integral deck: two 16 m slab spans, one 30 m T-beam span, a continuous box of three 30 m spans
+// from stake 1000, with the given supports and joints (left out, the wizard's).
+inline std::unique_ptr<dao::Database> MakeMixedDeck(const std::string& path, std::optional<Rows> supports,
+                                                    std::optional<Rows> joints = std::nullopt) {
+    const Rows sections = {
+        {"装配式简支空心板桥", "2", "16"}, {"装配式简支T梁桥", "1", "30"}, {"连续等截面箱梁桥", "3", "30"}};
+    return MakeProject(path, {{"TransectType", "整体式"}, {"LeftBridgeWidth", "6.25"}, {"RightBridgeWidth", "6.25"}},
+                       sections, std::move(supports), std::move(joints));
+}
+
 // The values of one field over a table's records, in record order.
 inline std::vector<std::string> Column(dao::Database& db, const std::string& table, const std::string& field) {
     std::vector<std::string> values;

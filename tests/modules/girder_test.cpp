@@ -9,15 +9,11 @@ namespace {
 
 using namespace girder_test;
 
-// A 12.5 m integral deck: two 16 m slab spans, one 30 m T-beam span, a continuous box of three 30 m spans
-// (no expansion joint over its two inner piers).
+// The mixed deck with no expansion joint over the continuous box's two inner piers.
 class GirderTest : public DesignFixture {
 protected:
     GirderTest() {
-        db = MakeProject(
-            dir.file("p.vlt"), {{"TransectType", "整体式"}, {"LeftBridgeWidth", "6.25"}, {"RightBridgeWidth", "6.25"}},
-            {{"装配式简支空心板桥", "2", "16"}, {"装配式简支T梁桥", "1", "30"}, {"连续等截面箱梁桥", "3", "30"}},
-            std::nullopt, Rows{{"1000"}, {"1016"}, {"1032"}, {"1062"}, {"1152"}});
+        db = MakeMixedDeck(dir.file("p.vlt"), std::nullopt, Rows{{"1000"}, {"1016"}, {"1032"}, {"1062"}, {"1152"}});
     }
 };
 

@@ -10,7 +10,7 @@ namespace {
 
 using namespace girder_test;
 
-// Seven supports naming every kind of member, "无" among them, on a 12.5 m deck of three structure types.
+// Seven supports naming every kind of member, "无" among them, on the mixed deck.
 const Rows kSupports = {
     {"1000", "2类台帽", "U型桥台台身", "无", "U台扩大基础(台阶形)", "100", "150", "90", "2"},
     {"1016", "1类墩帽", "圆形截面柱式墩身", "系梁", "单排桩基础", "100", "110", "90", "2"},
@@ -23,12 +23,7 @@ const Rows kSupports = {
 
 class PierAbutTest : public DesignFixture {
 protected:
-    PierAbutTest() {
-        db = MakeProject(
-            dir.file("p.vlt"), {{"TransectType", "整体式"}, {"LeftBridgeWidth", "6.25"}, {"RightBridgeWidth", "6.25"}},
-            {{"装配式简支空心板桥", "2", "16"}, {"装配式简支T梁桥", "1", "30"}, {"连续等截面箱梁桥", "3", "30"}},
-            kSupports);
-    }
+    PierAbutTest() { db = MakeMixedDeck(dir.file("p.vlt"), kSupports); }
     bool Design() { return Run(cmd::kDesignPierAbut); }
 };
 

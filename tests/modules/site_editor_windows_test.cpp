@@ -60,18 +60,25 @@ protected:
         delete sample;
         sample = nullptr;
     }
+    // Each case edits a copy of the sample bridge.
+    void SetUp() override {
+        std::filesystem::copy_file(sample->file("sample.vlt"), dir.file("p.vlt"));
+        db = dao::Database::Open(dir.file("p.vlt"));
+    }
+    bool Run(int commandId, ui::RecordEditor& editor) {
+        return app::RunDesignCall(*app::FindDesignCall(commandId), *db, loader, prompter, &editor);
+    }
     static testing_support::TempDir* sample;
+    testing_support::TempDir dir;
+    std::unique_ptr<dao::Database> db;
+    modules::SharedLibraryLoader loader{VELTRA_MODULES_DIR};
+    ui::ScriptedPrompter prompter;
 };
 testing_support::TempDir* SiteEditorWindows::sample = nullptr;
 
 TEST_P(SiteEditorWindows, ShowsTheProposalOnTheSampleBridge) {
-    testing_support::TempDir dir;
-    std::filesystem::copy_file(sample->file("sample.vlt"), dir.file("p.vlt"));
-    auto db = dao::Database::Open(dir.file("p.vlt"));
-    modules::SharedLibraryLoader loader(VELTRA_MODULES_DIR);
-    ui::ScriptedPrompter prompter;
     ShootingEditor editor(std::string("editor_") + GetParam().name);
-    ASSERT_TRUE(app::RunDesignCall(*app::FindDesignCall(GetParam().commandId), *db, loader, prompter, &editor));
+    ASSERT_TRUE(Run(GetParam().commandId, editor));
     EXPECT_GT(editor.rows, 0u);
     if (GetParam().drawn) {
         EXPECT_GT(editor.drawnPoints, 0u);
@@ -80,14 +87,6 @@ TEST_P(SiteEditorWindows, ShowsTheProposalOnTheSampleBridge) {
 }
 
 TEST_F(SiteEditorWindows, DrawsTheBoreholeColumnsAndTheNavigationClearanceOnceFilledIn) {
-    testing_support::TempDir dir;
-    std::filesystem::copy_file(sample->file("sample.vlt"), dir.file("p.vlt"));
-    auto db = dao::Database::Open(dir.file("p.vlt"));
-    modules::SharedLibraryLoader loader(VELTRA_MODULES_DIR);
-    ui::ScriptedPrompter prompter;
-    auto run = [&](int commandId, ui::RecordEditor& editor) {
-        return app::RunDesignCall(*app::FindDesignCall(commandId), *db, loader, prompter, &editor);
-    };
     FakeRecordEditor layers([](ui::EditRequest& request) {
         for (const char* hole : {"ZK1", "ZK2", "ZK3", "ZK4"}) {
             request.tables[1].rows.push_back({"1", hole, "粉质黏土", "84"});
@@ -95,15 +94,15 @@ TEST_F(SiteEditorWindows, DrawsTheBoreholeColumnsAndTheNavigationClearanceOnceFi
         }
         return true;
     });
-    ASSERT_TRUE(run(cmd::kDrill, layers));
+    ASSERT_TRUE(Run(cmd::kDrill, layers));
     FakeRecordEditor water([](ui::EditRequest& request) {
         request.tables[0].rows[0] = {"95.5", "88.2", "94", "6", "20", "14", "4", "1230"};
         return true;
     });
-    ASSERT_TRUE(run(cmd::kWater, water));
+    ASSERT_TRUE(Run(cmd::kWater, water));
     ShootingEditor drill("editor_Drill_layers"), hydrology("editor_Water_filled");
-    ASSERT_TRUE(run(cmd::kDrill, drill));
-    ASSERT_TRUE(run(cmd::kWater, hydrology));
+    ASSERT_TRUE(Run(cmd::kDrill, drill));
+    ASSERT_TRUE(Run(cmd::kWater, hydrology));
     EXPECT_GT(drill.drawnPoints, 16u);  // ground line, four columns of three points, eight layer bottoms
     EXPECT_TRUE(prompter.texts().empty());
 }

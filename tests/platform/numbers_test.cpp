@@ -13,8 +13,8 @@ namespace {
 TEST(Numbers, AtofAndAtolReadTheWayTheCLibraryDoes) {
     struct Case {
         const char* in;
-        double f;
-        long l;
+        double f;  // what atof reads
+        long l;    // what atol reads
     } cases[] = {
         {"", 0, 0},    {"  12.5abc", 12.5, 12}, {"-3", -3, -3},      {"abc", 0, 0}, {"1e3", 1000, 1}, {".5", 0.5, 0},
         {"+7x", 7, 7}, {"K10+200", 0, 0},       {"\t\n 42", 42, 42}, {"1,5", 1, 1}, {"0x10", 16, 0},  {"1e", 1, 1},
@@ -92,19 +92,9 @@ TEST(Numbers, IntegersFitAnInt) {
         const char* in;
         std::optional<int> expected;
     } cases[] = {
-        {"3", 3},
-        {"+4", 4},
-        {"-2", -2},
-        {"007", 7},
-        {"2147483647", 2147483647},
-        {"-2147483648", -2147483647 - 1},
-        {"2147483648", std::nullopt},
-        {"3.5", std::nullopt},
-        {"", std::nullopt},
-        {"+", std::nullopt},
-        {"+-1", std::nullopt},
-        {" 1", std::nullopt},
-        {"1x", std::nullopt},
+        {"3", 3}, {"+4", 4}, {"-2", -2}, {"007", 7}, {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1},
+        {"2147483648", std::nullopt}, {"3.5", std::nullopt}, {"", std::nullopt}, {"+", std::nullopt},
+        {"+-1", std::nullopt}, {" 1", std::nullopt}, {"1x", std::nullopt},
     };
     for (const auto& c : cases) EXPECT_EQ(text::ParseInteger(c.in), c.expected) << c.in;
 }

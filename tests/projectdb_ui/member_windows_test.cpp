@@ -98,10 +98,10 @@ TEST(AssemblyWindow, NoPiersGivesEmptySheetsAndOkCloses) {
 TEST(MemberTypeWindows, OpeningAndClickingShowTheCheckedTypesPicture) {
     struct Case {
         MemberChoice kind;
-        const char* given;
-        const char* checked;
+        const char* given;    // the type the record holds
+        const char* checked;  // the button that shows checked
         const char* picture;
-        int width;
+        int width;  // of the picture, in pixels
     };
     const Case cases[] = {
         {MemberChoice::Foundation, "无", "无", "", 163},

@@ -104,7 +104,7 @@ TEST(ClipboardHtml, ReadsBrowserAndExcelStyleMarkup) {
     struct Case {
         const char* name;
         const char* html;
-        Table cells;
+        Table cells;  // what the paste fills in, row by row
     } cases[] = {
         {"lower case with paragraphs",
          "<table><tr><td><p>a</p><p>b</p></td><td>  spaced   out  </td></tr></table>",

@@ -9,8 +9,8 @@ using namespace sheet;
 
 TEST(GridFile, DialogExtensionDecidesTheFormat) {
     const struct {
-        const char* chosen;
-        const char* path;
+        const char* chosen;  // as the file dialog returns it
+        const char* path;    // what is written
         GridFileKind kind;
     } cases[] = {
         {"/t/grid", "/t/grid.XLS", GridFileKind::Workbook},  // the dialog supplies .XLS

@@ -155,7 +155,7 @@ TEST(SheetData, BlocksAreClippedToTheSheet) {
 TEST(PlainNumber, DecidesWhatAWorkbookStoresAsANumber) {
     struct Case {
         const char* text;
-        bool number;
+        bool number;  // stored as a number rather than as text
         double value;
     } cases[] = {
         {"12", true, 12},     {"-0.5", true, -0.5}, {"1e3", true, 1000}, {"20.", true, 20},

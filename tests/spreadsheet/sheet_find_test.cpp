@@ -26,7 +26,7 @@ SheetData Sheet() {
 TEST(FindCell, NextMatchFromTheStartCellWrappingAround) {
     struct Case {
         const char* what;
-        CellPos from;
+        CellPos from;  // the current cell
         bool forward;
         bool caseSensitive;
         std::optional<CellPos> expected;

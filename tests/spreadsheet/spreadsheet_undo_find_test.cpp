@@ -107,48 +107,27 @@ TEST_F(UndoGrid, CtrlZAfterTypingRestoresTheOldTextAndCtrlYTypesItAgain) {
     EXPECT_EQ(cleanSignals, (std::vector<bool>{false, true, false, true, false}));
 }
 
+// Pastes `text` over `range` as the user's paste does.
+void PasteOver(Spreadsheet& g, const CellRange& range, const char* text) {
+    QMimeData data;
+    data.setText(text);
+    g.setSelection(range);
+    ASSERT_TRUE(g.pasteMimeData(data));
+}
+
 TEST_F(UndoGrid, EachEditOfTheUserIsOneStep) {
     struct Case {
         const char* name;
         std::function<void(Spreadsheet&)> edit;
     };
     const Case cases[] = {
-        {"paste growing the rows",
-         [](Spreadsheet& g) {
-             QMimeData data;
-             data.setText("a\tb\nc\td\ne\tf\n");
-             g.setSelection({3, 2, 3, 2});
-             ASSERT_TRUE(g.pasteMimeData(data));
-         }},
-        {"paste of one value over a selection",
-         [](Spreadsheet& g) {
-             QMimeData data;
-             data.setText("x");
-             g.setSelection({1, 1, 3, 2});
-             ASSERT_TRUE(g.pasteMimeData(data));
-         }},
-        {"cut",
-         [](Spreadsheet& g) {
-             g.setSelection({1, 2, 2, 3});
-             g.cut();
-         }},
-        {"Delete over a selection",
-         [](Spreadsheet& g) {
-             g.setSelection({2, 1, 3, 3});
-             g.clearSelectionContents();
-         }},
-        {"insert rows",
-         [](Spreadsheet& g) {
-             ASSERT_TRUE(g.insertRange({2, 1, 3, 1}, Shift::Rows));
-         }},
-        {"delete rows",
-         [](Spreadsheet& g) {
-             ASSERT_TRUE(g.deleteRange({1, 1, 2, 3}, Shift::Rows));
-         }},
-        {"delete cells shifting up",
-         [](Spreadsheet& g) {
-             ASSERT_TRUE(g.deleteRange({1, 2, 1, 2}, Shift::Down));
-         }},
+        {"paste growing the rows", [](Spreadsheet& g) { PasteOver(g, {3, 2, 3, 2}, "a\tb\nc\td\ne\tf\n"); }},
+        {"paste of one value over a selection", [](Spreadsheet& g) { PasteOver(g, {1, 1, 3, 2}, "x"); }},
+        {"cut", [](Spreadsheet& g) { g.setSelection({1, 2, 2, 3}); g.cut(); }},
+        {"Delete over a selection", [](Spreadsheet& g) { g.setSelection({2, 1, 3, 3}); g.clearSelectionContents(); }},
+        {"insert rows", [](Spreadsheet& g) { ASSERT_TRUE(g.insertRange({2, 1, 3, 1}, Shift::Rows)); }},
+        {"delete rows", [](Spreadsheet& g) { ASSERT_TRUE(g.deleteRange({1, 1, 2, 3}, Shift::Rows)); }},
+        {"delete cells shifting up", [](Spreadsheet& g) { ASSERT_TRUE(g.deleteRange({1, 2, 1, 2}, Shift::Down)); }},
         {"a command made of several edits",
          [](Spreadsheet& g) {
              Spreadsheet::EditStep step(g);
