@@ -7,7 +7,6 @@
 #include <QUrl>
 
 #include "app/ui/child_frames.h"
-#include "app/command_ids.h"
 #include "app/ui/start_dialog.h"
 #include "app_fixture.h"
 #include "browse/ui/bri_form_view.h"
@@ -107,7 +106,7 @@ TEST_F(AppTest, SaveAsReplacesAFileCopiesTablesAndSkipsSystemTables) {
     app->projectDb()->Execute("INSERT INTO t (v) VALUES ('kept')");
     app->projectHost().OpenGridWindow("伸缩缝信息表");
     ui.files.queue(target);
-    app->mainFrame()->OnCommand(cmd::kSaveAs);
+    app->mainFrame()->OnCommand("save-as");
     ASSERT_EQ(app->projectDb()->GetName(), target);
     EXPECT_EQ(CurrentFileSetting(), target);
     EXPECT_EQ(app->mainFrame()->windowTitle(), QString::fromStdString("LumarisOmbrix - [" + target + "]"));
@@ -127,7 +126,7 @@ TEST_F(AppTest, SaveAsReplacesAFileCopiesTablesAndSkipsSystemTables) {
 TEST_F(AppTest, CloseEmptiesTheSettingAndTheMenu) {
     std::string path = MakeProject("a.vlt");
     Start(QString::fromStdString(path));
-    app->mainFrame()->OnCommand(cmd::kClose);
+    app->mainFrame()->OnCommand("close");
     EXPECT_EQ(app->projectDb(), nullptr);
     EXPECT_EQ(app->ProjectWindowCount(), 0);
     EXPECT_EQ(windows().TreeFrame(), nullptr);
@@ -153,7 +152,7 @@ TEST_F(AppTest, ImportRefusesAFileThatIsNeitherRouteNorProject) {
     std::string other = dir.file("notes.txt");
     testing_support::WriteBytes(other, "x");
     ui.files.queue(other);
-    app->mainFrame()->OnCommand(cmd::kImport);
+    app->mainFrame()->OnCommand("import");
     EXPECT_EQ(ui.prompter.texts(), (std::vector<std::string>{"该文件中无可参考信息!"}));
 }
 
@@ -190,7 +189,7 @@ namespace {
 TEST_F(AppTest, AdvancedUserTogglesWithItsCheckMark) {
     std::string path = MakeProject("a.vlt");
     Start(QString::fromStdString(path));
-    QAction* entry = app->mainFrame()->action(cmd::kAdvancedUser);
+    QAction* entry = app->mainFrame()->action("advanced-user");
     EXPECT_FALSE(app->IsAdvancedUser());
     entry->trigger();
     EXPECT_TRUE(entry->isChecked());
@@ -243,7 +242,7 @@ TEST_F(AppTest, OpenOfADamagedFileReportsItAndKeepsTheProjectWithItsGrids) {
     app->projectHost().OpenGridWindow("伸缩缝信息表");
     const QString title = app->mainFrame()->windowTitle();
     ui.files.queue(junk);
-    app->mainFrame()->OnCommand(cmd::kOpen);
+    app->mainFrame()->OnCommand("open");
     ASSERT_NE(app->projectDb(), nullptr);
     EXPECT_EQ(app->projectDb()->GetName(), path);
     EXPECT_EQ(CurrentFileSetting(), path);

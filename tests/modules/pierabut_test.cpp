@@ -29,7 +29,7 @@ protected:
             {{"装配式简支空心板桥", "2", "16"}, {"装配式简支T梁桥", "1", "30"}, {"连续等截面箱梁桥", "3", "30"}},
             kSupports);
     }
-    bool Design() { return Run(cmd::kDesignPierAbut); }
+    bool Design() { return Run(app::CommandId("design-pier-abut")); }
 };
 
 TEST_F(PierAbutTest, EverySupportGetsExactlyTheMembersItsLayoutNames) {
@@ -146,7 +146,8 @@ TEST_F(PierAbutTest, ThePictureShowsTheFirstColumnPierAsItsRowsStand) {
 }
 
 TEST_F(PierAbutTest, TheInterfaceFilesFindEveryMemberTheyRead) {
-    for (int command : {cmd::kDesignSlab, cmd::kDesignTBeam, cmd::kDesignCUBox, cmd::kDesignPierAbut})
+    for (int command : {app::CommandId("design-slab"), app::CommandId("design-tbeam"), app::CommandId("design-cu-box"),
+                        app::CommandId("design-pier-abut")})
         ASSERT_TRUE(Run(command));
     EXPECT_EQ(exchange::WriteKelsaFile(*db, dir.file("k.bri"), prompter), exchange::InterfaceOutcome::Complete);
     EXPECT_TRUE(prompter.texts().empty());
