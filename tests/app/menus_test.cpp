@@ -34,6 +34,14 @@ TEST_F(AppTest, ProjectMenuHoldsEveryPopupWithUnbuiltEntriesDisabled) {
     EXPECT_EQ(app->mainFrame()->action("route-geometry")->toolTip(), "辅助计算");
 }
 
+// A row whose handler the main window forgot would stand in its menu, disabled for good, with no error.
+TEST_F(AppTest, EveryBuiltCommandHasAHandler) {
+    Start();
+    const app::CommandTable& commands = app->mainFrame()->commands();
+    for (const app::CommandSpec& row : commands.Specs())
+        EXPECT_EQ(commands.HasHandler(row.id), row.availability != app::Availability::NotYetBuilt) << row.key;
+}
+
 TEST_F(AppTest, PrintSetupOpensThePrinterSetUpAndKeepsWhatWasConfirmed) {
     ui::ScriptedPrinterSetupChooser printers;
     app->setPrinterSetupChooser(&printers);

@@ -3,6 +3,7 @@
 #include <functional>
 #include <map>
 #include <set>
+#include <stdexcept>
 
 #include "app/command_table.h"
 #include "app/design_calls.h"
@@ -118,6 +119,25 @@ TEST(LastResort, CommandNamesLoseTheirAcceleratorAndEllipsis) {
     const std::pair<const char*, const char*> cases[] = {
         {"导入(&I)...", "导入"}, {"新建(&N)", "新建"}, {"&Tile", "Tile"}, {"一般信息", "一般信息"}, {"", ""}};
     for (auto [menu, name] : cases) EXPECT_EQ(app::CommandNameOf(menu), name) << menu;
+}
+
+// Keys and ids name one row each: a copied row that kept its key or id would run, or show, the other command.
+TEST(ShellCommands, EveryRowHasAKeyAndAnIdOfItsOwn) {
+    std::set<std::string> keys;
+    std::set<int> ids;
+    for (const auto& row : app::ShellCommands()) {
+        EXPECT_FALSE(row.key.empty()) << row.id;
+        EXPECT_TRUE(keys.insert(row.key).second) << row.key;
+        EXPECT_TRUE(ids.insert(row.id).second) << row.key << " " << row.id;
+        EXPECT_EQ(app::CommandId(row.key), row.id) << row.key;
+        if (row.design) {
+            EXPECT_EQ(row.design->commandId, row.id) << row.key;
+        }
+    }
+    // A misspelt key in the code fails loudly rather than naming no command.
+    EXPECT_THROW(app::CommandId("bridge-chek"), std::out_of_range);
+    app::CommandTable table(app::ShellCommands());
+    EXPECT_THROW(table.SetHandler("bridge-chek", [] { return false; }), std::out_of_range);
 }
 
 TEST(ShellMenus, EveryMenuEntryNamesACommandAndEveryDesignCallHasItsRow) {
