@@ -11,6 +11,7 @@
 #include "app/menus.h"
 #include "app/project_session.h"
 #include "platform/interaction/scripted.h"
+#include "platform/spreadsheet/grid_menu.h"
 #include "projectdb/project_file.h"
 #include "support/test_support.h"
 
@@ -138,6 +139,12 @@ TEST(ShellCommands, EveryRowHasAKeyAndAnIdOfItsOwn) {
     EXPECT_THROW(app::CommandId("bridge-chek"), std::out_of_range);
     app::CommandTable table(app::ShellCommands());
     EXPECT_THROW(table.SetHandler("bridge-chek", [] { return false; }), std::out_of_range);
+}
+
+// The grid editor's 模块 popup hands its entries' ids to the shell: they must stay the ids of those rows.
+TEST(ShellCommands, TheGridModulesPopupRunsTheSiblingProgramRows) {
+    EXPECT_EQ(sheet::ID_MODULE_ARVO3D, app::CommandId("run-arvo3d"));
+    EXPECT_EQ(sheet::ID_MODULE_KELSA, app::CommandId("run-kelsa"));
 }
 
 TEST(ShellMenus, EveryMenuEntryNamesACommandAndEveryDesignCallHasItsRow) {
