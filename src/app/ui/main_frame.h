@@ -92,7 +92,8 @@ protected:
 
 private:
     // The handlers of the commands by the keys of their rows, a few menus' worth in each list
-    // (main_frame_commands.cpp).
+    // (main_frame_commands.cpp): the project menu, its exchange formats, settings and central tables, tools
+    // and libraries, windows and help.
     using Handlers = std::vector<std::pair<std::string_view, app::CommandTable::Handler>>;
     void BindCommands();
     Handlers ProjectHandlers();

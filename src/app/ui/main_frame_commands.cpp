@@ -81,6 +81,25 @@ calc::ui::PierSource PierSourceOf(dao::Database* db) {
     };
 }
 
+// 新建: the wizard, whose Finish closes the open project and opens the new one.
+void RunNewProjectWizard(CMainFrame& frame, ShellHost& shell, const projectdb::PageServices& services) {
+    app::ProjectSession& session = shell.Session();
+    shell.SetNewProject(true);
+    projectdb::FinishSteps steps;
+    steps.closeCurrentProject = [&session] { return session.Close(); };
+    steps.openProject = [&shell, &session](const std::string& path) {
+        const bool opened = session.Open(path, app::OpenRoute::CloseFirst);
+        shell.SetNewProject(false);
+        return opened;
+    };
+    // Finish tells a running drawing host once more, after the open has told it already.
+    steps.notifyDrawingHost = [&shell] {
+        if (AcadWindow() != 0) shell.Acad().SendAcadCommand("LoadDBAuto ");
+    };
+    projectdb::CMyPropertySheet1 wizard(services, std::move(steps), &frame);
+    wizard.exec();
+}
+
 // 检查 reads the bridge model afresh each time, so that it shows the tables as they are now; a finding leads
 // to its record in a grid window.
 void OpenBridgeCheck(CMainFrame& frame, app::ProjectSession& session) {
@@ -106,28 +125,16 @@ void CMainFrame::BindCommands() {
 CMainFrame::Handlers CMainFrame::ProjectHandlers() {
     app::ProjectSession& session = m_shell.Session();
     return {
-        {"new", Quiet([this, &session] {
-             m_shell.SetNewProject(true);
-             projectdb::FinishSteps steps;
-             steps.closeCurrentProject = [&session] { return session.Close(); };
-             steps.openProject = [this, &session](const std::string& path) {
-                 const bool opened = session.Open(path, app::OpenRoute::CloseFirst);
-                 m_shell.SetNewProject(false);
-                 return opened;
-             };
-             // Finish tells a running drawing host once more, after the open has told it already.
-             steps.notifyDrawingHost = [this] {
-                 if (AcadWindow() != 0) m_shell.Acad().SendAcadCommand("LoadDBAuto ");
-             };
-             projectdb::CMyPropertySheet1 wizard(PageServices(), std::move(steps), this);
-             wizard.exec();
-         })},
+        {"new", Quiet([this] { RunNewProjectWizard(*this, m_shell, PageServices()); })},
         {"open", [this] { return OnFileOpen(); }},
         {"save", Quiet([&session] { session.Save(); })},
         {"save-as", [this] { return OnFileSaveAs(); }},
         {"close", Quiet([&session] { session.Close(); })},
         {"import", [this] { return OnImport(); }},
         {"import-project", [this] { return OnImportProject(); }},
+        {"bridge-check", Quiet([this, &session] {
+             if (session.Database()) OpenBridgeCheck(*this, session);
+         })},
         {"print", Quiet([this] { PrintActiveGrid(); })},
         {"print-setup", Quiet([this] { m_shell.PrinterSetupChooser().choose(m_shell.Printer()); })},
         // The main window's close asks the grid windows first, as its close box does.
@@ -165,9 +172,6 @@ CMainFrame::Handlers CMainFrame::ExchangeHandlers() {
              if (session.Database())
                  exchange::RunIfcExportCommand(this, *session.Database(), m_shell.FileChooser(), m_shell.Prompter(),
                                                summary);
-         })},
-        {"bridge-check", Quiet([this, &session] {
-             if (session.Database()) OpenBridgeCheck(*this, session);
          })},
     };
 }
