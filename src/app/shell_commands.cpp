@@ -49,7 +49,8 @@ void AddProjectCommands(std::vector<CommandSpec>& rows) {
                 .When(A::WithoutProject).Key("Ctrl+I").Tip("导入").Menu(kNoProject, file),
             Row("save", 32784, "保存(&S)", "保存当前项目").When(A::WithProject).Key("Ctrl+S").Tip("保存")
                 .Menu(kProject, file).Toolbar(1, "save"),
-            Row("save-as", 32785, "另存为(&A)...", "以新的文件名保存当前项目").When(A::WithProject).Menu(kProject, file),
+            Row("save-as", 32785, "另存为(&A)...", "以新的文件名保存当前项目").When(A::WithProject)
+                .Menu(kProject, file),
             Row("close", 32934, "关闭(&C)", "关闭当前项目").When(A::WithProject).Menu(kProject, file),
             Row("export-arvo3d", 33424, "输出Arvo3D数据", "生成桥梁三维造型CAD系统Arvo3D数据接口文件")
                 .When(A::WithProject).Menu(kProject, file, Separated),
@@ -108,8 +109,8 @@ void AddGeneralAndSiteCommands(std::vector<CommandSpec>& rows) {
         {
             Row("general-info", 32938, "一般信息", "编辑项目的一般信息").When(A::WithProject).Refreshes(central)
                 .Menu(kProject, general),
-            Row("span-info", 32939, "桥跨信息", "编辑桥梁的分联、分跨和墩台布置").When(A::WithProject).Refreshes(central)
-                .Menu(kProject, general),
+            Row("span-info", 32939, "桥跨信息", "编辑桥梁的分联、分跨和墩台布置").When(A::WithProject)
+                .Refreshes(central).Menu(kProject, general),
             Row("drawing-info", 32940, "绘图信息", "编辑绘图列表").When(A::WithProject).Refreshes(central)
                 .Menu(kProject, general),
             Row("ground-line", 32774, "地面线资料", "编辑地面线资料").When(A::WithProject).Refreshes(siteTables)
@@ -120,7 +121,8 @@ void AddGeneralAndSiteCommands(std::vector<CommandSpec>& rows) {
             siteTable("vertical-curves", 32790, "竖曲线资料", "编辑竖曲线资料", "DesignVLine"),
             siteTable("deck-slope", 32976, "桥面横坡资料", "编辑桥面横坡资料", "DesignSlope"),
             siteTable("road-table", 32975, "路基设计表", "编辑路基设计表", "DesignRdTbl"),
-            Row("route-geometry", 33429, "辅助计算", "根据桥位所在路线平、纵、横信息进行一些有关坐标、高程、方位角等辅助计算")
+            Row("route-geometry", 33429, "辅助计算",
+                "根据桥位所在路线平、纵、横信息进行一些有关坐标、高程、方位角等辅助计算")
                 .When(A::WithProject).Tip("辅助计算").Menu(kProject, site, Separated),
         });
 }
@@ -143,10 +145,14 @@ void AddStructureCommands(std::vector<CommandSpec>& rows) {
         {
             girder("design-slab", 32803, "简支空心板", "设计装配式简支空心板", "装配式简支空心板桥", 3, "DesignSlab"),
             girder("design-tbeam", 32804, "简支T梁", "设计装配式简支T梁", "装配式简支T梁桥", 4, "DesignTBeam"),
-            girder("design-su-box", 32805, "简支等截面箱梁", "设计简支等截面箱梁", "简支等截面箱梁桥", 5, "DesignSUBox"),
-            girder("design-ss-box", 32806, "简支变截面箱梁", "设计简支变截面箱梁", "简支变截面箱梁桥", 5, "DesignSSBox"),
-            girder("design-cu-box", 32807, "连续等截面箱梁", "设计连续等截面箱梁", "连续等截面箱梁桥", 5, "DesignCUBox"),
-            girder("design-cs-box", 32808, "连续变截面箱梁", "设计连续变截面箱梁", "连续变截面箱梁桥", 5, "DesignCSBox"),
+            girder("design-su-box", 32805, "简支等截面箱梁", "设计简支等截面箱梁", "简支等截面箱梁桥", 5,
+                   "DesignSUBox"),
+            girder("design-ss-box", 32806, "简支变截面箱梁", "设计简支变截面箱梁", "简支变截面箱梁桥", 5,
+                   "DesignSSBox"),
+            girder("design-cu-box", 32807, "连续等截面箱梁", "设计连续等截面箱梁", "连续等截面箱梁桥", 5,
+                   "DesignCUBox"),
+            girder("design-cs-box", 32808, "连续变截面箱梁", "设计连续变截面箱梁", "连续变截面箱梁桥", 5,
+                   "DesignCSBox"),
             Row("design-pier-abut", 32907, "墩台设计", "设计墩台的帽梁、墩台身、连接构造和基础").When(A::WithProject)
                 .Refreshes({6, 7, 8, 9}).Menu(kProject, "结构信息(&T) > 下部构造")
                 .Design("PierAbut.dll", "DesignPierAbut"),
@@ -177,8 +183,8 @@ void AddLibraryCommands(std::vector<CommandSpec>& rows) {
                         .Tip("管理构件库").Menu(kProject, library),
                     Row("library-merge", 32930, "合并构件库", "将不同的构件库合并生成新的构件库").When(A::Always)
                         .Tip("合并构件库").Menu(kProject, library, Separated),
-                    Row("library-clean", 32929, "清理构件库", "删除构件库中的重复信息").When(A::Always).Tip("清理构件库")
-                        .Menu(kProject, library),
+                    Row("library-clean", 32929, "清理构件库", "删除构件库中的重复信息").When(A::Always)
+                        .Tip("清理构件库").Menu(kProject, library),
                 });
 }
 
@@ -201,7 +207,8 @@ void AddRebarCommands(std::vector<CommandSpec>& rows) {
                 .Design("Detail.dll", "CableTBeamDetail").NeedsTBeamLayout(),
             row("rebar-continuous-box", 33454, "连续等截面箱梁", "布置连续等截面箱梁的钢束", rebar)
                 .OnDemand("BoxBeamDes.dll", "UniBoxPreStl1", path),
-            row("rebar-cap-beam-1", 33453, "钢筋混凝土多柱式墩台帽梁（矩形截面）", "布置多柱式墩台帽梁钢筋", capBeams, Separated)
+            row("rebar-cap-beam-1", 33453, "钢筋混凝土多柱式墩台帽梁（矩形截面）", "布置多柱式墩台帽梁钢筋", capBeams,
+                Separated)
                 .OnDemand(capBeam, "CapBeam1", path).ReportsLoadError()
                 .AskUnless({"①类帽梁信息表"},
                            "尚未建立桥墩一类帽梁尺寸信息，或本项目不含桥墩一类帽梁构造。\n继续进行桥墩一类帽梁钢筋布置吗？"),
@@ -209,7 +216,8 @@ void AddRebarCommands(std::vector<CommandSpec>& rows) {
                 .OnDemand(capBeam, "CapBeam2", path)
                 .AskUnless({"独柱墩帽梁钢筋布置信息表"},
                            "尚未建立独柱墩帽梁钢筋布置信息，或本项目不含独柱墩帽梁构造。\n继续进行独柱墩帽梁钢筋布置吗？"),
-            row("rebar-cap-beam-3", 33456, "钢筋砼/预应力砼双柱墩台帽梁（T形截面）", "布置T形截面双柱墩台帽梁钢筋", capBeams)
+            row("rebar-cap-beam-3", 33456, "钢筋砼/预应力砼双柱墩台帽梁（T形截面）", "布置T形截面双柱墩台帽梁钢筋",
+                capBeams)
                 .OnDemand(capBeam, "CapBeam3", path)
                 .AskUnless({"双柱墩帽梁钢筋布置信息表"},
                            "尚未建立双柱墩帽梁钢筋布置信息，或本项目不含双柱墩帽梁构造。\n继续进行双柱墩帽梁钢筋布置吗？"),
@@ -224,9 +232,11 @@ void AddRebarCommands(std::vector<CommandSpec>& rows) {
             row("rebar-back-wall", 33441, "肋板式桥台背墙", "布置肋板式桥台背墙钢筋", capBeams)
                 .Design("Detail.dll", "BeiQiangDetail").AskUnlessMember({"桩柱式、肋板式桥台帽梁信息表"}, "背墙"),
             row("rebar-pier-body-1", 32969, "圆形截面柱式墩身", "布置圆形截面柱式墩身钢筋", bodies)
-                .Design("Detail.dll", "PierBody1Detail").AskUnlessMember({"圆形截面柱式墩身信息表"}, "圆形截面柱式墩身"),
+                .Design("Detail.dll", "PierBody1Detail")
+                .AskUnlessMember({"圆形截面柱式墩身信息表"}, "圆形截面柱式墩身"),
             row("rebar-pier-body-2", 32971, "矩形截面柱式墩身", "布置矩形截面柱式墩身钢筋", bodies)
-                .Design("Detail.dll", "PierBody2Detail").AskUnlessMember({"矩形截面柱式墩身信息表"}, "矩形截面柱式墩身"),
+                .Design("Detail.dll", "PierBody2Detail")
+                .AskUnlessMember({"矩形截面柱式墩身信息表"}, "矩形截面柱式墩身"),
             row("rebar-pier-body-3", 32973, "矩形截面实体墩身", "布置矩形截面实体墩身钢筋", bodies)
                 .Design("Detail.dll", "PierBody3Detail")
                 .AskUnlessMember({"矩形截面实体式墩身信息表"}, "矩形截面实体墩身"),
@@ -268,7 +278,8 @@ void AddCalculatorCommands(std::vector<CommandSpec>& rows) {
                         .Menu(kProject, tools),
                     Row("run-arvo3d", 33428, "三维造型", "启动桥梁三维造型CAD系统").When(A::WithProject)
                         .Menu(kProject, tools, Separated),
-                    Row("run-kelsa", 33438, "下部计算", "启动桥梁下部构造CAD模块").When(A::Always).Menu(kProject, tools),
+                    Row("run-kelsa", 33438, "下部计算", "启动桥梁下部构造CAD模块").When(A::Always)
+                        .Menu(kProject, tools),
                 });
 }
 
@@ -290,8 +301,8 @@ void AddFrameCommands(std::vector<CommandSpec>& rows) {
             Row("help-task", 57670, "", "显示当前任务的帮助").When(A::Always).Key("F1"),
             Row("about", 57664, "关于Ombrix(&A)...", "显示程序信息、版本号和版权").When(A::Always).Tip("关于")
                 .Menu(kBoth, help).Toolbar(3, "about"),
-            Row("help-context", 57669, "", "显示单击的按钮、菜单和窗口的帮助").When(A::Always).Key("Shift+F1").Tip("帮助")
-                .Toolbar(3, "context-help"),
+            Row("help-context", 57669, "", "显示单击的按钮、菜单和窗口的帮助").When(A::Always).Key("Shift+F1")
+                .Tip("帮助").Toolbar(3, "context-help"),
         });
 }
 
