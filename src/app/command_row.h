@@ -1,13 +1,14 @@
 #pragma once
 // One command as one readable row of the command table:
 //
-//     Row(cmd::kBridgeCheck, "检查(&K)...", "检查路线、地面线、桥跨与墩台是否一致，列出发现的问题")
+//     Row("bridge-check", 33600, "检查(&K)...", "检查路线、地面线、桥跨与墩台是否一致，列出发现的问题")
 //         .When(Availability::WithProject)
 //         .Menu(kProjectBar, "项目(&P)", Separated)
 //
-// A design command names its module entry, and needs no handler of its own:
+// The key names the command everywhere else: the main window binds its handler by it. A design command
+// names its module entry, and needs no handler of its own:
 //
-//     Row(cmd::kDesignSlab, "简支空心板", "设计装配式简支空心板").When(Availability::WithProject)
+//     Row("design-slab", 32803, "简支空心板", "设计装配式简支空心板").When(Availability::WithProject)
 //         .Menu(kProjectBar, "结构信息(&T) > 上部构造").Refreshes({3}).Design("Girder.dll", "DesignSlab")
 #include <utility>
 
@@ -19,7 +20,8 @@ inline constexpr bool Separated = true;
 
 class Row {
 public:
-    Row(int id, std::string menuText, std::string statusText) {
+    Row(std::string key, int id, std::string menuText, std::string statusText) {
+        m_spec.key = std::move(key);
         m_spec.id = id;
         m_spec.menuText = std::move(menuText);
         m_spec.statusText = std::move(statusText);

@@ -1,6 +1,7 @@
 #include "app/command_table.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "app/last_resort.h"
 #include "app/project_session.h"
@@ -12,6 +13,22 @@ CommandTable::CommandTable(std::vector<CommandSpec> specs) : m_specs(std::move(s
 const CommandSpec* CommandTable::Find(int id) const {
     auto it = std::find_if(m_specs.begin(), m_specs.end(), [id](const CommandSpec& s) { return s.id == id; });
     return it == m_specs.end() ? nullptr : &*it;
+}
+
+const CommandSpec* CommandTable::Find(std::string_view key) const {
+    auto it = std::find_if(m_specs.begin(), m_specs.end(), [key](const CommandSpec& s) { return s.key == key; });
+    return it == m_specs.end() ? nullptr : &*it;
+}
+
+int CommandTable::Id(std::string_view key) const {
+    const CommandSpec* spec = Find(key);
+    if (!spec) throw std::out_of_range("no command row has the key " + std::string(key));
+    return spec->id;
+}
+
+int CommandId(std::string_view key) {
+    static const CommandTable shell(ShellCommands());
+    return shell.Id(key);
 }
 
 void CommandTable::SetHandler(int id, Handler handler) { m_handlers[id] = std::move(handler); }

@@ -1,12 +1,14 @@
 #pragma once
-// Commands as data: every command of the shell is one row (id, texts, shortcut, where it stands in the menus
-// and on the toolbar, when it is available, the categories of tables it writes, and for a design command the
-// module entry it calls); menus, toolbar, status texts and the design dispatch are built from the rows, and
+// Commands as data: every command of the shell is one row (key, id, texts, shortcut, where it stands in the
+// menus and on the toolbar, when it is available, the categories of tables it writes, and for a design command
+// the module entry it calls); menus, toolbar, status texts and the design dispatch are built from the rows, and
 // running a command is one road: the handler, then one "tables changed" announcement for what it wrote.
+// Code names a command by its row's key ("bridge-check"); the numeric id lives in the row alone.
 #include <functional>
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace dao {
@@ -67,7 +69,8 @@ struct DesignCall {
 };
 
 struct CommandSpec {
-    int id = 0;
+    std::string key;  // "bridge-check": how code, the window's handlers and tests name the command
+    int id = 0;       // the command id of menus, toolbar and the menu listing
     std::string menuText;    // "新建(&N)"
     std::string shortcut;    // "Ctrl+N", or ""
     std::string statusText;  // status bar text while the entry is highlighted
@@ -92,7 +95,11 @@ public:
 
     const std::vector<CommandSpec>& Specs() const { return m_specs; }
     const CommandSpec* Find(int id) const;
+    const CommandSpec* Find(std::string_view key) const;
+    // The id of the row with `key`; std::out_of_range for a key no row has (a misspelt key in the code).
+    int Id(std::string_view key) const;
     void SetHandler(int id, Handler handler);
+    void SetHandler(std::string_view key, Handler handler) { SetHandler(Id(key), std::move(handler)); }
     bool HasHandler(int id) const { return m_handlers.count(id) != 0; }
 
     // Whether the command can be chosen now; `project` is the open project or nullptr.
@@ -109,5 +116,7 @@ private:
 
 // Every command of the shell with its texts.
 std::vector<CommandSpec> ShellCommands();
+// The id of the shell command with `key`; std::out_of_range for a key no row has.
+int CommandId(std::string_view key);
 
 }  // namespace app

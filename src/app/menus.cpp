@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "app/command_ids.h"
-
 namespace {
 
 constexpr const char* kPathSeparator = " > ";
@@ -52,15 +50,25 @@ void Place(std::vector<MenuEntry>& bar, const app::MenuPlace& place, int id) {
     entries->push_back(std::move(item));
 }
 
+// The id of the row with `key`, or 0 when the rows have none.
+int IdOf(const std::vector<app::CommandSpec>& rows, std::string_view key) {
+    auto row = std::find_if(rows.begin(), rows.end(), [key](const app::CommandSpec& r) { return r.key == key; });
+    return row == rows.end() ? 0 : row->id;
+}
+
 // The lists that are no commands: the recent projects before 退出, each fenced by separators, and the open
 // windows after the window commands.
-void AddLists(std::vector<MenuEntry>& bar) {
+void AddLists(std::vector<MenuEntry>& bar, const std::vector<app::CommandSpec>& rows) {
+    const int exitId = IdOf(rows, "exit");
+    const int tileId = IdOf(rows, "window-tile");
+    auto isCommand = [](int id) {
+        return [id](const MenuEntry& e) { return e.kind == MenuEntry::Command && e.id == id; };
+    };
     for (auto& popup : bar) {
         auto& entries = popup.children;
-        auto exit = std::find_if(entries.begin(), entries.end(),
-                                 [](const MenuEntry& e) { return e.kind == MenuEntry::Command && e.id == cmd::kExit; });
+        auto exit = std::find_if(entries.begin(), entries.end(), isCommand(exitId));
         if (exit != entries.end()) entries.insert(exit, {Of(MenuEntry::RecentFiles), Of(MenuEntry::Separator)});
-        if (std::any_of(entries.begin(), entries.end(), [](const MenuEntry& e) { return e.id == cmd::kWindowTile; }))
+        if (std::any_of(entries.begin(), entries.end(), isCommand(tileId)))
             entries.insert(entries.end(), {Of(MenuEntry::Separator), Of(MenuEntry::WindowList)});
     }
 }
@@ -72,7 +80,7 @@ std::vector<MenuEntry> BuildMenuBar(const std::vector<app::CommandSpec>& rows, u
     for (const auto& row : rows)
         for (const auto& place : row.menus)
             if (place.bars & bar) Place(menu, place, row.id);
-    AddLists(menu);
+    AddLists(menu, rows);
     return menu;
 }
 

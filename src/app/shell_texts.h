@@ -7,9 +7,9 @@ namespace app {
 inline constexpr const char* kAppTitle = "LumarisOmbrix";
 inline constexpr const char* kGridCaptionPrefix = "表：";
 
-// 打开 (32773).
+// 打开 ("open").
 ui::FileRequest OpenProjectRequest();
-// 另存为 (32785).
+// 另存为 ("save-as").
 ui::FileRequest SaveProjectAsRequest();
 // The start dialog's "表中未列出的文件..." for opening, or for importing, a project.
 ui::FileRequest StartDialogRequest(bool import);

@@ -1,7 +1,7 @@
 #pragma once
-// The two sibling programs the shell starts: the 3D modelling program (三维造型, 33428), which gets the open
-// project as its interface file converted by the interface library, and the substructure program (下部计算,
-// 33438). Both are found through the settings their installers write and are started without waiting.
+// The two sibling programs the shell starts: the 3D modelling program (三维造型, "run-arvo3d"), which gets the
+// open project as its interface file converted by the interface library, and the substructure program (下部计算,
+// "run-kelsa"). Both are found through the settings their installers write and are started without waiting.
 #include <string>
 
 #include "platform/dao/database.h"

@@ -8,7 +8,6 @@
 #include <chrono>
 #include <future>
 
-#include "app/command_ids.h"
 #include "app/drawing_host.h"
 #include "app_fixture.h"
 #include "platform/windows/registered_window.h"
@@ -63,7 +62,7 @@ TEST_F(DrawingLinkTest, AHostRunningAtStartUpIsToldOfEveryProjectOpenedCreatedOr
                     if (sheet->isVisible()) sheet->reject();
                 }
         });
-        app->mainFrame()->OnCommand(cmd::kNew);
+        app->mainFrame()->OnCommand("new");
         EXPECT_EQ(app->Session().Path(), dir.file("d.vlt"));
     }
     // At start-up, the open of b, Save As, and New twice.
@@ -81,9 +80,9 @@ TEST_F(DrawingLinkTest, TheSwitchClosesTheShellWhenTheUserSaysYes) {
     StartOn("a.vlt");
     ui.prompter.queue(ui::Answer::No);
     ui.prompter.queue(ui::Answer::Yes);
-    app->mainFrame()->OnCommand(cmd::kSwitchToDrawing);
+    app->mainFrame()->OnCommand("switch-to-drawing");
     EXPECT_TRUE(app->mainFrame()->isVisible());
-    app->mainFrame()->OnCommand(cmd::kSwitchToDrawing);
+    app->mainFrame()->OnCommand("switch-to-drawing");
     EXPECT_FALSE(app->mainFrame()->isVisible());
     EXPECT_EQ(ui.prompter.texts(), Strings(2, "该命令将切换到绘图子系统。\n是否关闭当前应用程序？"));
     EXPECT_EQ(received, (Strings{"LOADDBAUTO ", "(arxload \"Rare.did\") ", "VLTIN ", "(arxload \"Rare.did\") ",
@@ -123,7 +122,7 @@ TEST_F(DrawingLinkTest, TheSwitchHandsALateHostTheProjectAndOffersToCloseOnlyWit
     Strings received;
     Record(host, received);
     testing_support::WindowServer server(host);
-    app->mainFrame()->OnCommand(cmd::kSwitchToDrawing);
+    app->mainFrame()->OnCommand("switch-to-drawing");
     EXPECT_TRUE(ui.prompter.texts().empty());
     EXPECT_EQ(received, (Strings{"(arxload \"Rare.did\") ", "(arxload \"Ombrix.arx\") ", "VLTIN "}));
 
@@ -133,7 +132,7 @@ TEST_F(DrawingLinkTest, TheSwitchHandsALateHostTheProjectAndOffersToCloseOnlyWit
     Record(laterHost, laterReceived);
     testing_support::WindowServer laterServer(laterHost);
     ui.prompter.queue(ui::Answer::No);
-    app->mainFrame()->OnCommand(cmd::kSwitchToDrawing);
+    app->mainFrame()->OnCommand("switch-to-drawing");
     EXPECT_EQ(laterReceived, (Strings{"(arxload \"Ombrix.arx\") ", "LOADDBAUTO ", "(arxload \"Rare.did\") ",
                                       "(arxload \"Ombrix.arx\") ", "VLTIN "}));
     EXPECT_EQ(ui.prompter.texts(), Strings{"该命令将切换到绘图子系统。\n是否关闭当前应用程序？"});

@@ -7,7 +7,6 @@
 #include <QUrl>
 
 #include "app/ui/child_frames.h"
-#include "app/command_ids.h"
 #include "app/ui/start_dialog.h"
 #include "app_fixture.h"
 #include "browse/ui/bri_form_view.h"
@@ -105,7 +104,7 @@ TEST_F(AppTest, SaveAsReplacesAFileCopiesTablesAndSkipsSystemTables) {
     app->projectDb()->Execute("INSERT INTO t (v) VALUES ('kept')");
     app->projectHost().OpenGridWindow("伸缩缝信息表");
     ui.files.queue(target);
-    app->mainFrame()->OnCommand(cmd::kSaveAs);
+    app->mainFrame()->OnCommand("save-as");
     ASSERT_EQ(app->projectDb()->GetName(), target);
     EXPECT_EQ(CurrentFileSetting(), target);
     EXPECT_EQ(app->mainFrame()->windowTitle(), QString::fromStdString("LumarisOmbrix - [" + target + "]"));
@@ -124,7 +123,7 @@ TEST_F(AppTest, SaveAsReplacesAFileCopiesTablesAndSkipsSystemTables) {
 
 TEST_F(AppTest, CloseEmptiesTheSettingAndTheMenu) {
     StartOn("a.vlt");
-    app->mainFrame()->OnCommand(cmd::kClose);
+    app->mainFrame()->OnCommand("close");
     EXPECT_EQ(app->projectDb(), nullptr);
     EXPECT_EQ(app->ProjectWindowCount(), 0);
     EXPECT_EQ(windows().TreeFrame(), nullptr);
@@ -148,7 +147,7 @@ TEST_F(AppTest, ImportRefusesAFileThatIsNeitherRouteNorProject) {
     std::string other = dir.file("notes.txt");
     testing_support::WriteBytes(other, "x");
     ui.files.queue(other);
-    app->mainFrame()->OnCommand(cmd::kImport);
+    app->mainFrame()->OnCommand("import");
     EXPECT_EQ(ui.prompter.texts(), (std::vector<std::string>{"该文件中无可参考信息!"}));
 }
 
@@ -184,7 +183,7 @@ namespace {
 
 TEST_F(AppTest, AdvancedUserTogglesWithItsCheckMark) {
     StartOn("a.vlt");
-    QAction* entry = app->mainFrame()->action(cmd::kAdvancedUser);
+    QAction* entry = app->mainFrame()->action("advanced-user");
     EXPECT_FALSE(app->IsAdvancedUser());
     entry->trigger();
     EXPECT_TRUE(entry->isChecked());
@@ -236,7 +235,7 @@ TEST_F(AppTest, OpenOfADamagedFileReportsItAndKeepsTheProjectWithItsGrids) {
     app->projectHost().OpenGridWindow("伸缩缝信息表");
     const QString title = app->mainFrame()->windowTitle();
     ui.files.queue(junk);
-    app->mainFrame()->OnCommand(cmd::kOpen);
+    app->mainFrame()->OnCommand("open");
     ASSERT_NE(app->projectDb(), nullptr);
     EXPECT_EQ(app->projectDb()->GetName(), path);
     EXPECT_EQ(CurrentFileSetting(), path);

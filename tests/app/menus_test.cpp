@@ -2,7 +2,6 @@
 #include <QAction>
 #include <QMenuBar>
 
-#include "app/command_ids.h"
 #include "app/ui/menu_listing.h"
 #include "app/ui/help_window.h"
 #include <QListWidget>
@@ -32,7 +31,15 @@ TEST_F(AppTest, ProjectMenuHoldsEveryPopupWithUnbuiltEntriesDisabled) {
     EXPECT_TRUE(listing.contains("钢筋图设计(&D) > 基础钢筋布置\t33381\t桩基础"));
     EXPECT_TRUE(listing.contains("\t33429\t辅助计算\t\t根据桥位所在路线平、纵、横信息进行一些有关坐标、高程、方位角等"
                                  "辅助计算\t1\n"));
-    EXPECT_EQ(app->mainFrame()->action(cmd::kRouteGeometry)->toolTip(), "辅助计算");
+    EXPECT_EQ(app->mainFrame()->action("route-geometry")->toolTip(), "辅助计算");
+}
+
+// A row whose handler the main window forgot would stand in its menu, disabled for good, with no error.
+TEST_F(AppTest, EveryBuiltCommandHasAHandler) {
+    Start();
+    const app::CommandTable& commands = app->mainFrame()->commands();
+    for (const app::CommandSpec& row : commands.Specs())
+        EXPECT_EQ(commands.HasHandler(row.id), row.availability != app::Availability::NotYetBuilt) << row.key;
 }
 
 TEST_F(AppTest, PrintSetupOpensThePrinterSetUpAndKeepsWhatWasConfirmed) {
@@ -43,9 +50,9 @@ TEST_F(AppTest, PrintSetupOpensThePrinterSetUpAndKeepsWhatWasConfirmed) {
                     .contains("项目(&P)\t57606\t打印设置(&R)...\t\t改变打印机及打印选项\t1\n"));
     const ui::PrinterSetup a3{"绘图仪", "A3", true};
     printers.queue(a3);
-    app->mainFrame()->OnCommand(cmd::kPrintSetup);
+    app->mainFrame()->OnCommand("print-setup");
     printers.queue(std::nullopt);  // cancelled: the set-up stays as confirmed before
-    app->mainFrame()->OnCommand(cmd::kPrintSetup);
+    app->mainFrame()->OnCommand("print-setup");
     ASSERT_EQ(printers.shown().size(), 2u);
     EXPECT_EQ(printers.shown()[0], ui::PrinterSetup{});
     EXPECT_EQ(printers.shown()[1], a3);
@@ -58,18 +65,18 @@ TEST_F(AppTest, ShrinkingTwiceHasNoFurtherEffectAndRestoreGivesTheSizeBack) {
     frame->showNormal();
     frame->setGeometry(40, 50, 900, 600);
     QRect before = frame->geometry();
-    frame->OnCommand(cmd::kShrink);
+    frame->OnCommand("shrink");
     QRect shrunk = frame->geometry();
     EXPECT_LT(shrunk.height(), 200);
     EXPECT_EQ(shrunk.width(), before.width());
     EXPECT_TRUE(frame->windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_FALSE(frame->action(cmd::kShrink)->isEnabled());
-    frame->OnCommand(cmd::kShrink);
+    EXPECT_FALSE(frame->action("shrink")->isEnabled());
+    frame->OnCommand("shrink");
     EXPECT_EQ(frame->geometry(), shrunk);
-    frame->OnCommand(cmd::kRestore);
+    frame->OnCommand("restore");
     EXPECT_EQ(frame->geometry(), before);
     EXPECT_FALSE(frame->windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_TRUE(frame->action(cmd::kShrink)->isEnabled());
+    EXPECT_TRUE(frame->action("shrink")->isEnabled());
 }
 
 }  // namespace
@@ -99,7 +106,7 @@ TEST_F(AppTest, AfterADesignModuleTheTreeShowsWhatItWrote) {
     app->setModuleLoader(&modules);
     Start(QString::fromStdString(MakeProject("a.vlt")));
     EXPECT_EQ(windows().TreeFrame()->view()->CategoryShowing("系梁信息表"), "");
-    app->mainFrame()->OnCommand(cmd::kDesignPierAbut);
+    app->mainFrame()->OnCommand("design-pier-abut");
     EXPECT_EQ(windows().TreeFrame()->view()->CategoryShowing("系梁信息表"), "连接构造");
     EXPECT_TRUE(ui.prompter.shown().empty());
 }
@@ -110,7 +117,7 @@ namespace {
 
 TEST_F(AppTest, HelpTopicsShowTheManualWithContentsAndSearch) {
     Start();
-    app->mainFrame()->OnCommand(cmd::kHelpTopics);
+    app->mainFrame()->OnCommand("help-topics");
     CHelpWindow* help = app->mainFrame()->helpWindow();
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(ui.prompter.shown().empty());

@@ -4,7 +4,6 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "app/command_ids.h"
 #include "app_fixture.h"
 #include "projectdb/ui/wizard_sheet.h"
 
@@ -32,7 +31,7 @@ TEST_F(AppTest, NewCreatesTheProjectAndOpensIt) {
         driven = true;
         if (sheet->isVisible()) sheet->reject();  // never leave a test waiting on a modal window
     });
-    app->mainFrame()->OnCommand(cmd::kNew);
+    app->mainFrame()->OnCommand("new");
     ASSERT_TRUE(driven);
     ASSERT_EQ(ui.files.requests().size(), 1u);
     EXPECT_EQ(ui.files.requests()[0].title, "保存项目文件");

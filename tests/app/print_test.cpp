@@ -4,7 +4,6 @@
 #include <QStatusBar>
 #include <map>
 
-#include "app/command_ids.h"
 #include "app_fixture.h"
 #include "browse/ui/project_host.h"
 #include "platform/dao/recordset.h"
@@ -33,12 +32,12 @@ TEST_F(AppTest, PrintPutsTheCurrentGridOnPaperWithTheSetUp) {
     Start(QString::fromStdString(project));
 
     // No grid window yet: the user learns what to open.
-    app->mainFrame()->OnCommand(cmd::kPrint);
+    app->mainFrame()->OnCommand("print");
     EXPECT_EQ(ui.prompter.texts(), std::vector<std::string>{"请先选择要打印的表格窗口。"});
     EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(pdf)));
 
     app->projectHost().OpenGridWindow("地形资料表");
-    app->mainFrame()->OnCommand(cmd::kPrint);
+    app->mainFrame()->OnCommand("print");
     ASSERT_TRUE(QFileInfo::exists(QString::fromStdString(pdf)));
     EXPECT_TRUE(app->mainFrame()->statusBar()->currentMessage().startsWith("已打印“地形资料表”"));
     if (!testing_support::HavePdfTools()) GTEST_SKIP() << "pdfinfo is missing";

@@ -12,7 +12,6 @@
 
 #include "app/ui/plot_view.h"
 #include "app/ui/record_editor_dialog.h"
-#include "app/command_ids.h"
 #include "app_fixture.h"
 #include "support/fake_modules.h"
 
@@ -171,7 +170,7 @@ TEST_F(AppTest, DesignCommandsShowWhatTheModuleProposesInTheEditingDialog) {
         shownTitle = dialog->windowTitle();
         dialog->accept();
     });
-    app->mainFrame()->OnCommand(cmd::kWater);
+    app->mainFrame()->OnCommand("water");
     EXPECT_EQ(shownTitle, "水文资料");
     EXPECT_EQ(g_accepted, std::optional<bool>(true));
     EXPECT_TRUE(ui.prompter.shown().empty());

@@ -5,7 +5,6 @@
 #include <QMdiArea>
 #include <QMimeData>
 
-#include "app/command_ids.h"
 #include "app/project_session.h"
 #include "app_fixture.h"
 #include "browse/ui/bri_form_view.h"
@@ -39,7 +38,7 @@ TEST_F(AppTest, SaveAsWritesWhatWasTypedIntoTheGridsFirst) {
     EXPECT_TRUE(windows().GridFrames()[0]->isWindowModified());
     ui.prompter.queue(ui::Answer::Yes);  // save the edits of 伸缩缝信息表? yes
     ui.files.queue(dir.file("b.vlt"));
-    app->mainFrame()->OnCommand(cmd::kSaveAs);
+    app->mainFrame()->OnCommand("save-as");
     ASSERT_EQ(app->projectDb()->GetName(), dir.file("b.vlt"));
     EXPECT_EQ(CountJoints(*app->projectDb()), 1);
     EXPECT_FALSE(windows().GridFrames()[0]->isWindowModified());
@@ -73,10 +72,10 @@ TEST_F(AppTest, OnlyOneImportAnswersCtrlIAtATime) {
         return live;
     };
     EXPECT_EQ(liveCtrlI(), 1);
-    EXPECT_TRUE(app->mainFrame()->action(cmd::kImportProject)->isEnabled());
+    EXPECT_TRUE(app->mainFrame()->action("import-project")->isEnabled());
     ASSERT_TRUE(app->OpenDocumentFile(QString::fromStdString(MakeProject("a.vlt"))));
     EXPECT_EQ(liveCtrlI(), 1);
-    EXPECT_TRUE(app->mainFrame()->action(cmd::kImport)->isEnabled());
+    EXPECT_TRUE(app->mainFrame()->action("import")->isEnabled());
 }
 
 TEST_F(AppTest, TiledWindowsAndAModifiedGridTitle) {
@@ -89,7 +88,7 @@ TEST_F(AppTest, TiledWindowsAndAModifiedGridTitle) {
     Type(*joints, 1, 1, "1\t1250.5");
     app->mainFrame()->mdiArea()->setActiveSubWindow(windows().GridFrames()[0]);
     Shot(*app->mainFrame(), "modified_grid");
-    app->mainFrame()->OnCommand(cmd::kWindowTile);
+    app->mainFrame()->OnCommand("window-tile");
     QApplication::processEvents();
     EXPECT_EQ(app->ProjectWindowCount(), 3);
     Shot(*app->mainFrame(), "tiled_windows");

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "app/command_ids.h"
+#include "app/command_table.h"
 #include "app_fixture.h"
 #include "cli/command.h"
 #include "exchange/ui/import_options_dialog.h"
@@ -76,17 +76,17 @@ TEST_F(SummaryTest, EachOperationEndsWithTheCommandLinesSummaryInTheStatusBar) {
         bool onCopy = false;
         std::function<void(DialogDriver&)> dialogs;
     } cases[] = {
-        {cmd::kExportArvo3D, {"export-3d", project, dir.file("A.bri"), "--yes"}, dir.file("A.bri")},
-        {cmd::kExportKelsa, {"export-sub", project, dir.file("K.bri"), "--yes"}, dir.file("K.bri")},
-        {cmd::kExportLandXml, {"export-landxml", project, landXml}, landXml},
-        {cmd::kExportIfc, {"export-ifc", project, dir.file("M.ifc")}, dir.file("M.ifc")},
-        {cmd::kImportLandXml, {"import-landxml", copy, landXml, "--yes"}, landXml, true},
-        {cmd::kImport, {"import-route", copy, route, "--yes"}, route, true,
+        {app::CommandId("export-arvo3d"), {"export-3d", project, dir.file("A.bri"), "--yes"}, dir.file("A.bri")},
+        {app::CommandId("export-kelsa"), {"export-sub", project, dir.file("K.bri"), "--yes"}, dir.file("K.bri")},
+        {app::CommandId("export-landxml"), {"export-landxml", project, landXml}, landXml},
+        {app::CommandId("export-ifc"), {"export-ifc", project, dir.file("M.ifc")}, dir.file("M.ifc")},
+        {app::CommandId("import-landxml"), {"import-landxml", copy, landXml, "--yes"}, landXml, true},
+        {app::CommandId("import"), {"import-route", copy, route, "--yes"}, route, true,
          [](DialogDriver& driver) {
              driver.then(ImportEverything);
              driver.then([](QWidget* w) { qobject_cast<QDialog*>(w)->accept(); });  // the bridge extent
          }},
-        {cmd::kImport, {"import-project", copy, reference}, reference, true,
+        {app::CommandId("import"), {"import-project", copy, reference}, reference, true,
          [](DialogDriver& driver) { driver.then(ImportEverything); }},
     };
     QStatusBar* bar = app->mainFrame()->statusBar();

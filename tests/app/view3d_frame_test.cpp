@@ -3,7 +3,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-#include "app/command_ids.h"
 #include "app/ui/main_frame.h"
 #include "app/ui/view3d_frame.h"
 #include "app_fixture.h"
@@ -20,12 +19,12 @@ std::vector<CView3dFrame*> Views(CMainFrame& frame) {
 TEST_F(AppTest, View3dCommandOpensOneViewThatClosesWithTheProject) {
     StartOn("桥.vlt");
     CMainFrame& frame = *app->mainFrame();
-    frame.action(cmd::kView3d)->trigger();
-    frame.action(cmd::kView3d)->trigger();  // the open one is shown again
+    frame.action("view-3d")->trigger();
+    frame.action("view-3d")->trigger();  // the open one is shown again
     ASSERT_EQ(Views(frame).size(), 1u);
     EXPECT_EQ(Views(frame)[0]->windowTitle(), "三维视图 - 桥.vlt");
     Shot(frame, "view3d_frame");
-    frame.action(cmd::kClose)->trigger();
+    frame.action("close")->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(Views(frame).empty());
 }

@@ -2,7 +2,6 @@
 // reader of the row expects them, and the lists that are no commands find their place.
 #include <gtest/gtest.h>
 
-#include "app/command_ids.h"
 #include "app/command_row.h"
 #include "app/menus.h"
 
@@ -29,39 +28,43 @@ std::string Outline(const std::vector<MenuEntry>& entries) {
 
 TEST(MenuRows, PlacesSeparatorsSubPopupsAndListsAsTheRowsSay) {
     std::vector<app::CommandSpec> rows = {
-        Row(1, "a", "").Menu(app::kBothBars, "F"),
-        Row(2, "b", "").Menu(app::kProjectBar, "F", Separated),
-        Row(3, "c", "").Menu(app::kNoProjectBar, "V").Menu(app::kProjectBar, "S"),
-        Row(4, "d", "").Menu(app::kProjectBar, "S > sub", Separated),  // the separator goes before "sub"
-        Row(5, "e", "").Menu(app::kProjectBar, "S > sub"),
-        Row(6, "f", "").Menu(app::kProjectBar, "S > sub", Separated),
-        Row(7, "g", "").Menu(app::kProjectBar, "S"),
-        Row(8, "no menu", ""),
-        Row(cmd::kExit, "x", "").Menu(app::kBothBars, "F", Separated),
-        Row(cmd::kWindowTile, "t", "").Menu(app::kProjectBar, "W"),
+        Row("a", 1, "a", "").Menu(app::kBothBars, "F"),
+        Row("b", 2, "b", "").Menu(app::kProjectBar, "F", Separated),
+        Row("c", 3, "c", "").Menu(app::kNoProjectBar, "V").Menu(app::kProjectBar, "S"),
+        Row("d", 4, "d", "").Menu(app::kProjectBar, "S > sub", Separated),  // the separator goes before "sub"
+        Row("e", 5, "e", "").Menu(app::kProjectBar, "S > sub"),
+        Row("f", 6, "f", "").Menu(app::kProjectBar, "S > sub", Separated),
+        Row("g", 7, "g", "").Menu(app::kProjectBar, "S"),
+        Row("h", 8, "no menu", ""),
+        // The recent projects go before 退出, the open windows after 平铺: the menus find them by their keys.
+        Row("exit", 9, "x", "").Menu(app::kBothBars, "F", Separated),
+        Row("window-tile", 10, "t", "").Menu(app::kProjectBar, "W"),
     };
-    const std::string exit = std::to_string(cmd::kExit), tile = std::to_string(cmd::kWindowTile);
-    EXPECT_EQ(Outline(BuildMenuBar(rows, app::kNoProjectBar)), "F{1 | R | " + exit + "} V{3}");
-    EXPECT_EQ(Outline(BuildMenuBar(rows, app::kProjectBar)),
-              "F{1 | 2 | R | " + exit + "} S{3 | sub{4 5 | 6} 7} W{" + tile + " | W}");
+    EXPECT_EQ(Outline(BuildMenuBar(rows, app::kNoProjectBar)), "F{1 | R | 9} V{3}");
+    EXPECT_EQ(Outline(BuildMenuBar(rows, app::kProjectBar)), "F{1 | 2 | R | 9} S{3 | sub{4 5 | 6} 7} W{10 | W}");
+}
+
+// "32773 32772" for {"open", "new"}: the shell commands' ids, as Outline writes them.
+std::string Ids(std::initializer_list<const char*> keys) {
+    std::string out;
+    for (const char* key : keys) out += (out.empty() ? "" : " ") + std::to_string(app::CommandId(key));
+    return out;
 }
 
 // The shell's own bars, spot-checked where a wrong row order or a lost separator would show.
 TEST(MenuRows, TheShellsBarsKeepTheirLayout) {
     const auto& project = ProjectMenu();
     ASSERT_EQ(project.size(), 10u);
-    EXPECT_EQ(Outline(project[1].children),
-              std::to_string(cmd::kViewToolbar) + " " + std::to_string(cmd::kViewStatusBar) + " | " +
-                  std::to_string(cmd::kAdvancedUser) + " | " + std::to_string(cmd::kDrawingTarget) + " " +
-                  std::to_string(cmd::kDrawingPreview) + " " + std::to_string(cmd::kView3d));
+    EXPECT_EQ(Outline(project[1].children), Ids({"view-toolbar", "view-status-bar"}) + " | " +
+                                                Ids({"advanced-user"}) + " | " +
+                                                Ids({"drawing-target", "drawing-preview", "view-3d"}));
     const std::string structure = Outline(project[4].children);
-    EXPECT_EQ(structure.substr(structure.rfind('}') + 1), " | " + std::to_string(cmd::kAssembly));
+    EXPECT_EQ(structure.substr(structure.rfind('}') + 1), " | " + Ids({"assembly"}));
     const std::string rebar = Outline(project[6].children);
-    EXPECT_NE(rebar.find(std::to_string(cmd::kRebarContinuousBox) + " | 帽梁钢筋布置{"), std::string::npos) << rebar;
-    EXPECT_NE(rebar.find(" | " + std::to_string(cmd::kRebarEarWall) + " "), std::string::npos) << rebar;
+    EXPECT_NE(rebar.find(Ids({"rebar-continuous-box"}) + " | 帽梁钢筋布置{"), std::string::npos) << rebar;
+    EXPECT_NE(rebar.find(" | " + Ids({"rebar-ear-wall"}) + " "), std::string::npos) << rebar;
     EXPECT_EQ(Outline(NoProjectMenu()[0].children),
-              std::to_string(cmd::kNew) + " " + std::to_string(cmd::kOpen) + " " + std::to_string(cmd::kImportProject) +
-                  " | " + std::to_string(cmd::kPrintSetup) + " | R | " + std::to_string(cmd::kExit));
+              Ids({"new", "open", "import-project"}) + " | " + Ids({"print-setup"}) + " | R | " + Ids({"exit"}));
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <QToolBar>
 
 #include "app/app_fixture.h"
-#include "app/command_ids.h"
+#include "app/command_table.h"
 #include "app/project_session.h"
 #include "drawing/ui/drawing_combos.h"
 #include "drawing_fixture.h"
@@ -38,7 +38,7 @@ TEST_F(DrawingToolbarTest, CombosFollowTheProjectAndShowTheCurrentDrawing) {
     EXPECT_EQ(combos().RangeCombo()->toolTip(), "当前绘图区间");
     EXPECT_TRUE(app->mainFrame()->toolBar()->isAncestorOf(target));
     EXPECT_FALSE(target->isEnabled());
-    for (int id : {cmd::kDrawingInfo, cmd::kDrawingTarget, cmd::kDrawingPreview})
+    for (int id : {app::CommandId("drawing-info"), app::CommandId("drawing-target"), app::CommandId("drawing-preview")})
         EXPECT_FALSE(app->mainFrame()->commands().IsEnabled(id, nullptr)) << id;
 }
 
@@ -48,7 +48,7 @@ TEST_F(DrawingToolbarTest, PicksWriteTheCurrentDrawing) {
     ASSERT_TRUE(target->isEnabled());
     EXPECT_EQ(target->currentText(), "上构一般构造图");
     EXPECT_EQ(RangeEntries(), Strings{"T梁一般构造图(4跨)"});
-    for (int id : {cmd::kDrawingInfo, cmd::kDrawingTarget, cmd::kDrawingPreview})
+    for (int id : {app::CommandId("drawing-info"), app::CommandId("drawing-target"), app::CommandId("drawing-preview")})
         EXPECT_TRUE(app->mainFrame()->commands().IsEnabled(id, app->Session().Database())) << id;
     Shot(*app->mainFrame(), "drawing_toolbar");
 

@@ -2,7 +2,7 @@
 // described fields, gives it its default records once, and keeps what the user already wrote.
 #include <gtest/gtest.h>
 
-#include "app/command_ids.h"
+#include "app/command_table.h"
 #include "app/design_calls.h"
 #include "platform/dao/recordset.h"
 #include "platform/dao/sql.h"
@@ -22,10 +22,10 @@ struct TableDesign {
 };
 
 const TableDesign kDesigns[] = {
-    {"Pavement", cmd::kPavement, "桥面铺装信息表", 1},   {"Fence", cmd::kFence, "防撞护栏信息表", 1},
-    {"Walkway", cmd::kWalkway, "人行道及栏杆信息表", 1}, {"Subslab", cmd::kSubslab, "桥头搭板信息表", 1},
-    {"Drainage", cmd::kDrainage, "排水系统信息表", 1},   {"Crossway", cmd::kCrossway, "被交道路信息表", 1},
-    {"ConeSlope", cmd::kConeSlope, "锥坡信息表", 2},
+    {"Pavement", app::CommandId("pavement"), "桥面铺装信息表", 1},   {"Fence", app::CommandId("fence"), "防撞护栏信息表", 1},
+    {"Walkway", app::CommandId("walkway"), "人行道及栏杆信息表", 1}, {"Subslab", app::CommandId("subslab"), "桥头搭板信息表", 1},
+    {"Drainage", app::CommandId("drainage"), "排水系统信息表", 1},   {"Crossway", app::CommandId("crossway"), "被交道路信息表", 1},
+    {"ConeSlope", app::CommandId("cone-slope"), "锥坡信息表", 2},
 };
 
 class AdjunctTest : public ::testing::TestWithParam<TableDesign> {

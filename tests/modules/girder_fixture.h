@@ -7,7 +7,6 @@
 #include <map>
 #include <set>
 
-#include "app/command_ids.h"
 #include "app/design_calls.h"
 #include "platform/dao/recordset.h"
 #include "platform/dao/sql.h"

@@ -23,15 +23,15 @@ TEST_F(GirderTest, EachDesignWritesExactlyTheMembersOfItsSpans) {
         std::map<std::string, std::pair<std::string, std::vector<std::string>>> keys;  // table -> key field, keys
     };
     const Case cases[] = {
-        {cmd::kDesignSlab,
+        {app::CommandId("design-slab"),
          {{"空心板布置信息表", {"SlabInWhichSpan", {"1", "2"}}},
           {"中板尺寸信息表", {"SlabType", {"16m中板"}}},
           {"边板尺寸信息表", {"SlabType", {"16m边板"}}}}},
-        {cmd::kDesignTBeam,
+        {app::CommandId("design-tbeam"),
          {{"T梁布置信息表", {"TBeamInWhichSpan", {"3"}}},
           {"中梁尺寸信息表", {"TBeamType", {"30m中梁"}}},
           {"边梁尺寸信息表", {"TBeamType", {"30m边梁"}}}}},
-        {cmd::kDesignCUBox,
+        {app::CommandId("design-cu-box"),
          {{"连续等截面箱梁立面、平面信息表", {"InWhichSpan", {"4", "5", "6"}}},
           {"单箱单室箱梁横断面信息表", {"Position", {"4_跨中", "4_支点", "5_跨中", "5_支点", "6_跨中", "6_支点"}}}}},
     };
@@ -52,9 +52,9 @@ TEST_F(GirderTest, EachDesignWritesExactlyTheMembersOfItsSpans) {
 }
 
 TEST_F(GirderTest, DefaultsFollowTheSpanLengthAndFillTheDeck) {
-    ASSERT_TRUE(Run(cmd::kDesignSlab));
-    ASSERT_TRUE(Run(cmd::kDesignTBeam));
-    ASSERT_TRUE(Run(cmd::kDesignCUBox));
+    ASSERT_TRUE(Run(app::CommandId("design-slab")));
+    ASSERT_TRUE(Run(app::CommandId("design-tbeam")));
+    ASSERT_TRUE(Run(app::CommandId("design-cu-box")));
     struct Case {
         const char* table;
         const char* keyField;
@@ -85,11 +85,11 @@ TEST_F(GirderTest, DefaultsFollowTheSpanLengthAndFillTheDeck) {
 }
 
 TEST_F(GirderTest, RecordsOfOtherSpansStayAndStoredValuesAreProposedAgain) {
-    ASSERT_TRUE(Run(cmd::kDesignSlab));
+    ASSERT_TRUE(Run(app::CommandId("design-slab")));
     db->Execute("Update [中板尺寸信息表] Set Height = 0.95");
     db->Execute("Insert Into [空心板布置信息表] (SlabInWhichSpan, SlabsEverySpan) Values (9, 4)");
     db->Execute("Insert Into [中板尺寸信息表] (SlabType, Height) Values ('13m中板', 0.7)");
-    ASSERT_TRUE(Run(cmd::kDesignSlab));
+    ASSERT_TRUE(Run(app::CommandId("design-slab")));
 
     const ui::ProposedTable& inner = editor.requests.back().tables.at(1);
     ASSERT_EQ(inner.rows.size(), 1u);
@@ -102,7 +102,7 @@ TEST_F(GirderTest, RecordsOfOtherSpansStayAndStoredValuesAreProposedAgain) {
 
 TEST_F(GirderTest, WritesWhatTheUserConfirmsAndNothingOnCancel) {
     editor.accept = false;
-    ASSERT_TRUE(Run(cmd::kDesignTBeam));
+    ASSERT_TRUE(Run(app::CommandId("design-tbeam")));
     ASSERT_EQ(editor.requests.size(), 1u);
     EXPECT_EQ(editor.requests[0].tables.size(), 3u);
     EXPECT_FALSE(db->HasTableDef("T梁布置信息表"));
@@ -114,7 +114,7 @@ TEST_F(GirderTest, WritesWhatTheUserConfirmsAndNothingOnCancel) {
         layout.rows.at(0).at(1) = "7";    // TBeamsEverySpan
         layout.rows.at(0).at(2) = "1.8";  // TransverseDist
     };
-    ASSERT_TRUE(Run(cmd::kDesignTBeam));
+    ASSERT_TRUE(Run(app::CommandId("design-tbeam")));
     EXPECT_EQ(Field(*db, "T梁布置信息表", "TBeamInWhichSpan", "3", "TBeamsEverySpan").toLong(), 7);
     EXPECT_DOUBLE_EQ(Field(*db, "T梁布置信息表", "TBeamInWhichSpan", "3", "TransverseDist").toDouble(), 1.8);
 }
@@ -139,7 +139,7 @@ TEST_F(GirderTest, AnEditedValueThatIsNotANumberIsRefusedNamingTheCell) {
         editor.change = [&](ui::EditRequest& request) {
             if (++calls == 1) request.tables.at(c.table).rows.at(0).at(c.column) = c.typed;
         };
-        ASSERT_TRUE(Run(cmd::kDesignTBeam));
+        ASSERT_TRUE(Run(app::CommandId("design-tbeam")));
         // Shown again after the refusal; the user left it as it was, so nothing is written.
         EXPECT_EQ(editor.requests.size(), 2u) << c.typed;
         EXPECT_EQ(prompter.texts(), std::vector<std::string>(2, c.message));
@@ -149,7 +149,7 @@ TEST_F(GirderTest, AnEditedValueThatIsNotANumberIsRefusedNamingTheCell) {
 
 TEST_F(GirderTest, AProjectWithoutSuchSpansIsToldSoAndLeftAlone) {
     const auto before = Tables();
-    ASSERT_TRUE(Run(cmd::kDesignSSBox));
+    ASSERT_TRUE(Run(app::CommandId("design-ss-box")));
     EXPECT_EQ(prompter.texts(), (std::vector<std::string>{"本项目没有结构类型为“简支变截面箱梁桥”的桥跨。"}));
     EXPECT_TRUE(editor.requests.empty());
     EXPECT_EQ(Tables(), before);
@@ -187,10 +187,12 @@ TEST(GirderBoxes, DepthsFollowTheSupportsAndTheDeckChoosesTheCrossSection) {
         draw();
         section.rows.at(0).at(topWidth) = "20";
     };
-    ASSERT_TRUE(app::RunDesignCall(*app::FindDesignCall(cmd::kDesignCSBox), *db, loader, prompter, &editor));
+    ASSERT_TRUE(
+        app::RunDesignCall(*app::FindDesignCall(app::CommandId("design-cs-box")), *db, loader, prompter, &editor));
     EXPECT_EQ(extents, (std::vector<std::vector<double>>{{-10, 10, -1.2}, {-8, 8, -1.2}}));
     editor.change = nullptr;
-    ASSERT_TRUE(app::RunDesignCall(*app::FindDesignCall(cmd::kDesignSUBox), *db, loader, prompter, &editor));
+    ASSERT_TRUE(
+        app::RunDesignCall(*app::FindDesignCall(app::CommandId("design-su-box")), *db, loader, prompter, &editor));
     const char* table = "连续变截面箱梁立面、平面信息表";
     struct Case {
         const char* span;
@@ -240,7 +242,7 @@ TEST(GirderDeck, TheDeckWidthIsTheDesignedPartOfTheBridge) {
         auto db = MakeProject(dir.file("p.vlt"), c.general, {{"简支等截面箱梁桥", "1", "20"}});
         if (c.assumed)
             db->Execute("Update [一般信息表] Set BridgeWidth = 0, LeftBridgeWidth = 0, RightBridgeWidth = 0");
-        ASSERT_TRUE(app::RunDesignCall(*app::FindDesignCall(cmd::kDesignSUBox), *db, loader, prompter, &editor));
+        ASSERT_TRUE(app::RunDesignCall(*app::FindDesignCall(app::CommandId("design-su-box")), *db, loader, prompter, &editor));
         SCOPED_TRACE(c.topWidth);
         EXPECT_DOUBLE_EQ(Field(*db, "单箱单室箱梁横断面信息表", "Position", "1_跨中", "TopWidth").toDouble(),
                          c.topWidth);
@@ -252,7 +254,7 @@ TEST_F(GirderTest, AProjectThatCannotBeWrittenIsReportedAndLeftAlone) {
     db->Close();
     db = dao::Database::Open(dir.file("p.vlt"), true);
     const auto before = Tables();
-    ASSERT_TRUE(Run(cmd::kDesignSlab));
+    ASSERT_TRUE(Run(app::CommandId("design-slab")));
     ASSERT_EQ(prompter.shown().size(), 1u);
     EXPECT_EQ(prompter.shown()[0].icon, ui::Icon::Stop);
     EXPECT_EQ(Tables(), before);

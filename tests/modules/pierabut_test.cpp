@@ -24,7 +24,7 @@ const Rows kSupports = {
 class PierAbutTest : public DesignFixture {
 protected:
     PierAbutTest() { db = MakeMixedDeck(dir.file("p.vlt"), kSupports); }
-    bool Design() { return Run(cmd::kDesignPierAbut); }
+    bool Design() { return Run(app::CommandId("design-pier-abut")); }
 };
 
 TEST_F(PierAbutTest, EverySupportGetsExactlyTheMembersItsLayoutNames) {
@@ -141,7 +141,8 @@ TEST_F(PierAbutTest, ThePictureShowsTheFirstColumnPierAsItsRowsStand) {
 }
 
 TEST_F(PierAbutTest, TheInterfaceFilesFindEveryMemberTheyRead) {
-    for (int command : {cmd::kDesignSlab, cmd::kDesignTBeam, cmd::kDesignCUBox, cmd::kDesignPierAbut})
+    for (int command : {app::CommandId("design-slab"), app::CommandId("design-tbeam"), app::CommandId("design-cu-box"),
+                        app::CommandId("design-pier-abut")})
         ASSERT_TRUE(Run(command));
     EXPECT_EQ(exchange::WriteKelsaFile(*db, dir.file("k.bri"), prompter), exchange::InterfaceOutcome::Complete);
     EXPECT_TRUE(prompter.texts().empty());

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "app/command_ids.h"
+#include "app/command_table.h"
 #include "app/design_calls.h"
 #include "app/ui/plot_view.h"
 #include "app/ui/record_editor_dialog.h"
@@ -94,27 +94,31 @@ TEST_F(SiteEditorWindows, DrawsTheBoreholeColumnsAndTheNavigationClearanceOnceFi
         }
         return true;
     });
-    ASSERT_TRUE(Run(cmd::kDrill, layers));
+    ASSERT_TRUE(Run(app::CommandId("drill"), layers));
     FakeRecordEditor water([](ui::EditRequest& request) {
         request.tables[0].rows[0] = {"95.5", "88.2", "94", "6", "20", "14", "4", "1230"};
         return true;
     });
-    ASSERT_TRUE(Run(cmd::kWater, water));
+    ASSERT_TRUE(Run(app::CommandId("water"), water));
     ShootingEditor drill("editor_Drill_layers"), hydrology("editor_Water_filled");
-    ASSERT_TRUE(Run(cmd::kDrill, drill));
-    ASSERT_TRUE(Run(cmd::kWater, hydrology));
+    ASSERT_TRUE(Run(app::CommandId("drill"), drill));
+    ASSERT_TRUE(Run(app::CommandId("water"), hydrology));
     EXPECT_GT(drill.drawnPoints, 16u);  // ground line, four columns of three points, eight layer bottoms
     EXPECT_TRUE(prompter.texts().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Editors, SiteEditorWindows,
-    ::testing::Values(Editor{"GroundLine", cmd::kGroundLine, true}, Editor{"Drill", cmd::kDrill, true},
-                      Editor{"Water", cmd::kWater, true}, Editor{"HLine", cmd::kHorizontalCurves, true},
-                      Editor{"VLine", cmd::kVerticalCurves, true}, Editor{"Slope", cmd::kDeckSlope, true},
-                      Editor{"RdTbl", cmd::kRoadTable, true}, Editor{"Prick", cmd::kConeSlope, false},
-                      Editor{"Subslab", cmd::kSubslab, false}, Editor{"Slab", cmd::kDesignSlab, false},
-                      Editor{"PierAbut", cmd::kDesignPierAbut, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Editors, SiteEditorWindows,
+                         ::testing::Values(Editor{"GroundLine", app::CommandId("ground-line"), true},
+                                           Editor{"Drill", app::CommandId("drill"), true},
+                                           Editor{"Water", app::CommandId("water"), true},
+                                           Editor{"HLine", app::CommandId("horizontal-curves"), true},
+                                           Editor{"VLine", app::CommandId("vertical-curves"), true},
+                                           Editor{"Slope", app::CommandId("deck-slope"), true},
+                                           Editor{"RdTbl", app::CommandId("road-table"), true},
+                                           Editor{"Prick", app::CommandId("cone-slope"), false},
+                                           Editor{"Subslab", app::CommandId("subslab"), false},
+                                           Editor{"Slab", app::CommandId("design-slab"), false},
+                                           Editor{"PierAbut", app::CommandId("design-pier-abut"), true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -2,7 +2,7 @@
 // writes after OK, and that Cancel leaves the project as it was.
 #include <gtest/gtest.h>
 
-#include "app/command_ids.h"
+#include "app/command_table.h"
 #include "app/design_calls.h"
 #include "kit/bridge_facts.h"
 #include "kit/record_sheet.h"
@@ -24,14 +24,14 @@ struct SiteEditor {
 };
 
 const SiteEditor kEditors[] = {
-    {"GroundLine", cmd::kGroundLine, {"地形资料表"}},
-    {"Drill", cmd::kDrill, {"钻孔资料表", "钻孔描述表"}},
-    {"Water", cmd::kWater, {"水文资料表"}},
-    {"HLine", cmd::kHorizontalCurves, {"平曲线资料表"}},
-    {"VLine", cmd::kVerticalCurves, {"竖曲线资料表"}},
-    {"Slope", cmd::kDeckSlope, {"桥面横坡资料表"}},
-    {"RdTbl", cmd::kRoadTable, {"路基设计表"}},
-    {"Prick", cmd::kConeSlope, {"锥坡信息表"}},
+    {"GroundLine", app::CommandId("ground-line"), {"地形资料表"}},
+    {"Drill", app::CommandId("drill"), {"钻孔资料表", "钻孔描述表"}},
+    {"Water", app::CommandId("water"), {"水文资料表"}},
+    {"HLine", app::CommandId("horizontal-curves"), {"平曲线资料表"}},
+    {"VLine", app::CommandId("vertical-curves"), {"竖曲线资料表"}},
+    {"Slope", app::CommandId("deck-slope"), {"桥面横坡资料表"}},
+    {"RdTbl", app::CommandId("road-table"), {"路基设计表"}},
+    {"Prick", app::CommandId("cone-slope"), {"锥坡信息表"}},
 };
 
 class SiteEditorsTest : public ::testing::TestWithParam<SiteEditor> {
@@ -90,7 +90,7 @@ TEST_P(SiteEditorsTest, ProposesEveryTableWithItsFieldsAndMakesThemOnOk) {
         EXPECT_EQ(request.tables[t].captions.size(), expected.size()) << table;
         EXPECT_EQ(request.tables[t].rowsFixed, table == "水文资料表") << table;
     }
-    if (GetParam().commandId != cmd::kConeSlope) {
+    if (GetParam().commandId != app::CommandId("cone-slope")) {
         EXPECT_FALSE(editor.drawn[0].empty());
     }
 }
@@ -131,7 +131,7 @@ TEST_P(SiteEditorTest, GroundPointsStartAtTheSupportsAndWaitForTheirElevations) 
         request.tables[1].rows.push_back({"1", "ZK1", "粉质黏土", "80"});
         return true;
     });
-    ASSERT_TRUE(Run(drill, cmd::kDrill));
+    ASSERT_TRUE(Run(drill, app::CommandId("drill")));
     const auto& holes = drill.shown[0].tables[0].rows;
     ASSERT_EQ(holes.size(), supports.size());
     EXPECT_EQ(holes[0][0], "ZK1");
@@ -152,11 +152,11 @@ TEST_P(SiteEditorTest, TheRoadTableStartsOnTheGradeLineWithTheDeckEdges) {
         request.tables[0].rows = {{"-100", "100", ""}, {"1000", "111", ""}};  // a 1 % grade
         return true;
     });
-    ASSERT_TRUE(Run(profile, cmd::kVerticalCurves));
+    ASSERT_TRUE(Run(profile, app::CommandId("vertical-curves")));
     projectdb::RecreateCentralTable(*db, modulekit::SchemaOf(projectdb::kGeneralInfoTable));
     db->Execute("Insert Into [一般信息表] (BridgeWidth) Values (12)");
     FakeRecordEditor road = FakeRecordEditor::Cancelling();
-    ASSERT_TRUE(Run(road, cmd::kRoadTable));
+    ASSERT_TRUE(Run(road, app::CommandId("road-table")));
     const ui::ProposedTable& sheet = road.shown[0].tables[0];
     ASSERT_EQ(sheet.rows.size(), supports.size());
     const double centre = 100 + 0.01 * (supports[0] + 100);

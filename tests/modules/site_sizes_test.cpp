@@ -348,7 +348,8 @@ TEST_P(DeepValley, AColumnFollowsItsCapAsTheUserEditsIt) {
     };
     modules::SharedLibraryLoader loader(VELTRA_MODULES_DIR);
     ui::ScriptedPrompter prompter;
-    ASSERT_TRUE(app::RunDesignCall(*app::FindDesignCall(cmd::kDesignPierAbut), *db, loader, prompter, &editor));
+    ASSERT_TRUE(
+        app::RunDesignCall(*app::FindDesignCall(app::CommandId("design-pier-abut")), *db, loader, prompter, &editor));
     EXPECT_TRUE(prompter.texts().empty());
     EXPECT_NEAR(MemberField(*db, "圆形截面柱式墩身信息表", 1, "PierColumnLength").value_or(-1), before - 0.6, 0.0015);
     const bridge::Bridge after = bridge::ReadBridge(*db);

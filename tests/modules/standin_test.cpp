@@ -2,7 +2,7 @@
 // prompter what they would do.
 #include <gtest/gtest.h>
 
-#include "app/command_ids.h"
+#include "app/command_table.h"
 #include "app/design_calls.h"
 #include "platform/interaction/scripted.h"
 #include "projectdb/project_file.h"
@@ -47,14 +47,14 @@ TEST_P(StandInTest, SaysWhatItWouldDoThroughTheShellsPrompter) {
 
 INSTANTIATE_TEST_SUITE_P(
     Modules, StandInTest,
-    ::testing::Values(StandIn{"EarWall", cmd::kRebarEarWall, "钢筋布置模块尚未提供：将为耳墙布置钢筋。"},
-                      StandIn{"ApproachSlab", cmd::kRebarApproachSlab, "钢筋布置模块尚未提供：将为桥头搭板布置钢筋。"},
-                      StandIn{"CapBeam2", cmd::kRebarCapBeam2,
+    ::testing::Values(StandIn{"EarWall", app::CommandId("rebar-ear-wall"), "钢筋布置模块尚未提供：将为耳墙布置钢筋。"},
+                      StandIn{"ApproachSlab", app::CommandId("rebar-approach-slab"), "钢筋布置模块尚未提供：将为桥头搭板布置钢筋。"},
+                      StandIn{"CapBeam2", app::CommandId("rebar-cap-beam-2"),
                               "钢筋设计模块尚未提供：将按项目 @ 的尺寸信息为独柱墩帽梁布置钢筋。"},
-                      StandIn{"ContinuousBox", cmd::kRebarContinuousBox,
+                      StandIn{"ContinuousBox", app::CommandId("rebar-continuous-box"),
                               "钢筋设计模块尚未提供：将按项目 @ 的尺寸信息为预应力连续箱梁布置钢筋。"},
-                      StandIn{"Shear", cmd::kShearDesign, "钢筋混凝土截面计算模块尚未提供：将进行抗剪计算。"},
-                      StandIn{"Pile", cmd::kPileDesign, "桩基计算模块尚未提供：将进行桩基础计算。"}),
+                      StandIn{"Shear", app::CommandId("shear-design"), "钢筋混凝土截面计算模块尚未提供：将进行抗剪计算。"},
+                      StandIn{"Pile", app::CommandId("pile-design"), "桩基计算模块尚未提供：将进行桩基础计算。"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -14,11 +14,11 @@
 #include <QToolBar>
 #include <map>
 
-#include "app/command_ids.h"
 #include "app/project_session.h"
 #include "app/shell_texts.h"
 #include "app/ui/app_project_host.h"
 #include "app/ui/project_window_set.h"
+#include "app/ui/recent_files.h"
 #include "app/ui/shell_host.h"
 #include "drawing/acad_session.h"
 #include "platform/windows/ui/window_endpoint.h"
@@ -134,7 +134,7 @@ void CMainFrame::FillRecentFiles(QMenu* menu) {
         menu->addAction("最近文件")->setEnabled(false);
         return;
     }
-    for (int i = 0; i < files.size() && i < cmd::kRecentCount; ++i) {
+    for (int i = 0; i < files.size() && i < RecentFileList::kSize; ++i) {
         QString path = files[i];
         auto* a = menu->addAction(QString("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
         a->setStatusTip(path);
@@ -183,8 +183,8 @@ void CMainFrame::BuildToolBar() {
         m_actions[spec.id]->setIcon(ToolbarIcon(*style(), spec.toolbar->icon));
         m_pToolBar->addAction(m_actions[spec.id]);
     }
-    m_actions[cmd::kViewToolbar]->setChecked(true);
-    connect(m_pToolBar, &QToolBar::visibilityChanged, m_actions[cmd::kViewToolbar], &QAction::setChecked);
+    action("view-toolbar")->setChecked(true);
+    connect(m_pToolBar, &QToolBar::visibilityChanged, action("view-toolbar"), &QAction::setChecked);
 }
 
 void CMainFrame::BuildStatusBar() {
@@ -204,7 +204,7 @@ void CMainFrame::BuildStatusBar() {
     connect(timer, &QTimer::timeout, this, &CMainFrame::UpdateLockIndicators);
     timer->start(250);
     UpdateLockIndicators();
-    m_actions[cmd::kViewStatusBar]->setChecked(true);
+    action("view-status-bar")->setChecked(true);
 }
 
 void CMainFrame::SetLockReader(std::function<windows::LockStates()> read) {
@@ -237,10 +237,11 @@ void CMainFrame::UpdateCommandStates() {
     for (auto it = m_actions.begin(); it != m_actions.end(); ++it)
         it.value()->setEnabled(m_commands.IsEnabled(it.key(), project));
     // A shrunk window cannot shrink again; its button stays grey until the window is restored.
-    m_actions[cmd::kShrink]->setEnabled(!m_bShrunk);
+    action("shrink")->setEnabled(!m_bShrunk);
 }
 
 void CMainFrame::OnCommand(int id) { m_commands.Run(id, m_shell.Session()); }
+void CMainFrame::OnCommand(std::string_view key) { OnCommand(m_commands.Id(key)); }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
     // The main window stays while a grid window refuses to close.

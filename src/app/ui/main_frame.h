@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string_view>
 
 #include "app/command_table.h"
 #include "app/menus.h"
@@ -35,6 +36,9 @@ class WindowEndpoint;
 namespace drawing {
 class CDrawingCombos;
 }
+namespace projectdb {
+struct PageServices;
+}
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -47,6 +51,7 @@ public:
     browse::ProjectHost& projectHost() const;
     const app::CommandTable& commands() const { return m_commands; }
     QAction* action(int id) const { return m_actions.value(id); }
+    QAction* action(std::string_view key) const { return m_actions.value(m_commands.Id(key)); }
     CHelpWindow* helpWindow() const;
     // The manual at one page ("tables.html#values"), as 是 to "你想查看帮助文件吗?" shows it.
     void ShowHelpPage(const std::string& page);
@@ -56,8 +61,10 @@ public:
     // The one line a long operation ends with, in the status bar (nothing for an empty line).
     void ShowSummary(const std::string& summary);
 
-    // Runs a command as if its menu entry had been chosen (nothing when it is disabled).
+    // Runs a command as if its menu entry had been chosen (nothing when it is disabled); by id or by the key
+    // of its row ("bridge-check").
     void OnCommand(int id);
+    void OnCommand(std::string_view key);
 
     // Shows menu 148 while a project is open, menu 140 otherwise; renews the commands' states and the caption.
     void UpdateFrameMenu();
@@ -84,7 +91,19 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // The handlers of the commands by the keys of their rows, a few menus' worth in each list
+    // (main_frame_commands.cpp): the project menu, its exchange formats, settings and central tables, tools
+    // and libraries, windows and help.
+    using Handlers = std::vector<std::pair<std::string_view, app::CommandTable::Handler>>;
     void BindCommands();
+    Handlers ProjectHandlers();
+    Handlers ExchangeHandlers();
+    Handlers SettingsAndTableHandlers();
+    Handlers ToolHandlers();
+    Handlers WindowAndHelpHandlers();
+    void BindDesignCommands();
+    // What the wizard and the central-table dialogs ask through.
+    projectdb::PageServices PageServices();
     void BuildActions();
     void FillMenu(QMenu* menu, const std::vector<MenuEntry>& entries);
     void FillRecentFiles(QMenu* menu);
@@ -93,7 +112,7 @@ private:
     void BuildStatusBar();
     void RegisterWindow();
 
-    // Handlers of the project commands.
+    // Handlers of the project commands (main_frame_handlers.cpp).
     bool OnFileOpen();
     bool OnFileSaveAs();
     bool OnImport();

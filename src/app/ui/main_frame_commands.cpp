@@ -1,46 +1,33 @@
-// The handlers the main window attaches to the command table. Each asks what it must ask in windows and
-// leaves the project to the session; a handler returns true when it wrote to the project.
+// Which handler runs which command: the main window attaches a handler to every row of the command table that
+// is not a design command, by the row's key. A handler asks what it must ask in windows and leaves the project
+// to the session; it returns true when it wrote to the project, so that the row's categories are announced.
+// A new command is its row in shell_commands.cpp and its entry in one of the lists below.
 #include <QAction>
-#include <QLabel>
 #include <QMdiArea>
 #include <QStatusBar>
-#include <QMenuBar>
 #include <QToolBar>
 #include <QWhatsThis>
 
-#include "app/command_ids.h"
 #include "app/design_calls.h"
 #include "app/design_summary.h"
 #include "app/drawing_host.h"
 #include "app/pier_source.h"
 #include "app/project_session.h"
-#include "app/shell_texts.h"
 #include "app/ui/about_dialog.h"
 #include "app/ui/bridge_check_window.h"
-#include "app/ui/child_frames.h"
-#include "app/ui/help_window.h"
 #include "app/ui/main_frame.h"
 #include "app/ui/project_window_set.h"
-#include "browse/ui/bri_form_view.h"
-#include "platform/spreadsheet/sheet_model.h"
-#include "platform/spreadsheet/sheet_print.h"
-#include "platform/spreadsheet/spreadsheet.h"
-#include "platform/interaction/qt_printing.h"
 #include "app/ui/qt_program_starter.h"
 #include "app/ui/record_editor_dialog.h"
 #include "app/ui/shell_host.h"
-#include "app/ui/start_dialog.h"
 #include "calc/ui/calc_windows.h"
 #include "drawing/acad_session.h"
 #include "drawing/ui/drawing_combos.h"
 #include "drawing/ui/drawing_layout_dialog.h"
 #include "drawing/ui/drawing_state_dialog.h"
 #include "drawing/ui/drawing_target_command.h"
-#include "exchange/import_options.h"
 #include "exchange/interface_writer.h"
 #include "exchange/ui/open_exchange_commands.h"
-#include "exchange/ui/project_import_command.h"
-#include "exchange/ui/route_import_command.h"
 #include "library/ui/library_clean_run.h"
 #include "library/ui/library_manager_dialog.h"
 #include "library/ui/library_view_dialog.h"
@@ -55,22 +42,25 @@
 
 namespace {
 
-// The route check after a route import, in the status line rather than a box: the engineer may well import a
-// route he knows to be rough. The count stays in a permanent field (menu tips wipe the message), every
-// warning in its tooltip; an import of a sound route clears it.
-void ShowRouteWarnings(QStatusBar* bar, const std::vector<std::string>& warnings) {
-    auto* field = bar->findChild<QLabel*>("routeWarnings");
-    if (!field) {
-        field = new QLabel(bar);
-        field->setObjectName("routeWarnings");
-        field->setStyleSheet("color: #b00000");
-        bar->addPermanentWidget(field);
-    }
-    QStringList lines;
-    for (const auto& line : warnings) lines << QString::fromStdString(line);
-    field->setText(warnings.empty() ? QString() : QString("路线资料警告%1条").arg(warnings.size()));
-    field->setToolTip(lines.join("\n"));
-    field->setVisible(!warnings.empty());
+using Handler = app::CommandTable::Handler;
+
+// The handler of a command that announces no table change: it writes nothing, or the session announces what
+// it did (open, save, close).
+Handler Quiet(std::function<void()> action) {
+    return [action = std::move(action)] {
+        action();
+        return false;
+    };
+}
+
+// The long operations end with their one-line summary in the status bar, the line the command line prints;
+// `run` fills it (nothing when the operation did not finish).
+Handler Summarised(CMainFrame& frame, std::function<void(std::string* summary)> run) {
+    return Quiet([&frame, run = std::move(run)] {
+        std::string summary;
+        run(&summary);
+        frame.ShowSummary(summary);
+    });
 }
 
 // Record counts for a design command's summary; a project with a table that cannot be read gets none, and
@@ -91,151 +81,212 @@ calc::ui::PierSource PierSourceOf(dao::Database* db) {
     };
 }
 
+// 新建: the wizard, whose Finish closes the open project and opens the new one.
+void RunNewProjectWizard(CMainFrame& frame, ShellHost& shell, const projectdb::PageServices& services) {
+    app::ProjectSession& session = shell.Session();
+    shell.SetNewProject(true);
+    projectdb::FinishSteps steps;
+    steps.closeCurrentProject = [&session] { return session.Close(); };
+    steps.openProject = [&shell, &session](const std::string& path) {
+        const bool opened = session.Open(path, app::OpenRoute::CloseFirst);
+        shell.SetNewProject(false);
+        return opened;
+    };
+    // Finish tells a running drawing host once more, after the open has told it already.
+    steps.notifyDrawingHost = [&shell] {
+        if (AcadWindow() != 0) shell.Acad().SendAcadCommand("LoadDBAuto ");
+    };
+    projectdb::CMyPropertySheet1 wizard(services, std::move(steps), &frame);
+    wizard.exec();
+}
+
+// 检查 reads the bridge model afresh each time, so that it shows the tables as they are now; a finding leads
+// to its record in a grid window.
+void OpenBridgeCheck(CMainFrame& frame, app::ProjectSession& session) {
+    auto check = [&session] {
+        dao::Database* db = session.Database();
+        return db ? bridge::ReadBridge(*db).findings : std::vector<bridge::Finding>();
+    };
+    auto show = [&frame](const std::string& table, int record) { frame.projectWindows().ShowRecord(table, record); };
+    auto* window = new CBridgeCheckWindow(check, show, &frame);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+}
+
 }  // namespace
 
 void CMainFrame::BindCommands() {
-    auto bind = [this](int id, std::function<void()> action) {
-        m_commands.SetHandler(id, [action = std::move(action)] {
-            action();
-            return false;
-        });
-    };
+    for (const Handlers& handlers : {ProjectHandlers(), ExchangeHandlers(), SettingsAndTableHandlers(),
+                                     ToolHandlers(), WindowAndHelpHandlers()})
+        for (const auto& [key, handler] : handlers) m_commands.SetHandler(key, handler);
+    BindDesignCommands();
+}
+
+CMainFrame::Handlers CMainFrame::ProjectHandlers() {
     app::ProjectSession& session = m_shell.Session();
-    m_commands.SetHandler(cmd::kOpen, [this] { return OnFileOpen(); });
-    m_commands.SetHandler(cmd::kSaveAs, [this] { return OnFileSaveAs(); });
-    m_commands.SetHandler(cmd::kImport, [this] { return OnImport(); });
-    m_commands.SetHandler(cmd::kImportProject, [this] { return OnImportProject(); });
-    // The wizard and the central-table dialogs, with the member-type selection dialogs behind their double-clicks.
-    auto pageServices = [this] {
-        return projectdb::PageServices{m_shell.Prompter(), m_shell.FileChooser(), &projectdb::ChooseMemberType};
+    return {
+        {"new", Quiet([this] { RunNewProjectWizard(*this, m_shell, PageServices()); })},
+        {"open", [this] { return OnFileOpen(); }},
+        {"save", Quiet([&session] { session.Save(); })},
+        {"save-as", [this] { return OnFileSaveAs(); }},
+        {"close", Quiet([&session] { session.Close(); })},
+        {"import", [this] { return OnImport(); }},
+        {"import-project", [this] { return OnImportProject(); }},
+        {"bridge-check", Quiet([this, &session] {
+             if (session.Database()) OpenBridgeCheck(*this, session);
+         })},
+        {"print", Quiet([this] { PrintActiveGrid(); })},
+        {"print-setup", Quiet([this] { m_shell.PrinterSetupChooser().choose(m_shell.Printer()); })},
+        // The main window's close asks the grid windows first, as its close box does.
+        {"exit", Quiet([this] { close(); })},
     };
-    bind(cmd::kNew, [this, pageServices, &session] {
-        m_shell.SetNewProject(true);
-        projectdb::FinishSteps steps;
-        steps.closeCurrentProject = [&session] { return session.Close(); };
-        steps.openProject = [this, &session](const std::string& path) {
-            const bool opened = session.Open(path, app::OpenRoute::CloseFirst);
-            m_shell.SetNewProject(false);
-            return opened;
-        };
-        // Finish tells a running drawing host once more, after the open has told it already.
-        steps.notifyDrawingHost = [this] {
-            if (AcadWindow() != 0) m_shell.Acad().SendAcadCommand("LoadDBAuto ");
-        };
-        projectdb::CMyPropertySheet1 wizard(pageServices(), std::move(steps), this);
-        wizard.exec();
-    });
-    m_commands.SetHandler(cmd::kGeneralInfo, [this, pageServices, &session] {
-        dao::Database* db = session.Database();
-        return db && projectdb::RunGeneralInfoDialog(*db, pageServices(), this);
-    });
-    m_commands.SetHandler(cmd::kSpanInfo, [this, pageServices, &session] {
-        dao::Database* db = session.Database();
-        return db && projectdb::RunSpanInfoDialog(*db, pageServices(), this);
-    });
-    m_commands.SetHandler(cmd::kDrawingInfo, [this, pageServices, &session] {
-        dao::Database* db = session.Database();
-        return db && drawing::RunDrawingLayoutDialog(*db, pageServices(), this);
-    });
-    bind(cmd::kDrawingTarget, [this, &session] {
-        dao::Database* db = session.Database();
-        if (!db) return;
-        auto steps = drawing::DialogTargetSteps(m_shell.Prompter(), this);
-        if (auto result = drawing::RunDrawingTargetCommand(*db, m_shell.Prompter(), steps))
-            m_pDrawingCombos->Show(*result);
-    });
-    bind(cmd::kDrawingPreview, [this, &session] {
-        if (session.Database())
-            drawing::RunDrawingPreview(*session.Database(), m_shell.Prompter(), this,
-                                       ui::PrintServices{&m_shell.Printer(), &m_shell.PrintChooser()});
-    });
-    bind(cmd::kView3d, [this] { m_pWindows->OpenView3d(); });
-    // The long operations end with their one-line summary in the status bar, the line the command line prints;
-    // `run` fills it (nothing when the operation did not finish).
-    auto bindSummarised = [this, bind](int id, std::function<void(std::string* summary)> run) {
-        bind(id, [this, run = std::move(run)] {
-            std::string summary;
-            run(&summary);
-            ShowSummary(summary);
-        });
-    };
-    for (auto [id, file] : {std::pair{cmd::kExportArvo3D, exchange::InterfaceFile::Arvo3d},
-                            std::pair{cmd::kExportKelsa, exchange::InterfaceFile::Kelsa}})
-        bindSummarised(id, [this, &session, file = file](std::string* summary) {
+}
+
+CMainFrame::Handlers CMainFrame::ExchangeHandlers() {
+    app::ProjectSession& session = m_shell.Session();
+    auto interfaceExport = [this, &session](exchange::InterfaceFile file) {
+        return Summarised(*this, [this, &session, file](std::string* summary) {
             if (session.Database())
                 exchange::RunInterfaceExport(file, *session.Database(), m_shell.FileChooser(), m_shell.Prompter(),
                                              summary);
         });
-    m_commands.SetHandler(cmd::kImportLandXml, [this, &session] {
-        dao::Database* db = session.Database();
-        std::string summary;
-        const bool imported =
-            db && exchange::RunLandXmlImportCommand(this, *db, m_shell.FileChooser(), m_shell.Prompter(), &summary);
-        ShowSummary(summary);
-        return imported;
-    });
-    bindSummarised(cmd::kExportLandXml, [this, &session](std::string* summary) {
-        if (session.Database())
-            exchange::RunLandXmlExportCommand(*session.Database(), m_shell.FileChooser(), m_shell.Prompter(), summary);
-    });
-    bindSummarised(cmd::kExportIfc, [this, &session](std::string* summary) {
-        if (session.Database())
-            exchange::RunIfcExportCommand(this, *session.Database(), m_shell.FileChooser(), m_shell.Prompter(), summary);
-    });
-    bindSummarised(cmd::kLibraryWrite, [this, &session](std::string* summary) {
-        if (session.Database())
-            library::RunWriteLibraryCommand(this, *session.Database(), m_shell.Prompter(), m_shell.FileChooser(),
-                                            summary);
-    });
-    bindSummarised(cmd::kLibraryMerge, [this](std::string* summary) {
-        library::RunMergeLibraryCommand(this, m_shell.Prompter(), m_shell.FileChooser(), summary);
-    });
-    bindSummarised(cmd::kLibraryClean, [this](std::string* summary) {
-        library::RunCleanLibraryCommand(this, m_shell.Prompter(), m_shell.FileChooser(), summary);
-    });
-    bind(cmd::kRunArvo3D, [this, &session] {
-        CQtProgramStarter starter;
-        app::SiblingServices services{m_shell.Prompter(), starter, m_shell.Modules(), app::TemporaryFolder()};
-        if (session.Database()) app::RunModellingProgram(*session.Database(), services);
-    });
-    bind(cmd::kRunKelsa, [this] {
-        CQtProgramStarter starter;
-        app::SiblingServices services{m_shell.Prompter(), starter, m_shell.Modules(), app::TemporaryFolder()};
-        app::RunSubstructureProgram(services);
-    });
-    bind(cmd::kPrintSetup, [this] { m_shell.PrinterSetupChooser().choose(m_shell.Printer()); });
-    bind(cmd::kPrint, [this] { PrintActiveGrid(); });
-    bind(cmd::kSave, [&session] { session.Save(); });
-    bind(cmd::kClose, [&session] { session.Close(); });
-    bind(cmd::kExit, [this] { close(); });
-    bind(cmd::kViewToolbar, [this] { m_pToolBar->setVisible(!m_pToolBar->isVisible()); });
-    bind(cmd::kViewStatusBar, [this] {
-        statusBar()->setVisible(!statusBar()->isVisible());
-        m_actions[cmd::kViewStatusBar]->setChecked(statusBar()->isVisible());
-    });
-    bind(cmd::kAdvancedUser, [this] { m_shell.SetAdvancedUser(m_actions[cmd::kAdvancedUser]->isChecked()); });
-    bind(cmd::kPierForces, [this] { OpenPierForceWindow(this, PierSourceOf(m_shell.Session().Database())); });
-    bind(cmd::kCulvert, [this] { OpenCulvertTool(this); });
-    bind(cmd::kRouteGeometry, [this] { OpenRouteGeometryTool(this, m_shell.Session().Database()); });
-    // 检查 reads the bridge model afresh each time, so that it shows the tables as they are now.
-    bind(cmd::kBridgeCheck, [this, &session] {
-        if (!session.Database()) return;
-        auto check = [&session] {
-            dao::Database* db = session.Database();
-            return db ? bridge::ReadBridge(*db).findings : std::vector<bridge::Finding>();
-        };
-        auto jump = [this](const std::string& table, int record) {
-            browse::CBriFormView* view = m_pWindows->OpenGridWindow(table);
-            if (view && record >= 0) view->Grid().selectRows(record + 1, record + 1);
-        };
-        auto* window = new CBridgeCheckWindow(check, jump, this);
-        window->setAttribute(Qt::WA_DeleteOnClose);
-        window->show();
-    });
-    bind(cmd::kWindowCascade, [this] { m_pMdiArea->cascadeSubWindows(); });
-    bind(cmd::kWindowTile, [this] { m_pMdiArea->tileSubWindows(); });
-    // Every design command hands the open project to its module, with the dialog in which the user edits
-    // what the module proposes; the views refresh after it ran.
+    };
+    return {
+        {"export-arvo3d", interfaceExport(exchange::InterfaceFile::Arvo3d)},
+        {"export-kelsa", interfaceExport(exchange::InterfaceFile::Kelsa)},
+        {"import-landxml",
+         [this, &session] {
+             dao::Database* db = session.Database();
+             std::string summary;
+             const bool imported = db && exchange::RunLandXmlImportCommand(this, *db, m_shell.FileChooser(),
+                                                                           m_shell.Prompter(), &summary);
+             ShowSummary(summary);
+             return imported;
+         }},
+        {"export-landxml", Summarised(*this, [this, &session](std::string* summary) {
+             if (session.Database())
+                 exchange::RunLandXmlExportCommand(*session.Database(), m_shell.FileChooser(), m_shell.Prompter(),
+                                                   summary);
+         })},
+        {"export-ifc", Summarised(*this, [this, &session](std::string* summary) {
+             if (session.Database())
+                 exchange::RunIfcExportCommand(this, *session.Database(), m_shell.FileChooser(), m_shell.Prompter(),
+                                               summary);
+         })},
+    };
+}
+
+CMainFrame::Handlers CMainFrame::SettingsAndTableHandlers() {
+    app::ProjectSession& session = m_shell.Session();
+    return {
+        {"view-toolbar", Quiet([this] { m_pToolBar->setVisible(!m_pToolBar->isVisible()); })},
+        {"view-status-bar", Quiet([this] {
+             statusBar()->setVisible(!statusBar()->isVisible());
+             action("view-status-bar")->setChecked(statusBar()->isVisible());
+         })},
+        {"advanced-user", Quiet([this] { m_shell.SetAdvancedUser(action("advanced-user")->isChecked()); })},
+        {"drawing-target", Quiet([this, &session] {
+             dao::Database* db = session.Database();
+             if (!db) return;
+             auto steps = drawing::DialogTargetSteps(m_shell.Prompter(), this);
+             if (auto result = drawing::RunDrawingTargetCommand(*db, m_shell.Prompter(), steps))
+                 m_pDrawingCombos->Show(*result);
+         })},
+        {"drawing-preview", Quiet([this, &session] {
+             if (session.Database())
+                 drawing::RunDrawingPreview(*session.Database(), m_shell.Prompter(), this,
+                                            ui::PrintServices{&m_shell.Printer(), &m_shell.PrintChooser()});
+         })},
+        {"view-3d", Quiet([this] { m_pWindows->OpenView3d(); })},
+        // The central-table dialogs, with the member-type selection dialogs behind their double-clicks.
+        {"general-info",
+         [this, &session] {
+             dao::Database* db = session.Database();
+             return db && projectdb::RunGeneralInfoDialog(*db, PageServices(), this);
+         }},
+        {"span-info",
+         [this, &session] {
+             dao::Database* db = session.Database();
+             return db && projectdb::RunSpanInfoDialog(*db, PageServices(), this);
+         }},
+        {"drawing-info",
+         [this, &session] {
+             dao::Database* db = session.Database();
+             return db && drawing::RunDrawingLayoutDialog(*db, PageServices(), this);
+         }},
+        {"route-geometry", Quiet([this, &session] { OpenRouteGeometryTool(this, session.Database()); })},
+        {"assembly",
+         [this, &session] {
+             dao::Database* db = session.Database();
+             return db && projectdb::EditAssemblyRelations(*db, m_shell.FileChooser(), this);
+         }},
+    };
+}
+
+CMainFrame::Handlers CMainFrame::ToolHandlers() {
+    app::ProjectSession& session = m_shell.Session();
+    auto libraryServices = [this] {
+        return library::LibraryDialogServices{m_shell.Prompter(), m_shell.FileChooser(), m_shell.Modules(), {}};
+    };
+    auto siblingServices = [this](CQtProgramStarter& starter) {
+        return app::SiblingServices{m_shell.Prompter(), starter, m_shell.Modules(), app::TemporaryFolder()};
+    };
+    return {
+        {"library-browse", Quiet([this, libraryServices] { library::RunLibraryViewCommand(this, libraryServices()); })},
+        {"library-write", Summarised(*this, [this, &session](std::string* summary) {
+             if (session.Database())
+                 library::RunWriteLibraryCommand(this, *session.Database(), m_shell.Prompter(), m_shell.FileChooser(),
+                                                 summary);
+         })},
+        {"library-manage",
+         Quiet([this, libraryServices] { library::RunLibraryManagerCommand(this, libraryServices()); })},
+        {"library-merge", Summarised(*this, [this](std::string* summary) {
+             library::RunMergeLibraryCommand(this, m_shell.Prompter(), m_shell.FileChooser(), summary);
+         })},
+        {"library-clean", Summarised(*this, [this](std::string* summary) {
+             library::RunCleanLibraryCommand(this, m_shell.Prompter(), m_shell.FileChooser(), summary);
+         })},
+        {"pier-forces", Quiet([this, &session] { OpenPierForceWindow(this, PierSourceOf(session.Database())); })},
+        {"culvert", Quiet([this] { OpenCulvertTool(this); })},
+        {"run-arvo3d", Quiet([&session, siblingServices] {
+             CQtProgramStarter starter;
+             app::SiblingServices services = siblingServices(starter);
+             if (session.Database()) app::RunModellingProgram(*session.Database(), services);
+         })},
+        {"run-kelsa", Quiet([siblingServices] {
+             CQtProgramStarter starter;
+             app::SiblingServices services = siblingServices(starter);
+             app::RunSubstructureProgram(services);
+         })},
+    };
+}
+
+CMainFrame::Handlers CMainFrame::WindowAndHelpHandlers() {
+    return {
+        // A host that started a moment ago gets the project first; the shell offers to close only for a host
+        // that has the project.
+        {"switch-to-drawing", Quiet([this] {
+             const bool projectOpen = m_shell.Session().IsOpen();
+             m_shell.AcadLink().Poll(projectOpen);
+             if (m_shell.Acad().SwitchToDrawing(m_shell.AcadLink().HostHasProject(projectOpen))) close();
+         })},
+        {"shrink", Quiet([this] { OnShrink(); })},
+        {"restore", Quiet([this] { OnRestore(); })},
+        {"window-cascade", Quiet([this] { m_pMdiArea->cascadeSubWindows(); })},
+        {"window-tile", Quiet([this] { m_pMdiArea->tileSubWindows(); })},
+        {"help-topics", Quiet([this] { OnHelp(); })},
+        {"help-task", Quiet([this] { OnHelp(); })},
+        {"help-context", Quiet([] { QWhatsThis::enterWhatsThisMode(); })},
+        {"about", Quiet([this] {
+             CAboutDlg dialog(this);
+             dialog.exec();
+         })},
+    };
+}
+
+// Every design command hands the open project to its module, with the dialog in which the user edits what the
+// module proposes; the views refresh after it ran, and the status bar tells what it wrote.
+void CMainFrame::BindDesignCommands() {
     auto editor = std::make_shared<DialogRecordEditor>(this);
     for (const app::CommandSpec& spec : m_commands.Specs()) {
         if (!spec.design) continue;
@@ -249,150 +300,8 @@ void CMainFrame::BindCommands() {
             return ran;
         });
     }
-    m_commands.SetHandler(cmd::kAssembly, [this] {
-        dao::Database* db = m_shell.Session().Database();
-        return db && projectdb::EditAssemblyRelations(*db, m_shell.FileChooser(), this);
-    });
-    auto libraryServices = [this] {
-        return library::LibraryDialogServices{m_shell.Prompter(), m_shell.FileChooser(), m_shell.Modules(), {}};
-    };
-    bind(cmd::kLibraryBrowse, [this, libraryServices] { library::RunLibraryViewCommand(this, libraryServices()); });
-    bind(cmd::kLibraryManage, [this, libraryServices] { library::RunLibraryManagerCommand(this, libraryServices()); });
-    // The main window's close asks the grid windows first, as its close box does.
-    // A host that started a moment ago gets the project first; the shell offers to close only for a host
-    // that has the project.
-    bind(cmd::kSwitchToDrawing, [this] {
-        const bool projectOpen = m_shell.Session().IsOpen();
-        m_shell.AcadLink().Poll(projectOpen);
-        if (m_shell.Acad().SwitchToDrawing(m_shell.AcadLink().HostHasProject(projectOpen))) close();
-    });
-    bind(cmd::kShrink, [this] { OnShrink(); });
-    bind(cmd::kRestore, [this] { OnRestore(); });
-    bind(cmd::kHelpTopics, [this] { OnHelp(); });
-    bind(cmd::kHelpTask, [this] { OnHelp(); });
-    bind(cmd::kHelpContext, [] { QWhatsThis::enterWhatsThisMode(); });
-    bind(cmd::kAbout, [this] {
-        CAboutDlg dialog(this);
-        dialog.exec();
-    });
 }
 
-bool CMainFrame::OnFileOpen() {
-    std::string path = m_shell.FileChooser().choose(app::OpenProjectRequest());
-    if (!path.empty()) m_shell.Session().Open(path, app::OpenRoute::CloseFirst);
-    return false;
-}
-
-bool CMainFrame::OnFileSaveAs() {
-    std::string path = m_shell.FileChooser().choose(app::SaveProjectAsRequest());
-    if (!path.empty()) m_shell.Session().SaveAs(path);
-    return false;
-}
-
-
-bool CMainFrame::OnImport() {
-    dao::Database* db = m_shell.Session().Database();
-    if (!db) return false;
-    auto result = exchange::RunImportCommand(this, *db, m_shell.FileChooser(), m_shell.Prompter());
-    if (result.outcome == exchange::ImportCommandOutcome::ProjectChosen) {
-        std::string summary;
-        const bool imported = exchange::RunReferenceProjectImport(this, *db, result.path, m_shell.Prompter(), &summary);
-        ShowSummary(summary);
-        return imported;
-    }
-    if (result.outcome != exchange::ImportCommandOutcome::RouteImported) return false;
-    ShowRouteWarnings(statusBar(), result.warnings);
-    ShowSummary(result.summary);
-    return true;
-}
-
-bool CMainFrame::OnImportProject() {
-    std::string path = m_shell.FileChooser().choose(exchange::ImportProjectFileRequest());
-    if (!path.empty()) ImportNewProject(path);
-    return false;
-}
-
-void CMainFrame::ImportNewProject(const std::string& sourcePath) {
-    app::ProjectSession& session = m_shell.Session();
-    exchange::NewProjectSteps steps;
-    if (session.IsOpen()) steps.closeProject = [&session] { return session.Close(); };
-    steps.openProject = [&session](const std::string& path) { return session.Open(path, app::OpenRoute::CloseFirst); };
-    exchange::RunNewProjectImport(this, sourcePath, m_shell.FileChooser(), m_shell.Prompter(), steps);
-}
-
-void CMainFrame::ShowStartDialog() {
-    CStartDlg dialog(m_shell.RecentProjects(), m_shell.FileChooser(), this);
-    if (dialog.exec() != QDialog::Accepted) return;
-    switch (dialog.choice()) {
-        case CStartDlg::Choice::Open:
-            m_shell.Session().Open(dialog.path().toStdString(), app::OpenRoute::OpenFirst);
-            break;
-        case CStartDlg::Choice::New: OnCommand(cmd::kNew); break;
-        case CStartDlg::Choice::Import: ImportNewProject(dialog.path().toStdString()); break;
-        case CStartDlg::Choice::None: break;
-    }
-}
-
-void CMainFrame::OnShrink() {
-    if (m_bShrunk) return;
-    m_rememberedRect = geometry();
-    if (m_pToolBar->isFloating()) addToolBar(Qt::TopToolBarArea, m_pToolBar);
-    int height = m_pToolBar->height() + menuBar()->height() + (statusBar()->isVisible() ? statusBar()->height() : 0);
-    QRect old = *m_rememberedRect;
-    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
-    setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    showNormal();
-    setGeometry(old.left(), old.top(), old.width(), height);
-    m_bShrunk = true;
-    m_actions[cmd::kShrink]->setEnabled(false);
-}
-
-void CMainFrame::OnRestore() {
-    if (m_pToolBar->isFloating()) addToolBar(Qt::TopToolBarArea, m_pToolBar);
-    setWindowFlag(Qt::WindowMaximizeButtonHint, true);
-    setWindowFlag(Qt::WindowStaysOnTopHint, false);
-    show();
-    if (m_rememberedRect) setGeometry(*m_rememberedRect);
-    m_bShrunk = false;
-    m_actions[cmd::kShrink]->setEnabled(true);
-}
-
-void CMainFrame::ShowSummary(const std::string& summary) {
-    if (!summary.empty()) statusBar()->showMessage(QString::fromStdString(summary));
-}
-
-CHelpWindow* CMainFrame::helpWindow() const { return m_pHelpWindow; }
-
-void CMainFrame::ShowHelpPage(const std::string& page) {
-    OnHelp();
-    if (m_pHelpWindow) m_pHelpWindow->ShowPage("qrc:/help/" + QString::fromStdString(page));
-}
-
-void CMainFrame::OnHelp() {
-    if (!CHelpWindow::ManualPresent()) {
-        m_shell.Prompter().message("运行联机帮助文件失败！请检查是否正确安装帮助文件。");
-        return;
-    }
-    if (!m_pHelpWindow) m_pHelpWindow = new CHelpWindow(this);
-    m_pHelpWindow->show();
-    m_pHelpWindow->raise();
-    m_pHelpWindow->activateWindow();
-}
-
-void CMainFrame::PrintActiveGrid() {
-    auto* frame = qobject_cast<CChildFrame*>(m_pMdiArea->currentSubWindow());
-    if (!frame && m_pWindows->GridFrames().size() == 1) frame = m_pWindows->GridFrames().front();
-    if (!frame) {
-        m_shell.Prompter().message("请先选择要打印的表格窗口。", ui::Buttons::Ok, ui::Icon::Information);
-        return;
-    }
-    sheet::Spreadsheet& grid = frame->view()->Grid();
-    grid.commitEdit();  // the cell being typed prints as typed
-    const QString title = QString::fromStdString(frame->tableName());
-    int pages = 0;
-    const bool printed = ui::RunPrint(ui::PrintServices{&m_shell.Printer(), &m_shell.PrintChooser()}, title, this,
-                                      m_shell.Prompter(), [&](QPainter& painter, QPagedPaintDevice& device) {
-                                          pages = sheet::PaintTable(*grid.model(), title, painter, device);
-                                      });
-    if (printed) statusBar()->showMessage(QString("已打印“%1”，共%2页。").arg(title).arg(pages));
+projectdb::PageServices CMainFrame::PageServices() {
+    return projectdb::PageServices{m_shell.Prompter(), m_shell.FileChooser(), &projectdb::ChooseMemberType};
 }

@@ -5,7 +5,6 @@
 #include <QTreeWidget>
 
 #include "app/menus.h"
-#include "app/command_ids.h"
 #include "app/shell_texts.h"
 #include "app/ui/child_frames.h"
 #include "app/ui/view3d_frame.h"
@@ -29,9 +28,7 @@ std::vector<Frame*> LiveFrames(const QMdiArea& area) {
 ProjectWindowSet::ProjectWindowSet(QMdiArea& area, browse::ProjectHost& host,
                                    std::function<app::ProjectSession&()> session)
     : m_area(area), m_host(host), m_session(std::move(session)) {
-    // Both kinds of project window show the project menu.
     m_pTreeTemplate = std::make_unique<CDocTemplate>();
-    m_pTreeTemplate->menuResource = cmd::kMenuProject;
     m_pTreeTemplate->createFrame = [this](CVeltraDoc* doc) -> QMdiSubWindow* {
         auto* view = new browse::CBriTreeView(m_host);
         // The project's own item (the tree's root) offers the 3D view of the whole bridge.
@@ -46,7 +43,6 @@ ProjectWindowSet::ProjectWindowSet(QMdiArea& area, browse::ProjectHost& host,
         return new CChildFrame1(doc, view, m_session());
     };
     m_pGridTemplate = std::make_unique<CDocTemplate>();
-    m_pGridTemplate->menuResource = cmd::kMenuProject;
     m_pGridTemplate->createFrame = [this](CVeltraDoc* doc) -> QMdiSubWindow* {
         return new CChildFrame(doc, new browse::CBriFormView(m_host), m_session());
     };
@@ -55,10 +51,7 @@ ProjectWindowSet::ProjectWindowSet(QMdiArea& area, browse::ProjectHost& host,
 ProjectWindowSet::~ProjectWindowSet() = default;
 
 void ProjectWindowSet::OpenView3d() {
-    auto open = [this](const std::string& table, int record) {
-        browse::CBriFormView* view = OpenGridWindow(table);
-        if (view && record >= 0) view->Grid().selectRows(record + 1, record + 1);
-    };
+    auto open = [this](const std::string& table, int record) { ShowRecord(table, record); };
     CView3dFrame* frame = OpenView3dWindow(m_area, m_session(), open);
     // A closed or another project: the view showed the old one.
     if (frame)
@@ -108,6 +101,11 @@ browse::CBriFormView* ProjectWindowSet::OpenGridWindow(const std::string& table)
     frame->show();
     m_area.setActiveSubWindow(frame);
     return view;
+}
+
+void ProjectWindowSet::ShowRecord(const std::string& table, int record) {
+    browse::CBriFormView* view = OpenGridWindow(table);
+    if (view && record >= 0) view->Grid().selectRows(record + 1, record + 1);
 }
 
 bool ProjectWindowSet::CloseGridWindow(browse::CBriFormView* view) {

@@ -20,9 +20,8 @@ class ProjectHost;
 class CBriFormView;
 }  // namespace browse
 
-// A kind of project window: the menu it shows and how its frame (with its view) is made for a document.
+// A kind of project window: how its frame (with its view) is made for a document.
 struct CDocTemplate {
-    int menuResource = 0;
     std::function<QMdiSubWindow*(CVeltraDoc*)> createFrame;
 };
 
@@ -41,6 +40,8 @@ public:
 
     // Shows a table in a grid window: the window already showing it is activated, otherwise one is made.
     browse::CBriFormView* OpenGridWindow(const std::string& table);
+    // The table's grid window with record `record` (from 0) selected; a negative record selects none.
+    void ShowRecord(const std::string& table, int record);
     // Shows the 3D view of the project (one per project; it closes with the project).
     void OpenView3d();
     // Closes the grid window showing `view`; false when its grid refused.
