@@ -484,6 +484,36 @@ void SheetData::setRowSaved(int row) {
     if (r.own) r.original = std::make_unique<CellRow>(r.cells);
 }
 
+std::vector<SheetData::RowOrigin> SheetData::rowOrigins(int row1, int row2) const {
+    std::vector<RowOrigin> out;
+    for (int r = std::max(1, row1); r <= std::min(rowCount_, row2); ++r) {
+        const Row& row = rows_[r - 1];
+        RowOrigin& origin = out.emplace_back();
+        origin.source = row.source;
+        origin.showsRecord = !row.own;
+        if (row.own && row.original) origin.saved = std::make_shared<const CellRow>(*row.original);
+    }
+    return out;
+}
+
+void SheetData::restoreRowOrigins(int row, const std::vector<RowOrigin>& origins) {
+    for (std::size_t i = 0; i < origins.size(); ++i) {
+        const int r = row + static_cast<int>(i);
+        if (r < 1 || r > rowCount_) continue;
+        Row& target = rows_[r - 1];
+        const RowOrigin& origin = origins[i];
+        target.source = origin.source;
+        if (origin.showsRecord) {
+            // The texts just written are the record's: the row shows its page again and holds nothing.
+            target.own = false;
+            target.cells = CellRow();
+            target.original.reset();
+        } else if (origin.saved) {
+            target.original = std::make_unique<CellRow>(*origin.saved);
+        }
+    }
+}
+
 const CellRow& SheetData::sourceCells(int position) const {
     static const CellRow empty;
     if (!source_ || position < 0) return empty;

@@ -125,6 +125,18 @@ public:
     void forgetCachedPages() const;
     int cachedPageCount() const { return static_cast<int>(pages_.size()); }
 
+    // What ties rows to their records beyond their texts. Deleting rows keeps it (with the texts) so that
+    // undoing the deletion brings back the same records, and a save then writes nothing for them.
+    struct RowOrigin {
+        int source = -1;            // the record's position, -1 for a row added since
+        bool showsRecord = false;   // the row showed its record unchanged (its texts come from the page)
+        std::shared_ptr<const CellRow> saved;  // an edited row's record texts as read or last saved
+    };
+    std::vector<RowOrigin> rowOrigins(int row1, int row2) const;
+    // Ties rows row .. row + n - 1, which hold the texts they held when their origins were taken, to those
+    // origins again. Valid while the source is as it was then (a save forgets the undo steps).
+    void restoreRowOrigins(int row, const std::vector<RowOrigin>& origins);
+
     // Headings: custom texts, or the control's defaults (rows 1, 2, 3 ...; columns A, B, ... Z, AA, AB ...).
     std::string rowHeader(int row) const;
     std::string columnHeader(int col) const;

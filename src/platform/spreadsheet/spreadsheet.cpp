@@ -48,6 +48,9 @@ public:
     }
     void insert(const CellRange& range, Shift shift) override { model_->insertRange(range, shift); }
     void remove(const CellRange& range, Shift shift) override { model_->deleteRange(range, shift); }
+    void restoreRowOrigins(int row, const std::vector<SheetData::RowOrigin>& origins) override {
+        model_->mutableSheetData().restoreRowOrigins(row, origins);  // the texts shown stay as they are
+    }
 
 private:
     SheetModel* model_;
