@@ -145,11 +145,13 @@ std::string_view SheetData::text(int row, int col) const {
 }
 
 void SheetData::setText(int row, int col, std::string_view utf8) {
+    settleSource();
     if (!inside(row, col)) return;
     ownCells(row).setCell(col - 1, utf8);
 }
 
 void SheetData::setRow(int row, const std::vector<std::string>& cells) {
+    settleSource();
     if (row < 1 || row > rowCount_) return;
     takeOwnership(rows_[row - 1]);
     rows_[row - 1].cells = CellRow(cells, columnCount_);
@@ -163,6 +165,7 @@ std::vector<std::string> SheetData::row(int row) const {
 }
 
 void SheetData::clear() {
+    settleSource();
     for (auto& r : rows_) {
         takeOwnership(r);
         r.cells = CellRow();
@@ -185,6 +188,7 @@ Table SheetData::block(const CellRange& range) const {
 }
 
 void SheetData::setBlock(int row, int col, const Table& cells) {
+    settleSource();
     for (std::size_t i = 0; i < cells.size(); ++i) {
         int r = row + static_cast<int>(i);
         if (r < 1 || r > rowCount_) continue;
@@ -199,6 +203,7 @@ void SheetData::setBlock(int row, int col, const Table& cells) {
 }
 
 void SheetData::clearBlock(const CellRange& range) {
+    settleSource();
     int r1 = std::max(1, range.row1), r2 = std::min(rowCount_, range.row2);
     int c1 = std::max(1, range.col1), c2 = std::min(columnCount_, range.col2);
     for (int r = r1; r <= r2; ++r) {
@@ -247,6 +252,7 @@ void ShiftKeys(std::map<int, V>& m, int from, int delta, int removedUpTo = 0) {
 }  // namespace
 
 void SheetData::insert(const CellRange& range, Shift shift) {
+    settleSource();
     switch (shift) {
     case Shift::Rows: {
         int n = range.rows();
@@ -304,6 +310,7 @@ void SheetData::insert(const CellRange& range, Shift shift) {
 }
 
 void SheetData::remove(const CellRange& range, Shift shift) {
+    settleSource();
     switch (shift) {
     case Shift::Rows: {
         int r1 = std::max(1, range.row1), r2 = std::min(rowCount_, range.row2);
@@ -453,6 +460,12 @@ std::vector<std::string> SheetData::sourceTexts(int position) const {
 
 void SheetData::forgetCachedPages() const { pages_.clear(); }
 
+bool SheetData::settleSource() const {
+    if (!source_ || !source_->settle()) return false;
+    forgetCachedPages();
+    return true;
+}
+
 const CellRow& SheetData::cellsOf(int row) const {
     const Row& r = rows_[row - 1];
     return r.own ? r.cells : sourceCells(r.source);
@@ -520,6 +533,8 @@ const CellRow& SheetData::sourceCells(int position) const {
     const int number = position / kPageRows;
     auto it = pages_.find(number);
     if (it == pages_.end()) {
+        // Past the provisional rows the order must be final; settling may drop the pages (and `it`).
+        if (position >= source_->provisionalRows() && settleSource()) it = pages_.end();
         if (static_cast<int>(pages_.size()) >= kCachedPages) {
             auto oldest = pages_.begin();
             for (auto p = pages_.begin(); p != pages_.end(); ++p)

@@ -45,6 +45,11 @@ public:
     virtual int rowCount() const = 0;
     // The texts of the rows at positions first .. first + count - 1 (fewer cells than columns are empty).
     virtual Table read(int first, int count) = 0;
+    // A source may show its first rows before it knows their final order: positions below
+    // provisionalRows() may still come to mean other rows. settle() makes the order final and tells whether
+    // positions already read now mean other rows.
+    virtual int provisionalRows() const { return 0; }
+    virtual bool settle() { return false; }
 };
 
 // The cells of one row in one buffer: [count][end offset of each cell][texts]. Cells past the count are empty.
@@ -123,6 +128,10 @@ public:
     void setRowSaved(int row);
     // Drops the cached pages: the source's rows have changed (a save wrote them).
     void forgetCachedPages() const;
+    // Makes the source's order final (see RowSource::settle); true when the rows shown changed. Every edit
+    // and every read past the provisional rows does this first, so no row is ever tied to a provisional
+    // position; doing it drops the cached pages, and with them views from them.
+    bool settleSource() const;
     int cachedPageCount() const { return static_cast<int>(pages_.size()); }
 
     // What ties rows to their records beyond their texts. Deleting rows keeps it (with the texts) so that

@@ -130,6 +130,12 @@ void SheetModel::attachSource(std::shared_ptr<RowSource> source) {
     endLoad();
 }
 
+bool SheetModel::settleSource() {
+    if (!data_.settleSource()) return false;
+    emitRowsChanged(1, data_.rowCount());
+    return true;
+}
+
 void SheetModel::endLoad() {
     if (loading_ > 0 && --loading_ == 0) {
         endResetModel();
