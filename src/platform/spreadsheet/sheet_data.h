@@ -53,10 +53,15 @@ public:
 };
 
 // The cells of one row in one buffer: [count][end offset of each cell][texts]. Cells past the count are empty.
+// One pointer wide, so that the rows of a million-row sheet cost little before any of them holds a cell.
 class CellRow {
 public:
     CellRow() = default;
     explicit CellRow(const std::vector<std::string>& cells, int maxCells);
+    CellRow(const CellRow& other);
+    CellRow& operator=(const CellRow& other);
+    CellRow(CellRow&&) noexcept = default;
+    CellRow& operator=(CellRow&&) noexcept = default;
 
     int count() const;
     std::string_view cell(int index) const;  // 0-based; "" past the count
@@ -70,7 +75,8 @@ public:
 private:
     void rebuild(const std::vector<std::string_view>& cells);
     std::vector<std::string_view> cells() const;
-    std::string buf_;
+    std::size_t byteSize() const;
+    std::unique_ptr<char[]> buf_;  // null when the row has no cell
 };
 
 class SheetData {
@@ -172,6 +178,12 @@ private:
         int source = -1;                                        // position in source_, -1 when none
         bool own = true;                                        // false: the cells are the source's
         std::unique_ptr<CellRow> original;                      // the source's cells when they were taken
+        static Row ShowingSource(int position) {
+            Row row;
+            row.source = position;
+            row.own = false;
+            return row;
+        }
     };
     void takeOwnership(Row& row) const;  // a row about to get its own cells keeps its source's
     struct Page {
