@@ -97,6 +97,7 @@ signals:
     void cornerTextChanged();
 
 private:
+    void resize(Qt::Orientation orientation, int count);
     void emitRowsChanged(int firstRow, int lastRow);
     void emitResized(int oldRows, int oldCols);
 
