@@ -4,6 +4,8 @@
 #include <QMenu>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <sys/resource.h>
+#include <unistd.h>
 #include <algorithm>
 #include <memory>
 
@@ -148,6 +150,8 @@ void CBriFormView::StartFingerprintBeside() {
     if (!m_pDatabase || TakeWriteStamp(*m_pDatabase) != m_stamp) return;
     // On a connection of its own, so only committed records count, as for another program.
     m_pendingFingerprint = std::async(std::launch::async, [path = m_pDatabase->GetName(), table = m_strTableName] {
+        // Only a save waits for it: the window and the order read beside go first.
+        setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
         try {
             auto db = dao::Database::Open(path, /*readOnly=*/true);
             return TableFingerprint(*db, table);
