@@ -107,7 +107,7 @@ TableRowSource::TableRowSource(dao::Database& db, std::string table, const std::
     std::promise<int> counted;
     std::future<int> count = counted.get_future();
     pending_ = std::async(std::launch::async, [path, sql = OrderSql(table_, firstField_), table = table_,
-                                               stop = stop_, counted = std::move(counted)]() mutable {
+                                               stop = stop_, start = start_, counted = std::move(counted)]() mutable {
         std::unique_ptr<dao::Database> beside;
         try {
             beside = dao::Database::Open(path, /*readOnly=*/true);
@@ -122,6 +122,10 @@ TableRowSource::TableRowSource(dao::Database& db, std::string table, const std::
         } catch (...) {
             counted.set_exception(std::current_exception());
             throw;
+        }
+        {
+            std::unique_lock lock(start->mutex);
+            start->opened.wait(lock, [&] { return start->open; });
         }
         return ReadOrder(*beside, sql);
     });
@@ -148,14 +152,25 @@ TableRowSource::TableRowSource(dao::Database& db, std::string table, const std::
 TableRowSource::~TableRowSource() {
     // A worker still reading gives up at once (its read fails) instead of holding up the next table.
     stop_->store(true);
+    startOrder();
+}
+
+void TableRowSource::startOrder() const {
+    {
+        std::lock_guard lock(start_->mutex);
+        start_->open = true;
+    }
+    start_->opened.notify_all();
 }
 
 bool TableRowSource::orderReady() const {
+    startOrder();  // whoever waits for it, it is no longer held back
     return pending_.valid() && pending_.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
 }
 
 void TableRowSource::completeOrder() const {
     if (!pending_.valid()) return;
+    startOrder();
     RecordOrder whole;
     try {
         whole = pending_.get();

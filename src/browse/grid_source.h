@@ -11,9 +11,11 @@
 // that provisional page before then: the sheet settles the order before its first edit and before it reads
 // past the page.
 #include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <future>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -61,6 +63,9 @@ public:
     // Whether the whole order is still being read / has been read and waits to be taken in.
     bool orderPending() const { return pending_.valid(); }
     bool orderReady() const;
+    // The worker counts the records, then waits with the sort until the first screen is shown (so that the
+    // two do not share the processor) or until anything asks for the order.
+    void startOrder() const;
     // Takes in the whole order, waiting for the worker when it has not finished.
     void completeOrder() const;
     // Whether the positions of the first page shown are the records as stored, not yet in the grid's order.
@@ -91,6 +96,12 @@ private:
     mutable bool provisional_ = false;
     mutable bool movedUnseen_ = false;
     std::shared_ptr<std::atomic<bool>> stop_ = std::make_shared<std::atomic<bool>>(false);
+    struct Gate {
+        std::mutex mutex;
+        std::condition_variable opened;
+        bool open = false;
+    };
+    std::shared_ptr<Gate> start_ = std::make_shared<Gate>();
 };
 
 }  // namespace browse

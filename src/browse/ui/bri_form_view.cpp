@@ -113,7 +113,10 @@ void CBriFormView::Load(const std::string& table) {
     if (m_source) {
         model.attachSource(m_source);
         TakeFingerprint();
-        if (m_source->orderPending()) m_orderTimer->start(50);
+        if (m_source->orderPending()) {
+            QTimer::singleShot(0, this, [source = m_source] { source->startOrder(); });  // once shown
+            m_orderTimer->start(50);
+        }
     }
     if (model.rowCount() < 1) model.setRowCount(1);
     if (model.columnCount() < 1) model.setColumnCount(1);
