@@ -4,15 +4,18 @@
 // rowid, only when the grid shows or needs them.
 //
 // Sorting a million records by a field without an index takes seconds, and the grid must not write an
-// index into the user's file. So a source opened "beside" reads only the first page of the order (one scan
-// with a small sorter) and the record count, and a worker thread reads the whole order on a read-only
-// connection of its own. The first positions of the whole order are the first page already shown (same
-// order, same tie-break by rowid), so the rows the user sees and edits keep their meaning when the whole
-// order is taken in.
+// index into the user's file. So a source opened "beside" shows its first page at once and reads the whole
+// order on a read-only connection of its own (a worker thread). The first page comes by the index when the
+// first field has one (it is then final); otherwise, for a large table, it is the first records as stored,
+// and the whole order, once in, puts the records sorted (settle()). Nothing may tie a row to a position of
+// that provisional page before then: the sheet settles the order before its first edit and before it reads
+// past the page.
 #include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <future>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -40,8 +43,10 @@ public:
     TableRowSource(dao::Database& db, std::string table, const std::vector<dao::FieldInfo>& fields);
     // Reads the first page of the order and the record count now, and the whole order beside on a
     // read-only connection to the file at `path` (or on `db` later, should that fail).
+    // Up to `sortNowUpTo` records the first page is sorted now (a quick read), so it is never provisional.
+    static constexpr int kSortNowRows = 50000;
     TableRowSource(dao::Database& db, std::string table, const std::vector<dao::FieldInfo>& fields,
-                   const std::string& path);
+                   const std::string& path, int sortNowUpTo = kSortNowRows);
     ~TableRowSource() override;
 
     int rowCount() const override { return count_; }
@@ -58,8 +63,17 @@ public:
     // Whether the whole order is still being read / has been read and waits to be taken in.
     bool orderPending() const { return pending_.valid(); }
     bool orderReady() const;
+    // The worker counts the records, then waits with the sort until the first screen is shown (so that the
+    // two do not share the processor) or until anything asks for the order.
+    void startOrder() const;
     // Takes in the whole order, waiting for the worker when it has not finished.
     void completeOrder() const;
+    // Whether the positions of the first page shown are the records as stored, not yet in the grid's order.
+    bool orderProvisional() const { return provisional_; }
+    int provisionalRows() const override { return provisional_ ? static_cast<int>(order_.rowids.size()) : 0; }
+    // Takes in the whole order when the first page is provisional; true when positions already shown now
+    // mean other records (also when a look-up past the page took the order in since the last call).
+    bool settle() override;
 
     // What a save did, so that the next save starts from the table as it is now.
     void setFirstValue(int position, std::string value);
@@ -79,7 +93,15 @@ private:
     // changes no position's meaning, so a const look-up may do it.
     mutable RecordOrder order_;
     mutable std::future<RecordOrder> pending_;
+    mutable bool provisional_ = false;
+    mutable bool movedUnseen_ = false;
     std::shared_ptr<std::atomic<bool>> stop_ = std::make_shared<std::atomic<bool>>(false);
+    struct Gate {
+        std::mutex mutex;
+        std::condition_variable opened;
+        bool open = false;
+    };
+    std::shared_ptr<Gate> start_ = std::make_shared<Gate>();
 };
 
 }  // namespace browse

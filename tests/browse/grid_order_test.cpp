@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QMimeData>
+#include <functional>
 #include <map>
 
 #include "browse/grid_source.h"
@@ -84,6 +85,43 @@ TEST_F(GridOrderFile, TheOrderReadBesideIsTheOrderReadAtOnce) {
     EXPECT_EQ(beside.read(kRows - 1, 1).front().front(), Name(kRows - 1));  // past it, the order is taken in
     EXPECT_FALSE(beside.orderPending());
     for (int p = 0; p < kRows; ++p) ASSERT_EQ(beside.rowid(p), atOnce.rowid(p)) << p;
+}
+
+// A large table without an index shows its records as stored at once; the first edit, or the first read past
+// that page, puts them in the grid's order before anything is tied to a row.
+TEST_F(GridOrderFile, TheStoredFirstPageGivesWayToTheGridsOrder) {
+    const auto fields = db->GetTableDef(kTable).fields;
+    struct Case {
+        const char* what;
+        std::function<void(sheet::SheetData&)> trigger;
+    };
+    const Case cases[] = {
+        {"an edit", [](sheet::SheetData& cells) { cells.setText(3, 3, "改"); }},
+        {"a read past the page", [](sheet::SheetData& cells) { EXPECT_EQ(cells.text(kRows, 1), "P00999"); }},
+    };
+    for (const Case& c : cases) {
+        auto source = std::make_shared<TableRowSource>(*db, kTable, fields, db->GetName(), /*sortNowUpTo=*/0);
+        ASSERT_TRUE(source->orderProvisional()) << c.what;
+        sheet::SheetData cells;
+        cells.setColumnCount(3);
+        cells.attachSource(source);
+        EXPECT_EQ(cells.rowCount(), kRows) << c.what;
+        EXPECT_EQ(cells.text(1, 1), "P00999") << c.what;  // the first record stored
+        c.trigger(cells);
+        EXPECT_FALSE(source->orderProvisional()) << c.what;
+        EXPECT_EQ(cells.text(1, 1), "P00000") << c.what;
+        EXPECT_EQ(cells.text(3, 1), "P00002") << c.what;
+        EXPECT_EQ(cells.text(kRows, 2), "999") << c.what;
+    }
+}
+
+TEST_F(GridOrderFile, AnIndexedFirstFieldGivesTheFinalFirstPageAtOnce) {
+    db->Execute(std::string("Create Index byName On [") + kTable + "](Name)");
+    const auto fields = db->GetTableDef(kTable).fields;
+    TableRowSource source(*db, kTable, fields, db->GetName(), /*sortNowUpTo=*/0);
+    EXPECT_FALSE(source.orderProvisional());
+    EXPECT_EQ(source.firstValue(0), "P00000");
+    EXPECT_EQ(source.read(1, 1).front().front(), "P00001");
 }
 
 TEST_F(GridOrderFile, EditsBeforeAndAfterTheOrderArrivesReachTheirRecords) {

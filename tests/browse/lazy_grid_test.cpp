@@ -3,12 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <QMimeData>
+#include <cstdint>
 #include <map>
+#include <memory>
 
+#include "browse/grid_edits.h"
 #include "browse_fixture.h"
 #include "platform/dao/recordset.h"
 #include "platform/spreadsheet/grid_menu.h"
 #include "platform/spreadsheet/sheet_data.h"
+#include "platform/spreadsheet/sheet_model.h"
 #include "platform/spreadsheet/spreadsheet.h"
 #include "support/test_support.h"
 
@@ -49,17 +53,30 @@ std::map<std::string, std::vector<std::string>> ByName(dao::Database& db) {
     return out;
 }
 
+// kRows records stored backwards: the grid shows them ordered by the first field all the same.
+std::unique_ptr<dao::Database> MakeLargeProject(const testing_support::TempDir& dir) {
+    auto db = MakeProject(dir.file("bridge.vlt"), {kTable});
+    Rows rows;
+    for (int i = kRows - 1; i >= 0; --i) rows.push_back({Name(i), std::to_string(i), "n" + std::to_string(i)});
+    dao::Transaction transaction(*db);
+    AddRows(*db, kTable, rows);
+    transaction.Commit();
+    return db;
+}
+
+// The record key of each first value.
+std::map<std::string, std::int64_t> RowIds(dao::Database& db) {
+    std::map<std::string, std::int64_t> out;
+    dao::Recordset set(db);
+    set.Open(std::string("Select rowid, Name From [") + kTable + "]", dao::dbOpenForwardOnly);
+    for (; !set.IsEOF(); set.MoveNext())
+        out[set.GetFieldValue(1).toString()] = static_cast<std::int64_t>(set.GetFieldValue(0).toDouble());
+    return out;
+}
+
 TEST(LazyGrid, EditsFarApartReachTheFileAfterScrollingAway) {
     testing_support::TempDir dir;
-    auto db = MakeProject(dir.file("bridge.vlt"), {kTable});
-    {
-        // Stored backwards: the grid shows them ordered by the first field all the same.
-        Rows rows;
-        for (int i = kRows - 1; i >= 0; --i) rows.push_back({Name(i), std::to_string(i), "n" + std::to_string(i)});
-        dao::Transaction transaction(*db);
-        AddRows(*db, kTable, rows);
-        transaction.Commit();
-    }
+    auto db = MakeLargeProject(dir);
     FakeHost host(db.get());
     CBriFormView* view = host.OpenGridWindow(kTable);
     ASSERT_NE(view, nullptr);
@@ -94,6 +111,42 @@ TEST(LazyGrid, EditsFarApartReachTheFileAfterScrollingAway) {
     EXPECT_EQ(records.size(), static_cast<std::size_t>(kRows - 1));
     EXPECT_EQ(records["P20000"], (std::vector<std::string>{"P20000", "8", "新"}));
     EXPECT_EQ(records["P00002"][2], "改过");
+}
+
+TEST(LazyGrid, AnUndoneDeletionBringsBackTheSameRecords) {
+    testing_support::TempDir dir;
+    auto db = MakeLargeProject(dir);
+    const auto keys = RowIds(*db);
+    FakeHost host(db.get());
+    CBriFormView* view = host.OpenGridWindow(kTable);
+    ASSERT_NE(view, nullptr);
+    sheet::Spreadsheet& grid = view->Grid();
+
+    // An edited row goes with the others: rows 2 .. 600 span three pages.
+    Type(*view, 3, 3, "改过");
+    grid.selectRows(2, 600);
+    view->RunCommand(sheet::ID_GRID_DELETE_ROW);
+    ASSERT_EQ(grid.rowCount(), kRows - 599);
+    for (int r = 1; r <= grid.rowCount(); r += 100) (void)grid.textUtf8(r, 1);  // their pages are dropped
+    ASSERT_TRUE(grid.undo());
+    ASSERT_EQ(grid.rowCount(), kRows);
+    EXPECT_EQ(grid.textUtf8(3, 3), "改过");
+    EXPECT_EQ(grid.textUtf8(600, 1), "P00599");
+
+    // Only the edit is left to write: the rows put back are the records, not new ones.
+    const RowEdits edits = CollectRowEdits(grid.model()->sheetData(), *view->Source());
+    EXPECT_EQ(edits.updated, std::vector<int>{3});
+    EXPECT_TRUE(edits.inserted.empty());
+    EXPECT_TRUE(edits.deleted.empty());
+    ASSERT_TRUE(Save(host, *view));
+    EXPECT_EQ(RowIds(*db), keys);
+    EXPECT_EQ(ByName(*db)["P00002"], (std::vector<std::string>{"P00002", "2", "改过"}));
+
+    // With the edit undone as well, nothing at all is written.
+    grid.selectRows(2, 600);
+    view->RunCommand(sheet::ID_GRID_DELETE_ROW);
+    ASSERT_TRUE(grid.undo());
+    EXPECT_TRUE(CollectRowEdits(grid.model()->sheetData(), *view->Source()).empty());
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "platform/spreadsheet/sheet_data.h"
 #include "platform/spreadsheet/sheet_model.h"
+#include "platform/spreadsheet/sheet_undo.h"
 #include "platform/spreadsheet/spreadsheet.h"
 
 namespace {
@@ -97,6 +98,28 @@ TEST(RowCache, RowsKeepTheirRecordWhenDeletingAndInsertingAtAPageBoundary) {
     EXPECT_EQ(lazy.data.text(lazy.data.rowCount(), 3), std::to_string(3 * kPage - 1) + ".3");
 }
 
+TEST(RowCache, UndoingARowDeletionTiesTheRowsToTheirRecordsAgain) {
+    Lazy lazy(3 * kPage);
+    sheet::SheetDataTarget target(lazy.data);
+    lazy.data.setText(kPage, 2, "改过");  // one of the rows deleted was edited
+    const std::vector<std::string> read = lazy.data.originalTexts(kPage);
+    sheet::UndoStep step;
+    step.remove(target, {kPage - 1, 1, kPage + 2, 3}, Shift::Rows);  // across the boundary of pages 0 and 1
+    step.resize(target, 2 * kPage, 3);                                // and the last rows dropped
+    lazy.scroll(1, 2 * SheetData::kCachedPages);
+    step.undo(target);
+    ASSERT_EQ(lazy.data.rowCount(), 3 * kPage);
+    for (int row : {kPage - 1, kPage + 1, kPage + 2, 3 * kPage}) {
+        EXPECT_EQ(lazy.data.sourceRow(row), row - 1) << row;
+        EXPECT_FALSE(lazy.data.ownsRow(row)) << row;
+    }
+    EXPECT_EQ(lazy.data.sourceRow(kPage), kPage - 1);
+    EXPECT_EQ(lazy.data.text(kPage, 2), "改过");
+    EXPECT_EQ(lazy.data.originalTexts(kPage), read);  // still told apart from its record
+    step.redo(target);
+    EXPECT_EQ(lazy.data.sourceRow(kPage - 1), kPage + 2);
+}
+
 TEST(RowCache, BlocksSpanPagesAndAPastePastTheEndAddsRows) {
     auto source = std::make_shared<CountingSource>(2 * kPage, 2);
     sheet::SheetModel model;
@@ -133,6 +156,11 @@ TEST(RowCache, UndoAndRedoAcrossPagesAfterTheyWereDropped) {
     EXPECT_EQ(grid.rowCount(), rows);
     EXPECT_EQ(grid.textUtf8(2 * kPage, 1), std::to_string(2 * kPage - 1) + ".1");
     EXPECT_EQ(grid.textUtf8(2 * kPage + 1, 2), std::to_string(2 * kPage) + ".2");
+    // The rows put back show their records again, not copies of them.
+    const SheetData& cells = grid.model()->sheetData();
+    EXPECT_EQ(cells.sourceRow(2 * kPage), 2 * kPage - 1);
+    EXPECT_EQ(cells.sourceRow(2 * kPage + 1), 2 * kPage);
+    EXPECT_FALSE(cells.ownsRow(2 * kPage));
     ASSERT_TRUE(grid.undo());
     EXPECT_EQ(grid.textUtf8(kPage - 1, 1), std::to_string(kPage - 2) + ".1");
     EXPECT_EQ(grid.textUtf8(kPage + 2, 2), std::to_string(kPage + 1) + ".2");

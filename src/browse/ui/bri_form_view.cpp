@@ -4,6 +4,8 @@
 #include <QMenu>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <sys/resource.h>
+#include <unistd.h>
 #include <algorithm>
 #include <memory>
 
@@ -30,7 +32,10 @@ CBriFormView::CBriFormView(ProjectHost& host, QWidget* parent) : QWidget(parent)
     m_orderTimer = new QTimer(this);
     connect(m_orderTimer, &QTimer::timeout, this, [this] {
         if (m_source && m_source->orderPending() && !m_source->orderReady()) return;
-        if (m_source) m_source->completeOrder();
+        if (m_source) {
+            m_pGrid->model()->settleSource();  // the first rows shown as stored take the grid's order
+            m_source->completeOrder();
+        }
         m_orderTimer->stop();
     });
     m_pGrid->setEditStartFilter([this](int, int) { return AllowEdit(); });
@@ -58,8 +63,16 @@ void CBriFormView::SetModified(bool modified) {
 }
 
 bool CBriFormView::AllowEdit() {
-    if (EditAllowed(m_strTableName, m_host.IsAdvancedUser())) return true;
-    m_host.Prompter().message(EditRefusalMessage(m_strTableName));
+    if (!EditAllowed(m_strTableName, m_host.IsAdvancedUser())) {
+        m_host.Prompter().message(EditRefusalMessage(m_strTableName));
+        return false;
+    }
+    if (!m_source || !m_source->orderProvisional()) return true;
+    // The rows shown are still the records as stored: an edit waits for the grid's order, and when that
+    // moves the rows, the user sees them in their places before choosing the cell again.
+    sheet::CWaitCursor wait;
+    if (!m_pGrid->model()->settleSource()) return true;
+    m_host.Prompter().message("表格的行已按第一列排好顺序，请重新选择要修改的单元格。");
     return false;
 }
 
@@ -71,6 +84,7 @@ void CBriFormView::Load(const std::string& table) {
     sheet::CWaitCursor wait;
     if (m_pendingFingerprint.valid()) m_pendingFingerprint.wait();  // it reads the table being replaced
     m_pendingFingerprint = {};
+    m_fingerprintDue = false;
     m_strTableName = table;
     m_pDatabase = m_host.ProjectDatabase();
     sheet::SheetModel& model = *m_pGrid->model();
@@ -99,7 +113,10 @@ void CBriFormView::Load(const std::string& table) {
     if (m_source) {
         model.attachSource(m_source);
         TakeFingerprint();
-        if (m_source->orderPending()) m_orderTimer->start(50);
+        if (m_source->orderPending()) {
+            QTimer::singleShot(0, this, [source = m_source] { source->startOrder(); });  // once shown
+            m_orderTimer->start(50);
+        }
     }
     if (model.rowCount() < 1) model.setRowCount(1);
     if (model.columnCount() < 1) model.setColumnCount(1);
@@ -113,27 +130,42 @@ void CBriFormView::Load(const std::string& table) {
 void CBriFormView::TakeFingerprint(bool beside) {
     m_loadedFingerprint.clear();
     m_stamp = TakeWriteStamp(*m_pDatabase);
-    // Reading a large table whole would hold up the first screen: a connection of its own reads it
-    // meanwhile (only committed records count, as for another program).
-    if (beside || m_source->rowCount() > kFingerprintInlineRows) {
-        m_pendingFingerprint = std::async(std::launch::async, [path = m_pDatabase->GetName(), table = m_strTableName] {
-            try {
-                auto db = dao::Database::Open(path, /*readOnly=*/true);
-                return TableFingerprint(*db, table);
-            } catch (const dao::DaoException&) {
-                return std::string();  // unreadable: the save compares against nothing and asks
-            }
+    if (beside) {
+        StartFingerprintBeside();
+    } else if (m_source->rowCount() > kFingerprintInlineRows) {
+        // Reading a large table whole would hold up the first screen: it is read once that is shown.
+        m_fingerprintDue = true;
+        QTimer::singleShot(0, this, [this] {
+            if (m_fingerprintDue) StartFingerprintBeside();
         });
-        return;
-    }
-    try {
-        m_loadedFingerprint = TableFingerprint(*m_pDatabase, m_strTableName);
-    } catch (const dao::DaoException&) {
-        // Unreadable now: the save compares against nothing and asks.
+    } else {
+        try {
+            m_loadedFingerprint = TableFingerprint(*m_pDatabase, m_strTableName);
+        } catch (const dao::DaoException&) {
+            // Unreadable now: the save compares against nothing and asks.
+        }
     }
 }
 
+void CBriFormView::StartFingerprintBeside() {
+    m_fingerprintDue = false;
+    // Written since the stamp was taken: the table as read can no longer be told, and the save asks.
+    if (!m_pDatabase || TakeWriteStamp(*m_pDatabase) != m_stamp) return;
+    // On a connection of its own, so only committed records count, as for another program.
+    m_pendingFingerprint = std::async(std::launch::async, [path = m_pDatabase->GetName(), table = m_strTableName] {
+        // Only a save waits for it: the window and the order read beside go first.
+        setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
+        try {
+            auto db = dao::Database::Open(path, /*readOnly=*/true);
+            return TableFingerprint(*db, table);
+        } catch (const dao::DaoException&) {
+            return std::string();  // unreadable: the save compares against nothing and asks
+        }
+    });
+}
+
 const std::string& CBriFormView::LoadedFingerprint() {
+    if (m_fingerprintDue) StartFingerprintBeside();
     if (m_pendingFingerprint.valid()) m_loadedFingerprint = m_pendingFingerprint.get();
     return m_loadedFingerprint;
 }

@@ -86,10 +86,13 @@ private:
     QTimer* m_orderTimer = nullptr;
     std::string m_loadedFingerprint;
     WriteStamp m_stamp;  // the connection's stamp when the fingerprint was taken
-    // A large table's fingerprint is taken beside the window, on a connection of its own.
+    // A large table's fingerprint is taken beside the window, on a connection of its own, once the first
+    // screen is shown (it reads the whole table, which the first screen must not wait for).
     std::future<std::string> m_pendingFingerprint;
+    bool m_fingerprintDue = false;  // to be taken beside, not started yet
     // `beside`: on a connection of its own whatever the size (after a save, which is not to wait for it).
     void TakeFingerprint(bool beside = false);
+    void StartFingerprintBeside();
     const std::string& LoadedFingerprint();
     static constexpr int kFingerprintInlineRows = 200000;
     std::vector<dao::FieldInfo> m_fields;

@@ -7,17 +7,17 @@
 namespace sheet {
 
 // ---- CellRow ----------------------------------------------------------------------------------------
-// buf_ = [uint32 count][uint32 end offset of each cell, relative to the texts][texts]; empty when count 0.
+// buf_ = [uint32 count][uint32 end offset of each cell, relative to the texts][texts]; null when the count is 0.
 
 namespace {
 
-std::uint32_t ReadU32(const std::string& buf, std::size_t pos) {
+std::uint32_t ReadU32(const char* buf, std::size_t pos) {
     std::uint32_t v;
-    std::memcpy(&v, buf.data() + pos, sizeof v);
+    std::memcpy(&v, buf + pos, sizeof v);
     return v;
 }
 
-void WriteU32(std::string& buf, std::size_t pos, std::uint32_t v) { std::memcpy(buf.data() + pos, &v, sizeof v); }
+void WriteU32(char* buf, std::size_t pos, std::uint32_t v) { std::memcpy(buf + pos, &v, sizeof v); }
 
 }  // namespace
 
@@ -29,15 +29,34 @@ CellRow::CellRow(const std::vector<std::string>& cells, int maxCells) {
     rebuild(views);
 }
 
-int CellRow::count() const { return buf_.empty() ? 0 : static_cast<int>(ReadU32(buf_, 0)); }
+CellRow::CellRow(const CellRow& other) { *this = other; }
+
+CellRow& CellRow::operator=(const CellRow& other) {
+    if (this == &other) return *this;
+    const std::size_t size = other.byteSize();
+    std::unique_ptr<char[]> copy;
+    if (size > 0) {
+        copy = std::make_unique_for_overwrite<char[]>(size);
+        std::memcpy(copy.get(), other.buf_.get(), size);
+    }
+    buf_ = std::move(copy);
+    return *this;
+}
+
+std::size_t CellRow::byteSize() const {
+    const int n = count();
+    return n == 0 ? 0 : 4 * (static_cast<std::size_t>(n) + 1) + ReadU32(buf_.get(), 4 * static_cast<std::size_t>(n));
+}
+
+int CellRow::count() const { return buf_ ? static_cast<int>(ReadU32(buf_.get(), 0)) : 0; }
 
 std::string_view CellRow::cell(int index) const {
     int n = count();
     if (index < 0 || index >= n) return {};
     std::size_t texts = 4 * (static_cast<std::size_t>(n) + 1);
-    std::uint32_t begin = index == 0 ? 0 : ReadU32(buf_, 4 * static_cast<std::size_t>(index));
-    std::uint32_t end = ReadU32(buf_, 4 * (static_cast<std::size_t>(index) + 1));
-    return std::string_view(buf_.data() + texts + begin, end - begin);
+    std::uint32_t begin = index == 0 ? 0 : ReadU32(buf_.get(), 4 * static_cast<std::size_t>(index));
+    std::uint32_t end = ReadU32(buf_.get(), 4 * (static_cast<std::size_t>(index) + 1));
+    return std::string_view(buf_.get() + texts + begin, end - begin);
 }
 
 std::vector<std::string_view> CellRow::cells() const {
@@ -52,19 +71,20 @@ void CellRow::rebuild(const std::vector<std::string_view>& cells) {
     std::size_t n = cells.size();
     while (n > 0 && cells[n - 1].empty()) --n;  // trailing empty cells take no room
     if (n == 0) {
-        std::string().swap(buf_);
+        buf_.reset();
         return;
     }
     std::size_t total = 0;
     for (std::size_t i = 0; i < n; ++i) total += cells[i].size();
-    std::string out(4 * (n + 1) + total, '\0');
-    WriteU32(out, 0, static_cast<std::uint32_t>(n));
+    auto out = std::make_unique_for_overwrite<char[]>(4 * (n + 1) + total);
+    char* const bytes = out.get();
+    WriteU32(bytes, 0, static_cast<std::uint32_t>(n));
     std::size_t at = 4 * (n + 1);
     std::uint32_t end = 0;
     for (std::size_t i = 0; i < n; ++i) {
-        if (!cells[i].empty()) std::memcpy(out.data() + at + end, cells[i].data(), cells[i].size());
+        if (!cells[i].empty()) std::memcpy(bytes + at + end, cells[i].data(), cells[i].size());
         end += static_cast<std::uint32_t>(cells[i].size());
-        WriteU32(out, 4 * (i + 1), end);
+        WriteU32(bytes, 4 * (i + 1), end);
     }
     buf_.swap(out);
 }
@@ -102,7 +122,7 @@ void CellRow::truncate(int n) {
     rebuild(all);
 }
 
-bool CellRow::isBlank() const { return buf_.empty(); }
+bool CellRow::isBlank() const { return !buf_; }
 
 int CellRow::lastUsedCell() const { return count() - 1; }  // trailing empties are never stored
 
@@ -145,11 +165,13 @@ std::string_view SheetData::text(int row, int col) const {
 }
 
 void SheetData::setText(int row, int col, std::string_view utf8) {
+    settleSource();
     if (!inside(row, col)) return;
     ownCells(row).setCell(col - 1, utf8);
 }
 
 void SheetData::setRow(int row, const std::vector<std::string>& cells) {
+    settleSource();
     if (row < 1 || row > rowCount_) return;
     takeOwnership(rows_[row - 1]);
     rows_[row - 1].cells = CellRow(cells, columnCount_);
@@ -163,6 +185,7 @@ std::vector<std::string> SheetData::row(int row) const {
 }
 
 void SheetData::clear() {
+    settleSource();
     for (auto& r : rows_) {
         takeOwnership(r);
         r.cells = CellRow();
@@ -185,6 +208,7 @@ Table SheetData::block(const CellRange& range) const {
 }
 
 void SheetData::setBlock(int row, int col, const Table& cells) {
+    settleSource();
     for (std::size_t i = 0; i < cells.size(); ++i) {
         int r = row + static_cast<int>(i);
         if (r < 1 || r > rowCount_) continue;
@@ -199,6 +223,7 @@ void SheetData::setBlock(int row, int col, const Table& cells) {
 }
 
 void SheetData::clearBlock(const CellRange& range) {
+    settleSource();
     int r1 = std::max(1, range.row1), r2 = std::min(rowCount_, range.row2);
     int c1 = std::max(1, range.col1), c2 = std::min(columnCount_, range.col2);
     for (int r = r1; r <= r2; ++r) {
@@ -247,6 +272,7 @@ void ShiftKeys(std::map<int, V>& m, int from, int delta, int removedUpTo = 0) {
 }  // namespace
 
 void SheetData::insert(const CellRange& range, Shift shift) {
+    settleSource();
     switch (shift) {
     case Shift::Rows: {
         int n = range.rows();
@@ -304,6 +330,7 @@ void SheetData::insert(const CellRange& range, Shift shift) {
 }
 
 void SheetData::remove(const CellRange& range, Shift shift) {
+    settleSource();
     switch (shift) {
     case Shift::Rows: {
         int r1 = std::max(1, range.row1), r2 = std::min(rowCount_, range.row2);
@@ -430,11 +457,8 @@ void SheetData::attachSource(std::shared_ptr<RowSource> source) {
     forgetCachedPages();
     const int n = source_ ? source_->rowCount() : 0;
     rows_.clear();
-    rows_.resize(n);
-    for (int i = 0; i < n; ++i) {
-        rows_[i].source = i;
-        rows_[i].own = false;
-    }
+    rows_.reserve(n);
+    for (int i = 0; i < n; ++i) rows_.push_back(Row::ShowingSource(i));
     rowCount_ = n;
     rowHeaders_.clear();
 }
@@ -452,6 +476,12 @@ std::vector<std::string> SheetData::sourceTexts(int position) const {
 }
 
 void SheetData::forgetCachedPages() const { pages_.clear(); }
+
+bool SheetData::settleSource() const {
+    if (!source_ || !source_->settle()) return false;
+    forgetCachedPages();
+    return true;
+}
 
 const CellRow& SheetData::cellsOf(int row) const {
     const Row& r = rows_[row - 1];
@@ -484,12 +514,44 @@ void SheetData::setRowSaved(int row) {
     if (r.own) r.original = std::make_unique<CellRow>(r.cells);
 }
 
+std::vector<SheetData::RowOrigin> SheetData::rowOrigins(int row1, int row2) const {
+    std::vector<RowOrigin> out;
+    for (int r = std::max(1, row1); r <= std::min(rowCount_, row2); ++r) {
+        const Row& row = rows_[r - 1];
+        RowOrigin& origin = out.emplace_back();
+        origin.source = row.source;
+        origin.showsRecord = !row.own;
+        if (row.own && row.original) origin.saved = std::make_shared<const CellRow>(*row.original);
+    }
+    return out;
+}
+
+void SheetData::restoreRowOrigins(int row, const std::vector<RowOrigin>& origins) {
+    for (std::size_t i = 0; i < origins.size(); ++i) {
+        const int r = row + static_cast<int>(i);
+        if (r < 1 || r > rowCount_) continue;
+        Row& target = rows_[r - 1];
+        const RowOrigin& origin = origins[i];
+        target.source = origin.source;
+        if (origin.showsRecord) {
+            // The texts just written are the record's: the row shows its page again and holds nothing.
+            target.own = false;
+            target.cells = CellRow();
+            target.original.reset();
+        } else if (origin.saved) {
+            target.original = std::make_unique<CellRow>(*origin.saved);
+        }
+    }
+}
+
 const CellRow& SheetData::sourceCells(int position) const {
     static const CellRow empty;
     if (!source_ || position < 0) return empty;
     const int number = position / kPageRows;
     auto it = pages_.find(number);
     if (it == pages_.end()) {
+        // Past the provisional rows the order must be final; settling may drop the pages (and `it`).
+        if (position >= source_->provisionalRows() && settleSource()) it = pages_.end();
         if (static_cast<int>(pages_.size()) >= kCachedPages) {
             auto oldest = pages_.begin();
             for (auto p = pages_.begin(); p != pages_.end(); ++p)

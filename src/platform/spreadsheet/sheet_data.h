@@ -45,13 +45,23 @@ public:
     virtual int rowCount() const = 0;
     // The texts of the rows at positions first .. first + count - 1 (fewer cells than columns are empty).
     virtual Table read(int first, int count) = 0;
+    // A source may show its first rows before it knows their final order: positions below
+    // provisionalRows() may still come to mean other rows. settle() makes the order final and tells whether
+    // positions already read now mean other rows.
+    virtual int provisionalRows() const { return 0; }
+    virtual bool settle() { return false; }
 };
 
 // The cells of one row in one buffer: [count][end offset of each cell][texts]. Cells past the count are empty.
+// One pointer wide, so that the rows of a million-row sheet cost little before any of them holds a cell.
 class CellRow {
 public:
     CellRow() = default;
     explicit CellRow(const std::vector<std::string>& cells, int maxCells);
+    CellRow(const CellRow& other);
+    CellRow& operator=(const CellRow& other);
+    CellRow(CellRow&&) noexcept = default;
+    CellRow& operator=(CellRow&&) noexcept = default;
 
     int count() const;
     std::string_view cell(int index) const;  // 0-based; "" past the count
@@ -65,7 +75,8 @@ public:
 private:
     void rebuild(const std::vector<std::string_view>& cells);
     std::vector<std::string_view> cells() const;
-    std::string buf_;
+    std::size_t byteSize() const;
+    std::unique_ptr<char[]> buf_;  // null when the row has no cell
 };
 
 class SheetData {
@@ -123,7 +134,23 @@ public:
     void setRowSaved(int row);
     // Drops the cached pages: the source's rows have changed (a save wrote them).
     void forgetCachedPages() const;
+    // Makes the source's order final (see RowSource::settle); true when the rows shown changed. Every edit
+    // and every read past the provisional rows does this first, so no row is ever tied to a provisional
+    // position; doing it drops the cached pages, and with them views from them.
+    bool settleSource() const;
     int cachedPageCount() const { return static_cast<int>(pages_.size()); }
+
+    // What ties rows to their records beyond their texts. Deleting rows keeps it (with the texts) so that
+    // undoing the deletion brings back the same records, and a save then writes nothing for them.
+    struct RowOrigin {
+        int source = -1;            // the record's position, -1 for a row added since
+        bool showsRecord = false;   // the row showed its record unchanged (its texts come from the page)
+        std::shared_ptr<const CellRow> saved;  // an edited row's record texts as read or last saved
+    };
+    std::vector<RowOrigin> rowOrigins(int row1, int row2) const;
+    // Ties rows row .. row + n - 1, which hold the texts they held when their origins were taken, to those
+    // origins again. Valid while the source is as it was then (a save forgets the undo steps).
+    void restoreRowOrigins(int row, const std::vector<RowOrigin>& origins);
 
     // Headings: custom texts, or the control's defaults (rows 1, 2, 3 ...; columns A, B, ... Z, AA, AB ...).
     std::string rowHeader(int row) const;
@@ -151,6 +178,12 @@ private:
         int source = -1;                                        // position in source_, -1 when none
         bool own = true;                                        // false: the cells are the source's
         std::unique_ptr<CellRow> original;                      // the source's cells when they were taken
+        static Row ShowingSource(int position) {
+            Row row;
+            row.source = position;
+            row.own = false;
+            return row;
+        }
     };
     void takeOwnership(Row& row) const;  // a row about to get its own cells keeps its source's
     struct Page {

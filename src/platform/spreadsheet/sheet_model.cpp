@@ -86,39 +86,32 @@ Qt::ItemFlags SheetModel::flags(const QModelIndex& index) const {
 
 // ---- size ----------------------------------------------------------------------------------------------
 
-void SheetModel::setRowCount(int rows) {
-    rows = std::max(0, rows);
-    int old = data_.rowCount();
-    if (rows == old) return;
+// Rows and columns grow and shrink alike; the views are told what was added or removed (nothing while loading).
+void SheetModel::resize(Qt::Orientation orientation, int count) {
+    const bool rows = orientation == Qt::Vertical;
+    count = std::max(0, count);
+    const int old = rows ? data_.rowCount() : data_.columnCount();
+    if (count == old) return;
+    auto apply = [&] { rows ? data_.setRowCount(count) : data_.setColumnCount(count); };
     if (loading_) {
-        data_.setRowCount(rows);
-    } else if (rows > old) {
-        beginInsertRows({}, old, rows - 1);
-        data_.setRowCount(rows);
-        endInsertRows();
-    } else {
-        beginRemoveRows({}, rows, old - 1);
-        data_.setRowCount(rows);
-        endRemoveRows();
+        apply();
+        return;
     }
+    const int first = std::min(old, count), last = std::max(old, count) - 1;
+    if (count > old)
+        rows ? beginInsertRows({}, first, last) : beginInsertColumns({}, first, last);
+    else
+        rows ? beginRemoveRows({}, first, last) : beginRemoveColumns({}, first, last);
+    apply();
+    if (count > old)
+        rows ? endInsertRows() : endInsertColumns();
+    else
+        rows ? endRemoveRows() : endRemoveColumns();
 }
 
-void SheetModel::setColumnCount(int cols) {
-    cols = std::max(0, cols);
-    int old = data_.columnCount();
-    if (cols == old) return;
-    if (loading_) {
-        data_.setColumnCount(cols);
-    } else if (cols > old) {
-        beginInsertColumns({}, old, cols - 1);
-        data_.setColumnCount(cols);
-        endInsertColumns();
-    } else {
-        beginRemoveColumns({}, cols, old - 1);
-        data_.setColumnCount(cols);
-        endRemoveColumns();
-    }
-}
+void SheetModel::setRowCount(int rows) { resize(Qt::Vertical, rows); }
+
+void SheetModel::setColumnCount(int cols) { resize(Qt::Horizontal, cols); }
 
 void SheetModel::beginLoad() {
     if (loading_++ == 0) beginResetModel();
@@ -128,6 +121,12 @@ void SheetModel::attachSource(std::shared_ptr<RowSource> source) {
     beginLoad();
     data_.attachSource(std::move(source));
     endLoad();
+}
+
+bool SheetModel::settleSource() {
+    if (!data_.settleSource()) return false;
+    emitRowsChanged(1, data_.rowCount());
+    return true;
 }
 
 void SheetModel::endLoad() {

@@ -52,6 +52,9 @@ public:
     // Shows the rows of a source, read page by page as the views need them (SheetData::attachSource):
     // a load of its own, with the column count and headings as they are.
     void attachSource(std::shared_ptr<RowSource> source);
+    // Makes the source's order final (SheetData::settleSource); when the rows shown changed, the views are
+    // told and it returns true.
+    bool settleSource();
 
     // Blocks (clipboard, paste, insert/delete). setBlock grows the rows to hold the block and clips it at
     // the last column; it returns the range written.
@@ -94,6 +97,7 @@ signals:
     void cornerTextChanged();
 
 private:
+    void resize(Qt::Orientation orientation, int count);
     void emitRowsChanged(int firstRow, int lastRow);
     void emitResized(int oldRows, int oldCols);
 

@@ -49,8 +49,10 @@ void UndoStep::resize(SheetEditTarget& target, int rows, int cols) {
     change.rowsAfter = rows;
     change.colsAfter = cols;
     if (rows == change.rowsBefore && cols == change.colsBefore) return;
-    if (rows < change.rowsBefore)
+    if (rows < change.rowsBefore) {
         change.before = data.block({rows + 1, 1, change.rowsBefore, change.colsBefore});
+        change.origins = data.rowOrigins(rows + 1, change.rowsBefore);
+    }
     if (cols < change.colsBefore)
         change.after = data.block({1, cols + 1, std::min(rows, change.rowsBefore), change.colsBefore});
     target.resize(rows, cols);
@@ -103,6 +105,7 @@ void UndoStep::remove(SheetEditTarget& target, const CellRange& range, Shift shi
     change.rowsBefore = rows;
     change.colsBefore = cols;
     change.before = data.block(clipped);
+    if (shift == Shift::Rows) change.origins = data.rowOrigins(clipped.row1, clipped.row2);
     target.remove(clipped, shift);
     change.rowsAfter = data.rowCount();
     change.colsAfter = data.columnCount();
@@ -149,6 +152,7 @@ void UndoStep::undoChange(SheetEditTarget& target, const Change& change) const {
         case Kind::Resize:
             ResizeTo(target, change.rowsBefore, change.colsBefore);
             if (!change.before.empty()) target.writeBlock(change.rowsAfter + 1, 1, change.before);
+            if (!change.origins.empty()) target.restoreRowOrigins(change.rowsAfter + 1, change.origins);
             if (!change.after.empty()) target.writeBlock(1, change.colsAfter + 1, change.after);
             return;
         case Kind::Insert:
@@ -159,6 +163,7 @@ void UndoStep::undoChange(SheetEditTarget& target, const Change& change) const {
             target.insert(change.range, change.shift);
             if (!change.before.empty())
                 target.writeBlock(change.range.row1, change.range.col1, change.before);
+            if (!change.origins.empty()) target.restoreRowOrigins(change.range.row1, change.origins);
             DropShiftRoom(target, change.range, change.shift);
             return;
     }

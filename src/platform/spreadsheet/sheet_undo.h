@@ -5,8 +5,8 @@
 // made of the changes it did to the sheet, each remembered with what it overwrote or removed: the texts of a
 // block before and after, rows or columns inserted or removed (with the removed texts), the sheet resized
 // (with the texts that fell off). Undo applies the reverse of each change, last first; redo applies them
-// again in order. Only texts are restored: drop-down lists, headings and widths of removed rows and columns
-// are not.
+// again in order. Texts are restored, and removed rows come back tied to the records they showed (so a save
+// writes nothing for them); drop-down lists, headings and widths of removed rows and columns are not.
 //
 // The changes go through a SheetEditTarget so that the window's table model can tell its views; SheetData
 // itself is the target when no window is involved.
@@ -28,6 +28,8 @@ public:
     virtual void writeBlock(int row, int col, const Table& cells) = 0;
     virtual void insert(const CellRange& range, Shift shift) = 0;
     virtual void remove(const CellRange& range, Shift shift) = 0;
+    // Ties rows put back by an undo to the records they showed; their texts do not change.
+    virtual void restoreRowOrigins(int row, const std::vector<SheetData::RowOrigin>& origins) = 0;
 };
 
 // A sheet without a window.
@@ -39,6 +41,9 @@ public:
     void writeBlock(int row, int col, const Table& cells) override { data_.setBlock(row, col, cells); }
     void insert(const CellRange& range, Shift shift) override { data_.insert(range, shift); }
     void remove(const CellRange& range, Shift shift) override { data_.remove(range, shift); }
+    void restoreRowOrigins(int row, const std::vector<SheetData::RowOrigin>& origins) override {
+        data_.restoreRowOrigins(row, origins);
+    }
 
 private:
     SheetData& data_;
@@ -76,6 +81,7 @@ private:
         Shift shift = Shift::Rows;
         Table before;  // Cells: texts overwritten; Remove: texts removed; Resize: rows dropped
         Table after;   // Cells: texts written; Resize: columns dropped (of the rows kept)
+        std::vector<SheetData::RowOrigin> origins;  // Remove (whole rows), Resize: the records of the rows gone
         int rowsBefore = 0, colsBefore = 0, rowsAfter = 0, colsAfter = 0;
     };
     void undoChange(SheetEditTarget& target, const Change& change) const;

@@ -48,6 +48,9 @@ public:
     }
     void insert(const CellRange& range, Shift shift) override { model_->insertRange(range, shift); }
     void remove(const CellRange& range, Shift shift) override { model_->deleteRange(range, shift); }
+    void restoreRowOrigins(int row, const std::vector<SheetData::RowOrigin>& origins) override {
+        model_->mutableSheetData().restoreRowOrigins(row, origins);  // the texts shown stay as they are
+    }
 
 private:
     SheetModel* model_;
@@ -448,25 +451,23 @@ void Spreadsheet::writeBlock(const CellRange& target, const Table& cells) {
 
 // ---- insert and delete --------------------------------------------------------------------------------------------
 
-bool Spreadsheet::insertRange(const CellRange& range, Shift shift) {
+bool Spreadsheet::rangeStep(const CellRange& range, Shift shift, RangeChange change) {
     commitEdit();
-    if (!allowEdit(std::max(1, range.row1), std::max(1, range.col1))) return false;
+    const int row = std::max(1, range.row1), col = std::max(1, range.col1);
+    if (!allowEdit(row, col)) return false;
     EditStep step(*this);
-    anchorStep(std::max(1, range.row1), std::max(1, range.col1));
+    anchorStep(row, col);
     ModelTarget edit(model(), stepChanges_);
-    openStep_.insert(edit, range, shift);
+    (openStep_.*change)(edit, range, shift);
     return true;
 }
 
+bool Spreadsheet::insertRange(const CellRange& range, Shift shift) {
+    return rangeStep(range, shift, &UndoStep::insert);
+}
+
 bool Spreadsheet::deleteRange(const CellRange& range, Shift shift) {
-    commitEdit();
-    if (!allowEdit(std::max(1, range.row1), std::max(1, range.col1))) return false;
-    {
-        EditStep step(*this);
-        anchorStep(std::max(1, range.row1), std::max(1, range.col1));
-        ModelTarget edit(model(), stepChanges_);
-        openStep_.remove(edit, range, shift);
-    }
+    if (!rangeStep(range, shift, &UndoStep::remove)) return false;
     view()->ensureCurrent();
     return true;
 }

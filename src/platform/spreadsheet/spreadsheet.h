@@ -232,6 +232,9 @@ private:
     void updateTabs();
     bool allowEdit(int row, int col);
     void writeBlock(const CellRange& target, const Table& cells);
+    // Insert or delete of a range (UndoStep::insert or ::remove) as one step; false when refused.
+    using RangeChange = void (UndoStep::*)(SheetEditTarget&, const CellRange&, Shift);
+    bool rangeStep(const CellRange& range, Shift shift, RangeChange change);
     void report(const QString& message);
     void inform(const QString& message);
     void createActions();
