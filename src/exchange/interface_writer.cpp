@@ -425,23 +425,13 @@ InterfaceOutcome WriteKelsaFile(dao::Database& db, const std::string& path, ui::
 }
 
 ui::FileRequest Arvo3dSaveRequest() {
-    ui::FileRequest request;
-    request.save = true;
-    request.title = "输出桥梁三维造型CAD接口文件";
-    request.defaultExtension = "bri";
-    request.fileName = "Arvo3D.bri";
-    request.filter = "桥梁三维造型CAD接口文件 (*.bri)|*.bri||";
-    return request;
+    return ui::SaveFileRequest("输出桥梁三维造型CAD接口文件", "bri", "桥梁三维造型CAD接口文件 (*.bri)|*.bri||",
+                               "Arvo3D.bri");
 }
 
 ui::FileRequest KelsaSaveRequest() {
-    ui::FileRequest request;
-    request.save = true;
-    request.title = "输出下部构造施工图CAD接口文件";
-    request.defaultExtension = "bri";
-    request.fileName = "Kelsa.bri";
-    request.filter = "桥梁下构施工图CAD接口文件 (*.bri)|*.bri||";
-    return request;
+    return ui::SaveFileRequest("输出下部构造施工图CAD接口文件", "bri", "桥梁下构施工图CAD接口文件 (*.bri)|*.bri||",
+                               "Kelsa.bri");
 }
 
 bool RunInterfaceExport(InterfaceFile file, dao::Database& db, ui::FileChooser& files, ui::Prompter& prompt,
