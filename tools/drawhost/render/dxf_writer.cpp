@@ -239,15 +239,15 @@ void Entities(DxfStream& d, const SheetGeometry& sheet, std::uint32_t& next) {
         d.Pair(70, p.closed ? 1 : 0);
         for (const Point& v : p.points) d.Point2(10, v);
     }
-    for (const Circle& c : sheet.circles) {
-        entity("CIRCLE", c.layer, "AcDbCircle");
-        d.Point(10, c.centre);
-        d.Real(40, c.radius);
-    }
+    // An arc is written as its circle, then the arc's own angles.
+    auto circle = [&](const char* kind, const std::string& layer, Point centre, double radius) {
+        entity(kind, layer, "AcDbCircle");
+        d.Point(10, centre);
+        d.Real(40, radius);
+    };
+    for (const Circle& c : sheet.circles) circle("CIRCLE", c.layer, c.centre, c.radius);
     for (const Arc& a : sheet.arcs) {
-        entity("ARC", a.layer, "AcDbCircle");
-        d.Point(10, a.centre);
-        d.Real(40, a.radius);
+        circle("ARC", a.layer, a.centre, a.radius);
         d.Pair(100, "AcDbArc");
         d.Real(50, a.startAngle);
         d.Real(51, a.endAngle);

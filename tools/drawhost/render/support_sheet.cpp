@@ -105,8 +105,9 @@ void DrawSupportViews(SheetPainter& p, const bridge::Bridge& b, const bridge::Su
     auto Y = [&](double z0) { return y - (z.top - z0) * k; };
     std::vector<double> columnOffsets;
     for (const bridge::Column& col : s.columns) columnOffsets.push_back(col.offset);
-    DrawSupportFace(p, z, s, {z.capLength, z.bodyAcross, columnOffsets, z.connectionLength, z.pilesPerRow, z.pileSpacing},
-                    cx, y, k);
+    DrawSupportFace(p, z, s,
+                    {z.capLength, z.bodyAcross, columnOffsets, z.connectionLength, z.pilesPerRow, z.pileSpacing}, cx, y,
+                    k);
     p.UseLayer("TEXT");
     p.Text({cx + z.capLength / 2 * k + 2, Y(z.top) - th / 2}, th, text::Format("帽顶 %.3f", z.top));
     if (z.pileLength > 0)
