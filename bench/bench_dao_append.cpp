@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <string>
 
+#include "bench_support.h"
 #include "platform/dao/database.h"
 #include "platform/dao/recordset.h"
 
@@ -32,9 +33,7 @@ dao::TableDef Definition() {
 
 const std::string kText = "圆形截面柱式墩身";
 
-double Seconds(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
+using bench::Seconds;
 
 double Ours(const std::string& path) {
     auto db = dao::Database::Create(path);

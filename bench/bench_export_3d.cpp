@@ -11,6 +11,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "bench_support.h"
 #include "exchange/interface_writer.h"
 #include "platform/dao/recordset.h"
 #include "platform/interaction/scripted.h"
@@ -82,9 +83,7 @@ void Generate(const fs::path& path, int supports, int spans) {
     all.Commit();
 }
 
-double Seconds(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
+using bench::Seconds;
 
 double Ours(const fs::path& project, const fs::path& out) {
     auto db = dao::Database::Open(project.string());

@@ -10,6 +10,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "bench_support.h"
 #include "exchange/ifc_export.h"
 #include "viaduct_fixture.h"
 #include "exchange/interface_writer.h"
@@ -26,9 +27,7 @@ constexpr double kSpan = 30;
 
 void Generate(const fs::path& path, int spans) { bench::GenerateViaduct(path, spans, kSpan); }
 
-double Seconds(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
+using bench::Seconds;
 
 }  // namespace
 

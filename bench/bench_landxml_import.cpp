@@ -11,6 +11,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "bench_support.h"
 #include "calc/plan_element.h"
 #include "exchange/landxml_import.h"
 #include "exchange/route_import.h"
@@ -21,9 +22,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-double Seconds(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
+using bench::Seconds;
 
 // Writes the LandXML file and the same route as a route reference file; returns the route's length.
 double Generate(const fs::path& path, const fs::path& brfPath, int elements, int pvis) {

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <string>
 
+#include "bench_support.h"
 #include "library/library_clean.h"
 #include "library/library_schema.h"
 #include "platform/dao/recordset.h"
@@ -64,9 +65,7 @@ void Generate(const fs::path& path, int entries) {
     all.Commit();
 }
 
-double Seconds(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
+using bench::Seconds;
 
 long Count(const fs::path& path) {
     auto db = dao::Database::Open(path.string(), true);
@@ -91,12 +90,7 @@ double Reference(const fs::path& path, const fs::path& dir) {
     script << "DELETE FROM " << table << " WHERE rowid NOT IN (SELECT min(rowid) FROM " << table << " GROUP BY "
            << columns << ");\n";
     script.close();
-    std::string command = "sqlite3 '" + path.string() + "' < '" + (dir / "clean.sql").string() + "'";
-    auto start = std::chrono::steady_clock::now();
-    int rc = std::system(command.c_str());
-    double seconds = Seconds(start);
-    if (rc != 0) std::fprintf(stderr, "library-clean: sqlite3 failed (%d)\n", rc);
-    return seconds;
+    return bench::SqliteScriptSeconds(path, dir / "clean.sql", "library-clean");
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "bench_support.h"
 #include "bridge/bridge_model.h"
 #include "platform/dao/database.h"
 #include "viaduct_fixture.h"
@@ -23,9 +24,7 @@ constexpr double kSpan = 20;
 
 void Generate(const fs::path& path, int spans) { bench::GenerateViaduct(path, spans, kSpan); }
 
-double Seconds(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
+using bench::Seconds;
 
 double Ours(const fs::path& project, std::size_t& solids, std::map<std::string, int>& findings) {
     auto db = dao::Database::Open(project.string(), true);

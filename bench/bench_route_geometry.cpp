@@ -9,6 +9,7 @@
 #include <random>
 #include <vector>
 
+#include "bench_support.h"
 #include "calc/route_geometry.h"
 
 namespace {
@@ -17,9 +18,7 @@ constexpr int kElements = 10000;
 constexpr int kEvaluations = 1000000;
 constexpr double kElementLength = 100;
 
-double Seconds(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
+using bench::Seconds;
 
 // line, spiral in, arc, spiral out, line, arc: two clothoids in six, turning left and right in turn.
 calc::RouteData Alignment() {

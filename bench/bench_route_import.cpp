@@ -11,6 +11,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "bench_support.h"
 #include "exchange/route_import.h"
 #include "platform/interaction/scripted.h"
 #include "projectdb/project_file.h"
@@ -81,9 +82,7 @@ void Generate(const fs::path& dir, long groundPoints, long planElements, long ve
     for (std::FILE* file : {f.brf, f.ground, f.plan, f.vert, f.deck}) std::fclose(file);
 }
 
-double Seconds(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
+using bench::Seconds;
 
 long PeakKilobytes() {
     std::ifstream status("/proc/self/status");
@@ -121,12 +120,7 @@ double Reference(const fs::path& dir) {
            << ".import --csv '" << (dir / "vert.csv").string() << "' 竖曲线资料表\n"
            << ".import --csv '" << (dir / "deck.csv").string() << "' 路基设计表\n";
     script.close();
-    std::string command = "sqlite3 '" + target.string() + "' < '" + (dir / "import.sql").string() + "'";
-    auto start = std::chrono::steady_clock::now();
-    int rc = std::system(command.c_str());
-    double seconds = Seconds(start);
-    if (rc != 0) std::fprintf(stderr, "route-import: sqlite3 failed (%d)\n", rc);
-    return seconds;
+    return bench::SqliteScriptSeconds(target, dir / "import.sql", "route-import");
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "bench_support.h"
 #include "bridge/bridge_model.h"
 #include "platform/dao/database.h"
 #include "view3d/ui/bridge_view_3d.h"
@@ -20,9 +21,7 @@
 
 namespace {
 
-double Seconds(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
+using bench::Seconds;
 
 }  // namespace
 

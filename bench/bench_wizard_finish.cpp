@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "cli/command.h"
 #include "platform/dao/database.h"
 #include "platform/dao/sql.h"
@@ -23,9 +24,7 @@ namespace {
 constexpr int kSpans = 5000;
 constexpr int kRuns = 5;
 
-double Seconds(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
+using bench::Seconds;
 
 // One section per span, so that every layout table holds thousands of rows and the candidate lists merge.
 std::string WizardJson() {

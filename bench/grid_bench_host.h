@@ -1,10 +1,11 @@
 #pragma once
 // What the grid benches share: a project host that gives the grid window its database and scripted answers,
-// and the seconds since a start.
+// and the seconds since a start (the benches' own).
 #include <chrono>
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "browse/ui/project_host.h"
 #include "platform/dao/database.h"
 #include "platform/interaction/scripted.h"
@@ -30,8 +31,6 @@ private:
     dao::Database* db_;
 };
 
-inline double Seconds(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
+using bench::Seconds;
 
 }  // namespace grid_bench

@@ -2,6 +2,8 @@
 // with its cap, two columns, a tie beam and two piles sized in the member tables, a joint every fifth pier.
 #include "viaduct_fixture.h"
 
+#include "bench_support.h"
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -152,12 +154,7 @@ double SqliteDumpSeconds(const fs::path& project, const fs::path& dir, const std
         script << ".output '" << (dir / (std::string(table) + ".csv")).string() << "'\nselect * from [" << table
                << "];\n";
     script.close();
-    std::string command = "sqlite3 '" + project.string() + "' < '" + (dir / "dump.sql").string() + "'";
-    auto start = std::chrono::steady_clock::now();
-    int rc = std::system(command.c_str());
-    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    if (rc != 0) std::fprintf(stderr, "%s: sqlite3 failed (%d)\n", label.c_str(), rc);
-    return seconds;
+    return SqliteScriptSeconds(project, dir / "dump.sql", label);
 }
 
 }  // namespace bench

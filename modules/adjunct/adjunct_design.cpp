@@ -7,11 +7,10 @@ namespace adjunct {
 namespace {
 
 using dao::Value;
+using modulekit::M;
 using modulekit::SchemaOf;
 
 // Lengths are in metres, angles in degrees.
-Value M(double metres) { return Value::Double(metres); }
-
 // The table's records through the editor, or the one default record when it has none.
 bool Edit(dao::Database& db, const projectdb::TableSchema& table, const char* title, const char* defaultsFrom,
           const modulekit::Record& defaults) {

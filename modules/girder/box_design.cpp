@@ -15,10 +15,6 @@ using dao::Value;
 using modulekit::SpanFacts;
 using modulekit::TableProposal;
 
-Value M(double metres) { return Value::Double(metres); }
-Value N(long count) { return Value::Long(static_cast<std::int32_t>(count)); }
-Value S(std::string text) { return Value::Text(std::move(text)); }
-
 constexpr double kCrossFall = 2.0;       // % to each side
 constexpr double kEndDiaphragm = 1.2;    // over an abutment or an expansion pier
 constexpr double kInnerDiaphragm = 2.0;  // over an inner support of a continuous girder
@@ -27,11 +23,6 @@ const modulekit::Record kFillets = {{"CavityTopWidth", M(0.60)},
                                     {"CavityTopHeight", M(0.20)},
                                     {"CavityBotWidth", M(0.30)},
                                     {"CavityBotHeight", M(0.15)}};
-
-modulekit::Record Joined(modulekit::Record a, const modulekit::Record& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
 
 const char* TableOf(BoxKind kind) {
     switch (kind) {

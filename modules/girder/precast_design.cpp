@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <set>
 
 #include "kit/standard_sizes.h"
+#include "projectdb/precast_tables.h"
 
 namespace girder {
 namespace {
@@ -15,10 +17,6 @@ using dao::Value;
 using modulekit::NumberText;
 using modulekit::SpanFacts;
 using modulekit::TableProposal;
-
-Value M(double metres) { return Value::Double(metres); }
-Value N(long count) { return Value::Long(static_cast<std::int32_t>(count)); }
-Value S(std::string text) { return Value::Text(std::move(text)); }
 
 // Hollow slabs of the 1.25 m module: 1.24 m wide with a 1 cm joint; what the deck holds beyond whole slabs
 // becomes the cantilever of the two edge slabs.
@@ -78,11 +76,6 @@ modulekit::Record SlabCavity(const SpanFacts& span) {
             {"CavityHeight", M(h - 0.24)}, {"CavityTopWidth", M(0.10)},
             {"CavityTopHeight", M(0.05)},  {"CavityBotWidth", M(0.10)},
             {"CavityBotHeight", M(0.05)}};
-}
-
-modulekit::Record Joined(modulekit::Record a, const modulekit::Record& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
 }
 
 // The diaphragms: 5 up to 25 m spans, 7 beyond, evenly between the bearings; 16 cm at the top, 14 cm at the
@@ -146,61 +139,69 @@ std::string MemberTypeName(const SpanFacts& span, const char* member) {
     return name + member;
 }
 
-std::vector<TableProposal> SlabProposals(const std::vector<SpanFacts>& spans, double deckWidth) {
-    TableProposal layout{modulekit::SchemaOf(projectdb::kSlabLayoutTable), {}};
-    TableProposal inner{modulekit::SchemaOf(projectdb::kInsideSlabTable), {}};
-    TableProposal outer{modulekit::SchemaOf(projectdb::kOutsideSlabTable), {}};
-    const Spread spread = SlabSpread(deckWidth);
+namespace {
+
+using UnitRecord = std::function<modulekit::Record(const std::string& type, const SpanFacts& span)>;
+
+// The layout of every span and the sizes of each inner and edge unit type once, for slabs and T-beams alike:
+// `spacing` apart, the types named after the span with `innerName` and `outerName`.
+std::vector<TableProposal> PrecastProposals(const projectdb::PrecastTables& t, const std::vector<SpanFacts>& spans,
+                                            const Spread& spread, double spacing, const char* innerName,
+                                            const char* outerName, const UnitRecord& innerRecord,
+                                            const UnitRecord& outerRecord) {
+    TableProposal layout{modulekit::SchemaOf(t.layoutTable), {}};
+    TableProposal inner{modulekit::SchemaOf(t.innerTable), {}};
+    TableProposal outer{modulekit::SchemaOf(t.outerTable), {}};
     std::set<std::string> innerSeen, outerSeen;
     for (const auto& span : spans) {
-        const std::string innerType = MemberTypeName(span, "中板");
-        const std::string outerType = MemberTypeName(span, "边板");
-        layout.defaults.push_back({{"SlabInWhichSpan", N(span.number)},
-                                   {"SlabsEverySpan", N(spread.count)},
-                                   {"TransverseDist", M(kSlabModule)},
+        const std::string innerType = MemberTypeName(span, innerName);
+        const std::string outerType = MemberTypeName(span, outerName);
+        layout.defaults.push_back({{t.spanField, N(span.number)},
+                                   {t.countField, N(spread.count)},
+                                   {"TransverseDist", M(spacing)},
                                    {"TransverseSlope", M(kCrossFall)},
-                                   {"InsideSlabType", S(innerType)},
-                                   {"OutsideSlabType", S(outerType)}});
-        AddOncePerType(inner, innerSeen, innerType,
-                       [&] { return Joined(SlabCommon(innerType, span, kSlabWidth), SlabCavity(span)); });
-        AddOncePerType(outer, outerSeen, outerType, [&] {
+                                   {t.innerTypeField, S(innerType)},
+                                   {t.outerTypeField, S(outerType)}});
+        AddOncePerType(inner, innerSeen, innerType, [&] { return innerRecord(innerType, span); });
+        AddOncePerType(outer, outerSeen, outerType, [&] { return outerRecord(outerType, span); });
+    }
+    return {layout, inner, outer};
+}
+
+}  // namespace
+
+std::vector<TableProposal> SlabProposals(const std::vector<SpanFacts>& spans, double deckWidth) {
+    const Spread spread = SlabSpread(deckWidth);
+    return PrecastProposals(
+        projectdb::kHollowSlabTables, spans, spread, kSlabModule, "中板", "边板",
+        [](const std::string& type, const SpanFacts& span) {
+            return Joined(SlabCommon(type, span, kSlabWidth), SlabCavity(span));
+        },
+        [&](const std::string& type, const SpanFacts& span) {
             // The edge slab's cantilever: 15 cm at its tip, 25 cm where it meets the slab.
-            modulekit::Record edge = SlabCommon(outerType, span, kSlabWidth + spread.cantilever);
+            modulekit::Record edge = SlabCommon(type, span, kSlabWidth + spread.cantilever);
             edge.insert(
                 edge.end(),
                 {{"SuspendEndHeight", M(0.15)}, {"SuspendHeight", M(0.25)}, {"SuspendWidth", M(spread.cantilever)}});
             return Joined(edge, SlabCavity(span));
         });
-    }
-    return {layout, inner, outer};
 }
 
 std::vector<TableProposal> TBeamProposals(const std::vector<SpanFacts>& spans, double deckWidth) {
-    TableProposal layout{modulekit::SchemaOf(projectdb::kTBeamLayoutTable), {}};
-    TableProposal inner{modulekit::SchemaOf(projectdb::kInsideTBeamTable), {}};
-    TableProposal outer{modulekit::SchemaOf(projectdb::kOutsideTBeamTable), {}};
     const Spread spread = TBeamSpread(deckWidth);
-    std::set<std::string> innerSeen, outerSeen;
-    for (const auto& span : spans) {
-        const std::string innerType = MemberTypeName(span, "中梁");
-        const std::string outerType = MemberTypeName(span, "边梁");
-        layout.defaults.push_back({{"TBeamInWhichSpan", N(span.number)},
-                                   {"TBeamsEverySpan", N(spread.count)},
-                                   {"TransverseDist", M(kTBeamSpacing)},
-                                   {"TransverseSlope", M(kCrossFall)},
-                                   {"InsideTBeamType", S(innerType)},
-                                   {"OutsideTBeamType", S(outerType)}});
-        AddOncePerType(inner, innerSeen, innerType, [&] {
-            modulekit::Record beam = TBeamCommon(innerType, span);
+    return PrecastProposals(
+        projectdb::kTBeamTables, spans, spread, kTBeamSpacing, "中梁", "边梁",
+        [](const std::string& type, const SpanFacts& span) {
+            modulekit::Record beam = TBeamCommon(type, span);
             beam.insert(beam.end(), {{"TopWidth", M(kTBeamSpacing)},
                                      {"FlangeWidth", M((kTBeamSpacing - 0.20) / 2)},
                                      {"DiaphragmWidth", M(kTBeamSpacing - 0.20)}});
             return Joined(beam, TBeamSection(span));
-        });
-        AddOncePerType(outer, outerSeen, outerType, [&] {
+        },
+        [&](const std::string& type, const SpanFacts& span) {
             const double outside = kTBeamSpacing / 2 + spread.cantilever;
             const double inside = kTBeamSpacing / 2;
-            modulekit::Record beam = TBeamCommon(outerType, span);
+            modulekit::Record beam = TBeamCommon(type, span);
             beam.insert(beam.end(), {{"TopWidth1", M(outside)},
                                      {"TopWidth2", M(inside)},
                                      {"FlangeWidth1", M(outside - 0.10)},
@@ -208,8 +209,6 @@ std::vector<TableProposal> TBeamProposals(const std::vector<SpanFacts>& spans, d
                                      {"DiaphragmWidth", M(inside - 0.10)}});
             return Joined(beam, TBeamSection(span));
         });
-    }
-    return {layout, inner, outer};
 }
 
 }  // namespace girder

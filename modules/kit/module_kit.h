@@ -1,6 +1,7 @@
 #pragma once
 // What every design module shares: where its messages go, the C entry-point marker, and filling a table
 // with its default records.
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -28,6 +29,18 @@ void SetModuleEditor(ui::RecordEditor* editor);
 
 // One record as (field name, value) pairs; fields not named stay empty.
 using Record = std::vector<std::pair<std::string, dao::Value>>;
+
+// The values of proposed records, short because a record lists dozens of them: a measure (metres, or a
+// slope, an angle), a count, a text.
+inline dao::Value M(double measure) { return dao::Value::Double(measure); }
+inline dao::Value N(long count) { return dao::Value::Long(static_cast<std::int32_t>(count)); }
+inline dao::Value S(std::string text) { return dao::Value::Text(std::move(text)); }
+
+// The fields of `a`, then those of `b`.
+inline Record Joined(Record a, const Record& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
 
 struct TableOutcome {
     bool created = false;  // the table was missing and has been made

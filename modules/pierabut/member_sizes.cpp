@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <map>
 #include <numbers>
 
@@ -11,10 +12,9 @@ namespace pierabut {
 namespace {
 
 using dao::Value;
-
-Value M(double metres) { return Value::Double(metres); }
-Value N(long count) { return Value::Long(static_cast<std::int32_t>(count)); }
-Value S(std::string text) { return Value::Text(std::move(text)); }
+using modulekit::M;
+using modulekit::N;
+using modulekit::S;
 
 using modulekit::RoundUp;
 double Round(double value, double step) { return modulekit::RoundTo(value, step); }
@@ -68,37 +68,34 @@ struct Context {
     double rowSpacing;    // friction piles at 2.5 diameters
     double footingWidth;  // across the pile rows, 0.5 m beyond the outer piles
     double bodyLength;    // a solid body a metre shorter than its cap
-    modulekit::Record with(modulekit::Record fields) const {
-        modulekit::Record r = {{"PierAbutmentNum", N(s.number)}};
-        r.insert(r.end(), fields.begin(), fields.end());
+    // The support's number, `fields`, then the standard parts the member takes as they are.
+    modulekit::Record with(const modulekit::Record& fields, std::initializer_list<modulekit::Record> parts = {}) const {
+        modulekit::Record r = modulekit::Joined({{"PierAbutmentNum", N(s.number)}}, fields);
+        for (const modulekit::Record& part : parts) r = modulekit::Joined(std::move(r), part);
         return r;
     }
 };
+
+// The standard parts of a cap: a 50 cm × 40 cm chamfer at its ends, and fender stops 30 cm long and 40 cm
+// high at the positions the drawing takes as its own (0).
+const modulekit::Record kChamfer = {{"ChamferLength", M(0.50)}, {"ChamferHeight", M(0.40)}, {"ChamferWidth", M(0)}};
+const modulekit::Record kFenders = {
+    {"FenderLength", M(0.30)}, {"FenderHeight", M(0.40)}, {"LeftFenderPosition", M(0)}, {"RightFenderPosition", M(0)}};
 
 // The caps of piers: 1类 (one block), 2类 (shaped), 3类 (two halves over an expansion joint).
 modulekit::Record PierCapRecord(const std::string& type, const Context& c) {
     const SupportSizes& z = c.z;
     if (type == "1类墩帽")
-        return c.with({{"CopingLength", M(z.capLength)},
-                       {"CopingWidth", M(z.capWidth)},
-                       {"CopingHeight", M(z.capHeight)},
-                       {"ChamferLength", M(0.50)},
-                       {"ChamferHeight", M(0.40)},
-                       {"ChamferWidth", M(0)},
-                       {"FenderLength", M(0.30)},
-                       {"FenderHeight", M(0.40)},
-                       {"LeftFenderPosition", M(0)},
-                       {"RightFenderPosition", M(0)}});
+        return c.with(
+            {{"CopingLength", M(z.capLength)}, {"CopingWidth", M(z.capWidth)}, {"CopingHeight", M(z.capHeight)}},
+            {kChamfer, kFenders});
     if (type == "2类墩帽")
         return c.with({{"CopingShape", S("矩形")},
                        {"CopingLength1", M(z.capLength)},
                        {"CopingLength2", M(z.capLength)},
                        {"CopingWidth", M(z.capWidth)},
-                       {"CopingHeight", M(z.capHeight)},
-                       {"FenderLength", M(0.30)},
-                       {"FenderHeight", M(0.40)},
-                       {"LeftFenderPosition", M(0)},
-                       {"RightFenderPosition", M(0)}});
+                       {"CopingHeight", M(z.capHeight)}},
+                      {kFenders});
     if (type == "3类墩帽") {
         // An expansion pier: the cap in two halves, one under each span's bearings.
         const double half = Round(z.capWidth / 2, 0.05);
@@ -107,9 +104,6 @@ modulekit::Record PierCapRecord(const std::string& type, const Context& c) {
                        {"CopingWidth2", M(half)},
                        {"CopingHeight1", M(z.capHeight)},
                        {"CopingHeight2", M(z.capHeight)},
-                       {"ChamferLength", M(0.50)},
-                       {"ChamferHeight", M(0.40)},
-                       {"ChamferWidth", M(0)},
                        {"FenderLength1", M(0.30)},
                        {"FenderHeight1", M(0.40)},
                        {"LeftFenderPos1", M(0)},
@@ -117,7 +111,8 @@ modulekit::Record PierCapRecord(const std::string& type, const Context& c) {
                        {"FenderLength2", M(0.30)},
                        {"FenderHeight2", M(0.40)},
                        {"LeftFenderPos2", M(0)},
-                       {"RightFenderPos2", M(0)}});
+                       {"RightFenderPos2", M(0)}},
+                      {kChamfer});
     }
     return {};
 }
@@ -137,30 +132,24 @@ modulekit::Record AbutmentCapRecord(const std::string& type, const Context& c) {
                        {"WingWallHeight1", M(z.backWall + 1.0)},
                        {"WingWallHeight2", M(0.50)},
                        {"WingWallType", S("直耳墙")},
-                       {"FenderLength", M(0.30)},
-                       {"FenderHeight", M(0.40)},
-                       {"LeftFenderPosition", M(0)},
-                       {"RightFenderPosition", M(0)},
                        {"BackWallWidth", M(0.40)},
                        {"BackWallHeight", M(z.backWall)},
                        {"BracketLength", M(z.capLength)},
                        {"BracketWidth", M(0.30)},
                        {"BracketHeight", M(0.30)},
                        {"BracketPos1", M(0.30)},
-                       {"BracketPos2", M(0.30)}});
+                       {"BracketPos2", M(0.30)}},
+                      {kFenders});
     if (type == "2类台帽")
         return c.with({{"CopingLength", M(z.capLength)},
                        {"CopingWidth", M(1.0)},
                        {"CopingFrontHeight", M(kGravityCapHeight)},
                        {"CopingBackHeight", M(0.50)},
                        {"CopingOstiumHeight", M(0.30)},
-                       {"FenderLength", M(0.30)},
-                       {"FenderHeight", M(0.40)},
-                       {"LeftFenderPosition", M(0)},
-                       {"RightFenderPosition", M(0)},
                        {"BackWallWidth", M(0.50)},
                        {"BracketWidth", M(0.30)},
-                       {"BackWallHeight", M(z.backWall)}});
+                       {"BackWallHeight", M(z.backWall)}},
+                      {kFenders});
     return {};
 }
 

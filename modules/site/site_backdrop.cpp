@@ -22,28 +22,42 @@ std::string Cell(const ui::ProposedTable& sheet, std::size_t row, const std::str
 
 }  // namespace
 
-std::vector<Point> SheetPoints(const ui::ProposedTable& sheet, const std::string& x, const std::string& y) {
-    std::vector<Point> points;
+namespace {
+
+// The rows of `sheet` whose named cells all hold numbers, each made into an item by `make` from those numbers
+// (in the order named) and its row, ordered by the item's `stake`; rows of equal stakes keep their order.
+template <class Item, class Make>
+std::vector<Item> NumberRows(const ui::ProposedTable& sheet, const std::vector<std::string>& fields, Make make,
+                             double Item::*stake) {
+    std::vector<Item> items;
     for (std::size_t r = 0; r < sheet.rows.size(); ++r) {
-        auto px = modulekit::CellNumber(sheet, r, x);
-        auto py = modulekit::CellNumber(sheet, r, y);
-        if (px && py) points.emplace_back(*px, *py);
+        std::vector<double> numbers;
+        for (const std::string& field : fields)
+            if (auto number = modulekit::CellNumber(sheet, r, field)) numbers.push_back(*number);
+        if (numbers.size() == fields.size()) items.push_back(make(numbers, r));
     }
-    std::stable_sort(points.begin(), points.end(), [](const Point& a, const Point& b) { return a.first < b.first; });
-    return points;
+    std::stable_sort(items.begin(), items.end(), [&](const Item& x, const Item& y) { return x.*stake < y.*stake; });
+    return items;
+}
+
+}  // namespace
+
+std::vector<Point> SheetPoints(const ui::ProposedTable& sheet, const std::string& x, const std::string& y) {
+    return NumberRows<Point>(
+        sheet, {x, y},
+        [](const std::vector<double>& v, std::size_t) {
+            return Point{v[0], v[1]};
+        },
+        &Point::first);
 }
 
 std::vector<calc::TurningPoint> SheetTurningPoints(const ui::ProposedTable& sheet) {
-    std::vector<calc::TurningPoint> points;
-    for (std::size_t r = 0; r < sheet.rows.size(); ++r) {
-        auto stake = modulekit::CellNumber(sheet, r, "TurnPointStake");
-        auto elevation = modulekit::CellNumber(sheet, r, "TurnPointElev");
-        if (stake && elevation)
-            points.push_back({*stake, *elevation, modulekit::CellNumber(sheet, r, "TurnPointRadii").value_or(0)});
-    }
-    std::stable_sort(points.begin(), points.end(),
-                     [](const calc::TurningPoint& a, const calc::TurningPoint& b) { return a.stake < b.stake; });
-    return points;
+    return NumberRows<calc::TurningPoint>(
+        sheet, {"TurnPointStake", "TurnPointElev"},
+        [&](const std::vector<double>& v, std::size_t r) {
+            return calc::TurningPoint{v[0], v[1], modulekit::CellNumber(sheet, r, "TurnPointRadii").value_or(0)};
+        },
+        &calc::TurningPoint::stake);
 }
 
 std::vector<Borehole> SheetBoreholes(const ui::ProposedTable& sheet) {
@@ -55,17 +69,12 @@ std::vector<Borehole> SheetBoreholes(const ui::ProposedTable& sheet) {
 }
 
 std::vector<calc::SlopeSegment> SheetSlopes(const ui::ProposedTable& sheet) {
-    std::vector<calc::SlopeSegment> segments;
-    for (std::size_t r = 0; r < sheet.rows.size(); ++r) {
-        auto start = modulekit::CellNumber(sheet, r, "起点桩号");
-        auto end = modulekit::CellNumber(sheet, r, "终点桩号");
-        auto left = modulekit::CellNumber(sheet, r, "左半桥横坡");
-        auto right = modulekit::CellNumber(sheet, r, "右半桥横坡");
-        if (start && end && left && right) segments.push_back({*start, *end, *left, *right});
-    }
-    std::stable_sort(segments.begin(), segments.end(),
-                     [](const calc::SlopeSegment& a, const calc::SlopeSegment& b) { return a.start < b.start; });
-    return segments;
+    return NumberRows<calc::SlopeSegment>(
+        sheet, {"起点桩号", "终点桩号", "左半桥横坡", "右半桥横坡"},
+        [](const std::vector<double>& v, std::size_t) {
+            return calc::SlopeSegment{v[0], v[1], v[2], v[3]};
+        },
+        &calc::SlopeSegment::start);
 }
 
 std::optional<double> Interpolate(const std::vector<Point>& line, double stake) {

@@ -6,6 +6,7 @@
 #include "bridge/standard_sizes.h"
 #include "bridge/table_rows.h"
 #include "platform/text/cformat.h"
+#include "projectdb/precast_tables.h"
 #include "projectdb/schema.h"
 
 namespace bridge {
@@ -28,27 +29,20 @@ private:
     std::map<std::string, std::unique_ptr<TableRows>> tables_;
 };
 
-struct PrecastTables {
-    const char *layout, *spanKey, *count, *insideType, *sizes, *typeKey, *height;
-};
-const PrecastTables kSlabs = {projectdb::kSlabLayoutTable, "SlabInWhichSpan", "SlabsEverySpan", "InsideSlabType",
-                              projectdb::kInsideSlabTable, "SlabType", "Height"};
-const PrecastTables kTBeams = {projectdb::kTBeamLayoutTable, "TBeamInWhichSpan", "TBeamsEverySpan",
-                               "InsideTBeamType", projectdb::kInsideTBeamTable, "TBeamType", "TBeamHeight"};
-
-bool FromPrecast(Tables& tables, const PrecastTables& k, const Span& span, Superstructure& s) {
-    const TableRows& layout = tables[k.layout];
-    const int row = layout.Find(k.spanKey, span.index + 1);
+bool FromPrecast(Tables& tables, const projectdb::PrecastTables& k, const Span& span, Superstructure& s) {
+    const TableRows& layout = tables[k.layoutTable];
+    const int row = layout.Find(k.spanField, span.index + 1);
     if (row < 0) return false;
-    s.beamCount = static_cast<int>(layout.Number(row, k.count));
+    s.beamCount = static_cast<int>(layout.Number(row, k.countField));
     s.beamSpacing = layout.Number(row, "TransverseDist");
-    const TableRows& sizes = tables[k.sizes];
-    const int member = sizes.FindText(k.typeKey, layout.Text(row, k.insideType));
+    const TableRows& sizes = tables[k.innerTable];
+    const int member = sizes.FindText(k.typeField, layout.Text(row, k.innerTypeField));
     if (member < 0) return false;
-    s.depth = s.startDepth = s.endDepth = sizes.Number(member, k.height);
+    s.depth = s.startDepth = s.endDepth = sizes.Number(member, k.depthField);
     s.bearingDistance = kJointHalfGap + sizes.Number(member, "DistToBearing");
-    if (k.layout == kSlabs.layout) s.voids = static_cast<int>(sizes.Number(member, "CavityNum"));
-    s.table = k.sizes;
+    if (k.layoutTable == projectdb::kHollowSlabTables.layoutTable)
+        s.voids = static_cast<int>(sizes.Number(member, "CavityNum"));
+    s.table = k.innerTable;
     s.record = sizes.Record(member);
     return s.depth > 0;
 }
@@ -127,8 +121,10 @@ void ReadSuperstructure(dao::Database& db, Bridge& b) {
                                   text::Format("第%d跨的结构类型“%s”不是已知的上部结构类型，梁高按简支箱梁拟定。",
                                                span.index + 1, span.structureType.c_str()),
                                   projectdb::kSuperSpanTable, span.record});
-        if (span.structureType == "装配式简支空心板桥") found = FromPrecast(tables, kSlabs, span, s);
-        else if (span.structureType == "装配式简支T梁桥") found = FromPrecast(tables, kTBeams, span, s);
+        if (span.structureType == "装配式简支空心板桥")
+            found = FromPrecast(tables, projectdb::kHollowSlabTables, span, s);
+        else if (span.structureType == "装配式简支T梁桥")
+            found = FromPrecast(tables, projectdb::kTBeamTables, span, s);
         else found = FromBox(tables, span, s);
         if (found) {
             s.proposed = false;

@@ -115,26 +115,15 @@ void CPier::CalcStiffness() {
     }
 }
 
-void CPier::DistributeTemperature() {
+void CPier::DistributeLoad(double& force, double& moment, double& displacement) const {
     if (!IsCalculable()) {
-        m_dFt = m_dMt = m_dDt = 0;
+        force = moment = displacement = 0;
         return;
     }
-    m_dDt = m_dFt / m_dKc;
-    m_dMt = HasBearings() ? m_dFt * m_dHeight : m_dFt * m_dHeight * 0.5;
-    m_dFt /= m_nColumns;
-    m_dMt /= m_nColumns;
-}
-
-void CPier::DistributeBraking() {
-    if (!IsCalculable()) {
-        m_dFb = m_dMb = m_dDb = 0;
-        return;
-    }
-    m_dDb = m_dFb / m_dKc;
-    m_dMb = HasBearings() ? m_dFb * m_dHeight : m_dFb * m_dHeight * 0.5;
-    m_dFb /= m_nColumns;
-    m_dMb /= m_nColumns;
+    displacement = force / m_dKc;
+    moment = HasBearings() ? force * m_dHeight : force * m_dHeight * 0.5;
+    force /= m_nColumns;
+    moment /= m_nColumns;
 }
 
 }  // namespace calc

@@ -73,10 +73,14 @@ public:
     void CalcStiffness();
     // m_dFt holds the pier's total temperature force; derives dt and Mt and turns force and moment
     // into per-column values. Likewise for the braking force. Each leaves the other pair alone.
-    void DistributeTemperature();
-    void DistributeBraking();
+    void DistributeTemperature() { DistributeLoad(m_dFt, m_dMt, m_dDt); }
+    void DistributeBraking() { DistributeLoad(m_dFb, m_dMb, m_dDb); }
 
     bool HasBearings() const { return m_nBearings > 0; }
+    // A horizontal load on the pier's top: the pier's displacement under the total force and the moment at
+    // the column foot (F·H for columns under bearings, which stand as cantilevers; F·H/2 for columns held
+    // fixed by the girder at their top), then force and moment shared among the columns.
+    void DistributeLoad(double& force, double& moment, double& displacement) const;
     int SectionType() const { return m_pSection ? m_pSection->m_nType : 0; }
 
     double m_dStake = 0;

@@ -80,21 +80,11 @@ ImportSource ClassifyImportPath(const std::string& path) {
 }
 
 ui::FileRequest ImportFileRequest() {
-    ui::FileRequest r;
-    r.title = "导入";
-    r.defaultExtension = "BRF";
-    r.filter = "桥梁CAD项目文件 (*.VLT)|*.VLT|路线CAD参考文件 (*.BRF)|*.BRF||";
-    r.overwritePrompt = true;
-    return r;
+    return ui::OpenFileRequest("导入", "BRF", "桥梁CAD项目文件 (*.VLT)|*.VLT|路线CAD参考文件 (*.BRF)|*.BRF||");
 }
 
 ui::FileRequest ImportProjectFileRequest() {
-    ui::FileRequest r;
-    r.title = "导入项目文件";
-    r.defaultExtension = "VLT";
-    r.filter = "桥梁CAD项目文件 (*.VLT)|*.VLT||";
-    r.overwritePrompt = true;
-    return r;
+    return ui::OpenFileRequest("导入项目文件", "VLT", "桥梁CAD项目文件 (*.VLT)|*.VLT||");
 }
 
 }  // namespace exchange

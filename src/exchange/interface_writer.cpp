@@ -11,6 +11,7 @@
 #include "exchange/substructure_blocks.h"
 #include "platform/text/cformat.h"
 #include "platform/text/gbk_file.h"
+#include "projectdb/precast_tables.h"
 
 namespace exchange {
 namespace {
@@ -227,31 +228,18 @@ void WriteBoxSpan(InterfaceOutput& out, const BoxKind& kind, int span) {
 // Hollow slabs and T-beams: the layout of the first span, then the inner and outer member.
 struct BeamKind {
     const char* title;
-    const char* layoutTable;
-    const char* spanField;
-    const char* countField;
-    const char* innerTypeField;
-    const char* outerTypeField;
-    const char* typeField;
+    const projectdb::PrecastTables& tables;
     const char* innerTitle;
-    const char* innerTable;
     std::vector<LineLayout> innerLines;
     const char* outerTitle;
-    const char* outerTable;
     std::vector<LineLayout> outerLines;
 };
 
 const BeamKind& HollowSlab() {
     static const BeamKind kind{
         "空心板",
-        "空心板布置信息表",
-        "SlabInWhichSpan",
-        "SlabsEverySpan",
-        "InsideSlabType",
-        "OutsideSlabType",
-        "SlabType",
+        projectdb::kHollowSlabTables,
         "//中板尺寸",
-        "中板尺寸信息表",
         {{k7, {"SlabLength", "DistToBearing", "SlabPitch", "KeyHoleDiameter", "Height", "BottomWidth", "TopWidth"}},
          {"%10.3lf %10.3lf %10.3lf %10.3lf %10.3lf %10s %10d",
           {"JointTopWidth", "JointTopHeight", "JointBotWidth", "JointBotHeight", "JointToeHeight", "CavityType",
@@ -260,7 +248,6 @@ const BeamKind& HollowSlab() {
           {"CavityDist", "CavityWidth", "CavityHeight", "CavityTopWidth", "CavityTopHeight", "CavityBotWidth",
            "CavityBotHeight"}}},
         "//边板尺寸",
-        "边板尺寸信息表",
         {{k7, {"SlabLength", "DistToBearing", "SlabPitch", "KeyHoleDiameter", "Height", "BottomWidth", "TopWidth"}},
          {k7,
           {"JointTopWidth", "JointTopHeight", "JointBotWidth", "JointBotHeight", "JointToeHeight", "SuspendEndHeight",
@@ -283,14 +270,8 @@ const BeamKind& TBeam() {
                      {"WebWidth1", "BotFlangeHeight2", "ToeHeight2", "BottomWidth2", "WebWidth2"}};
     static const BeamKind kind{
         "T梁",
-        "T梁布置信息表",
-        "TBeamInWhichSpan",
-        "TBeamsEverySpan",
-        "InsideTBeamType",
-        "OutsideTBeamType",
-        "TBeamType",
+        projectdb::kTBeamTables,
         "//中梁尺寸",
-        "中梁尺寸信息表",
         {{line1, line1Fields},
          {k7,
           {"DiaphragmTopPly", "DiaphragmBotPly", "TopWidth", "TBeamHeight", "EndFlangePly", "CenterFlangePly",
@@ -301,7 +282,6 @@ const BeamKind& TBeam() {
          line4,
          line5},
         "//边梁尺寸",
-        "边梁尺寸信息表",
         {{line1, line1Fields},
          {k8,
           {"DiaphragmTopPly", "DiaphragmBotPly", "TopWidth1", "TopWidth2", "TBeamHeight", "EndFlangePly",
@@ -319,17 +299,17 @@ void WriteBeams(InterfaceOutput& out, const BeamKind& kind, int section, int spa
     out.comment(text::Format("//第%d段:", section) + kind.title);
     out.comment("//布置信息");
     dao::Value innerType, outerType;
-    out.guarded(kind.layoutTable, [&] {
-        projectdb::TableSnapshot& t = out.tables().get(kind.layoutTable);
-        const auto& r = t.firstWhere(kind.spanField, dao::Value::Long(span));
-        out.line({"%10d %10.3lf %10.3lf", {kind.countField, "TransverseDist", "TransverseSlope"}}, t, r);
-        innerType = t.field(r, kind.innerTypeField);
-        outerType = t.field(r, kind.outerTypeField);
+    out.guarded(kind.tables.layoutTable, [&] {
+        projectdb::TableSnapshot& t = out.tables().get(kind.tables.layoutTable);
+        const auto& r = t.firstWhere(kind.tables.spanField, dao::Value::Long(span));
+        out.line({"%10d %10.3lf %10.3lf", {kind.tables.countField, "TransverseDist", "TransverseSlope"}}, t, r);
+        innerType = t.field(r, kind.tables.innerTypeField);
+        outerType = t.field(r, kind.tables.outerTypeField);
     });
     out.comment(kind.innerTitle);
-    MemberLines(out, kind.innerTable, kind.typeField, innerType, kind.innerLines);
+    MemberLines(out, kind.tables.innerTable, kind.tables.typeField, innerType, kind.innerLines);
     out.comment(kind.outerTitle);
-    MemberLines(out, kind.outerTable, kind.typeField, outerType, kind.outerLines);
+    MemberLines(out, kind.tables.outerTable, kind.tables.typeField, outerType, kind.outerLines);
 }
 
 void WriteSuperstructure(InterfaceOutput& out, const std::vector<Section>& sections) {
@@ -425,23 +405,13 @@ InterfaceOutcome WriteKelsaFile(dao::Database& db, const std::string& path, ui::
 }
 
 ui::FileRequest Arvo3dSaveRequest() {
-    ui::FileRequest request;
-    request.save = true;
-    request.title = "输出桥梁三维造型CAD接口文件";
-    request.defaultExtension = "bri";
-    request.fileName = "Arvo3D.bri";
-    request.filter = "桥梁三维造型CAD接口文件 (*.bri)|*.bri||";
-    return request;
+    return ui::SaveFileRequest("输出桥梁三维造型CAD接口文件", "bri", "桥梁三维造型CAD接口文件 (*.bri)|*.bri||",
+                               "Arvo3D.bri");
 }
 
 ui::FileRequest KelsaSaveRequest() {
-    ui::FileRequest request;
-    request.save = true;
-    request.title = "输出下部构造施工图CAD接口文件";
-    request.defaultExtension = "bri";
-    request.fileName = "Kelsa.bri";
-    request.filter = "桥梁下构施工图CAD接口文件 (*.bri)|*.bri||";
-    return request;
+    return ui::SaveFileRequest("输出下部构造施工图CAD接口文件", "bri", "桥梁下构施工图CAD接口文件 (*.bri)|*.bri||",
+                               "Kelsa.bri");
 }
 
 bool RunInterfaceExport(InterfaceFile file, dao::Database& db, ui::FileChooser& files, ui::Prompter& prompt,

@@ -170,13 +170,7 @@ std::optional<std::vector<std::string>> ImportReferenceProject(dao::Database& ta
 }
 
 ui::FileRequest NewProjectSaveRequest() {
-    ui::FileRequest request;
-    request.save = true;
-    request.title = "保存项目文件";
-    request.defaultExtension = "VLT";
-    request.filter = "桥梁CAD项目文件 (*.VLT)|*.VLT|所有文件 (*.*)|*.*||";
-    request.overwritePrompt = true;
-    return request;
+    return ui::SaveFileRequest("保存项目文件", "VLT", "桥梁CAD项目文件 (*.VLT)|*.VLT|所有文件 (*.*)|*.*||");
 }
 
 NewProjectResult ImportNewProject(ImportChoices choices, ui::FileChooser& files, ui::Interaction& ui,

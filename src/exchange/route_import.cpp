@@ -36,19 +36,17 @@ RouteImportResult ImportRoute(dao::Database& db, const RouteSource& source, cons
     int pos = 0;
     // Between two steps the bar stays where it is; touching it lets the window handle its events.
     KeepAlive keepAlive = [&progress, &pos] { progress.setPos(pos); };
-    using Reader = SectionResult (*)(dao::Database&, const RouteSource&, const RouteRange&, ui::Prompter&,
-                                     const KeepAlive&);
-    const std::pair<SectionResult*, Reader> chosen[] = {
-        {sections.groundLine ? &result.groundLine : nullptr, ImportGroundLine},
-        {sections.horizontal ? &result.horizontal : nullptr, ImportHorizontalCurves},
-        {sections.vertical ? &result.vertical : nullptr, ImportVerticalCurves},
-        {sections.vertical ? &result.deck : nullptr, ImportRoadDesign},
+    const std::pair<SectionResult*, RouteSection> chosen[] = {
+        {sections.groundLine ? &result.groundLine : nullptr, RouteSection::GroundLine},
+        {sections.horizontal ? &result.horizontal : nullptr, RouteSection::Horizontal},
+        {sections.vertical ? &result.vertical : nullptr, RouteSection::Vertical},
+        {sections.vertical ? &result.deck : nullptr, RouteSection::RoadDesign},
     };
     try {
         dao::Transaction transaction(db);
-        for (const auto& [slot, read] : chosen) {
+        for (const auto& [slot, section] : chosen) {
             if (!slot) continue;
-            *slot = read(db, source, range, ui.prompt, keepAlive);
+            *slot = ImportSection(section, db, source, range, ui.prompt, keepAlive);
             progress.step();
             ++pos;
             projectdb::KillHereIfTestAsks(pos);

@@ -83,17 +83,14 @@ struct RouteImportResult {
 // Called now and then while a section is read, so that the application can stay responsive.
 using KeepAlive = std::function<void()>;
 
-// The four section readers. Each writes in one transaction that is committed when it ends, also when it
-// ends early with a message; a database error rolls the section back and is shown with ReportDaoError.
-// Inside ImportRoute that transaction is part of the import's own.
-SectionResult ImportGroundLine(dao::Database& db, const RouteSource& source, const RouteRange& range,
-                               ui::Prompter& prompt, const KeepAlive& keepAlive = {});
-SectionResult ImportHorizontalCurves(dao::Database& db, const RouteSource& source, const RouteRange& range,
-                                     ui::Prompter& prompt, const KeepAlive& keepAlive = {});
-SectionResult ImportVerticalCurves(dao::Database& db, const RouteSource& source, const RouteRange& range,
-                                   ui::Prompter& prompt, const KeepAlive& keepAlive = {});
-SectionResult ImportRoadDesign(dao::Database& db, const RouteSource& source, const RouteRange& range,
-                               ui::Prompter& prompt, const KeepAlive& keepAlive = {});
+// The four sections of a route reference file, each read into its own table.
+enum class RouteSection { GroundLine, Horizontal, Vertical, RoadDesign };
+
+// Reads one section. It writes in one transaction that is committed when it ends, also when it ends early
+// with a message; a database error rolls the section back and is shown with ReportDaoError. Inside
+// ImportRoute that transaction is part of the import's own.
+SectionResult ImportSection(RouteSection section, dao::Database& db, const RouteSource& source, const RouteRange& range,
+                            ui::Prompter& prompt, const KeepAlive& keepAlive = {});
 
 // Runs the chosen readers in the order ground line, horizontal, vertical, road design, with the progress
 // window titled "导入数据" advancing by one after each. The whole import is one write: it holds the project's

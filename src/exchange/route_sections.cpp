@@ -273,28 +273,8 @@ RecordWriter BindVertical(RouteTableWriter& w) {
 
 constexpr int kDeckNumbers = 18;
 
-}  // namespace
-
-SectionResult ImportGroundLine(dao::Database& db, const RouteSource& source, const RouteRange& range,
-                               ui::Prompter& prompt, const KeepAlive& keepAlive) {
-    static const CountedKind kind{kProfileMarker, projectdb::kGroundLineTable, 2, false, 0, false};
-    return ReadCounted(db, source, range, prompt, keepAlive, kind, BindGroundLine);
-}
-
-SectionResult ImportHorizontalCurves(dao::Database& db, const RouteSource& source, const RouteRange& range,
-                                     ui::Prompter& prompt, const KeepAlive& keepAlive) {
-    static const CountedKind kind{kPlanMarker, projectdb::kHorizontalCurveTable, 13, false, 10, false};
-    return ReadCounted(db, source, range, prompt, keepAlive, kind, BindHorizontal);
-}
-
-SectionResult ImportVerticalCurves(dao::Database& db, const RouteSource& source, const RouteRange& range,
-                                   ui::Prompter& prompt, const KeepAlive& keepAlive) {
-    static const CountedKind kind{kVertMarker, projectdb::kVerticalCurveTable, 3, true, 0, true};
-    return ReadCounted(db, source, range, prompt, keepAlive, kind, BindVertical);
-}
-
-SectionResult ImportRoadDesign(dao::Database& db, const RouteSource& source, const RouteRange& range,
-                               ui::Prompter& prompt, const KeepAlive& keepAlive) {
+SectionResult ReadRoadDesign(dao::Database& db, const RouteSource& source, const RouteRange& range,
+                             ui::Prompter& prompt, const KeepAlive& keepAlive) {
     RouteTokenReader reader;
     RouteTableWriter writer(db, projectdb::kRoadDesignTable);
     std::optional<dao::Transaction> tx;
@@ -332,6 +312,26 @@ SectionResult ImportRoadDesign(dao::Database& db, const RouteSource& source, con
     } catch (const dao::DaoException& e) {
         return Failed(tx, prompt, e);
     }
+}
+
+}  // namespace
+
+SectionResult ImportSection(RouteSection section, dao::Database& db, const RouteSource& source, const RouteRange& range,
+                            ui::Prompter& prompt, const KeepAlive& keepAlive) {
+    // The counted sections: marker, table, numbers of a record, a label before them, the key stake's
+    // position, the turning-point rules.
+    static const CountedKind groundLine{kProfileMarker, projectdb::kGroundLineTable, 2, false, 0, false};
+    static const CountedKind horizontal{kPlanMarker, projectdb::kHorizontalCurveTable, 13, false, 10, false};
+    static const CountedKind vertical{kVertMarker, projectdb::kVerticalCurveTable, 3, true, 0, true};
+    switch (section) {
+        case RouteSection::GroundLine:
+            return ReadCounted(db, source, range, prompt, keepAlive, groundLine, BindGroundLine);
+        case RouteSection::Horizontal:
+            return ReadCounted(db, source, range, prompt, keepAlive, horizontal, BindHorizontal);
+        case RouteSection::Vertical: return ReadCounted(db, source, range, prompt, keepAlive, vertical, BindVertical);
+        case RouteSection::RoadDesign: return ReadRoadDesign(db, source, range, prompt, keepAlive);
+    }
+    return {};
 }
 
 }  // namespace exchange

@@ -97,9 +97,10 @@ inline Project MakeProject(const ProjectSpec& spec) {
         // Each section over the stakes it covers: a shorter section would be refused as insufficient.
         const exchange::RouteRange route{800, 3000};
         if (!spec.ground.empty())
-            exchange::ImportGroundLine(*p.db, source, {spec.ground.front().first, spec.ground.back().first}, prompt);
-        exchange::ImportHorizontalCurves(*p.db, source, route, prompt);
-        exchange::ImportVerticalCurves(*p.db, source, route, prompt);
+            exchange::ImportSection(exchange::RouteSection::GroundLine, *p.db, source,
+                                    {spec.ground.front().first, spec.ground.back().first}, prompt);
+        exchange::ImportSection(exchange::RouteSection::Horizontal, *p.db, source, route, prompt);
+        exchange::ImportSection(exchange::RouteSection::Vertical, *p.db, source, route, prompt);
         for (const auto& text : prompt.texts()) ADD_FAILURE() << "route import said: " << text;
     }
     return p;

@@ -231,6 +231,23 @@ TEST(BridgeLayoutGeometry, UnreadableProjectsFailWithTheirName) {
     }
 }
 
+// A value of the drawing's own record that is no number is not drawn around: the drawing stops and says
+// which table and field hold it, and writes no file.
+TEST(BridgeLayoutGeometry, AScaleThatIsNoNumberStopsTheDrawingNamingItsTable) {
+    testing_support::TempDir dir;
+    const std::string project = drawhost_test::MakeProject(dir.file("scale.vlt"));
+    dao::Database::Open(project)->Execute("UPDATE [图形布置信息表] SET TotalScale = '一百'");
+    try {
+        drawhost::RenderDrawing(project, "桥型布置图", "桥型布置图", "Draw1", dir.path().string());
+        ADD_FAILURE() << "rendered";
+    } catch (const std::runtime_error& e) {
+        const std::string what = e.what();
+        EXPECT_NE(what.find("图形布置信息表"), std::string::npos) << what;
+        EXPECT_NE(what.find("TotalScale"), std::string::npos) << what;
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir.file("Draw1.dxf")));
+}
+
 }  // namespace
 
 namespace {

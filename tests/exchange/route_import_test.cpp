@@ -49,7 +49,8 @@ TEST(RouteImport, GroundLineKeepsThePointBeforeTheRangeAndTheFirstBeyondIt) {
     for (const auto& c : cases) {
         Project p;
         std::string path = p.writeFile(Profile(points));
-        auto result = exchange::ImportGroundLine(p.db(), exchange::RouteSource::File(path), c.range, p.ui.prompter);
+        auto result = exchange::ImportSection(exchange::RouteSection::GroundLine, p.db(),
+                                              exchange::RouteSource::File(path), c.range, p.ui.prompter);
         EXPECT_EQ(p.keys(kGround), c.stakes) << c.range.start << ".." << c.range.end;
         EXPECT_EQ(p.ui.prompter.texts(), c.messages) << c.range.start << ".." << c.range.end;
         EXPECT_EQ(result.written, static_cast<long>(c.stakes.size()));
@@ -59,7 +60,8 @@ TEST(RouteImport, GroundLineKeepsThePointBeforeTheRangeAndTheFirstBeyondIt) {
 TEST(RouteImport, GroundLineIsStoredToTheMillimetre) {
     Project p;
     std::string path = p.writeFile("**PROFILE** 3 10.00049 99.12349 20.0006 99.9996 30 1e2");
-    exchange::ImportGroundLine(p.db(), exchange::RouteSource::File(path), {0, 100}, p.ui.prompter);
+    exchange::ImportSection(exchange::RouteSection::GroundLine, p.db(), exchange::RouteSource::File(path), {0, 100},
+                            p.ui.prompter);
     EXPECT_EQ(p.rows(kGround), (Strings{"10 99.123", "20.001 100", "30 100"}));
 }
 
@@ -82,7 +84,8 @@ TEST(RouteImport, ShortSectionsKeepWhatWasWrittenAndSaySo) {
         Project p;
         p.fill(kGround, 2);
         std::string path = p.writeFile(c.text);
-        auto result = exchange::ImportGroundLine(p.db(), exchange::RouteSource::File(path), {0, 100}, p.ui.prompter);
+        auto result = exchange::ImportSection(exchange::RouteSection::GroundLine, p.db(),
+                                              exchange::RouteSource::File(path), {0, 100}, p.ui.prompter);
         EXPECT_EQ(result.outcome, c.outcome) << c.text;
         EXPECT_EQ(p.ui.prompter.texts(), c.messages) << c.text;
         // Written through a second connection's eyes: the records before the message are committed.
@@ -140,7 +143,8 @@ TEST(RouteImport, DamagedSectionsAreRefusedWithTheirLine) {
 TEST(RouteImport, PlanElementsAreNumberedAndTheirCodesNamed) {
     Project p;
     std::string path = p.writeFile(Plan({{0, 1, 1}, {100, -0.5, 2}, {200, 0, 3}, {300, 2, 4}, {400, 1, 1.5}, {500, 1, 0}}));
-    auto result = exchange::ImportHorizontalCurves(p.db(), exchange::RouteSource::File(path), {150, 450}, p.ui.prompter);
+    auto result = exchange::ImportSection(exchange::RouteSection::Horizontal, p.db(), exchange::RouteSource::File(path),
+                                          {150, 450}, p.ui.prompter);
     EXPECT_EQ(result.outcome, SectionOutcome::Complete);
     EXPECT_TRUE(p.ui.prompter.texts().empty());
     // CurveSectNum CurveType CurveDirect StartPointStake StartPointX StartPointY StartPointAngle StartPointRadii
@@ -155,9 +159,11 @@ TEST(RouteImport, PlanElementsAreNumberedAndTheirCodesNamed) {
     // Starting with the file's first element numbers it 1; the last-element check applies to PLAN too.
     Project q;
     path = q.writeFile(Plan({{0}, {100}}));
-    exchange::ImportHorizontalCurves(q.db(), exchange::RouteSource::File(path), {0, 50}, q.ui.prompter);
+    exchange::ImportSection(exchange::RouteSection::Horizontal, q.db(), exchange::RouteSource::File(path), {0, 50},
+                            q.ui.prompter);
     EXPECT_EQ(q.keys(kPlanTable), (Strings{"1", "2"}));
-    exchange::ImportHorizontalCurves(q.db(), exchange::RouteSource::File(path), {150, 200}, q.ui.prompter);
+    exchange::ImportSection(exchange::RouteSection::Horizontal, q.db(), exchange::RouteSource::File(path), {150, 200},
+                            q.ui.prompter);
     EXPECT_TRUE(q.rows(kPlanTable).empty());
     EXPECT_EQ(q.ui.prompter.texts(), Strings{kShort});
 }
@@ -182,20 +188,23 @@ TEST(RouteImport, VerticalCurvesAskWhenTheFirstPointLiesAfterTheStart) {
         p.fill(kVertTable, 3);
         for (auto a : c.answers) p.ui.prompter.queue(a);
         std::string path = p.writeFile(Vert(stakes));
-        exchange::ImportVerticalCurves(p.db(), exchange::RouteSource::File(path), c.range, p.ui.prompter);
+        exchange::ImportSection(exchange::RouteSection::Vertical, p.db(), exchange::RouteSource::File(path), c.range,
+                                p.ui.prompter);
         EXPECT_EQ(p.keys(kVertTable), c.stakes) << c.range.start << ".." << c.range.end;
         EXPECT_EQ(p.ui.prompter.texts(), c.messages) << c.range.start << ".." << c.range.end;
     }
     Project p;
     std::string path = p.writeFile(Vert({100, 200}));
-    exchange::ImportVerticalCurves(p.db(), exchange::RouteSource::File(path), {150, 150}, p.ui.prompter);
+    exchange::ImportSection(exchange::RouteSection::Vertical, p.db(), exchange::RouteSource::File(path), {150, 150},
+                            p.ui.prompter);
     EXPECT_EQ(p.rows(kVertTable), (Strings{"100 51 3000", "200 52 3000"}));
 }
 
 TEST(RouteImport, RoadDesignRecordsInsideTheRangeByPosition) {
     Project p;
     std::string path = p.writeFile(Deck({90, 100, 150, 200, 210}) + "**PLAN** 1 " + Deck({160}) + " 170 1 2");
-    auto result = exchange::ImportRoadDesign(p.db(), exchange::RouteSource::File(path), {100, 200}, p.ui.prompter);
+    auto result = exchange::ImportSection(exchange::RouteSection::RoadDesign, p.db(), exchange::RouteSource::File(path),
+                                          {100, 200}, p.ui.prompter);
     EXPECT_EQ(result.outcome, SectionOutcome::Complete);
     EXPECT_TRUE(p.ui.prompter.texts().empty());
     EXPECT_EQ(p.keys(kDeckTable), (Strings{"100", "150", "200"}));
@@ -235,7 +244,8 @@ TEST(RouteImport, VerticalTableIsEmptiedOnlyOnceItsCountIsRead) {
         Project p;
         p.fill(kVertTable, 2);
         std::string path = p.writeFile(c.text);
-        exchange::ImportVerticalCurves(p.db(), exchange::RouteSource::File(path), {0, 1000}, p.ui.prompter);
+        exchange::ImportSection(exchange::RouteSection::Vertical, p.db(), exchange::RouteSource::File(path), {0, 1000},
+                                p.ui.prompter);
         EXPECT_EQ(p.rows(kVertTable).size(), c.left) << c.text;
         EXPECT_EQ(p.ui.prompter.texts(), c.messages) << c.text;
     }

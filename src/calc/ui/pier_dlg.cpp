@@ -12,6 +12,7 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
+#include <initializer_list>
 #include <limits>
 
 #include "calc/ui/number_text.h"
@@ -32,6 +33,21 @@ QLineEdit* AddField(QGridLayout* grid, int row, const char* label, bool whole, Q
     return edit;
 }
 
+struct FieldRow {
+    QLineEdit** edit;
+    const char* label;
+    bool whole;  // whole numbers only
+};
+
+// A titled group of labelled fields, one a row, each edit stored where its row points.
+QGroupBox* FieldGroup(QWidget* parent, const char* title, std::initializer_list<FieldRow> rows) {
+    auto* group = new QGroupBox(title, parent);
+    auto* grid = new QGridLayout(group);
+    int row = 0;
+    for (const FieldRow& field : rows) *field.edit = AddField(grid, row++, field.label, field.whole, group);
+    return group;
+}
+
 }  // namespace
 
 CPier CPierDlg::NewPier() {
@@ -44,19 +60,16 @@ CPierDlg::CPierDlg(const CPier& pier, const CProject& project, ::ui::Prompter& p
     : QDialog(parent), m_project(project), m_prompt(prompt) {
     setWindowTitle("桥墩构造");
 
-    auto* pierGroup = new QGroupBox("墩台", this);
-    auto* pierGrid = new QGridLayout(pierGroup);
-    m_editStake = AddField(pierGrid, 0, "桥墩桩号", false, pierGroup);
-    m_editColumns = AddField(pierGrid, 1, "墩柱个数", true, pierGroup);
-    m_editHeight = AddField(pierGrid, 2, "墩柱高度\n  (M)", false, pierGroup);
-    m_editGrade = AddField(pierGrid, 3, "混凝土标号", true, pierGroup);
-
-    auto* bearingGroup = new QGroupBox("支座", this);
-    auto* bearingGrid = new QGridLayout(bearingGroup);
-    m_editBearings = AddField(bearingGrid, 0, "支座个数", true, bearingGroup);
-    m_editBearingHeight = AddField(bearingGrid, 1, "支座高度\n  (M)", false, bearingGroup);
-    m_editShearModulus = AddField(bearingGrid, 2, "剪切模量\n(KN/M*M)", false, bearingGroup);
-    m_editBearingArea = AddField(bearingGrid, 3, "支座面积\n  (M*M)", false, bearingGroup);
+    auto* pierGroup = FieldGroup(this, "墩台",
+                                 {{&m_editStake, "桥墩桩号", false},
+                                  {&m_editColumns, "墩柱个数", true},
+                                  {&m_editHeight, "墩柱高度\n  (M)", false},
+                                  {&m_editGrade, "混凝土标号", true}});
+    auto* bearingGroup = FieldGroup(this, "支座",
+                                    {{&m_editBearings, "支座个数", true},
+                                     {&m_editBearingHeight, "支座高度\n  (M)", false},
+                                     {&m_editShearModulus, "剪切模量\n(KN/M*M)", false},
+                                     {&m_editBearingArea, "支座面积\n  (M*M)", false}});
 
     auto* sectionGroup = new QGroupBox("单个墩柱截面", this);
     auto* sectionGrid = new QGridLayout(sectionGroup);

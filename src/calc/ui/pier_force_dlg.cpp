@@ -229,20 +229,19 @@ void CPierForceDlg::OnDeletePier() {
     return request;
 }
 
-void CPierForceDlg::OnSaveFile() {
-    std::string path = m_files.choose(FileRequestFor(true));
-    if (path.empty()) return;
-    if (!SavePhm(path, m_project, m_prompt)) return;
+bool CPierForceDlg::UseChosenFile(bool save) {
+    std::string path = m_files.choose(FileRequestFor(save));
+    if (path.empty()) return false;
+    if (!(save ? SavePhm(path, m_project, m_prompt) : OpenPhm(path, m_project, m_prompt))) return false;
     m_strPath = path;
     setWindowTitle(QString(kTitlePrefix) + QString::fromStdString(path));
+    return true;
 }
 
+void CPierForceDlg::OnSaveFile() { UseChosenFile(true); }
+
 void CPierForceDlg::OnOpenFile() {
-    std::string path = m_files.choose(FileRequestFor(false));
-    if (path.empty()) return;
-    if (!OpenPhm(path, m_project, m_prompt)) return;
-    m_strPath = path;
-    setWindowTitle(QString(kTitlePrefix) + QString::fromStdString(path));
+    if (!UseChosenFile(false)) return;
     ShowParameters();
     Recalculate();
 }

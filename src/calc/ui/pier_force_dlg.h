@@ -70,6 +70,9 @@ private:
     // The selected rows' pier numbers, in list order.
     std::vector<int> SelectedPiers() const;
     ::ui::FileRequest FileRequestFor(bool save) const;
+    // Asks for a file and saves the data to it or opens it; the file becomes the window's. False when the
+    // user cancels or the file cannot be written or read (already told).
+    bool UseChosenFile(bool save);
 
     CProject& m_project;
     ::ui::Prompter& m_prompt;

@@ -29,30 +29,41 @@ struct Frame {
     }
 };
 
-void Caption(QPainter& p, QSize size, const QString& text) {
-    p.setPen(Qt::black);
-    p.drawRect(QRect(QPoint(0, 0), size - QSize(1, 1)));
-    p.drawText(QRect(6, 2, size.width() - 12, 16), Qt::AlignLeft | Qt::AlignVCenter, text);
-}
+// A sketch being painted: a white picture framed, its caption in the top left corner.
+class Sketch {
+public:
+    Sketch(QSize size, const QString& caption) : pixmap_(size) {
+        pixmap_.fill(Qt::white);
+        painter_.begin(&pixmap_);
+        painter_.setRenderHint(QPainter::Antialiasing);
+        painter_.setPen(Qt::black);
+        painter_.drawRect(QRect(QPoint(0, 0), size - QSize(1, 1)));
+        painter_.drawText(QRect(6, 2, size.width() - 12, 16), Qt::AlignLeft | Qt::AlignVCenter, caption);
+    }
+    QPainter& painter() { return painter_; }
+    QPixmap Finish() {
+        painter_.end();
+        return pixmap_;
+    }
+    // The picture when there is nothing to draw: what is missing, in its middle.
+    QPixmap Missing(const QString& text) {
+        painter_.setPen(Qt::darkGray);
+        painter_.drawText(QRect(QPoint(0, 0), pixmap_.size()), Qt::AlignCenter, text);
+        return Finish();
+    }
 
-void NoData(QPainter& p, QSize size, const QString& text) {
-    p.setPen(Qt::darkGray);
-    p.drawText(QRect(QPoint(0, 0), size), Qt::AlignCenter, text);
-}
+private:
+    QPixmap pixmap_;
+    QPainter painter_;
+};
 
 }  // namespace
 
 QPixmap PlanSketch(const CGeoAssist& geometry, double stake, double offset, QSize size) {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::white);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    Caption(p, size, "平面");
+    Sketch sketch(size, "平面");
+    QPainter& p = sketch.painter();
     const PlanAlignment& plan = geometry.data().plan;
-    if (plan.empty()) {
-        NoData(p, size, "无平曲线资料");
-        return pixmap;
-    }
+    if (plan.empty()) return sketch.Missing("无平曲线资料");
     // The centre line sampled around the stake; east to the right, north up.
     std::vector<PlanPoint> line;
     for (int i = 0; i <= kSamples; ++i)
@@ -102,19 +113,13 @@ QPixmap PlanSketch(const CGeoAssist& geometry, double stake, double offset, QSiz
     p.drawLine(north - QPointF(0, 14), north - QPointF(3, 8));
     p.drawLine(north - QPointF(0, 14), north - QPointF(-3, 8));
     p.drawText(QRectF(north.x() - 8, north.y() - 30, 16, 12), Qt::AlignCenter, "N");
-    return pixmap;
+    return sketch.Finish();
 }
 
 QPixmap ProfileSketch(const CGeoAssist& geometry, double stake, double offset, QSize size) {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::white);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    Caption(p, size, "纵断面");
-    if (geometry.Status() & kGeoNoElevation) {
-        NoData(p, size, "无高程资料");
-        return pixmap;
-    }
+    Sketch sketch(size, "纵断面");
+    QPainter& p = sketch.painter();
+    if (geometry.Status() & kGeoNoElevation) return sketch.Missing("无高程资料");
     const double from = stake - kSketchHalfLength, to = stake + kSketchHalfLength;
     std::vector<std::pair<double, double>> deck, centreLine;
     for (int i = 0; i <= kSamples; ++i) {
@@ -166,7 +171,7 @@ QPixmap ProfileSketch(const CGeoAssist& geometry, double stake, double offset, Q
     p.setPen(Qt::black);
     p.drawText(QRectF(4, size.height() - 18, size.width() - 8, 16), Qt::AlignCenter,
                QString::fromStdString(text::Format("桩号 %.3f  桥面高程 %.3f", stake, here.elevation)));
-    return pixmap;
+    return sketch.Finish();
 }
 
 }  // namespace calc::ui

@@ -44,33 +44,29 @@ std::string TranslateJetSql(std::string_view jet) {
     return out;
 }
 
-std::string QuoteIdentifier(std::string_view name) {
-    if (name.find(']') == std::string_view::npos) {
-        std::string out = "[";
-        out.append(name);
-        out += ']';
-        return out;
-    }
-    // A name holding ']' cannot stand in brackets. Back quotes, which SQLite also reads as identifier quotes,
-    // pass the translation of Jet SQL untouched, where double quotes would turn into a string literal.
-    std::string out = "`";
-    for (char c : name) {
-        if (c == '`') out += '`';
+namespace {
+
+// `text` between `open` and `close`, a `close` inside it written twice, as SQL escapes a quote.
+std::string Enclosed(std::string_view text, char open, char close) {
+    std::string out(1, open);
+    for (char c : text) {
+        if (c == close) out += close;
         out += c;
     }
-    out += '`';
+    out += close;
     return out;
 }
 
-std::string QuoteLiteral(std::string_view value) {
-    std::string out = "'";
-    for (char c : value) {
-        if (c == '\'') out += '\'';
-        out += c;
-    }
-    out += '\'';
-    return out;
+}  // namespace
+
+std::string QuoteIdentifier(std::string_view name) {
+    if (name.find(']') == std::string_view::npos) return Enclosed(name, '[', ']');
+    // A name holding ']' cannot stand in brackets. Back quotes, which SQLite also reads as identifier quotes,
+    // pass the translation of Jet SQL untouched, where double quotes would turn into a string literal.
+    return Enclosed(name, '`', '`');
 }
+
+std::string QuoteLiteral(std::string_view value) { return Enclosed(value, '\'', '\''); }
 
 std::string SelectAllFrom(std::string_view table) { return "Select * From " + QuoteIdentifier(table); }
 

@@ -26,39 +26,46 @@ std::string InSourceTree(const char* subfolder) {
     return source.empty() ? std::string() : source + "/" + subfolder;
 }
 
+// Where each resource is looked for: the variable that names another folder, the folder below the
+// installation prefix, and in a build tree either a folder of the build or one of the source tree.
+struct ResourcePlace {
+    Resource resource;
+    const char* variable;
+    const char* installed;
+    const char* buildFolder;   // nullptr: the resource stays in the source tree
+    const char* sourceFolder;  // below the source tree, where buildFolder is nullptr
+};
+
+const ResourcePlace kPlaces[] = {
+    {Resource::Modules, "VELTRA_MODULES", "lib/veltra/modules", VELTRA_BUILD_MODULES_DIR, nullptr},
+    {Resource::Help, "VELTRA_HELP", "share/veltra/help", nullptr, "res/help"},
+    {Resource::Pictures, "VELTRA_PICTURES", "share/veltra/pictures", nullptr, "res/pictures"},
+    {Resource::Samples, "VELTRA_SAMPLES", "share/veltra/samples", nullptr, "samples"},
+    {Resource::LibraryTemplates, "VELTRA_LIBRARY_TEMPLATES", "share/veltra/library", VELTRA_BUILD_LIBRARY_DIR, nullptr},
+};
+
+const ResourcePlace* PlaceOf(Resource resource) {
+    for (const ResourcePlace& place : kPlaces)
+        if (place.resource == resource) return &place;
+    return nullptr;
+}
+
 }  // namespace
 
 const char* OverrideVariable(Resource resource) {
-    switch (resource) {
-    case Resource::Modules: return "VELTRA_MODULES";
-    case Resource::Help: return "VELTRA_HELP";
-    case Resource::Pictures: return "VELTRA_PICTURES";
-    case Resource::Samples: return "VELTRA_SAMPLES";
-    case Resource::LibraryTemplates: return "VELTRA_LIBRARY_TEMPLATES";
-    }
-    return "";
+    const ResourcePlace* place = PlaceOf(resource);
+    return place ? place->variable : "";
 }
 
 std::string InstalledSubfolder(Resource resource) {
-    switch (resource) {
-    case Resource::Modules: return "lib/veltra/modules";
-    case Resource::Help: return "share/veltra/help";
-    case Resource::Pictures: return "share/veltra/pictures";
-    case Resource::Samples: return "share/veltra/samples";
-    case Resource::LibraryTemplates: return "share/veltra/library";
-    }
-    return "";
+    const ResourcePlace* place = PlaceOf(resource);
+    return place ? place->installed : "";
 }
 
 std::string BuildTreeFolder(Resource resource) {
-    switch (resource) {
-    case Resource::Modules: return VELTRA_BUILD_MODULES_DIR;
-    case Resource::Help: return InSourceTree("res/help");
-    case Resource::Pictures: return InSourceTree("res/pictures");
-    case Resource::Samples: return InSourceTree("samples");
-    case Resource::LibraryTemplates: return VELTRA_BUILD_LIBRARY_DIR;
-    }
-    return "";
+    const ResourcePlace* place = PlaceOf(resource);
+    if (!place) return "";
+    return place->buildFolder ? place->buildFolder : InSourceTree(place->sourceFolder);
 }
 
 std::filesystem::path FindResourceFolder(Resource resource, const LookupInputs& inputs) {

@@ -3,6 +3,7 @@
 // and lets a FileChooser pick files. The application installs window implementations, the command line
 // console ones, and tests scripted ones that record what the user would have seen.
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ui {
@@ -51,6 +52,26 @@ struct FileRequest {
     bool mustExist = false;
     bool overwritePrompt = true;
 };
+
+// A file to write, with the file name proposed (overwriting an existing file is asked first), and a file
+// to read.
+inline FileRequest SaveFileRequest(std::string title, std::string defaultExtension, std::string filter,
+                                   std::string fileName = {}) {
+    FileRequest request;
+    request.save = true;
+    request.title = std::move(title);
+    request.defaultExtension = std::move(defaultExtension);
+    request.fileName = std::move(fileName);
+    request.filter = std::move(filter);
+    return request;
+}
+inline FileRequest OpenFileRequest(std::string title, std::string defaultExtension, std::string filter) {
+    FileRequest request;
+    request.title = std::move(title);
+    request.defaultExtension = std::move(defaultExtension);
+    request.filter = std::move(filter);
+    return request;
+}
 
 struct FileChooser {
     virtual ~FileChooser() = default;

@@ -5,12 +5,13 @@
 #include <stdexcept>
 
 #include "bridge/bridge_model.h"
+#include "bridge/table_rows.h"
 #include "dxf_writer.h"
 #include "layout_drawing.h"
 #include "platform/dao/database.h"
+#include "project_table.h"
 #include "projectdb/schema.h"
 #include "svg_writer.h"
-#include "table_rows.h"
 
 namespace drawhost {
 
@@ -27,17 +28,19 @@ DrawingRecord FindRecord(dao::Database& db, const std::string& kind, const std::
     DrawingRecord record;
     record.kind = kind;
     record.title = title.empty() ? kind : title;
-    auto rows = ReadTableRows(db, projectdb::kDrawingLayoutTable);
-    if (!rows) return record;
-    const TableRow* found = nullptr;
-    for (const TableRow& row : *rows) {
-        if (row.Text("DrawingName") != record.title) continue;
-        if (!found || row.Text("DrawingType") == kind) found = &row;
+    std::vector<bridge::Finding> findings;
+    const bridge::TableRows rows(db, projectdb::kDrawingLayoutTable, findings);
+    StopAtFinding(findings);
+    int found = -1;
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        if (rows.Text(row, "DrawingName") != record.title) continue;
+        if (found < 0 || rows.Text(row, "DrawingType") == kind) found = static_cast<int>(row);
     }
-    if (!found) return record;
-    record.fileName = found->Text("FileName");
-    if (std::string size = found->Text("DrawingRange"); !size.empty()) record.sheetSize = size;
-    record.scale = found->Number("TotalScale", 0);
+    if (found < 0) return record;
+    record.fileName = rows.Text(found, "FileName");
+    if (std::string size = rows.Text(found, "DrawingRange"); !size.empty()) record.sheetSize = size;
+    record.scale = rows.Number(found, "TotalScale", 0);
+    StopAtFinding(findings);
     return record;
 }
 

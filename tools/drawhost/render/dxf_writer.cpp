@@ -89,6 +89,19 @@ void Record(DxfStream& d, const char* kind, std::uint32_t handle, std::uint32_t 
     d.Pair(70, 0);
 }
 
+// What every entity, and a block's begin and end, opens with: kind, handle, owner, the entity marker, the
+// paper-space flag where it lies on paper, the layer and its own subclass marker.
+void EntityHead(DxfStream& d, const char* kind, std::uint32_t handle, std::uint32_t owner, const std::string& layer,
+                const char* subclass, bool paper = false) {
+    d.Pair(0, kind);
+    d.Pair(5, HandleText(handle));
+    d.Pair(330, HandleText(owner));
+    d.Pair(100, "AcDbEntity");
+    if (paper) d.Pair(67, 1);
+    d.Pair(8, layer);
+    d.Pair(100, subclass);
+}
+
 void Viewports(DxfStream& d, const SheetGeometry& sheet) {
     d.Table("VPORT", Handles::vportTable, 1);
     Record(d, "VPORT", Handles::vport, Handles::vportTable, "AcDbViewportTableRecord", "*Active");
@@ -197,25 +210,13 @@ void OtherTables(DxfStream& d) {
 void Blocks(DxfStream& d) {
     d.Section("BLOCKS");
     auto block = [&](std::uint32_t begin, std::uint32_t end, std::uint32_t record, const char* name, bool paper) {
-        d.Pair(0, "BLOCK");
-        d.Pair(5, HandleText(begin));
-        d.Pair(330, HandleText(record));
-        d.Pair(100, "AcDbEntity");
-        if (paper) d.Pair(67, 1);
-        d.Pair(8, "0");
-        d.Pair(100, "AcDbBlockBegin");
+        EntityHead(d, "BLOCK", begin, record, "0", "AcDbBlockBegin", paper);
         d.Pair(2, name);
         d.Pair(70, 0);
         d.Point(10, {0, 0});
         d.Pair(3, name);
         d.Pair(1, "");
-        d.Pair(0, "ENDBLK");
-        d.Pair(5, HandleText(end));
-        d.Pair(330, HandleText(record));
-        d.Pair(100, "AcDbEntity");
-        if (paper) d.Pair(67, 1);
-        d.Pair(8, "0");
-        d.Pair(100, "AcDbBlockEnd");
+        EntityHead(d, "ENDBLK", end, record, "0", "AcDbBlockEnd", paper);
     };
     block(Handles::modelBlock, Handles::modelEnd, Handles::modelRecord, "*Model_Space", false);
     block(Handles::paperBlock, Handles::paperEnd, Handles::paperRecord, "*Paper_Space", true);
@@ -225,12 +226,7 @@ void Blocks(DxfStream& d) {
 void Entities(DxfStream& d, const SheetGeometry& sheet, std::uint32_t& next) {
     d.Section("ENTITIES");
     auto entity = [&](const char* kind, const std::string& layer, const char* subclass) {
-        d.Pair(0, kind);
-        d.Pair(5, HandleText(next++));
-        d.Pair(330, HandleText(Handles::modelRecord));
-        d.Pair(100, "AcDbEntity");
-        d.Pair(8, DxfString(layer));
-        d.Pair(100, subclass);
+        EntityHead(d, kind, next++, Handles::modelRecord, DxfString(layer), subclass);
     };
     for (const Line& l : sheet.lines) {
         entity("LINE", l.layer, "AcDbLine");
@@ -243,15 +239,15 @@ void Entities(DxfStream& d, const SheetGeometry& sheet, std::uint32_t& next) {
         d.Pair(70, p.closed ? 1 : 0);
         for (const Point& v : p.points) d.Point2(10, v);
     }
-    for (const Circle& c : sheet.circles) {
-        entity("CIRCLE", c.layer, "AcDbCircle");
-        d.Point(10, c.centre);
-        d.Real(40, c.radius);
-    }
+    // An arc is written as its circle, then the arc's own angles.
+    auto circle = [&](const char* kind, const std::string& layer, Point centre, double radius) {
+        entity(kind, layer, "AcDbCircle");
+        d.Point(10, centre);
+        d.Real(40, radius);
+    };
+    for (const Circle& c : sheet.circles) circle("CIRCLE", c.layer, c.centre, c.radius);
     for (const Arc& a : sheet.arcs) {
-        entity("ARC", a.layer, "AcDbCircle");
-        d.Point(10, a.centre);
-        d.Real(40, a.radius);
+        circle("ARC", a.layer, a.centre, a.radius);
         d.Pair(100, "AcDbArc");
         d.Real(50, a.startAngle);
         d.Real(51, a.endAngle);

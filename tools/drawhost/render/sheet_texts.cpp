@@ -2,23 +2,25 @@
 
 #include <cmath>
 
+#include "bridge/table_rows.h"
 #include "platform/text/cformat.h"
+#include "project_table.h"
 #include "projectdb/schema.h"
-#include "table_rows.h"
 
 namespace drawhost {
 
 SheetTexts ReadSheetTexts(dao::Database& db) {
     SheetTexts t;
-    auto rows = ReadTableRows(db, projectdb::kGeneralInfoTable);
-    if (!rows || rows->empty()) return t;
-    const TableRow& r = rows->front();
-    t.dept = r.Text("DeptName");
-    t.project = r.Text("ProjectName");
-    t.bridge = r.Text("BridgeName");
-    if (!r.Text("LineMark").empty()) t.lineMark = r.Text("LineMark");
-    t.forwardSite = r.Text("ForwardSite");
-    t.backwardSite = r.Text("BackwardSite");
+    std::vector<bridge::Finding> findings;
+    const bridge::TableRows rows(db, projectdb::kGeneralInfoTable, findings);
+    StopAtFinding(findings);
+    if (rows.empty()) return t;
+    t.dept = rows.Text(0, "DeptName");
+    t.project = rows.Text(0, "ProjectName");
+    t.bridge = rows.Text(0, "BridgeName");
+    if (!rows.Text(0, "LineMark").empty()) t.lineMark = rows.Text(0, "LineMark");
+    t.forwardSite = rows.Text(0, "ForwardSite");
+    t.backwardSite = rows.Text(0, "BackwardSite");
     return t;
 }
 

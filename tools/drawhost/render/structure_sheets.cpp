@@ -8,9 +8,9 @@
 #include "layout_views.h"
 #include "model_geometry.h"
 #include "platform/text/cformat.h"
-#include "sheet_frame.h"
 #include "sheet_painter.h"
 #include "sheet_scales.h"
+#include "structure_sheet_start.h"
 
 namespace drawhost {
 
@@ -101,14 +101,10 @@ SheetGeometry SuperstructureSheet(const bridge::Bridge& b, const SheetTexts& tex
                                   std::vector<std::string>& messages) {
     SheetGeometry sheet;
     SheetPainter p(sheet);
-    const DrawingArea area = DrawSheetFrame(
-        p, record.sheetSize, {texts.dept, texts.project, texts.bridge, record.title, record.fileName, "见图"});
-    p.AddLayer("DECK", 7, LineStyle::Continuous, 0.5);
-    p.AddLayer("HIDDEN", 4, LineStyle::Dashed, 0.18);
-    p.AddLayer("DIM", 3, LineStyle::Continuous, 0.13);
-    p.AddLayer("CAPTION", 7, LineStyle::Continuous, 0.35);
-    p.AddLayer("NOTE", 7, LineStyle::Continuous, 0.18);
-    p.AddLayer("TEXT", 7, LineStyle::Continuous, 0.18);
+    const DrawingArea area = StartStructureSheet(p, texts, record,
+                                                 {{"DECK", 7, LineStyle::Continuous, 0.5},
+                                                  {"HIDDEN", 4, LineStyle::Dashed, 0.18},
+                                                  {"DIM", 3, LineStyle::Continuous, 0.13}});
     // The first span of each structure type, side by side.
     std::vector<const bridge::Superstructure*> types;
     for (const bridge::Superstructure& g : b.superstructures)
@@ -116,9 +112,7 @@ SheetGeometry SuperstructureSheet(const bridge::Bridge& b, const SheetTexts& tex
             std::none_of(types.begin(), types.end(), [&](const auto* t) { return t->type == g.type; }))
             types.push_back(&g);
     if (types.empty()) {
-        p.UseLayer("NOTE");
-        p.Text({(area.left + area.right) / 2, area.top - area.height() * 0.4}, kViewTitleHeight,
-               "本项目尚无上部构造资料（桥孔布置与上构布置表为空），无可绘制的内容。", HAlign::Centre);
+        NothingToDraw(p, area, "本项目尚无上部构造资料（桥孔布置与上构布置表为空），无可绘制的内容。");
         return sheet;
     }
     constexpr std::size_t kColumns = 3;

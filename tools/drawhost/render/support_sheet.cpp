@@ -8,9 +8,9 @@
 #include "layout_drawing.h"
 #include "layout_views.h"
 #include "platform/text/cformat.h"
-#include "sheet_frame.h"
 #include "sheet_painter.h"
 #include "sheet_scales.h"
+#include "structure_sheet_start.h"
 
 namespace drawhost {
 
@@ -56,11 +56,38 @@ SupportSizes SizesOf(const bridge::Bridge& b, const bridge::Support& s) {
     return z;
 }
 
+// One face of a support as a view sees it: the elevation looks along the route at the support line, the
+// side view across it. Widths are what the view sees across its own sheet x, metres.
+struct SupportFace {
+    double capWidth, bodyWidth;
+    std::vector<double> bodyOffsets;  // one body at each offset from the support's centre
+    double connectionWidth;
+    int piles;  // in the row the view sees
+    double pileSpacing;
+};
+
+// Cap, bodies and connection on SUPPORT, the piles to their tips on PILE, the cap top at sheet y `top`, centred
+// on `cx`, drawn at `k` mm a metre.
+void DrawSupportFace(SheetPainter& p, const SupportSizes& z, const bridge::Support& s, const SupportFace& face,
+                     double cx, double top, double k) {
+    const bridge::VerticalChain& c = s.chain;
+    auto box = [&](double u, double width, double z0, double z1) {
+        p.Rect({cx + (u - width / 2) * k, top - (z.top - z0) * k}, {cx + (u + width / 2) * k, top - (z.top - z1) * k});
+    };
+    p.UseLayer("SUPPORT");
+    box(0, face.capWidth, z.top - z.capHeight, z.top);
+    for (double offset : face.bodyOffsets)
+        if (z.bodyLength > 0) box(offset, face.bodyWidth, c.connectionTopZ, c.connectionTopZ + z.bodyLength);
+    if (z.connectionHeight > 0) box(0, face.connectionWidth, c.connectionTopZ - z.connectionHeight, c.connectionTopZ);
+    p.UseLayer("PILE");
+    for (int i = 0; i < face.piles && z.pileLength > 0; ++i)
+        box((i - (face.piles - 1) / 2.0) * face.pileSpacing, z.pile, s.foundation.tipZ, s.foundation.topZ);
+}
+
 // The views of one support in the column from `left` to `right`, from `top` down to `bottom`.
 void DrawSupportViews(SheetPainter& p, const bridge::Bridge& b, const bridge::Support& s, double left, double right,
                       double top, double bottom) {
     const SupportSizes z = SizesOf(b, s);
-    const bridge::VerticalChain& c = s.chain;
     const double th = kTextHeight, cx = (left + right) / 2;
     // The elevation and, under it, the side view are as tall as the support: the scale fits both.
     const double tall = 2 * (z.top - z.bottom) + 4;
@@ -76,20 +103,11 @@ void DrawSupportViews(SheetPainter& p, const bridge::Bridge& b, const bridge::Su
     ViewCaption(p, cx, y, text::Format("%d号%s 立面  1:%d", s.index, s.KindText(), scale), kViewTitleHeight);
     y -= kViewTitleHeight + 3;
     auto Y = [&](double z0) { return y - (z.top - z0) * k; };
-    p.UseLayer("SUPPORT");
-    box(cx - z.capLength / 2 * k, cx + z.capLength / 2 * k, Y(z.top - z.capHeight), Y(z.top));
-    for (const bridge::Column& col : s.columns)
-        if (z.bodyLength > 0)
-            box(cx + (col.offset - z.bodyAcross / 2) * k, cx + (col.offset + z.bodyAcross / 2) * k, Y(c.connectionTopZ),
-                Y(c.connectionTopZ + z.bodyLength));
-    if (z.connectionHeight > 0)
-        box(cx - z.connectionLength / 2 * k, cx + z.connectionLength / 2 * k, Y(c.connectionTopZ - z.connectionHeight),
-            Y(c.connectionTopZ));
-    p.UseLayer("PILE");
-    for (int i = 0; i < z.pilesPerRow && z.pileLength > 0; ++i) {
-        const double u = (i - (z.pilesPerRow - 1) / 2.0) * z.pileSpacing;
-        box(cx + (u - z.pile / 2) * k, cx + (u + z.pile / 2) * k, Y(s.foundation.tipZ), Y(s.foundation.topZ));
-    }
+    std::vector<double> columnOffsets;
+    for (const bridge::Column& col : s.columns) columnOffsets.push_back(col.offset);
+    DrawSupportFace(p, z, s,
+                    {z.capLength, z.bodyAcross, columnOffsets, z.connectionLength, z.pilesPerRow, z.pileSpacing}, cx, y,
+                    k);
     p.UseLayer("TEXT");
     p.Text({cx + z.capLength / 2 * k + 2, Y(z.top) - th / 2}, th, text::Format("帽顶 %.3f", z.top));
     if (z.pileLength > 0)
@@ -106,20 +124,7 @@ void DrawSupportViews(SheetPainter& p, const bridge::Bridge& b, const bridge::Su
     ViewCaption(p, sx, y, text::Format("侧面  1:%d", sideScale), kViewTitleHeight);
     ViewCaption(p, px, y, text::Format("平面  1:%d", planScale), kViewTitleHeight);
     y -= kViewTitleHeight + 3;
-    p.UseLayer("SUPPORT");
-    auto SY = [&](double z0) { return y - (z.top - z0) * ks; };
-    box(sx - z.capWidth / 2 * ks, sx + z.capWidth / 2 * ks, SY(z.top - z.capHeight), SY(z.top));
-    if (z.bodyLength > 0)
-        box(sx - z.bodyAlong / 2 * ks, sx + z.bodyAlong / 2 * ks, SY(c.connectionTopZ),
-            SY(c.connectionTopZ + z.bodyLength));
-    if (z.connectionHeight > 0)
-        box(sx - z.connectionWidth / 2 * ks, sx + z.connectionWidth / 2 * ks, SY(c.connectionTopZ - z.connectionHeight),
-            SY(c.connectionTopZ));
-    p.UseLayer("PILE");
-    for (int r = 0; r < z.rows && z.pileLength > 0; ++r) {
-        const double v = (r - (z.rows - 1) / 2.0) * z.rowSpacing;
-        box(sx + (v - z.pile / 2) * ks, sx + (v + z.pile / 2) * ks, SY(s.foundation.tipZ), SY(s.foundation.topZ));
-    }
+    DrawSupportFace(p, z, s, {z.capWidth, z.bodyAlong, {0.0}, z.connectionWidth, z.rows, z.rowSpacing}, sx, y, ks);
     // Plan: the cap and the pile cap, the piles under them dashed.
     const double planY = y - std::max(z.capWidth, z.connectionWidth) / 2 * kp - 2;
     p.UseLayer("SUPPORT");
@@ -141,23 +146,17 @@ void DrawSupportViews(SheetPainter& p, const bridge::Bridge& b, const bridge::Su
 SheetGeometry SubstructureSheet(const bridge::Bridge& b, const SheetTexts& texts, const DrawingRecord& record) {
     SheetGeometry sheet;
     SheetPainter p(sheet);
-    const DrawingArea area = DrawSheetFrame(
-        p, record.sheetSize, {texts.dept, texts.project, texts.bridge, record.title, record.fileName, "见图"});
-    p.AddLayer("SUPPORT", 7, LineStyle::Continuous, 0.5);
-    p.AddLayer("PILE", 7, LineStyle::Continuous, 0.35);
-    p.AddLayer("HIDDEN", 4, LineStyle::Dashed, 0.18);
-    p.AddLayer("CAPTION", 7, LineStyle::Continuous, 0.35);
-    p.AddLayer("NOTE", 7, LineStyle::Continuous, 0.18);
-    p.AddLayer("TEXT", 7, LineStyle::Continuous, 0.18);
+    const DrawingArea area = StartStructureSheet(p, texts, record,
+                                                 {{"SUPPORT", 7, LineStyle::Continuous, 0.5},
+                                                  {"PILE", 7, LineStyle::Continuous, 0.35},
+                                                  {"HIDDEN", 4, LineStyle::Dashed, 0.18}});
     std::vector<const bridge::Support*> shown;
     for (bridge::SupportKind kind : {bridge::SupportKind::Abutment, bridge::SupportKind::Pier}) {
         auto it = std::find_if(b.supports.begin(), b.supports.end(), [&](const auto& s) { return s.kind == kind; });
         if (it != b.supports.end() && it->chain.capHeight > 0) shown.push_back(&*it);
     }
     if (shown.empty()) {
-        p.UseLayer("NOTE");
-        p.Text({(area.left + area.right) / 2, area.top - area.height() * 0.4}, kViewTitleHeight,
-               "本项目尚无下部构造资料（下构布置表为空），无可绘制的内容。", HAlign::Centre);
+        NothingToDraw(p, area, "本项目尚无下部构造资料（下构布置表为空），无可绘制的内容。");
         return sheet;
     }
     const double columnWidth = area.width() / shown.size();
