@@ -66,9 +66,13 @@ const json& Object(const json& value, const std::string& where) {
     return value;
 }
 
-// `tables`: the tables read aside while the file was parsed, by name.
-Rows TextRows(const json& value, const std::string& where, const std::map<std::string, Rows>& tables) {
-    if (auto table = tables.find(where); table != tables.end()) return table->second;
+// `tables`: the tables read aside while the file was parsed, by name; each is handed over once, moved.
+Rows TextRows(const json& value, const std::string& where, std::map<std::string, Rows>& tables) {
+    if (auto table = tables.find(where); table != tables.end()) {
+        Rows rows = std::move(table->second);
+        tables.erase(table);
+        return rows;
+    }
     if (!value.is_array()) throw InputError{"“" + where + "”应为数组的数组（[[...], ...]）。"};
     Rows rows;
     for (size_t r = 0; r < value.size(); ++r) {
@@ -87,7 +91,7 @@ Rows TextRows(const json& value, const std::string& where, const std::map<std::s
     return rows;
 }
 
-projectdb::SpanInput SpanInputOf(const json& spans, const std::map<std::string, Rows>& tables) {
+projectdb::SpanInput SpanInputOf(const json& spans, std::map<std::string, Rows>& tables) {
     projectdb::SpanInput input;
     for (const auto& [key, value] : Object(spans, "spans").items()) {
         if (auto box = projectdb::SpanBoxByName(key))
@@ -104,11 +108,11 @@ projectdb::SpanInput SpanInputOf(const json& spans, const std::map<std::string, 
     return input;
 }
 
-void ApplySpans(projectdb::SpanPage& page, const json& spans, const std::map<std::string, Rows>& tables) {
+void ApplySpans(projectdb::SpanPage& page, const json& spans, std::map<std::string, Rows>& tables) {
     if (auto refused = page.Apply(SpanInputOf(spans, tables))) throw InputError{*refused};
 }
 
-void ApplyWizard(projectdb::NewProjectWizard& wizard, const WizardDescription& description) {
+void ApplyWizard(projectdb::NewProjectWizard& wizard, WizardDescription&& description) {
     std::optional<Rows> drawings;
     for (const auto& [key, value] : Object(description.value, "").items()) {
         if (key == "general") {
@@ -195,7 +199,7 @@ int Spans(const std::vector<std::string>& words) {
     if (args.positional.size() != 1 || !from || !args.flags.empty()) return UsageError(kSpansUsage);
     WizardDescription description;
     try {
-        description = ReadJson(*from);
+        description = ReadJson(*from);  // no tables read aside: the spans are read twice, checked, then applied
         SpanInputOf(description.value, description.tables);  // refuse a bad file before the project is touched
     } catch (const InputError& e) {
         return Refuse(e.message);

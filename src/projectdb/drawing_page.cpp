@@ -1,6 +1,7 @@
 #include "projectdb/drawing_page.h"
 
 #include <array>
+#include <charconv>
 #include <map>
 #include <string_view>
 
@@ -37,7 +38,10 @@ std::string CompressRuns(const std::string& numbers) {
     for (size_t start = 0; start <= numbers.size();) {
         size_t comma = numbers.find(',', start);
         if (comma == std::string::npos) comma = numbers.size();
-        n.push_back(text::Atol(std::string_view(numbers).substr(start, comma - start)));
+        // Span numbers and support headers, whole numbers as this program writes them: no blanks, no "+".
+        long number = 0;
+        std::from_chars(numbers.data() + start, numbers.data() + comma, number);
+        n.push_back(number);
         start = comma + 1;
     }
     std::string out;
