@@ -557,6 +557,40 @@ TEST_F(DaoTest, AppendRecordStoresWhatTheEditBufferStores) {
     EXPECT_TRUE(a.GetFieldValue(2).isNull());
 }
 
+// A number equal to the one bound before is left bound; whatever else bound the parameter in between (a
+// converted value, text, null, an Update) must not leave its value behind.
+TEST_F(DaoTest, AppendRecordRepeatsNumbersAfterOtherValuesWereBound) {
+    dao::Recordset rs(*db);
+    rs.Open("①类帽梁信息表");
+    rs.AppendRecord({ValueRef::Long(7), ValueRef::Double(2.5)});
+    rs.AppendRecord({ValueRef::Long(7), ValueRef::Double(2.5)});
+    rs.AppendRecord({ValueRef::Text("8"), ValueRef::Text("3.5")});
+    rs.AppendRecord({ValueRef::Long(7), ValueRef::Double(2.5)});
+    rs.AppendRecord({ValueRef::Null(), ValueRef::Null()});
+    rs.AppendRecord({ValueRef::Long(7), ValueRef::Double(2.5)});
+    rs.AddNew();
+    rs.SetFieldValue(0, dao::Value::Long(9));
+    rs.Update();
+    rs.AppendRecord({ValueRef::Long(7), ValueRef::Double(2.5)});
+    rs.AppendRecord({ValueRef::Long(7), ValueRef::Double(-2.5)});
+
+    const std::vector<std::pair<dao::Value, dao::Value>> expected = {
+        {dao::Value::Long(7), dao::Value::Double(2.5)}, {dao::Value::Long(7), dao::Value::Double(2.5)},
+        {dao::Value::Long(8), dao::Value::Double(3.5)}, {dao::Value::Long(7), dao::Value::Double(2.5)},
+        {dao::Value::Null(), dao::Value::Null()},       {dao::Value::Long(7), dao::Value::Double(2.5)},
+        {dao::Value::Long(9), dao::Value::Null()},      {dao::Value::Long(7), dao::Value::Double(2.5)},
+        {dao::Value::Long(7), dao::Value::Double(-2.5)},
+    };
+    dao::Recordset read(*db);
+    read.Open("①类帽梁信息表");
+    for (size_t r = 0; r < expected.size(); ++r, read.MoveNext()) {
+        ASSERT_FALSE(read.IsEOF()) << r;
+        EXPECT_EQ(read.GetFieldValue(0), expected[r].first) << r;
+        EXPECT_EQ(read.GetFieldValue(1), expected[r].second) << r;
+    }
+    EXPECT_TRUE(read.IsEOF());
+}
+
 TEST_F(DaoTest, AppendRecordRefusesWhatSetFieldValueRefusesAndWritesNothing) {
     const std::string tooLong(256, 'x');
     struct Bad {

@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <bit>
 #include <cctype>
 #include <cmath>
 #include <regex>
@@ -113,6 +114,9 @@ std::uint16_t NaturalVariant(short fieldType) {
 [[noreturn]] void Overflow() { throw DaoException(kErrOverflow, "数值字段溢出。"); }
 [[noreturn]] void NoCurrentRecord() { throw DaoException(kErrNoCurrentRecord, "无当前记录。"); }
 
+// Equal to the bit, so that 0 and -0 differ as they do when stored.
+bool SameBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
+
 // Whole numbers are rounded half to even, as the engine rounds when it stores a fraction in an integer field.
 double RoundHalfEven(double v) { return std::nearbyint(v); }
 
@@ -123,6 +127,7 @@ Recordset::~Recordset() { Close(); }
 void Recordset::Close() {
     select_.reset();
     insert_.reset();
+    boundNumbers_.clear();
     update_.reset();
     delete_.reset();
     load_.reset();
@@ -521,6 +526,7 @@ void Recordset::Update() {
     if (mode_ == EditMode::AddNew) {
         sqlite3_stmt* stmt = insert_ ? Cached(insert_, {}) : Cached(insert_, InsertSql());
         for (size_t i = 0; i < fields_.size(); ++i) BindValue(stmt, static_cast<int>(i) + 1, buffer_[i]);
+        boundNumbers_.clear();
         StepInsert(stmt);
     } else {
         Row& row = Current();
@@ -574,21 +580,31 @@ void Recordset::AppendRecord(std::span<const ValueRef> values) {
     // the statement has run.
     buffer_.resize(fields_.size());
     sqlite3_stmt* stmt = insert_ ? Cached(insert_, {}) : Cached(insert_, InsertSql());
+    boundNumbers_.resize(fields_.size());
     for (size_t i = 0; i < fields_.size(); ++i) {
         const int param = static_cast<int>(i) + 1;
-        if (i >= values.size() || values[i].kind() == ValueRef::Kind::Null) {
-            sqlite3_bind_null(stmt, param);
+        const ValueRef v = i < values.size() ? values[i] : ValueRef::Null();
+        const short type = fields_[i].m_nType;
+        if (v.kind() == ValueRef::Kind::Long && type == dbLong) {
+            const ValueRef& bound = boundNumbers_[i];
+            if (bound.kind() == ValueRef::Kind::Long && bound.integer() == v.integer()) continue;
+            sqlite3_bind_int64(stmt, param, v.integer());
+            boundNumbers_[i] = v;
             continue;
         }
-        const ValueRef& v = values[i];
-        const short type = fields_[i].m_nType;
-        if (v.kind() == ValueRef::Kind::Text && (type == dbText || type == dbMemo || type == 0)) {
+        if (v.kind() == ValueRef::Kind::Double && type == dbDouble) {
+            const ValueRef& bound = boundNumbers_[i];
+            if (bound.kind() == ValueRef::Kind::Double && SameBits(bound.real(), v.real())) continue;
+            sqlite3_bind_double(stmt, param, v.real());
+            boundNumbers_[i] = v;
+            continue;
+        }
+        boundNumbers_[i] = ValueRef::Null();
+        if (v.kind() == ValueRef::Kind::Null) {
+            sqlite3_bind_null(stmt, param);
+        } else if (v.kind() == ValueRef::Kind::Text && (type == dbText || type == dbMemo || type == 0)) {
             CheckTextFits(static_cast<int>(i), v.text());
             sqlite3_bind_text(stmt, param, v.text().data(), static_cast<int>(v.text().size()), SQLITE_STATIC);
-        } else if (v.kind() == ValueRef::Kind::Long && type == dbLong) {
-            sqlite3_bind_int64(stmt, param, v.integer());
-        } else if (v.kind() == ValueRef::Kind::Double && type == dbDouble) {
-            sqlite3_bind_double(stmt, param, v.real());
         } else {
             buffer_[i] = Coerce(static_cast<int>(i), v.ToValue());
             BindValue(stmt, param, buffer_[i]);

@@ -116,6 +116,10 @@ private:
     bool bof_ = true, eof_ = true;
     EditMode mode_ = EditMode::None;
     std::vector<Value> buffer_;
+    // The number AppendRecord bound last to each parameter of the insert, when it bound one: a binding
+    // survives the statement's reset, so a column that repeats its value (a default, a zero) is not bound
+    // again. Unknown (Null) after anything else bound the parameter.
+    std::vector<ValueRef> boundNumbers_;
     std::vector<bool> dirty_;
 };
 
