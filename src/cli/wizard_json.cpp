@@ -48,7 +48,9 @@ class DescriptionReader {
     }
     bool start_array(std::size_t n) {
         if (m_tableDepth == 1) {
-            m_table.emplace_back();
+            // Rows of a table are as long as each other, as a rule: the row before tells the room to take.
+            const size_t width = m_table.empty() ? 0 : m_table.back().size();
+            m_table.emplace_back().reserve(width);
             m_tableDepth = 2;
             return true;
         }
