@@ -90,6 +90,19 @@ class ColumnNumber {
     double m_value = 0;
 };
 
+// The text of one column of a long sheet, handed on as the very same characters while it repeats the row
+// before (the rows stay alive until the table is written), so that the record set leaves it bound.
+class ColumnText {
+  public:
+    ValueRef operator()(std::string_view text) {
+        if (text != m_last) m_last = text;
+        return ValueRef::Text(m_last);
+    }
+
+  private:
+    std::string_view m_last;
+};
+
 void DeleteLayoutTables(dao::Database& db) {
     for (const char* table :
          {kSpanDivisionTable, kSuperLayoutTable, kSuperSpanTable, kSubLayoutTable, kJointTable}) {
@@ -179,22 +192,24 @@ void WriteSpanLayout(dao::Database& db, const SpanPage& page) {
     {
         TableRewrite table(db, kSuperSpanTable);
         long span = 0;
+        ColumnText type;
         for (const Section& s : sectionRows)
             for (long n = s.spans; n > 0; --n)
-                table.Append({Whole(++span), ValueRef::Text(s.type), ValueRef::Double(s.length)});
+                table.Append({Whole(++span), type(s.type), ValueRef::Double(s.length)});
         table.Commit();
         tableDone();
     }
     {
         TableRewrite table(db, kSubLayoutTable);
         ColumnNumber depth(text::Atof), deckDrop(text::Atof), skew(SkewAngle), slope(text::Atof);
+        std::array<ColumnText, 4> memberTexts;
         std::array<ValueRef, 18> values;
         values.fill(ValueRef::Double(0));
         for (int r = 0; r < supports.rows(); ++r) {
             auto cell = [&](int c) -> const std::string& { return supports.cell(r, c); };
             values[0] = Whole(supports.header(r));
             values[1] = Real(cell(support_col::kStake));
-            for (int m = 0; m < 4; ++m) values[2 + m] = ValueRef::Text(members[r][m]);
+            for (int m = 0; m < 4; ++m) values[2 + m] = memberTexts[m](members[r][m]);
             values[6] = depth(cell(support_col::kDepth));
             values[7] = deckDrop(cell(support_col::kDeckDrop));
             values[8] = skew(cell(support_col::kSkew));

@@ -591,6 +591,38 @@ TEST_F(DaoTest, AppendRecordRepeatsNumbersAfterOtherValuesWereBound) {
     EXPECT_TRUE(read.IsEOF());
 }
 
+// Text handed again from the same place is left bound: the characters found there when the record is
+// written are stored, also after the caller changed them in place.
+TEST_F(DaoTest, AppendRecordStoresTheTextFoundWhereItIsHanded) {
+    std::string name = "甲类";
+    const std::string other = "乙类";
+    dao::Recordset rs(*db);
+    rs.Open("①类帽梁信息表");
+    auto append = [&](std::string_view text) {
+        rs.AppendRecord({ValueRef::Long(1), ValueRef::Double(1), ValueRef::Text(text)});
+    };
+    append(name);
+    append(name);
+    name.replace(0, name.size(), "丙类");  // the same size, the same place
+    append(name);
+    append(other);
+    append(name);
+    rs.AppendRecord({ValueRef::Long(1), ValueRef::Double(1), ValueRef::Null()});
+    append(name);
+    append(std::string_view());
+
+    const std::vector<dao::Value> expected = {
+        dao::Value::Text("甲类"), dao::Value::Text("甲类"), dao::Value::Text("丙类"), dao::Value::Text("乙类"),
+        dao::Value::Text("丙类"), dao::Value::Null(),        dao::Value::Text("丙类"), dao::Value::Text("")};
+    dao::Recordset read(*db);
+    read.Open("①类帽梁信息表");
+    for (size_t r = 0; r < expected.size(); ++r, read.MoveNext()) {
+        ASSERT_FALSE(read.IsEOF()) << r;
+        EXPECT_EQ(read.GetFieldValue(2), expected[r]) << r;
+    }
+    EXPECT_TRUE(read.IsEOF());
+}
+
 TEST_F(DaoTest, AppendRecordRefusesWhatSetFieldValueRefusesAndWritesNothing) {
     const std::string tooLong(256, 'x');
     struct Bad {

@@ -127,7 +127,7 @@ Recordset::~Recordset() { Close(); }
 void Recordset::Close() {
     select_.reset();
     insert_.reset();
-    boundNumbers_.clear();
+    bound_.clear();
     update_.reset();
     delete_.reset();
     load_.reset();
@@ -526,7 +526,7 @@ void Recordset::Update() {
     if (mode_ == EditMode::AddNew) {
         sqlite3_stmt* stmt = insert_ ? Cached(insert_, {}) : Cached(insert_, InsertSql());
         for (size_t i = 0; i < fields_.size(); ++i) BindValue(stmt, static_cast<int>(i) + 1, buffer_[i]);
-        boundNumbers_.clear();
+        bound_.clear();
         StepInsert(stmt);
     } else {
         Row& row = Current();
@@ -580,31 +580,40 @@ void Recordset::AppendRecord(std::span<const ValueRef> values) {
     // the statement has run.
     buffer_.resize(fields_.size());
     sqlite3_stmt* stmt = insert_ ? Cached(insert_, {}) : Cached(insert_, InsertSql());
-    boundNumbers_.resize(fields_.size());
+    bound_.resize(fields_.size());
     for (size_t i = 0; i < fields_.size(); ++i) {
         const int param = static_cast<int>(i) + 1;
         const ValueRef v = i < values.size() ? values[i] : ValueRef::Null();
         const short type = fields_[i].m_nType;
         if (v.kind() == ValueRef::Kind::Long && type == dbLong) {
-            const ValueRef& bound = boundNumbers_[i];
+            const ValueRef& bound = bound_[i];
             if (bound.kind() == ValueRef::Kind::Long && bound.integer() == v.integer()) continue;
             sqlite3_bind_int64(stmt, param, v.integer());
-            boundNumbers_[i] = v;
+            bound_[i] = v;
             continue;
         }
         if (v.kind() == ValueRef::Kind::Double && type == dbDouble) {
-            const ValueRef& bound = boundNumbers_[i];
+            const ValueRef& bound = bound_[i];
             if (bound.kind() == ValueRef::Kind::Double && SameBits(bound.real(), v.real())) continue;
             sqlite3_bind_double(stmt, param, v.real());
-            boundNumbers_[i] = v;
+            bound_[i] = v;
             continue;
         }
-        boundNumbers_[i] = ValueRef::Null();
+        const ValueRef previous = bound_[i];
+        bound_[i] = ValueRef::Null();
         if (v.kind() == ValueRef::Kind::Null) {
             sqlite3_bind_null(stmt, param);
         } else if (v.kind() == ValueRef::Kind::Text && (type == dbText || type == dbMemo || type == 0)) {
             CheckTextFits(static_cast<int>(i), v.text());
-            sqlite3_bind_text(stmt, param, v.text().data(), static_cast<int>(v.text().size()), SQLITE_STATIC);
+            if (previous.kind() == ValueRef::Kind::Text && previous.text().data() == v.text().data() &&
+                previous.text().size() == v.text().size()) {
+                bound_[i] = v;
+                continue;
+            }
+            // Text without characters is still text, never null.
+            const char* characters = v.text().data() ? v.text().data() : "";
+            sqlite3_bind_text(stmt, param, characters, static_cast<int>(v.text().size()), SQLITE_STATIC);
+            bound_[i] = v;
         } else {
             buffer_[i] = Coerce(static_cast<int>(i), v.ToValue());
             BindValue(stmt, param, buffer_[i]);

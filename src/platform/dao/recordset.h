@@ -116,10 +116,11 @@ private:
     bool bof_ = true, eof_ = true;
     EditMode mode_ = EditMode::None;
     std::vector<Value> buffer_;
-    // The number AppendRecord bound last to each parameter of the insert, when it bound one: a binding
-    // survives the statement's reset, so a column that repeats its value (a default, a zero) is not bound
-    // again. Unknown (Null) after anything else bound the parameter.
-    std::vector<ValueRef> boundNumbers_;
+    // What AppendRecord bound last to each parameter of the insert: a binding survives the statement's
+    // reset, so a column that repeats its number (a default, a zero) or hands the same text again (the same
+    // characters at the same place, which the step reads) is not bound again. Unknown (Null) after anything
+    // else bound the parameter.
+    std::vector<ValueRef> bound_;
     std::vector<bool> dirty_;
 };
 
