@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli/command.h"
+#include "cli/wizard_json.h"
 #include "platform/dao/recordset.h"
 #include "platform/dao/sql.h"
 #include "platform/interaction/console.h"
@@ -29,13 +30,22 @@ struct InputError {
     std::string message;
 };
 
-json ReadJson(const std::string& path) {
+// The tables of a new project's description, read aside while the file is parsed.
+const std::vector<TablePlace>& NewProjectTables() {
+    static const std::vector<TablePlace> places = {{{"spans", "sections"}, "spans.sections"},
+                                                   {{"spans", "supports"}, "spans.supports"},
+                                                   {{"spans", "joints"}, "spans.joints"},
+                                                   {{"drawings"}, "drawings"}};
+    return places;
+}
+
+WizardDescription ReadJson(const std::string& path, const std::vector<TablePlace>& tables = {}) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw InputError{"无法读取文件“" + path + "”。"};
     std::stringstream text;
     text << in.rdbuf();
     try {
-        return json::parse(text.str());
+        return ParseWizardDescription(text.str(), tables);
     } catch (const json::parse_error& e) {
         throw InputError{"文件“" + path + "”不是有效的JSON（第" + std::to_string(e.byte) + "个字节处有误）。"};
     } catch (const json::exception&) {
@@ -56,7 +66,13 @@ const json& Object(const json& value, const std::string& where) {
     return value;
 }
 
-Rows TextRows(const json& value, const std::string& where) {
+// `tables`: the tables read aside while the file was parsed, by name; each is handed over once, moved.
+Rows TextRows(const json& value, const std::string& where, std::map<std::string, Rows>& tables) {
+    if (auto table = tables.find(where); table != tables.end()) {
+        Rows rows = std::move(table->second);
+        tables.erase(table);
+        return rows;
+    }
     if (!value.is_array()) throw InputError{"“" + where + "”应为数组的数组（[[...], ...]）。"};
     Rows rows;
     for (size_t r = 0; r < value.size(); ++r) {
@@ -75,39 +91,39 @@ Rows TextRows(const json& value, const std::string& where) {
     return rows;
 }
 
-projectdb::SpanInput SpanInputOf(const json& spans) {
+projectdb::SpanInput SpanInputOf(const json& spans, std::map<std::string, Rows>& tables) {
     projectdb::SpanInput input;
     for (const auto& [key, value] : Object(spans, "spans").items()) {
         if (auto box = projectdb::SpanBoxByName(key))
             input.boxes.emplace_back(*box, Text(value, "spans." + key));
         else if (key == "sections")
-            input.sections = TextRows(value, "spans.sections");
+            input.sections = TextRows(value, "spans.sections", tables);
         else if (key == "supports")
-            input.supports = TextRows(value, "spans.supports");
+            input.supports = TextRows(value, "spans.supports", tables);
         else if (key == "joints")
-            input.joints = TextRows(value, "spans.joints");
+            input.joints = TextRows(value, "spans.joints", tables);
         else
             throw InputError{"“spans”中没有字段“" + key + "”。"};
     }
     return input;
 }
 
-void ApplySpans(projectdb::SpanPage& page, const json& spans) {
-    if (auto refused = page.Apply(SpanInputOf(spans))) throw InputError{*refused};
+void ApplySpans(projectdb::SpanPage& page, const json& spans, std::map<std::string, Rows>& tables) {
+    if (auto refused = page.Apply(SpanInputOf(spans, tables))) throw InputError{*refused};
 }
 
-void ApplyWizard(projectdb::NewProjectWizard& wizard, const json& description) {
+void ApplyWizard(projectdb::NewProjectWizard& wizard, WizardDescription&& description) {
     std::optional<Rows> drawings;
-    for (const auto& [key, value] : Object(description, "").items()) {
+    for (const auto& [key, value] : Object(description.value, "").items()) {
         if (key == "general") {
             std::vector<std::pair<std::string, std::string>> fields;
             for (const auto& [field, text] : Object(value, "general").items())
                 fields.emplace_back(field, Text(text, "general." + field));
             if (auto refused = wizard.general().Apply(fields)) throw InputError{*refused};
         } else if (key == "spans") {
-            ApplySpans(wizard.spans(), value);
+            ApplySpans(wizard.spans(), value, description.tables);
         } else if (key == "drawings") {
-            drawings = TextRows(value, "drawings");
+            drawings = TextRows(value, "drawings", description.tables);
             for (size_t r = 0; r < drawings->size(); ++r)
                 if ((*drawings)[r].size() != projectdb::drawing_col::kCount)
                     throw InputError{"绘图信息第" + std::to_string(r + 1) + "行应有8项。"};
@@ -134,7 +150,7 @@ int New(const std::vector<std::string>& words) {
     projectdb::NewProjectWizard wizard;
     try {
         if (auto from = args.option("--from"))
-            ApplyWizard(wizard, ReadJson(*from));
+            ApplyWizard(wizard, ReadJson(*from, NewProjectTables()));
         else
             wizard.OnDrawingPageShown();
     } catch (const InputError& e) {
@@ -181,10 +197,10 @@ int Spans(const std::vector<std::string>& words) {
     Args args = ParseArgs(words, {"--from"});
     auto from = args.option("--from");
     if (args.positional.size() != 1 || !from || !args.flags.empty()) return UsageError(kSpansUsage);
-    json description;
+    WizardDescription description;
     try {
-        description = ReadJson(*from);
-        SpanInputOf(description);  // refuse a bad file before the project is touched
+        description = ReadJson(*from);  // no tables read aside: the spans are read twice, checked, then applied
+        SpanInputOf(description.value, description.tables);  // refuse a bad file before the project is touched
     } catch (const InputError& e) {
         return Refuse(e.message);
     }
@@ -192,7 +208,7 @@ int Spans(const std::vector<std::string>& words) {
     ui::ConsolePrompter prompter(false);  // the help question of a database error is not asked
     try {
         auto page = projectdb::SpanPage::FromProject(*db);
-        ApplySpans(page, description);
+        ApplySpans(page, description.value, description.tables);
         return projectdb::SaveSpanLayout(*db, page, prompter) ? 0 : 1;
     } catch (const InputError& e) {
         return Refuse(e.message);

@@ -1,7 +1,9 @@
 #include "projectdb/drawing_page.h"
 
+#include <array>
+#include <charconv>
 #include <map>
-#include <unordered_map>
+#include <string_view>
 
 #include "platform/dao/field.h"
 #include "platform/text/cformat.h"
@@ -26,7 +28,8 @@ std::string SuperTitlePrefix(const std::string& type) {
 }
 
 void AppendNumber(std::string& list, const std::string& number) {
-    list += (list.empty() ? "" : ",") + number;
+    if (!list.empty()) list += ',';
+    list += number;
 }
 
 // "1,2,3,4,7" -> "1-4,7": runs of three or more consecutive numbers as ranges.
@@ -35,7 +38,10 @@ std::string CompressRuns(const std::string& numbers) {
     for (size_t start = 0; start <= numbers.size();) {
         size_t comma = numbers.find(',', start);
         if (comma == std::string::npos) comma = numbers.size();
-        n.push_back(text::Atol(numbers.substr(start, comma - start)));
+        // Span numbers and support headers, whole numbers as this program writes them: no blanks, no "+".
+        long number = 0;
+        std::from_chars(numbers.data() + start, numbers.data() + comma, number);
+        n.push_back(number);
         start = comma + 1;
     }
     std::string out;
@@ -73,7 +79,8 @@ std::string FitTitle(const std::string& prefix, const std::string& numbers, cons
 
 std::vector<SuperstructureCandidate> SuperstructureCandidates(const TextSheet& sections) {
     std::vector<SuperstructureCandidate> out;
-    std::map<std::pair<std::string, double>, size_t> first;  // (type, length) -> entry
+    // (type, length) -> entry; the types are the sheet's own texts, so that a long bridge copies none.
+    std::map<std::pair<std::string_view, double>, size_t> first;
     long span = 0;
     for (int r = 0; r < sections.rows(); ++r) {
         const std::string& type = sections.cell(r, section_col::kType);
@@ -96,16 +103,19 @@ std::vector<SuperstructureCandidate> SuperstructureCandidates(const TextSheet& s
 
 std::vector<SubstructureCandidate> SubstructureCandidates(const TextSheet& supports) {
     std::vector<SubstructureCandidate> out;
-    std::unordered_map<std::string, size_t> first;
+    // The four member types of a support -> entry; the joined text is built only for a new entry.
+    std::map<std::array<std::string_view, 4>, size_t> first;
     for (int r = 0; r < supports.rows(); ++r) {
-        std::string types;
-        for (int c = support_col::kCap; c <= support_col::kFoundation; ++c)
-            types += (c == support_col::kCap ? "" : ",") + supports.cell(r, c);
-        auto [it, added] = first.try_emplace(types, out.size());
-        if (added)
-            out.push_back({types, supports.header(r)});
-        else
+        std::array<std::string_view, 4> members;
+        for (int m = 0; m < 4; ++m) members[m] = supports.cell(r, support_col::kCap + m);
+        auto [it, added] = first.try_emplace(members, out.size());
+        if (!added) {
             AppendNumber(out[it->second].supports, supports.header(r));
+            continue;
+        }
+        std::string types(members[0]);
+        for (int m = 1; m < 4; ++m) (types += ',') += members[m];
+        out.push_back({types, supports.header(r)});
     }
     return out;
 }

@@ -509,3 +509,148 @@ TEST_F(DaoTest, TableNamesFindTheirTableWithoutRegardToCase) {
 }
 
 }  // namespace
+
+namespace {
+
+using dao::ValueRef;
+
+// AppendRecord stores a record as AddNew, SetFieldValue and Update store the same values: exact kinds go
+// straight in, other kinds are converted and checked, fields left out stay null.
+TEST_F(DaoTest, AppendRecordStoresWhatTheEditBufferStores) {
+    const std::string longName(300, 'x');
+    const std::vector<std::vector<ValueRef>> records = {
+        {ValueRef::Long(7), ValueRef::Double(2.5), ValueRef::Text("双柱式桥墩"), ValueRef::Long(3)},
+        {ValueRef::Text(" 12 "), ValueRef::Text("3.25"), ValueRef::Double(2.5), ValueRef::Double(2.5)},
+        {ValueRef::Double(4.5), ValueRef::Long(9)},  // rounded half to even; the rest null
+        {ValueRef::Null(), ValueRef::Null(), ValueRef::Text("")},
+        {},
+    };
+    dao::Recordset appended(*db);
+    appended.Open("①类帽梁信息表");
+    for (const auto& record : records) appended.AppendRecord(std::span(record));
+    EXPECT_EQ(appended.GetRecordCount(), static_cast<long>(records.size()));
+
+    db->CreateTableDef(Table("buffered", {{"PierAbutmentNum", dao::dbLong}, {"CopingLength", dao::dbDouble},
+                                          {"Name", dao::dbText}, {"Small", dao::dbInteger}}));
+    dao::Recordset buffered(*db);
+    buffered.Open("buffered");
+    for (const auto& record : records) {
+        buffered.AddNew();
+        for (size_t i = 0; i < record.size(); ++i) buffered.SetFieldValue(static_cast<int>(i), record[i].ToValue());
+        buffered.Update();
+    }
+
+    dao::Recordset a(*db), b(*db);
+    a.Open("①类帽梁信息表");
+    b.Open("buffered");
+    for (size_t r = 0; r < records.size(); ++r, a.MoveNext(), b.MoveNext()) {
+        ASSERT_FALSE(a.IsEOF());
+        ASSERT_FALSE(b.IsEOF());
+        for (int f = 0; f < 4; ++f) EXPECT_EQ(a.GetFieldValue(f), b.GetFieldValue(f)) << r << "," << f;
+    }
+    EXPECT_TRUE(a.IsEOF());
+    a.MoveFirst();
+    a.MoveNext();
+    a.MoveNext();
+    EXPECT_EQ(a.GetFieldValue(0), dao::Value::Long(4));
+    EXPECT_EQ(a.GetFieldValue(1), dao::Value::Double(9));
+    EXPECT_TRUE(a.GetFieldValue(2).isNull());
+}
+
+// A number equal to the one bound before is left bound; whatever else bound the parameter in between (a
+// converted value, text, null, an Update) must not leave its value behind.
+TEST_F(DaoTest, AppendRecordRepeatsNumbersAfterOtherValuesWereBound) {
+    dao::Recordset rs(*db);
+    rs.Open("①类帽梁信息表");
+    rs.AppendRecord({ValueRef::Long(7), ValueRef::Double(2.5)});
+    rs.AppendRecord({ValueRef::Long(7), ValueRef::Double(2.5)});
+    rs.AppendRecord({ValueRef::Text("8"), ValueRef::Text("3.5")});
+    rs.AppendRecord({ValueRef::Long(7), ValueRef::Double(2.5)});
+    rs.AppendRecord({ValueRef::Null(), ValueRef::Null()});
+    rs.AppendRecord({ValueRef::Long(7), ValueRef::Double(2.5)});
+    rs.AddNew();
+    rs.SetFieldValue(0, dao::Value::Long(9));
+    rs.Update();
+    rs.AppendRecord({ValueRef::Long(7), ValueRef::Double(2.5)});
+    rs.AppendRecord({ValueRef::Long(7), ValueRef::Double(-2.5)});
+
+    const std::vector<std::pair<dao::Value, dao::Value>> expected = {
+        {dao::Value::Long(7), dao::Value::Double(2.5)}, {dao::Value::Long(7), dao::Value::Double(2.5)},
+        {dao::Value::Long(8), dao::Value::Double(3.5)}, {dao::Value::Long(7), dao::Value::Double(2.5)},
+        {dao::Value::Null(), dao::Value::Null()},       {dao::Value::Long(7), dao::Value::Double(2.5)},
+        {dao::Value::Long(9), dao::Value::Null()},      {dao::Value::Long(7), dao::Value::Double(2.5)},
+        {dao::Value::Long(7), dao::Value::Double(-2.5)},
+    };
+    dao::Recordset read(*db);
+    read.Open("①类帽梁信息表");
+    for (size_t r = 0; r < expected.size(); ++r, read.MoveNext()) {
+        ASSERT_FALSE(read.IsEOF()) << r;
+        EXPECT_EQ(read.GetFieldValue(0), expected[r].first) << r;
+        EXPECT_EQ(read.GetFieldValue(1), expected[r].second) << r;
+    }
+    EXPECT_TRUE(read.IsEOF());
+}
+
+// Text handed again from the same place is left bound: the characters found there when the record is
+// written are stored, also after the caller changed them in place.
+TEST_F(DaoTest, AppendRecordStoresTheTextFoundWhereItIsHanded) {
+    std::string name = "甲类";
+    const std::string other = "乙类";
+    dao::Recordset rs(*db);
+    rs.Open("①类帽梁信息表");
+    auto append = [&](std::string_view text) {
+        rs.AppendRecord({ValueRef::Long(1), ValueRef::Double(1), ValueRef::Text(text)});
+    };
+    append(name);
+    append(name);
+    name.replace(0, name.size(), "丙类");  // the same size, the same place
+    append(name);
+    append(other);
+    append(name);
+    rs.AppendRecord({ValueRef::Long(1), ValueRef::Double(1), ValueRef::Null()});
+    append(name);
+    append(std::string_view());
+
+    const std::vector<dao::Value> expected = {
+        dao::Value::Text("甲类"), dao::Value::Text("甲类"), dao::Value::Text("丙类"), dao::Value::Text("乙类"),
+        dao::Value::Text("丙类"), dao::Value::Null(),        dao::Value::Text("丙类"), dao::Value::Text("")};
+    dao::Recordset read(*db);
+    read.Open("①类帽梁信息表");
+    for (size_t r = 0; r < expected.size(); ++r, read.MoveNext()) {
+        ASSERT_FALSE(read.IsEOF()) << r;
+        EXPECT_EQ(read.GetFieldValue(2), expected[r]) << r;
+    }
+    EXPECT_TRUE(read.IsEOF());
+}
+
+TEST_F(DaoTest, AppendRecordRefusesWhatSetFieldValueRefusesAndWritesNothing) {
+    const std::string tooLong(256, 'x');
+    struct Bad {
+        std::vector<ValueRef> record;
+        long code;
+    } bad[] = {
+        {{ValueRef::Text("abc")}, dao::kErrConversion},
+        {{ValueRef::Long(1), ValueRef::Text("")}, dao::kErrConversion},
+        {{ValueRef::Long(1), ValueRef::Double(1), ValueRef::Text(tooLong)}, dao::kErrOverflow},
+        {{ValueRef::Long(1), ValueRef::Double(1), ValueRef::Text("a"), ValueRef::Long(40000)}, dao::kErrOverflow},
+        {{ValueRef::Long(1), ValueRef::Double(1), ValueRef::Text("a"), ValueRef::Long(1), ValueRef::Long(1)},
+         dao::kErrItemNotFound},
+    };
+    dao::Recordset rs(*db);
+    rs.Open("①类帽梁信息表");
+    for (const auto& b : bad) {
+        try {
+            rs.AppendRecord(std::span(b.record));
+            ADD_FAILURE() << b.record.size();
+        } catch (const dao::DaoException& e) {
+            EXPECT_EQ(e.m_lErrorCode, b.code) << b.record.size();
+        }
+    }
+    rs.AppendRecord({ValueRef::Long(5)});  // the statement still works after the refusals
+    rs.Requery();
+    EXPECT_EQ(rs.GetRecordCount(), 1);
+    EXPECT_EQ(rs.GetFieldValue(0), dao::Value::Long(5));
+    EXPECT_TRUE(rs.GetFieldValue(2).isNull());
+}
+
+}  // namespace

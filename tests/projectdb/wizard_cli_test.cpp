@@ -113,6 +113,16 @@ TEST_F(WizardCommands, BadInputIsRefusedAndNothingIsWritten) {
         {R"J({"drawings": [["桥型布置图"]]})J", "绘图信息第1行应有8项。"},
         {R"J({"spans": {"sections": []}})J", "上构布置信息至少应有一段。"},
         {R"J([1, 2])J", "应为对象"},
+        // The long tables are read aside while parsing; whatever they hold, the messages stay the same.
+        {R"J({"spans": {"sections": [["装配式简支空心板桥", true, "20"]]}})J", "“spans.sections[0][1]”的值应为文本。"},
+        {R"J({"spans": {"sections": [["装配式简支空心板桥", "1", "20"], {"a": 1}]}})J",
+         "“spans.sections[1]”应为数组（[...]）。"},
+        {R"J({"spans": {"sections": [["装配式简支空心板桥", "1", "20"]], "sections": "x"}})J",
+         "“spans.sections”应为数组的数组"},
+        {R"J({"spans": {"sections": [["装配式简支空心板桥", "1", 20.]]}})J", "不是有效的JSON"},
+        {R"J({"spans": {"sections": [["装配式简支空心板桥", "1", 1e400]]}})J", "数值超出范围"},
+        {R"J({"drawings": [["桥型布置图", "a.dwg", "桥型布置图", "A1", "200", "50", "图标2", null]]})J",
+         "“drawings[0][7]”的值应为文本。"},
     };
     std::string path = dir.file("kept.vlt");
     for (const auto& c : cases) {
@@ -124,6 +134,18 @@ TEST_F(WizardCommands, BadInputIsRefusedAndNothingIsWritten) {
     }
     EXPECT_EQ(RunCommand("new", {path, "--from", dir.file("missing.json")}).status, 1);
     EXPECT_EQ(RunCommand("new", {}).status, 2);
+}
+
+TEST_F(WizardCommands, TableCellsMayBeNumbersAndAKeyGivenTwiceCountsItsLastValue) {
+    std::string path = dir.file("numbers.vlt");
+    std::string json = R"J({"spans": {"sections": [["装配式简支T梁桥", "9", "9"]],
+                                      "sections": [["装配式简支空心板桥", 2, 12.5], ["装配式简支T梁桥", "1", 2e1]]}})J";
+    Outcome r = RunCommand("new", {path, "--from", Json(json)});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Table(path, "上构布置明细表"),
+              (Rows{{"1", "装配式简支空心板桥", "12.5"}, {"2", "装配式简支空心板桥", "12.5"}, {"3", "装配式简支T梁桥", "20"}}));
+    // Stakes 0, 12.5, 25 and 45 by hand.
+    EXPECT_EQ(Column(Table(path, kSupportsInOrder), 1), (Strings{"0", "12.5", "25", "45"}));
 }
 
 TEST_F(WizardCommands, GeneralPrintsAndRewritesTheRecord) {

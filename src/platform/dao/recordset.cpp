@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <bit>
 #include <cctype>
 #include <cmath>
 #include <regex>
@@ -113,6 +114,9 @@ std::uint16_t NaturalVariant(short fieldType) {
 [[noreturn]] void Overflow() { throw DaoException(kErrOverflow, "数值字段溢出。"); }
 [[noreturn]] void NoCurrentRecord() { throw DaoException(kErrNoCurrentRecord, "无当前记录。"); }
 
+// Equal to the bit, so that 0 and -0 differ as they do when stored.
+bool SameBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
+
 // Whole numbers are rounded half to even, as the engine rounds when it stores a fraction in an integer field.
 double RoundHalfEven(double v) { return std::nearbyint(v); }
 
@@ -123,6 +127,7 @@ Recordset::~Recordset() { Close(); }
 void Recordset::Close() {
     select_.reset();
     insert_.reset();
+    bound_.clear();
     update_.reset();
     delete_.reset();
     load_.reset();
@@ -452,7 +457,7 @@ Value Recordset::Coerce(int index, const Value& value) const {
     }
 }
 
-void Recordset::CheckTextFits(int index, const std::string& text) const {
+void Recordset::CheckTextFits(int index, std::string_view text) const {
     // A character takes at least one byte, so text no longer in bytes than the size needs no counting.
     const long size = fields_[index].m_lSize;
     if (fields_[index].m_nType == dbText && size > 0 && static_cast<long>(text.size()) > size &&
@@ -521,21 +526,8 @@ void Recordset::Update() {
     if (mode_ == EditMode::AddNew) {
         sqlite3_stmt* stmt = insert_ ? Cached(insert_, {}) : Cached(insert_, InsertSql());
         for (size_t i = 0; i < fields_.size(); ++i) BindValue(stmt, static_cast<int>(i) + 1, buffer_[i]);
-        int rc = sqlite3_step(stmt);
-        sqlite3_reset(stmt);
-        if (rc != SQLITE_DONE) db_->Raise(rc, table_);
-        // The new record joins the end of the set; its values are read back when someone moves onto it.
-        Row row;
-        row.rowid = sqlite3_last_insert_rowid(handle);
-        bool wasEmpty = liveCount_ == 0;
-        rows_.push_back(std::move(row));
-        ++liveCount_;
-        if (wasEmpty) {
-            // An empty set has no current record; it stays at its end, as before the AddNew.
-            position_ = static_cast<long>(rows_.size());
-            bof_ = false;
-            eof_ = true;
-        }
+        bound_.clear();
+        StepInsert(stmt);
     } else {
         Row& row = Current();
         std::string assignments;
@@ -560,6 +552,74 @@ void Recordset::Update() {
         }
     }
     mode_ = EditMode::None;
+}
+
+void Recordset::StepInsert(sqlite3_stmt* stmt) {
+    int rc = sqlite3_step(stmt);
+    sqlite3_reset(stmt);
+    if (rc != SQLITE_DONE) db_->Raise(rc, table_);
+    // The new record joins the end of the set; its values are read back when someone moves onto it.
+    Row row;
+    row.rowid = sqlite3_last_insert_rowid(db_->handle());
+    bool wasEmpty = liveCount_ == 0;
+    rows_.push_back(std::move(row));
+    ++liveCount_;
+    if (wasEmpty) {
+        // An empty set has no current record; it stays at its end, as before the AddNew.
+        position_ = static_cast<long>(rows_.size());
+        bof_ = false;
+        eof_ = true;
+    }
+}
+
+void Recordset::AppendRecord(std::span<const ValueRef> values) {
+    if (!updatable_) throw DaoException(kErrReadOnly, "不能更新。数据库或对象为只读。");
+    if (values.size() > fields_.size()) throw DaoException(kErrItemNotFound, "在此集合中找不到项目。");
+    mode_ = EditMode::None;
+    // A value of another kind than its field is converted into the edit buffer, which then holds it until
+    // the statement has run.
+    buffer_.resize(fields_.size());
+    sqlite3_stmt* stmt = insert_ ? Cached(insert_, {}) : Cached(insert_, InsertSql());
+    bound_.resize(fields_.size());
+    for (size_t i = 0; i < fields_.size(); ++i) {
+        const int param = static_cast<int>(i) + 1;
+        const ValueRef v = i < values.size() ? values[i] : ValueRef::Null();
+        const short type = fields_[i].m_nType;
+        if (v.kind() == ValueRef::Kind::Long && type == dbLong) {
+            const ValueRef& bound = bound_[i];
+            if (bound.kind() == ValueRef::Kind::Long && bound.integer() == v.integer()) continue;
+            sqlite3_bind_int64(stmt, param, v.integer());
+            bound_[i] = v;
+            continue;
+        }
+        if (v.kind() == ValueRef::Kind::Double && type == dbDouble) {
+            const ValueRef& bound = bound_[i];
+            if (bound.kind() == ValueRef::Kind::Double && SameBits(bound.real(), v.real())) continue;
+            sqlite3_bind_double(stmt, param, v.real());
+            bound_[i] = v;
+            continue;
+        }
+        const ValueRef previous = bound_[i];
+        bound_[i] = ValueRef::Null();
+        if (v.kind() == ValueRef::Kind::Null) {
+            sqlite3_bind_null(stmt, param);
+        } else if (v.kind() == ValueRef::Kind::Text && (type == dbText || type == dbMemo || type == 0)) {
+            CheckTextFits(static_cast<int>(i), v.text());
+            if (previous.kind() == ValueRef::Kind::Text && previous.text().data() == v.text().data() &&
+                previous.text().size() == v.text().size()) {
+                bound_[i] = v;
+                continue;
+            }
+            // Text without characters is still text, never null.
+            const char* characters = v.text().data() ? v.text().data() : "";
+            sqlite3_bind_text(stmt, param, characters, static_cast<int>(v.text().size()), SQLITE_STATIC);
+            bound_[i] = v;
+        } else {
+            buffer_[i] = Coerce(static_cast<int>(i), v.ToValue());
+            BindValue(stmt, param, buffer_[i]);
+        }
+    }
+    StepInsert(stmt);
 }
 
 void Recordset::Delete() {

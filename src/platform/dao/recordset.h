@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -57,6 +58,11 @@ public:
     void AddNew();
     void Edit();
     void Update();
+    // AddNew, SetFieldValue of each value in field order (the fields after them stay null) and Update in
+    // one step, the values checked and converted as SetFieldValue does, bound straight from the caller's
+    // values: no edit buffer, no copies of the text. A pending AddNew or Edit is cancelled.
+    void AppendRecord(std::span<const ValueRef> values);
+    void AppendRecord(std::initializer_list<ValueRef> values) { AppendRecord(std::span(values.begin(), values.size())); }
     void CancelUpdate();
     void Delete();  // the current record; the position stays on the deleted record until the next move
     bool IsDeleted() const;
@@ -84,7 +90,8 @@ private:
     Value ReadColumn(sqlite3_stmt* stmt, int column, short fieldType) const;
     void BindValue(sqlite3_stmt* stmt, int param, const Value& value) const;
     Value Coerce(int index, const Value& value) const;
-    void CheckTextFits(int index, const std::string& text) const;  // raises kErrOverflow when too long
+    void CheckTextFits(int index, std::string_view text) const;  // raises kErrOverflow when too long
+    void StepInsert(sqlite3_stmt* stmt);  // runs the bound insert; the new record joins the end of the set
     void SkipDeleted(int direction);
     // The statement in `slot`, prepared from `sql` the first time, reset.
     sqlite3_stmt* Cached(std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)>& slot, const std::string& sql);
@@ -109,6 +116,11 @@ private:
     bool bof_ = true, eof_ = true;
     EditMode mode_ = EditMode::None;
     std::vector<Value> buffer_;
+    // What AppendRecord bound last to each parameter of the insert: a binding survives the statement's
+    // reset, so a column that repeats its number (a default, a zero) or hands the same text again (the same
+    // characters at the same place, which the step reads) is not bound again. Unknown (Null) after anything
+    // else bound the parameter.
+    std::vector<ValueRef> bound_;
     std::vector<bool> dirty_;
 };
 

@@ -3,6 +3,7 @@
 // system's text conversion names (VT_I2, VT_R8, VT_BSTR, ...).
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace dao {
 
@@ -71,6 +72,40 @@ private:
     std::int64_t int_ = 0;
     double real_ = 0;
     std::string text_;
+};
+
+// A value handed to Recordset::AppendRecord: null, a whole number, a real number or text. The text is
+// referred to, not copied, so that appending a long run of records builds no strings on the way; it has to
+// live until AppendRecord returns.
+class ValueRef {
+public:
+    enum class Kind : std::uint8_t { Null, Long, Double, Text };
+    ValueRef() = default;  // null
+    static ValueRef Null() { return ValueRef(Kind::Null); }
+    static ValueRef Long(std::int32_t v) { ValueRef r(Kind::Long); r.int_ = v; return r; }
+    static ValueRef Double(double v) { ValueRef r(Kind::Double); r.real_ = v; return r; }
+    static ValueRef Text(std::string_view v) { ValueRef r(Kind::Text); r.text_ = v; return r; }
+
+    Kind kind() const { return kind_; }
+    std::int32_t integer() const { return int_; }
+    double real() const { return real_; }
+    std::string_view text() const { return text_; }
+    // The same value as a Value (with a copy of the text), for the conversions a field may need.
+    Value ToValue() const {
+        switch (kind_) {
+            case Kind::Long: return Value::Long(int_);
+            case Kind::Double: return Value::Double(real_);
+            case Kind::Text: return Value::Text(std::string(text_));
+            default: return Value::Null();
+        }
+    }
+
+private:
+    explicit ValueRef(Kind kind) : kind_(kind) {}
+    Kind kind_ = Kind::Null;
+    std::int32_t int_ = 0;
+    double real_ = 0;
+    std::string_view text_;
 };
 
 }  // namespace dao
