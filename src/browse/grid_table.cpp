@@ -87,8 +87,10 @@ bool IsPlainName(std::string_view name) {
 }  // namespace
 
 std::string GridSelectSql(const std::string& table, const std::string& firstField) {
-    if (IsPlainName(firstField) && table.find(']') == std::string::npos)
-        return text::Format("Select * From [%s] ORDER BY [%s].%s;", table, table, firstField);
+    if (IsPlainName(firstField)) {
+        const std::string quoted = dao::QuoteIdentifier(table);
+        return text::Format("Select * From %s ORDER BY %s.%s;", quoted, quoted, firstField);
+    }
     // A table from elsewhere (a drop, a design module) may name its first field "Pier No" or "Order";
     // quoted, its records still show instead of an empty grid that a save would write back.
     return "Select * From " + dao::QuoteIdentifier(table) + " ORDER BY " + dao::QuoteIdentifier(firstField) + ";";

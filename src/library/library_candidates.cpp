@@ -9,6 +9,7 @@
 #include "platform/dao/recordset.h"
 #include "platform/dao/sql.h"
 #include "platform/text/cformat.h"
+#include "projectdb/precast_tables.h"
 #include "projectdb/schema.h"
 #include "projectdb/table_snapshot.h"
 #include "projectdb/variant_text.h"
@@ -140,29 +141,26 @@ public:
     // type, a layout table naming the type of each span.
     struct MemberKind {
         const char* family;
-        const char* sizeTable;
-        const char* typeField;
-        const char* layoutTable;
-        const char* layoutTypeField;
-        const char* layoutSpanField;
-        const char* depthField;
+        const projectdb::PrecastTables& tables;
     };
 
     void Members(const MemberKind& kind, bool sideMember) {
-        TableSnapshot sizes = ReadRows(project_, kind.sizeTable);
+        const projectdb::PrecastTables& tables = kind.tables;
+        TableSnapshot sizes = ReadRows(project_, sideMember ? tables.outerTable : tables.innerTable);
         if (sizes.size() == 0) return;
-        TableSnapshot layout = ReadRows(project_, kind.layoutTable);
+        TableSnapshot layout = ReadRows(project_, tables.layoutTable);
+        const char* layoutTypeField = sideMember ? tables.outerTypeField : tables.innerTypeField;
         for (std::size_t r = 0; r < sizes.size(); ++r) {
-            std::string type = sizes.field(sizes.record(r), kind.typeField).toString();
+            std::string type = sizes.field(sizes.record(r), tables.typeField).toString();
             std::optional<long> span;
             for (std::size_t l = 0; l < layout.size() && !span; ++l)
-                if (layout.field(layout.record(l), kind.layoutTypeField).toString() == type)
-                    span = layout.field(layout.record(l), kind.layoutSpanField).toLong();
+                if (layout.field(layout.record(l), layoutTypeField).toString() == type)
+                    span = layout.field(layout.record(l), tables.spanField).toLong();
             if (!span) continue;
             auto info = spans_.find(*span);
             if (info == spans_.end()) continue;
             upper_.push_back({kind.family, type, text::Format("%ld", *span), Centimetres(info->second.length),
-                              VariantToText(sizes.field(sizes.record(r), kind.depthField)),
+                              VariantToText(sizes.field(sizes.record(r), tables.depthField)),
                               MemberWidth(kind, sizes, r, sideMember)});
         }
     }
@@ -191,7 +189,8 @@ private:
     std::optional<std::string> ElevationDepth(const ElevationKind& kind, long span, const char* format) {
         dao::Recordset set(project_);
         if (!project_.HasTableDef(kind.table)) return std::nullopt;
-        set.Open(text::Format("Select * From [%s] Where (((%s.InWhichSpan)=%ld))", kind.table, kind.table, span));
+        const std::string quoted = dao::QuoteIdentifier(kind.table);
+        set.Open(text::Format("Select * From %s Where (((%s.InWhichSpan)=%ld))", quoted, quoted, span));
         if (set.IsEOF()) return std::nullopt;
         std::string depth;
         for (const std::string& field : DepthFields(kind.family))
@@ -249,28 +248,9 @@ Candidates ListCandidates(dao::Database& project, ui::Progress& progress) {
         progress.step();
     }
     using Kind = CandidateReader::MemberKind;
-    const Kind sideBeams{kTBeam,
-                         projectdb::kOutsideTBeamTable,
-                         "TBeamType",
-                         projectdb::kTBeamLayoutTable,
-                         "OutsideTBeamType",
-                         "TBeamInWhichSpan",
-                         "TBeamHeight"};
-    const Kind middleBeams{kTBeam,
-                           projectdb::kInsideTBeamTable,
-                           "TBeamType",
-                           projectdb::kTBeamLayoutTable,
-                           "InsideTBeamType",
-                           "TBeamInWhichSpan",
-                           "TBeamHeight"};
-    const Kind sideSlabs{kHollowSlab,       projectdb::kOutsideSlabTable,
-                         "SlabType",        projectdb::kSlabLayoutTable,
-                         "OutsideSlabType", "SlabInWhichSpan",
-                         "Height"};
-    const Kind middleSlabs{kHollowSlab,      projectdb::kInsideSlabTable, "SlabType", projectdb::kSlabLayoutTable,
-                           "InsideSlabType", "SlabInWhichSpan",           "Height"};
-    for (const auto& [kind, side] : {std::pair{sideBeams, true}, std::pair{middleBeams, false},
-                                     std::pair{sideSlabs, true}, std::pair{middleSlabs, false}}) {
+    const Kind beams{kTBeam, projectdb::kTBeamTables}, slabs{kHollowSlab, projectdb::kHollowSlabTables};
+    for (const auto& [kind, side] : {std::pair{beams, true}, std::pair{beams, false}, std::pair{slabs, true},
+                                     std::pair{slabs, false}}) {
         reader.Members(kind, side);
         progress.step();
     }

@@ -30,7 +30,8 @@ void WriteSubstructureEntry(dao::Database& library, dao::Database& project, cons
         if (group.empty()) continue;
         const std::string table = SubstructureMemberTable(part, digit);
         dao::Recordset member(project);
-        member.Open(text::Format("Select * From [%s] Where (((%s.PierAbutmentNum)=%d))", table, table, pier));
+        const std::string quoted = dao::QuoteIdentifier(table);
+        member.Open(text::Format("Select * From %s Where (((%s.PierAbutmentNum)=%d))", quoted, quoted, pier));
         if (member.IsEOF())
             throw dao::DaoException(
                 dao::kErrNoCurrentRecord,

@@ -149,7 +149,8 @@ const Mapping kCrossSection = {
 };
 
 std::string Where(const std::string& table, const std::string& field, const std::string& literal) {
-    return text::Format("Select * From [%s] Where ((([%s].%s)=%s))", table, table, field, literal);
+    const std::string quoted = dao::QuoteIdentifier(table);
+    return text::Format("Select * From %s Where (((%s.%s)=%s))", quoted, quoted, field, literal);
 }
 
 [[noreturn]] void MissingMember(const std::string& table, const std::string& key) {

@@ -215,19 +215,20 @@ void CopyRecords(dao::Database& source, const std::string& sourceTable, dao::Dat
 
 std::string BuildMatchCondition(const std::string& tableName, const std::vector<FieldDescription>& fields,
                                 const std::vector<dao::Value>& values) {
-    std::string sql = text::Format("Select * From [%s] Where ", tableName);
+    const std::string table = dao::QuoteIdentifier(tableName);
+    std::string sql = "Select * From " + table + " Where ";
     std::vector<std::string> clauses;
     for (size_t i = 0; i < fields.size() && i < values.size(); ++i) {
         const auto& f = fields[i];
         switch (f.m_nType) {
             case dao::dbText:
-                clauses.push_back(text::Format("((([%s].%s)=\"%s\"))", tableName, f.m_strName, values[i].toString()));
+                clauses.push_back(text::Format("(((%s.%s)=\"%s\"))", table, f.m_strName, values[i].toString()));
                 break;
             case dao::dbDouble:
-                clauses.push_back(text::Format("((([%s].%s)=%lf))", tableName, f.m_strName, values[i].toDouble()));
+                clauses.push_back(text::Format("(((%s.%s)=%lf))", table, f.m_strName, values[i].toDouble()));
                 break;
             case dao::dbLong:
-                clauses.push_back(text::Format("((([%s].%s)=%ld))", tableName, f.m_strName, static_cast<long>(values[i].toLong())));
+                clauses.push_back(text::Format("(((%s.%s)=%ld))", table, f.m_strName, static_cast<long>(values[i].toLong())));
                 break;
             default:
                 break;
