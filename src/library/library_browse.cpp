@@ -6,6 +6,7 @@
 #include "platform/dao/recordset.h"
 #include "platform/dao/sql.h"
 #include "platform/text/cformat.h"
+#include "projectdb/member_types.h"
 #include "projectdb/variant_text.h"
 
 namespace library {
@@ -66,9 +67,27 @@ EntryList ReadEntries(dao::Database& db, const std::string& table, TableSelectio
     return list;
 }
 
+std::string SubstructureCodeNames(const std::string& table) {
+    if (!IsSubstructureCode(table)) return {};
+    using projectdb::MemberChoice;
+    // The code's digits count the options of the four choices from 1, in the order the choices offer them.
+    const MemberChoice kinds[4] = {MemberChoice::BentCap, MemberChoice::Body, MemberChoice::Connection,
+                                   MemberChoice::Foundation};
+    std::string names;
+    for (int position = 0; position < 4; ++position) {
+        const auto& options = projectdb::MemberChoiceListOf(kinds[position]).options;
+        const int index = table[position] - '1';
+        const std::string name = index >= 0 && index < static_cast<int>(options.size()) ? options[index].name : "未知";
+        if (name == "无") continue;
+        if (!names.empty()) names += "、";
+        names += name;
+    }
+    return names;
+}
+
 EntryList TableOverview(dao::Database& db, const std::vector<std::string>& tables) {
     EntryList list;
-    list.columns = {{"构件类型", 144}, {"构件个数", 72}};
+    list.columns = {{"构件类型", 144}, {"构件个数", 72}, {"构件组成", 320}};
     for (const std::string& table : tables) {
         long count = 0;
         try {
@@ -78,7 +97,7 @@ EntryList TableOverview(dao::Database& db, const std::vector<std::string>& table
         } catch (const dao::DaoException&) {
             continue;  // a table that cannot be read has no count to show
         }
-        list.rows.push_back({table, text::Format("%d", static_cast<int>(count))});
+        list.rows.push_back({table, text::Format("%d", static_cast<int>(count)), SubstructureCodeNames(table)});
     }
     return list;
 }
