@@ -100,6 +100,20 @@ std::vector<FieldDef> TBeamDiaphragmsAndHeel() {
     };
 }
 
+// The fillets of a box with one cell row, its skews at both ends and its cross-section type: the end of
+// every box elevation table but the continuous variable-depth one.
+std::vector<FieldDef> BoxFilletsAndEnds() {
+    return {
+        Dm("CavityTopWidth", "上梗肋宽"),
+        Dm("CavityTopHeight", "上梗肋高"),
+        Dm("CavityBotWidth", "下梗肋宽"),
+        Dm("CavityBotHeight", "下梗肋高"),
+        D("StartPitch", "起点斜度"),
+        D("EndPitch", "终点斜度"),
+        T("TransectType", "横断面类型"),
+    };
+}
+
 // clang-format on
 
 std::vector<TableSchema> BuildMemberTables() {
@@ -160,22 +174,15 @@ std::vector<TableSchema> BuildMemberTables() {
         },
         TBeamDiaphragmsAndHeel(),
     })));
-    t.push_back(Member("简支等截面箱梁立面、平面信息表", {
+    t.push_back(Member("简支等截面箱梁立面、平面信息表", Fields({{
         L("InWhichSpan", "所在跨号"),
         Dm("BoxLength", "梁长"),
         Dm("BoxHeight", "梁高"),
         Dm("DistToBearing", "支承线位置"),
         Dm("DiaphragmWidth", "横隔梁厚"),
         Dm("WebChangeSect", "腹板变化段长"),
-        Dm("CavityTopWidth", "上梗肋宽"),
-        Dm("CavityTopHeight", "上梗肋高"),
-        Dm("CavityBotWidth", "下梗肋宽"),
-        Dm("CavityBotHeight", "下梗肋高"),
-        D("StartPitch", "起点斜度"),
-        D("EndPitch", "终点斜度"),
-        T("TransectType", "横断面类型"),
-    }));
-    t.push_back(Member("简支变截面箱梁立面、平面信息表", {
+    }, BoxFilletsAndEnds()})));
+    t.push_back(Member("简支变截面箱梁立面、平面信息表", Fields({{
         L("InWhichSpan", "所在跨号"),
         Dm("BoxLength", "梁长"),
         Dm("BoxEndHeight", "支点梁高"),
@@ -185,15 +192,8 @@ std::vector<TableSchema> BuildMemberTables() {
         Dm("DistToBearing", "支承线位置"),
         Dm("DiaphragmWidth", "横隔梁厚"),
         Dm("WebChangeSect", "腹板变化段长"),
-        Dm("CavityTopWidth", "上梗肋宽"),
-        Dm("CavityTopHeight", "上梗肋高"),
-        Dm("CavityBotWidth", "下梗肋宽"),
-        Dm("CavityBotHeight", "下梗肋高"),
-        D("StartPitch", "起点斜度"),
-        D("EndPitch", "终点斜度"),
-        T("TransectType", "横断面类型"),
-    }));
-    t.push_back(Member("连续等截面箱梁立面、平面信息表", {
+    }, BoxFilletsAndEnds()})));
+    t.push_back(Member("连续等截面箱梁立面、平面信息表", Fields({{
         L("InWhichSpan", "所在跨号"),
         T("Position", "位置"),
         Dm("BoxLength", "梁长"),
@@ -203,14 +203,7 @@ std::vector<TableSchema> BuildMemberTables() {
         Dm("WebChangeSect1", "左腹板变化段长"),
         Dm("WebChangeSect2", "右腹板变化段长"),
         Dm("DiaphragmWidthR", "右横隔梁厚"),
-        Dm("CavityTopWidth", "上梗肋宽"),
-        Dm("CavityTopHeight", "上梗肋高"),
-        Dm("CavityBotWidth", "下梗肋宽"),
-        Dm("CavityBotHeight", "下梗肋高"),
-        D("StartPitch", "起点斜度"),
-        D("EndPitch", "终点斜度"),
-        T("TransectType", "横断面类型"),
-    }));
+    }, BoxFilletsAndEnds()})));
     t.push_back(Member("连续变截面箱梁立面、平面信息表", {
         L("InWhichSpan", "所在跨号"),
         T("Position", "位置"),
