@@ -48,7 +48,8 @@ ui::ProposedTable Propose(dao::Database& db, const TableProposal& proposal) {
     table.table = schema.name;
     for (const auto& field : schema.fields) {
         table.fields.push_back(field.name);
-        table.captions.push_back(field.gridCaption.empty() ? field.name : field.gridCaption);
+        table.captions.push_back(
+            projectdb::CaptionWithUnit(field.gridCaption.empty() ? field.name : field.gridCaption, field.unit));
     }
     table.keyFields = {KeyField(schema)};
     table.rowsFixed = true;

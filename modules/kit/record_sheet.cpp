@@ -36,11 +36,14 @@ const dao::FieldInfo* FindField(const std::vector<dao::FieldInfo>& fields, const
     return nullptr;
 }
 
+// The caption the editor shows over a field, with the field's unit.
 std::string CaptionOf(const projectdb::TableSchema& schema, const std::string& field) {
     const projectdb::FieldDef* def = schema.field(field);
-    if (def && !def->gridCaption.empty()) return def->gridCaption;
-    if (def && !def->formCaption.empty()) return def->formCaption;
-    return field;
+    if (!def) return field;
+    const std::string& caption = !def->gridCaption.empty()   ? def->gridCaption
+                                 : !def->formCaption.empty() ? def->formCaption
+                                                             : field;
+    return projectdb::CaptionWithUnit(caption, def->unit);
 }
 
 // The value a cell is written as; the cell has passed CheckSheet.

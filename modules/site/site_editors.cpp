@@ -58,7 +58,12 @@ bool Run(dao::Database& db, const Editor& editor) {
         request.tables.back().rowsFixed = spec.rowsFixed;
     }
     for (auto& sheet : request.tables)
-        if (sheet.table == projectdb::kRoadDesignTable) sheet.captions = RoadTableCaptions(sheet.fields);
+        if (sheet.table == projectdb::kRoadDesignTable) {
+            sheet.captions = RoadTableCaptions(sheet.fields);
+            for (std::size_t i = 0; i < sheet.captions.size(); ++i)
+                sheet.captions[i] = projectdb::CaptionWithUnit(
+                    sheet.captions[i], projectdb::FieldUnit(projectdb::kRoadDesignTable, sheet.fields[i]));
+        }
     std::vector<std::vector<Record>> starting = editor.starting(*backdrop);
     for (std::size_t t = 0; t < request.tables.size() && t < starting.size(); ++t)
         if (request.tables[t].rows.empty()) modulekit::AppendRecords(request.tables[t], starting[t]);

@@ -65,8 +65,9 @@ std::vector<GridColumn> GridColumns(std::string_view table, const std::vector<da
     columns.reserve(fields.size());
     for (std::size_t i = 0; i < fields.size(); ++i) {
         std::string header = i < captions.size() ? captions[i] : fields[i].m_strName;
-        int width = ColumnWidthUnits(header);
-        columns.push_back({std::move(header), width});
+        std::string heading = projectdb::CaptionWithUnit(header, projectdb::FieldUnit(table, fields[i].m_strName));
+        const int width = ColumnWidthUnits(heading);
+        columns.push_back({std::move(header), std::move(heading), width});
     }
     return columns;
 }

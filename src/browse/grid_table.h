@@ -29,11 +29,12 @@ bool NeverWrittenBack(std::string_view table);
 
 // ---- columns ----
 struct GridColumn {
-    std::string header;
-    int widthUnits = 0;  // spreadsheet width units (1/256 of a digit)
+    std::string header;   // the caption, as files written from the grid carry it
+    std::string heading;  // what the window shows: the header followed by the field's unit, "跨径(m)"
+    int widthUnits = 0;   // spreadsheet width units (1/256 of a digit)
 };
 // One column per field: the table's caption where it has one, the field name beyond the caption list or
-// when the table has none. Width = header length in (GBK) bytes × 320, at least 2048.
+// when the table has none. Width = shown heading length in (GBK) bytes × 320, at least 2048.
 std::vector<GridColumn> GridColumns(std::string_view table, const std::vector<dao::FieldInfo>& fields);
 int ColumnWidthUnits(std::string_view header);
 

@@ -6,6 +6,7 @@
 #include "platform/dao/recordset.h"
 #include "platform/dao/sql.h"
 #include "platform/text/cformat.h"
+#include "projectdb/member_types.h"
 #include "projectdb/variant_text.h"
 
 namespace library {
@@ -66,6 +67,24 @@ EntryList ReadEntries(dao::Database& db, const std::string& table, TableSelectio
     return list;
 }
 
+std::string SubstructureCodeNames(const std::string& table) {
+    if (!IsSubstructureCode(table)) return {};
+    using projectdb::MemberChoice;
+    // The code's digits count the options of the four choices from 1, in the order the choices offer them.
+    const MemberChoice kinds[4] = {MemberChoice::BentCap, MemberChoice::Body, MemberChoice::Connection,
+                                   MemberChoice::Foundation};
+    std::string names;
+    for (int position = 0; position < 4; ++position) {
+        const auto& options = projectdb::MemberChoiceListOf(kinds[position]).options;
+        const int index = table[position] - '1';
+        const std::string name = index >= 0 && index < static_cast<int>(options.size()) ? options[index].name : "未知";
+        if (name == "无") continue;
+        if (!names.empty()) names += "、";
+        names += name;
+    }
+    return names;
+}
+
 EntryList CountOverview(dao::Database& db, const std::vector<std::string>& tables, std::vector<EntryColumn> columns,
                         const std::function<long(dao::Recordset&)>& count) {
     EntryList list;
@@ -85,8 +104,10 @@ EntryList CountOverview(dao::Database& db, const std::vector<std::string>& table
 }
 
 EntryList TableOverview(dao::Database& db, const std::vector<std::string>& tables) {
-    return CountOverview(db, tables, {{"构件类型", 144}, {"构件个数", 72}},
-                         [](dao::Recordset& rs) { return rs.GetRecordCount(); });
+    EntryList list = CountOverview(db, tables, {{"构件类型", 144}, {"构件个数", 72}, {"构件组成", 320}},
+                                   [](dao::Recordset& rs) { return rs.GetRecordCount(); });
+    for (auto& row : list.rows) row.push_back(SubstructureCodeNames(row.front()));
+    return list;
 }
 
 }  // namespace library

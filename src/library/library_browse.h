@@ -53,7 +53,13 @@ EntryList ReadEntries(dao::Database& db, const std::string& table, TableSelectio
 EntryList CountOverview(dao::Database& db, const std::vector<std::string>& tables, std::vector<EntryColumn> columns,
                         const std::function<long(dao::Recordset&)>& count);
 
-// The root's overview: "构件类型" and "构件个数", one row per listed table with its record count.
+// What a substructure code stands for, in the names the member-type choices give its four members:
+// "1类墩帽、圆形截面柱式墩身、系梁、单排桩基础" for "1221"; a position without a member ("无") is left
+// out. Empty for a table that is no code.
+std::string SubstructureCodeNames(const std::string& table);
+
+// The root's overview: "构件类型" and "构件个数", one row per listed table with its record count, and
+// "构件组成" naming the members of a substructure code beside it (the code itself stays the table's name).
 EntryList TableOverview(dao::Database& db, const std::vector<std::string>& tables);
 
 }  // namespace library

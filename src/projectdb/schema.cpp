@@ -50,6 +50,21 @@ std::vector<std::string> GridCaptions(std::string_view table) {
     return captions;
 }
 
+std::string FieldUnit(std::string_view table, std::string_view field) {
+    if (IsDrawingStateTable(table)) return {};
+    const TableSchema* schema = FindTableSchema(table);
+    const FieldDef* def = schema ? schema->field(field) : nullptr;
+    return def ? def->unit : std::string();
+}
+
+std::string CaptionWithUnit(const std::string& caption, std::string_view unit) {
+    if (unit.empty()) return caption;
+    const std::string suffix = "(" + std::string(unit) + ")";
+    if (caption.size() >= suffix.size() && caption.compare(caption.size() - suffix.size(), suffix.size(), suffix) == 0)
+        return caption;
+    return caption + suffix;
+}
+
 void RecreateCentralTable(dao::Database& db, const TableSchema& table) {
     dao::Transaction trans(db);
     try {

@@ -115,6 +115,7 @@ struct FieldDef {
     long size = kTextSize;
     std::string formCaption;  // label of the field in the forms that edit it, empty when it has none
     std::string gridCaption;  // column header of the grid editor, empty when the field name is shown
+    std::string unit;  // unit of a number ("m", "cm", "°", "%"), empty where the system does not know it
 };
 
 struct TableSchema {
@@ -149,6 +150,13 @@ bool IsDrawingStateTable(std::string_view table);
 // caption list (its columns then show the field names). Every table whose name contains 绘图状态表 gets
 // the drawing state captions.
 std::vector<std::string> GridCaptions(std::string_view table);
+
+// The unit of a field as the schema knows it ("m", "cm", "°", "%"), or "" for an unknown table or field.
+std::string FieldUnit(std::string_view table, std::string_view field);
+// What a window shows over a field: its caption followed by the unit in brackets, "桩长(m)"; the caption
+// alone when the unit is unknown or the caption already ends with it ("中心桩号(m)").
+// Files, clipboard copies and SQL keep the bare caption: the unit is for the eye only.
+std::string CaptionWithUnit(const std::string& caption, std::string_view unit);
 
 // ---- vocabularies ---------------------------------------------------------------------------------------
 // Type names are whole strings compared byte for byte: no trimming, no case folding.

@@ -23,16 +23,16 @@ std::vector<TableSchema> BuildCentralTables() {
                      Text("BackwardSite", "后退方向地名", "后退方向地名"),
                      Text("TransectType", "桥梁横断面类型", "桥梁横断面类型"),
                      Text("LeftOrRight", "当前项目仅设计", "当前设计目标"),
-                     Double("RoadWidth", "路基宽度 (m)", "路基宽度"),
-                     Double("BridgeWidth", "全桥宽度 B(m)", "全桥宽度"),
-                     Double("LeftBridgeWidth", "左半桥宽度 B1(m)", "左半桥宽度"),
-                     Double("RightBridgeWidth", "右半桥宽度 B2(m)", "右半桥宽度"),
-                     Double("DividerWidth", "左右半桥间隔宽度 B0(m)", "左右半桥间隔"),
+                     Double("RoadWidth", "路基宽度 (m)", "路基宽度", kMetre),
+                     Double("BridgeWidth", "全桥宽度 B(m)", "全桥宽度", kMetre),
+                     Double("LeftBridgeWidth", "左半桥宽度 B1(m)", "左半桥宽度", kMetre),
+                     Double("RightBridgeWidth", "右半桥宽度 B2(m)", "右半桥宽度", kMetre),
+                     Double("DividerWidth", "左右半桥间隔宽度 B0(m)", "左右半桥间隔", kMetre),
                      // The form keeps its C2 box in Dist1 and its C1 box in Dist2, while the grid's
                      // headers name the two columns the other way round; both are kept as they are.
-                     Double("Dist1", "右半桥中心线至路中心线距离 C2(m)", "左半桥中心线至路中心线距离"),
-                     Double("Dist2", "左半桥中心线至路中心线距离 C1(m)", "右半桥中心线至路中心线距离"),
-                     Double("Dist3", "设计线至路中心线距离 D(m)", "设计线至路中心线距离"),
+                     Double("Dist1", "右半桥中心线至路中心线距离 C2(m)", "左半桥中心线至路中心线距离", kMetre),
+                     Double("Dist2", "左半桥中心线至路中心线距离 C1(m)", "右半桥中心线至路中心线距离", kMetre),
+                     Double("Dist3", "设计线至路中心线距离 D(m)", "设计线至路中心线距离", kMetre),
                      Text("高程计算方法", "高程计算方法", "高程计算方法"),
                      Text("超高过渡方法", "超高过渡方法", "超高过渡方法"),
                  },
@@ -44,9 +44,9 @@ std::vector<TableSchema> BuildCentralTables() {
                      Long("SectSum", "全桥分段数", "全桥分段数"),
                      Long("SpanSum", "全桥分跨数", "全桥跨数"),
                      Long("JointSum", "全桥伸缩缝条数", "全桥伸缩缝条数"),
-                     Double("StartStake", "起点桥台理论跨径线桩号(m)", "起点伸缩缝桩号"),
-                     Double("CenterStake", "桥中心桩号(m)", "桥中心桩号"),
-                     Double("CrossAngle", "桥中心交角(°)", "桥中心交角"),
+                     Double("StartStake", "起点桥台理论跨径线桩号(m)", "起点伸缩缝桩号", kMetre),
+                     Double("CenterStake", "桥中心桩号(m)", "桥中心桩号", kMetre),
+                     Double("CrossAngle", "桥中心交角(°)", "桥中心交角", kDegree),
                  },
                  "",
                  ""});
@@ -56,7 +56,7 @@ std::vector<TableSchema> BuildCentralTables() {
                      Long("SectNumber", "分段序号", "分段序号"),
                      Text("StructureType", "该段结构类型", "结构类型"),
                      Long("SpansInSect", "该段所含跨数", "所含跨数"),
-                     Double("SpanLength", "各跨跨径(m)", "跨径"),
+                     Double("SpanLength", "各跨跨径(m)", "跨径", kMetre),
                  },
                  "上构布置信息表.SectNumber",
                  "SectNumber"});
@@ -65,7 +65,7 @@ std::vector<TableSchema> BuildCentralTables() {
                  {
                      Long("SpanNumber", "", "分跨序号"),
                      Text("StructureType", "", "结构类型"),
-                     Double("SpanLength", "", "跨径"),
+                     Double("SpanLength", "", "跨径", kMetre),
                  },
                  "",
                  "SpanNumber"});
@@ -73,23 +73,23 @@ std::vector<TableSchema> BuildCentralTables() {
     t.push_back({kSubLayoutTable,
                  {
                      Long("PierAbutNum", "墩台序号", "墩台序号"),
-                     Double("PierAbutStake", "中心桩号(m)", "中心桩号"),
+                     Double("PierAbutStake", "中心桩号(m)", "中心桩号", kMetre),
                      Text("BentCapType", "帽梁类型", "帽梁类型"),
                      Text("BodyType", "墩台身类型", "墩台身类型"),
                      Text("ConnectType", "联接构造类型", "连接构造类型"),
                      Text("FoundationType", "基础类型", "基础类型"),
-                     Double("DistToGround", "基顶埋深(cm)", "基础顶面至地面"),
-                     Double("DistToDeck", "桥面至帽梁顶高差(cm)", "帽梁顶面至桥面"),
-                     Double("PierAbutAngle", "斜交角度(°)", "交角"),
-                     Double("PierAbutGradient", "帽梁横坡(%)", "帽梁横坡"),
-                     Double("BriCntrToCapX", "", "桥中心线至帽梁中心线横桥向距离"),
-                     Double("BriCntrToCapY", "", "伸缩缝(连续缝)中心线至帽梁中心线顺桥向距离"),
-                     Double("CapToBodyX", "", "帽梁至墩台身横桥向距离"),
-                     Double("CapToBodyY", "", "帽梁至墩台身顺桥向距离"),
-                     Double("BodyToConnectX", "", "墩台身至连接构造横桥向距离"),
-                     Double("BodyToConnectY", "", "墩台身至连接构造顺桥向距离"),
-                     Double("ConnectToFoundX", "", "连接构造至基础横桥向距离"),
-                     Double("ConnectToFoundY", "", "连接构造至基础顺桥向距离"),
+                     Double("DistToGround", "基顶埋深(cm)", "基础顶面至地面", kCentimetre),
+                     Double("DistToDeck", "桥面至帽梁顶高差(cm)", "帽梁顶面至桥面", kCentimetre),
+                     Double("PierAbutAngle", "斜交角度(°)", "交角", kDegree),
+                     Double("PierAbutGradient", "帽梁横坡(%)", "帽梁横坡", kPercent),
+                     Double("BriCntrToCapX", "", "桥中心线至帽梁中心线横桥向距离", kCentimetre),
+                     Double("BriCntrToCapY", "", "伸缩缝(连续缝)中心线至帽梁中心线顺桥向距离", kCentimetre),
+                     Double("CapToBodyX", "", "帽梁至墩台身横桥向距离", kCentimetre),
+                     Double("CapToBodyY", "", "帽梁至墩台身顺桥向距离", kCentimetre),
+                     Double("BodyToConnectX", "", "墩台身至连接构造横桥向距离", kCentimetre),
+                     Double("BodyToConnectY", "", "墩台身至连接构造顺桥向距离", kCentimetre),
+                     Double("ConnectToFoundX", "", "连接构造至基础横桥向距离", kCentimetre),
+                     Double("ConnectToFoundY", "", "连接构造至基础顺桥向距离", kCentimetre),
                  },
                  "下构布置信息表.PierAbutNum",
                  "PierAbutNum"});
@@ -97,7 +97,7 @@ std::vector<TableSchema> BuildCentralTables() {
     t.push_back({kJointTable,
                  {
                      Long("JointNum", "伸缩缝序号", "序号"),
-                     Double("JointStake", "中心桩号(m)", "中心桩号"),
+                     Double("JointStake", "中心桩号(m)", "中心桩号", kMetre),
                  },
                  "伸缩缝信息表.JointNum",
                  "JointNum"});
@@ -126,8 +126,10 @@ std::vector<TableSchema> BuildCentralTables() {
     return t;
 }
 
-FieldDef RD(std::string name, std::string grid) {
-    return Double(std::move(name), "", std::move(grid), kRouteDoubleSize);
+// Every number of the route tables that has a unit is metres (stakes, coordinates, elevations, radii,
+// lengths, offsets); the azimuths stay without one.
+FieldDef RD(std::string name, std::string grid, std::string unit = kMetre) {
+    return Double(std::move(name), "", std::move(grid), std::move(unit), kRouteDoubleSize);
 }
 
 std::vector<TableSchema> BuildRouteTables() {
@@ -141,11 +143,11 @@ std::vector<TableSchema> BuildRouteTables() {
                      RD("StartPointStake", "起点桩号"),
                      RD("StartPointX", "起点大地坐标X"),
                      RD("StartPointY", "起点大地坐标Y"),
-                     RD("StartPointAngle", "起点方位角"),
+                     RD("StartPointAngle", "起点方位角", ""),
                      RD("StartPointRadii", "起点半径"),
                      RD("EndPointX", "终点大地坐标X"),
                      RD("EndPointY", "终点大地坐标Y"),
-                     RD("EndPointAngle", "终点方位角"),
+                     RD("EndPointAngle", "终点方位角", ""),
                      RD("EndPointRadii", "终点半径"),
                      RD("CurveLength", "长度"),
                      RD("A_Value", "A值"),

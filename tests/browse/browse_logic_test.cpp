@@ -140,10 +140,20 @@ TEST(GridColumns, CaptionsThenFieldNamesWithWidthsFromGbkBytes) {
     EXPECT_EQ(columns[1].header, "中心桩号");
     EXPECT_EQ(columns[2].header, "Extra1");  // beyond the caption list
     EXPECT_EQ(columns[3].header, "AVeryLongFieldNameIndeed");
-    EXPECT_EQ(columns[0].widthUnits, 2048);      // 4 bytes, at least 2048
-    EXPECT_EQ(columns[1].widthUnits, 8 * 320);   // four characters, two bytes each
+    // The window shows a stake's unit; a sequence number and unknown fields have none.
+    EXPECT_EQ(columns[0].heading, "序号");
+    EXPECT_EQ(columns[1].heading, "中心桩号(m)");
+    EXPECT_EQ(columns[2].heading, "Extra1");
+    EXPECT_EQ(columns[0].widthUnits, 2048);         // 4 bytes, at least 2048
+    EXPECT_EQ(columns[1].widthUnits, 11 * 320);     // four characters of two bytes and "(m)"
     EXPECT_EQ(columns[3].widthUnits, 24 * 320);
     EXPECT_EQ(GridColumns("某模块新加的表", fields)[0].header, "JointNum");
+
+    // A table shown by its field names still shows the units the schema knows.
+    std::vector<GridColumn> road = GridColumns("路基设计表", {{"CenterStake"}, {"Elev1"}});
+    EXPECT_EQ(road[0].header, "CenterStake");
+    EXPECT_EQ(road[0].heading, "CenterStake(m)");
+    EXPECT_EQ(road[1].heading, "Elev1(m)");
 }
 
 TEST(GridColumns, RecordsAreReadOrderedByTheFirstField) {

@@ -6,13 +6,16 @@
 #include <memory>
 
 #include "platform/spreadsheet/grid_menu.h"
+#include "platform/spreadsheet/sheet_files.h"
 #include "browse/grid_table.h"
 #include "browse/ui/bri_form_view.h"
 #include "browse_fixture.h"
 #include "platform/dao/recordset.h"
 #include "platform/spreadsheet/sheet_model.h"
 #include "platform/spreadsheet/spreadsheet.h"
+#include "projectdb/schema.h"
 #include "support/test_support.h"
+#include "support/window_shot.h"
 
 namespace {
 
@@ -40,9 +43,29 @@ TEST_F(FormTest, LoadsCaptionsAndRecordsOrderedByTheFirstField) {
     EXPECT_EQ(view.Grid().columnHeaderText(1), "序号");
     EXPECT_EQ(view.Grid().columnHeaderText(2), "中心桩号");
     EXPECT_EQ(view.Grid().columnHeaderText(3), "Remark");
+    // The user sees the stake's unit over its column; a file written from the grid keeps the caption.
+    const auto shown = [&](int col) {
+        return view.Grid().model()->headerData(col - 1, Qt::Horizontal, Qt::DisplayRole).toString().toStdString();
+    };
+    EXPECT_EQ(shown(1), "序号");
+    EXPECT_EQ(shown(2), "中心桩号(m)");
+    EXPECT_EQ(shown(3), "Remark");
+    EXPECT_EQ(SheetTable(view.Grid().model()->sheetData()).front(), (Names{"序号", "中心桩号", "Remark"}));
     EXPECT_EQ(GridRows(view), (Rows{{"1", "100", "NULL"}, {"2", "115.25", "NULL"}, {"3", "130.5", "NULL"}}));
     EXPECT_EQ(view.Grid().columnWidth(1), view.Grid().unitsToPixels(2048));
     EXPECT_FALSE(view.IsModified());
+}
+
+TEST_F(FormTest, PierLayoutShowsMetresCentimetresDegreesAndPercent) {
+    projectdb::EnsureTable(*db, *projectdb::FindTableSchema("下构布置信息表"));
+    AddRows(*db, "下构布置信息表", {{"0", "100", "1类台帽", "肋板式台身", "无", "单排桩基础", "50", "120", "90", "2"}});
+    CBriFormView& view = Open("下构布置信息表");
+    QStringList shown;
+    for (int col = 1; col <= 10; ++col) shown << view.Grid().model()->headerData(col - 1, Qt::Horizontal, Qt::DisplayRole).toString();
+    EXPECT_EQ(shown, (QStringList{"墩台序号", "中心桩号(m)", "帽梁类型", "墩台身类型", "连接构造类型", "基础类型",
+                                  "基础顶面至地面(cm)", "帽梁顶面至桥面(cm)", "交角(°)", "帽梁横坡(%)"}));
+    view.resize(1100, 260);
+    testing_support::Shot(view, "grid_units");
 }
 
 TEST_F(FormTest, TableWithAnAwkwardFirstFieldNameStillShowsItsRecords) {

@@ -4,6 +4,7 @@
 #include "library/component_sections.h"
 #include "library/library_browse.h"
 #include "library/library_entries.h"
+#include "library/library_schema.h"
 #include "library_fixture.h"
 #include "platform/dao/recordset.h"
 #include "platform/interaction/scripted.h"
@@ -84,11 +85,45 @@ TEST_F(LibraryBrowseTest, OverviewCountsTheRecordsOfEveryListedTable) {
     for (const char* name : {"a", "b", "c"}) Insert(*db, "简支空心板", HollowSlabRecord(name, "多边形", 1));
     CreateSubstructure1111(*db);
     EntryList overview = TableOverview(*db, {"1111", "简支空心板"});
-    ASSERT_EQ(overview.columns.size(), 2u);
+    ASSERT_EQ(overview.columns.size(), 3u);
     EXPECT_EQ(overview.columns[0].caption, "构件类型");
     EXPECT_EQ(overview.columns[0].width, 144);
     EXPECT_EQ(overview.columns[1].caption, "构件个数");
-    EXPECT_EQ(overview.rows, (std::vector<Texts>{{"1111", "0"}, {"简支空心板", "3"}}));
+    EXPECT_EQ(overview.columns[2].caption, "构件组成");
+    EXPECT_EQ(overview.rows, (std::vector<Texts>{{"1111", "0", "1类墩帽、矩形截面柱式墩身、桩帽、单排桩基础"},
+                                                 {"简支空心板", "3", ""}}));
+}
+
+TEST(SubstructureCodeNames, NameTheFourMembersOfACode) {
+    const struct {
+        const char* table;
+        const char* names;
+    } cases[] = {
+        {"1221", "1类墩帽、圆形截面柱式墩身、系梁、单排桩基础"},
+        {"5834", "2类台帽、U型桥台台身、1类承台、台阶形扩大基础"},
+        {"6958", "沉井基础"},  // 无 at cap, body and connection
+        {"1950", "1类墩帽、未知"},  // a digit 0 stands for a type name the library did not know
+        {"简支T梁", ""},
+        {"12345", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(SubstructureCodeNames(c.table), c.names) << c.table;
+}
+
+TEST(SubstructureCodeNames, AgreeWithTheCodeTheWriterGivesEachName) {
+    // The writer makes a code from the type names; the names shown for that code must be the same ones.
+    const struct {
+        const char *cap, *body, *connection, *foundation;
+    } members[] = {
+        {"3类墩帽", "多边形截面薄壁墩身", "2类承台", "梅花形桩基础"},
+        {"1类台帽", "肋板式台身", "桩帽", "U台扩大基础(趾板式)"},
+        {"2类墩帽", "尖端形截面实体式墩身", "系梁", "多排桩基础"},
+    };
+    for (const auto& m : members) {
+        const std::string code = SubstructureCode(m.cap, m.body, m.connection, m.foundation);
+        EXPECT_EQ(SubstructureCodeNames(code),
+                  std::string(m.cap) + "、" + m.body + "、" + m.connection + "、" + m.foundation)
+            << code;
+    }
 }
 
 TEST_F(LibraryBrowseTest, OverviewLeavesOutATableItCannotReadRatherThanCountingItAsEmpty) {

@@ -85,9 +85,14 @@ TEST_F(LibraryWindowsTest, ViewShowsTheOverviewTheEntriesAndPreviewsARow) {
     EXPECT_EQ(view.windowTitle().toStdString(), "查看构件库 - [" + path + "]");
     EXPECT_EQ(view.tree()->topLevelItem(0)->text(0).toStdString(), "当前构件库");
     EXPECT_EQ(Children(view.tree()), (Texts{"1111", "简支空心板"}));
-    EXPECT_EQ(Headers(view.list()), (Texts{"构件类型", "构件个数"}));
+    EXPECT_EQ(Headers(view.list()), (Texts{"构件类型", "构件个数", "构件组成"}));
     ASSERT_EQ(view.list()->topLevelItemCount(), 2);
     EXPECT_EQ(view.list()->topLevelItem(1)->text(1).toStdString(), "3");
+    // The code stays the table's name; its members are named beside it.
+    EXPECT_EQ(view.list()->topLevelItem(0)->text(0).toStdString(), "1111");
+    EXPECT_EQ(view.list()->topLevelItem(0)->text(2).toStdString(), "1类墩帽、矩形截面柱式墩身、桩帽、单排桩基础");
+    view.resize(900, 420);
+    Shot(view, "library_overview");
 
     // A double-click on an overview row opens that table.
     QTreeWidgetItem* slabs = view.list()->topLevelItem(1);

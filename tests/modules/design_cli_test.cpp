@@ -36,7 +36,7 @@ TEST_F(DesignCliTest, RowsTheModuleCannotWriteAsProposedFailTheCommand) {
     ASSERT_EQ(RunCli({"new", withLayout}, modulesHere).status, 0);
     auto run = RunCli({"design", withLayout, "Site", "EditGroundLine"}, modulesHere);
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "“地形资料表”第1行的“高程”不能为空。\n地面线资料：未改动任何表。\n");
+    EXPECT_EQ(run.err, "“地形资料表”第1行的“高程(m)”不能为空。\n地面线资料：未改动任何表。\n");
     EXPECT_EQ(run.out, "未改动任何表。\n");
 }
 

@@ -128,8 +128,8 @@ TEST_F(GirderTest, AnEditedValueThatIsNotANumberIsRefusedNamingTheCell) {
         const char* message;
     };
     const Case cases[] = {
-        {0, 2, "abc", "“T梁布置信息表”第1行的“横向间距”“abc”不是数值。"},
-        {0, 2, "1.8米", "“T梁布置信息表”第1行的“横向间距”“1.8米”不是数值。"},
+        {0, 2, "abc", "“T梁布置信息表”第1行的“横向间距(m)”“abc”不是数值。"},
+        {0, 2, "1.8米", "“T梁布置信息表”第1行的“横向间距(m)”“1.8米”不是数值。"},
         {0, 1, "6.5", "“T梁布置信息表”第1行的“块数”“6.5”不是整数。"},
     };
     for (const auto& c : cases) {

@@ -107,7 +107,7 @@ TEST_P(SiteEditorTest, GroundPointsStartAtTheSupportsAndWaitForTheirElevations) 
     ui::AcceptingRecordEditor unchanged;
     ASSERT_TRUE(Run(unchanged));  // the elevations are missing: told, nothing written
     ASSERT_EQ(prompter.texts().size(), 1u);
-    EXPECT_EQ(prompter.texts()[0], "“地形资料表”第1行的“高程”不能为空。");
+    EXPECT_EQ(prompter.texts()[0], "“地形资料表”第1行的“高程(m)”不能为空。");
     EXPECT_FALSE(db->HasTableDef("地形资料表"));
 
     FakeRecordEditor editor([](ui::EditRequest& request) {
@@ -164,7 +164,7 @@ TEST_P(SiteEditorTest, TheRoadTableStartsOnTheGradeLineWithTheDeckEdges) {
     EXPECT_EQ(sheet.rows[0][ColumnOf(sheet, "Dist1")], "-6");
     EXPECT_NEAR(*modulekit::CellNumber(sheet, 0, "Elev1"), centre - 0.12, 1e-9);
     EXPECT_NEAR(*modulekit::CellNumber(sheet, 0, "Elev2"), centre - 0.12, 1e-9);
-    EXPECT_EQ(sheet.captions[0], "中桩桩号");
+    EXPECT_EQ(sheet.captions[0], "中桩桩号(m)");
 }
 
 }  // namespace

@@ -199,6 +199,56 @@ TEST(Schema, GridCaptions) {
     EXPECT_TRUE(GridCaptions("钢束信息表").empty());
 }
 
+TEST(Schema, FieldUnitsAsAnEngineerReadsThem) {
+    const struct {
+        const char* table;
+        const char* field;
+        const char* unit;
+    } cases[] = {
+        {"单排桩基础信息表", "PileLength", "m"},     {"桥孔划分信息表", "StartStake", "m"},
+        {"桥孔划分信息表", "CrossAngle", "°"},       {"下构布置信息表", "DistToGround", "cm"},
+        {"下构布置信息表", "CapToBodyY", "cm"},      {"下构布置信息表", "PierAbutGradient", "%"},
+        {"地形资料表", "Elevation", "m"},            {"路基设计表", "Dist8", "m"},
+        {"桥面横坡资料表", "左半桥横坡", "%"},       {"梯形扩大基础信息表", "CrossAngle", "°"},
+        // No unit where the tables do not say which: a count, a skew ratio, a slope, an azimuth, text.
+        {"下构布置信息表", "PierAbutNum", ""},       {"中板尺寸信息表", "SlabPitch", ""},
+        {"单箱单室箱梁横断面信息表", "BottomSlope", ""}, {"平曲线资料表", "StartPointAngle", ""},
+        {"下构布置信息表", "BodyType", ""},          {"桥型布置图绘图状态表", "BasePointX", ""},
+        {"某模块新加的表", "PileLength", ""},        {"单排桩基础信息表", "NoSuchField", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(FieldUnit(c.table, c.field), c.unit) << c.table << "." << c.field;
+}
+
+TEST(Schema, FormCaptionsThatNameAUnitAgreeWithTheFieldUnit) {
+    // The forms have carried their units since the first version ("中心桩号(m)", "基顶埋深(cm)"); the
+    // unit of every field must say the same, or the grid would show another unit than the form.
+    int checked = 0;
+    for (const TableSchema& table : CentralTables())
+        for (const FieldDef& f : table.fields) {
+            const std::string& form = f.formCaption;
+            if (f.type == dao::dbText || form.empty() || form.back() != ')') continue;
+            const auto open = form.rfind('(');
+            ASSERT_NE(open, std::string::npos) << form;
+            EXPECT_EQ(f.unit, form.substr(open + 1, form.size() - open - 2)) << table.name << "." << f.name;
+            ++checked;
+        }
+    EXPECT_EQ(checked, 18);
+}
+
+TEST(Schema, CaptionWithUnitAddsTheUnitOnce) {
+    const struct {
+        const char* caption;
+        const char* unit;
+        const char* shown;
+    } cases[] = {
+        {"桩长", "m", "桩长(m)"},
+        {"帽梁横坡", "%", "帽梁横坡(%)"},
+        {"中心桩号(m)", "m", "中心桩号(m)"},  // a form caption that already names it
+        {"斜度", "", "斜度"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(CaptionWithUnit(c.caption, c.unit), c.shown);
+}
+
 class SchemaDb : public ::testing::Test {
   protected:
     void SetUp() override { db = dao::Database::Create(dir.file("p.vlt")); }

@@ -107,9 +107,11 @@ void CBriFormView::Load(const std::string& table) {
     const std::vector<GridColumn> columns = GridColumns(table, fields);
     m_fields = fields;
     m_headers.clear();
-    for (const GridColumn& column : columns) m_headers.push_back(column.header);
-    for (std::size_t i = 0; i < columns.size(); ++i)
+    for (const GridColumn& column : columns) m_headers.push_back(column.heading);
+    for (std::size_t i = 0; i < columns.size(); ++i) {
         model.setColumnHeaderText(static_cast<int>(i) + 1, QString::fromStdString(columns[i].header));
+        model.setColumnHeadingText(static_cast<int>(i) + 1, QString::fromStdString(columns[i].heading));
+    }
     if (m_source) {
         model.attachSource(m_source);
         TakeFingerprint();

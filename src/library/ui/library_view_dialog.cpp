@@ -78,8 +78,10 @@ void CLibraryViewDlg::BuildTree() {
     m_pRoot = new QTreeWidgetItem(m_pTree, {QString::fromUtf8(kLibraryRoot)});
     if (m_pDb) {
         try {
-            for (const std::string& table : LibraryTables(*m_pDb, m_selection))
-                new QTreeWidgetItem(m_pRoot, {Q(table)});
+            for (const std::string& table : LibraryTables(*m_pDb, m_selection)) {
+                auto* node = new QTreeWidgetItem(m_pRoot, {Q(table)});
+                node->setToolTip(0, Q(SubstructureCodeNames(table)));  // the code's members, by name
+            }
         } catch (const dao::DaoException&) {
             // A library whose table list cannot be read shows its root alone.
         }

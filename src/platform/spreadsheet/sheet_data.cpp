@@ -153,6 +153,7 @@ void SheetData::setColumnCount(int cols) {
             if (r.dropDowns) r.dropDowns->erase(r.dropDowns->upper_bound(cols), r.dropDowns->end());
         }
         columnHeaders_.erase(columnHeaders_.upper_bound(cols), columnHeaders_.end());
+        columnHeadings_.erase(columnHeadings_.upper_bound(cols), columnHeadings_.end());
         columnWidths_.erase(columnWidths_.upper_bound(cols), columnWidths_.end());
         columnDropDowns_.erase(columnDropDowns_.upper_bound(cols), columnDropDowns_.end());
     }
@@ -353,6 +354,7 @@ void SheetData::remove(const CellRange& range, Shift shift) {
         ShiftKeys(columnWidths_, c1, -n, c2);
         ShiftKeys(columnDropDowns_, c1, -n, c2);
         columnHeaders_.erase(columnHeaders_.upper_bound(columnCount_), columnHeaders_.end());
+        columnHeadings_.erase(columnHeadings_.upper_bound(columnCount_), columnHeadings_.end());
         return;
     }
     case Shift::Down: {  // deleting with the cells below moving up
@@ -398,12 +400,24 @@ void SheetData::setRowHeader(int row, std::string text) {
 }
 
 void SheetData::setColumnHeader(int col, std::string text) {
-    if (col >= 1) columnHeaders_[col] = std::move(text);
+    if (col < 1) return;
+    columnHeaders_[col] = std::move(text);
+    columnHeadings_.erase(col);
+}
+
+std::string SheetData::columnHeading(int col) const {
+    auto it = columnHeadings_.find(col);
+    return it != columnHeadings_.end() ? it->second : columnHeader(col);
+}
+
+void SheetData::setColumnHeading(int col, std::string text) {
+    if (col >= 1) columnHeadings_[col] = std::move(text);
 }
 
 void SheetData::resetHeaders() {
     rowHeaders_.clear();
     columnHeaders_.clear();
+    columnHeadings_.clear();
     cornerText.clear();
 }
 

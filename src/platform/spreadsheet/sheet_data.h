@@ -157,6 +157,10 @@ public:
     std::string columnHeader(int col) const;
     void setRowHeader(int row, std::string text);
     void setColumnHeader(int col, std::string text);
+    // What the window shows over a column: the header, or a longer heading set for the eye only (a caption
+    // with its unit) that files keep out. Setting the header again drops the heading.
+    std::string columnHeading(int col) const;
+    void setColumnHeading(int col, std::string text);
     bool hasCustomRowHeaders() const { return !rowHeaders_.empty(); }
     bool hasCustomColumnHeaders() const { return !columnHeaders_.empty(); }
     void resetHeaders();
@@ -204,6 +208,7 @@ private:
     std::vector<Row> rows_;
     std::map<int, std::string> rowHeaders_;
     std::map<int, std::string> columnHeaders_;
+    std::map<int, std::string> columnHeadings_;
     std::map<int, int> columnWidths_;
     std::map<int, std::string> columnDropDowns_;
     std::shared_ptr<RowSource> source_;

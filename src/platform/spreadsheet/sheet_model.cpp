@@ -71,7 +71,7 @@ bool SheetModel::setData(const QModelIndex& index, const QVariant& value, int ro
 
 QVariant SheetModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role == Qt::DisplayRole)
-        return FromUtf8(orientation == Qt::Horizontal ? data_.columnHeader(section + 1)
+        return FromUtf8(orientation == Qt::Horizontal ? data_.columnHeading(section + 1)
                                                       : data_.rowHeader(section + 1));
     if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
     return {};
@@ -301,6 +301,11 @@ void SheetModel::setColumnHeaderText(int col, const QString& text) {
     data_.setColumnHeader(col, ToUtf8(text));
     if (!loading_ && col >= 1 && col <= data_.columnCount())
         emit headerDataChanged(Qt::Horizontal, col - 1, col - 1);
+}
+
+void SheetModel::setColumnHeadingText(int col, const QString& text) {
+    data_.setColumnHeading(col, ToUtf8(text));
+    if (!loading_ && col >= 1 && col <= data_.columnCount()) emit headerDataChanged(Qt::Horizontal, col - 1, col - 1);
 }
 
 void SheetModel::setColumnHeaderTexts(const QStringList& texts) {

@@ -68,6 +68,7 @@ public:
     QString columnHeaderText(int col) const;
     void setRowHeaderText(int row, const QString& text);
     void setColumnHeaderText(int col, const QString& text);
+    void setColumnHeadingText(int col, const QString& text);  // shown only, see SheetData::columnHeading
     void setColumnHeaderTexts(const QStringList& texts);  // columns 1 .. n
     void resetHeaders();
     QString cornerText() const;

@@ -277,6 +277,10 @@ QString Spreadsheet::rowHeaderText(int row) const { return model()->rowHeaderTex
 void Spreadsheet::setRowHeaderText(int row, const QString& text) { model()->setRowHeaderText(row, text); }
 QString Spreadsheet::columnHeaderText(int col) const { return model()->columnHeaderText(col); }
 void Spreadsheet::setColumnHeaderText(int col, const QString& text) { model()->setColumnHeaderText(col, text); }
+QString Spreadsheet::columnHeadingText(int col) const {
+    return QString::fromStdString(model()->sheetData().columnHeading(col));
+}
+void Spreadsheet::setColumnHeadingText(int col, const QString& text) { model()->setColumnHeadingText(col, text); }
 void Spreadsheet::setColumnHeaderTexts(const QStringList& texts) { model()->setColumnHeaderTexts(texts); }
 QString Spreadsheet::cornerText() const { return model()->cornerText(); }
 void Spreadsheet::setCornerText(const QString& text) { model()->setCornerText(text); }

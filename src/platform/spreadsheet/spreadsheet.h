@@ -92,6 +92,9 @@ public:
     QString columnHeaderText(int col) const;
     void setColumnHeaderText(int col, const QString& text);
     void setColumnHeaderTexts(const QStringList& texts);
+    // The heading shown over a column when it says more than the header that files carry (a unit).
+    QString columnHeadingText(int col) const;
+    void setColumnHeadingText(int col, const QString& text);
     QString cornerText() const;  // shown above the row headings
     void setCornerText(const QString& text);
     void setRowHeadersVisible(bool visible);
