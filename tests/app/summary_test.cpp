@@ -74,7 +74,7 @@ TEST_F(SummaryTest, EachOperationEndsWithTheCommandLinesSummaryInTheStatusBar) {
         Strings cli;  // the same operation on the command line
         std::string chosenFile;
         bool onCopy = false;
-        std::function<void(DialogDriver&)> dialogs;
+        std::function<void(DialogDriver&)> dialogs = {};
     } cases[] = {
         {app::CommandId("export-arvo3d"), {"export-3d", project, dir.file("A.bri"), "--yes"}, dir.file("A.bri")},
         {app::CommandId("export-kelsa"), {"export-sub", project, dir.file("K.bri"), "--yes"}, dir.file("K.bri")},

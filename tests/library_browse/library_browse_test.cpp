@@ -129,7 +129,7 @@ TEST(SubstructureCodeNames, AgreeWithTheCodeTheWriterGivesEachName) {
 TEST_F(LibraryBrowseTest, OverviewLeavesOutATableItCannotReadRatherThanCountingItAsEmpty) {
     CreateHollowSlabTable(*db);
     Insert(*db, "简支空心板", HollowSlabRecord("a", "多边形", 1));
-    EXPECT_EQ(TableOverview(*db, {"无此表", "简支空心板"}).rows, (std::vector<Texts>{{"简支空心板", "1"}}));
+    EXPECT_EQ(TableOverview(*db, {"无此表", "简支空心板"}).rows, (std::vector<Texts>{{"简支空心板", "1", ""}}));
     EXPECT_TRUE(SectionOverview(*db, {"无此表"}, "连续等截面箱梁", kMidSpan).rows.empty());
 }
 
