@@ -144,6 +144,30 @@ void WriteGeneralInformation(dao::Database& db, const GeneralPage& page) {
     table.Commit();
 }
 
+namespace {
+
+// One record per support: its number, stake and four member types, then the numbers the supports sheet gives;
+// the rest of the record stays zero. A column whose text repeats is parsed once.
+void AppendSupports(TableRewrite& table, const TextSheet& supports, const std::vector<SupportMembers>& members) {
+    ColumnNumber depth(text::Atof), deckDrop(text::Atof), skew(SkewAngle), slope(text::Atof);
+    std::array<ColumnText, 4> memberTexts;
+    std::array<ValueRef, 18> values;
+    values.fill(ValueRef::Double(0));
+    for (int r = 0; r < supports.rows(); ++r) {
+        auto cell = [&](int c) -> const std::string& { return supports.cell(r, c); };
+        values[0] = Whole(supports.header(r));
+        values[1] = Real(cell(support_col::kStake));
+        for (int m = 0; m < 4; ++m) values[2 + m] = memberTexts[m](members[r][m]);
+        values[6] = depth(cell(support_col::kDepth));
+        values[7] = deckDrop(cell(support_col::kDeckDrop));
+        values[8] = skew(cell(support_col::kSkew));
+        values[9] = slope(cell(support_col::kSlope));
+        table.Append(values);
+    }
+}
+
+}  // namespace
+
 void WriteSpanLayout(dao::Database& db, const SpanPage& page) {
     const TextSheet& sections = page.sheet(SpanSheet::Sections);
     const TextSheet& supports = page.sheet(SpanSheet::Supports);
@@ -201,21 +225,7 @@ void WriteSpanLayout(dao::Database& db, const SpanPage& page) {
     }
     {
         TableRewrite table(db, kSubLayoutTable);
-        ColumnNumber depth(text::Atof), deckDrop(text::Atof), skew(SkewAngle), slope(text::Atof);
-        std::array<ColumnText, 4> memberTexts;
-        std::array<ValueRef, 18> values;
-        values.fill(ValueRef::Double(0));
-        for (int r = 0; r < supports.rows(); ++r) {
-            auto cell = [&](int c) -> const std::string& { return supports.cell(r, c); };
-            values[0] = Whole(supports.header(r));
-            values[1] = Real(cell(support_col::kStake));
-            for (int m = 0; m < 4; ++m) values[2 + m] = memberTexts[m](members[r][m]);
-            values[6] = depth(cell(support_col::kDepth));
-            values[7] = deckDrop(cell(support_col::kDeckDrop));
-            values[8] = skew(cell(support_col::kSkew));
-            values[9] = slope(cell(support_col::kSlope));
-            table.Append(values);
-        }
+        AppendSupports(table, supports, members);
         table.Commit();
         tableDone();
     }
