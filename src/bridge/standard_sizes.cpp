@@ -67,6 +67,14 @@ int StandardBeamCount(const std::string& t, double span, double deckWidth) {
 
 int StandardBoxCells(double deckWidth) { return deckWidth <= 13 ? 1 : deckWidth <= 20 ? 2 : 3; }
 
+double StandardConnectionHeight(const std::string& connectType, double longestSpan, double columnSize) {
+    if (connectType == "1类承台") return longestSpan <= 25 ? 1.5 : 2.0;
+    if (connectType == "2类承台") return 1.5;
+    if (connectType == "桩帽") return 1.0;
+    if (connectType == "系梁") return columnSize;
+    return 0;
+}
+
 double StandardBearing(const std::string& t) { return IsBox(t) ? kStandardBoxBearing : kStandardPrecastBearing; }
 
 std::string StandardBearingName(const std::string& t) {

@@ -37,6 +37,10 @@ inline constexpr double kJointHalfGap = 0.02;
 inline constexpr double kStandardCapHeight = 1.2;
 inline constexpr double kStandardBackWallWidth = 0.4;
 inline constexpr double kStandardCover = 0.5;  // ground over a pile cap or footing when the layout gives none
+// The depth of a connection the layout names but no table sizes yet: a pile cap (1类/2类承台) 1.5 m, 2.0 m
+// under spans over 25 m; a pile head cap (桩帽) 1.0 m; a tie beam (系梁) as deep as the column is thick
+// (`columnSize`, 0 when unknown); 0 for anything else.
+double StandardConnectionHeight(const std::string& connectType, double longestSpan, double columnSize);
 
 // Kinds of structure type.
 bool IsPrecast(const std::string& structureType);

@@ -300,7 +300,9 @@ void ReadSubstructure(dao::Database& db, Bridge& b) {
 
         const bool hasCap = !None(s.capType), hasBody = !None(s.bodyType), hasConnect = !None(s.connectType);
         c.capHeight = hasCap ? (m.capKnown ? m.capHeight : kStandardCapHeight) : 0;
-        c.connectionHeight = hasConnect ? m.connectHeight : 0;
+        c.connectionHeight = !hasConnect   ? 0
+                             : m.connectKnown ? m.connectHeight
+                                              : StandardConnectionHeight(s.connectType, longest, m.bodyAlong);
         c.cover = s.groundToTopCm / 100;
         c.groundZ = LowestGroundUnderConnection(b, s, width, &c.groundKnown);
         // Read bottom-up: the connection top from the ground, then the body, then the cap. A support without

@@ -41,6 +41,35 @@ TEST(VerticalChain, ClosesFromTheDeckDownAndFromTheGroundUp) {
     EXPECT_TRUE(AtEndAbutment(b, "SEAT_GAP").empty());
 }
 
+TEST(VerticalChain, AConnectionNoTableSizesYetTakesItsStandardDepth) {
+    // Ground 90.000, the layout's cover 1.00 m: the connection top at 89.000 whatever the connection.
+    // A pile cap is 1.5 m deep under spans up to 25 m and 2.0 m beyond; a pile head cap 1.0 m.
+    const struct {
+        const char* structure;
+        const char* span;
+        const char* connection;
+        double depth;
+    } cases[] = {{"装配式简支空心板桥", "20", "1类承台", 1.5},
+                 {"装配式简支T梁桥", "30", "1类承台", 2.0},
+                 {"装配式简支空心板桥", "20", "2类承台", 1.5},
+                 {"装配式简支空心板桥", "20", "桩帽", 1.0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.connection + std::string(" ") + c.span);
+        ProjectSpec spec;
+        spec.sections = {{c.structure, "1", c.span}};
+        std::vector<std::string> start = SupportRow("1000"), end = SupportRow(std::to_string(1000 + std::stoi(c.span)));
+        start[3] = end[3] = c.connection;
+        spec.supports = Rows{start, end};
+        Project p = MakeProject(spec);
+        const Bridge b = p.Read();
+        const bridge::Support& s = b.supports[1];
+        EXPECT_TRUE(s.chain.proposed);
+        EXPECT_NEAR(s.chain.connectionTopZ, 89.0, 1e-9);
+        EXPECT_DOUBLE_EQ(s.chain.connectionHeight, c.depth);
+        EXPECT_NEAR(s.foundation.topZ, 89.0 - c.depth, 1e-9);
+    }
+}
+
 TEST(VerticalChain, MissesBeyondTenMillimetresAreFindings) {
     struct Case {
         double ribs;
