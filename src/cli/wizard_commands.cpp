@@ -197,22 +197,19 @@ int Spans(const std::vector<std::string>& words) {
     Args args = ParseArgs(words, {"--from"});
     auto from = args.option("--from");
     if (args.positional.size() != 1 || !from || !args.flags.empty()) return UsageError(kSpansUsage);
-    WizardDescription description;
+    projectdb::SpanInput input;
     try {
-        description = ReadJson(*from);  // no tables read aside: the spans are read twice, checked, then applied
-        SpanInputOf(description.value, description.tables);  // refuse a bad file before the project is touched
+        // A bad file is refused before the project is touched.
+        WizardDescription description = ReadJson(*from);
+        input = SpanInputOf(description.value, description.tables);
     } catch (const InputError& e) {
         return Refuse(e.message);
     }
     auto db = dao::Database::Open(args.positional[0]);
     ui::ConsolePrompter prompter(false);  // the help question of a database error is not asked
-    try {
-        auto page = projectdb::SpanPage::FromProject(*db);
-        ApplySpans(page, description.value, description.tables);
-        return projectdb::SaveSpanLayout(*db, page, prompter) ? 0 : 1;
-    } catch (const InputError& e) {
-        return Refuse(e.message);
-    }
+    auto page = projectdb::SpanPage::FromProject(*db);
+    if (auto refused = page.Apply(input)) return Refuse(*refused);
+    return projectdb::SaveSpanLayout(*db, page, prompter) ? 0 : 1;
 }
 
 }  // namespace
