@@ -6,6 +6,7 @@
 #include <map>
 #include <numbers>
 
+#include "bridge/standard_sizes.h"
 #include "kit/standard_sizes.h"
 
 namespace pierabut {
@@ -230,11 +231,13 @@ modulekit::Record BodyRecord(const std::string& type, const Context& c) {
 modulekit::Record ConnectionRecord(const std::string& type, const Context& c) {
     const modulekit::SupportFacts& s = c.s;
     const SupportSizes& z = c.z;
+    // The depth the bridge model proposes for a connection not sized yet, so that both agree.
+    const double depth = bridge::StandardConnectionHeight(type, s.longestSpan, z.column);
     if (type == "1类承台")
-        // One footing over the whole pile group, 0.5 m beyond the outer piles, 1.5 m deep (2 m over 25 m).
+        // One footing over the whole pile group, 0.5 m beyond the outer piles.
         return c.with({{"BearingPlatLength", M(Round((z.columns - 1) * z.columnSpacing + z.pile + 1.0, 0.01))},
                        {"BearingPlatWidth", M(c.footingWidth)},
-                       {"BearingPlatHeight", M(s.longestSpan <= 25 ? 1.5 : 2.0)},
+                       {"BearingPlatHeight", M(depth)},
                        {"CrossAngle", M(c.angle)}});
     if (type == "2类承台")
         return c.with({{"BearingPlatNum", N(z.columns)},
@@ -243,15 +246,15 @@ modulekit::Record ConnectionRecord(const std::string& type, const Context& c) {
                        {"BearingPlatWidth1", M(0.50)},
                        {"BearingPlatWidth2", M(z.pile + 1.0)},
                        {"BearingPlatWidth3", M(z.columnSpacing)},
-                       {"BearingPlatHeight", M(1.5)},
+                       {"BearingPlatHeight", M(depth)},
                        {"CrossAngle", M(c.angle)}});
     if (type == "桩帽")
         return c.with({{"SectionType", S("矩形")},
                        {"PileCapLength", M(z.pile + 0.6)},
                        {"PileCapWidth", M(z.pile + 0.6)},
-                       {"PileCapHeight", M(1.0)}});
+                       {"PileCapHeight", M(depth)}});
     if (type == "系梁")
-        return c.with({{"ConBeamWidth", M(Round(0.8 * z.column, 0.05))}, {"ConBeamHeight", M(z.column)}});
+        return c.with({{"ConBeamWidth", M(Round(0.8 * z.column, 0.05))}, {"ConBeamHeight", M(depth)}});
 
     return {};
 }
